@@ -1,0 +1,182 @@
+#pragma once
+
+#include "toolbox/Exception.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace toolbox
+{
+
+// An ordered list that owns its items. Its capacity follows a fixed policy: it grows by the
+// growth percentage when full and shrinks back when fewer than the shrink percentage of its
+// slots are in use, never below the minimum.
+template <class T> class ArrayList
+{
+public:
+    using Comparator = std::function<int(const T& a, const T& b)>;
+
+    explicit ArrayList(int minimumCapacity = 16, int shrinkPercentage = 30,
+                       int growthPercentage = 60)
+        : growthPercentage_(growthPercentage), minimumCapacity_(minimumCapacity),
+          shrinkPercentage_(shrinkPercentage)
+    {
+        if (minimumCapacity_ < 8)
+        {
+            minimumCapacity_ = 8;
+        }
+        if (!(0 <= shrinkPercentage_ && shrinkPercentage_ < growthPercentage_ &&
+              growthPercentage_ < 100))
+        {
+            shrinkPercentage_ = 30;
+            growthPercentage_ = 60;
+        }
+        Reallocate(minimumCapacity_);
+    }
+
+    ArrayList(const ArrayList&) = delete;
+    ArrayList& operator=(const ArrayList&) = delete;
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    int Capacity() const { return capacity_; }
+    bool IsEmpty() const { return items_.empty(); }
+
+    void Append(std::unique_ptr<T> item) { Insert(Count(), std::move(item)); }
+
+    // Index 0 to Count(); any other index does nothing and gives false.
+    bool Insert(int index, std::unique_ptr<T> item)
+    {
+        if (index < 0 || index > Count())
+        {
+            return false;
+        }
+        Prepare(Count() + 1);
+        items_.insert(items_.begin() + index, std::move(item));
+        return true;
+    }
+
+    // nullptr when out of range.
+    T* Get(int index) const { return InRange(index) ? items_[index].get() : nullptr; }
+    T* Last() const { return items_.empty() ? nullptr : items_.back().get(); }
+
+    int IndexOf(const T* item) const
+    {
+        for (int i = 0; i < Count(); ++i)
+        {
+            if (items_[i].get() == item)
+            {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    // The item leaves the list without being destroyed; nullptr when out of range.
+    std::unique_ptr<T> RemoveAt(int index)
+    {
+        if (!InRange(index))
+        {
+            return nullptr;
+        }
+        Prepare(Count() - 1);
+        std::unique_ptr<T> item = std::move(items_[index]);
+        items_.erase(items_.begin() + index);
+        return item;
+    }
+
+    void DeleteAt(int index) { RemoveAt(index); }
+    std::unique_ptr<T> Remove(const T* item) { return RemoveAt(IndexOf(item)); }
+    void Delete(const T* item) { RemoveAt(IndexOf(item)); }
+    std::unique_ptr<T> RemoveLast() { return RemoveAt(Count() - 1); }
+
+    // Selection sort: each position takes the first strictly smallest of the rest, so equal
+    // items can change their order.
+    void Sort(const Comparator& compare)
+    {
+        for (int i = 0; i + 1 < Count(); ++i)
+        {
+            int candidate = i;
+            for (int j = i + 1; j < Count(); ++j)
+            {
+                if (compare(*items_[j], *items_[candidate]) < 0)
+                {
+                    candidate = j;
+                }
+            }
+            std::swap(items_[i], items_[candidate]);
+        }
+    }
+
+    // Destroys every item.
+    void Clear()
+    {
+        items_.clear();
+        Prepare(0);
+    }
+
+    class Iterator
+    {
+    public:
+        using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
+        explicit Iterator(Base position) : position_(position) {}
+        T* operator*() const { return position_->get(); }
+        Iterator& operator++()
+        {
+            ++position_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return position_ == other.position_; }
+
+    private:
+        Base position_;
+    };
+
+    Iterator begin() const { return Iterator(items_.begin()); }
+    Iterator end() const { return Iterator(items_.end()); }
+
+private:
+    bool InRange(int index) const { return index >= 0 && index < Count(); }
+
+    // Gives the list room for the count it is about to have.
+    void Prepare(int needed)
+    {
+        int64_t count = needed;
+        int64_t size = count * 100 / growthPercentage_;
+        if (capacity_ > minimumCapacity_ && count * 100 < int64_t{shrinkPercentage_} * capacity_)
+        {
+            Reallocate(std::max(std::max(size, int64_t{minimumCapacity_}), count + 1));
+        }
+        else if (count >= capacity_)
+        {
+            Reallocate(std::max(size, count + 1));
+        }
+    }
+
+    void Reallocate(int64_t capacity)
+    {
+        GuardAllocation(
+            [&]
+            {
+                std::vector<std::unique_ptr<T>> items;
+                items.reserve(static_cast<size_t>(capacity));
+                for (auto& item : items_)
+                {
+                    items.push_back(std::move(item));
+                }
+                items_ = std::move(items);
+            });
+        capacity_ = static_cast<int>(capacity);
+    }
+
+    int growthPercentage_;
+    std::vector<std::unique_ptr<T>> items_;
+    int minimumCapacity_;
+    int shrinkPercentage_;
+    int capacity_ = 0;
+};
+
+} // namespace toolbox

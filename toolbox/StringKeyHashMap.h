@@ -1,0 +1,33 @@
+#pragma once
+
+#include "toolbox/HashMap.h"
+
+#include <cstdint>
+#include <string>
+
+namespace toolbox
+{
+
+// Text keys: the map keeps its own copy and compares byte for byte, case-sensitive. A null
+// key equals nothing, so it is never found; putting one is refused.
+struct TextKeys
+{
+    using Argument = const char*;
+    using Stored = std::string;
+    static Stored Take(Argument key);
+    static Argument View(const Stored& key) { return key.c_str(); }
+    static bool Equal(Argument a, Argument b);
+    static uint32_t Hash(Argument key);
+};
+
+// The map from texts to values that the configuration store and the command line use.
+template <class T> class StringKeyHashMap : public HashMap<T, TextKeys>
+{
+public:
+    explicit StringKeyHashMap(bool ownsValues = true) : HashMap<T, TextKeys>(ownsValues) {}
+
+    // The text hash, before it is reduced to a bucket.
+    static uint32_t Hash(const char* key) { return TextKeys::Hash(key); }
+};
+
+} // namespace toolbox

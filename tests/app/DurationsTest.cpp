@@ -6,6 +6,7 @@
 #include <limits>
 #include <locale>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 
 namespace
@@ -27,6 +28,11 @@ struct FormatCase
     int32_t format;
     const char* expected;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.seconds << " s, width " << c.width << ", format " << c.format;
+}
 
 class DurationFormat : public testing::TestWithParam<FormatCase>
 {
@@ -105,6 +111,11 @@ struct CopyCase
     const char* expected;
 };
 
+void PrintTo(const CopyCase& c, std::ostream* os)
+{
+    *os << c.seconds << " s, TimeRound " << c.timeRound;
+}
+
 class DurationCopyForm : public testing::TestWithParam<CopyCase>
 {
 };
@@ -178,14 +189,18 @@ struct ParseCase
     int32_t expected;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
+
 class DurationParse : public testing::TestWithParam<ParseCase>
 {
 };
 
 TEST_P(DurationParse, ReadsHours)
 {
-    EXPECT_EQ(Durations::ParseDuration(GetParam().text), GetParam().expected)
-        << '"' << GetParam().text << '"';
+    EXPECT_EQ(Durations::ParseDuration(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -199,13 +214,15 @@ INSTANTIATE_TEST_SUITE_P(
                     // The comma wins over the full stop wherever they stand.
                     ParseCase{"1.5,5", 5400}, ParseCase{"1,5.5", 3618}, ParseCase{"1:30,5", 5400}));
 
-INSTANTIATE_TEST_SUITE_P(
-    SignsAndNoise, DurationParse,
-    testing::Values(ParseCase{"-1,5", -5400}, ParseCase{"  -1:30", -5400}, ParseCase{"- 2", -7200},
-                    ParseCase{"--2", 7200}, ParseCase{"-+2", -7200}, ParseCase{"\t-2", -7200},
-                    ParseCase{"1,-5", 3421}, ParseCase{"", 0}, ParseCase{"    ", 0},
-                    ParseCase{"-", 0}, ParseCase{"abc", 0}, ParseCase{"7h", 25200},
-                    ParseCase{"h7", 0}, ParseCase{"2\t", 7200}, ParseCase{"\t2 ", 7200}));
+INSTANTIATE_TEST_SUITE_P(SignsAndNoise, DurationParse,
+                         testing::Values(ParseCase{"-1,5", -5400}, ParseCase{"  -1:30", -5400},
+                                         ParseCase{"- 2", -7200}, ParseCase{"--2", 7200},
+                                         ParseCase{"-+2", -7200}, ParseCase{"\t-2", -7200},
+                                         ParseCase{"\t-,5", 1800}, ParseCase{"1,-5", 3421},
+                                         ParseCase{"", 0}, ParseCase{"    ", 0}, ParseCase{"-", 0},
+                                         ParseCase{"abc", 0}, ParseCase{"7h", 25200},
+                                         ParseCase{"h7", 0}, ParseCase{"2\t", 7200},
+                                         ParseCase{"\t2 ", 7200}));
 
 // Beyond the 32-bit range the result saturates at its limits instead of wrapping.
 INSTANTIATE_TEST_SUITE_P(
@@ -240,6 +257,11 @@ struct VisibleCase
     int32_t seconds;
     bool visible;
 };
+
+void PrintTo(const VisibleCase& c, std::ostream* os)
+{
+    *os << c.seconds << " s, TimeFormat " << c.timeFormat;
+}
 
 class DurationVisibleTime : public testing::TestWithParam<VisibleCase>
 {

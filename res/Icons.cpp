@@ -124,14 +124,20 @@ void Pad(IconPainter& p, bool text)
     Pen(p, {7.5f, 11}, 10.5f);
 }
 
-// Digits drawn as strokes in a box four units wide and eight high.
-using Stroke = std::array<Point, 8>;
-struct Digit
+// An open line through up to eight points.
+struct Polyline
 {
     int count;
-    Stroke points;
+    std::array<Point, 8> points;
+
+    std::span<const Point> Points() const
+    {
+        return {points.data(), static_cast<std::size_t>(count)};
+    }
 };
-constexpr Digit kDigits[] = {
+
+// Digits 1 to 5 drawn as strokes in a box four units wide and eight high.
+constexpr Polyline kDigits[] = {
     {3, {{{0.8f, 1.6f}, {2.6f, 0}, {2.6f, 8}}}},
     {6, {{{0.2f, 1.6f}, {1.2f, 0.2f}, {2.8f, 0.2f}, {3.8f, 1.6f}, {0.2f, 7.8f}, {4, 7.8f}}}},
     {8,
@@ -154,6 +160,20 @@ constexpr Digit kDigits[] = {
        {0.1f, 7.3f}}}},
 };
 
+// The body, the legs and the arms of the two figures.
+constexpr Polyline kWalkingLimbs[] = {
+    {2, {{{8.6f, 5.5f}, {7.6f, 10}}}},
+    {3, {{{7.6f, 10}, {9.6f, 12.4f}, {9.4f, 15}}}},
+    {3, {{{7.6f, 10}, {5.8f, 12.6f}, {3.6f, 14.4f}}}},
+    {3, {{{8.4f, 6.4f}, {11, 8.2f}, {12.6f, 7.2f}}}},
+    {3, {{{8.4f, 6.4f}, {6.2f, 8.2f}, {4.8f, 10.2f}}}},
+};
+constexpr Polyline kStandingLimbs[] = {
+    {2, {{{8, 5.5f}, {8, 9.8f}}}},      {2, {{{8, 9.8f}, {5.8f, 15}}}},
+    {2, {{{8, 9.8f}, {10.2f, 15}}}},    {2, {{{8, 6.2f}, {4.6f, 10.6f}}}},
+    {2, {{{8, 6.2f}, {11.4f, 10.6f}}}},
+};
+
 void PriorityDisc(IconPainter& p, Colour fill, int digit)
 {
     p.FillCircle({8, 8}, 7.5f, fill);
@@ -163,34 +183,23 @@ void PriorityDisc(IconPainter& p, Colour fill, int digit)
         p.StrokeLines({{4.2f, 8.2f}, {7, 11}, {11.8f, 4.8f}}, 2.2f, kBlue);
         return;
     }
-    const Digit& d = kDigits[digit - 1];
-    std::array<Point, 8> placed{};
-    for (int i = 0; i < d.count; ++i)
-        placed[i] = {d.points[i].x * 1.1f + 5.8f, d.points[i].y + 4};
-    p.StrokeLines(std::span<const Point>(placed.data(), d.count), 1.6f, {20, 20, 20});
+    Polyline placed = kDigits[digit - 1];
+    for (Point& point : placed.points)
+        point = {point.x * 1.1f + 5.8f, point.y + 4};
+    p.StrokeLines(placed.Points(), 1.6f, {20, 20, 20});
 }
 
 // A stick figure: a head and limbs drawn as lines, dark edged for any background.
 void Figure(IconPainter& p, Colour colour, Colour edge, bool walking)
 {
-    const std::initializer_list<std::initializer_list<Point>> walkingLimbs = {
-        {{8.6f, 5.5f}, {7.6f, 10}},
-        {{7.6f, 10}, {9.6f, 12.4f}, {9.4f, 15}},
-        {{7.6f, 10}, {5.8f, 12.6f}, {3.6f, 14.4f}},
-        {{8.4f, 6.4f}, {11, 8.2f}, {12.6f, 7.2f}},
-        {{8.4f, 6.4f}, {6.2f, 8.2f}, {4.8f, 10.2f}},
-    };
-    const std::initializer_list<std::initializer_list<Point>> standingLimbs = {
-        {{8, 5.5f}, {8, 9.8f}},     {{8, 9.8f}, {5.8f, 15}},     {{8, 9.8f}, {10.2f, 15}},
-        {{8, 6.2f}, {4.6f, 10.6f}}, {{8, 6.2f}, {11.4f, 10.6f}},
-    };
-    const auto& limbs = walking ? walkingLimbs : standingLimbs;
+    const std::span<const Polyline> limbs = walking ? std::span<const Polyline>(kWalkingLimbs)
+                                                    : std::span<const Polyline>(kStandingLimbs);
     const Point head = walking ? Point{9.2f, 2.8f} : Point{8, 2.8f};
-    for (const auto& limb : limbs)
-        p.StrokeLines(limb, 2.8f, edge);
+    for (const Polyline& limb : limbs)
+        p.StrokeLines(limb.Points(), 2.8f, edge);
     p.FillCircle(head, 2.5f, edge);
-    for (const auto& limb : limbs)
-        p.StrokeLines(limb, 1.8f, colour);
+    for (const Polyline& limb : limbs)
+        p.StrokeLines(limb.Points(), 1.8f, colour);
     p.FillCircle(head, 2, colour);
 }
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "toolbox/Config.h"
+#include "toolbox/String.h"
+
+#include <cstdint>
+
+namespace toolbox
+{
+
+// One value of the store, of one of four kinds; a value read as another kind is converted.
+class ConfigParameter
+{
+public:
+    enum class Kind
+    {
+        None,
+        Bool,
+        Int,
+        Text
+    };
+
+    ConfigParameter() = default;
+    explicit ConfigParameter(bool flag);
+    explicit ConfigParameter(int32_t number);
+    explicit ConfigParameter(const char* text);
+
+    void SetBool(bool flag);
+    void SetInt(int32_t number);
+    void SetString(const char* text);
+
+    bool AsBool() const;
+    // A text gives its leading decimal number (as strtol does), clamped to 32 bits.
+    int32_t AsInt() const;
+    // Only a text or a flag have a text form; an integer reads as the empty text.
+    const char* AsString() const;
+    Kind GetKind() const { return kind; }
+
+    bool Write(Config::Writer& writer) const;
+
+private:
+    Kind kind = Kind::None;
+    bool flag = false;
+    int32_t number = 0;
+    String text;
+};
+
+} // namespace toolbox

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+namespace toolbox
+{
+
+// The file operations the configuration file needs, behind one interface so that tests can
+// make any of them fail, or replay a power cut after any of them. Every operation reports
+// failure as its result; none of them throws except for exhausted memory.
+class FileSystem
+{
+public:
+    // A file open for writing. Destroying it without Close abandons it: the handle is released
+    // and whatever failure that meets is ignored.
+    class File
+    {
+    public:
+        virtual ~File() = default;
+        // Hands the bytes to the file; the system may keep them in a buffer until Flush.
+        virtual bool Write(const char* data, std::size_t size) = 0;
+        // Passes every buffered byte on to the system; a full disk shows here at the latest.
+        virtual bool Flush() = 0;
+        // Returns only once the file's content is on the disk.
+        virtual bool Sync() = 0;
+        virtual bool Close() = 0;
+    };
+
+    enum class ReadResult
+    {
+        Read,
+        CannotOpen,
+        Failed // opened, but reading it failed
+    };
+
+    virtual ~FileSystem() = default;
+
+    // Creates the file or cuts it to zero length; nullptr when it cannot be opened.
+    virtual std::unique_ptr<File> OpenForWrite(const char* name) = 0;
+    // Gives the file a new name, replacing a file of that name in one step.
+    virtual bool Rename(const char* from, const char* to) = 0;
+    // Makes the names in the folder that holds the given file durable (renames, creations).
+    virtual bool SyncFolder(const char* fileName) = 0;
+    virtual bool Exists(const char* name) = 0;
+    // Reads the whole file into bytes, followed by one NUL byte that is not counted.
+    virtual ReadResult ReadWholeFile(const char* name, std::string& bytes) = 0;
+
+    // The operating system's own files.
+    static FileSystem& Native();
+};
+
+} // namespace toolbox

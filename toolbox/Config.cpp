@@ -255,7 +255,8 @@ bool Config::Parse(char* text)
             while (begin < end && IsLayout(*begin))
                 ++begin;
             // An escaped space at the end belongs to the value.
-            while (end > begin && IsLayout(end[-1]) && !IsEscaped(begin, end - 1))
+            while (end > begin && IsLayout(end[-1]) &&
+                   !(end[-1] == ' ' && IsEscaped(begin, end - 1)))
                 --end;
             std::size_t length = static_cast<std::size_t>(end - begin);
             if (length == 0)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "toolbox/Config.h"
+#include "toolbox/ConfigSection.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Collects what a section writes, with the line ends as the writer gives them (LF).
+class StringWriter : public toolbox::Config::Writer
+{
+public:
+    bool WriteString(const char* text) override
+    {
+        written += text;
+        return true;
+    }
+    bool WriteChar(char c) override
+    {
+        written += c;
+        return true;
+    }
+    std::string written;
+};
+
+// Whether two sections hold the same names, values (as the file holds them, so an integer 5
+// equals the text "5") and sub-sections, whatever order they were made in; names the first
+// difference otherwise.
+testing::AssertionResult SameTree(const toolbox::ConfigSection& expected,
+                                  const toolbox::ConfigSection& actual);
+
+// The section's content as the writer gives it, with LF line ends.
+std::string WrittenText(const toolbox::ConfigSection& section);
+
+// Parses a copy of the text into the store.
+bool ParseText(toolbox::Config& config, const std::string& text);
+
+// A store with options, a project that holds a todo, and the working-time account, with names
+// and values that need escapes; and its file, byte for byte, with TAB indents and CR LF.
+void FillWorkedExample(toolbox::ConfigSection& root);
+extern const char* const workedExampleFile;

@@ -123,14 +123,7 @@ bool WriteEscapedText(Config::Writer& writer, const char* text, bool keepEdgeSpa
 
 std::string WithSuffix(const char* fileName, const char* suffix)
 {
-    try
-    {
-        return std::string(fileName) + suffix;
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    return GuardAllocation([&] { return std::string(fileName) + suffix; });
 }
 
 } // namespace
@@ -203,14 +196,7 @@ bool Config::FileWriter::Close()
 
 Config::Config()
 {
-    try
-    {
-        root = std::make_unique<ConfigSection>("Root");
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    root = GuardAllocation([] { return std::make_unique<ConfigSection>("Root"); });
 }
 
 Config::~Config()
@@ -315,15 +301,8 @@ bool Config::Parse(char* text)
 bool Config::LoadReadable(const char* fileName, bool& opened)
 {
     std::string text;
-    FileSystem::ReadResult result;
-    try
-    {
-        result = fileSystem->ReadWholeFile(fileName, text);
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    FileSystem::ReadResult result =
+        GuardAllocation([&] { return fileSystem->ReadWholeFile(fileName, text); });
     opened = result != FileSystem::ReadResult::CannotOpen;
     if (result == FileSystem::ReadResult::Read)
         return Parse(text.data());

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 
 namespace toolbox
 {
@@ -37,14 +36,7 @@ void ConfigParameter::SetString(const char* value)
 {
     // Copied first, so that a failed copy leaves the parameter as it was.
     String copy;
-    try
-    {
-        copy.Set(value);
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    GuardAllocation([&] { copy.Set(value); });
     text = std::move(copy);
     kind = Kind::Text;
 }

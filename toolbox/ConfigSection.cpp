@@ -3,7 +3,6 @@
 #include "toolbox/Exception.h"
 #include "toolbox/PointeredList.h"
 
-#include <new>
 #include <utility>
 
 namespace toolbox
@@ -47,29 +46,16 @@ bool WriteIndent(Config::Writer& writer, int depth)
 
 ConfigSection::ConfigSection(const char* sectionName)
 {
-    try
-    {
-        name.Set(sectionName);
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    GuardAllocation([&] { name.Set(sectionName); });
 }
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)
 {
-    try
-    {
-        auto created = std::make_unique<ConfigParameter>(std::move(parameter));
-        ConfigParameter& result = *created;
-        parameters.Put(parameterName, std::move(created));
-        return result;
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    auto created =
+        GuardAllocation([&] { return std::make_unique<ConfigParameter>(std::move(parameter)); });
+    ConfigParameter& result = *created;
+    parameters.Put(parameterName, std::move(created));
+    return result;
 }
 
 bool ConfigSection::GetBool(const char* parameterName, bool def)
@@ -106,17 +92,10 @@ ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
     if (ConfigSection* section = sections.Get(sectionName))
         return *section;
-    try
-    {
-        auto created = std::make_unique<ConfigSection>(sectionName);
-        ConfigSection& result = *created;
-        sections.Put(sectionName, std::move(created));
-        return result;
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    auto created = GuardAllocation([&] { return std::make_unique<ConfigSection>(sectionName); });
+    ConfigSection& result = *created;
+    sections.Put(sectionName, std::move(created));
+    return result;
 }
 
 bool ConfigSection::HasParameter(const char* parameterName) const

@@ -128,15 +128,7 @@ bool PosixFileSystem::Rename(const char* from, const char* to)
 
 bool PosixFileSystem::SyncFolder(const char* fileName)
 {
-    std::string folder;
-    try
-    {
-        folder = fileName;
-    }
-    catch (const std::bad_alloc&)
-    {
-        throw EOutOfMemory();
-    }
+    std::string folder = GuardAllocation([&] { return std::string(fileName); });
     std::size_t slash = folder.rfind('/');
     if (slash == std::string::npos)
         folder = ".";

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "toolbox/FileSystem.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+
+// The system's own files, except that one chosen operation fails at its n-th call, once or
+// from then on, as a full disk or a read-only folder would make it fail.
+class FaultyFileSystem : public toolbox::FileSystem
+{
+public:
+    enum class Operation
+    {
+        Open,
+        Write,
+        Flush,
+        Sync,
+        Close,
+        Rename,
+        SyncFolder,
+    };
+    static constexpr int operationCount = static_cast<int>(Operation::SyncFolder) + 1;
+
+    void Fail(Operation operation, int occurrence, bool fromThenOn)
+    {
+        failing = operation;
+        failAt = occurrence;
+        keepFailing = fromThenOn;
+        calls = {};
+    }
+    void Heal() { failAt = 0; }
+    int Calls(Operation operation) const { return calls[static_cast<int>(operation)]; }
+
+    std::unique_ptr<File> OpenForWrite(const char* name) override
+    {
+        if (Fails(Operation::Open))
+            return nullptr;
+        std::unique_ptr<File> file = native.OpenForWrite(name);
+        return file ? std::make_unique<FaultyFile>(*this, std::move(file)) : nullptr;
+    }
+    bool Rename(const char* from, const char* to) override
+    {
+        return !Fails(Operation::Rename) && native.Rename(from, to);
+    }
+    bool SyncFolder(const char* fileName) override
+    {
+        return !Fails(Operation::SyncFolder) && native.SyncFolder(fileName);
+    }
+    bool Exists(const char* name) override { return native.Exists(name); }
+    ReadResult ReadWholeFile(const char* name, std::string& bytes) override
+    {
+        return native.ReadWholeFile(name, bytes);
+    }
+
+private:
+    class FaultyFile : public File
+    {
+    public:
+        FaultyFile(FaultyFileSystem& owner, std::unique_ptr<File> file)
+            : owner(owner), file(std::move(file))
+        {
+        }
+        bool Write(const char* data, std::size_t size) override
+        {
+            return !owner.Fails(Operation::Write) && file->Write(data, size);
+        }
+        bool Flush() override { return !owner.Fails(Operation::Flush) && file->Flush(); }
+        bool Sync() override { return !owner.Fails(Operation::Sync) && file->Sync(); }
+        bool Close() override
+        {
+            // A failed close still releases the file, as close(2) does.
+            bool closed = file->Close();
+            return !owner.Fails(Operation::Close) && closed;
+        }
+
+    private:
+        FaultyFileSystem& owner;
+        std::unique_ptr<File> file;
+    };
+
+    bool Fails(Operation operation)
+    {
+        int call = ++calls[static_cast<int>(operation)];
+        return operation == failing && failAt > 0 &&
+               (call == failAt || (keepFailing && call > failAt));
+    }
+
+    toolbox::FileSystem& native = toolbox::FileSystem::Native();
+    Operation failing = Operation::Open;
+    int failAt = 0; // 0: nothing fails
+    bool keepFailing = false;
+    std::array<int, operationCount> calls{};
+};

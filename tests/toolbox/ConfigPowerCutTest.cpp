@@ -1,0 +1,134 @@
+#include "tests/toolbox/ConfigTestSupport.h"
+#include "tests/toolbox/PowerCutFileSystem.h"
+
+#include "toolbox/ConfigParameter.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+using toolbox::Config;
+using Disk = PowerCutFileSystem::Disk;
+
+namespace
+{
+
+const char* const file = "/data/Tallydene.cfg";
+
+// Stores of different sizes, each telling which one it is, so that a partial or mixed file
+// cannot pass for a complete one.
+void Fill(Config& config, const std::string& version)
+{
+    config.Clear();
+    config.GetRoot().GetSection("Store").GetParameter("Version").SetString(version.c_str());
+    for (std::size_t i = 0; i < version.size() + 2; ++i)
+    {
+        toolbox::ConfigSection& project =
+            config.GetRoot().GetSection("Projects").GetSection(("P" + std::to_string(i)).c_str());
+        project.GetParameter("Time").SetInt(static_cast<int32_t>(i * 60));
+        project.GetParameter("Comment").SetString(version.c_str());
+    }
+}
+
+std::string FileText(const std::string& version)
+{
+    Config config;
+    Fill(config, version);
+    std::string text = WrittenText(config.GetRoot());
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, "\r");
+    return text;
+}
+
+// The version a start-up finds on the disk, or "" when nothing loads; a store that loads but
+// is not one of the complete stores is reported as "partial".
+std::string LoadedVersion(const Disk& disk)
+{
+    PowerCutFileSystem files(disk);
+    Config config;
+    config.SetFileSystem(files);
+    if (!config.LoadFile(file))
+        return config.GetRoot().Sections().Count() == 0 ? "" : "partial";
+    const std::string version = config.GetRoot().GetSection("Store").GetString("Version", "");
+    Config expected;
+    Fill(expected, version);
+    return SameTree(expected.GetRoot(), config.GetRoot()) ? version : "partial";
+}
+
+struct Start
+{
+    const char* name;
+    Disk disk;
+    std::string loads; // what the program finds at start-up
+};
+
+std::string Describe(const Disk& disk)
+{
+    std::string text;
+    for (const auto& [name, bytes] : disk)
+        text += "  " + name + ": " + std::to_string(bytes.size()) + " bytes\n";
+    return text;
+}
+
+} // namespace
+
+// The program starts, then saves twice; the power goes after every operation in turn.
+TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
+{
+    const std::string f = file;
+    const std::vector<Start> starts = {
+        {"no file", {}, ""},
+        {"a file", {{f, FileText("A")}}, "A"},
+        {"a file and its old copy", {{f, FileText("A")}, {f + ".old", FileText("Z")}}, "A"},
+        {"a leftover new file",
+         {{f, FileText("A")}, {f + ".old", FileText("Z")}, {f + ".new", "<Store><Ver"}},
+         "A"},
+        {"an unreadable file", {{f, "<Store>\r\n\t<Versi"}, {f + ".old", FileText("A")}}, "A"},
+    };
+    int cases = 0;
+    for (const Start& start : starts)
+    {
+        SCOPED_TRACE(start.name);
+        ASSERT_EQ(start.loads, LoadedVersion(start.disk));
+        for (int budget = 0;; ++budget)
+        {
+            PowerCutFileSystem files(start.disk);
+            files.CutPowerAfter(budget);
+            Config config;
+            config.SetFileSystem(files);
+            // What a load may find if the power goes now: the versions of the store as the last
+            // finished step left it and as the running step is making it.
+            std::set<std::string> allowed = {start.loads};
+            bool finished = false;
+            try
+            {
+                config.LoadFile(file);
+                for (const char* version : {"B", "CC"})
+                {
+                    allowed.insert(version);
+                    Fill(config, version);
+                    ASSERT_TRUE(config.SaveFile(file));
+                    allowed = {version};
+                }
+                finished = true;
+            }
+            catch (const PowerCutFileSystem::PowerCut&)
+            {
+            }
+            for (const Disk& disk : files.Survivors())
+            {
+                ++cases;
+                const std::string loaded = LoadedVersion(disk);
+                EXPECT_TRUE(allowed.count(loaded))
+                    << "after " << budget << " operations the load finds '" << loaded << "' on\n"
+                    << Describe(disk);
+            }
+            if (finished)
+                break;
+        }
+    }
+    EXPECT_GT(cases, 300);
+    std::cout << "[          ] " << cases << " disks after a power cut\n";
+}

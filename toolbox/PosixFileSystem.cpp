@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
@@ -128,12 +129,14 @@ bool PosixFileSystem::Rename(const char* from, const char* to)
 
 bool PosixFileSystem::SyncFolder(const char* fileName)
 {
-    std::string folder = GuardAllocation([&] { return std::string(fileName); });
-    std::size_t slash = folder.rfind('/');
-    if (slash == std::string::npos)
-        folder = ".";
-    else
-        folder.resize(slash == 0 ? 1 : slash);
+    const char* slash = std::strrchr(fileName, '/');
+    const std::string folder = GuardAllocation(
+        [&]
+        {
+            if (slash == nullptr)
+                return std::string(".");
+            return std::string(fileName, slash == fileName ? slash + 1 : slash);
+        });
     int descriptor = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (descriptor < 0)
         return false;

@@ -1,0 +1,182 @@
+// Reading and writing the configuration file of 1,000 and 10,000 projects of 10 todos each,
+// beside a plain read and write of the same bytes: the cost should grow with the size only.
+#include "toolbox/Config.h"
+#include "toolbox/ConfigParameter.h"
+#include "toolbox/ConfigSection.h"
+#include "toolbox/FileSystem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace
+{
+
+using toolbox::Config;
+using toolbox::ConfigSection;
+
+void Fill(Config& config, int projects)
+{
+    ConfigSection& root = config.GetRoot();
+    ConfigSection& options = root.GetSection("Options");
+    options.GetParameter("AutoSaveEnabled").SetBool(true);
+    options.GetParameter("TrayIcon").SetBool(false);
+    root.GetSection("WorkingTime").GetParameter("Actual").SetInt(-1800);
+    ConfigSection& list = root.GetSection("Projects");
+    for (int p = 0; p < projects; ++p)
+    {
+        ConfigSection& project = list.GetSection(
+            ("Customer " + std::to_string(p * 7919 % projects) + " website").c_str());
+        project.GetParameter("Comment").SetString("Weekly report due on Fridays");
+        project.GetParameter("Expanded").SetBool(p % 2 == 0);
+        project.GetParameter("TotalTime").SetInt(p * 3600);
+        ConfigSection& todos = project.GetSection("Todos");
+        for (int t = 0; t < 10; ++t)
+        {
+            ConfigSection& todo = todos.GetSection(("Fix issue #" + std::to_string(t)).c_str());
+            todo.GetParameter("Comment").SetString("line1\nline2 with <markup> and a/b");
+            todo.GetParameter("Expanded").SetBool(true);
+            todo.GetParameter("Priority").SetInt(t % 6);
+            todo.GetParameter("Time").SetInt(t * 60);
+        }
+    }
+}
+
+struct Fixture
+{
+    std::unique_ptr<Config> config = std::make_unique<Config>();
+    std::string text; // the file's bytes
+    std::string file;
+};
+
+std::string Folder()
+{
+    static std::string folder = []
+    {
+        char pattern[] = "/tmp/tallydene-bench-XXXXXX";
+        if (mkdtemp(pattern) == nullptr)
+            std::abort();
+        return std::string(pattern);
+    }();
+    return folder;
+}
+
+Fixture& Get(int projects)
+{
+    static std::map<int, Fixture> fixtures;
+    Fixture& fixture = fixtures[projects];
+    if (fixture.text.empty())
+    {
+        Fill(*fixture.config, projects);
+        fixture.file = Folder() + "/projects" + std::to_string(projects) + ".cfg";
+        if (!fixture.config->SaveFile(fixture.file.c_str()) ||
+            toolbox::FileSystem::Native().ReadWholeFile(fixture.file.c_str(), fixture.text) !=
+                toolbox::FileSystem::ReadResult::Read)
+            std::abort();
+    }
+    return fixture;
+}
+
+void Report(benchmark::State& state, const Fixture& fixture)
+{
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(fixture.text.size()));
+    state.counters["file_MB"] = static_cast<double>(fixture.text.size()) / 1e6;
+}
+
+void Parse(benchmark::State& state)
+{
+    Fixture& fixture = Get(static_cast<int>(state.range(0)));
+    std::string text = fixture.text;
+    // Into an empty store, as at start-up; destroying the tree is not part of a load.
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        auto config = std::make_unique<Config>();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(config->Parse(text.data()));
+        state.PauseTiming();
+        config.reset();
+        state.ResumeTiming();
+    }
+    Report(state, fixture);
+}
+
+void WriteWithoutSync(benchmark::State& state)
+{
+    Fixture& fixture = Get(static_cast<int>(state.range(0)));
+    const std::string target = fixture.file + ".write";
+    for (auto _ : state)
+    {
+        Config::FileWriter writer;
+        if (!writer.Open(target.c_str()) || !fixture.config->GetRoot().Write(writer, 0) ||
+            !writer.Flush() || !writer.Close())
+            state.SkipWithError("write failed");
+    }
+    Report(state, fixture);
+}
+
+void Save(benchmark::State& state)
+{
+    Fixture& fixture = Get(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        if (!fixture.config->SaveFile(fixture.file.c_str()))
+            state.SkipWithError("save failed");
+    Report(state, fixture);
+}
+
+void PlainRead(benchmark::State& state)
+{
+    Fixture& fixture = Get(static_cast<int>(state.range(0)));
+    std::string bytes;
+    for (auto _ : state)
+    {
+        int file = open(fixture.file.c_str(), O_RDONLY);
+        bytes.resize(fixture.text.size());
+        benchmark::DoNotOptimize(read(file, bytes.data(), bytes.size()));
+        close(file);
+    }
+    Report(state, fixture);
+}
+
+void PlainWrite(benchmark::State& state, bool sync)
+{
+    Fixture& fixture = Get(static_cast<int>(state.range(0)));
+    const std::string target = fixture.file + ".plain";
+    for (auto _ : state)
+    {
+        int file = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        benchmark::DoNotOptimize(write(file, fixture.text.data(), fixture.text.size()));
+        if (sync)
+            fsync(file);
+        close(file);
+    }
+    Report(state, fixture);
+}
+
+void PlainWriteWithoutSync(benchmark::State& state)
+{
+    PlainWrite(state, false);
+}
+
+void PlainWriteAndSync(benchmark::State& state)
+{
+    PlainWrite(state, true);
+}
+
+} // namespace
+
+BENCHMARK(Parse)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainRead)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteWithoutSync)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainWriteWithoutSync)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Save)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainWriteAndSync)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// Opaque handle of a node in a tree control; nullptr stands for no node and for the root.
+using TreeNode = void*;
+
+class TreeItem;
+
+// A tree of projects and todos as the model sees it. The main tree and the selectors of the
+// transfer dialog implement it with widgets; tests implement it with a recording fake.
+class TreeControl
+{
+public:
+    virtual ~TreeControl() = default;
+
+    // Inserts as the last child of parent (nullptr: top level). stateImage < 0: no state image.
+    virtual TreeNode InsertNode(TreeNode parent, const std::string& text, int image,
+                                int selectedImage, int stateImage, bool expanded,
+                                TreeItem* data) = 0;
+    virtual void DeleteNode(TreeNode node) = 0;
+    virtual void DeleteAllNodes() = 0;
+    virtual void SetNodeText(TreeNode node, const std::string& text) = 0;
+    virtual void SetNodeImages(TreeNode node, int image, int selectedImage) = 0;
+    // stateImage < 0 leaves the node's state image as it is.
+    virtual void SetNodeStateImage(TreeNode node, int stateImage) = 0;
+    virtual void SetNodeExpanded(TreeNode node, bool expanded) = 0;
+    // nullptr when nothing is selected.
+    virtual TreeNode GetSelection() const = 0;
+    // Also reveals the node, expanding its parent.
+    virtual void SelectNode(TreeNode node) = 0;
+    virtual TreeItem* GetNodeData(TreeNode node) const = 0;
+};

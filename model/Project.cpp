@@ -1,0 +1,126 @@
+#include "model/Project.h"
+
+#include "model/ItemImages.h"
+#include "toolbox/ConfigSection.h"
+
+#include <limits>
+#include <memory>
+
+Project::Project() : TreeItem("Project") {}
+
+void Project::SetTotalTime(int32_t seconds)
+{
+    const int32_t sum = SumOfTodoTimes();
+    totalTime = seconds < sum ? sum : seconds;
+}
+
+int32_t Project::SumOfTodoTimes() const
+{
+    // Each time fits a duration but their sum need not.
+    constexpr int64_t maximum = std::numeric_limits<int32_t>::max();
+    int64_t sum = 0;
+    for (const Todo* todo : todos)
+    {
+        sum += todo->GetTime();
+        if (sum >= maximum)
+        {
+            return static_cast<int32_t>(maximum);
+        }
+    }
+    return static_cast<int32_t>(sum);
+}
+
+bool Project::AnyTodoHasVisibleTime(const ItemContext& context) const
+{
+    for (const Todo* todo : todos)
+    {
+        if (todo->HasVisibleTime(context))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Project::ResortTodos(const ItemContext& context)
+{
+    TreeControl* tree = context.GetMainTree();
+    if (tree != nullptr)
+    {
+        for (const Todo* todo : todos)
+        {
+            if (todo->GetNode() != nullptr)
+            {
+                tree->DeleteNode(todo->GetNode());
+            }
+        }
+    }
+    todos.Sort(CompareTodos);
+    if (tree != nullptr)
+    {
+        for (Todo* todo : todos)
+        {
+            todo->InsertIntoTree(*tree, context);
+        }
+    }
+}
+
+std::string Project::GetLabel(const ItemContext& context) const
+{
+    return "  " + context.FormatDuration(SumOfTodoTimes(), 0) + "  [" +
+           context.FormatDuration(totalTime, 0) + "]  " + GetName();
+}
+
+int Project::GetImage(const ItemContext& context) const
+{
+    const bool time = AnyTodoHasVisibleTime(context);
+    if (!comment.empty())
+    {
+        return time ? IMAGE_PROJECT_TIME_COMMENT : IMAGE_PROJECT_COMMENT;
+    }
+    return time ? IMAGE_PROJECT_TIME : IMAGE_PROJECT;
+}
+
+void Project::Load(toolbox::ConfigSection& own)
+{
+    TreeItem::Load(own);
+    comment = own.GetString("Comment", "");
+    for (toolbox::ConfigSection* section : own.GetSection("Todos").Sections().Values())
+    {
+        auto todo = std::make_unique<Todo>(this);
+        todo->Load(*section);
+        todos.Append(std::move(todo));
+    }
+    // After the todos, so that a stored total below their sum comes back as that sum.
+    SetTotalTime(own.GetInt("TotalTime", 0));
+}
+
+void Project::Save(toolbox::ConfigSection& parent) const
+{
+    TreeItem::Save(parent);
+    toolbox::ConfigSection& own = OwnSection(parent);
+    own.GetParameter("Comment").SetString(comment.c_str());
+    for (const Todo* todo : todos)
+    {
+        todo->Save(own.GetSection("Todos"));
+    }
+    own.GetParameter("TotalTime").SetInt(totalTime);
+}
+
+void Project::Refresh(const ItemContext& context)
+{
+    TreeControl* tree = context.GetMainTree();
+    if (tree == nullptr || GetNode() == nullptr)
+    {
+        return;
+    }
+    tree->SetNodeText(GetNode(), GetLabel(context));
+    tree->SetNodeExpanded(GetNode(), IsExpanded());
+    const int image = GetImage(context);
+    tree->SetNodeImages(GetNode(), image, image);
+}
+
+int CompareProjects(const Project& a, const Project& b)
+{
+    return CompareNames(a.GetName(), b.GetName());
+}

@@ -1,0 +1,94 @@
+#include "model/Todo.h"
+
+#include "model/ItemImages.h"
+#include "model/Project.h"
+#include "toolbox/ConfigSection.h"
+
+Todo::Todo(Project* project) : TreeItem("Todo"), project(project) {}
+
+bool Todo::HasComment() const
+{
+    return !comment.empty() && comment != "\r\n";
+}
+
+void Todo::SetTime(int32_t seconds)
+{
+    time = seconds < 0 ? 0 : seconds;
+}
+
+bool Todo::HasVisibleTime(const ItemContext& context) const
+{
+    return context.ShowsTime(time);
+}
+
+std::string Todo::GetLabel(const ItemContext& context) const
+{
+    return context.FormatDuration(time, 3) + "    " + GetName();
+}
+
+int Todo::GetImage(const ItemContext& context) const
+{
+    const bool comment = HasComment();
+    if (context.GetActiveTodo() == this)
+    {
+        return comment ? IMAGE_ACTIVE_TODO_COMMENT : IMAGE_ACTIVE_TODO;
+    }
+    if (HasVisibleTime(context))
+    {
+        return comment ? IMAGE_TODO_TIME_COMMENT : IMAGE_TODO_TIME;
+    }
+    return comment ? IMAGE_TODO_COMMENT : IMAGE_TODO;
+}
+
+TreeNode Todo::GetParentNode() const
+{
+    return project != nullptr ? project->GetNode() : nullptr;
+}
+
+int Todo::GetStateImage() const
+{
+    if (priority < 0 || priority > PRIORITY_COMPLETED)
+    {
+        return -1;
+    }
+    return IMAGE_FIRST_PRIORITY + priority;
+}
+
+void Todo::Load(toolbox::ConfigSection& own)
+{
+    TreeItem::Load(own);
+    comment = own.GetString("Comment", "");
+    priority = own.GetInt("Priority", 2);
+    SetTime(own.GetInt("Time", 0));
+}
+
+void Todo::Save(toolbox::ConfigSection& parent) const
+{
+    TreeItem::Save(parent);
+    toolbox::ConfigSection& own = OwnSection(parent);
+    own.GetParameter("Comment").SetString(comment.c_str());
+    own.GetParameter("Priority").SetInt(priority);
+    own.GetParameter("Time").SetInt(time);
+}
+
+void Todo::Refresh(const ItemContext& context)
+{
+    TreeControl* tree = context.GetMainTree();
+    if (tree == nullptr || GetNode() == nullptr)
+    {
+        return;
+    }
+    tree->SetNodeText(GetNode(), GetLabel(context));
+    tree->SetNodeStateImage(GetNode(), GetStateImage());
+    const int image = GetImage(context);
+    tree->SetNodeImages(GetNode(), image, image);
+}
+
+int CompareTodos(const Todo& a, const Todo& b)
+{
+    if (a.GetPriority() != b.GetPriority())
+    {
+        return a.GetPriority() < b.GetPriority() ? -1 : 1;
+    }
+    return CompareNames(a.GetName(), b.GetName());
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "model/ItemContext.h"
+#include "model/TreeControl.h"
+
+#include <string>
+
+namespace toolbox
+{
+class ConfigSection;
+}
+
+// Which of the main view's two context menus belongs to an item.
+enum class ContextMenu
+{
+    Project,
+    Todo
+};
+
+// What projects and todos have in common: a name, an expanded flag, the node that shows the
+// item in the tree it was last inserted into, and how the item shows and stores itself.
+class TreeItem
+{
+public:
+    virtual ~TreeItem();
+    TreeItem(const TreeItem&) = delete;
+    TreeItem& operator=(const TreeItem&) = delete;
+
+    const std::string& GetName() const { return name; }
+    void SetName(const std::string& newName) { name = newName; }
+    // The node of the last insertion, whatever tree that was; nullptr before the first.
+    TreeNode GetNode() const { return node; }
+    bool IsExpanded() const { return expanded; }
+    void SetExpanded(bool isExpanded) { expanded = isExpanded; }
+
+    virtual bool IsProject() const { return false; }
+    virtual bool IsTodo() const { return false; }
+
+    virtual std::string GetLabel(const ItemContext& context) const = 0;
+    virtual ContextMenu GetContextMenu() const = 0;
+    virtual int GetImage(const ItemContext& context) const = 0;
+    virtual TreeNode GetParentNode() const = 0;
+    // -1 for none.
+    virtual int GetStateImage() const = 0;
+
+    // Reads the name and the expanded flag from the item's own section.
+    virtual void Load(toolbox::ConfigSection& own);
+    // Writes the expanded flag into the section named after the item inside parent.
+    virtual void Save(toolbox::ConfigSection& parent) const;
+
+    // Adds the item's node as the last child of its parent node and remembers it.
+    void InsertIntoTree(TreeControl& tree, const ItemContext& context);
+    // Brings the item's node on the main tree up to date; nothing while there is no main tree.
+    virtual void Refresh(const ItemContext& context) = 0;
+
+protected:
+    explicit TreeItem(std::string defaultName);
+
+    // The section named after the item inside parent, created when missing.
+    toolbox::ConfigSection& OwnSection(toolbox::ConfigSection& parent) const;
+
+private:
+    bool expanded = true;
+    TreeNode node = nullptr;
+    std::string name;
+};
+
+// Orders names without regard to letter case: ASCII letters folded to lower case, then the
+// bytes compared unsigned.
+int CompareNames(const std::string& a, const std::string& b);

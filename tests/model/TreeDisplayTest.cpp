@@ -1,0 +1,164 @@
+#include "model/Project.h"
+#include "tests/model/FakeItemContext.h"
+#include "tests/model/FakeTreeControl.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using Node = FakeTreeControl::Node;
+
+class TreeDisplay : public ::testing::Test
+{
+protected:
+    TreeDisplay() { context.mainTree = &tree; }
+
+    Todo& AddTodo(const std::string& name, int32_t time, int32_t priority = 2)
+    {
+        auto todo = std::make_unique<Todo>(&project);
+        todo->SetName(name);
+        todo->SetTime(time);
+        todo->SetPriority(priority);
+        project.GetTodos().Append(std::move(todo));
+        return *project.GetTodos().Last();
+    }
+
+    void InsertAll()
+    {
+        project.InsertIntoTree(tree, context);
+        for (Todo* todo : project.GetTodos())
+        {
+            todo->InsertIntoTree(tree, context);
+        }
+    }
+
+    static Node* NodeOf(const TreeItem& item) { return FakeTreeControl::Of(item.GetNode()); }
+
+    FakeTreeControl tree;
+    FakeItemContext context;
+    Project project;
+};
+
+TEST_F(TreeDisplay, InsertShowsItemsUnderTheirParents)
+{
+    project.SetName("Web");
+    project.SetExpanded(false);
+    Todo& mail = AddTodo("Mail", 3900, 0);
+    Todo& odd = AddTodo("Odd", 0, 7);
+    odd.SetExpanded(false);
+    InsertAll();
+
+    ASSERT_EQ(tree.Children(nullptr).size(), 1U);
+    Node* web = NodeOf(project);
+    EXPECT_EQ(web, tree.Children(nullptr)[0]);
+    EXPECT_EQ(web->text, "  1:05  [0:00]  Web");
+    EXPECT_EQ(web->image, 7);
+    EXPECT_EQ(web->selectedImage, 7);
+    EXPECT_EQ(web->stateImage, -1);
+    EXPECT_FALSE(web->expanded);
+    EXPECT_EQ(web->data, &project);
+
+    EXPECT_EQ(tree.Children(web), (std::vector<Node*>{NodeOf(mail), NodeOf(odd)}));
+    EXPECT_EQ(NodeOf(mail)->text, "    1:05    Mail");
+    EXPECT_EQ(NodeOf(mail)->image, 8);
+    EXPECT_EQ(NodeOf(mail)->stateImage, 9);
+    EXPECT_TRUE(NodeOf(mail)->expanded);
+    EXPECT_EQ(tree.GetNodeData(mail.GetNode()), &mail);
+    EXPECT_EQ(NodeOf(odd)->image, 16);
+    EXPECT_EQ(NodeOf(odd)->stateImage, -1);
+    EXPECT_FALSE(NodeOf(odd)->expanded);
+}
+
+TEST_F(TreeDisplay, NodeFollowsTheLastInsertion)
+{
+    Todo& mail = AddTodo("Mail", 0);
+    InsertAll();
+    FakeTreeControl selector;
+    project.InsertIntoTree(selector, context);
+    mail.InsertIntoTree(selector, context);
+    EXPECT_EQ(tree.LiveCount(), 2);
+    EXPECT_EQ(selector.Children(project.GetNode()), std::vector<Node*>{NodeOf(mail)});
+}
+
+TEST_F(TreeDisplay, RefreshUpdatesTheMainTree)
+{
+    Todo& mail = AddTodo("Mail", 0, 1);
+    InsertAll();
+
+    mail.SetTime(7200);
+    mail.SetPriority(PRIORITY_COMPLETED);
+    context.activeTodo = &mail;
+    mail.Refresh(context);
+    EXPECT_EQ(NodeOf(mail)->text, "    2:00    Mail");
+    EXPECT_EQ(NodeOf(mail)->stateImage, 14);
+    EXPECT_EQ(NodeOf(mail)->image, 0);
+    EXPECT_EQ(NodeOf(mail)->selectedImage, 0);
+
+    // A priority without an icon leaves the node's state image alone.
+    mail.SetPriority(7);
+    mail.Refresh(context);
+    EXPECT_EQ(NodeOf(mail)->stateImage, 14);
+
+    project.SetTotalTime(9000);
+    project.SetComment("client");
+    project.SetExpanded(false);
+    project.Refresh(context);
+    EXPECT_EQ(NodeOf(project)->text, "  2:00  [2:30]  Project");
+    EXPECT_FALSE(NodeOf(project)->expanded);
+    EXPECT_EQ(NodeOf(project)->image, 3);
+    EXPECT_EQ(NodeOf(project)->selectedImage, 3);
+}
+
+TEST_F(TreeDisplay, RefreshWithoutMainWindowOrNodeDoesNothing)
+{
+    Todo& mail = AddTodo("Mail", 0);
+    context.mainTree = nullptr;
+    mail.Refresh(context);
+    project.Refresh(context);
+    project.ResortTodos(context);
+
+    context.mainTree = &tree;
+    mail.Refresh(context);
+    project.Refresh(context);
+    EXPECT_EQ(tree.LiveCount(), 0);
+}
+
+TEST_F(TreeDisplay, ResortTodosRebuildsOnlyTheTodoNodes)
+{
+    AddTodo("later", 0, 3);
+    AddTodo("Urgent", 0, 0);
+    AddTodo("all done", 0, PRIORITY_COMPLETED);
+    AddTodo("asap", 0, 1);
+    InsertAll();
+    Node* projectNode = NodeOf(project);
+    tree.SelectNode(project.GetTodos().Get(0)->GetNode());
+
+    project.ResortTodos(context);
+
+    EXPECT_EQ(NodeOf(project), projectNode);
+    EXPECT_EQ(tree.LiveCount(), 5);
+    EXPECT_EQ(tree.ChildTexts(projectNode),
+              (std::vector<std::string>{"    0:00    Urgent", "    0:00    asap",
+                                        "    0:00    later", "    0:00    all done"}));
+    for (int i = 0; i < project.GetTodos().Count(); ++i)
+    {
+        EXPECT_EQ(NodeOf(*project.GetTodos().Get(i)), tree.Children(projectNode)[i]);
+    }
+    EXPECT_EQ(tree.GetSelection(), nullptr);
+}
+
+TEST_F(TreeDisplay, ResortTodosWithoutMainWindowStillSorts)
+{
+    AddTodo("b", 0);
+    AddTodo("a", 0);
+    context.mainTree = nullptr;
+    project.ResortTodos(context);
+    EXPECT_EQ(project.GetTodos().Get(0)->GetName(), "a");
+}
+
+} // namespace

@@ -166,18 +166,6 @@ TEST(ItemImages, ProjectByCommentAndAnyTodoWithVisibleTime)
     EXPECT_EQ(project.GetImage(context), 7);
 }
 
-TEST(ItemLabels, ProjectAndTodoLines)
-{
-    FakeItemContext context;
-    Project project;
-    project.SetName("Web");
-    Todo& mail = AddTodo(project, "Mail", 3900);
-    AddTodo(project, "Site", 1500);
-    project.SetTotalTime(43500);
-    EXPECT_EQ(project.GetLabel(context), "  1:30  [12:05]  Web");
-    EXPECT_EQ(mail.GetLabel(context), "    1:05    Mail");
-}
-
 TEST(ItemKinds, MenusParentsAndKindTests)
 {
     Project project;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "toolbox/String.h"
+
+#include <optional>
+#include <vector>
+
+namespace toolbox
+{
+
+// Where the program and the user's folders are, as the operating system tells it. Everything
+// that names a file of the program's own asks here, so that tests can move all of it into a
+// temporary folder: the folders follow the environment (XDG_DATA_HOME, XDG_DOCUMENTS_DIR,
+// XDG_CONFIG_HOME, HOME), the program path and the arguments follow the setters below.
+class Places
+{
+public:
+    Places() = delete;
+
+    // The program file: /proc/self/exe, else the first argument the process received.
+    static String ProgramPath();
+
+    // The process's own arguments, the first being the program path as it was started.
+    static std::vector<String> Arguments();
+
+    // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share; none without a home.
+    static std::optional<String> LocalApplicationDataFolder();
+
+    // $XDG_DOCUMENTS_DIR, else the documents line of user-dirs.dirs, else the home folder;
+    // none without a home.
+    static std::optional<String> DocumentsFolder();
+
+    // For tests only: replace what the operating system says about the program path or the
+    // arguments. std::nullopt gives the operating system's answer back.
+    static void SetProgramPath(std::optional<String> path);
+    static void SetArguments(std::optional<std::vector<String>> arguments);
+};
+
+} // namespace toolbox

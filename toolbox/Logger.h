@@ -1,0 +1,78 @@
+#pragma once
+
+#include "toolbox/String.h"
+
+#include <cstdarg>
+#include <cstdint>
+#include <ctime>
+
+namespace toolbox
+{
+
+// The diagnostic log: dated, levelled lines appended to a file named after the program in the
+// user's documents folder. "/log" with a level word on the command line sets the least level
+// written; by default only errors and worse are, and the file is not opened before the first
+// line that passes.
+//
+// The process's logger is made by the first call of Global(); the program's main calls it
+// before anything else, so that it lives from the start to after the application object.
+// The logger alive last (Global's, or a test's own) receives the lines of exceptions raised
+// with a place and those of LogToCurrent.
+class Logger
+{
+public:
+    static constexpr int32_t LevelDebug = 1;
+    static constexpr int32_t LevelInfo = 2;
+    static constexpr int32_t LevelWarn = 3;
+    static constexpr int32_t LevelError = 4;
+    static constexpr int32_t LevelException = 5;
+    static constexpr int32_t LevelFatal = 6;
+    // Set by an unknown level word; no line reaches it.
+    static constexpr int32_t LevelNothing = 127;
+
+    // Where the logger takes its time from; tests give one they can set.
+    class Clock
+    {
+    public:
+        virtual ~Clock() = default;
+        // A count of milliseconds that only moves forward.
+        virtual int64_t TickMilliseconds() const = 0;
+        virtual std::time_t UtcNow() const = 0;
+    };
+    static const Clock& SystemClock();
+
+    // Reads the program path, the documents folder and the arguments from Places.
+    // EIllegalArgument when the program path has no file name.
+    explicit Logger(const Clock& clock = SystemClock());
+    ~Logger();
+    Logger(const Logger&) = delete;
+    Logger& operator=(const Logger&) = delete;
+
+    // Writes one line when level reaches the threshold. location is written from after its
+    // last backslash.
+    void Log(const char* location, int line, int32_t level, const char* format, ...)
+        __attribute__((format(printf, 5, 6)));
+    void LogFromVargs(const char* location, int line, int32_t level, const char* format,
+                      va_list arguments);
+
+    const String& GetPath() const { return path; }
+    int32_t GetThreshold() const { return threshold; }
+
+    static Logger& Global();
+
+    // Writes to the logger alive last; nothing when there is none.
+    static void LogToCurrent(const char* location, int line, int32_t level, const char* format, ...)
+        __attribute__((format(printf, 4, 5)));
+
+private:
+    bool OpenFile();
+
+    const Clock& clock;
+    int file = -1;
+    String path;
+    int32_t threshold = LevelError;
+    int64_t startTick;
+    Logger* previous = nullptr;
+};
+
+} // namespace toolbox

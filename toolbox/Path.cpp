@@ -75,7 +75,7 @@ Path Path::Parse(const char* text, Style style)
 
 void Path::ParseText(const char* text)
 {
-    std::string_view view(text);
+    std::string_view view(text != nullptr ? text : ""); // no text is the empty text
     size_t rootLength;
     if (style == Style::Windows)
         rootLength = WindowsRootLength(view);
@@ -99,7 +99,7 @@ void Path::ParseText(const char* text)
 
 void Path::SetRoot(const char* text)
 {
-    std::string_view view(text);
+    std::string_view view(text != nullptr ? text : "");
     if (style == Style::Posix)
     {
         root.Set(text);

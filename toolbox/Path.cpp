@@ -41,6 +41,15 @@ size_t WindowsRootLength(std::string_view text)
 
 } // namespace
 
+Path::Style Path::SystemStyle()
+{
+#ifdef _WIN32
+    return Style::Windows;
+#else
+    return Style::Posix;
+#endif
+}
+
 Path::Path(Style style) : style(style) {}
 
 Path::Path(const char* text, Style style) : style(style)
@@ -201,7 +210,7 @@ bool Path::SetToSpecialFolder(SpecialFolder folder, bool create)
                                      : Places::LocalApplicationDataFolder();
     if (!text)
         return false;
-    Path found(text->c_str(), SystemStyle);
+    Path found(text->c_str(), SystemStyle());
     if (!(create ? found.CreateDirectories() : found.IsDirectory()))
         return false;
     *this = found;

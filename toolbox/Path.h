@@ -21,11 +21,8 @@ public:
         Posix
     };
 
-#ifdef _WIN32
-    static constexpr Style SystemStyle = Style::Windows;
-#else
-    static constexpr Style SystemStyle = Style::Posix;
-#endif
+    // The style of the system the program runs on.
+    static Style SystemStyle();
 
     // The well-known folders of the user.
     enum class SpecialFolder
@@ -34,34 +31,18 @@ public:
         Documents
     };
 
-    explicit Path(Style style = SystemStyle);
-    explicit Path(const char* text, Style style = SystemStyle);
+    explicit Path(Style style = SystemStyle());
+    explicit Path(const char* text, Style style = SystemStyle());
     // Copies are deep; a path is a few short texts, so moving is copying.
     Path(const Path& other);
     Path& operator=(const Path& other);
 
     static Path Parse(const char* text, Style style);
 
-    Style GetStyle() const
-    {
-        return style;
-    }
-    char Separator() const
-    {
-        return style == Style::Windows ? '\\' : '/';
-    }
-    const String& GetRoot() const
-    {
-        return root;
-    }
-    int Count() const
-    {
-        return components.Count();
-    }
-    const String* Get(int index) const
-    {
-        return components.Get(index);
-    }
+    char Separator() const { return style == Style::Windows ? '\\' : '/'; }
+    const String& GetRoot() const { return root; }
+    int Count() const { return components.Count(); }
+    const String* Get(int index) const { return components.Get(index); }
 
     void SetRoot(const char* text);
     void Append(const char* component);

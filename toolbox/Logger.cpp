@@ -1,6 +1,7 @@
 #include "toolbox/Logger.h"
 
 #include "toolbox/CommandLine.h"
+#include "toolbox/Config.h"
 #include "toolbox/Exception.h"
 #include "toolbox/Path.h"
 
@@ -82,6 +83,12 @@ void LogException(const char* place, int line, const char* text)
         current->Log(place, line, Logger::LevelException, "%s", text);
 }
 
+void LogConfigReport(const char* place, int line, int level, const char* text)
+{
+    if (current != nullptr)
+        current->Log(place, line, level, "%s", text);
+}
+
 } // namespace
 
 const Logger::Clock& Logger::SystemClock()
@@ -117,6 +124,7 @@ Logger::Logger(const Clock& clock) : clock(clock), startTick(clock.TickMilliseco
     previous = current;
     current = this;
     SetExceptionLogHook(&LogException);
+    SetConfigLogHook(&LogConfigReport);
     Log("toolbox::Logger::Logger", __LINE__, LevelInfo, "Logger initialized");
 }
 
@@ -133,16 +141,6 @@ Logger& Logger::Global()
 {
     static Logger logger;
     return logger;
-}
-
-void Logger::LogToCurrent(const char* location, int line, int32_t level, const char* format, ...)
-{
-    if (current == nullptr)
-        return;
-    va_list arguments;
-    va_start(arguments, format);
-    current->LogFromVargs(location, line, level, format, arguments);
-    va_end(arguments);
 }
 
 void Logger::Log(const char* location, int line, int32_t level, const char* format, ...)

@@ -17,7 +17,7 @@ namespace toolbox
 // The process's logger is made by the first call of Global(); the program's main calls it
 // before anything else, so that it lives from the start to after the application object.
 // The logger alive last (Global's, or a test's own) receives the lines of exceptions raised
-// with a place and those of LogToCurrent.
+// with a place and the configuration's reports.
 class Logger
 {
 public:
@@ -59,10 +59,6 @@ public:
     int32_t GetThreshold() const { return threshold; }
 
     static Logger& Global();
-
-    // Writes to the logger alive last; nothing when there is none.
-    static void LogToCurrent(const char* location, int line, int32_t level, const char* format, ...)
-        __attribute__((format(printf, 4, 5)));
 
 private:
     bool OpenFile();

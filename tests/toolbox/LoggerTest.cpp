@@ -1,4 +1,5 @@
 #include "toolbox/Logger.h"
+#include "toolbox/Config.h"
 #include "toolbox/Exception.h"
 
 #include "tests/support/TestPlaces.h"
@@ -149,7 +150,7 @@ TEST_F(LoggerTest, PlaceFromAfterItsLastBackslashAndLineEndsInMessages)
                              "[2026-01-31 08:15:02 (T+0.000)] Error (:13) 100% sure\r\n");
 }
 
-TEST_F(LoggerTest, ExceptionsRaisedWithAPlaceWriteTheirLine)
+TEST_F(LoggerTest, ExceptionsAndConfigurationReportsWriteTheirLines)
 {
     auto logger = MakeLogger({});
     try
@@ -166,18 +167,23 @@ TEST_F(LoggerTest, ExceptionsRaisedWithAPlaceWriteTheirLine)
     catch (const toolbox::EOutOfMemory&)
     {
     }
-    Logger::LogToCurrent("elsewhere", 5, Logger::LevelError, "cannot read %s", "a.cfg");
+    const std::filesystem::path unreadable = places.Root() / "broken.cfg";
+    WriteFileBytes(unreadable, "text at the top level\r\n");
+    toolbox::Config config;
+    EXPECT_FALSE(config.LoadFile(unreadable.c_str()));
     logger.reset();
-    EXPECT_EQ(LogText(), separator +
-                             "[2026-01-31 08:15:02 (T+0.000)] Exception (Somewhere.cpp:77) "
-                             "EIllegalState.\r\nMessage: no way\r\n"
-                             "[2026-01-31 08:15:02 (T+0.000)] Error (elsewhere:5) cannot read "
-                             "a.cfg\r\n");
+    const std::string text = LogText();
+    EXPECT_EQ(text.find(separator + "[2026-01-31 08:15:02 (T+0.000)] Exception (Somewhere.cpp:77) "
+                                    "EIllegalState.\r\nMessage: no way\r\n"
+                                    "[2026-01-31 08:15:02 (T+0.000)] Error (toolbox::Config::"),
+              0u)
+        << text;
+    EXPECT_NE(text.find(unreadable.string()), std::string::npos) << text;
 
     // With no logger alive, nothing is written anywhere.
     std::filesystem::remove(LogFile());
-    Logger::LogToCurrent("elsewhere", 6, Logger::LevelFatal, "lost");
     EXPECT_THROW(throw toolbox::EIllegalArgument("lost", "place", 1), toolbox::EIllegalArgument);
+    EXPECT_FALSE(config.LoadFile(unreadable.c_str()));
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 }
 

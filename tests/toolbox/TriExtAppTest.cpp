@@ -136,3 +136,16 @@ TEST_F(TriExtAppTest, SaveFindsTheDataFolderAfresh)
     app.Save();
     EXPECT_TRUE(std::filesystem::exists(DataFile()));
 }
+
+TEST_F(TriExtAppTest, FileBesideTheProgramTakesTheNameUpToItsFirstDot)
+{
+    toolbox::Config config;
+    places.SetProgramPath((places.ProgramFolder() / "Tally.dene.exe").string());
+    WriteFileBytes(places.ProgramFolder() / "Tally.cfg", ConfigWithMarker("dotted", false));
+    ASSERT_TRUE(config.LoadBesideExecutable());
+    EXPECT_STREQ(config.GetRoot().GetSection("Options").GetString("Marker", ""), "dotted");
+
+    // No file name, no file: a quiet false rather than a guess.
+    places.SetProgramPath("/");
+    EXPECT_FALSE(config.LoadBesideExecutable());
+}

@@ -32,7 +32,7 @@ constexpr MenuItemSpec Submenu(const char* label, const MenuSpec& menu)
 
 constexpr MenuItemSpec kPriorityItems[] = {
     Item(ID_TODO_PRIORITY_1, "&1 (Urgent)\tCtrl+1"),
-    Item(ID_TODO_PRIORITY_2, "&2 (As Soon As Possible)\tCtrl+2"),
+    Item(ID_TODO_PRIORITY_2, "&2 (Asap)\tCtrl+2"),
     Item(ID_TODO_PRIORITY_3, "&3 (Normal)\tCtrl+3"),
     Item(ID_TODO_PRIORITY_4, "&4 (Later On)\tCtrl+4"),
     Item(ID_TODO_PRIORITY_5, "&5 (Nice To Have)\tCtrl+5"),

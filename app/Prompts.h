@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The message boxes of the program, all captioned "Tallydene". The windows show them; tests
+// answer them from a script.
+class Prompts
+{
+public:
+    enum class QuestionIcon
+    {
+        Question,
+        Warning
+    };
+
+    virtual ~Prompts() = default;
+
+    // Tells the user why something was not done: an OK button and an error icon.
+    virtual void Refuse(const std::string& message) = 0;
+    // Yes and No; true only for Yes, so closing the box counts as No.
+    virtual bool Ask(const std::string& message, QuestionIcon icon) = 0;
+    // An OK button and an information icon.
+    virtual void Inform(const std::string& message) = 0;
+};

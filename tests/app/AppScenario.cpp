@@ -1,0 +1,77 @@
+#include "tests/app/AppScenario.h"
+
+#include "app/MainWindow.h"
+#include "model/Todo.h"
+#include "toolbox/Places.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+AppScenario::AppScenario()
+{
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
+        savedDataHome = dataHome;
+    setenv("XDG_DATA_HOME", (temp.Path() / "data").c_str(), 1);
+    std::filesystem::create_directories(ProgramFolder());
+    toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tallydene").c_str()));
+}
+
+AppScenario::~AppScenario()
+{
+    toolbox::Places::SetProgramPath(std::nullopt);
+    if (savedDataHome)
+        setenv("XDG_DATA_HOME", savedDataHome->c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+}
+
+std::unique_ptr<Tallydene> AppScenario::Start(bool withWindow)
+{
+    auto app = std::make_unique<Tallydene>(clock, ',');
+    if (withWindow)
+    {
+        app->SetMainWindow(&window);
+        for (Project* project : app->GetProjects())
+        {
+            project->InsertIntoTree(window.tree, *app);
+            for (Todo* todo : project->GetTodos())
+                todo->InsertIntoTree(window.tree, *app);
+        }
+    }
+    return app;
+}
+
+int32_t AppScenario::ClockAt(int year, int month, int day, int hour, int minute, int second)
+{
+    std::tm moment{};
+    moment.tm_year = year - 1900;
+    moment.tm_mon = month - 1;
+    moment.tm_mday = day;
+    moment.tm_hour = hour;
+    moment.tm_min = minute;
+    moment.tm_sec = second;
+    constexpr int64_t clockStart = 631065600; // 31 December 1989, 00:00:00 UTC
+    return static_cast<int32_t>(static_cast<int64_t>(timegm(&moment)) - clockStart);
+}
+
+void AppScenario::WriteConfig(const ExpectedSettings& settings)
+{
+    std::filesystem::create_directories(DataFolder());
+    WriteFileBytes(ConfigFile(), ExpectedConfigFile(settings));
+}
+
+Project& AppScenario::ProjectNamed(Tallydene& app, const std::string& name)
+{
+    for (Project* project : app.GetProjects())
+        if (project->GetName() == name)
+            return *project;
+    throw std::logic_error("no project " + name);
+}
+
+Todo& AppScenario::TodoNamed(Tallydene& app, const std::string& project, const std::string& todo)
+{
+    for (Todo* item : ProjectNamed(app, project).GetTodos())
+        if (item->GetName() == todo)
+            return *item;
+    throw std::logic_error("no todo " + todo);
+}

@@ -1,0 +1,136 @@
+#include "tests/app/AppScenario.h"
+
+#include "model/Todo.h"
+#include "toolbox/Places.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+class EventLogScenario : public AppScenario
+{
+protected:
+    void StartWithLogging()
+    {
+        ExpectedSettings stored;
+        stored.lastTimeUpdated = ClockAt(2026, 12, 6, 21, 0, 0);
+        stored.loggingEnabled = true;
+        stored.projects = {{"Office", 0, {{"Report", 0}}}};
+        WriteConfig(stored);
+    }
+};
+
+TEST_F(EventLogScenario, ARunIsLoggedBesideTheProgramInUtc)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    {
+        auto app = Start();
+        app->UpdateTime();
+        app->LogEvent("Tallydene started");
+        clock.Set(2026, 12, 6, 21, 30, 5);
+        app->GetProjects().Delete(&ProjectNamed(*app, "Office"));
+        app->LogEvent("Deleted a project", "Office");
+        clock.Set(2027, 1, 1, 0, 0, 0);
+    }
+
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Tallydene started") +
+                  "2026-12-06 21:30:05 : Deleted a project: Office\r\n" +
+                  LogLine("2027-01-01 00:00:00", "Tallydene ended"),
+              ReadFileBytes(LogFile()));
+
+    // The next run appends.
+    clock.Set(2027, 1, 2, 8, 0, 0);
+    {
+        auto app = Start();
+        app->LogEvent("Set actual working time", "-3600");
+        app->SkipShutdownSteps();
+    }
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Tallydene started") +
+                  LogLine("2026-12-06 21:30:05", "Deleted a project", "Office") +
+                  LogLine("2027-01-01 00:00:00", "Tallydene ended") +
+                  LogLine("2027-01-02 08:00:00", "Set actual working time", "-3600"),
+              ReadFileBytes(LogFile()));
+}
+
+TEST_F(EventLogScenario, WithLoggingOffNoFileIsMade)
+{
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    {
+        auto app = Start();
+        app->LogEvent("Tallydene started");
+        app->LogEvent("Deleted a project", "Office");
+    }
+    EXPECT_FALSE(fs::exists(LogFile()));
+    EXPECT_FALSE(fs::exists(DataFolder() / "Tallydene.log"));
+}
+
+TEST_F(EventLogScenario, TheLogIsNamedAfterTheProgramUpToItsFirstDot)
+{
+    StartWithLogging();
+    toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tally.dene").c_str()));
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = std::make_unique<Tallydene>(clock, ',');
+    app->SetLoggingEnabled(true);
+    app->LogEvent("Paused");
+    app->SkipShutdownSteps();
+
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused"),
+              ReadFileBytes(ProgramFolder() / "Tally.log"));
+}
+
+// Where the log beside the program cannot be opened for appending (an installed program's
+// folder, or here a folder in the log's place, which even the superuser cannot append to),
+// the line goes into the data folder instead of being lost.
+TEST_F(EventLogScenario, ALogThatCannotBeWrittenBesideTheProgramGoesToTheDataFolder)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = Start();
+    fs::create_directory(LogFile());
+
+    app->LogEvent("Activated a todo", "Report");
+    fs::remove(LogFile());
+    app->LogEvent("Paused");
+
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Activated a todo", "Report"),
+              ReadFileBytes(DataFolder() / "Tallydene.log"));
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused"), ReadFileBytes(LogFile()));
+}
+
+TEST_F(EventLogScenario, TheEndOfARunBooksTheLastMinutesAndSavesEvenWithoutAutoSave)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 0, 0);
+    {
+        auto app = Start();
+        app->SetAutoSaveEnabled(false);
+        app->Activate(TodoNamed(*app, "Office", "Report"));
+        clock.Set(2026, 12, 6, 21, 7, 0);
+    }
+
+    ExpectedSettings expected;
+    expected.lastTimeUpdated = ClockAt(2026, 12, 6, 21, 7, 0);
+    expected.actual = 420;
+    expected.autoSaveEnabled = false;
+    expected.loggingEnabled = true;
+    expected.projects = {{"Office", 420, {{"Report", 420}}}};
+    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+    EXPECT_EQ(LogLine("2026-12-06 21:07:00", "Tallydene ended"), ReadFileBytes(LogFile()));
+}
+
+TEST_F(EventLogScenario, ACopyStoppedAtTheInstanceCheckBooksAndLogsNothing)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 30, 0);
+    {
+        auto second = Start(false);
+        second->SkipShutdownSteps();
+    }
+    EXPECT_FALSE(fs::exists(LogFile()));
+    ExpectedSettings unchanged;
+    unchanged.lastTimeUpdated = ClockAt(2026, 12, 6, 21, 0, 0);
+    unchanged.loggingEnabled = true;
+    unchanged.projects = {{"Office", 0, {{"Report", 0}}}};
+    EXPECT_EQ(ExpectedConfigFile(unchanged), SavedConfig());
+}

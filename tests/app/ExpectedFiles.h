@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The configuration file that the application should write, built from what a test expects
+// to be stored. Names are plain words, so that nothing needs escaping; sections and keys come
+// in the file's order, sorted by name without regard to letter case, lines ending in CR LF.
+struct ExpectedTodo
+{
+    ExpectedTodo(std::string name, int32_t time, int32_t priority = 2, std::string comment = "")
+        : name(std::move(name)), time(time), priority(priority), comment(std::move(comment))
+    {
+    }
+    std::string name;
+    int32_t time;
+    int32_t priority;
+    std::string comment;
+};
+
+struct ExpectedProject
+{
+    ExpectedProject(std::string name, int32_t totalTime, std::vector<ExpectedTodo> todos,
+                    std::string comment = "")
+        : name(std::move(name)), totalTime(totalTime), todos(std::move(todos)),
+          comment(std::move(comment))
+    {
+    }
+    std::string name;
+    int32_t totalTime;
+    std::vector<ExpectedTodo> todos;
+    std::string comment;
+};
+
+struct ExpectedSettings
+{
+    int32_t lastTimeUpdated = 0;
+    int32_t actual = 0;
+    std::array<int32_t, 7> targets{};
+    bool autoSaveEnabled = true;
+    bool loggingEnabled = false;
+    int32_t timeFormat = 1;
+    int32_t timeRound = 1;
+    bool trayIcon = true;
+    bool workingTimeEnabled = true;
+    std::vector<ExpectedProject> projects;
+};
+
+std::string ExpectedConfigFile(const ExpectedSettings& settings);
+
+// One event-log line: "YYYY-MM-DD hh:mm:ss : message[: detail]" and CR LF.
+std::string LogLine(const std::string& when, const std::string& message);
+std::string LogLine(const std::string& when, const std::string& message, const std::string& detail);

@@ -1,0 +1,152 @@
+#include "tests/app/AppScenario.h"
+
+#include "model/Todo.h"
+#include "toolbox/Exception.h"
+
+#include <filesystem>
+
+class Settings : public AppScenario
+{
+};
+
+TEST_F(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveHoldsEveryKey)
+{
+    clock.Set(2026, 3, 2, 9, 15, 30);
+    auto app = Start();
+
+    EXPECT_TRUE(app->IsFirstRun());
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+    for (int weekday = 0; weekday < 7; ++weekday)
+        EXPECT_EQ(0, app->GetTarget(weekday));
+    EXPECT_EQ(1, app->GetTimeFormat());
+    EXPECT_EQ(1, app->GetTimeRound());
+    EXPECT_TRUE(app->IsAutoSaveEnabled());
+    EXPECT_TRUE(app->IsTrayIconEnabled());
+    EXPECT_FALSE(app->IsLoggingEnabled());
+    EXPECT_TRUE(app->IsWorkingTimeEnabled());
+    EXPECT_EQ(0, app->GetProjects().Count());
+    EXPECT_EQ(nullptr, app->GetActiveTodo());
+    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 15, 30), app->GetLastTimeUpdated());
+
+    // The first update charges nothing, since the last update is the start.
+    app->UpdateTime();
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: 0,0",
+              window.statusTexts.back());
+
+    ExpectedSettings defaults;
+    defaults.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 15, 30);
+    EXPECT_EQ(ExpectedConfigFile(defaults), SavedConfig());
+}
+
+TEST_F(Settings, EverySettingComesBackFromTheFileAndGoesBackUnchanged)
+{
+    ExpectedSettings stored;
+    stored.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
+    stored.actual = -5400;
+    stored.targets = {28800, 27000, 25200, 23400, 21600, 0, 60};
+    stored.autoSaveEnabled = false;
+    stored.loggingEnabled = true;
+    stored.timeFormat = 3;
+    stored.timeRound = 4;
+    stored.trayIcon = false;
+    stored.workingTimeEnabled = false;
+    stored.projects = {{"Garden", 7200, {{"Mow", 3600, 5, "front and back"}}, "weekends"},
+                       {"Office", 0, {}}};
+    WriteConfig(stored);
+
+    clock.Set(2026, 3, 2, 9, 0, 0);
+    auto app = Start();
+    EXPECT_FALSE(app->IsFirstRun());
+    EXPECT_EQ(-5400, app->GetOvertimeBalance());
+    EXPECT_EQ(28800, app->GetTarget(0)); // "Target0" is Monday's
+    EXPECT_EQ(60, app->GetTarget(6));    // "Target6" is Sunday's
+    EXPECT_EQ(3, app->GetTimeFormat());
+    EXPECT_EQ(4, app->GetTimeRound());
+    EXPECT_FALSE(app->IsAutoSaveEnabled());
+    EXPECT_TRUE(app->IsLoggingEnabled());
+    EXPECT_FALSE(app->IsTrayIconEnabled());
+    EXPECT_FALSE(app->IsWorkingTimeEnabled());
+    EXPECT_EQ("weekends", ProjectNamed(*app, "Garden").GetComment());
+    EXPECT_EQ(5, TodoNamed(*app, "Garden", "Mow").GetPriority());
+    EXPECT_EQ(0, ProjectNamed(*app, "Office").GetTodos().Count());
+    EXPECT_EQ("3:00", app->FormatDuration(10800, 0));
+    EXPECT_EQ("3", app->FormatForCopy(10800));
+    EXPECT_EQ("3:00", app->FormatForDialog(10800));
+    EXPECT_EQ(45000, Tallydene::ParseDuration("12,5"));
+    EXPECT_TRUE(app->ShowsTime(30));
+    EXPECT_FALSE(app->ShowsTime(29));
+
+    app->SaveSettings();
+    app->Save();
+    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+    // Saving again without a change writes the very same bytes.
+    app->SaveSettings();
+    app->Save();
+    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+    EXPECT_EQ(SavedConfig(), ReadFileBytes(ConfigFile().string() + ".old"));
+}
+
+TEST_F(Settings, DeletedAndRenamedProjectsLeaveNothingBehind)
+{
+    ExpectedSettings stored;
+    stored.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
+    stored.projects = {{"Garden", 600, {{"Mow", 600}}},
+                       {"Office", 900, {{"Report", 300}, {"Mail", 600}}}};
+    WriteConfig(stored);
+
+    clock.Set(2026, 3, 2, 9, 0, 0);
+    auto app = Start();
+    app->GetProjects().Delete(&ProjectNamed(*app, "Garden"));
+    ProjectNamed(*app, "Office").SetName("Workplace");
+    TodoNamed(*app, "Workplace", "Mail").SetName("Post");
+    app->UpdateTime();
+
+    stored.projects = {{"Workplace", 900, {{"Report", 300}, {"Post", 600}}}};
+    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+}
+
+TEST_F(Settings, MissingKeysAreAddedWithTheirDefaults)
+{
+    // An older file with a project and nothing else.
+    std::filesystem::create_directories(DataFolder());
+    WriteFileBytes(ConfigFile(), "<Projects>\r\n\t<Office>\r\n\t</Office>\r\n</Projects>\r\n");
+
+    clock.Set(2026, 3, 2, 9, 0, 0);
+    auto app = Start();
+    EXPECT_TRUE(app->IsFirstRun());
+    app->UpdateTime();
+
+    ExpectedSettings expected;
+    expected.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
+    expected.projects = {{"Office", 0, {}}};
+    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+}
+
+TEST_F(Settings, TargetsExistForSevenWeekdaysOnly)
+{
+    clock.Set(2026, 3, 2, 9, 0, 0);
+    auto app = Start();
+    app->SetTarget(6, 3600);
+    EXPECT_EQ(3600, app->GetTarget(6));
+    EXPECT_THROW(app->GetTarget(7), toolbox::EIllegalArgument);
+    EXPECT_THROW(app->SetTarget(-1, 0), toolbox::EIllegalArgument);
+}
+
+TEST_F(Settings, AnOpenTodoIsOneThatShowsTime)
+{
+    ExpectedSettings stored;
+    stored.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
+    stored.timeFormat = 2;
+    stored.projects = {{"Garden", 0, {{"Mow", 0}}}, {"Office", 17, {{"Report", 17}}}};
+    WriteConfig(stored);
+
+    clock.Set(2026, 3, 2, 9, 0, 0);
+    auto app = Start();
+    EXPECT_FALSE(app->AnyTodoOpen()); // 17 seconds read as 0,00
+
+    TodoNamed(*app, "Office", "Report").SetTime(18);
+    EXPECT_TRUE(app->AnyTodoOpen());
+    app->SetTimeFormat(1);
+    EXPECT_FALSE(app->AnyTodoOpen());
+}

@@ -4,6 +4,7 @@
 #include "res/CommandIds.h"
 #include "res/Prompts.h"
 #include "res/ToolBar.h"
+#include "ui/CommandId.h"
 #include "ui/IconBundles.h"
 #include "ui/WxText.h"
 
@@ -27,8 +28,9 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& spec)
             continue;
         }
         // The bars' entries carry a tick while the bar is shown.
-        const bool showsBar = entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
-        auto* item = new wxMenuItem(&menu, entry.id, ToWx(entry.label),
+        const bool showsBar =
+            entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
+        auto* item = new wxMenuItem(&menu, WxIdOf(entry.id), ToWx(entry.label),
                                     ToWx(res::StatusPromptOf(entry.id)),
                                     showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
         if (entry.image != res::kNoMenuImage)
@@ -41,19 +43,32 @@ int KeyCode(res::Key key)
 {
     switch (key)
     {
-    case res::Key::Space: return WXK_SPACE;
-    case res::Key::Enter: return WXK_RETURN;
-    case res::Key::Escape: return WXK_ESCAPE;
-    case res::Key::Insert: return WXK_INSERT;
-    case res::Key::Delete: return WXK_DELETE;
-    case res::Key::F1: return WXK_F1;
-    case res::Key::F5: return WXK_F5;
-    case res::Key::F6: return WXK_F6;
-    case res::Key::F7: return WXK_F7;
-    case res::Key::F8: return WXK_F8;
-    case res::Key::F9: return WXK_F9;
-    case res::Key::F10: return WXK_F10;
-    default: return static_cast<int>(key); // letters and digits are their characters
+    case res::Key::Space:
+        return WXK_SPACE;
+    case res::Key::Enter:
+        return WXK_RETURN;
+    case res::Key::Escape:
+        return WXK_ESCAPE;
+    case res::Key::Insert:
+        return WXK_INSERT;
+    case res::Key::Delete:
+        return WXK_DELETE;
+    case res::Key::F1:
+        return WXK_F1;
+    case res::Key::F5:
+        return WXK_F5;
+    case res::Key::F6:
+        return WXK_F6;
+    case res::Key::F7:
+        return WXK_F7;
+    case res::Key::F8:
+        return WXK_F8;
+    case res::Key::F9:
+        return WXK_F9;
+    case res::Key::F10:
+        return WXK_F10;
+    default:
+        return static_cast<int>(key); // letters and digits are their characters
     }
 }
 
@@ -90,7 +105,7 @@ wxAcceleratorTable MainAcceleratorTable()
 {
     std::vector<wxAcceleratorEntry> entries;
     for (const res::AcceleratorSpec& key : res::MainAccelerators())
-        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), key.id);
+        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), WxIdOf(key.id));
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
@@ -104,8 +119,8 @@ void FillMainToolBar(wxToolBar& toolBar)
             continue;
         }
         const wxString tooltip = ToWx(res::TooltipOf(tool.id));
-        toolBar.AddTool(tool.id, tooltip, IconBundle(tool.icon), tooltip);
-        toolBar.SetToolLongHelp(tool.id, ToWx(res::StatusPromptOf(tool.id)));
+        toolBar.AddTool(WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
+        toolBar.SetToolLongHelp(WxIdOf(tool.id), ToWx(res::StatusPromptOf(tool.id)));
     }
     toolBar.Realize();
 }

@@ -1,15 +1,12 @@
 #include "ui/TallydeneApp.h"
 
 #include "app/SystemUtcClock.h"
-#include "toolbox/Exception.h"
-#include "toolbox/Logger.h"
 #include "toolbox/Places.h"
 #include "ui/AppSession.h"
 #include "ui/FatalError.h"
 #include "ui/WxText.h"
 
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
 
 namespace
 {
@@ -80,23 +77,8 @@ void TallydeneApp::OnUnhandledException()
 
 bool TallydeneApp::AbandonOn(std::exception_ptr exception)
 {
-    try
-    {
-        std::rethrow_exception(exception);
-    }
-    catch (const toolbox::Exception& e)
-    {
-        const std::string text = FatalErrorText(e);
-        toolbox::Logger::Global().Log("TallydeneApp::AbandonOn", __LINE__,
-                                      toolbox::Logger::LevelFatal, "%s", text.c_str());
-        if (session)
-            session->Abandon();
-        abandoned = true;
-        wxMessageBox(ToWx(text), "Tallydene", wxOK | wxICON_ERROR);
-        return true;
-    }
-    catch (...)
-    {
+    if (!EndOnFatalError(exception, session.get()))
         return false;
-    }
+    abandoned = true;
+    return true;
 }

@@ -32,7 +32,7 @@ public:
     void OnUnhandledException() override;
 
 private:
-    // Reports a foundation-library exception and abandons the session; false for any other
+    // Ends the run on a foundation-library exception (EndOnFatalError); false for any other
     // exception, which is left to the toolkit.
     bool AbandonOn(std::exception_ptr exception);
 

@@ -3,6 +3,7 @@
 #include "app/Tallydene.h"
 #include "model/Todo.h"
 #include "toolbox/Exception.h"
+#include "toolbox/Logger.h"
 #include "ui/FatalError.h"
 #include "ui/MainFrame.h"
 
@@ -88,6 +89,32 @@ TEST_F(CloseTest, AnAbandonedRunWritesNothing)
     App().UpdateTime(); // its automatic save is abandoned too
     EndSession();
     EXPECT_EQ(ReadConfig(), before);
+}
+
+TEST_F(CloseTest, AFoundationExceptionAtTheTopIsShownLoggedAndEndsTheRunUnsaved)
+{
+    WriteConfig(TwoTodos(0, 600));
+    Start();
+    const std::string before = ReadConfig();
+    App().Activate(TodoNamed("P", "One"));
+
+    const auto failure = std::make_exception_ptr(
+        toolbox::EIllegalArgument("Formatted string requires too much space (>512MB)",
+                                  "toolbox::String::FormatFromVargs", 0));
+    bool ended = false;
+    wxTEST_DIALOG(ended = EndOnFatalError(failure, session.get()),
+                  ExpectMessageBox("EIllegalArgument.\nMessage: Formatted string requires too "
+                                   "much space (>512MB)\nPlace: toolbox::String::FormatFromVargs:0",
+                                   wxICON_ERROR, wxOK));
+    EXPECT_TRUE(ended);
+    EndSession();
+    EXPECT_EQ(ReadConfig(), before);
+    const std::string log = ReadFileBytes(toolbox::Logger::Global().GetPath().c_str());
+    EXPECT_NE(log.find("Fatal (EndOnFatalError:"), std::string::npos) << log;
+    EXPECT_NE(log.find("Formatted string requires too much space"), std::string::npos);
+
+    // Anything else is not the program's to judge.
+    EXPECT_FALSE(EndOnFatalError(std::make_exception_ptr(std::runtime_error("x")), nullptr));
 }
 
 TEST(FatalErrorTest, NamesTheExceptionItsMessageAndPlace)

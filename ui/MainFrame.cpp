@@ -42,9 +42,10 @@ wxRect MainFrame::StoredPlacement(toolbox::ConfigSection& section)
                   section.GetInt("XSize", 350), section.GetInt("YSize", 350));
 }
 
-MainFrame::MainFrame(Tallydene& app)
-    : wxFrame(nullptr, wxID_ANY, wxString(), StoredPlacement(PlacementSection(app)).GetPosition(),
-              StoredPlacement(PlacementSection(app)).GetSize()),
+MainFrame::MainFrame(Tallydene& app) : MainFrame(app, StoredPlacement(PlacementSection(app))) {}
+
+MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
+    : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
       app(app), prompts(this), statusText(res::kIdlePrompt), timer(this, res::ID_CLOCK_TIMER)
 {
     SetTitle(ToWx(document.WindowTitle()));

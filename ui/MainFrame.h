@@ -58,6 +58,8 @@ public:
     void DoGiveHelp(const wxString& help, bool show) override;
 
 private:
+    MainFrame(Tallydene& app, const wxRect& placement);
+
     // Menu commands go to the view first, as they act on its selection.
     bool TryBefore(wxEvent& event) override;
     // The window is the end of every command's way: a command nobody handles ends here, so

@@ -138,7 +138,8 @@ public:
             "XDG_DATA_HOME=" + places.DataFolder().string(),
             "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string(),
         };
-        for (const char* name : {"DISPLAY", "XAUTHORITY", "PATH"})
+        for (const char* name :
+             {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
             if (const char* value = getenv(name))
                 environment.push_back(std::string(name) + "=" + value);
         std::vector<char*> envp;

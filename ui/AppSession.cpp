@@ -5,6 +5,8 @@
 #include "toolbox/ConfigSection.h"
 #include "ui/MainFrame.h"
 
+#include <wx/app.h>
+
 AppSession::AppSession(const UtcClock& clock)
     : tallydene(std::make_unique<Tallydene>(clock, LocaleDecimalChar()))
 {
@@ -12,8 +14,13 @@ AppSession::AppSession(const UtcClock& clock)
 
 AppSession::~AppSession()
 {
-    // The window goes first: it still reaches the application while it is destroyed.
-    delete frame.get();
+    // The window goes first: it still reaches the application while it is destroyed. A window
+    // closed but not yet deleted by the toolkit is deleted here, and so taken off its list.
+    if (MainFrame* window = frame.get())
+    {
+        wxPendingDelete.DeleteObject(window);
+        delete window;
+    }
 }
 
 MainFrame& AppSession::Start()

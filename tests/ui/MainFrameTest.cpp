@@ -15,6 +15,7 @@
 
 #include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/timer.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
 
@@ -217,6 +218,44 @@ TEST_F(TrayTooltipAppTest, ShowsTheRunningTodoAndTheBalance)
     EXPECT_EQ(TrayTooltip(App()), "Mail: 1:05 - Working time: 1:30");
     App().Activate(TodoNamed("P", std::string(70, 'n')));
     EXPECT_EQ(TrayTooltip(App()), std::string(63, 'n'));
+}
+
+} // namespace
+
+namespace
+{
+
+class MainFrameCommandTest : public WindowTest
+{
+};
+
+TEST_F(MainFrameCommandTest, TheMinuteTimerBooksTimeAndTheBarsCanBeHidden)
+{
+    ConfigText config;
+    config.Open("Options").Value("TimeFormat", 3).Value("WorkingTimeEnabled", 0).Close("Options");
+    config.Open("Projects").Open("P").Open("Todos").Todo("Mail", 2, 0);
+    config.Close("Todos").Close("P").Close("Projects");
+    WriteConfig(config);
+    MainFrame& frame = Start();
+    App().Activate(TodoNamed("P", "Mail"));
+
+    clock.now.tm_min += 10;
+    wxTimer sameId(&frame, 1); // a tick as the window's own timer gives it
+    wxTimerEvent tick(sameId);
+    frame.ProcessWindowEvent(tick);
+    EXPECT_EQ(TodoNamed("P", "Mail").GetTime(), 600);
+    EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText()),
+              "Open todos: 0:10      Projects: 0:10");
+
+    wxCommandEvent hideToolBar(wxEVT_MENU, WxIdOf(res::ID_VIEW_TOOLBAR));
+    frame.ProcessWindowEvent(hideToolBar);
+    EXPECT_FALSE(frame.GetToolBar()->IsShown());
+    EXPECT_FALSE(frame.GetMenuBar()->IsChecked(WxIdOf(res::ID_VIEW_TOOLBAR)));
+    wxCommandEvent hideStatusBar(wxEVT_MENU, WxIdOf(res::ID_VIEW_STATUS_BAR));
+    frame.ProcessWindowEvent(hideStatusBar);
+    EXPECT_FALSE(frame.GetStatusBar()->IsShown());
+    frame.ProcessWindowEvent(hideToolBar);
+    EXPECT_TRUE(frame.GetToolBar()->IsShown());
 }
 
 } // namespace

@@ -27,6 +27,8 @@ toolbox::ConfigSection* TriExtApp::GetRootSection()
 
 void TriExtApp::Save()
 {
+    if (abandoned)
+        return;
     config->SaveToDirectory(FindConfigurationDirectory());
 }
 

@@ -33,6 +33,10 @@ public:
     // Writes the store to the data folder; a failure is not reported.
     void Save();
 
+    // From now on nothing is written, neither by Save nor at the end: a run that failed
+    // halfway must not replace the good file with a half-changed state.
+    void Abandon() { abandoned = true; }
+
     bool IsFirstRun() const { return firstRun; }
 
     // True if the named action was done before; otherwise marks it done and answers false.
@@ -45,6 +49,7 @@ private:
     toolbox::String applicationName;
     std::unique_ptr<toolbox::Config> config;
     bool firstRun = false;
+    bool abandoned = false;
 };
 
 } // namespace mfctriext

@@ -1,12 +1,11 @@
 #include "toolbox/Logger.h"
+#include "ui/TallydeneApp.h"
 
-#include <cstdio>
+wxIMPLEMENT_APP_NO_MAIN(TallydeneApp);
 
-// The windows are not built yet; until they are, the program only says so.
-int main()
+int main(int argc, char** argv)
 {
     // The diagnostic log comes first, so that it outlives everything that may write to it.
     toolbox::Logger::Global();
-    std::puts("Tallydene: the main window is not built yet; run ./test to exercise the core.");
-    return 0;
+    return wxEntry(argc, argv);
 }

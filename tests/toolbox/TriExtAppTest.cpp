@@ -149,3 +149,17 @@ TEST_F(TriExtAppTest, FileBesideTheProgramTakesTheNameUpToItsFirstDot)
     places.SetProgramPath("/");
     EXPECT_FALSE(config.LoadBesideExecutable());
 }
+
+TEST_F(TriExtAppTest, AnAbandonedRunWritesNothingMore)
+{
+    std::filesystem::create_directories(DataFolder());
+    const std::string good = ConfigWithMarker("good", true);
+    WriteFileBytes(DataFile(), good);
+    {
+        TriExtApp app("Tallydene");
+        app.GetRootSection()->GetSection("Options").GetParameter("Marker").SetString("half");
+        app.Abandon();
+        app.Save();
+    }
+    EXPECT_EQ(ReadFileBytes(DataFile()), good);
+}

@@ -1,0 +1,220 @@
+#include "tests/ui/WindowTest.h"
+
+#include "app/Tallydene.h"
+#include "model/Todo.h"
+#include "toolbox/Exception.h"
+#include "toolbox/Logger.h"
+#include "ui/FatalError.h"
+#include "ui/MainFrame.h"
+
+#include <wx/utils.h>
+
+#include <chrono>
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+namespace
+{
+
+constexpr const char* kActiveTodoQuestion =
+    "You have an active todo. Ending Tallydene will\nstop the todo's clock. Are you sure to quit?";
+constexpr const char* kOpenTodosQuestion = "You have open todos. Are you sure to quit?";
+
+ConfigText TwoTodos(int firstTime, int secondTime)
+{
+    ConfigText config;
+    config.Open("Options").Value("TimeFormat", 3).Close("Options");
+    config.Open("Projects").Open("P").Open("Todos");
+    config.Todo("One", 2, firstTime).Todo("Two", 2, secondTime);
+    config.Close("Todos").Close("P").Close("Projects");
+    return config;
+}
+
+class CloseTest : public WindowTest
+{
+};
+
+TEST_F(CloseTest, PausedWithEveryTodoAtZeroClosesWithoutAQuestion)
+{
+    WriteConfig(TwoTodos(0, 17)); // 17 seconds show as nothing in hours and minutes
+    Start();
+    // Any question would be answered No and keep the window open.
+    wxTEST_DIALOG(CloseWindow(), wxExpectAny(wxID_NO).Optional());
+    EXPECT_EQ(Frame(), nullptr);
+}
+
+TEST_F(CloseTest, AnActiveTodoAsksTwiceAndNoToEitherKeepsRunning)
+{
+    WriteConfig(TwoTodos(0, 0));
+    Start();
+    App().Activate(TodoNamed("P", "One"));
+
+    wxTEST_DIALOG(CloseWindow(), ExpectMessageBox(kActiveTodoQuestion, wxICON_QUESTION, wxNO));
+    ASSERT_NE(Frame(), nullptr);
+    EXPECT_EQ(App().GetActiveTodo(), &TodoNamed("P", "One"));
+
+    // The active todo at zero is not open: Yes closes at once.
+    wxTEST_DIALOG(CloseWindow(), ExpectMessageBox(kActiveTodoQuestion, wxICON_QUESTION, wxYES));
+    EXPECT_EQ(Frame(), nullptr);
+}
+
+TEST_F(CloseTest, OpenTodosAskAfterTheActiveTodo)
+{
+    WriteConfig(TwoTodos(0, 600));
+    Start();
+    App().Activate(TodoNamed("P", "One"));
+
+    wxTEST_DIALOG(CloseWindow(), ExpectMessageBox(kActiveTodoQuestion, wxICON_QUESTION, wxYES),
+                  ExpectMessageBox(kOpenTodosQuestion, wxICON_QUESTION, wxNO));
+    ASSERT_NE(Frame(), nullptr);
+
+    App().Pause();
+    wxTEST_DIALOG(CloseWindow(), ExpectMessageBox(kOpenTodosQuestion, wxICON_QUESTION, wxYES));
+    EXPECT_EQ(Frame(), nullptr);
+}
+
+TEST_F(CloseTest, AnAbandonedRunWritesNothing)
+{
+    WriteConfig(TwoTodos(0, 600));
+    Start();
+    const std::string before = ReadConfig(); // as the first clock update saved it
+    App().Activate(TodoNamed("P", "One"));
+    TodoNamed("P", "Two").SetTime(0);
+
+    session->Abandon();
+    App().UpdateTime(); // its automatic save is abandoned too
+    EndSession();
+    EXPECT_EQ(ReadConfig(), before);
+}
+
+TEST_F(CloseTest, AFoundationExceptionAtTheTopIsShownLoggedAndEndsTheRunUnsaved)
+{
+    WriteConfig(TwoTodos(0, 600));
+    Start();
+    const std::string before = ReadConfig();
+    App().Activate(TodoNamed("P", "One"));
+
+    const auto failure = std::make_exception_ptr(
+        toolbox::EIllegalArgument("Formatted string requires too much space (>512MB)",
+                                  "toolbox::String::FormatFromVargs", 0));
+    bool ended = false;
+    wxTEST_DIALOG(ended = EndOnFatalError(failure, session.get()),
+                  ExpectMessageBox("EIllegalArgument.\nMessage: Formatted string requires too "
+                                   "much space (>512MB)\nPlace: toolbox::String::FormatFromVargs:0",
+                                   wxICON_ERROR, wxOK));
+    EXPECT_TRUE(ended);
+    EndSession();
+    EXPECT_EQ(ReadConfig(), before);
+    const std::string log = ReadFileBytes(toolbox::Logger::Global().GetPath().c_str());
+    EXPECT_NE(log.find("Fatal (EndOnFatalError:"), std::string::npos) << log;
+    EXPECT_NE(log.find("Formatted string requires too much space"), std::string::npos);
+
+    // Anything else is not the program's to judge.
+    EXPECT_FALSE(EndOnFatalError(std::make_exception_ptr(std::runtime_error("x")), nullptr));
+}
+
+TEST(FatalErrorTest, NamesTheExceptionItsMessageAndPlace)
+{
+    const toolbox::EIllegalState state("The __argv[0] does not denote a valid path",
+                                       "toolbox::Path::CreateApplicationLikePathInternal", 0);
+    EXPECT_EQ(FatalErrorText(state),
+              "EIllegalState.\nMessage: The __argv[0] does not denote a valid path\n"
+              "Place: toolbox::Path::CreateApplicationLikePathInternal:0");
+    EXPECT_EQ(FatalErrorText(toolbox::EOutOfMemory()), "EOutOfMemory.");
+}
+
+// The built program, started as a user would, with its folders in the test's own places.
+class ProgramProcess
+{
+public:
+    ProgramProcess(const TestPlaces& places, std::vector<std::string> arguments = {})
+    {
+        std::vector<std::string> environment = {
+            "HOME=" + places.HomeFolder().string(),
+            "XDG_DATA_HOME=" + places.DataFolder().string(),
+            "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string(),
+        };
+        for (const char* name :
+             {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
+            if (const char* value = getenv(name))
+                environment.push_back(std::string(name) + "=" + value);
+        std::vector<char*> envp;
+        for (std::string& entry : environment)
+            envp.push_back(entry.data());
+        envp.push_back(nullptr);
+        std::string program = TALLYDENE_BINARY_DIR "/ui/tallydene";
+        std::vector<char*> argv{program.data()};
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        started =
+            posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) == 0;
+    }
+
+    ~ProgramProcess()
+    {
+        if (started && !exited)
+        {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+
+    // The exit code, or -1 while it still runs after the timeout.
+    int WaitForExit(int timeoutMilliseconds)
+    {
+        const auto end =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+        while (std::chrono::steady_clock::now() < end)
+        {
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid)
+            {
+                exited = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return -1;
+    }
+
+    bool started = false;
+
+private:
+    pid_t pid = 0;
+    bool exited = false;
+};
+
+TEST(SingleInstanceTest, ASecondCopyEndsQuietlyAndTheFirstGoesOn)
+{
+    TestPlaces places;
+    ConfigText config;
+    config.Open("Projects").Open("Kept").Close("Kept").Close("Projects");
+    const auto file = places.DataFolder() / "Brindlecott" / "Tallydene" / "tallydene.cfg";
+    std::filesystem::create_directories(file.parent_path());
+    WriteFileBytes(file, config.Text());
+
+    // "/log" with its level word is the program's own switch; the toolkit must not refuse it.
+    ProgramProcess first(places, {"/log", "info"});
+    ASSERT_TRUE(first.started);
+    // The first copy is up once its first clock update has saved the file.
+    const auto lock = places.DataFolder() / "Brindlecott" / "Tallydene" / "Tallydene";
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return std::filesystem::exists(lock); }, 20000));
+    ASSERT_TRUE(WindowTest::PumpUntil(
+        [&] { return ReadFileBytes(file).find("<MainFrame>") != std::string::npos; }, 20000));
+    const std::string running = ReadFileBytes(file);
+
+    ProgramProcess second(places);
+    ASSERT_TRUE(second.started);
+    EXPECT_EQ(second.WaitForExit(20000), 0);
+    EXPECT_EQ(first.WaitForExit(500), -1) << "the first copy must go on";
+    EXPECT_EQ(ReadFileBytes(file), running) << "the second copy must not write";
+    // The diagnostic log of the first copy shows that its switch was read.
+    EXPECT_TRUE(std::filesystem::exists(places.DocumentsFolder() / "tallydene.log"));
+}
+
+} // namespace

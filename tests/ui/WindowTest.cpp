@@ -1,0 +1,185 @@
+#include "tests/ui/WindowTest.h"
+
+#include "app/Tallydene.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+#include "ui/MainFrame.h"
+#include "ui/MainView.h"
+#include "ui/WxText.h"
+
+#include <wx/app.h>
+#include <wx/utils.h>
+
+#include <chrono>
+
+int ExpectMessageBox::OnInvoked(wxMessageDialog* box) const
+{
+    EXPECT_EQ(FromWx(box->GetMessage()), message);
+    EXPECT_EQ(box->GetTitle(), "Tallydene");
+    EXPECT_EQ(box->GetMessageDialogStyle() & wxICON_MASK, icon) << message;
+    return answer == wxYES ? wxID_YES : answer == wxNO ? wxID_NO : wxID_OK;
+}
+
+ConfigText& ConfigText::Open(const std::string& section)
+{
+    text += Indent() + "<" + section + ">\r\n";
+    ++depth;
+    return *this;
+}
+
+ConfigText& ConfigText::Close(const std::string& section)
+{
+    --depth;
+    text += Indent() + "</" + section + ">\r\n";
+    return *this;
+}
+
+ConfigText& ConfigText::Value(const std::string& name, const std::string& value)
+{
+    text += Indent() + "<" + name + ">" + value + "</>\r\n";
+    return *this;
+}
+
+ConfigText& ConfigText::Todo(const std::string& name, int priority, int time,
+                             const std::string& comment)
+{
+    return Open(name)
+        .Value("Comment", comment)
+        .Value("Priority", priority)
+        .Value("Time", time)
+        .Close(name);
+}
+
+void WindowTest::TearDown()
+{
+    EndSession();
+}
+
+std::filesystem::path WindowTest::ConfigFile() const
+{
+    return places.DataFolder() / "Brindlecott" / "Tallydene" / "Tallydene.cfg";
+}
+
+void WindowTest::WriteConfig(const ConfigText& config)
+{
+    std::filesystem::create_directories(ConfigFile().parent_path());
+    WriteFileBytes(ConfigFile(), config.Text());
+}
+
+std::string WindowTest::ReadConfig() const
+{
+    return ReadFileBytes(ConfigFile());
+}
+
+MainFrame& WindowTest::Start()
+{
+    session = std::make_unique<AppSession>(clock);
+    MainFrame& frame = session->Start();
+    EXPECT_TRUE(PumpUntil([&] { return frame.IsShownOnScreen(); }));
+    Pump(100);
+    return frame;
+}
+
+void WindowTest::CloseWindow()
+{
+    if (MainFrame* frame = Frame())
+        frame->Close();
+    Pump(50);
+}
+
+void WindowTest::EndSession()
+{
+    session.reset();
+    Pump(20);
+}
+
+Tallydene& WindowTest::App()
+{
+    return session->GetTallydene();
+}
+
+MainFrame* WindowTest::Frame()
+{
+    return session ? session->GetMainFrame() : nullptr;
+}
+
+wxTreeCtrl& WindowTest::Tree()
+{
+    return Frame()->GetView();
+}
+
+Project& WindowTest::ProjectNamed(const std::string& name)
+{
+    for (Project* project : App().GetProjects())
+        if (project->GetName() == name)
+            return *project;
+    throw std::runtime_error("no project " + name);
+}
+
+Todo& WindowTest::TodoNamed(const std::string& project, const std::string& name)
+{
+    for (Todo* todo : ProjectNamed(project).GetTodos())
+        if (todo->GetName() == name)
+            return *todo;
+    throw std::runtime_error("no todo " + name);
+}
+
+wxTreeItemId WindowTest::NodeOf(const std::string& text)
+{
+    TreeItem* item = nullptr;
+    for (Project* project : App().GetProjects())
+    {
+        if (project->GetName() == text)
+            item = project;
+        for (class Todo* todo : project->GetTodos())
+            if (todo->GetName() == text)
+                item = todo;
+    }
+    return item ? wxTreeItemId(item->GetNode()) : wxTreeItemId();
+}
+
+void WindowTest::Pump(int milliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    do
+    {
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+bool WindowTest::PumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds)
+{
+    const auto end =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+std::filesystem::path WindowTest::Screenshot(wxWindow& window, const std::string& name)
+{
+    window.Raise();
+    window.Refresh();
+    window.Update();
+    Pump(300);
+    const std::filesystem::path folder =
+        std::filesystem::path(TALLYDENE_BINARY_DIR) / "screenshots";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = folder / (name + ".png");
+    std::filesystem::remove(file);
+    // The X server's own pixels, read by ImageMagick's import, as a person would see them.
+    const wxRect rect = window.GetScreenRect();
+    const wxString command =
+        wxString::Format("import -silent -window root -crop %dx%d+%d+%d +repage %s", rect.width,
+                         rect.height, rect.x, rect.y, file.string());
+    wxArrayString output, errors;
+    EXPECT_EQ(wxExecute(command, output, errors, wxEXEC_SYNC | wxEXEC_NOEVENTS), 0)
+        << (errors.empty() ? wxString() : errors[0]);
+    return file;
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "app/UtcClock.h"
+#include "tests/support/TestPlaces.h"
+#include "ui/AppSession.h"
+
+#include <gtest/gtest.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class MainFrame;
+class Project;
+class Tallydene;
+class Todo;
+class wxTreeCtrl;
+class wxTreeItemId;
+class wxWindow;
+
+// A clock standing at the moment a test sets, so that no time passes on its own.
+class FixedUtcClock : public UtcClock
+{
+public:
+    FixedUtcClock()
+    {
+        now.tm_year = 126; // 5 March 2026, 10:00 UTC
+        now.tm_mon = 2;
+        now.tm_mday = 5;
+        now.tm_hour = 10;
+    }
+    std::tm NowUtc() const override { return now; }
+    std::tm now{};
+};
+
+// A message box the test expects, answered with the given button; its text, caption and icon
+// are checked.
+class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox>
+{
+public:
+    ExpectMessageBox(std::string message, long icon, int answer)
+        : message(std::move(message)), icon(icon), answer(answer)
+    {
+    }
+
+protected:
+    int OnInvoked(wxMessageDialog* box) const override;
+
+private:
+    std::string message;
+    long icon;
+    int answer;
+};
+
+// Builds configuration files in the program's text form, with CR LF line ends.
+class ConfigText
+{
+public:
+    ConfigText& Open(const std::string& section);
+    ConfigText& Close(const std::string& section);
+    ConfigText& Value(const std::string& name, const std::string& value);
+    ConfigText& Value(const std::string& name, int value)
+    {
+        return Value(name, std::to_string(value));
+    }
+    // A todo section inside a project's "Todos".
+    ConfigText& Todo(const std::string& name, int priority, int time,
+                     const std::string& comment = "");
+    const std::string& Text() const { return text; }
+
+private:
+    std::string Indent() const { return std::string(depth, '\t'); }
+
+    std::string text;
+    int depth = 0;
+};
+
+// Every window test runs the program's windows on its own data folder, with a clock that
+// stands still, and ends its session (the shutdown steps) before the folder goes.
+class WindowTest : public testing::Test
+{
+protected:
+    void TearDown() override;
+
+    std::filesystem::path ConfigFile() const;
+    void WriteConfig(const ConfigText& config);
+    std::string ReadConfig() const;
+
+    // Loads the data and opens the main window as the program does, waiting until it shows.
+    MainFrame& Start();
+    // Closes the window as the close box does and lets the toolkit finish.
+    void CloseWindow();
+    // The shutdown steps: the window goes, then the application object.
+    void EndSession();
+
+    Tallydene& App();
+    MainFrame* Frame();
+    wxTreeCtrl& Tree();
+    Project& ProjectNamed(const std::string& name);
+    Todo& TodoNamed(const std::string& project, const std::string& name);
+    wxTreeItemId NodeOf(const std::string& text);
+
+public:
+    // Runs the toolkit's events for a while, or until the condition holds.
+    static void Pump(int milliseconds);
+    static bool PumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
+
+protected:
+    // Writes a PNG of the window as the screen shows it into the build folder's
+    // "screenshots"; gives the file's path.
+    static std::filesystem::path Screenshot(wxWindow& window, const std::string& name);
+
+    TestPlaces places;
+    FixedUtcClock clock;
+    std::unique_ptr<AppSession> session;
+};

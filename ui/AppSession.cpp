@@ -1,0 +1,53 @@
+#include "ui/AppSession.h"
+
+#include "app/Durations.h"
+#include "app/Tallydene.h"
+#include "toolbox/ConfigSection.h"
+#include "ui/MainFrame.h"
+
+#include <wx/app.h>
+
+AppSession::AppSession(const UtcClock& clock)
+    : tallydene(std::make_unique<Tallydene>(clock, LocaleDecimalChar()))
+{
+}
+
+AppSession::~AppSession()
+{
+    // The window goes first: it still reaches the application while it is destroyed. A window
+    // closed but not yet deleted by the toolkit is deleted here, and so taken off its list.
+    if (MainFrame* window = frame.get())
+    {
+        wxPendingDelete.DeleteObject(window);
+        delete window;
+    }
+}
+
+MainFrame& AppSession::Start()
+{
+    const bool maximized =
+        tallydene->GetConfig().GetRoot().GetSection("MainFrame").GetBool("Maximized", false);
+
+    auto* window = new MainFrame(*tallydene);
+    frame = window;
+    tallydene->SetMainWindow(window);
+    window->RebuildTree();
+
+    if (maximized)
+        window->Maximize();
+    window->Show();
+    window->Update();
+    window->Raise();
+    window->FocusTree();
+
+    tallydene->UpdateTime();
+    window->UpdateMenu();
+    tallydene->LogEvent("Tallydene started");
+    return *window;
+}
+
+void AppSession::Abandon()
+{
+    tallydene->SkipShutdownSteps();
+    tallydene->Abandon();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/MainFrame.h"
+
+#include <wx/weakref.h>
+
+#include <memory>
+
+class Tallydene;
+class UtcClock;
+
+// One run of the program between the single-instance check and the end: the Tallydene object
+// with its loaded data, and the main window once started. Ending the session runs the
+// shutdown steps (the last clock update, the end line of the event log, the save), unless the
+// run was abandoned.
+class AppSession
+{
+public:
+    // Loads the configuration and the data.
+    explicit AppSession(const UtcClock& clock);
+    ~AppSession();
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    // Opens the main window as the program starts: the stored placement, the tree, shown
+    // maximised or normal, then the first clock update, the menu update and "Tallydene started".
+    MainFrame& Start();
+
+    // Ends the session without any shutdown step, so nothing is logged or written.
+    void Abandon();
+
+    Tallydene& GetTallydene() { return *tallydene; }
+    // nullptr before Start and once the window is gone.
+    MainFrame* GetMainFrame() { return frame.get(); }
+
+private:
+    std::unique_ptr<Tallydene> tallydene;
+    wxWeakRef<MainFrame> frame;
+};

@@ -1,0 +1,126 @@
+#include "ui/CommandTables.h"
+
+#include "res/Accelerators.h"
+#include "res/CommandIds.h"
+#include "res/Prompts.h"
+#include "res/ToolBar.h"
+#include "ui/CommandId.h"
+#include "ui/IconBundles.h"
+#include "ui/WxText.h"
+
+#include <vector>
+
+namespace
+{
+
+void AppendItems(wxMenu& menu, const res::MenuSpec& spec)
+{
+    for (const res::MenuItemSpec& entry : spec.items)
+    {
+        if (entry.IsSeparator())
+        {
+            menu.AppendSeparator();
+            continue;
+        }
+        if (entry.submenu)
+        {
+            menu.AppendSubMenu(CreateMenu(*entry.submenu).release(), ToWx(entry.label));
+            continue;
+        }
+        // The bars' entries carry a tick while the bar is shown.
+        const bool showsBar =
+            entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
+        auto* item = new wxMenuItem(&menu, WxIdOf(entry.id), ToWx(entry.label),
+                                    ToWx(res::StatusPromptOf(entry.id)),
+                                    showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
+        if (entry.image != res::kNoMenuImage)
+            item->SetBitmap(IconBundle(res::MenuImageIcon(entry.image)));
+        menu.Append(item);
+    }
+}
+
+int KeyCode(res::Key key)
+{
+    switch (key)
+    {
+    case res::Key::Space:
+        return WXK_SPACE;
+    case res::Key::Enter:
+        return WXK_RETURN;
+    case res::Key::Escape:
+        return WXK_ESCAPE;
+    case res::Key::Insert:
+        return WXK_INSERT;
+    case res::Key::Delete:
+        return WXK_DELETE;
+    case res::Key::F1:
+        return WXK_F1;
+    case res::Key::F5:
+        return WXK_F5;
+    case res::Key::F6:
+        return WXK_F6;
+    case res::Key::F7:
+        return WXK_F7;
+    case res::Key::F8:
+        return WXK_F8;
+    case res::Key::F9:
+        return WXK_F9;
+    case res::Key::F10:
+        return WXK_F10;
+    default:
+        return static_cast<int>(key); // letters and digits are their characters
+    }
+}
+
+int Flags(unsigned modifiers)
+{
+    int flags = wxACCEL_NORMAL;
+    if (modifiers & res::kShift)
+        flags |= wxACCEL_SHIFT;
+    if (modifiers & res::kCtrl)
+        flags |= wxACCEL_CTRL;
+    if (modifiers & res::kAlt)
+        flags |= wxACCEL_ALT;
+    return flags;
+}
+
+} // namespace
+
+std::unique_ptr<wxMenu> CreateMenu(const res::MenuSpec& spec)
+{
+    auto menu = std::make_unique<wxMenu>();
+    AppendItems(*menu, spec);
+    return menu;
+}
+
+wxMenuBar* CreateMainMenuBar()
+{
+    auto* bar = new wxMenuBar;
+    for (const res::MenuSpec& popup : res::MainMenuBar())
+        bar->Append(CreateMenu(popup).release(), ToWx(popup.title));
+    return bar;
+}
+
+wxAcceleratorTable MainAcceleratorTable()
+{
+    std::vector<wxAcceleratorEntry> entries;
+    for (const res::AcceleratorSpec& key : res::MainAccelerators())
+        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), WxIdOf(key.id));
+    return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
+}
+
+void FillMainToolBar(wxToolBar& toolBar)
+{
+    for (const res::ToolSpec& tool : res::MainToolBar())
+    {
+        if (tool.IsSeparator())
+        {
+            toolBar.AddSeparator();
+            continue;
+        }
+        const wxString tooltip = ToWx(res::TooltipOf(tool.id));
+        toolBar.AddTool(WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
+        toolBar.SetToolLongHelp(WxIdOf(tool.id), ToWx(res::StatusPromptOf(tool.id)));
+    }
+    toolBar.Realize();
+}

@@ -1,0 +1,283 @@
+#include "ui/MainFrame.h"
+
+#include "app/Tallydene.h"
+#include "res/CommandIds.h"
+#include "res/Prompts.h"
+#include "toolbox/ConfigSection.h"
+#include "ui/CommandId.h"
+#include "ui/CommandTables.h"
+#include "ui/IconBundles.h"
+#include "ui/MainView.h"
+#include "ui/TrayIcon.h"
+#include "ui/TrayTooltip.h"
+#include "ui/WxText.h"
+
+#include <wx/clipbrd.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+namespace
+{
+
+constexpr const char* kActiveTodoQuestion =
+    "You have an active todo. Ending Tallydene will\nstop the todo's clock. Are you sure to quit?";
+constexpr const char* kOpenTodosQuestion = "You have open todos. Are you sure to quit?";
+
+toolbox::ConfigSection& PlacementSection(Tallydene& app)
+{
+    return app.GetConfig().GetRoot().GetSection("MainFrame");
+}
+
+bool IsWebAddress(const std::string& text)
+{
+    return text.starts_with("http://") || text.starts_with("https://");
+}
+
+} // namespace
+
+wxRect MainFrame::StoredPlacement(toolbox::ConfigSection& section)
+{
+    return wxRect(section.GetInt("XPos", 50), section.GetInt("YPos", 50),
+                  section.GetInt("XSize", 350), section.GetInt("YSize", 350));
+}
+
+MainFrame::MainFrame(Tallydene& app) : MainFrame(app, StoredPlacement(PlacementSection(app))) {}
+
+MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
+    : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
+      app(app), prompts(this), statusText(res::kIdlePrompt), timer(this, res::ID_CLOCK_TIMER)
+{
+    SetTitle(ToWx(document.WindowTitle()));
+    SetIcons(WindowIcons(res::IconId::Paused));
+
+    SetMenuBar(CreateMainMenuBar());
+    SetAcceleratorTable(MainAcceleratorTable());
+    GetMenuBar()->Check(WxIdOf(res::ID_VIEW_TOOLBAR), true);
+    GetMenuBar()->Check(WxIdOf(res::ID_VIEW_STATUS_BAR), true);
+
+    wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, WxIdOf(res::ID_VIEW_TOOLBAR));
+    toolBar->SetLabel(res::kToolBarTitle);
+    FillMainToolBar(*toolBar);
+    CreateStatusBar(1, wxSTB_DEFAULT_STYLE, WxIdOf(res::ID_VIEW_STATUS_BAR));
+    ShowStatusText();
+
+    view = new MainView(this, app, prompts);
+
+    Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
+    Bind(wxEVT_TIMER, &MainFrame::OnTimer, this, res::ID_CLOCK_TIMER);
+    Bind(wxEVT_MOVE,
+         [this](wxMoveEvent& event)
+         {
+             event.Skip();
+             OnPlacementChanged();
+         });
+    Bind(wxEVT_SIZE,
+         [this](wxSizeEvent& event)
+         {
+             event.Skip();
+             OnPlacementChanged();
+         });
+    Bind(wxEVT_MAXIMIZE,
+         [this](wxMaximizeEvent& event)
+         {
+             event.Skip();
+             OnPlacementChanged();
+         });
+    Bind(wxEVT_ICONIZE,
+         [this](wxIconizeEvent& event)
+         {
+             event.Skip();
+             OnPlacementChanged();
+         });
+
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, WxIdOf(res::ID_APP_EXIT));
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent&)
+        {
+            GetToolBar()->Show(!GetToolBar()->IsShown());
+            GetMenuBar()->Check(WxIdOf(res::ID_VIEW_TOOLBAR), GetToolBar()->IsShown());
+            SendSizeEvent();
+        },
+        WxIdOf(res::ID_VIEW_TOOLBAR));
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent&)
+        {
+            GetStatusBar()->Show(!GetStatusBar()->IsShown());
+            GetMenuBar()->Check(WxIdOf(res::ID_VIEW_STATUS_BAR), GetStatusBar()->IsShown());
+            SendSizeEvent();
+        },
+        WxIdOf(res::ID_VIEW_STATUS_BAR));
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent&)
+        {
+            this->app.UpdateTime();
+            RebuildTree();
+            FocusTree();
+        },
+        WxIdOf(res::ID_VIEW_REFRESH));
+
+    // A timer that does not start leaves the clock to the commands.
+    timer.Start(res::CLOCK_TIMER_PERIOD_MS);
+}
+
+MainFrame::~MainFrame()
+{
+    timer.Stop();
+    if (app.GetMainWindow() == this)
+        app.SetMainWindow(nullptr);
+}
+
+void MainFrame::SetStatusText(const std::string& text)
+{
+    statusText = text;
+    ShowStatusText();
+}
+
+void MainFrame::SetDocumentTitle(const std::string& title)
+{
+    document.SetTitle(title);
+    SetTitle(ToWx(document.WindowTitle()));
+}
+
+void MainFrame::SetActiveLook(bool active)
+{
+    SetIcons(WindowIcons(active ? res::IconId::Running : res::IconId::Paused));
+}
+
+void MainFrame::UpdateTrayIcon()
+{
+    if (!trayIcon)
+        trayIcon = std::make_unique<TrayIcon>([this] { RestoreFromTray(); });
+    const bool active = app.GetActiveTodo() != nullptr;
+    trayIcon->SetIcon(IconBundle(active ? res::IconId::Running : res::IconId::Paused),
+                      ToWx(TrayTooltip(app)));
+}
+
+void MainFrame::UpdateMenu()
+{
+    GetMenuBar()->EnableTop(res::kOvertimeMenuPosition, app.IsWorkingTimeEnabled());
+}
+
+void MainFrame::RebuildTree()
+{
+    view->FullUpdate();
+}
+
+TreeControl& MainFrame::GetTree()
+{
+    return view->GetTreeControl();
+}
+
+void MainFrame::FocusTree()
+{
+    view->SetFocus();
+}
+
+void MainFrame::CopyToClipboard(const std::string& text)
+{
+    if (!wxTheClipboard->Open())
+        return;
+    wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
+    wxTheClipboard->Close();
+}
+
+void MainFrame::OpenDocument(const std::string& pathOrAddress)
+{
+    if (IsWebAddress(pathOrAddress))
+        wxLaunchDefaultBrowser(ToWx(pathOrAddress));
+    else
+        wxLaunchDefaultApplication(ToWx(pathOrAddress));
+}
+
+void MainFrame::DoGiveHelp(const wxString& help, bool show)
+{
+    if (show && !help.empty())
+    {
+        showingPrompt = true;
+        if (GetStatusBar())
+            GetStatusBar()->SetStatusText(help, 0);
+        return;
+    }
+    showingPrompt = false;
+    ShowStatusText();
+}
+
+bool MainFrame::TryBefore(wxEvent& event)
+{
+    // Commands from the menu bar, the tool bar and the keys are offered to the view first;
+    // those that come up from the view have been offered to it already.
+    if (event.GetEventType() == wxEVT_MENU && view &&
+        event.GetPropagatedFrom() != view->GetEventHandler() &&
+        view->GetEventHandler()->ProcessEventLocally(event))
+        return true;
+    return wxFrame::TryBefore(event);
+}
+
+bool MainFrame::TryAfter(wxEvent& event)
+{
+    return wxFrame::TryAfter(event) || event.GetEventType() == wxEVT_MENU;
+}
+
+void MainFrame::OnClose(wxCloseEvent& event)
+{
+    if (event.CanVeto())
+    {
+        if (app.GetActiveTodo() &&
+            !prompts.Ask(kActiveTodoQuestion, Prompts::QuestionIcon::Question))
+            return event.Veto();
+        if (app.AnyTodoOpen() && !prompts.Ask(kOpenTodosQuestion, Prompts::QuestionIcon::Question))
+            return event.Veto();
+    }
+    Destroy();
+}
+
+void MainFrame::OnPlacementChanged()
+{
+    toolbox::ConfigSection& section = PlacementSection(app);
+    if (IsMaximized())
+    {
+        section.GetParameter("Maximized").SetBool(true);
+        return;
+    }
+    if (IsIconized())
+    {
+        // Without a notification area the window stays minimised, as with the option off.
+        if (trayIcon || !app.IsTrayIconEnabled() || !wxTaskBarIcon::IsAvailable())
+            return;
+        UpdateTrayIcon();
+        Hide();
+        return;
+    }
+    const wxRect placement = GetRect();
+    section.GetParameter("XPos").SetInt(placement.x);
+    section.GetParameter("YPos").SetInt(placement.y);
+    section.GetParameter("XSize").SetInt(placement.width);
+    section.GetParameter("YSize").SetInt(placement.height);
+    section.GetParameter("Maximized").SetBool(false);
+}
+
+void MainFrame::OnTimer(wxTimerEvent&)
+{
+    if (timer.IsRunning())
+        app.UpdateTime();
+}
+
+void MainFrame::RestoreFromTray()
+{
+    Show();
+    Restore();
+    trayIcon->RemoveIcon();
+    // Deleted once the icon's own event has been handled.
+    trayIcon.release()->Destroy();
+}
+
+void MainFrame::ShowStatusText()
+{
+    if (GetStatusBar() && !showingPrompt)
+        GetStatusBar()->SetStatusText(ToWx(statusText), 0);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "ui/Document.h"
+#include "ui/WxPrompts.h"
+
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include <memory>
+#include <string>
+#include <type_traits> // needed by the toolkit's weak references
+
+class MainView;
+class Tallydene;
+class TrayIcon;
+
+namespace toolbox
+{
+class ConfigSection;
+}
+
+// The program's one top-level window: the tree, a tool bar and a one-pane status bar. It
+// remembers its placement in section "MainFrame", runs the clock every minute, shows the
+// active todo in its title and icon and the account summary in its status bar, and hides
+// behind a notification-area icon when minimised with the tray option on.
+class MainFrame : public wxFrame, public MainWindow
+{
+public:
+    explicit MainFrame(Tallydene& app);
+    ~MainFrame() override;
+
+    // Where a frame with the stored placement would open; missing keys are entered with their
+    // defaults 50, 50, 350, 350.
+    static wxRect StoredPlacement(toolbox::ConfigSection& section);
+
+    MainView& GetView() { return *view; }
+    Document& GetDocument() { return document; }
+    Prompts& GetPrompts() { return prompts; }
+    const std::string& GetStoredStatusText() const { return statusText; }
+
+    // MainWindow
+    using wxFrame::SetStatusText;
+    void SetStatusText(const std::string& text) override;
+    void SetDocumentTitle(const std::string& title) override;
+    void SetActiveLook(bool active) override;
+    bool IsTrayIconShown() const override { return trayIcon != nullptr; }
+    void UpdateTrayIcon() override;
+    void UpdateMenu() override;
+    void RebuildTree() override;
+    TreeControl& GetTree() override;
+    void FocusTree() override;
+    void CopyToClipboard(const std::string& text) override;
+    void OpenDocument(const std::string& pathOrAddress) override;
+
+    // An empty prompt (the menu closed, the mouse left the tool bar) shows the stored status
+    // text, so the account summary stands whenever no prompt does.
+    void DoGiveHelp(const wxString& help, bool show) override;
+
+private:
+    MainFrame(Tallydene& app, const wxRect& placement);
+
+    // Menu commands go to the view first, as they act on its selection.
+    bool TryBefore(wxEvent& event) override;
+    // The window is the end of every command's way: a command nobody handles ends here, so
+    // that a key given by the shortcut table is never also taken by the menu entry whose
+    // label shows the same key.
+    bool TryAfter(wxEvent& event) override;
+
+    void OnClose(wxCloseEvent& event);
+    void OnPlacementChanged();
+    void OnTimer(wxTimerEvent& event);
+    void RestoreFromTray();
+    void ShowStatusText();
+
+    Tallydene& app;
+    Document document;
+    WxPrompts prompts;
+    MainView* view; // a child window, destroyed by the toolkit
+    std::string statusText;
+    bool showingPrompt = false;
+    wxTimer timer;
+    std::unique_ptr<TrayIcon> trayIcon;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/WxTreeControl.h"
+
+#include <wx/menu.h>
+#include <wx/treectrl.h>
+
+#include <memory>
+
+class Prompts;
+class Project;
+class Tallydene;
+class Todo;
+
+// The tree of projects and their todos that fills the main window. It keeps the pictures and
+// the two context menus, guards the active todo's project against collapsing, and turns a
+// double-click on a node into the activate command.
+class MainView : public wxTreeCtrl
+{
+public:
+    MainView(wxWindow* parent, Tallydene& app, Prompts& prompts);
+
+    TreeControl& GetTreeControl() { return treeControl; }
+
+    // Sorts the projects and each project's todos, then fills the tree afresh.
+    void FullUpdate();
+
+    // The project of the selected node (a todo's project when a todo is selected), or nullptr.
+    Project* ProjectOfSelection() const;
+    // The selected todo, or nullptr when nothing or a project is selected.
+    Todo* TodoOfSelection() const;
+
+    // Shows the context menu of the node under a screen point, selecting the node first.
+    // false when the point is over no node: no menu is shown.
+    bool ShowContextMenu(const wxPoint& screenPoint);
+
+    wxMenu& GetProjectMenu() { return *projectMenu; }
+    wxMenu& GetTodoMenu() { return *todoMenu; }
+
+private:
+    void OnItemExpandedOrCollapsed(wxTreeEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    // The node under a point of the tree's own coordinates, on its label or pictures.
+    wxTreeItemId NodeAt(const wxPoint& point) const;
+
+    Tallydene& app;
+    Prompts& prompts;
+    WxTreeControl treeControl;
+    std::unique_ptr<wxMenu> projectMenu;
+    std::unique_ptr<wxMenu> todoMenu;
+};

@@ -1,0 +1,84 @@
+#include "ui/TallydeneApp.h"
+
+#include "app/SystemUtcClock.h"
+#include "toolbox/Places.h"
+#include "ui/AppSession.h"
+#include "ui/FatalError.h"
+#include "ui/WxText.h"
+
+#include <wx/filename.h>
+
+namespace
+{
+
+// The lock that marks a running copy lives beside the user's configuration, so it is the
+// user's own; without a data folder the toolkit's default place (the home folder) serves.
+wxString LockFolder()
+{
+    const std::optional<toolbox::String> data = toolbox::Places::LocalApplicationDataFolder();
+    if (!data)
+        return wxString();
+    const wxString folder = ToWx(data->c_str()) + "/Brindlecott/Tallydene";
+    if (!wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
+        return wxString();
+    return folder;
+}
+
+} // namespace
+
+TallydeneApp::TallydeneApp() = default;
+TallydeneApp::~TallydeneApp() = default;
+
+bool TallydeneApp::OnInit()
+{
+    // The toolkit's own command-line parser is not run: the program's only switch, "/log"
+    // with its level word, is read by the diagnostic logger, and anything else is ignored.
+    instanceChecker = std::make_unique<wxSingleInstanceChecker>();
+    instanceChecker->Create("Tallydene", LockFolder());
+    if (instanceChecker->IsAnotherRunning())
+    {
+        anotherCopyRunning = true;
+        return true; // OnRun ends at once with exit code 0
+    }
+
+    clock = std::make_unique<SystemUtcClock>();
+    session = std::make_unique<AppSession>(*clock);
+    session->Start();
+    return true;
+}
+
+int TallydeneApp::OnRun()
+{
+    if (anotherCopyRunning)
+        return 0;
+    const int exitCode = wxApp::OnRun();
+    return abandoned ? EXIT_FAILURE : exitCode;
+}
+
+int TallydeneApp::OnExit()
+{
+    session.reset(); // the shutdown steps, unless abandoned
+    return wxApp::OnExit();
+}
+
+bool TallydeneApp::OnExceptionInMainLoop()
+{
+    if (AbandonOn(std::current_exception()))
+        return false; // ends the main loop
+    return wxApp::OnExceptionInMainLoop();
+}
+
+void TallydeneApp::OnUnhandledException()
+{
+    if (!AbandonOn(std::current_exception()))
+        wxApp::OnUnhandledException();
+    session.reset();
+}
+
+bool TallydeneApp::AbandonOn(std::exception_ptr exception)
+{
+    if (!EndOnFatalError(exception, session.get()))
+        return false;
+    abandoned = true;
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/Prompts.h"
+
+class wxWindow;
+
+// The program's message boxes, captioned "Tallydene", over the given parent window (none:
+// the toolkit picks the active top-level window).
+class WxPrompts : public Prompts
+{
+public:
+    explicit WxPrompts(wxWindow* parent = nullptr) : parent(parent) {}
+
+    void Refuse(const std::string& message) override;
+    bool Ask(const std::string& message, QuestionIcon icon) override;
+    void Inform(const std::string& message) override;
+
+private:
+    wxWindow* parent;
+};

@@ -1,0 +1,110 @@
+#include "ui/WxTreeControl.h"
+
+#include "ui/WxText.h"
+
+namespace
+{
+
+// A node remembers whether it is meant to be expanded: a parent inserted expanded has no
+// children yet, and the toolkit only expands a node that has some.
+class NodeData : public wxTreeItemData
+{
+public:
+    NodeData(TreeItem* item, bool expanded) : item(item), expanded(expanded) {}
+
+    TreeItem* item;
+    bool expanded;
+};
+
+wxTreeItemId IdOf(TreeNode node)
+{
+    return wxTreeItemId(node);
+}
+
+} // namespace
+
+WxTreeControl::WxTreeControl(wxTreeCtrl& tree) : tree(tree)
+{
+    if (!tree.GetRootItem().IsOk())
+        tree.AddRoot(wxString());
+}
+
+TreeNode WxTreeControl::InsertNode(TreeNode parent, const std::string& text, int image,
+                                   int selectedImage, int stateImage, bool expanded, TreeItem* data)
+{
+    const wxTreeItemId parentId = parent ? IdOf(parent) : tree.GetRootItem();
+    const wxTreeItemId id =
+        tree.AppendItem(parentId, ToWx(text), image, selectedImage, new NodeData(data, expanded));
+    if (stateImage >= 0)
+        tree.SetItemState(id, stateImage);
+    if (parent)
+    {
+        auto* parentData = static_cast<NodeData*>(tree.GetItemData(parentId));
+        if (parentData && parentData->expanded && !tree.IsExpanded(parentId))
+            tree.Expand(parentId);
+    }
+    return id.GetID();
+}
+
+void WxTreeControl::DeleteNode(TreeNode node)
+{
+    tree.Delete(IdOf(node));
+}
+
+void WxTreeControl::DeleteAllNodes()
+{
+    tree.DeleteChildren(tree.GetRootItem());
+}
+
+void WxTreeControl::SetNodeText(TreeNode node, const std::string& text)
+{
+    tree.SetItemText(IdOf(node), ToWx(text));
+}
+
+void WxTreeControl::SetNodeImages(TreeNode node, int image, int selectedImage)
+{
+    tree.SetItemImage(IdOf(node), image, wxTreeItemIcon_Normal);
+    tree.SetItemImage(IdOf(node), selectedImage, wxTreeItemIcon_Selected);
+}
+
+void WxTreeControl::SetNodeStateImage(TreeNode node, int stateImage)
+{
+    if (stateImage >= 0)
+        tree.SetItemState(IdOf(node), stateImage);
+}
+
+void WxTreeControl::SetNodeExpanded(TreeNode node, bool expanded)
+{
+    const wxTreeItemId id = IdOf(node);
+    if (auto* data = static_cast<NodeData*>(tree.GetItemData(id)))
+        data->expanded = expanded;
+    if (expanded)
+        tree.Expand(id);
+    else
+        tree.Collapse(id);
+}
+
+TreeNode WxTreeControl::GetSelection() const
+{
+    const wxTreeItemId id = tree.GetSelection();
+    return id.IsOk() ? id.GetID() : nullptr;
+}
+
+void WxTreeControl::SelectNode(TreeNode node)
+{
+    tree.EnsureVisible(IdOf(node));
+    tree.SelectItem(IdOf(node));
+}
+
+TreeItem* WxTreeControl::GetNodeData(TreeNode node) const
+{
+    return ItemOf(tree, IdOf(node));
+}
+
+TreeItem* WxTreeControl::ItemOf(const wxTreeCtrl& tree, const wxTreeItemId& id)
+{
+    if (!id.IsOk())
+        return nullptr;
+    auto* data = static_cast<NodeData*>(tree.GetItemData(id));
+    return data ? data->item : nullptr;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/TreeControl.h"
+
+#include <wx/treectrl.h>
+
+// The model's tree interface over a real wxTreeCtrl with a hidden root. A node is the
+// wxTreeItemId's own pointer; every node's item data holds the TreeItem it shows.
+class WxTreeControl : public TreeControl
+{
+public:
+    // The tree must have the wxTR_HIDE_ROOT style; a hidden root is added when it has none.
+    explicit WxTreeControl(wxTreeCtrl& tree);
+
+    TreeNode InsertNode(TreeNode parent, const std::string& text, int image, int selectedImage,
+                        int stateImage, bool expanded, TreeItem* data) override;
+    void DeleteNode(TreeNode node) override;
+    void DeleteAllNodes() override;
+    void SetNodeText(TreeNode node, const std::string& text) override;
+    void SetNodeImages(TreeNode node, int image, int selectedImage) override;
+    void SetNodeStateImage(TreeNode node, int stateImage) override;
+    void SetNodeExpanded(TreeNode node, bool expanded) override;
+    TreeNode GetSelection() const override;
+    void SelectNode(TreeNode node) override;
+    TreeItem* GetNodeData(TreeNode node) const override;
+
+    // The item shown by a node of the tree, or nullptr for the root and an invalid id.
+    static TreeItem* ItemOf(const wxTreeCtrl& tree, const wxTreeItemId& id);
+
+private:
+    wxTreeCtrl& tree;
+};

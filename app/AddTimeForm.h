@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/TimeChangeForm.h"
+
+// The add time dialog's form: adds the typed amount (negative ones too) to the todo and, as
+// checked, to its project's total and to the overtime balance. It never refuses.
+class AddTimeForm : public TimeChangeForm
+{
+public:
+    AddTimeForm(Tallydene& app, Todo& todo) : TimeChangeForm(app, todo) {}
+
+    FormResult Confirm(Prompts& prompts) override;
+};

@@ -1,0 +1,19 @@
+#include "app/RemoveTimeForm.h"
+
+#include "app/Prompts.h"
+#include "app/Tallydene.h"
+#include "model/Todo.h"
+
+FormResult RemoveTimeForm::Confirm(Prompts& prompts)
+{
+    int64_t removed = Tallydene::ParseDuration(amount);
+    if (todo.GetTime() < removed)
+    {
+        if (!prompts.Ask("The todo does not have that much time.\nSet the time to zero?",
+                         Prompts::QuestionIcon::Warning))
+            return FormResult::Refuse(FormField::Amount);
+        removed = todo.GetTime();
+    }
+    Apply(-removed);
+    return FormResult::Accept();
+}

@@ -1,0 +1,31 @@
+#include "app/TimeChangeForm.h"
+
+#include "app/SaturatedDuration.h"
+#include "app/Tallydene.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+
+TimeChangeForm::TimeChangeForm(Tallydene& app, Todo& todo) : app(app), todo(todo) {}
+
+void TimeChangeForm::Open()
+{
+    todoLine = "Todo: " + todo.GetName();
+    currentTimeLine = "Current time: " + app.FormatForDialog(todo.GetTime());
+    amount.clear();
+    adjustProject = true;
+    overtimeEditable = app.IsWorkingTimeEnabled();
+    adjustOvertime = overtimeEditable;
+}
+
+void TimeChangeForm::Apply(int64_t change)
+{
+    todo.SetTime(SaturatedDuration(todo.GetTime() + change));
+    if (adjustProject)
+    {
+        Project& project = *todo.GetProject();
+        project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + change));
+    }
+    // The box says nothing while overtime is off: the balance stays as it is.
+    if (app.IsWorkingTimeEnabled() && adjustOvertime)
+        app.SetOvertimeBalance(SaturatedDuration(app.GetOvertimeBalance() + change));
+}

@@ -1,0 +1,101 @@
+#include "app/TransferTimeForm.h"
+
+#include "app/Prompts.h"
+#include "app/SaturatedDuration.h"
+#include "app/Tallydene.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+#include "model/TreeControl.h"
+
+namespace
+{
+
+Todo* AsTodo(TreeItem* item)
+{
+    return item != nullptr && item->IsTodo() ? static_cast<Todo*>(item) : nullptr;
+}
+
+void MoveTotal(Project& project, int64_t change)
+{
+    project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + change));
+}
+
+} // namespace
+
+TransferTimeForm::TransferTimeForm(Tallydene& app, Todo*& from, Todo*& to, bool simple)
+    : app(app), from(from), to(to), simple(simple)
+{
+}
+
+void TransferTimeForm::Open()
+{
+    allTheTime = false;
+    amount.clear();
+    adjustProjects = true;
+    fromChoice = from;
+    toChoice = to;
+}
+
+void TransferTimeForm::FillSelector(TreeControl& selector, Todo* preselect) const
+{
+    selector.DeleteAllNodes();
+    TreeNode preselected = nullptr;
+    for (Project* project : app.GetProjects())
+    {
+        project->InsertIntoTree(selector, app);
+        for (Todo* todo : project->GetTodos())
+        {
+            todo->InsertIntoTree(selector, app);
+            if (todo == preselect)
+                preselected = todo->GetNode();
+        }
+    }
+    if (preselected != nullptr)
+        selector.SelectNode(preselected);
+}
+
+void TransferTimeForm::FillSelectors(TreeControl& fromSelector, TreeControl& toSelector) const
+{
+    FillSelector(fromSelector, from);
+    FillSelector(toSelector, to);
+}
+
+FormResult TransferTimeForm::Confirm(Prompts& prompts)
+{
+    int64_t moved = Tallydene::ParseDuration(amount);
+    if (!simple)
+    {
+        from = AsTodo(fromChoice);
+        to = AsTodo(toChoice);
+    }
+    // A running todo is compared and moved with the time it has up to now.
+    app.UpdateTime();
+    if (from == nullptr || to == nullptr)
+    {
+        prompts.Refuse("Please select a todo in both selectors.");
+        return FormResult::Refuse(FormField::Amount);
+    }
+
+    if (allTheTime)
+        moved = from->GetTime();
+    if (from->GetTime() < moved)
+    {
+        if (!prompts.Ask("The from todo does not have that much time.\nTransfer all its time?",
+                         Prompts::QuestionIcon::Warning))
+            return FormResult::Refuse(FormField::Amount);
+        moved = from->GetTime();
+    }
+    // A negative amount moves time back from the to todo, and never more than it has: the
+    // time worked stays what it was, only who it is booked on changes.
+    if (moved < 0 && to->GetTime() < -moved)
+        moved = -static_cast<int64_t>(to->GetTime());
+
+    from->SetTime(SaturatedDuration(from->GetTime() - moved));
+    to->SetTime(SaturatedDuration(to->GetTime() + moved));
+    if (adjustProjects)
+    {
+        MoveTotal(*from->GetProject(), -moved);
+        MoveTotal(*to->GetProject(), moved);
+    }
+    return FormResult::Accept();
+}

@@ -1,0 +1,43 @@
+#include "app/ProjectForm.h"
+
+#include "app/Prompts.h"
+#include "app/Tallydene.h"
+#include "app/TrimWhiteSpace.h"
+#include "model/Project.h"
+
+void ProjectForm::Open()
+{
+    name = project.GetName();
+    totalTime = app.FormatForDialog(project.GetTotalTime());
+    comment = project.GetComment();
+}
+
+FormResult ProjectForm::Confirm(Prompts& prompts)
+{
+    const std::string newName = TrimWhiteSpace(name);
+    int32_t total = Tallydene::ParseDuration(totalTime);
+    const std::string newComment = TrimWhiteSpace(comment);
+
+    for (const Project* other : app.GetProjects())
+    {
+        if (other != &project && other->GetName() == newName)
+        {
+            prompts.Refuse("A project with this name already exists.");
+            return FormResult::Refuse(FormField::Name);
+        }
+    }
+    const int32_t sum = project.SumOfTodoTimes();
+    if (total < sum)
+    {
+        if (!prompts.Ask("The project's total time may not be less than\nthe current open "
+                         "todos' sum of times.\nApply the todos' sum?",
+                         Prompts::QuestionIcon::Warning))
+            return FormResult::Refuse(FormField::TotalTime);
+        total = sum;
+    }
+
+    project.SetName(newName);
+    project.SetTotalTime(total);
+    project.SetComment(newComment);
+    return FormResult::Accept();
+}

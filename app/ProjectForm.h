@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/FormResult.h"
+
+#include <string>
+
+class Project;
+class Prompts;
+class Tallydene;
+
+// The project properties dialog's form: name, total time and comment. The project may be a
+// new one, not yet in the list of projects. Names are unique among all projects.
+class ProjectForm
+{
+public:
+    ProjectForm(Tallydene& app, Project& project) : app(app), project(project) {}
+    ProjectForm(const ProjectForm&) = delete;
+    ProjectForm& operator=(const ProjectForm&) = delete;
+
+    void Open();
+    // Checks the name, then the total time against the todos' sum, and only then changes the
+    // project; a refusal leaves it untouched.
+    FormResult Confirm(Prompts& prompts);
+
+    std::string name;
+    std::string totalTime;
+    std::string comment;
+
+private:
+    Tallydene& app;
+    Project& project;
+};

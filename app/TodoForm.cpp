@@ -1,0 +1,51 @@
+#include "app/TodoForm.h"
+
+#include "app/Prompts.h"
+#include "app/Tallydene.h"
+#include "app/TrimWhiteSpace.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+
+namespace
+{
+
+bool IsPriority(int32_t value)
+{
+    return value >= 0 && value <= PRIORITY_COMPLETED;
+}
+
+} // namespace
+
+void TodoForm::Open()
+{
+    name = todo.GetName();
+    time = app.FormatForDialog(todo.GetTime());
+    // A value kept from a stored file that is no priority selects no button.
+    priority = IsPriority(todo.GetPriority()) ? todo.GetPriority() : -1;
+    // The caret starts on a fresh line below a comment, ready for another one.
+    comment = TrimWhiteSpace(todo.GetComment());
+    if (!comment.empty())
+        comment += "\r\n";
+}
+
+FormResult TodoForm::Confirm(Prompts& prompts)
+{
+    const std::string newName = TrimWhiteSpace(name);
+    if (const Project* project = todo.GetProject())
+    {
+        for (const Todo* other : project->GetTodos())
+        {
+            if (other != &todo && other->GetName() == newName)
+            {
+                prompts.Refuse("A todo with this name already exists.");
+                return FormResult::Refuse(FormField::Name);
+            }
+        }
+    }
+
+    todo.SetName(newName);
+    if (IsPriority(priority))
+        todo.SetPriority(priority);
+    todo.SetComment(TrimWhiteSpace(comment));
+    return FormResult::Accept();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "tests/app/AppScenario.h"
+#include "tests/app/ScriptedPrompts.h"
+
+// The program started on two projects, with the clock standing at the last update so that
+// nothing is booked or charged unless a test lets time pass:
+//   Garden, total 3:00: Mow 1:00, Weed 0:30
+//   Office, total 2:00: Mail 2:00
+// The overtime balance is 1:00, overtime is on and times show in format 1.
+class FormScenario : public AppScenario
+{
+protected:
+    static constexpr int32_t hour = 3600;
+
+    std::unique_ptr<Tallydene> StartWith(ExpectedSettings settings)
+    {
+        clock.Set(2026, 3, 2, 9, 0, 0);
+        settings.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
+        WriteConfig(settings);
+        return Start();
+    }
+
+    static ExpectedSettings Usual()
+    {
+        ExpectedSettings settings;
+        settings.actual = hour;
+        settings.projects = {
+            {"Garden", 3 * hour, {{"Mow", hour}, {"Weed", hour / 2}}},
+            {"Office", 2 * hour, {{"Mail", 2 * hour}}},
+        };
+        return settings;
+    }
+
+    std::unique_ptr<Tallydene> StartUsual() { return StartWith(Usual()); }
+
+    static void ExpectRefused(FormField field, const FormResult& result)
+    {
+        EXPECT_FALSE(result.accepted);
+        EXPECT_EQ(field, result.focus);
+    }
+
+    ScriptedPrompts prompts;
+};

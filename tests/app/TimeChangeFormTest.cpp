@@ -1,0 +1,199 @@
+#include "app/AddTimeForm.h"
+#include "app/RemoveTimeForm.h"
+#include "model/Todo.h"
+#include "tests/app/FormScenario.h"
+
+#include <limits>
+
+namespace
+{
+
+const std::string notEnough = "The todo does not have that much time.\nSet the time to zero?";
+
+} // namespace
+
+class TimeChangeForms : public FormScenario
+{
+};
+
+TEST_F(TimeChangeForms, OpenShowsTheTodoAndItsTimeInTheDialogFormWithEveryBoxChecked)
+{
+    ExpectedSettings settings = Usual();
+    settings.projects[0].todos[0].time = 17100;
+    for (auto [format, shown] : {std::pair{1, "4,75"}, {2, "4,75"}, {3, "4:45"}, {0, "5"}})
+    {
+        settings.timeFormat = format;
+        auto app = StartWith(settings);
+        AddTimeForm form(*app, TodoNamed(*app, "Garden", "Mow"));
+        form.amount = "left over";
+        form.adjustProject = false;
+        form.Open();
+        EXPECT_EQ("Todo: Mow", form.todoLine);
+        EXPECT_EQ(std::string("Current time: ") + shown, form.currentTimeLine);
+        EXPECT_EQ("", form.amount);
+        EXPECT_TRUE(form.adjustProject);
+        EXPECT_TRUE(form.adjustOvertime);
+        EXPECT_TRUE(form.overtimeEditable);
+    }
+
+    settings.workingTimeEnabled = false;
+    auto app = StartWith(settings);
+    RemoveTimeForm form(*app, TodoNamed(*app, "Garden", "Mow"));
+    form.Open();
+    EXPECT_FALSE(form.adjustOvertime);
+    EXPECT_FALSE(form.overtimeEditable);
+}
+
+TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
+{
+    auto app = StartUsual();
+    Todo& mow = TodoNamed(*app, "Garden", "Mow");
+    AddTimeForm form(*app, mow);
+    form.Open();
+    form.amount = "1:30";
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(2 * hour + hour / 2, mow.GetTime());
+    EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeBalance());
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // Unchecked boxes keep the project and the balance out of it.
+    form.Open();
+    form.amount = "1";
+    form.adjustProject = false;
+    form.adjustOvertime = false;
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(3 * hour + hour / 2, mow.GetTime());
+    EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeBalance());
+}
+
+TEST_F(TimeChangeForms, AnEmptyAmountChangesNothingButLiftsAProjectBelowItsTodosSum)
+{
+    auto app = StartUsual();
+    Todo& mow = TodoNamed(*app, "Garden", "Mow");
+    // The todo gained time on its own, so the project's total lies below the todos' sum.
+    mow.SetTime(4 * hour);
+    for (bool remove : {false, true})
+    {
+        std::unique_ptr<TimeChangeForm> form;
+        if (remove)
+            form = std::make_unique<RemoveTimeForm>(*app, mow);
+        else
+            form = std::make_unique<AddTimeForm>(*app, mow);
+        form->Open();
+        EXPECT_TRUE(form->Confirm(prompts).accepted);
+        EXPECT_EQ(4 * hour, mow.GetTime());
+        EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
+        EXPECT_EQ(hour, app->GetOvertimeBalance());
+    }
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(TimeChangeForms, ANegativeAddStopsTheTodoAtZeroButMovesTheBalanceByAllOfIt)
+{
+    auto app = StartUsual();
+    Todo& mow = TodoNamed(*app, "Garden", "Mow");
+    AddTimeForm form(*app, mow);
+    form.Open();
+    form.amount = "-2";
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(0, mow.GetTime());
+    // Down by two hours, which stays above the remaining todos' half hour.
+    EXPECT_EQ(hour, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(-hour, app->GetOvertimeBalance());
+
+    // The project stops at its todos' sum.
+    form.Open();
+    form.amount = "-5";
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(hour / 2, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(-6 * hour, app->GetOvertimeBalance());
+}
+
+TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
+{
+    auto app = StartUsual();
+    Todo& mow = TodoNamed(*app, "Garden", "Mow");
+    RemoveTimeForm form(*app, mow);
+    form.Open();
+    form.amount = "1";
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(0, mow.GetTime());
+    EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+
+    Todo& mail = TodoNamed(*app, "Office", "Mail");
+    RemoveTimeForm more(*app, mail);
+    more.Open();
+    more.amount = "3,5";
+    prompts.answers = {false};
+    ExpectRefused(FormField::Amount, more.Confirm(prompts));
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"ask warning", notEnough}}), prompts.shown);
+    EXPECT_EQ(2 * hour, mail.GetTime());
+    EXPECT_EQ(2 * hour, mail.GetProject()->GetTotalTime());
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+
+    // Yes takes exactly what the todo had, from all three.
+    prompts.answers = {true};
+    EXPECT_TRUE(more.Confirm(prompts).accepted);
+    EXPECT_EQ(0, mail.GetTime());
+    EXPECT_EQ(0, mail.GetProject()->GetTotalTime());
+    EXPECT_EQ(-2 * hour, app->GetOvertimeBalance());
+}
+
+TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
+{
+    auto app = StartUsual();
+    Todo& weed = TodoNamed(*app, "Garden", "Weed");
+    RemoveTimeForm form(*app, weed);
+    form.Open();
+    form.amount = "-0:30";
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(hour, weed.GetTime());
+    EXPECT_EQ(3 * hour + hour / 2, weed.GetProject()->GetTotalTime());
+    EXPECT_EQ(hour + hour / 2, app->GetOvertimeBalance());
+}
+
+TEST_F(TimeChangeForms, WithOvertimeOffTheBalanceNeverMovesWhateverTheBoxSays)
+{
+    ExpectedSettings settings = Usual();
+    settings.workingTimeEnabled = false;
+    auto app = StartWith(settings);
+    Todo& mow = TodoNamed(*app, "Garden", "Mow");
+    AddTimeForm add(*app, mow);
+    add.Open();
+    add.adjustOvertime = true;
+    add.amount = "2";
+    EXPECT_TRUE(add.Confirm(prompts).accepted);
+    RemoveTimeForm remove(*app, mow);
+    remove.Open();
+    remove.adjustOvertime = true;
+    remove.amount = "0,5";
+    EXPECT_TRUE(remove.Confirm(prompts).accepted);
+    EXPECT_EQ(2 * hour + hour / 2, mow.GetTime());
+    EXPECT_EQ(hour, app->GetOvertimeBalance());
+}
+
+TEST_F(TimeChangeForms, HugeAmountsSaturateInsteadOfWrapping)
+{
+    auto app = StartUsual();
+    Todo& mow = TodoNamed(*app, "Garden", "Mow");
+    constexpr int32_t most = std::numeric_limits<int32_t>::max();
+    AddTimeForm add(*app, mow);
+    add.Open();
+    add.amount = "999999999";
+    EXPECT_TRUE(add.Confirm(prompts).accepted);
+    EXPECT_EQ(most, mow.GetTime());
+    EXPECT_EQ(most, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(most, app->GetOvertimeBalance());
+
+    RemoveTimeForm remove(*app, mow);
+    remove.Open();
+    remove.amount = "-999999999";
+    EXPECT_TRUE(remove.Confirm(prompts).accepted);
+    EXPECT_EQ(most, mow.GetTime());
+    EXPECT_EQ(most, app->GetOvertimeBalance());
+}

@@ -34,6 +34,9 @@ protected:
 
     std::unique_ptr<Tallydene> StartUsual() { return StartWith(Usual()); }
 
+    // An answer left over is a question that was expected and never asked.
+    void TearDown() override { EXPECT_TRUE(prompts.answers.empty()) << "answers left unused"; }
+
     static void ExpectRefused(FormField field, const FormResult& result)
     {
         EXPECT_FALSE(result.accepted);

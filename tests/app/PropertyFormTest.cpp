@@ -98,8 +98,8 @@ TEST_F(PropertyForms, ANewProjectClashesWithADefaultNameAndItsTotalIsComparedWit
     EXPECT_EQ("Kitchen", fresh.GetName());
     EXPECT_EQ(0, fresh.GetTotalTime());
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"refuse", projectExists},
-                                                   {"ask warning", totalTooSmall},
-                                                   {"ask warning", totalTooSmall}}),
+                                                   {"warning", totalTooSmall},
+                                                   {"warning", totalTooSmall}}),
               prompts.shown);
 }
 

@@ -130,7 +130,7 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     more.amount = "3,5";
     prompts.answers = {false};
     ExpectRefused(FormField::Amount, more.Confirm(prompts));
-    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"ask warning", notEnough}}), prompts.shown);
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"warning", notEnough}}), prompts.shown);
     EXPECT_EQ(2 * hour, mail.GetTime());
     EXPECT_EQ(2 * hour, mail.GetProject()->GetTotalTime());
     EXPECT_EQ(0, app->GetOvertimeBalance());

@@ -135,7 +135,7 @@ TEST_F(TransferTimeForms, MoreThanTheFromTodoHasAsksAndTheChoicesStayInTheVariab
     form.toChoice = &TodoNamed(*app, "Garden", "Weed");
     prompts.answers = {false};
     ExpectRefused(FormField::Amount, form.Confirm(prompts));
-    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"ask warning", notEnough}}), prompts.shown);
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"warning", notEnough}}), prompts.shown);
     EXPECT_EQ(&TodoNamed(*app, "Office", "Mail"), from);
     EXPECT_EQ(&TodoNamed(*app, "Garden", "Weed"), to);
     EXPECT_EQ(2 * hour, from->GetTime());

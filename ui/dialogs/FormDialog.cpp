@@ -1,0 +1,57 @@
+#include "ui/dialogs/FormDialog.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+FormDialog::FormDialog(wxWindow* parent, const wxString& title) : wxDialog(parent, wxID_ANY, title)
+{
+}
+
+void FormDialog::Finish(wxSizer* content, const wxSize& dialogUnits)
+{
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(content, wxSizerFlags(1).Expand().Border(wxALL, WideGap()));
+    top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL),
+             wxSizerFlags().Right().Border(wxLEFT | wxRIGHT | wxBOTTOM, WideGap()));
+    top->SetMinSize(ConvertDialogToPixels(dialogUnits));
+    SetSizerAndFit(top);
+    if (auto* ok = dynamic_cast<wxButton*>(FindWindow(wxID_OK)))
+        ok->SetDefault();
+}
+
+void FormDialog::LinkField(FormField field, wxTextCtrl* control)
+{
+    fields.emplace_back(field, control);
+}
+
+bool FormDialog::Accepted(const FormResult& result)
+{
+    if (result.accepted)
+        return true;
+    for (const auto& [field, control] : fields)
+    {
+        if (field == result.focus)
+        {
+            control->SetFocus();
+            control->SelectAll();
+        }
+    }
+    return false;
+}
+
+wxStaticText* FormDialog::NewHint(wxWindow* parent)
+{
+    return new wxStaticText(parent, wxID_ANY, "(e.g. 12,50 or 12:30)");
+}
+
+int FormDialog::Gap() const
+{
+    return ConvertDialogToPixels(wxSize(4, 0)).x;
+}
+
+int FormDialog::WideGap() const
+{
+    return ConvertDialogToPixels(wxSize(7, 0)).x;
+}

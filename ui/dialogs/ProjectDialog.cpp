@@ -1,0 +1,58 @@
+#include "ui/dialogs/ProjectDialog.h"
+
+#include "app/ProjectForm.h"
+#include "ui/WxText.h"
+#include "ui/dialogs/CommentText.h"
+
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+ProjectDialog::ProjectDialog(wxWindow* parent, ProjectForm& form, Prompts& prompts)
+    : FormDialog(parent, "Project properties"), form(form), prompts(prompts)
+{
+    auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
+    name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,
+                          wxDefaultValidator, "name");
+    auto* totalLabel = new wxStaticText(this, wxID_ANY, "&Total time:");
+    totalTime = new wxTextCtrl(this, wxID_ANY, ToWx(form.totalTime), wxDefaultPosition,
+                               wxDefaultSize, 0, wxDefaultValidator, "totalTime");
+    auto* hint = NewHint(this);
+    auto* commentLabel = new wxStaticText(this, wxID_ANY, "&Comment:");
+    comment =
+        new wxTextCtrl(this, wxID_ANY, CommentForEditing(form.comment), wxDefaultPosition,
+                       wxDefaultSize, wxTE_MULTILINE | wxVSCROLL, wxDefaultValidator, "comment");
+    LinkField(FormField::Name, name);
+    LinkField(FormField::TotalTime, totalTime);
+
+    auto* fields = new wxFlexGridSizer(3, Gap(), Gap());
+    fields->AddGrowableCol(1);
+    fields->Add(nameLabel, wxSizerFlags().CenterVertical());
+    fields->Add(name, wxSizerFlags().Expand());
+    fields->AddSpacer(0);
+    fields->Add(totalLabel, wxSizerFlags().CenterVertical());
+    fields->Add(totalTime, wxSizerFlags().Expand());
+    fields->Add(hint, wxSizerFlags().CenterVertical());
+
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(fields, wxSizerFlags().Expand().Border(wxBOTTOM, WideGap()));
+    content->Add(commentLabel, wxSizerFlags().Border(wxBOTTOM, Gap()));
+    content->Add(comment, wxSizerFlags(1).Expand());
+    Finish(content, wxSize(199, 162));
+    name->SetFocus();
+}
+
+bool ProjectDialog::TransferDataFromWindow()
+{
+    form.name = FromWx(name->GetValue());
+    form.totalTime = FromWx(totalTime->GetValue());
+    form.comment = CommentFromEditing(comment->GetValue());
+    return Accepted(form.Confirm(prompts));
+}
+
+bool RunProjectDialog(wxWindow* parent, Prompts& prompts, ProjectForm& form)
+{
+    form.Open();
+    ProjectDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
+}

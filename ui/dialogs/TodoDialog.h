@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/dialogs/FormDialog.h"
+
+#include <array>
+
+class Prompts;
+class TodoForm;
+class wxRadioButton;
+class wxTextCtrl;
+
+// "Todo properties": the name, the todo's time (shown, not edited) with a note on how to
+// change it, the six priorities in three columns of two, and the comment.
+class TodoDialog : public FormDialog
+{
+public:
+    TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts);
+
+    bool TransferDataFromWindow() override;
+
+private:
+    TodoForm& form;
+    Prompts& prompts;
+    wxTextCtrl* name;
+    wxTextCtrl* comment;
+    // Indexed by priority value.
+    std::array<wxRadioButton*, 6> priorities{};
+};
+
+// Opens the form, shows it and answers whether the dialog ended with OK, the todo changed.
+bool RunTodoDialog(wxWindow* parent, Prompts& prompts, TodoForm& form);

@@ -1,0 +1,178 @@
+#include "ui/dialogs/TransferTimeDialog.h"
+
+#include "app/MainWindow.h"
+#include "app/Tallydene.h"
+#include "app/TransferTimeForm.h"
+#include "ui/IconBundles.h"
+#include "ui/WxText.h"
+
+#include <wx/checkbox.h>
+#include <wx/imaglist.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+
+namespace
+{
+
+// As the main view: lines, buttons and lines at the root; the generic tree keeps showing its
+// selection while another control has the focus.
+constexpr long kSelectorStyle =
+    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
+
+void RebuildMainTree(Tallydene& app)
+{
+    if (MainWindow* window = app.GetMainWindow())
+        window->RebuildTree();
+}
+
+} // namespace
+
+TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form, Prompts& prompts)
+    : FormDialog(parent, "Transfer time"), form(form), prompts(prompts)
+{
+    wxStaticText* intro = nullptr;
+    if (form.IsSimple())
+        intro =
+            new wxStaticText(this, wxID_ANY, "Please choose how to transfer time between todos.");
+    // "&Time:" comes first in the tab order, though "&All the time" stands above it.
+    amountChoice =
+        new wxRadioButton(this, wxID_ANY, "&Time:", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    allTheTime = new wxRadioButton(this, wxID_ANY, "&All the time");
+    amount = new wxTextCtrl(this, wxID_ANY, ToWx(form.amount), wxDefaultPosition, wxDefaultSize, 0,
+                            wxDefaultValidator, "amount");
+    hint = NewHint(this);
+    adjustProjects = new wxCheckBox(this, wxID_ANY, "Adjust &projects' times");
+    (form.allTheTime ? allTheTime : amountChoice)->SetValue(true);
+    amount->Enable(!form.allTheTime);
+    adjustProjects->SetValue(form.adjustProjects);
+    LinkField(FormField::Amount, amount);
+
+    wxSizer* content = nullptr;
+    if (form.IsSimple())
+    {
+        content = new wxBoxSizer(wxVERTICAL);
+        content->Add(intro, wxSizerFlags().Border(wxBOTTOM, WideGap()));
+        content->Add(LayOutSimpleVariant(), wxSizerFlags(1).Expand());
+        Finish(content, wxSize(177, 109));
+    }
+    else
+    {
+        fromLabel = new wxStaticText(this, wxID_ANY, "&From:");
+        fromSelector = NewSelector("from");
+        toLabel = new wxStaticText(this, wxID_ANY, "T&o:");
+        toSelector = NewSelector("to");
+        fromTree.emplace(*fromSelector);
+        toTree.emplace(*toSelector);
+        form.FillSelectors(*fromTree, *toTree);
+        Finish(LayOutSelectorVariant(), wxSize(431, 222));
+    }
+
+    allTheTime->Bind(wxEVT_RADIOBUTTON, &TransferTimeDialog::OnAllTheTime, this);
+    amountChoice->Bind(wxEVT_RADIOBUTTON, &TransferTimeDialog::OnAmount, this);
+    amount->SetFocus();
+}
+
+TransferTimeDialog::~TransferTimeDialog() = default;
+
+wxTreeCtrl* TransferTimeDialog::NewSelector(const wxString& name)
+{
+    if (!images)
+    {
+        const int size = FromDIP(16);
+        images = TreeImageList(size);
+        stateImages = TreeImageList(size);
+    }
+    auto* selector = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                    kSelectorStyle, wxDefaultValidator, name);
+    selector->SetImageList(images.get());
+    selector->SetStateImageList(stateImages.get());
+    return selector;
+}
+
+wxSizer* TransferTimeDialog::ChoicesBlock()
+{
+    auto* block = new wxFlexGridSizer(3, Gap(), Gap());
+    block->Add(allTheTime, wxSizerFlags().CenterVertical());
+    block->AddSpacer(0);
+    block->AddSpacer(0);
+    block->Add(amountChoice, wxSizerFlags().CenterVertical());
+    block->Add(amount, wxSizerFlags().CenterVertical());
+    block->Add(hint, wxSizerFlags().CenterVertical());
+    return block;
+}
+
+wxSizer* TransferTimeDialog::LayOutSimpleVariant()
+{
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(ChoicesBlock(), wxSizerFlags().Border(wxBOTTOM, WideGap()));
+    content->Add(adjustProjects);
+    return content;
+}
+
+wxSizer* TransferTimeDialog::LayOutSelectorVariant()
+{
+    auto* choices = new wxBoxSizer(wxHORIZONTAL);
+    choices->Add(ChoicesBlock(), wxSizerFlags().Bottom().Border(wxRIGHT, 2 * WideGap()));
+    choices->Add(adjustProjects, wxSizerFlags().Bottom());
+
+    auto* trees = new wxBoxSizer(wxHORIZONTAL);
+    for (auto [label, selector] : {std::pair{fromLabel, fromSelector}, {toLabel, toSelector}})
+    {
+        auto* column = new wxBoxSizer(wxVERTICAL);
+        column->Add(label, wxSizerFlags().Border(wxBOTTOM, Gap()));
+        column->Add(selector, wxSizerFlags(1).Expand());
+        trees->Add(column, wxSizerFlags(1).Expand().Border(selector == fromSelector ? wxRIGHT : 0,
+                                                           WideGap()));
+    }
+
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(choices, wxSizerFlags().Border(wxBOTTOM, WideGap()));
+    content->Add(trees, wxSizerFlags(1).Expand());
+    return content;
+}
+
+void TransferTimeDialog::OnAllTheTime(wxCommandEvent& /*event*/)
+{
+    amount->Disable();
+}
+
+void TransferTimeDialog::OnAmount(wxCommandEvent& /*event*/)
+{
+    amount->Enable();
+    amount->SetFocus();
+}
+
+bool TransferTimeDialog::TransferDataFromWindow()
+{
+    form.allTheTime = allTheTime->GetValue();
+    form.amount = FromWx(amount->GetValue());
+    form.adjustProjects = adjustProjects->GetValue();
+    if (!form.IsSimple())
+    {
+        form.fromChoice = WxTreeControl::ItemOf(*fromSelector, fromSelector->GetSelection());
+        form.toChoice = WxTreeControl::ItemOf(*toSelector, toSelector->GetSelection());
+    }
+    return Accepted(form.Confirm(prompts));
+}
+
+bool RunTransferTimeDialog(wxWindow* parent, Tallydene& app, Prompts& prompts,
+                           TransferTimeForm& form)
+{
+    form.Open();
+    bool ok = false;
+    {
+        TransferTimeDialog dialog(parent, form, prompts);
+        // Filling the selectors pointed every item at the To selector. The clock update of a
+        // timer tick or of OK refreshes the running todo on the main tree while the dialog is
+        // open, so the items go back to the main tree's nodes first; the selectors keep what
+        // they show and know their items all the same.
+        if (!form.IsSimple())
+            RebuildMainTree(app);
+        ok = dialog.ShowModal() == wxID_OK;
+    }
+    RebuildMainTree(app);
+    return ok;
+}

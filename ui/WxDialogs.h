@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+class Prompts;
+class Tallydene;
+class wxWindow;
+
+// The dialogs as windows: each Run method shows the form's dialog over the parent window and
+// answers whether it ended with OK.
+class WxDialogs : public Dialogs
+{
+public:
+    // None is owned; all must outlive the object.
+    WxDialogs(wxWindow* parent, Tallydene& app, Prompts& prompts)
+        : parent(parent), app(app), prompts(prompts)
+    {
+    }
+
+    bool RunProjectDialog(ProjectForm& form) override;
+    bool RunTodoDialog(TodoForm& form) override;
+    bool RunAddTimeDialog(AddTimeForm& form) override;
+    bool RunRemoveTimeDialog(RemoveTimeForm& form) override;
+    bool RunTransferTimeDialog(TransferTimeForm& form) override;
+
+private:
+    wxWindow* parent;
+    Tallydene& app;
+    Prompts& prompts;
+};

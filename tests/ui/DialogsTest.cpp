@@ -164,6 +164,8 @@ TEST_F(DialogWindows, AddAndRemoveTimeShowTheTodoAndStartOnTheAmount)
               Labels(add));
     auto* amount = Named<wxTextCtrl>(add, "amount");
     EXPECT_EQ(amount, wxWindow::FindFocus());
+    EXPECT_EQ(add.FindWindow(wxID_OK), add.GetDefaultItem());
+    EXPECT_TRUE(add.FindWindow(wxID_CANCEL));
     EXPECT_GE(add.GetClientSize().x, add.ConvertDialogToPixels(wxSize(140, 111)).x);
     // Overtime is off: its box is unchecked and takes no input.
     auto* overtime = dynamic_cast<wxCheckBox*>(add.FindWindowByLabel("Adjust &overtime"));

@@ -1,6 +1,5 @@
 #include "ui/dialogs/FormDialog.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -17,8 +16,6 @@ void FormDialog::Finish(wxSizer* content, const wxSize& dialogUnits)
              wxSizerFlags().Right().Border(wxLEFT | wxRIGHT | wxBOTTOM, WideGap()));
     top->SetMinSize(ConvertDialogToPixels(dialogUnits));
     SetSizerAndFit(top);
-    if (auto* ok = dynamic_cast<wxButton*>(FindWindow(wxID_OK)))
-        ok->SetDefault();
 }
 
 void FormDialog::LinkField(FormField field, wxTextCtrl* control)

@@ -7,7 +7,6 @@
 #include "ui/WxText.h"
 
 #include <wx/checkbox.h>
-#include <wx/imaglist.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -75,20 +74,14 @@ TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form,
     amount->SetFocus();
 }
 
-TransferTimeDialog::~TransferTimeDialog() = default;
-
 wxTreeCtrl* TransferTimeDialog::NewSelector(const wxString& name)
 {
-    if (!images)
-    {
-        const int size = FromDIP(16);
-        images = TreeImageList(size);
-        stateImages = TreeImageList(size);
-    }
     auto* selector = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                     kSelectorStyle, wxDefaultValidator, name);
-    selector->SetImageList(images.get());
-    selector->SetStateImageList(stateImages.get());
+    // The main view's pictures at its size; each tree owns its lists, so that they go with it.
+    const int size = FromDIP(16);
+    selector->AssignImageList(TreeImageList(size).release());
+    selector->AssignStateImageList(TreeImageList(size).release());
     return selector;
 }
 

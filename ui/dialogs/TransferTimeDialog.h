@@ -3,7 +3,6 @@
 #include "ui/WxTreeControl.h"
 #include "ui/dialogs/FormDialog.h"
 
-#include <memory>
 #include <optional>
 
 class Prompts;
@@ -11,7 +10,6 @@ class Tallydene;
 class TransferTimeForm;
 class wxCheckBox;
 class wxCommandEvent;
-class wxImageList;
 class wxRadioButton;
 class wxTextCtrl;
 class wxTreeCtrl;
@@ -23,14 +21,15 @@ class TransferTimeDialog : public FormDialog
 {
 public:
     TransferTimeDialog(wxWindow* parent, TransferTimeForm& form, Prompts& prompts);
-    ~TransferTimeDialog() override;
 
     bool TransferDataFromWindow() override;
 
 private:
-    // The selector variant's row of choices above the two trees.
+    // The choices in a row at the top and the two trees side by side below them.
     wxSizer* LayOutSelectorVariant();
+    // The choices stacked, below the line that says what the dialog is for.
     wxSizer* LayOutSimpleVariant();
+    // "&All the time" above "&Time:" with the amount and its hint.
     wxSizer* ChoicesBlock();
     wxTreeCtrl* NewSelector(const wxString& name);
     void OnAllTheTime(wxCommandEvent& event);
@@ -47,9 +46,6 @@ private:
     wxTreeCtrl* fromSelector = nullptr;
     wxStaticText* toLabel = nullptr;
     wxTreeCtrl* toSelector = nullptr;
-    // The main view's pictures, shared by both trees.
-    std::unique_ptr<wxImageList> images;
-    std::unique_ptr<wxImageList> stateImages;
     std::optional<WxTreeControl> fromTree;
     std::optional<WxTreeControl> toTree;
 };

@@ -156,6 +156,7 @@ TEST_F(DialogWindows, AddAndRemoveTimeShowTheTodoAndStartOnTheAmount)
     addForm.Open();
     TimeChangeDialog add(Frame(), addForm, prompts, "Add time", "Add &time:", wxSize(140, 111));
     Show(add);
+    Screenshot(add, "add-time-dialog");
     EXPECT_EQ("Add time", add.GetTitle());
     EXPECT_EQ((std::vector<std::string>{"Todo: Mow && rake",
                                         "Current time: " + App().FormatForDialog(3600),
@@ -210,6 +211,7 @@ TEST_F(DialogWindows, ProjectPropertiesRefuseOnTheFieldAtFault)
     form.Open();
     ProjectDialog dialog(Frame(), form, prompts);
     Show(dialog);
+    Screenshot(dialog, "project-dialog");
     EXPECT_EQ("Project properties", dialog.GetTitle());
     EXPECT_EQ(
         (std::vector<std::string>{"&Name:", "&Total time:", "(e.g. 12,50 or 12:30)", "&Comment:"}),
@@ -253,6 +255,7 @@ TEST_F(DialogWindows, TodoPropertiesShowPrioritiesInThreeColumnsOfTwo)
     form.Open();
     TodoDialog dialog(Frame(), form, prompts);
     Show(dialog);
+    Screenshot(dialog, "todo-dialog");
     EXPECT_EQ("Todo properties", dialog.GetTitle());
     EXPECT_EQ((std::vector<std::string>{
                   "&Name:", "&Total time:",
@@ -395,6 +398,7 @@ TEST_F(DialogWindows, TransferDialogFocusesTheAmountWhichAllTheTimeDisables)
     {
         TransferTimeDialog dialog(Frame(), form, prompts);
         Show(dialog);
+        Screenshot(dialog, "transfer-time-dialog");
         auto* amount = Named<wxTextCtrl>(dialog, "amount");
         EXPECT_EQ(amount, wxWindow::FindFocus());
         auto* timeChoice = dynamic_cast<wxRadioButton*>(dialog.FindWindowByLabel("&Time:"));

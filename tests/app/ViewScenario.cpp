@@ -1,0 +1,83 @@
+#include "tests/app/ViewScenario.h"
+
+#include "model/Project.h"
+#include "model/Todo.h"
+
+#include <sstream>
+
+void RebuildingWindow::RebuildTree()
+{
+    FakeMainWindow::RebuildTree();
+    app->GetProjects().Sort(CompareProjects);
+    tree.DeleteAllNodes();
+    for (Project* project : app->GetProjects())
+    {
+        project->GetTodos().Sort(CompareTodos);
+        project->InsertIntoTree(tree, *app);
+        for (Todo* todo : project->GetTodos())
+            todo->InsertIntoTree(tree, *app);
+    }
+}
+
+ViewScenario::ViewScenario()
+{
+    settings.lastTimeUpdated = At(10);
+    settings.loggingEnabled = true;
+    // Keeps the balance out of the stored files; the accounts have tests of their own.
+    settings.workingTimeEnabled = false;
+    clock.Set(2026, 3, 2, 10, 0, 0);
+}
+
+ViewScenario::~ViewScenario()
+{
+    commands.reset();
+    app.reset();
+}
+
+void ViewScenario::StartWith(std::vector<ExpectedProject> projects, int32_t timeRound)
+{
+    settings.projects = std::move(projects);
+    settings.timeRound = timeRound;
+    WriteConfig(settings);
+    app = Start(false);
+    view.app = app.get();
+    app->SetMainWindow(&view);
+    view.RebuildTree();
+    commands = std::make_unique<ViewCommands>(*app, prompts, dialogs);
+}
+
+TreeItem* ViewScenario::Selected() const
+{
+    TreeNode node = view.tree.GetSelection();
+    return node != nullptr ? view.tree.GetNodeData(node) : nullptr;
+}
+
+std::vector<std::string> ViewScenario::TreeTodos(const Project& project) const
+{
+    std::vector<std::string> names;
+    for (const FakeTreeControl::Node* node : view.tree.Children(project.GetNode()))
+        names.push_back(node->data->GetName());
+    return names;
+}
+
+std::vector<std::string> ViewScenario::Logged() const
+{
+    // Each line is "YYYY-MM-DD hh:mm:ss : text" and CR LF.
+    std::vector<std::string> lines;
+    std::istringstream log(ReadFileBytes(LogFile()));
+    for (std::string line; std::getline(log, line);)
+    {
+        EXPECT_TRUE(line.size() > 22 && line.back() == '\r') << line;
+        lines.push_back(line.substr(22, line.size() - 23));
+    }
+    return lines;
+}
+
+std::string ViewScenario::Config(std::vector<ExpectedProject> projects,
+                                 int32_t lastTimeUpdated) const
+{
+    ExpectedSettings expected = settings;
+    expected.projects = std::move(projects);
+    expected.lastTimeUpdated = lastTimeUpdated;
+    return ExpectedConfigFile(expected);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/ViewCommands.h"
+#include "tests/app/AppScenario.h"
+#include "tests/app/FakeDialogs.h"
+#include "tests/app/ScriptedPrompts.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A main window whose tree is rebuilt for real: the lists sorted, every node deleted, every
+// project inserted followed by its todos, as the main view does.
+class RebuildingWindow : public FakeMainWindow
+{
+public:
+    void RebuildTree() override;
+
+    Tallydene* app = nullptr;
+};
+
+// The program started on a stored configuration, with its main window, the view's commands,
+// scripted message boxes and dialogs, logging on and overtime off. The moment of start is 10:00:00
+// UTC on Monday 2 March 2026, which is also the stored last update.
+class ViewScenario : public AppScenario
+{
+protected:
+    ViewScenario();
+    ~ViewScenario() override;
+
+    // Writes the configuration with these projects and starts on it.
+    void StartWith(std::vector<ExpectedProject> projects, int32_t timeRound = 1);
+
+    bool Run(int commandId) { return commands->Execute(commandId); }
+    void Select(const TreeItem& item) { view.tree.SelectNode(item.GetNode()); }
+    TreeItem* Selected() const;
+    Project& P(const std::string& name) { return ProjectNamed(*app, name); }
+    Todo& T(const std::string& project, const std::string& todo)
+    {
+        return TodoNamed(*app, project, todo);
+    }
+
+    // The names of the todos under the project's node, in the tree's order.
+    std::vector<std::string> TreeTodos(const Project& project) const;
+    // The event log written since the start, one "message[: detail]" per line.
+    std::vector<std::string> Logged() const;
+    // The configuration file that the settings below would make, with these projects.
+    std::string Config(std::vector<ExpectedProject> projects, int32_t lastTimeUpdated) const;
+
+    static constexpr int32_t Minute = 60;
+    static constexpr int32_t Hour = 3600;
+    static int32_t At(int hour, int minute = 0) { return ClockAt(2026, 3, 2, hour, minute); }
+
+    ExpectedSettings settings;
+    RebuildingWindow view;
+    ScriptedPrompts prompts;
+    FakeDialogs dialogs{prompts, view};
+    std::unique_ptr<Tallydene> app;
+    std::unique_ptr<ViewCommands> commands;
+};

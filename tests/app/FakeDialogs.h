@@ -14,6 +14,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,11 +44,11 @@ public:
         preselectedFrom = preselectedTo = nullptr;
         if (!form.IsSimple())
         {
-            FakeTreeControl fromSelector;
-            FakeTreeControl toSelector;
-            form.FillSelectors(fromSelector, toSelector);
-            preselectedFrom = SelectedIn(fromSelector);
-            preselectedTo = SelectedIn(toSelector);
+            fromSelector = std::make_unique<FakeTreeControl>();
+            toSelector = std::make_unique<FakeTreeControl>();
+            form.FillSelectors(*fromSelector, *toSelector);
+            preselectedFrom = SelectedIn(*fromSelector);
+            preselectedTo = SelectedIn(*toSelector);
             form.fromChoice = preselectedFrom;
             form.toChoice = preselectedTo;
         }
@@ -100,4 +101,7 @@ private:
 
     Prompts& prompts;
     MainWindow& window;
+    // The transfer dialog's two trees, alive while it runs, as the window's are.
+    std::unique_ptr<FakeTreeControl> fromSelector;
+    std::unique_ptr<FakeTreeControl> toSelector;
 };

@@ -52,6 +52,14 @@ TreeItem* ViewScenario::Selected() const
     return node != nullptr ? view.tree.GetNodeData(node) : nullptr;
 }
 
+std::vector<std::string> ViewScenario::TreeProjects() const
+{
+    std::vector<std::string> names;
+    for (const FakeTreeControl::Node* node : view.tree.Children(nullptr))
+        names.push_back(node->data->GetName());
+    return names;
+}
+
 std::vector<std::string> ViewScenario::TreeTodos(const Project& project) const
 {
     std::vector<std::string> names;

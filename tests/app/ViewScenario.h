@@ -40,6 +40,8 @@ protected:
         return TodoNamed(*app, project, todo);
     }
 
+    // The names of the projects at the tree's top level, in the tree's order.
+    std::vector<std::string> TreeProjects() const;
     // The names of the todos under the project's node, in the tree's order.
     std::vector<std::string> TreeTodos(const Project& project) const;
     // The event log written since the start, one "message[: detail]" per line.

@@ -1,0 +1,121 @@
+#include "tests/app/ViewScenario.h"
+
+#include "model/Todo.h"
+#include "res/CommandIds.h"
+
+using namespace res;
+using Lines = std::vector<std::string>;
+
+namespace
+{
+const char* const SureTodo = "question: Are you sure to delete this todo?";
+const char* const TodoComment = "question: This todo has a comment. Still sure?";
+const char* const SureProject = "question: Are you sure to delete this project?";
+const char* const ProjectComment = "question: This project has a comment. Still sure?";
+const char* const LineBreak = "\\r\\n";
+} // namespace
+
+class DeleteCommands : public ViewScenario
+{
+protected:
+    void SetUp() override
+    {
+        // Report's comment is a line break alone (escaped in the file): it shows as no comment,
+        // but counts when deleting.
+        StartWith({{"Office", 1500, {{"Report", 600, 2, LineBreak}, {"Mail", 300}}},
+                   {"Web", 0, {}, "the shop"},
+                   {"Home", 0, {}}});
+    }
+};
+
+TEST_F(DeleteCommands, ATodoWithACommentIsDeletedOnlyAfterTwoYes)
+{
+    Select(T("Office", "Report"));
+    for (std::deque<bool> answers : {std::deque<bool>{false}, std::deque<bool>{true, false}})
+    {
+        prompts.answers = answers;
+        prompts.shown.clear();
+        EXPECT_TRUE(Run(ID_ITEM_DELETE));
+        const Lines asked = answers.size() == 1 ? Lines{SureTodo} : Lines{SureTodo, TodoComment};
+        EXPECT_EQ(asked, prompts.shown);
+        EXPECT_EQ(2, P("Office").GetTodos().Count());
+    }
+    EXPECT_TRUE(Logged().empty());
+
+    prompts.answers = {true, true};
+    clock.Set(2026, 3, 2, 10, 1, 0);
+    Run(ID_TODO_DELETE);
+    EXPECT_EQ((Lines{"Mail"}), TreeTodos(P("Office")));
+    EXPECT_EQ((Lines{"Deleted a todo: Report"}), Logged());
+    // The project keeps the time booked on the deleted todo.
+    EXPECT_EQ(
+        Config({{"Office", 1500, {{"Mail", 300}}}, {"Web", 0, {}, "the shop"}, {"Home", 0, {}}},
+               At(10, 1)),
+        SavedConfig());
+    EXPECT_EQ(FakeTreeControl::Of(P("Office").GetNode())->text, P("Office").GetLabel(*app));
+    EXPECT_EQ(0, view.focusRequests); // the deletes leave the focus alone
+}
+
+TEST_F(DeleteCommands, ATodoWithoutACommentIsAskedOnce)
+{
+    Select(T("Office", "Mail"));
+    prompts.answers = {true};
+    Run(ID_ITEM_DELETE);
+    EXPECT_EQ((Lines{SureTodo}), prompts.shown);
+    EXPECT_EQ((Lines{"Report"}), TreeTodos(P("Office")));
+}
+
+TEST_F(DeleteCommands, TheActiveTodoAndNothingSelectedAreRefused)
+{
+    Run(ID_TODO_DELETE);
+    Select(T("Office", "Mail"));
+    Run(ID_TODO_ACTIVATE);
+    Run(ID_ITEM_DELETE);
+    EXPECT_EQ((Lines{"error: Please select a todo first.",
+                     "error: You cannot delete the currently active todo."}),
+              prompts.shown);
+    EXPECT_EQ(2, P("Office").GetTodos().Count());
+}
+
+TEST_F(DeleteCommands, TheProjectMenuActsOnTheSelectedTodosProject)
+{
+    Select(T("Office", "Mail"));
+    Run(ID_PROJECT_DELETE);
+    EXPECT_EQ((Lines{"error: Please delete the project's todos first."}), prompts.shown);
+    EXPECT_EQ(3, app->GetProjects().Count());
+}
+
+TEST_F(DeleteCommands, AProjectWithACommentIsDeletedOnlyAfterTwoYes)
+{
+    Select(P("Web"));
+    prompts.answers = {true, false};
+    Run(ID_ITEM_DELETE);
+    EXPECT_EQ((Lines{SureProject, ProjectComment}), prompts.shown);
+    EXPECT_EQ(3, app->GetProjects().Count());
+
+    prompts.answers = {true, true};
+    Run(ID_PROJECT_DELETE);
+    EXPECT_EQ(2, app->GetProjects().Count());
+    EXPECT_EQ((Lines{"Home", "Office"}), TreeProjects());
+    EXPECT_EQ((Lines{"Deleted a project: Web"}), Logged());
+    EXPECT_EQ(
+        Config({{"Office", 1500, {{"Report", 600, 2, LineBreak}, {"Mail", 300}}}, {"Home", 0, {}}},
+               At(10)),
+        SavedConfig());
+
+    prompts.shown.clear();
+    prompts.answers = {false};
+    Select(P("Home"));
+    Run(ID_PROJECT_DELETE);
+    EXPECT_EQ((Lines{SureProject}), prompts.shown);
+    EXPECT_EQ(2, app->GetProjects().Count());
+}
+
+TEST_F(DeleteCommands, DeleteWithNothingSelectedDoesNothingAndTheProjectMenuRefuses)
+{
+    Run(ID_ITEM_DELETE);
+    EXPECT_TRUE(prompts.shown.empty());
+    Run(ID_PROJECT_DELETE);
+    EXPECT_EQ((Lines{"error: Please select a project first."}), prompts.shown);
+    EXPECT_EQ(3, app->GetProjects().Count());
+}

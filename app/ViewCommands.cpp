@@ -308,7 +308,6 @@ void ViewCommands::NewTodo()
         return;
     auto created = std::make_unique<Todo>(project);
     TodoForm form(app, *created);
-    form.Open();
     if (!dialogs.RunTodoDialog(form))
         return;
     Todo& todo = *created;
@@ -328,7 +327,6 @@ void ViewCommands::TodoProperties()
     if (todo == nullptr)
         return;
     TodoForm form(app, *todo);
-    form.Open();
     if (!dialogs.RunTodoDialog(form))
         return;
     app.LogEvent("Set todo's properties", todo->GetName());
@@ -347,7 +345,6 @@ void ViewCommands::ProjectProperties()
     if (project == nullptr)
         return;
     ProjectForm form(app, *project);
-    form.Open();
     if (!dialogs.RunProjectDialog(form))
         return;
     app.LogEvent("Set project's properties", project->GetName());
@@ -364,7 +361,6 @@ void ViewCommands::AddTime()
     if (todo == nullptr)
         return;
     AddTimeForm form(app, *todo);
-    form.Open();
     if (!dialogs.RunAddTimeDialog(form))
         return;
     app.LogEvent("Added time to a todo", todo->GetName());
@@ -379,7 +375,6 @@ void ViewCommands::RemoveTime()
     if (todo == nullptr)
         return;
     RemoveTimeForm form(app, *todo);
-    form.Open();
     if (!dialogs.RunRemoveTimeDialog(form))
         return;
     app.LogEvent("Removed time from a todo", todo->GetName());
@@ -399,7 +394,6 @@ void ViewCommands::TransferTime()
         to = selected;
     }
     TransferTimeForm form(app, from, to, false);
-    form.Open();
     if (!dialogs.RunTransferTimeDialog(form))
         return;
     app.LogEvent("Transferred time between todos");
@@ -532,7 +526,6 @@ void ViewCommands::TransferOnDrop(Todo& from, Todo& to)
     Todo* fromTodo = &from;
     Todo* toTodo = &to;
     TransferTimeForm form(app, fromTodo, toTodo, true);
-    form.Open();
     if (!dialogs.RunTransferTimeDialog(form))
         return;
     app.LogEvent("Transferred time between todos");

@@ -72,8 +72,8 @@ TEST_F(ActivationCommands, ActivateFromTheMenuNeedsATodo)
     EXPECT_TRUE(Run(ID_TODO_ACTIVATE));
     Select(P("Office"));
     EXPECT_TRUE(Run(ID_TODO_ACTIVATE));
-    EXPECT_EQ((Lines{"error: Please select a todo first.", "error: Please select a todo first."}),
-              prompts.shown);
+    EXPECT_EQ((Lines{"refuse: Please select a todo first.", "refuse: Please select a todo first."}),
+              Boxes());
     EXPECT_EQ(nullptr, app->GetActiveTodo());
     EXPECT_EQ(3, P("Office").GetTodos().Count());
     EXPECT_TRUE(Logged().empty());

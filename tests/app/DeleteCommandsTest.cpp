@@ -37,7 +37,7 @@ TEST_F(DeleteCommands, ATodoWithACommentIsDeletedOnlyAfterTwoYes)
         prompts.shown.clear();
         EXPECT_TRUE(Run(ID_ITEM_DELETE));
         const Lines asked = answers.size() == 1 ? Lines{SureTodo} : Lines{SureTodo, TodoComment};
-        EXPECT_EQ(asked, prompts.shown);
+        EXPECT_EQ(asked, Boxes());
         EXPECT_EQ(2, P("Office").GetTodos().Count());
     }
     EXPECT_TRUE(Logged().empty());
@@ -61,7 +61,7 @@ TEST_F(DeleteCommands, ATodoWithoutACommentIsAskedOnce)
     Select(T("Office", "Mail"));
     prompts.answers = {true};
     Run(ID_ITEM_DELETE);
-    EXPECT_EQ((Lines{SureTodo}), prompts.shown);
+    EXPECT_EQ((Lines{SureTodo}), Boxes());
     EXPECT_EQ((Lines{"Report"}), TreeTodos(P("Office")));
 }
 
@@ -71,9 +71,9 @@ TEST_F(DeleteCommands, TheActiveTodoAndNothingSelectedAreRefused)
     Select(T("Office", "Mail"));
     Run(ID_TODO_ACTIVATE);
     Run(ID_ITEM_DELETE);
-    EXPECT_EQ((Lines{"error: Please select a todo first.",
-                     "error: You cannot delete the currently active todo."}),
-              prompts.shown);
+    EXPECT_EQ((Lines{"refuse: Please select a todo first.",
+                     "refuse: You cannot delete the currently active todo."}),
+              Boxes());
     EXPECT_EQ(2, P("Office").GetTodos().Count());
 }
 
@@ -81,7 +81,7 @@ TEST_F(DeleteCommands, TheProjectMenuActsOnTheSelectedTodosProject)
 {
     Select(T("Office", "Mail"));
     Run(ID_PROJECT_DELETE);
-    EXPECT_EQ((Lines{"error: Please delete the project's todos first."}), prompts.shown);
+    EXPECT_EQ((Lines{"refuse: Please delete the project's todos first."}), Boxes());
     EXPECT_EQ(3, app->GetProjects().Count());
 }
 
@@ -90,7 +90,7 @@ TEST_F(DeleteCommands, AProjectWithACommentIsDeletedOnlyAfterTwoYes)
     Select(P("Web"));
     prompts.answers = {true, false};
     Run(ID_ITEM_DELETE);
-    EXPECT_EQ((Lines{SureProject, ProjectComment}), prompts.shown);
+    EXPECT_EQ((Lines{SureProject, ProjectComment}), Boxes());
     EXPECT_EQ(3, app->GetProjects().Count());
 
     prompts.answers = {true, true};
@@ -107,7 +107,7 @@ TEST_F(DeleteCommands, AProjectWithACommentIsDeletedOnlyAfterTwoYes)
     prompts.answers = {false};
     Select(P("Home"));
     Run(ID_PROJECT_DELETE);
-    EXPECT_EQ((Lines{SureProject}), prompts.shown);
+    EXPECT_EQ((Lines{SureProject}), Boxes());
     EXPECT_EQ(2, app->GetProjects().Count());
 }
 
@@ -116,6 +116,6 @@ TEST_F(DeleteCommands, DeleteWithNothingSelectedDoesNothingAndTheProjectMenuRefu
     Run(ID_ITEM_DELETE);
     EXPECT_TRUE(prompts.shown.empty());
     Run(ID_PROJECT_DELETE);
-    EXPECT_EQ((Lines{"error: Please select a project first."}), prompts.shown);
+    EXPECT_EQ((Lines{"refuse: Please select a project first."}), Boxes());
     EXPECT_EQ(3, app->GetProjects().Count());
 }

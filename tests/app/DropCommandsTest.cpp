@@ -51,7 +51,7 @@ TEST_F(DropCommands, ATodoDroppedOnAnotherProjectMovesToItsSortedPlace)
 TEST_F(DropCommands, ATodoIsNotMovedWhereItsNameIsTaken)
 {
     commands->DropOnItem(T("Office", "Mail"), &P("Web"));
-    EXPECT_EQ((Lines{"error: A todo with this name already exists."}), prompts.shown);
+    EXPECT_EQ((Lines{"refuse: A todo with this name already exists."}), Boxes());
     EXPECT_EQ((Lines{"Mail", "Report"}), TreeTodos(P("Office")));
     EXPECT_EQ((Lines{"Mail"}), TreeTodos(P("Web")));
     EXPECT_EQ(&P("Office"), T("Office", "Mail").GetProject());

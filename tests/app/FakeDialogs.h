@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-// Dialogs answered by filling their forms. Each answer fills the form as the user would and
-// presses OK; while the form refuses, the next answer is tried, and when none is left the user
-// presses Cancel. So an empty script is a plain Cancel.
+// Dialogs answered by filling their forms. The dialog opens its form; each answer then fills
+// it as the user would and presses OK; while the form refuses, the next answer is tried, and
+// when none is left the user presses Cancel. So an empty script is a plain Cancel.
 class FakeDialogs : public Dialogs
 {
 public:
@@ -42,6 +42,7 @@ public:
     bool RunTransferTimeDialog(TransferTimeForm& form) override
     {
         preselectedFrom = preselectedTo = nullptr;
+        form.Open();
         if (!form.IsSimple())
         {
             fromSelector = std::make_unique<FakeTreeControl>();
@@ -52,7 +53,7 @@ public:
             form.fromChoice = preselectedFrom;
             form.toChoice = preselectedTo;
         }
-        const bool ok = Run(form.IsSimple() ? "simple transfer" : "transfer", form, transfer);
+        const bool ok = Answer(form.IsSimple() ? "simple transfer" : "transfer", form, transfer);
         window.RebuildTree();
         return ok;
     }
@@ -74,6 +75,12 @@ public:
 
 private:
     template <class Form> bool Run(const char* name, Form& form, Answers<Form>& answers)
+    {
+        form.Open();
+        return Answer(name, form, answers);
+    }
+
+    template <class Form> bool Answer(const char* name, Form& form, Answers<Form>& answers)
     {
         opened.push_back(name);
         while (!answers.empty())

@@ -29,7 +29,7 @@ TEST_F(PropertiesCommands, ANewTodoJoinsTheSelectedProjectAtItsSortedPlace)
     clock.Set(2026, 3, 2, 10, 1, 0);
     Run(ID_TODO_NEW);
 
-    EXPECT_EQ((Lines{"error: A todo with this name already exists."}), prompts.shown);
+    EXPECT_EQ((Lines{"refuse: A todo with this name already exists."}), Boxes());
     EXPECT_EQ((Lines{"Call", "Mail", "Report"}), TreeTodos(P("Office")));
     EXPECT_EQ(&T("Office", "Call"), Selected());
     EXPECT_EQ((Lines{"Created a new todo: Call"}), Logged());
@@ -51,7 +51,7 @@ TEST_F(PropertiesCommands, ACancelledNewTodoLeavesNoTrace)
     view.tree.DeleteAllNodes(); // nothing selected
     view.RebuildTree();
     Run(ID_TODO_NEW);
-    EXPECT_EQ((Lines{"error: Please select a project first."}), prompts.shown);
+    EXPECT_EQ((Lines{"refuse: Please select a project first."}), Boxes());
     EXPECT_EQ(1u, dialogs.opened.size());
 }
 

@@ -47,7 +47,7 @@ TEST_F(TimeCommands, ZeroingTheActiveTodoLetsItsClockGoOnFromZero)
                      "not adjusted.",
                      "question: Sure to zero the todo's time?\nNote: The project's total time is "
                      "not adjusted."}),
-              prompts.shown);
+              Boxes());
     EXPECT_EQ(0, T("Office", "Report").GetTime());
     EXPECT_EQ(&T("Office", "Report"), app->GetActiveTodo());
     EXPECT_EQ(T("Office", "Report").GetLabel(*app), LabelShown(T("Office", "Report")));
@@ -101,8 +101,8 @@ TEST_F(TimeCommands, CopiesNeedTheirKindOfItem)
     Select(P("Web"));
     Run(ID_TODO_COPY_NAME);
     EXPECT_EQ(
-        (Lines{"error: Please select a project first.", "error: Please select a todo first."}),
-        prompts.shown);
+        (Lines{"refuse: Please select a project first.", "refuse: Please select a todo first."}),
+        Boxes());
     EXPECT_EQ("", view.clipboard);
 }
 
@@ -119,7 +119,7 @@ TEST_F(TimeCommands, TodoCommandsRefuseAProjectOrNothing)
                 Select(*selected);
             prompts.shown.clear();
             EXPECT_TRUE(Run(id));
-            EXPECT_EQ((Lines{"error: Please select a todo first."}), prompts.shown);
+            EXPECT_EQ((Lines{"refuse: Please select a todo first."}), Boxes());
         }
     }
     EXPECT_TRUE(dialogs.opened.empty());
@@ -244,7 +244,7 @@ TEST_F(TimeCommands, TransferWithoutAnActiveTodoStartsFromTheSelection)
     Run(ID_TODO_TRANSFER_TIME);
     EXPECT_EQ(&T("Web", "Shop"), dialogs.preselectedFrom);
     EXPECT_EQ(nullptr, dialogs.preselectedTo);
-    EXPECT_EQ((Lines{"error: Please select a todo in both selectors."}), prompts.shown);
+    EXPECT_EQ((Lines{"refuse: Please select a todo in both selectors."}), Boxes());
     EXPECT_TRUE(Logged().empty());
 
     // The rebuild after the dialog left nothing selected; with nothing running either, both

@@ -34,6 +34,14 @@ ViewScenario::~ViewScenario()
     app.reset();
 }
 
+void ViewScenario::TearDown()
+{
+    EXPECT_TRUE(prompts.answers.empty()) << "answers left unused";
+    EXPECT_TRUE(dialogs.project.empty() && dialogs.todo.empty() && dialogs.addTime.empty() &&
+                dialogs.removeTime.empty() && dialogs.transfer.empty())
+        << "dialog answers left unused";
+}
+
 void ViewScenario::StartWith(std::vector<ExpectedProject> projects, int32_t timeRound)
 {
     settings.projects = std::move(projects);
@@ -66,6 +74,14 @@ std::vector<std::string> ViewScenario::TreeTodos(const Project& project) const
     for (const FakeTreeControl::Node* node : view.tree.Children(project.GetNode()))
         names.push_back(node->data->GetName());
     return names;
+}
+
+std::vector<std::string> ViewScenario::Boxes() const
+{
+    std::vector<std::string> boxes;
+    for (const ScriptedPrompts::Shown& box : prompts.shown)
+        boxes.push_back(box.kind + ": " + box.message);
+    return boxes;
 }
 
 std::vector<std::string> ViewScenario::Logged() const

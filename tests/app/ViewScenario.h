@@ -28,6 +28,9 @@ protected:
     ViewScenario();
     ~ViewScenario() override;
 
+    // An answer left over is a question or a dialog that was expected and never came.
+    void TearDown() override;
+
     // Writes the configuration with these projects and starts on it.
     void StartWith(std::vector<ExpectedProject> projects, int32_t timeRound = 1);
 
@@ -44,6 +47,8 @@ protected:
     std::vector<std::string> TreeProjects() const;
     // The names of the todos under the project's node, in the tree's order.
     std::vector<std::string> TreeTodos(const Project& project) const;
+    // The message boxes shown so far, each as its kind, ": " and its text.
+    std::vector<std::string> Boxes() const;
     // The event log written since the start, one "message[: detail]" per line.
     std::vector<std::string> Logged() const;
     // The configuration file that the settings below would make, with these projects.

@@ -46,7 +46,8 @@ MainFrame::MainFrame(Tallydene& app) : MainFrame(app, StoredPlacement(PlacementS
 
 MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
-      app(app), prompts(this), statusText(res::kIdlePrompt), timer(this, res::ID_CLOCK_TIMER)
+      app(app), prompts(this), dialogs(this, app, prompts), viewCommands(app, prompts, dialogs),
+      statusText(res::kIdlePrompt), timer(this, res::ID_CLOCK_TIMER)
 {
     SetTitle(ToWx(document.WindowTitle()));
     SetIcons(WindowIcons(res::IconId::Paused));
@@ -62,7 +63,9 @@ MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
     CreateStatusBar(1, wxSTB_DEFAULT_STYLE, WxIdOf(res::ID_VIEW_STATUS_BAR));
     ShowStatusText();
 
-    view = new MainView(this, app, prompts);
+    view = new MainView(this, app, prompts,
+                        [this](TreeItem& dragged, TreeItem* target)
+                        { viewCommands.DropOnItem(dragged, target); });
 
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
     Bind(wxEVT_TIMER, &MainFrame::OnTimer, this, res::ID_CLOCK_TIMER);
@@ -111,15 +114,9 @@ MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
             SendSizeEvent();
         },
         WxIdOf(res::ID_VIEW_STATUS_BAR));
-    Bind(
-        wxEVT_MENU,
-        [this](wxCommandEvent&)
-        {
-            this->app.UpdateTime();
-            RebuildTree();
-            FocusTree();
-        },
-        WxIdOf(res::ID_VIEW_REFRESH));
+    // The project and todo commands, from the menus, keys, tool bar, context menus and
+    // double-clicks alike.
+    Bind(wxEVT_MENU, &MainFrame::OnCommand, this);
 
     // A timer that does not start leaves the clock to the commands.
     timer.Start(res::CLOCK_TIMER_PERIOD_MS);
@@ -205,6 +202,14 @@ void MainFrame::DoGiveHelp(const wxString& help, bool show)
     }
     showingPrompt = false;
     ShowStatusText();
+}
+
+void MainFrame::OnCommand(wxCommandEvent& event)
+{
+    // A command may change or delete the items, the dragged one among them.
+    view->CancelDrag();
+    if (!viewCommands.Execute(CommandOf(event.GetId())))
+        event.Skip();
 }
 
 bool MainFrame::TryBefore(wxEvent& event)

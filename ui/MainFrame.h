@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/ViewCommands.h"
 #include "ui/Document.h"
+#include "ui/WxDialogs.h"
 #include "ui/WxPrompts.h"
 
 #include <wx/frame.h>
@@ -67,6 +69,8 @@ private:
     // label shows the same key.
     bool TryAfter(wxEvent& event) override;
 
+    // Runs the command of a menu event, or passes the event on when it is none of them.
+    void OnCommand(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnPlacementChanged();
     void OnTimer(wxTimerEvent& event);
@@ -76,6 +80,8 @@ private:
     Tallydene& app;
     Document document;
     WxPrompts prompts;
+    WxDialogs dialogs;
+    ViewCommands viewCommands;
     MainView* view; // a child window, destroyed by the toolkit
     std::string statusText;
     bool showingPrompt = false;

@@ -9,6 +9,8 @@
 #include "ui/CommandTables.h"
 #include "ui/IconBundles.h"
 
+#include <utility>
+
 namespace
 {
 
@@ -19,10 +21,10 @@ constexpr const char* kCannotCollapse = "You cannot collapse a project with an a
 
 } // namespace
 
-MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts)
+MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag::DropHandler onDrop)
     : wxTreeCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kStyle), app(app),
       prompts(prompts), treeControl(*this), projectMenu(CreateMenu(res::ProjectContextMenu())),
-      todoMenu(CreateMenu(res::TodoContextMenu()))
+      todoMenu(CreateMenu(res::TodoContextMenu())), drag(*this, std::move(onDrop))
 {
     // Two lists of the same pictures, so that state image i shows the same as image i.
     const int size = FromDIP(16);

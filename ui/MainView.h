@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/TreeDrag.h"
 #include "ui/WxTreeControl.h"
 
 #include <wx/menu.h>
@@ -13,12 +14,13 @@ class Tallydene;
 class Todo;
 
 // The tree of projects and their todos that fills the main window. It keeps the pictures and
-// the two context menus, guards the active todo's project against collapsing, and turns a
-// double-click on a node into the activate command.
+// the two context menus, guards the active todo's project against collapsing, turns a
+// double-click on a node into the activate command, and lets a node be dragged onto another.
 class MainView : public wxTreeCtrl
 {
 public:
-    MainView(wxWindow* parent, Tallydene& app, Prompts& prompts);
+    // A dragged item released over the tree goes to onDrop with the item under the pointer.
+    MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag::DropHandler onDrop);
 
     TreeControl& GetTreeControl() { return treeControl; }
 
@@ -33,6 +35,10 @@ public:
     // Shows the context menu of the node under a screen point, selecting the node first.
     // false when the point is over no node: no menu is shown.
     bool ShowContextMenu(const wxPoint& screenPoint);
+
+    bool IsDragging() const { return drag.IsDragging(); }
+    // Ends a drag in progress without any effect.
+    void CancelDrag() { drag.Cancel(); }
 
     wxMenu& GetProjectMenu() { return *projectMenu; }
     wxMenu& GetTodoMenu() { return *todoMenu; }
@@ -49,4 +55,5 @@ private:
     WxTreeControl treeControl;
     std::unique_ptr<wxMenu> projectMenu;
     std::unique_ptr<wxMenu> todoMenu;
+    TreeDrag drag;
 };

@@ -8,6 +8,7 @@
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxText.h"
+#include "ui/dialogs/TodoDialog.h"
 
 #include <wx/app.h>
 #include <wx/statusbr.h>
@@ -228,11 +229,16 @@ TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)
                    {'3', wxMOD_CONTROL},
                    {WXK_F8, 0},
                    {WXK_ESCAPE, 0}};
-    for (const auto& press : presses)
-    {
-        keys.Char(press.key, press.modifiers);
-        Pump(30);
-    }
+    // The commands run: Delete asks about Mail, Enter and Insert open the todo dialog.
+    wxTEST_DIALOG(
+        for (const auto& press
+             : presses) {
+            keys.Char(press.key, press.modifiers);
+            Pump(30);
+        },
+        ExpectMessageBox("Are you sure to delete this todo?", wxICON_QUESTION, wxNO),
+        wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
+        wxExpectDismissableModal<TodoDialog>(wxID_CANCEL));
     EXPECT_EQ(commands, (std::vector<int>{
                             res::ID_ITEM_COPY_NAME, res::ID_ITEM_COPY_NAME, res::ID_ITEM_COPY_TIME,
                             res::ID_ITEM_DELETE, res::ID_ITEM_PROPERTIES, res::ID_ITEM_ACTIVATE,

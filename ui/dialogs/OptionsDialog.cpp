@@ -8,24 +8,21 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
-namespace
-{
-
 template <size_t N>
-void AddButtons(wxStaticBoxSizer* frame, const std::array<const char*, N>& labels,
-                std::array<wxRadioButton*, N>& buttons, wxRadioButton*& none, int flags)
+void OptionsDialog::RadioGroup<N>::Create(wxStaticBoxSizer* frame,
+                                          const std::array<const char*, N>& labels, int border)
 {
+    wxWindow* box = frame->GetStaticBox();
+    const int flags = frame->GetOrientation() == wxVERTICAL ? wxLEFT | wxRIGHT | wxTOP : wxALL;
     for (size_t i = 0; i < N; ++i)
     {
-        buttons[i] = new wxRadioButton(frame->GetStaticBox(), wxID_ANY, labels[i],
-                                       wxDefaultPosition, wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
-        frame->Add(buttons[i], 0, flags, 4);
+        buttons[i] = new wxRadioButton(box, wxID_ANY, labels[i], wxDefaultPosition, wxDefaultSize,
+                                       i == 0 ? wxRB_GROUP : 0);
+        frame->Add(buttons[i], wxSizerFlags().Border(flags, border));
     }
-    none = new wxRadioButton(frame->GetStaticBox(), wxID_ANY, wxEmptyString);
+    none = new wxRadioButton(box, wxID_ANY, wxEmptyString);
     none->Hide();
 }
-
-} // namespace
 
 template <size_t N> void OptionsDialog::RadioGroup<N>::Select(int value)
 {
@@ -47,61 +44,56 @@ template <size_t N> int OptionsDialog::RadioGroup<N>::Selected() const
 OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts)
     : wxDialog(parent, wxID_ANY, "Options"), form(form), prompts(prompts)
 {
-    timeFormat.first = 1;
-    timeRound.first = 0;
+    const int gap = ConvertDialogToPixels(wxSize(4, 0)).x;
+    const int wideGap = ConvertDialogToPixels(wxSize(7, 0)).x;
 
     auto* formatFrame = new wxStaticBoxSizer(wxVERTICAL, this, "&Main view time format");
-    // GTK does not widen a frame to its label; the label is longer than the buttons.
-    formatFrame->SetMinSize(GetTextExtent("Main view time format").GetWidth() + 24, -1);
-    AddButtons<3>(formatFrame, {"4,8", "4,75", "4:45"}, timeFormat.buttons, timeFormat.none,
-                  wxLEFT | wxRIGHT | wxTOP);
+    // GTK does not widen a frame to its label, which is longer than the buttons here.
+    formatFrame->SetMinSize(wxSize(GetTextExtent("Main view time format").x + 3 * wideGap, -1));
+    timeFormat.first = 1;
+    timeFormat.Create(formatFrame, {"4,8", "4,75", "4:45"}, gap);
 
-    // Two columns of check boxes: overtime above logging, auto save above the tray icon.
-    auto* switches = new wxFlexGridSizer(2, 2, 8, 16);
-    workingTime = new wxCheckBox(this, wxID_ANY, "Enable &overtime");
-    autoSave = new wxCheckBox(this, wxID_ANY, "&Auto save");
-    logging = new wxCheckBox(this, wxID_ANY, "Enable &logging");
-    trayIcon = new wxCheckBox(this, wxID_ANY, "&Tray icon");
+    workingTime = new wxCheckBox(this, wxID_ANY, "Enable &overtime", wxDefaultPosition,
+                                 wxDefaultSize, 0, wxDefaultValidator, "workingTime");
+    logging = new wxCheckBox(this, wxID_ANY, "Enable &logging", wxDefaultPosition, wxDefaultSize, 0,
+                             wxDefaultValidator, "logging");
+    autoSave = new wxCheckBox(this, wxID_ANY, "&Auto save", wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "autoSave");
+    trayIcon = new wxCheckBox(this, wxID_ANY, "&Tray icon", wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "trayIcon");
+    auto* switches = new wxFlexGridSizer(2, 2, wideGap, 2 * wideGap);
     for (wxCheckBox* box : {workingTime, autoSave, logging, trayIcon})
         switches->Add(box);
 
     auto* buttons = new wxBoxSizer(wxVERTICAL);
     auto* ok = new wxButton(this, wxID_OK, "OK");
+    buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), wxSizerFlags().Expand());
     ok->SetDefault();
-    buttons->Add(ok, 0, wxBOTTOM | wxEXPAND, 4);
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0, wxEXPAND);
-
-    auto* top = new wxBoxSizer(wxHORIZONTAL);
-    top->Add(formatFrame, 0, wxEXPAND);
-    top->Add(switches, 1, wxLEFT | wxTOP, 12);
-    top->Add(buttons, 0, wxLEFT, 12);
 
     auto* roundFrame = new wxStaticBoxSizer(wxHORIZONTAL, this, "&Round time when copying");
-    AddButtons<5>(roundFrame,
-                  {"two digits", "one digit", "quarter of an hour", "half an hour", "hours"},
-                  timeRound.buttons, timeRound.none, wxALL);
+    timeRound.first = 0;
+    timeRound.Create(roundFrame,
+                     {"two digits", "one digit", "quarter of an hour", "half an hour", "hours"},
+                     gap);
 
-    auto* all = new wxBoxSizer(wxVERTICAL);
-    all->Add(top, 0, wxEXPAND | wxALL, 8);
-    all->Add(roundFrame, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
-    SetSizer(all);
-    SetMinClientSize(ConvertDialogToPixels(wxSize(279, 95)));
-    Fit();
-    CentreOnParent();
+    auto* firstRow = new wxBoxSizer(wxHORIZONTAL);
+    firstRow->Add(formatFrame, wxSizerFlags().Expand());
+    firstRow->Add(switches, wxSizerFlags(1).Border(wxLEFT | wxTOP, 2 * wideGap));
+    firstRow->Add(buttons, wxSizerFlags().Border(wxLEFT, wideGap));
 
-    form.Open();
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(firstRow, wxSizerFlags().Expand().Border(wxALL, wideGap));
+    top->Add(roundFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
+    top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
+    SetSizerAndFit(top);
+
     workingTime->SetValue(form.workingTimeEnabled);
     logging->SetValue(form.loggingEnabled);
     autoSave->SetValue(form.autoSaveEnabled);
     trayIcon->SetValue(form.trayIcon);
     timeFormat.Select(form.timeFormat);
     timeRound.Select(form.timeRound);
-}
-
-bool OptionsDialog::Run(wxWindow* parent, OptionsForm& form, Prompts& prompts)
-{
-    OptionsDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
 }
 
 bool OptionsDialog::TransferDataFromWindow()
@@ -113,4 +105,11 @@ bool OptionsDialog::TransferDataFromWindow()
     form.timeFormat = timeFormat.Selected();
     form.timeRound = timeRound.Selected();
     return form.Confirm(prompts).accepted;
+}
+
+bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form)
+{
+    form.Open();
+    OptionsDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
 }

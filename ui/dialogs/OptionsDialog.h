@@ -8,30 +8,29 @@ class OptionsForm;
 class Prompts;
 class wxCheckBox;
 class wxRadioButton;
+class wxStaticBoxSizer;
 
-// The "Options" dialog: the main view's time format, the four switches and the rounding of
-// copied times, shown from and written into an OptionsForm.
+// "Options": the main view's time format beside the four switches, and the rounding of copied
+// times spanning the width below them. OK and Cancel stand at the right of the first row, which
+// keeps the dialog as low as its frames.
 class OptionsDialog : public wxDialog
 {
 public:
     OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts);
 
-    // Opens the form, shows the dialog and answers whether it ended with OK.
-    static bool Run(wxWindow* parent, OptionsForm& form, Prompts& prompts);
-
-    // Copies the controls into the form and confirms it; OK closes the dialog only when the
-    // form accepts.
     bool TransferDataFromWindow() override;
 
 private:
-    // A group of radio buttons with a hidden last one that stands for "none selected", which
-    // GTK cannot show otherwise: it always selects one button of a visible group.
+    // Radio buttons for the values first to first + N - 1, and a hidden last one that stands
+    // for "none selected", which GTK cannot show otherwise: it always selects a button of a
+    // group on screen.
     template <size_t N> struct RadioGroup
     {
+        int first = 0;
         std::array<wxRadioButton*, N> buttons{};
         wxRadioButton* none = nullptr;
-        int first = 0;
 
+        void Create(wxStaticBoxSizer* frame, const std::array<const char*, N>& labels, int border);
         void Select(int value);
         int Selected() const;
     };
@@ -40,8 +39,11 @@ private:
     Prompts& prompts;
     RadioGroup<3> timeFormat;
     RadioGroup<5> timeRound;
-    wxCheckBox* workingTime = nullptr;
-    wxCheckBox* logging = nullptr;
-    wxCheckBox* autoSave = nullptr;
-    wxCheckBox* trayIcon = nullptr;
+    wxCheckBox* workingTime;
+    wxCheckBox* logging;
+    wxCheckBox* autoSave;
+    wxCheckBox* trayIcon;
 };
+
+// Opens the form, shows it and answers whether the dialog ended with OK, the options stored.
+bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form);

@@ -3,7 +3,6 @@
 #include "app/WorkingTimeForm.h"
 #include "ui/WxText.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -14,75 +13,64 @@ namespace
 
 constexpr std::array<const char*, 7> WEEKDAY_LABELS = {
     "&Monday:", "&Tuesday:", "&Wednesday:", "T&hursday:", "&Friday:", "&Saturday:", "S&unday:"};
-// Monday to Friday in the left column, the weekend in the right one.
+constexpr std::array<const char*, 7> WEEKDAY_NAMES = {"monday", "tuesday",  "wednesday", "thursday",
+                                                      "friday", "saturday", "sunday"};
 constexpr int FIRST_WEEKEND_DAY = 5;
 
 } // namespace
 
 WorkingTimeDialog::WorkingTimeDialog(wxWindow* parent, WorkingTimeForm& form, Prompts& prompts)
-    : wxDialog(parent, wxID_ANY, "Working hours"), form(form), prompts(prompts)
+    : FormDialog(parent, "Working hours"), form(form), prompts(prompts)
 {
-    const int fieldWidth = ConvertDialogToPixels(wxSize(40, 0)).GetWidth();
+    const wxSize fieldSize(ConvertDialogToPixels(wxSize(40, 0)).x, -1);
 
-    auto* balanceRow = new wxBoxSizer(wxHORIZONTAL);
-    balanceRow->Add(new wxStaticText(this, wxID_ANY, "&Current overtime:"), 0,
-                    wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
-    overtime =
-        new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(fieldWidth, -1));
-    balanceRow->Add(overtime, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
-    balanceRow->Add(new wxStaticText(this, wxID_ANY, "(e.g. 12,50 or 12:30)"), 0,
-                    wxALIGN_CENTER_VERTICAL);
+    auto* overtimeLabel = new wxStaticText(this, wxID_ANY, "&Current overtime:");
+    overtime = new wxTextCtrl(this, wxID_ANY, ToWx(form.overtime), wxDefaultPosition, fieldSize, 0,
+                              wxDefaultValidator, "overtime");
+    auto* hint = NewHint(this);
+    LinkField(FormField::Overtime, overtime);
 
     auto* frame = new wxStaticBoxSizer(wxHORIZONTAL, this, "Working hours");
-    auto* weekdays = new wxFlexGridSizer(2, 6, 8);
-    auto* weekend = new wxFlexGridSizer(2, 6, 8);
-    for (int weekday = 0; weekday < 7; ++weekday)
+    wxWindow* box = frame->GetStaticBox();
+    auto* weekdays = new wxFlexGridSizer(2, Gap(), Gap());
+    auto* weekend = new wxFlexGridSizer(2, Gap(), Gap());
+    for (size_t weekday = 0; weekday < targets.size(); ++weekday)
     {
         wxFlexGridSizer* column = weekday < FIRST_WEEKEND_DAY ? weekdays : weekend;
-        column->Add(new wxStaticText(frame->GetStaticBox(), wxID_ANY, WEEKDAY_LABELS[weekday]), 0,
-                    wxALIGN_CENTER_VERTICAL);
-        targets[weekday] = new wxTextCtrl(frame->GetStaticBox(), wxID_ANY, wxEmptyString,
-                                          wxDefaultPosition, wxSize(fieldWidth, -1));
+        column->Add(new wxStaticText(box, wxID_ANY, WEEKDAY_LABELS[weekday]),
+                    wxSizerFlags().CenterVertical());
+        targets[weekday] =
+            new wxTextCtrl(box, wxID_ANY, ToWx(form.targets[weekday]), wxDefaultPosition, fieldSize,
+                           0, wxDefaultValidator, WEEKDAY_NAMES[weekday]);
         column->Add(targets[weekday]);
     }
-    frame->Add(weekdays, 0, wxALL, 8);
+    frame->Add(weekdays, wxSizerFlags().Border(wxALL, Gap()));
     frame->AddStretchSpacer();
-    frame->Add(weekend, 0, wxALL, 8);
+    frame->Add(weekend, wxSizerFlags().Border(wxALL, Gap()));
 
-    auto* buttons = new wxStdDialogButtonSizer();
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-    buttons->Realize();
+    auto* overtimeRow = new wxBoxSizer(wxHORIZONTAL);
+    overtimeRow->Add(overtimeLabel, wxSizerFlags().CenterVertical().Border(wxRIGHT, Gap()));
+    overtimeRow->Add(overtime, wxSizerFlags().CenterVertical().Border(wxRIGHT, Gap()));
+    overtimeRow->Add(hint, wxSizerFlags().CenterVertical());
 
-    auto* all = new wxBoxSizer(wxVERTICAL);
-    all->Add(balanceRow, 0, wxALL, 8);
-    all->Add(frame, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    all->Add(buttons, 0, wxEXPAND | wxALL, 8);
-    SetSizer(all);
-    SetMinClientSize(ConvertDialogToPixels(wxSize(181, 152)));
-    Fit();
-    CentreOnParent();
-
-    form.Open();
-    overtime->ChangeValue(ToWx(form.overtime));
-    for (int weekday = 0; weekday < 7; ++weekday)
-        targets[weekday]->ChangeValue(ToWx(form.targets[weekday]));
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(overtimeRow, wxSizerFlags().Border(wxBOTTOM, WideGap()));
+    content->Add(frame, wxSizerFlags(1).Expand());
+    Finish(content, wxSize(181, 152));
     overtime->SetFocus();
-    overtime->SelectAll();
-}
-
-bool WorkingTimeDialog::Run(wxWindow* parent, WorkingTimeForm& form, Prompts& prompts)
-{
-    WorkingTimeDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
 }
 
 bool WorkingTimeDialog::TransferDataFromWindow()
 {
     form.overtime = FromWx(overtime->GetValue());
-    for (int weekday = 0; weekday < 7; ++weekday)
+    for (size_t weekday = 0; weekday < targets.size(); ++weekday)
         form.targets[weekday] = FromWx(targets[weekday]->GetValue());
-    return form.Confirm(prompts).accepted;
+    return Accepted(form.Confirm(prompts));
+}
+
+bool RunWorkingTimeDialog(wxWindow* parent, Prompts& prompts, WorkingTimeForm& form)
+{
+    form.Open();
+    WorkingTimeDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <wx/dialog.h>
+#include "ui/dialogs/FormDialog.h"
 
 #include <array>
 
@@ -8,23 +8,22 @@ class Prompts;
 class WorkingTimeForm;
 class wxTextCtrl;
 
-// The "Working hours" dialog: the current overtime balance and the target of each weekday,
-// shown from and written into a WorkingTimeForm.
-class WorkingTimeDialog : public wxDialog
+// "Working hours": the current overtime balance with its hint, and a frame with the target of
+// each weekday, Monday to Friday on the left and the weekend on the right.
+class WorkingTimeDialog : public FormDialog
 {
 public:
     WorkingTimeDialog(wxWindow* parent, WorkingTimeForm& form, Prompts& prompts);
 
-    // Opens the form, shows the dialog and answers whether it ended with OK.
-    static bool Run(wxWindow* parent, WorkingTimeForm& form, Prompts& prompts);
-
-    // Copies the controls into the form and confirms it; OK closes the dialog only when the
-    // form accepts.
     bool TransferDataFromWindow() override;
 
 private:
     WorkingTimeForm& form;
     Prompts& prompts;
-    wxTextCtrl* overtime = nullptr;
+    wxTextCtrl* overtime;
     std::array<wxTextCtrl*, 7> targets{};
 };
+
+// Opens the form, shows it and answers whether the dialog ended with OK, the balance and the
+// targets stored.
+bool RunWorkingTimeDialog(wxWindow* parent, Prompts& prompts, WorkingTimeForm& form);

@@ -13,12 +13,14 @@ void OptionsDialog::RadioGroup<N>::Create(wxStaticBoxSizer* frame,
                                           const std::array<const char*, N>& labels, int border)
 {
     wxWindow* box = frame->GetStaticBox();
-    const int flags = frame->GetOrientation() == wxVERTICAL ? wxLEFT | wxRIGHT | wxTOP : wxALL;
+    const bool column = frame->GetOrientation() == wxVERTICAL;
     for (size_t i = 0; i < N; ++i)
     {
         buttons[i] = new wxRadioButton(box, wxID_ANY, labels[i], wxDefaultPosition, wxDefaultSize,
                                        i == 0 ? wxRB_GROUP : 0);
-        frame->Add(buttons[i], wxSizerFlags().Border(flags, border));
+        const bool last = i + 1 == N;
+        frame->Add(buttons[i], wxSizerFlags().Border(
+                                   column && !last ? wxLEFT | wxRIGHT | wxTOP : wxALL, border));
     }
     none = new wxRadioButton(box, wxID_ANY, wxEmptyString);
     none->Hide();

@@ -1,9 +1,11 @@
 #include "ui/AppSession.h"
 
+#include "app/AppCommands.h"
 #include "app/Durations.h"
 #include "app/Tallydene.h"
 #include "toolbox/ConfigSection.h"
 #include "ui/MainFrame.h"
+#include "ui/WxDialogs.h"
 
 #include <wx/app.h>
 
@@ -44,6 +46,15 @@ MainFrame& AppSession::Start()
     window->UpdateMenu();
     tallydene->LogEvent("Tallydene started");
     return *window;
+}
+
+void AppSession::RunFirstRun()
+{
+    MainFrame* window = frame.get();
+    if (window == nullptr)
+        return;
+    WxDialogs dialogs(window, *tallydene, window->GetPrompts());
+    AppCommands(*tallydene, window->GetPrompts(), dialogs).RunFirstRun();
 }
 
 void AppSession::Abandon()

@@ -26,6 +26,10 @@ public:
     // maximised or normal, then the first clock update, the menu update and "Tallydene started".
     MainFrame& Start();
 
+    // On the program's first run, after the start: the options dialog, then the working hours
+    // when overtime is on, each as its command shows it.
+    void RunFirstRun();
+
     // Ends the session without any shutdown step, so nothing is logged or written.
     void Abandon();
 

@@ -44,6 +44,7 @@ bool TallydeneApp::OnInit()
     clock = std::make_unique<SystemUtcClock>();
     session = std::make_unique<AppSession>(*clock);
     session->Start();
+    session->RunFirstRun();
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "ui/WxDialogs.h"
 
+#include "ui/dialogs/CleanUpDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/ProjectDialog.h"
 #include "ui/dialogs/TimeChangeDialog.h"
 #include "ui/dialogs/TodoDialog.h"
 #include "ui/dialogs/TransferTimeDialog.h"
+#include "ui/dialogs/WorkingTimeDialog.h"
 
 bool WxDialogs::RunProjectDialog(ProjectForm& form)
 {
@@ -28,4 +31,19 @@ bool WxDialogs::RunRemoveTimeDialog(RemoveTimeForm& form)
 bool WxDialogs::RunTransferTimeDialog(TransferTimeForm& form)
 {
     return ::RunTransferTimeDialog(parent, app, prompts, form);
+}
+
+bool WxDialogs::RunOptionsDialog(OptionsForm& form)
+{
+    return ::RunOptionsDialog(parent, prompts, form);
+}
+
+bool WxDialogs::RunWorkingTimeDialog(WorkingTimeForm& form)
+{
+    return ::RunWorkingTimeDialog(parent, prompts, form);
+}
+
+bool WxDialogs::RunCleanUpDialog(CleanUpForm& form)
+{
+    return ::RunCleanUpDialog(parent, prompts, form);
 }

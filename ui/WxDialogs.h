@@ -22,6 +22,9 @@ public:
     bool RunAddTimeDialog(AddTimeForm& form) override;
     bool RunRemoveTimeDialog(RemoveTimeForm& form) override;
     bool RunTransferTimeDialog(TransferTimeForm& form) override;
+    bool RunOptionsDialog(OptionsForm& form) override;
+    bool RunWorkingTimeDialog(WorkingTimeForm& form) override;
+    bool RunCleanUpDialog(CleanUpForm& form) override;
 
 private:
     wxWindow* parent;

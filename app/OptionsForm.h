@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/FormResult.h"
+
+class Prompts;
+class Tallydene;
+
+// The options dialog's content: the four switches, the main view's time format and the
+// rounding of copied times. A radio group with no button selected is -1; a setting without a
+// button of its own (time format 0) opens as -1 and stays as it was on OK.
+class OptionsForm
+{
+public:
+    static constexpr int NONE = -1;
+
+    explicit OptionsForm(Tallydene& app);
+
+    void Open();
+    // Applies the fields to the settings in memory; nothing is ever refused.
+    FormResult Confirm(Prompts& prompts);
+
+    bool workingTimeEnabled = false;
+    bool loggingEnabled = false;
+    bool autoSaveEnabled = false;
+    bool trayIcon = false;
+    int timeFormat = NONE; // 1 to 3
+    int timeRound = NONE;  // 0 to 4
+
+private:
+    Tallydene& app;
+};

@@ -1,0 +1,159 @@
+#include "tests/app/CommandScenario.h"
+
+#include "res/CommandIds.h"
+
+namespace
+{
+
+constexpr int32_t Hour = 3600;
+
+// Every weekday's target differs, Saturday's is 0.
+ExpectedSettings Account(int32_t lastTimeUpdated, int32_t balance)
+{
+    ExpectedSettings settings;
+    settings.lastTimeUpdated = lastTimeUpdated;
+    settings.actual = balance;
+    settings.targets = {8 * Hour, 7 * Hour, 6 * Hour, 5 * Hour, 4 * Hour, 0, 1 * Hour};
+    settings.loggingEnabled = true;
+    return settings;
+}
+
+const std::string ZeroQuestion = "Sure to set the actual working time to zero?";
+const std::string TargetQuestion = "Sure to set the actual working time to today's target?";
+
+} // namespace
+
+class OvertimeCommands : public CommandScenario
+{
+protected:
+    // Starts on Saturday 7 March 2026 at 10:00 with a balance of -1,5 hours.
+    void StartOnSaturday()
+    {
+        WriteConfig(Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour * 3 / 2));
+        clock.Set(2026, 3, 7, 10, 0, 0);
+        Run();
+    }
+};
+
+TEST_F(OvertimeCommands, ZeroAnsweredNoChangesNothingAndYesZeroesAndLogs)
+{
+    StartOnSaturday();
+    prompts.answers = {false};
+    EXPECT_TRUE(Execute(res::ID_OVERTIME_ZERO));
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", ZeroQuestion}}), prompts.shown);
+    EXPECT_EQ(-Hour * 3 / 2, app->GetOvertimeBalance());
+    EXPECT_FALSE(std::filesystem::exists(LogFile()));
+
+    prompts.answers = {true};
+    Execute(res::ID_OVERTIME_ZERO);
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "0"), SavedLog());
+    EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: 0,0",
+              mainWindow.statusTexts.back());
+    ExpectedSettings expected = Account(ClockAt(2026, 3, 7, 10, 0, 0), 0);
+    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+}
+
+TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)
+{
+    StartOnSaturday();
+    prompts.answers = {true};
+    Execute(res::ID_OVERTIME_TODAYS_TARGET);
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", TargetQuestion}}), prompts.shown);
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+
+    // Sunday 23:30 UTC is still Sunday, whatever the local time zone says.
+    clock.Set(2026, 3, 8, 23, 30, 0);
+    prompts.answers = {true};
+    Execute(res::ID_OVERTIME_TODAYS_TARGET);
+    EXPECT_EQ(Hour, app->GetOvertimeBalance());
+
+    prompts.answers = {false};
+    clock.Set(2026, 3, 9, 9, 0, 0);
+    Execute(res::ID_OVERTIME_TODAYS_TARGET);
+    EXPECT_EQ(Hour, app->GetOvertimeBalance());
+
+    EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "0") +
+                  LogLine("2026-03-08 23:30:00", "Set actual working time", "3600"),
+              SavedLog());
+}
+
+// A day that began since the last clock update is charged before the balance is set, so the
+// balance is what the user asked for and not already short by the new day's target.
+TEST_F(OvertimeCommands, SettingTheBalanceJustAfterMidnightChargesTheNewDayFirst)
+{
+    WriteConfig(Account(ClockAt(2026, 3, 8, 23, 59, 30), 2 * Hour)); // Sunday
+    clock.Set(2026, 3, 8, 23, 59, 40);
+    Run();
+    clock.Set(2026, 3, 9, 0, 0, 10); // Monday, 8 hours to work
+    prompts.answers = {true};
+    Execute(res::ID_OVERTIME_ZERO);
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+
+    clock.Set(2026, 3, 10, 0, 0, 5); // Tuesday, 7 hours
+    prompts.answers = {true};
+    Execute(res::ID_OVERTIME_TODAYS_TARGET);
+    EXPECT_EQ(7 * Hour, app->GetOvertimeBalance());
+    EXPECT_EQ(LogLine("2026-03-09 00:00:10", "Set actual working time", "0") +
+                  LogLine("2026-03-10 00:00:05", "Set actual working time", "25200"),
+              SavedLog());
+}
+
+TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
+{
+    StartOnSaturday();
+    dialogs.workingTime.push_back(
+        [](WorkingTimeForm& form)
+        {
+            EXPECT_EQ("-1,50", form.overtime);
+            EXPECT_EQ("8,00", form.targets[0]);
+            EXPECT_EQ("0,00", form.targets[5]);
+            form.overtime = "-12:30";
+            form.targets[0] = "7,5";
+            form.targets[2] = "";
+            form.targets[6] = "-1";
+            return true;
+        });
+    Execute(res::ID_OVERTIME_WORKING_HOURS);
+
+    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeBalance());
+    EXPECT_EQ(7 * Hour + 1800, app->GetTarget(0));
+    EXPECT_EQ(7 * Hour, app->GetTarget(1));
+    EXPECT_EQ(0, app->GetTarget(2));
+    EXPECT_EQ(-Hour, app->GetTarget(6));
+    EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
+    EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: -12,5",
+              mainWindow.statusTexts.back());
+
+    // The next opening shows the negative values with their sign; Cancel keeps them.
+    dialogs.workingTime.push_back(
+        [](WorkingTimeForm& form)
+        {
+            EXPECT_EQ("-12,50", form.overtime);
+            EXPECT_EQ("0,00", form.targets[2]);
+            EXPECT_EQ("-1,00", form.targets[6]);
+            form.overtime = "3";
+            return false;
+        });
+    Execute(res::ID_OVERTIME_WORKING_HOURS);
+    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeBalance());
+    EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
+}
+
+TEST_F(OvertimeCommands, DoNothingWhileOvertimeIsOff)
+{
+    ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour);
+    settings.workingTimeEnabled = false;
+    WriteConfig(settings);
+    clock.Set(2026, 3, 7, 10, 0, 0);
+    Run();
+
+    for (int command :
+         {res::ID_OVERTIME_ZERO, res::ID_OVERTIME_TODAYS_TARGET, res::ID_OVERTIME_WORKING_HOURS})
+        EXPECT_TRUE(Execute(command));
+
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_EQ(-Hour, app->GetOvertimeBalance());
+    EXPECT_FALSE(std::filesystem::exists(LogFile()));
+}

@@ -1,0 +1,88 @@
+#include "tests/app/CommandScenario.h"
+
+#include "res/CommandIds.h"
+#include "toolbox/Places.h"
+
+class ProjectAndHelpCommands : public CommandScenario
+{
+protected:
+    void SetUp() override
+    {
+        settings.lastTimeUpdated = ClockAt(2026, 3, 4, 12, 0, 0);
+        settings.loggingEnabled = true;
+        settings.projects = {{"Garden", 0, {}}, {"Office", 0, {}}};
+        WriteConfig(settings);
+        clock.Set(2026, 3, 4, 12, 0, 0);
+        Run();
+    }
+
+    ExpectedSettings settings;
+};
+
+TEST_F(ProjectAndHelpCommands, ANewProjectIsListedLoggedSelectedAndSaved)
+{
+    dialogs.project.push_back(
+        [](ProjectForm& form)
+        {
+            form.name = "Kitchen";
+            form.totalTime = "1,5";
+            return true;
+        });
+    EXPECT_TRUE(Execute(res::ID_PROJECT_NEW));
+
+    ASSERT_EQ(3, app->GetProjects().Count());
+    const Project& kitchen = ProjectNamed(*app, "Kitchen");
+    EXPECT_EQ(5400, kitchen.GetTotalTime());
+    EXPECT_EQ(LogLine("2026-03-04 12:00:00", "Created a new project", "Kitchen"), SavedLog());
+    EXPECT_EQ((std::vector<std::string>{"  0,0  [0,0]  Garden", "  0,0  [1,5]  Kitchen",
+                                        "  0,0  [0,0]  Office"}),
+              TreeLines());
+    EXPECT_EQ(kitchen.GetNode(), mainWindow.tree.GetSelection());
+    EXPECT_EQ(1, mainWindow.focusRequests);
+    // Creating a project books no time.
+    EXPECT_TRUE(mainWindow.statusTexts.empty());
+
+    Quit();
+    settings.projects.push_back({"Kitchen", 5400, {}});
+    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+}
+
+TEST_F(ProjectAndHelpCommands, ACancelledNewProjectLeavesNoTrace)
+{
+    const std::vector<std::string> lines = TreeLines();
+    dialogs.project.push_back(
+        [](ProjectForm& form)
+        {
+            form.name = "Kitchen";
+            return false;
+        });
+    Execute(res::ID_PROJECT_NEW);
+
+    EXPECT_EQ(2, app->GetProjects().Count());
+    EXPECT_EQ(lines, TreeLines());
+    EXPECT_EQ(1, mainWindow.focusRequests);
+    EXPECT_FALSE(std::filesystem::exists(LogFile()));
+    Quit();
+    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+}
+
+TEST_F(ProjectAndHelpCommands, HelpOpensTheFilesBelowTheProgramAndTheWebSiteAsAnAddress)
+{
+    EXPECT_TRUE(Execute(res::ID_HELP_INDEX));
+    EXPECT_TRUE(Execute(res::ID_HELP_TERMS));
+    EXPECT_TRUE(Execute(res::ID_HELP_WEB_SITE));
+    const std::string help = (ProgramFolder() / "docs" / "help" / "index.html").string();
+    EXPECT_EQ((std::vector<std::string>{help, (ProgramFolder() / "docs" / "Readme.txt").string(),
+                                        "file://" + help}),
+              mainWindow.opened);
+
+    // A view command is left to the main view.
+    EXPECT_FALSE(Execute(res::ID_TODO_NEW));
+}
+
+TEST_F(ProjectAndHelpCommands, TheWebSiteAddressEscapesWhatAFileAddressCannotHold)
+{
+    toolbox::Places::SetProgramPath(toolbox::String("/opt/Time & Co/50%/Tallydene"));
+    EXPECT_EQ("file:///opt/Time%20%26%20Co/50%25/docs/help/index.html",
+              AppCommands::WebSiteAddress());
+}

@@ -1,0 +1,251 @@
+#include "tests/ui/WindowTest.h"
+
+#include "app/AppCommands.h"
+#include "app/OptionsForm.h"
+#include "app/Tallydene.h"
+#include "app/WorkingTimeForm.h"
+#include "res/CommandIds.h"
+#include "res/Menus.h"
+#include "ui/MainFrame.h"
+#include "ui/MainView.h"
+#include "ui/WxDialogs.h"
+#include "ui/WxText.h"
+#include "ui/dialogs/CleanUpDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/WorkingTimeDialog.h"
+
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// Presses OK in a dialog of the given kind after the edit, as a user would: the dialog copies
+// its controls into its form on the way.
+template <class Dialog> class PressOk : public wxExpectModalBase<Dialog, PressOk<Dialog>>
+{
+public:
+    explicit PressOk(std::function<void(Dialog&)> edit = {}) : edit(std::move(edit)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override
+    {
+        if (edit)
+            edit(*dialog);
+        EXPECT_TRUE(dialog->TransferDataFromWindow());
+        return wxID_OK;
+    }
+
+private:
+    std::function<void(Dialog&)> edit;
+};
+
+// Any dialog at all, which fails the test.
+class NoDialog : public wxExpectModalBase<wxDialog, NoDialog>
+{
+protected:
+    int OnInvoked(wxDialog* dialog) const override
+    {
+        ADD_FAILURE() << "unexpected dialog " << FromWx(dialog->GetTitle());
+        return wxID_CANCEL;
+    }
+};
+
+template <class Control> Control& Find(wxWindow& dialog, const char* name)
+{
+    auto* control = dynamic_cast<Control*>(wxWindow::FindWindowByName(name, &dialog));
+    if (control == nullptr)
+        throw std::runtime_error(std::string("no control ") + name);
+    return *control;
+}
+
+wxRadioButton& Radio(wxWindow& dialog, const char* label)
+{
+    auto* button = dynamic_cast<wxRadioButton*>(wxWindow::FindWindowByLabel(label, &dialog));
+    if (button == nullptr)
+        throw std::runtime_error(std::string("no radio button ") + label);
+    return *button;
+}
+
+ConfigText OfficeInFormat(int format)
+{
+    ConfigText config;
+    config.Open("Options").Value("TimeFormat", format).Close("Options");
+    config.Open("WorkingTime").Value("Actual", -5400).Close("WorkingTime");
+    config.Open("Projects").Open("Office").Value("TotalTime", 9900).Open("Todos");
+    config.Todo("Mail", 2, 900).Todo("Report", 2, 9000);
+    config.Close("Todos").Close("Office").Close("Projects");
+    return config;
+}
+
+} // namespace
+
+class AppCommandWindows : public WindowTest
+{
+protected:
+    // Gives the command as the menu does, with the real dialogs over the main window.
+    void Execute(int commandId)
+    {
+        WxDialogs dialogs(Frame(), App(), Frame()->GetPrompts());
+        EXPECT_TRUE(AppCommands(App(), Frame()->GetPrompts(), dialogs).Execute(commandId));
+    }
+
+    std::vector<std::string> TreeLines()
+    {
+        std::vector<std::string> lines;
+        std::function<void(const wxTreeItemId&)> collect = [&](const wxTreeItemId& parent)
+        {
+            wxTreeItemIdValue cookie;
+            for (wxTreeItemId node = Tree().GetFirstChild(parent, cookie); node.IsOk();
+                 node = Tree().GetNextChild(parent, cookie))
+            {
+                lines.push_back(FromWx(Tree().GetItemText(node)));
+                collect(node);
+            }
+        };
+        collect(Tree().GetRootItem());
+        return lines;
+    }
+
+    // The text with the user's decimal character in place of each ",".
+    std::string Decimal(std::string text)
+    {
+        std::replace(text.begin(), text.end(), ',', App().GetDurations().DecimalChar());
+        return text;
+    }
+    std::vector<std::string> Decimal(std::vector<std::string> texts)
+    {
+        for (std::string& text : texts)
+            text = Decimal(text);
+        return texts;
+    }
+
+    std::string StatusLine() { return FromWx(Frame()->GetStatusBar()->GetStatusText()); }
+};
+
+TEST_F(AppCommandWindows, TheFirstStartShowsOptionsThenWorkingHoursAndTheSecondStartNeither)
+{
+    Start();
+    wxTEST_DIALOG(session->RunFirstRun(), PressOk<OptionsDialog>(),
+                  PressOk<WorkingTimeDialog>(
+                      [](WorkingTimeDialog& dialog)
+                      {
+                          EXPECT_EQ(dialog.GetTitle(), "Working hours");
+                          Find<wxTextCtrl>(dialog, "monday").ChangeValue("8");
+                      }));
+    EXPECT_EQ(App().GetTarget(0), 8 * 3600);
+
+    EndSession();
+    Start();
+    wxTEST_DIALOG(session->RunFirstRun(), NoDialog().Optional());
+    EXPECT_EQ(App().GetTarget(0), 8 * 3600);
+}
+
+TEST_F(AppCommandWindows, AFirstStartThatTurnsOvertimeOffShowsNoWorkingHours)
+{
+    Start();
+    wxTEST_DIALOG(
+        session->RunFirstRun(),
+        PressOk<OptionsDialog>([](OptionsDialog& dialog)
+                               { Find<wxCheckBox>(dialog, "workingTime").SetValue(false); }));
+    EXPECT_FALSE(App().IsWorkingTimeEnabled());
+}
+
+TEST_F(AppCommandWindows, SwitchingToHoursAndMinutesRedrawsEveryLineAndTheStatusLineAtOnce)
+{
+    WriteConfig(OfficeInFormat(1));
+    Start();
+    ASSERT_EQ(TreeLines(),
+              Decimal({"  2,8  [2,8]  Office", "    0,3    Mail", "    2,5    Report"}));
+
+    wxTEST_DIALOG(Execute(res::ID_TOOLS_OPTIONS),
+                  PressOk<OptionsDialog>([](OptionsDialog& dialog)
+                                         { Radio(dialog, "4:45").SetValue(true); }));
+
+    EXPECT_EQ(TreeLines(), (std::vector<std::string>{"  2:45  [2:45]  Office", "    0:15    Mail",
+                                                     "    2:30    Report"}));
+    EXPECT_EQ(StatusLine(), "Open todos: 2:45      Projects: 2:45      Working time: -1:30");
+}
+
+TEST_F(AppCommandWindows, TurningOvertimeOffGreysTheOvertimeMenuAndOnEnablesIt)
+{
+    Start();
+    wxMenuBar& menus = *Frame()->GetMenuBar();
+    ASSERT_TRUE(menus.IsEnabledTop(res::kOvertimeMenuPosition));
+
+    for (bool overtime : {false, true})
+    {
+        wxTEST_DIALOG(Execute(res::ID_TOOLS_OPTIONS),
+                      PressOk<OptionsDialog>(
+                          [overtime](OptionsDialog& dialog)
+                          { Find<wxCheckBox>(dialog, "workingTime").SetValue(overtime); }));
+        EXPECT_EQ(menus.IsEnabledTop(res::kOvertimeMenuPosition), overtime);
+    }
+}
+
+// GTK always shows one button of a radio group selected; the dialog keeps a hidden one for a
+// format without a button, so that OK does not turn it into the first button's format.
+TEST_F(AppCommandWindows, OptionsShownForAFormatWithoutAButtonSelectNoneAndKeepIt)
+{
+    WriteConfig(OfficeInFormat(0));
+    Start();
+    OptionsForm form(App());
+    form.Open();
+    OptionsDialog dialog(Frame(), form, Frame()->GetPrompts());
+    dialog.Show();
+    ASSERT_TRUE(PumpUntil([&] { return dialog.IsShownOnScreen(); }));
+    Pump(100);
+    Screenshot(dialog, "options-dialog");
+
+    for (const char* label : {"4,8", "4,75", "4:45"})
+        EXPECT_FALSE(Radio(dialog, label).GetValue()) << label;
+    EXPECT_TRUE(Radio(dialog, "one digit").GetValue());
+    EXPECT_TRUE(dialog.TransferDataFromWindow());
+    EXPECT_EQ(App().GetTimeFormat(), 0);
+    EXPECT_EQ(App().GetTimeRound(), 1);
+    dialog.Hide();
+}
+
+TEST_F(AppCommandWindows, WorkingHoursOpenWithTheOvertimeFieldFocused)
+{
+    WriteConfig(OfficeInFormat(1));
+    Start();
+    WorkingTimeForm form(App());
+    form.Open();
+    WorkingTimeDialog dialog(Frame(), form, Frame()->GetPrompts());
+    dialog.Show();
+    ASSERT_TRUE(PumpUntil([&] { return dialog.IsShownOnScreen(); }));
+    Screenshot(dialog, "working-hours-dialog");
+
+    wxTextCtrl& overtime = Find<wxTextCtrl>(dialog, "overtime");
+    EXPECT_TRUE(PumpUntil([&] { return wxWindow::FindFocus() == &overtime; }));
+    // Format 1 shows one decimal in the tree, two in the dialog.
+    EXPECT_EQ(FromWx(overtime.GetValue()), Decimal("-1,50"));
+    dialog.Hide();
+}
+
+TEST_F(AppCommandWindows, CleanUpChoicesShowAsStoredAndAreStoredOnOk)
+{
+    Start();
+    wxTEST_DIALOG(Execute(res::ID_TOOLS_CLEAN_UP),
+                  PressOk<CleanUpDialog>(
+                      [](CleanUpDialog& dialog)
+                      {
+                          EXPECT_EQ(dialog.GetTitle(), "Clean Up Todos");
+                          EXPECT_TRUE(Find<wxCheckBox>(dialog, "zeroClocks").GetValue());
+                          Find<wxCheckBox>(dialog, "zeroClocks").SetValue(false);
+                      }));
+    wxTEST_DIALOG(Execute(res::ID_TOOLS_CLEAN_UP),
+                  PressOk<CleanUpDialog>(
+                      [](CleanUpDialog& dialog)
+                      {
+                          EXPECT_FALSE(Find<wxCheckBox>(dialog, "zeroClocks").GetValue());
+                          EXPECT_TRUE(Find<wxCheckBox>(dialog, "deleteCompleted").GetValue());
+                      }));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/dialogs/FormDialog.h"
+
+class CleanUpForm;
+class Prompts;
+class wxCheckBox;
+
+// "Clean Up Todos": what the tool does, and whether to zero every todo's clock and whether to
+// delete the completed todos.
+class CleanUpDialog : public FormDialog
+{
+public:
+    CleanUpDialog(wxWindow* parent, CleanUpForm& form, Prompts& prompts);
+
+    bool TransferDataFromWindow() override;
+
+private:
+    CleanUpForm& form;
+    Prompts& prompts;
+    wxCheckBox* zeroClocks;
+    wxCheckBox* deleteCompleted;
+};
+
+// Opens the form, shows it and answers whether the dialog ended with OK, the choice stored.
+bool RunCleanUpDialog(wxWindow* parent, Prompts& prompts, CleanUpForm& form);

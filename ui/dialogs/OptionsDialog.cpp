@@ -1,0 +1,117 @@
+#include "ui/dialogs/OptionsDialog.h"
+
+#include "app/OptionsForm.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+
+template <size_t N>
+void OptionsDialog::RadioGroup<N>::Create(wxStaticBoxSizer* frame,
+                                          const std::array<const char*, N>& labels, int border)
+{
+    wxWindow* box = frame->GetStaticBox();
+    const bool column = frame->GetOrientation() == wxVERTICAL;
+    for (size_t i = 0; i < N; ++i)
+    {
+        buttons[i] = new wxRadioButton(box, wxID_ANY, labels[i], wxDefaultPosition, wxDefaultSize,
+                                       i == 0 ? wxRB_GROUP : 0);
+        const bool last = i + 1 == N;
+        frame->Add(buttons[i], wxSizerFlags().Border(
+                                   column && !last ? wxLEFT | wxRIGHT | wxTOP : wxALL, border));
+    }
+    none = new wxRadioButton(box, wxID_ANY, wxEmptyString);
+    none->Hide();
+}
+
+template <size_t N> void OptionsDialog::RadioGroup<N>::Select(int value)
+{
+    const int index = value - first;
+    if (index >= 0 && index < static_cast<int>(N))
+        buttons[static_cast<size_t>(index)]->SetValue(true);
+    else
+        none->SetValue(true);
+}
+
+template <size_t N> int OptionsDialog::RadioGroup<N>::Selected() const
+{
+    for (size_t i = 0; i < N; ++i)
+        if (buttons[i]->GetValue())
+            return first + static_cast<int>(i);
+    return OptionsForm::NONE;
+}
+
+OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts)
+    : wxDialog(parent, wxID_ANY, "Options"), form(form), prompts(prompts)
+{
+    const int gap = ConvertDialogToPixels(wxSize(4, 0)).x;
+    const int wideGap = ConvertDialogToPixels(wxSize(7, 0)).x;
+
+    auto* formatFrame = new wxStaticBoxSizer(wxVERTICAL, this, "&Main view time format");
+    // GTK does not widen a frame to its label, which is longer than the buttons here.
+    formatFrame->SetMinSize(wxSize(GetTextExtent("Main view time format").x + 3 * wideGap, -1));
+    timeFormat.first = 1;
+    timeFormat.Create(formatFrame, {"4,8", "4,75", "4:45"}, gap);
+
+    workingTime = new wxCheckBox(this, wxID_ANY, "Enable &overtime", wxDefaultPosition,
+                                 wxDefaultSize, 0, wxDefaultValidator, "workingTime");
+    logging = new wxCheckBox(this, wxID_ANY, "Enable &logging", wxDefaultPosition, wxDefaultSize, 0,
+                             wxDefaultValidator, "logging");
+    autoSave = new wxCheckBox(this, wxID_ANY, "&Auto save", wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "autoSave");
+    trayIcon = new wxCheckBox(this, wxID_ANY, "&Tray icon", wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "trayIcon");
+    auto* switches = new wxFlexGridSizer(2, 2, wideGap, 2 * wideGap);
+    for (wxCheckBox* box : {workingTime, autoSave, logging, trayIcon})
+        switches->Add(box);
+
+    auto* buttons = new wxBoxSizer(wxVERTICAL);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
+    buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), wxSizerFlags().Expand());
+    ok->SetDefault();
+
+    auto* roundFrame = new wxStaticBoxSizer(wxHORIZONTAL, this, "&Round time when copying");
+    timeRound.first = 0;
+    timeRound.Create(roundFrame,
+                     {"two digits", "one digit", "quarter of an hour", "half an hour", "hours"},
+                     gap);
+
+    auto* firstRow = new wxBoxSizer(wxHORIZONTAL);
+    firstRow->Add(formatFrame, wxSizerFlags().Expand());
+    firstRow->Add(switches, wxSizerFlags(1).Border(wxLEFT | wxTOP, 2 * wideGap));
+    firstRow->Add(buttons, wxSizerFlags().Border(wxLEFT, wideGap));
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(firstRow, wxSizerFlags().Expand().Border(wxALL, wideGap));
+    top->Add(roundFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
+    top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
+    SetSizerAndFit(top);
+
+    workingTime->SetValue(form.workingTimeEnabled);
+    logging->SetValue(form.loggingEnabled);
+    autoSave->SetValue(form.autoSaveEnabled);
+    trayIcon->SetValue(form.trayIcon);
+    timeFormat.Select(form.timeFormat);
+    timeRound.Select(form.timeRound);
+}
+
+bool OptionsDialog::TransferDataFromWindow()
+{
+    form.workingTimeEnabled = workingTime->GetValue();
+    form.loggingEnabled = logging->GetValue();
+    form.autoSaveEnabled = autoSave->GetValue();
+    form.trayIcon = trayIcon->GetValue();
+    form.timeFormat = timeFormat.Selected();
+    form.timeRound = timeRound.Selected();
+    return form.Confirm(prompts).accepted;
+}
+
+bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form)
+{
+    form.Open();
+    OptionsDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+#include <array>
+
+class OptionsForm;
+class Prompts;
+class wxCheckBox;
+class wxRadioButton;
+class wxStaticBoxSizer;
+
+// "Options": the main view's time format beside the four switches, and the rounding of copied
+// times spanning the width below them. OK and Cancel stand at the right of the first row, which
+// keeps the dialog as low as its frames.
+class OptionsDialog : public wxDialog
+{
+public:
+    OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts);
+
+    bool TransferDataFromWindow() override;
+
+private:
+    // Radio buttons for the values first to first + N - 1, and a hidden last one that stands
+    // for "none selected", which GTK cannot show otherwise: it always selects a button of a
+    // group on screen.
+    template <size_t N> struct RadioGroup
+    {
+        int first = 0;
+        std::array<wxRadioButton*, N> buttons{};
+        wxRadioButton* none = nullptr;
+
+        void Create(wxStaticBoxSizer* frame, const std::array<const char*, N>& labels, int border);
+        void Select(int value);
+        int Selected() const;
+    };
+
+    OptionsForm& form;
+    Prompts& prompts;
+    RadioGroup<3> timeFormat;
+    RadioGroup<5> timeRound;
+    wxCheckBox* workingTime;
+    wxCheckBox* logging;
+    wxCheckBox* autoSave;
+    wxCheckBox* trayIcon;
+};
+
+// Opens the form, shows it and answers whether the dialog ended with OK, the options stored.
+bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form);

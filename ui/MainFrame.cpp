@@ -47,6 +47,7 @@ MainFrame::MainFrame(Tallydene& app) : MainFrame(app, StoredPlacement(PlacementS
 MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
       app(app), prompts(this), dialogs(this, app, prompts), viewCommands(app, prompts, dialogs),
+      appCommands(app, prompts, dialogs),
       statusText(res::kIdlePrompt), timer(this, res::ID_CLOCK_TIMER)
 {
     SetTitle(ToWx(document.WindowTitle()));
@@ -208,7 +209,8 @@ void MainFrame::OnCommand(wxCommandEvent& event)
 {
     // A command may change or delete the items, the dragged one among them.
     view->CancelDrag();
-    if (!viewCommands.Execute(CommandOf(event.GetId())))
+    const int command = CommandOf(event.GetId());
+    if (!viewCommands.Execute(command) && !appCommands.Execute(command))
         event.Skip();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/AppCommands.h"
 #include "app/ViewCommands.h"
 #include "ui/Document.h"
 #include "ui/WxDialogs.h"
@@ -82,6 +83,7 @@ private:
     WxPrompts prompts;
     WxDialogs dialogs;
     ViewCommands viewCommands;
+    AppCommands appCommands;
     MainView* view; // a child window, destroyed by the toolkit
     std::string statusText;
     bool showingPrompt = false;

@@ -6,6 +6,7 @@
 #include "app/WorkingTimeForm.h"
 #include "res/CommandIds.h"
 #include "res/Menus.h"
+#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxDialogs.h"
@@ -89,11 +90,11 @@ ConfigText OfficeInFormat(int format)
 class AppCommandWindows : public WindowTest
 {
 protected:
-    // Gives the command as the menu does, with the real dialogs over the main window.
+    // Gives the command as the menu and the keys do: an event to the main window.
     void Execute(int commandId)
     {
-        WxDialogs dialogs(Frame(), App(), Frame()->GetPrompts());
-        EXPECT_TRUE(AppCommands(App(), Frame()->GetPrompts(), dialogs).Execute(commandId));
+        wxCommandEvent command(wxEVT_MENU, WxIdOf(commandId));
+        Frame()->ProcessWindowEvent(command);
     }
 
     std::vector<std::string> TreeLines()

@@ -8,6 +8,7 @@
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxText.h"
+#include "ui/dialogs/ProjectDialog.h"
 #include "ui/dialogs/TodoDialog.h"
 
 #include <wx/app.h>
@@ -229,7 +230,8 @@ TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)
                    {'3', wxMOD_CONTROL},
                    {WXK_F8, 0},
                    {WXK_ESCAPE, 0}};
-    // The commands run: Delete asks about Mail, Enter and Insert open the todo dialog.
+    // The commands run: Delete asks about Mail, Enter and Insert open the todo dialog,
+    // Shift+Insert the project dialog.
     wxTEST_DIALOG(
         for (const auto& press
              : presses) {
@@ -238,7 +240,8 @@ TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)
         },
         ExpectMessageBox("Are you sure to delete this todo?", wxICON_QUESTION, wxNO),
         wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
-        wxExpectDismissableModal<TodoDialog>(wxID_CANCEL));
+        wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
+        wxExpectDismissableModal<ProjectDialog>(wxID_CANCEL));
     EXPECT_EQ(commands, (std::vector<int>{
                             res::ID_ITEM_COPY_NAME, res::ID_ITEM_COPY_NAME, res::ID_ITEM_COPY_TIME,
                             res::ID_ITEM_DELETE, res::ID_ITEM_PROPERTIES, res::ID_ITEM_ACTIVATE,

@@ -13,9 +13,9 @@
 namespace
 {
 
-void AppendItems(wxMenu& menu, const res::MenuSpec& spec)
+void AppendItems(wxMenu& menu, const res::MenuSpec& table)
 {
-    for (const res::MenuItemSpec& entry : spec.items)
+    for (const res::MenuItemSpec& entry : table.items)
     {
         if (entry.IsSeparator())
         {
@@ -86,10 +86,10 @@ int Flags(unsigned modifiers)
 
 } // namespace
 
-std::unique_ptr<wxMenu> CreateMenu(const res::MenuSpec& spec)
+std::unique_ptr<wxMenu> CreateMenu(const res::MenuSpec& table)
 {
     auto menu = std::make_unique<wxMenu>();
-    AppendItems(*menu, spec);
+    AppendItems(*menu, table);
     return menu;
 }
 

@@ -15,7 +15,7 @@
 wxMenuBar* CreateMainMenuBar();
 
 // A pop-up menu (a context menu or a sub-menu) from its table.
-std::unique_ptr<wxMenu> CreateMenu(const res::MenuSpec& spec);
+std::unique_ptr<wxMenu> CreateMenu(const res::MenuSpec& table);
 
 // The shortcut keys of the main window. The frame installs it as its accelerator table, which
 // the toolkit consults before the menus' own shortcut texts, so that Ctrl+C, Del, Enter and

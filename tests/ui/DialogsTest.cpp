@@ -49,19 +49,6 @@ ConfigText Prepared(bool overtime = true)
     return config;
 }
 
-// A modal dialog the test looks into while it would be shown, answering with a result code.
-template <class Dialog> class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>>
-{
-public:
-    explicit ExpectDialog(std::function<int(Dialog&)> look) : look(std::move(look)) {}
-
-protected:
-    int OnInvoked(Dialog* dialog) const override { return look(*dialog); }
-
-private:
-    std::function<int(Dialog&)> look;
-};
-
 template <class Control> Control* Named(wxWindow& dialog, const char* name)
 {
     auto* control = dynamic_cast<Control*>(wxWindow::FindWindowByName(name, &dialog));

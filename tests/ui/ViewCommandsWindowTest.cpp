@@ -38,19 +38,6 @@ ConfigText Prepared()
     return config;
 }
 
-// A modal dialog looked into while it would be shown, answered with a result code.
-template <class Dialog> class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>>
-{
-public:
-    explicit ExpectDialog(std::function<int(Dialog&)> look) : look(std::move(look)) {}
-
-protected:
-    int OnInvoked(Dialog* dialog) const override { return look(*dialog); }
-
-private:
-    std::function<int(Dialog&)> look;
-};
-
 wxTextCtrl& TextNamed(wxWindow& dialog, const char* name)
 {
     auto* control = dynamic_cast<wxTextCtrl*>(wxWindow::FindWindowByName(name, &dialog));

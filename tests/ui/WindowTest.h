@@ -55,6 +55,19 @@ private:
     int answer;
 };
 
+// A modal dialog the test looks into while it would be shown, answering with a result code.
+template <class Dialog> class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>>
+{
+public:
+    explicit ExpectDialog(std::function<int(Dialog&)> look) : look(std::move(look)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override { return look(*dialog); }
+
+private:
+    std::function<int(Dialog&)> look;
+};
+
 // Builds configuration files in the program's text form, with CR LF line ends.
 class ConfigText
 {

@@ -344,8 +344,13 @@ bool Config::SaveFile(const char* fileName)
     // file and its ".old" copy stay as they were.
     if (!root->Write(writer, 0) || !writer.Flush() || !writer.Sync() || !writer.Close())
         return false;
-    // A rename replaces the target in one step, so there is always a readable copy.
-    if (fileSystem->Exists(fileName) && !fileSystem->Rename(fileName, oldName.c_str()))
+    // The file becomes ".old" under a second name while it keeps its own, and the new content
+    // then replaces it in one step: the file never goes missing, not for a moment, so neither
+    // another program reading it nor a power cut finds it absent. Where the file system has no
+    // second names, the file is renamed to ".old" instead, and a cut between the two renames
+    // leaves the ".old" copy for the next start to load.
+    if (fileSystem->Exists(fileName) && !fileSystem->Link(fileName, oldName.c_str()) &&
+        !fileSystem->Rename(fileName, oldName.c_str()))
         return false;
     if (!fileSystem->Rename(newName.c_str(), fileName))
         return false;

@@ -41,6 +41,9 @@ public:
     virtual std::unique_ptr<File> OpenForWrite(const char* name) = 0;
     // Gives the file a new name, replacing a file of that name in one step.
     virtual bool Rename(const char* from, const char* to) = 0;
+    // Gives the file a second name, replacing a file of that name in one step; both names then
+    // hold the same bytes. Fails where the file system has no such names (FAT, some shares).
+    virtual bool Link(const char* from, const char* to) = 0;
     // Makes the names in the folder that holds the given file durable (renames, creations).
     virtual bool SyncFolder(const char* fileName) = 0;
     virtual bool Exists(const char* name) = 0;

@@ -127,6 +127,20 @@ bool PosixFileSystem::Rename(const char* from, const char* to)
     return std::rename(from, to) == 0;
 }
 
+bool PosixFileSystem::Link(const char* from, const char* to)
+{
+    // link() never replaces a name, so the second name is made aside and renamed over the
+    // target, which replaces it in one step.
+    const std::string aside = GuardAllocation([&] { return std::string(to) + ".link"; });
+    ::unlink(aside.c_str());
+    if (::link(from, aside.c_str()) != 0)
+        return false;
+    if (std::rename(aside.c_str(), to) == 0)
+        return true;
+    ::unlink(aside.c_str());
+    return false;
+}
+
 bool PosixFileSystem::SyncFolder(const char* fileName)
 {
     const char* slash = std::strrchr(fileName, '/');

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <sys/wait.h>
@@ -96,6 +97,8 @@ TEST(ConfigCrash, AKilledSaveLeavesACompleteStore)
         ASSERT_EQ(child, waitpid(child, &status, 0));
         ASSERT_TRUE(childSaved && WIFSIGNALED(status)) << "the saving process ended by itself";
 
+        // The file is replaced in one step, never removed first.
+        ASSERT_TRUE(std::filesystem::exists(file)) << "after kill " << kill;
         Config loaded;
         ASSERT_TRUE(loaded.LoadFile(file.c_str())) << "after kill " << kill;
         const long version =
@@ -103,8 +106,7 @@ TEST(ConfigCrash, AKilledSaveLeavesACompleteStore)
         Config expected;
         Fill(expected, version);
         ASSERT_TRUE(SameTree(expected.GetRoot(), loaded.GetRoot())) << "after kill " << kill;
-        // Once a child has saved, every later file, or the old copy between the renames,
-        // is one of its own.
+        // Once a child has saved, every later file is one of its own.
         ASSERT_EQ(kill, version / 1000000L) << "after kill " << kill;
     }
 }

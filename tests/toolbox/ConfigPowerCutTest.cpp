@@ -74,7 +74,8 @@ std::string Describe(const Disk& disk)
 
 } // namespace
 
-// The program starts, then saves twice; the power goes after every operation in turn.
+// The program starts, then saves twice; the power goes after every operation in turn, on a
+// file system with second names for a file and on one without.
 TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
 {
     const std::string f = file;
@@ -88,47 +89,59 @@ TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
         {"an unreadable file", {{f, "<Store>\r\n\t<Versi"}, {f + ".old", FileText("A")}}, "A"},
     };
     int cases = 0;
-    for (const Start& start : starts)
-    {
-        SCOPED_TRACE(start.name);
-        ASSERT_EQ(start.loads, LoadedVersion(start.disk));
-        for (int budget = 0;; ++budget)
+    for (bool links : {true, false})
+        for (const Start& start : starts)
         {
-            PowerCutFileSystem files(start.disk);
-            files.CutPowerAfter(budget);
-            Config config;
-            config.SetFileSystem(files);
-            // What a load may find if the power goes now: the versions of the store as the last
-            // finished step left it and as the running step is making it.
-            std::set<std::string> allowed = {start.loads};
-            bool finished = false;
-            try
+            SCOPED_TRACE(start.name);
+            SCOPED_TRACE(links ? "second names" : "no second names");
+            ASSERT_EQ(start.loads, LoadedVersion(start.disk));
+            for (int budget = 0;; ++budget)
             {
-                config.LoadFile(file);
-                for (const char* version : {"B", "CC"})
+                PowerCutFileSystem files(start.disk);
+                files.CutPowerAfter(budget);
+                if (!links)
+                    files.RefuseLinks();
+                Config config;
+                config.SetFileSystem(files);
+                // What a load may find if the power goes now: the versions of the store as the last
+                // finished step left it and as the running step is making it.
+                std::set<std::string> allowed = {start.loads};
+                bool finished = false;
+                bool saved = false;
+                try
                 {
-                    allowed.insert(version);
-                    Fill(config, version);
-                    ASSERT_TRUE(config.SaveFile(file));
-                    allowed = {version};
+                    config.LoadFile(file);
+                    for (const char* version : {"B", "CC"})
+                    {
+                        allowed.insert(version);
+                        Fill(config, version);
+                        ASSERT_TRUE(config.SaveFile(file));
+                        allowed = {version};
+                        saved = true;
+                    }
+                    finished = true;
                 }
-                finished = true;
+                catch (const PowerCutFileSystem::PowerCut&)
+                {
+                }
+                // Another program reading the file while the power is still on always finds it.
+                if (links && saved)
+                {
+                    EXPECT_EQ(files.Current().count(f), 1u) << "missing after " << budget;
+                }
+                for (const Disk& disk : files.Survivors())
+                {
+                    ++cases;
+                    const std::string loaded = LoadedVersion(disk);
+                    EXPECT_TRUE(allowed.count(loaded))
+                        << "after " << budget << " operations the load finds '" << loaded
+                        << "' on\n"
+                        << Describe(disk);
+                }
+                if (finished)
+                    break;
             }
-            catch (const PowerCutFileSystem::PowerCut&)
-            {
-            }
-            for (const Disk& disk : files.Survivors())
-            {
-                ++cases;
-                const std::string loaded = LoadedVersion(disk);
-                EXPECT_TRUE(allowed.count(loaded))
-                    << "after " << budget << " operations the load finds '" << loaded << "' on\n"
-                    << Describe(disk);
-            }
-            if (finished)
-                break;
         }
-    }
-    EXPECT_GT(cases, 300);
+    EXPECT_GT(cases, 600);
     std::cout << "[          ] " << cases << " disks after a power cut\n";
 }

@@ -20,6 +20,7 @@ public:
         Sync,
         Close,
         Rename,
+        Link,
         SyncFolder,
     };
     static constexpr int operationCount = static_cast<int>(Operation::SyncFolder) + 1;
@@ -44,6 +45,10 @@ public:
     bool Rename(const char* from, const char* to) override
     {
         return !Fails(Operation::Rename) && native.Rename(from, to);
+    }
+    bool Link(const char* from, const char* to) override
+    {
+        return !Fails(Operation::Link) && native.Link(from, to);
     }
     bool SyncFolder(const char* fileName) override
     {

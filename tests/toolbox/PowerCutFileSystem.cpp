@@ -85,6 +85,17 @@ bool PowerCutFileSystem::Rename(const char* from, const char* to)
     return true;
 }
 
+bool PowerCutFileSystem::Link(const char* from, const char* to)
+{
+    Step();
+    auto found = names.find(from);
+    if (linksRefused || found == names.end())
+        return false;
+    names[to] = found->second;
+    pending.push_back({"", to, found->second});
+    return true;
+}
+
 bool PowerCutFileSystem::SyncFolder(const char*)
 {
     Step();

@@ -26,11 +26,14 @@ public:
 
     // The power goes after this many more operations; negative: never.
     void CutPowerAfter(int operations) { budget = operations; }
+    // Models a file system without second names: every Link fails.
+    void RefuseLinks() { linksRefused = true; }
     std::set<Disk> Survivors() const;
     Disk Current() const;
 
     std::unique_ptr<File> OpenForWrite(const char* name) override;
     bool Rename(const char* from, const char* to) override;
+    bool Link(const char* from, const char* to) override;
     bool SyncFolder(const char* fileName) override;
     bool Exists(const char* name) override;
     ReadResult ReadWholeFile(const char* name, std::string& bytes) override;
@@ -44,7 +47,7 @@ private:
     };
     struct NameChange
     {
-        std::string from; // empty: the file was created
+        std::string from; // empty: a name was given to the file (created or linked)
         std::string to;
         int inode;
     };
@@ -58,4 +61,5 @@ private:
     std::map<std::string, int> durableNames;
     std::vector<NameChange> pending;
     int budget = -1;
+    bool linksRefused = false;
 };

@@ -182,6 +182,15 @@ public:
         return -1;
     }
 
+    // Holds the program still, so that it writes nothing until Resume, and returns once it is.
+    bool Pause()
+    {
+        int status = 0;
+        return kill(pid, SIGSTOP) == 0 && waitpid(pid, &status, WUNTRACED) == pid &&
+               WIFSTOPPED(status);
+    }
+    void Resume() { kill(pid, SIGCONT); }
+
     bool started = false;
 
 private:
@@ -206,13 +215,16 @@ TEST(SingleInstanceTest, ASecondCopyEndsQuietlyAndTheFirstGoesOn)
     ASSERT_TRUE(WindowTest::PumpUntil([&] { return std::filesystem::exists(lock); }, 20000));
     ASSERT_TRUE(WindowTest::PumpUntil(
         [&] { return ReadFileBytes(file).find("<MainFrame>") != std::string::npos; }, 20000));
+    // The first copy may save at any time; held still, whatever changes is the second's doing.
+    ASSERT_TRUE(first.Pause());
     const std::string running = ReadFileBytes(file);
 
     ProgramProcess second(places);
     ASSERT_TRUE(second.started);
     EXPECT_EQ(second.WaitForExit(20000), 0);
-    EXPECT_EQ(first.WaitForExit(500), -1) << "the first copy must go on";
     EXPECT_EQ(ReadFileBytes(file), running) << "the second copy must not write";
+    first.Resume();
+    EXPECT_EQ(first.WaitForExit(500), -1) << "the first copy must go on";
     // The diagnostic log of the first copy shows that its switch was read.
     EXPECT_TRUE(std::filesystem::exists(places.DocumentsFolder() / "tallydene.log"));
 }

@@ -8,14 +8,15 @@
 void ProjectForm::Open()
 {
     name = project.GetName();
-    totalTime = app.FormatForDialog(project.GetTotalTime());
+    shownTotal = ShownDuration(app, project.GetTotalTime());
+    totalTime = shownTotal.Text();
     comment = project.GetComment();
 }
 
 FormResult ProjectForm::Confirm(Prompts& prompts)
 {
     const std::string newName = TrimWhiteSpace(name);
-    int32_t total = Tallydene::ParseDuration(totalTime);
+    int32_t total = shownTotal.Read(totalTime, project.GetTotalTime());
     const std::string newComment = TrimWhiteSpace(comment);
 
     for (const Project* other : app.GetProjects())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FormResult.h"
+#include "app/ShownDuration.h"
 
 #include <string>
 
@@ -29,4 +30,5 @@ public:
 private:
     Tallydene& app;
     Project& project;
+    ShownDuration shownTotal;
 };

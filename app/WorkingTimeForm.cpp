@@ -6,15 +6,20 @@ WorkingTimeForm::WorkingTimeForm(Tallydene& app) : app(app) {}
 
 void WorkingTimeForm::Open()
 {
-    overtime = app.FormatForDialog(app.GetOvertimeBalance());
+    shownOvertime = ShownDuration(app, app.GetOvertimeBalance());
+    overtime = shownOvertime.Text();
     for (int weekday = 0; weekday < 7; ++weekday)
-        targets[weekday] = app.FormatForDialog(app.GetTarget(weekday));
+    {
+        shownTargets[weekday] = ShownDuration(app, app.GetTarget(weekday));
+        targets[weekday] = shownTargets[weekday].Text();
+    }
 }
 
 FormResult WorkingTimeForm::Confirm(Prompts& /*prompts*/)
 {
-    app.SetOvertimeBalance(Tallydene::ParseDuration(overtime));
+    app.SetOvertimeBalance(shownOvertime.Read(overtime, app.GetOvertimeBalance()));
     for (int weekday = 0; weekday < 7; ++weekday)
-        app.SetTarget(weekday, Tallydene::ParseDuration(targets[weekday]));
+        app.SetTarget(weekday,
+                      shownTargets[weekday].Read(targets[weekday], app.GetTarget(weekday)));
     return FormResult::Accept();
 }

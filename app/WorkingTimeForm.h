@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FormResult.h"
+#include "app/ShownDuration.h"
 
 #include <array>
 #include <string>
@@ -16,8 +17,8 @@ public:
     explicit WorkingTimeForm(Tallydene& app);
 
     void Open();
-    // Reads every field as a duration; an empty field is 0, a leading "-" makes it negative.
-    // Nothing is ever refused.
+    // Reads every edited field as a duration; an empty field is 0, a leading "-" makes it
+    // negative. A field left as shown keeps the value it has now. Nothing is ever refused.
     FormResult Confirm(Prompts& prompts);
 
     std::string overtime;
@@ -25,4 +26,6 @@ public:
 
 private:
     Tallydene& app;
+    ShownDuration shownOvertime;
+    std::array<ShownDuration, 7> shownTargets;
 };

@@ -140,6 +140,36 @@ TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
 }
 
+// Whole hours show 7 h 30 min as "8"; a field left as shown must not store that rounding, and
+// the balance keeps what the running todo earned while the dialog was open.
+TEST_F(OvertimeCommands, WorkingHoursLeftAsShownKeepTheirExactValues)
+{
+    ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour * 3 / 2);
+    settings.timeFormat = 0;
+    settings.targets[1] = 7 * Hour + 1800;
+    settings.projects = {ExpectedProject("Garden", 0, {ExpectedTodo("Mow", 0)})};
+    WriteConfig(settings);
+    clock.Set(2026, 3, 7, 10, 0, 0);
+    Run();
+    app->Activate(TodoNamed(*app, "Garden", "Mow"));
+    dialogs.workingTime.push_back(
+        [&](WorkingTimeForm& form)
+        {
+            EXPECT_EQ("8", form.targets[1]);
+            EXPECT_EQ("-2", form.overtime);
+            // The clock ticks while the dialog is open.
+            clock.Set(2026, 3, 7, 10, 10, 0);
+            app->UpdateTime();
+            form.targets[2] = "5,5";
+            return true;
+        });
+    Execute(res::ID_OVERTIME_WORKING_HOURS);
+
+    EXPECT_EQ(7 * Hour + 1800, app->GetTarget(1));
+    EXPECT_EQ(5 * Hour + 1800, app->GetTarget(2));
+    EXPECT_EQ(-Hour * 3 / 2 + 600, app->GetOvertimeBalance());
+}
+
 TEST_F(OvertimeCommands, DoNothingWhileOvertimeIsOff)
 {
     ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour);

@@ -121,6 +121,28 @@ TEST_F(PropertyForms, AProjectTotalBelowItsTodosSumAsksAndYesStoresTheSum)
     EXPECT_EQ(1u, prompts.shown.size());
 }
 
+// The total shown in whole hours is rounded; left as shown it keeps the project's exact total,
+// including what a running todo added while the dialog was open.
+TEST_F(PropertyForms, AProjectTotalLeftAsShownKeepsItsExactValue)
+{
+    ExpectedSettings settings = Usual();
+    settings.timeFormat = 0;
+    settings.projects[0].totalTime = 5 * hour + 1234;
+    auto app = StartWith(settings);
+    Project& garden = ProjectNamed(*app, "Garden");
+    ProjectForm form(*app, garden);
+    form.Open();
+    EXPECT_EQ("5", form.totalTime);
+    garden.SetTotalTime(garden.GetTotalTime() + 60);
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(5 * hour + 1294, garden.GetTotalTime());
+
+    form.Open();
+    form.totalTime = "6";
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(6 * hour, garden.GetTotalTime());
+}
+
 TEST_F(PropertyForms, TodoFormShowsTheTimeAndAFreshLineAfterTheCommentButChangesNeitherTime)
 {
     ExpectedSettings settings = Usual();

@@ -2,22 +2,13 @@
 
 #include "app/AppCommands.h"
 #include "tests/app/AppScenario.h"
+#include "tests/app/RebuildingMainWindow.h"
 #include "tests/app/ScriptedDialogs.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// A recorded main window whose rebuild really refills its tree, sorted as the main view sorts,
-// so that commands which rebuild and then select find their nodes.
-class RebuildingMainWindow : public FakeMainWindow
-{
-public:
-    void RebuildTree() override;
-
-    Tallydene* app = nullptr;
-};
 
 // The application's commands driven as a user would: scripted message boxes and dialogs, a
 // main window that records, and the program's files in a temporary folder.

@@ -5,20 +5,6 @@
 
 #include <sstream>
 
-void RebuildingWindow::RebuildTree()
-{
-    FakeMainWindow::RebuildTree();
-    app->GetProjects().Sort(CompareProjects);
-    tree.DeleteAllNodes();
-    for (Project* project : app->GetProjects())
-    {
-        project->GetTodos().Sort(CompareTodos);
-        project->InsertIntoTree(tree, *app);
-        for (Todo* todo : project->GetTodos())
-            todo->InsertIntoTree(tree, *app);
-    }
-}
-
 ViewScenario::ViewScenario()
 {
     settings.lastTimeUpdated = At(10);

@@ -3,21 +3,12 @@
 #include "app/ViewCommands.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/FakeDialogs.h"
+#include "tests/app/RebuildingMainWindow.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// A main window whose tree is rebuilt for real: the lists sorted, every node deleted, every
-// project inserted followed by its todos, as the main view does.
-class RebuildingWindow : public FakeMainWindow
-{
-public:
-    void RebuildTree() override;
-
-    Tallydene* app = nullptr;
-};
 
 // The program started on a stored configuration, with its main window, the view's commands,
 // scripted message boxes and dialogs, logging on and overtime off. The moment of start is 10:00:00
@@ -59,7 +50,7 @@ protected:
     static int32_t At(int hour, int minute = 0) { return ClockAt(2026, 3, 2, hour, minute); }
 
     ExpectedSettings settings;
-    RebuildingWindow view;
+    RebuildingMainWindow view;
     ScriptedPrompts prompts;
     FakeDialogs dialogs{prompts, view};
     std::unique_ptr<Tallydene> app;

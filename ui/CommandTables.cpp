@@ -84,6 +84,22 @@ int Flags(unsigned modifiers)
     return flags;
 }
 
+// The same key on the numeric keypad, which GTK reports under a code of its own; 0 for none.
+int KeypadKeyCode(res::Key key)
+{
+    switch (key)
+    {
+    case res::Key::Enter:
+        return WXK_NUMPAD_ENTER;
+    case res::Key::Insert:
+        return WXK_NUMPAD_INSERT;
+    case res::Key::Delete:
+        return WXK_NUMPAD_DELETE;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 std::unique_ptr<wxMenu> CreateMenu(const res::MenuSpec& table)
@@ -105,7 +121,11 @@ wxAcceleratorTable MainAcceleratorTable()
 {
     std::vector<wxAcceleratorEntry> entries;
     for (const res::AcceleratorSpec& key : res::MainAccelerators())
+    {
         entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), WxIdOf(key.id));
+        if (const int keypad = KeypadKeyCode(key.key))
+            entries.emplace_back(Flags(key.modifiers), keypad, WxIdOf(key.id));
+    }
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 

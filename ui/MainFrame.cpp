@@ -47,8 +47,8 @@ MainFrame::MainFrame(Tallydene& app) : MainFrame(app, StoredPlacement(PlacementS
 MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
       app(app), prompts(this), dialogs(this, app, prompts), viewCommands(app, prompts, dialogs),
-      appCommands(app, prompts, dialogs),
-      statusText(res::kIdlePrompt), timer(this, res::ID_CLOCK_TIMER)
+      appCommands(app, prompts, dialogs), statusText(res::kIdlePrompt),
+      timer(this, res::ID_CLOCK_TIMER)
 {
     SetTitle(ToWx(document.WindowTitle()));
     SetIcons(WindowIcons(res::IconId::Paused));

@@ -131,9 +131,8 @@ void MainView::OnContextMenu(wxContextMenuEvent& event)
 
 wxTreeItemId MainView::NodeAt(const wxPoint& point) const
 {
+    // Anywhere on a node's row counts, its indent and button and the space right of its label
+    // too, as for a drop.
     int flags = 0;
-    const wxTreeItemId node = HitTest(point, flags);
-    const int onNode =
-        wxTREE_HITTEST_ONITEMICON | wxTREE_HITTEST_ONITEMLABEL | wxTREE_HITTEST_ONITEMSTATEICON;
-    return (flags & onNode) ? node : wxTreeItemId();
+    return HitTest(point, flags);
 }

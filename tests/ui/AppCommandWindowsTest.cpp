@@ -207,6 +207,11 @@ TEST_F(AppCommandWindows, OptionsShownForAFormatWithoutAButtonSelectNoneAndKeepI
     for (const char* label : {"4,8", "4,75", "4:45"})
         EXPECT_FALSE(Radio(dialog, label).GetValue()) << label;
     EXPECT_TRUE(Radio(dialog, "one digit").GetValue());
+    // The buttons come last in the tab order, after the rounding choices.
+    const wxWindowList& children = dialog.GetChildren();
+    ASSERT_GE(children.size(), 2u);
+    EXPECT_EQ(children.GetLast()->GetPrevious()->GetData()->GetId(), wxID_OK);
+    EXPECT_EQ(children.GetLast()->GetData()->GetId(), wxID_CANCEL);
     EXPECT_TRUE(dialog.TransferDataFromWindow());
     EXPECT_EQ(App().GetTimeFormat(), 0);
     EXPECT_EQ(App().GetTimeRound(), 1);

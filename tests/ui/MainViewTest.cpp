@@ -185,16 +185,39 @@ TEST_F(MainViewTest, DoubleClickOnANodeActivatesInsteadOfExpanding)
     mouse.MouseDblClick();
     Pump(200);
 
-    EXPECT_EQ(commands, (std::vector<int>{res::ID_ITEM_ACTIVATE, res::ID_TODO_ACTIVATE}));
     EXPECT_EQ(Frame()->GetView().TodoOfSelection(), &TodoNamed("alpha", "Write"));
+
+    // The whole row counts, the space right of the label too.
+    wxRect label;
+    ASSERT_TRUE(Tree().GetBoundingRect(NodeOf("alpha"), label, true));
+    mouse.MouseMove(
+        Tree().ClientToScreen(wxPoint(label.GetRight() + 20, label.GetTop() + label.height / 2)));
+    Pump(50);
+    mouse.MouseDblClick();
+    Pump(200);
+    EXPECT_TRUE(Tree().IsExpanded(NodeOf("alpha")));
+
+    EXPECT_EQ(commands, (std::vector<int>{res::ID_ITEM_ACTIVATE, res::ID_TODO_ACTIVATE,
+                                          res::ID_ITEM_ACTIVATE}));
 }
 
-TEST_F(MainViewTest, ContextMenuOnlyOverANode)
+TEST_F(MainViewTest, ContextMenuOnlyOverANodesRow)
 {
     wxRect last;
     ASSERT_TRUE(Tree().GetBoundingRect(NodeOf("Deploy"), last, true));
     const wxPoint belowLast = Tree().ClientToScreen(last.GetBottomLeft() + wxPoint(0, 40));
     EXPECT_FALSE(Frame()->GetView().ShowContextMenu(belowLast));
+    // Right of a label is still on its node.
+    ASSERT_TRUE(Tree().GetBoundingRect(NodeOf("Deploy"), last, true));
+    const wxPoint rightOfLast = Tree().ClientToScreen(last.GetTopRight() + wxPoint(20, 2));
+    wxTheApp->CallAfter(
+        []
+        {
+            wxUIActionSimulator keys;
+            keys.Char(WXK_ESCAPE);
+        });
+    EXPECT_TRUE(Frame()->GetView().ShowContextMenu(rightOfLast));
+    EXPECT_EQ(Frame()->GetView().TodoOfSelection(), &TodoNamed("Website", "Deploy"));
 
     // Over a node the node is selected and its menu opens; a key closes it again.
     wxTheApp->CallAfter(
@@ -223,15 +246,18 @@ TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)
                    {WXK_INSERT, wxMOD_CONTROL},
                    {'C', wxMOD_CONTROL | wxMOD_SHIFT},
                    {WXK_DELETE, 0},
+                   {WXK_NUMPAD_DELETE, 0},
                    {WXK_RETURN, 0},
+                   {WXK_NUMPAD_ENTER, 0},
                    {WXK_SPACE, 0},
                    {WXK_INSERT, 0},
+                   {WXK_NUMPAD_INSERT, 0},
                    {WXK_INSERT, wxMOD_SHIFT},
                    {'3', wxMOD_CONTROL},
                    {WXK_F8, 0},
                    {WXK_ESCAPE, 0}};
     // The commands run: Delete asks about Mail, Enter and Insert open the todo dialog,
-    // Shift+Insert the project dialog.
+    // Shift+Insert the project dialog. The keypad's keys act as the main block's.
     wxTEST_DIALOG(
         for (const auto& press
              : presses) {
@@ -239,12 +265,16 @@ TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)
             Pump(30);
         },
         ExpectMessageBox("Are you sure to delete this todo?", wxICON_QUESTION, wxNO),
+        ExpectMessageBox("Are you sure to delete this todo?", wxICON_QUESTION, wxNO),
+        wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
+        wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
         wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
         wxExpectDismissableModal<TodoDialog>(wxID_CANCEL),
         wxExpectDismissableModal<ProjectDialog>(wxID_CANCEL));
     EXPECT_EQ(commands, (std::vector<int>{
                             res::ID_ITEM_COPY_NAME, res::ID_ITEM_COPY_NAME, res::ID_ITEM_COPY_TIME,
-                            res::ID_ITEM_DELETE, res::ID_ITEM_PROPERTIES, res::ID_ITEM_ACTIVATE,
+                            res::ID_ITEM_DELETE, res::ID_ITEM_DELETE, res::ID_ITEM_PROPERTIES,
+                            res::ID_ITEM_PROPERTIES, res::ID_ITEM_ACTIVATE, res::ID_TODO_NEW,
                             res::ID_TODO_NEW, res::ID_PROJECT_NEW, res::ID_TODO_PRIORITY_3,
                             res::ID_TODO_COMPLETED, res::ID_TODO_PAUSE}));
 }

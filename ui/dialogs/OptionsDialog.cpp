@@ -67,17 +67,18 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     for (wxCheckBox* box : {workingTime, autoSave, logging, trayIcon})
         switches->Add(box);
 
-    auto* buttons = new wxBoxSizer(wxVERTICAL);
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), wxSizerFlags().Expand());
-    ok->SetDefault();
-
     auto* roundFrame = new wxStaticBoxSizer(wxHORIZONTAL, this, "&Round time when copying");
     timeRound.first = 0;
     timeRound.Create(roundFrame,
                      {"two digits", "one digit", "quarter of an hour", "half an hour", "hours"},
                      gap);
+
+    // Made last, so that they come last in the tab order.
+    auto* buttons = new wxBoxSizer(wxVERTICAL);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
+    buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), wxSizerFlags().Expand());
+    ok->SetDefault();
 
     auto* firstRow = new wxBoxSizer(wxHORIZONTAL);
     firstRow->Add(formatFrame, wxSizerFlags().Expand());

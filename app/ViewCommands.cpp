@@ -50,7 +50,7 @@ bool ViewCommands::Execute(int commandId)
     {
     // The deletes leave the focus where it is; every other command gives it to the tree.
     case res::ID_ITEM_DELETE:
-        DeleteSelected();
+        ForSelected(&ViewCommands::DeleteTodo, &ViewCommands::DeleteProject);
         return true;
     case res::ID_TODO_DELETE:
         DeleteTodo();
@@ -60,16 +60,16 @@ bool ViewCommands::Execute(int commandId)
         return true;
 
     case res::ID_ITEM_ACTIVATE:
-        ActivateSelected();
+        ForSelected(&ViewCommands::ActivateTodo, &ViewCommands::MiscTodo);
         break;
     case res::ID_ITEM_COPY_NAME:
-        CopySelectedName();
+        ForSelected(&ViewCommands::CopyTodoName, &ViewCommands::CopyProjectName);
         break;
     case res::ID_ITEM_COPY_TIME:
-        CopySelectedTime();
+        ForSelected(&ViewCommands::CopyTodoTime, &ViewCommands::CopyProjectTime);
         break;
     case res::ID_ITEM_PROPERTIES:
-        SelectedProperties();
+        ForSelected(&ViewCommands::TodoProperties, &ViewCommands::ProjectProperties);
         break;
     case res::ID_PROJECT_COPY_NAME:
         CopyProjectName();
@@ -196,61 +196,12 @@ void ViewCommands::RefreshTodoAndProject(Todo& todo)
     todo.GetProject()->Refresh(app);
 }
 
-// The generic commands act on whatever kind of item is selected, and on nothing quietly.
-
-void ViewCommands::ActivateSelected()
+void ViewCommands::ForSelected(void (ViewCommands::*onTodo)(), void (ViewCommands::*onProject)())
 {
     TreeItem* item = SelectedItem();
     if (item == nullptr)
         return;
-    if (item->IsTodo())
-        ActivateTodo();
-    else
-        MiscTodo();
-}
-
-void ViewCommands::CopySelectedName()
-{
-    TreeItem* item = SelectedItem();
-    if (item == nullptr)
-        return;
-    if (item->IsTodo())
-        CopyTodoName();
-    else
-        CopyProjectName();
-}
-
-void ViewCommands::CopySelectedTime()
-{
-    TreeItem* item = SelectedItem();
-    if (item == nullptr)
-        return;
-    if (item->IsTodo())
-        CopyTodoTime();
-    else
-        CopyProjectTime();
-}
-
-void ViewCommands::DeleteSelected()
-{
-    TreeItem* item = SelectedItem();
-    if (item == nullptr)
-        return;
-    if (item->IsTodo())
-        DeleteTodo();
-    else
-        DeleteProject();
-}
-
-void ViewCommands::SelectedProperties()
-{
-    TreeItem* item = SelectedItem();
-    if (item == nullptr)
-        return;
-    if (item->IsTodo())
-        TodoProperties();
-    else
-        ProjectProperties();
+    (this->*(item->IsTodo() ? onTodo : onProject))();
 }
 
 void ViewCommands::MiscTodo()

@@ -35,11 +35,9 @@ private:
     Todo* TodoOfSelection() const;
     TreeItem* SelectedItem() const;
 
-    void ActivateSelected();
-    void CopySelectedName();
-    void CopySelectedTime();
-    void DeleteSelected();
-    void SelectedProperties();
+    // The generic commands: the todo's command when a todo is selected, the project's when a
+    // project is, and nothing when nothing is.
+    void ForSelected(void (ViewCommands::*onTodo)(), void (ViewCommands::*onProject)());
 
     void MiscTodo();
     void ActivateTodo();

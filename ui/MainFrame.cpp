@@ -70,30 +70,15 @@ MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
 
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
     Bind(wxEVT_TIMER, &MainFrame::OnTimer, this, res::ID_CLOCK_TIMER);
-    Bind(wxEVT_MOVE,
-         [this](wxMoveEvent& event)
-         {
-             event.Skip();
-             OnPlacementChanged();
-         });
-    Bind(wxEVT_SIZE,
-         [this](wxSizeEvent& event)
-         {
-             event.Skip();
-             OnPlacementChanged();
-         });
-    Bind(wxEVT_MAXIMIZE,
-         [this](wxMaximizeEvent& event)
-         {
-             event.Skip();
-             OnPlacementChanged();
-         });
-    Bind(wxEVT_ICONIZE,
-         [this](wxIconizeEvent& event)
-         {
-             event.Skip();
-             OnPlacementChanged();
-         });
+    const auto placementChanged = [this](wxEvent& event)
+    {
+        event.Skip();
+        OnPlacementChanged();
+    };
+    Bind(wxEVT_MOVE, placementChanged);
+    Bind(wxEVT_SIZE, placementChanged);
+    Bind(wxEVT_MAXIMIZE, placementChanged);
+    Bind(wxEVT_ICONIZE, placementChanged);
 
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, WxIdOf(res::ID_APP_EXIT));

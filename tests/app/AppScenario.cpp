@@ -43,13 +43,7 @@ std::unique_ptr<Tallydene> AppScenario::Start(bool withWindow)
 
 int32_t AppScenario::ClockAt(int year, int month, int day, int hour, int minute, int second)
 {
-    std::tm moment{};
-    moment.tm_year = year - 1900;
-    moment.tm_mon = month - 1;
-    moment.tm_mday = day;
-    moment.tm_hour = hour;
-    moment.tm_min = minute;
-    moment.tm_sec = second;
+    std::tm moment = UtcMoment(year, month, day, hour, minute, second);
     constexpr int64_t clockStart = 631065600; // 31 December 1989, 00:00:00 UTC
     return static_cast<int32_t>(static_cast<int64_t>(timegm(&moment)) - clockStart);
 }

@@ -1,4 +1,5 @@
 #include "app/ClockValue.h"
+#include "tests/app/FakeUtcClock.h"
 
 #include <gtest/gtest.h>
 
@@ -7,22 +8,10 @@
 namespace
 {
 
-std::tm Utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    std::tm utc{};
-    utc.tm_year = year - 1900;
-    utc.tm_mon = month - 1;
-    utc.tm_mday = day;
-    utc.tm_hour = hour;
-    utc.tm_min = minute;
-    utc.tm_sec = second;
-    return utc;
-}
-
 // Seconds since the clock's start by the C library's own calendar.
 int64_t SecondsSinceClockStart(std::tm utc)
 {
-    std::tm start = Utc(1989, 12, 31);
+    std::tm start = UtcMoment(1989, 12, 31);
     return static_cast<int64_t>(timegm(&utc)) - static_cast<int64_t>(timegm(&start));
 }
 
@@ -30,7 +19,7 @@ int64_t SecondsSinceClockStart(std::tm utc)
 
 TEST(ClockValue, FirstOfJanuary1990IsDayOneAndAMonday)
 {
-    int32_t value = ClockValueOf(Utc(1990, 1, 1));
+    int32_t value = ClockValueOf(UtcMoment(1990, 1, 1));
     EXPECT_EQ(86400, value);
     EXPECT_EQ(1, DayOf(value));
     EXPECT_EQ(0, WeekdayOf(DayOf(value)));
@@ -40,7 +29,7 @@ TEST(ClockValue, FirstOfJanuary1990IsDayOneAndAMonday)
 // the C library: month table, leap days of 1992, 2000 and later, and the years added up.
 TEST(ClockValue, AgreesWithTheSystemCalendarOnEveryDayUntil2058)
 {
-    std::tm first = Utc(1990, 1, 1);
+    std::tm first = UtcMoment(1990, 1, 1);
     for (time_t day = 0; day < 24854; ++day)
     {
         time_t moment = timegm(&first) + day * 86400 + (day * 7919) % 86400;
@@ -57,19 +46,20 @@ TEST(ClockValue, AgreesWithTheSystemCalendarOnEveryDayUntil2058)
 TEST(ClockValue, LeapDayOfACenturyYearOnlyEveryFourHundredYears)
 {
     // 2000 is a leap year: 1 March follows 29 February.
-    EXPECT_EQ(2 * 86400, ClockValueOf(Utc(2000, 3, 1)) - ClockValueOf(Utc(2000, 2, 28)));
+    EXPECT_EQ(2 * 86400,
+              ClockValueOf(UtcMoment(2000, 3, 1)) - ClockValueOf(UtcMoment(2000, 2, 28)));
     // 1900 is not; before 1990 only the day of the year counts.
-    EXPECT_EQ(86400 * (59 + 1), ClockValueOf(Utc(1900, 3, 1)));
+    EXPECT_EQ(86400 * (59 + 1), ClockValueOf(UtcMoment(1900, 3, 1)));
 }
 
 TEST(ClockValue, StopsAtTheLastSecondItCanHold)
 {
     constexpr int32_t last = std::numeric_limits<int32_t>::max();
-    EXPECT_EQ(last, ClockValueOf(Utc(2058, 1, 18, 3, 14, 7)));
-    EXPECT_EQ(last - 1, ClockValueOf(Utc(2058, 1, 18, 3, 14, 6)));
-    EXPECT_EQ(last, ClockValueOf(Utc(2058, 1, 18, 3, 14, 8)));
-    EXPECT_EQ(last, ClockValueOf(Utc(2100, 6, 1)));
-    EXPECT_EQ(last, ClockValueOf(Utc(std::numeric_limits<int>::max(), 12, 31, 23, 59, 59)));
+    EXPECT_EQ(last, ClockValueOf(UtcMoment(2058, 1, 18, 3, 14, 7)));
+    EXPECT_EQ(last - 1, ClockValueOf(UtcMoment(2058, 1, 18, 3, 14, 6)));
+    EXPECT_EQ(last, ClockValueOf(UtcMoment(2058, 1, 18, 3, 14, 8)));
+    EXPECT_EQ(last, ClockValueOf(UtcMoment(2100, 6, 1)));
+    EXPECT_EQ(last, ClockValueOf(UtcMoment(std::numeric_limits<int>::max(), 12, 31, 23, 59, 59)));
     EXPECT_EQ(24855, DayOf(last));
 }
 

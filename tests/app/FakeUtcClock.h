@@ -2,6 +2,21 @@
 
 #include "app/UtcClock.h"
 
+#include <ctime>
+
+// The calendar moment as the C library holds it, in UTC; not normalised.
+inline std::tm UtcMoment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    std::tm moment{};
+    moment.tm_year = year - 1900;
+    moment.tm_mon = month - 1;
+    moment.tm_mday = day;
+    moment.tm_hour = hour;
+    moment.tm_min = minute;
+    moment.tm_sec = second;
+    return moment;
+}
+
 // A clock that tells the time the test set, in UTC.
 class FakeUtcClock : public UtcClock
 {
@@ -10,13 +25,7 @@ public:
 
     void Set(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
     {
-        now = std::tm{};
-        now.tm_year = year - 1900;
-        now.tm_mon = month - 1;
-        now.tm_mday = day;
-        now.tm_hour = hour;
-        now.tm_min = minute;
-        now.tm_sec = second;
+        now = UtcMoment(year, month, day, hour, minute, second);
         Normalise();
     }
 

@@ -1,5 +1,6 @@
 // Any bytes given to the configuration reader: no crash, hang or sanitizer report, and a text
 // that parses is written and parsed again into the same tree.
+#include "tests/toolbox/StringWriter.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
@@ -13,22 +14,6 @@
 
 namespace
 {
-
-class TextWriter : public toolbox::Config::Writer
-{
-public:
-    bool WriteString(const char* text) override
-    {
-        written += text;
-        return true;
-    }
-    bool WriteChar(char c) override
-    {
-        written += c;
-        return true;
-    }
-    std::string written;
-};
 
 // Values read from a file are all texts, so comparing the texts compares the values.
 bool Same(const toolbox::ConfigSection& a, const toolbox::ConfigSection& b)
@@ -61,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     toolbox::Config first;
     if (!first.Parse(text.data()))
         return 0;
-    TextWriter writer;
+    StringWriter writer;
     if (!first.GetRoot().Write(writer, 0))
         std::abort();
     std::vector<char> written(writer.written.begin(), writer.written.end());

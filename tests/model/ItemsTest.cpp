@@ -1,4 +1,5 @@
 #include "model/Project.h"
+#include "tests/model/AddTodo.h"
 #include "tests/model/FakeItemContext.h"
 
 #include <gtest/gtest.h>
@@ -9,16 +10,6 @@
 
 namespace
 {
-
-Todo& AddTodo(Project& project, const std::string& name, int32_t time = 0, int32_t priority = 2)
-{
-    auto todo = std::make_unique<Todo>(&project);
-    todo->SetName(name);
-    todo->SetTime(time);
-    todo->SetPriority(priority);
-    project.GetTodos().Append(std::move(todo));
-    return *project.GetTodos().Last();
-}
 
 std::string TodoNames(const Project& project)
 {

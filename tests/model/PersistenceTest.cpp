@@ -1,4 +1,5 @@
 #include "model/Project.h"
+#include "tests/model/AddTodo.h"
 #include "tests/support/TempFolder.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigSection.h"
@@ -39,13 +40,6 @@ Project& AddProject(toolbox::ArrayList<Project>& projects, const std::string& na
     projects.Append(std::make_unique<Project>());
     projects.Last()->SetName(name);
     return *projects.Last();
-}
-
-Todo& AddTodo(Project& project, const std::string& name)
-{
-    project.GetTodos().Append(std::make_unique<Todo>(&project));
-    project.GetTodos().Last()->SetName(name);
-    return *project.GetTodos().Last();
 }
 
 TEST(ItemPersistence, EmptySectionsLoadTheDefaultsAndKeepThem)

@@ -1,4 +1,5 @@
 #include "model/Project.h"
+#include "tests/model/AddTodo.h"
 #include "tests/model/FakeItemContext.h"
 #include "tests/model/FakeTreeControl.h"
 
@@ -20,12 +21,7 @@ protected:
 
     Todo& AddTodo(const std::string& name, int32_t time, int32_t priority = 2)
     {
-        auto todo = std::make_unique<Todo>(&project);
-        todo->SetName(name);
-        todo->SetTime(time);
-        todo->SetPriority(priority);
-        project.GetTodos().Append(std::move(todo));
-        return *project.GetTodos().Last();
+        return ::AddTodo(project, name, time, priority);
     }
 
     void InsertAll()

@@ -1,28 +1,12 @@
 #pragma once
 
+#include "tests/toolbox/StringWriter.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigSection.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-// Collects what a section writes, with the line ends as the writer gives them (LF).
-class StringWriter : public toolbox::Config::Writer
-{
-public:
-    bool WriteString(const char* text) override
-    {
-        written += text;
-        return true;
-    }
-    bool WriteChar(char c) override
-    {
-        written += c;
-        return true;
-    }
-    std::string written;
-};
 
 // Whether two sections hold the same names, values (as the file holds them, so an integer 5
 // equals the text "5") and sub-sections, whatever order they were made in; names the first

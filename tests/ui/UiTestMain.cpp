@@ -1,4 +1,4 @@
-#include "tests/support/TempFolder.h"
+#include "tests/support/PrivateHome.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -36,11 +36,7 @@ void FailOnAssert(const wxString& file, int line, const wxString& function,
 // other test process, and a toolkit application around the tests.
 int main(int argc, char** argv)
 {
-    static TempFolder home("home");
-    setenv("HOME", home.Path().c_str(), 1);
-    setenv("XDG_DATA_HOME", (home.Path() / "data").c_str(), 1);
-    setenv("XDG_DOCUMENTS_DIR", (home.Path() / "Documents").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
+    UsePrivateHome();
     testing::InitGoogleTest(&argc, argv);
     // Listing the tests (as the build does) needs no display.
     if (testing::GTEST_FLAG(list_tests))

@@ -36,7 +36,5 @@ bool CleanUpDialog::TransferDataFromWindow()
 
 bool RunCleanUpDialog(wxWindow* parent, Prompts& prompts, CleanUpForm& form)
 {
-    form.Open();
-    CleanUpDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<CleanUpDialog>(parent, form, prompts);
 }

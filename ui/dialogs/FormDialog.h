@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+class Prompts;
 class wxSizer;
 class wxStaticText;
 class wxTextCtrl;
@@ -37,3 +38,12 @@ protected:
 private:
     std::vector<std::pair<FormField, wxTextCtrl*>> fields;
 };
+
+// Fills the form, shows its dialog modally and says whether it ended with OK.
+template <class Dialog, class Form, class... Arguments>
+bool ShowFormDialog(wxWindow* parent, Form& form, Prompts& prompts, Arguments&&... arguments)
+{
+    form.Open();
+    Dialog dialog(parent, form, prompts, std::forward<Arguments>(arguments)...);
+    return dialog.ShowModal() == wxID_OK;
+}

@@ -1,6 +1,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 
 #include "app/OptionsForm.h"
+#include "ui/dialogs/FormDialog.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -112,7 +113,5 @@ bool OptionsDialog::TransferDataFromWindow()
 
 bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form)
 {
-    form.Open();
-    OptionsDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<OptionsDialog>(parent, form, prompts);
 }

@@ -52,7 +52,5 @@ bool ProjectDialog::TransferDataFromWindow()
 
 bool RunProjectDialog(wxWindow* parent, Prompts& prompts, ProjectForm& form)
 {
-    form.Open();
-    ProjectDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<ProjectDialog>(parent, form, prompts);
 }

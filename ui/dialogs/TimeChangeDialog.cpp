@@ -55,15 +55,12 @@ bool TimeChangeDialog::TransferDataFromWindow()
 
 bool RunAddTimeDialog(wxWindow* parent, Prompts& prompts, AddTimeForm& form)
 {
-    form.Open();
-    TimeChangeDialog dialog(parent, form, prompts, "Add time", "Add &time:", wxSize(140, 111));
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, "Add time",
+                                            "Add &time:", wxSize(140, 111));
 }
 
 bool RunRemoveTimeDialog(wxWindow* parent, Prompts& prompts, RemoveTimeForm& form)
 {
-    form.Open();
-    TimeChangeDialog dialog(parent, form, prompts, "Remove time",
-                            "Remove &time:", wxSize(154, 111));
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, "Remove time",
+                                            "Remove &time:", wxSize(154, 111));
 }

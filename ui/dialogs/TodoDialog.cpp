@@ -90,7 +90,5 @@ bool TodoDialog::TransferDataFromWindow()
 
 bool RunTodoDialog(wxWindow* parent, Prompts& prompts, TodoForm& form)
 {
-    form.Open();
-    TodoDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<TodoDialog>(parent, form, prompts);
 }

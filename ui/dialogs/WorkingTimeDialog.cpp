@@ -70,7 +70,5 @@ bool WorkingTimeDialog::TransferDataFromWindow()
 
 bool RunWorkingTimeDialog(wxWindow* parent, Prompts& prompts, WorkingTimeForm& form)
 {
-    form.Open();
-    WorkingTimeDialog dialog(parent, form, prompts);
-    return dialog.ShowModal() == wxID_OK;
+    return ShowFormDialog<WorkingTimeDialog>(parent, form, prompts);
 }

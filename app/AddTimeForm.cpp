@@ -1,9 +1,13 @@
 #include "app/AddTimeForm.h"
 
-#include "app/Tallydene.h"
+#include "app/ReadDurationField.h"
 
-FormResult AddTimeForm::Confirm(Prompts& /*prompts*/)
+FormResult AddTimeForm::Confirm(Prompts& prompts)
 {
-    Apply(Tallydene::ParseDuration(amount));
+    const std::optional<int32_t> added =
+        ReadDurationField(app, prompts, amount, EmptyField::Refused);
+    if (!added)
+        return FormResult::Refuse(FormField::Amount);
+    Apply(*added);
     return FormResult::Accept();
 }

@@ -3,7 +3,8 @@
 #include "app/TimeChangeForm.h"
 
 // The add time dialog's form: adds the typed amount (negative ones too) to the todo and, as
-// checked, to its project's total and to the overtime balance. It never refuses.
+// checked, to its project's total and to the overtime balance. It refuses only a text that is
+// not a duration.
 class AddTimeForm : public TimeChangeForm
 {
 public:

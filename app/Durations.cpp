@@ -86,6 +86,11 @@ int64_t ScaledFraction(const std::string& fraction, int64_t unit)
     return value;
 }
 
+bool AllDigits(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 int64_t SplitValue(const std::string& text, std::size_t separator, int64_t fractionUnit)
 {
     return AddSaturated(MultiplySaturated(LeadingInteger(text.substr(0, separator)), 3600),
@@ -189,6 +194,42 @@ int32_t Durations::ParseDuration(const std::string& input)
         result = result == int64Min ? int64Max : -result;
     return static_cast<int32_t>(std::clamp<int64_t>(result, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
+}
+
+std::optional<int32_t> Durations::ReadDuration(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    std::string body = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (body.front() == '-')
+        body.erase(0, 1);
+    const std::size_t separator = body.find_first_of(",.:");
+    const std::string whole = body.substr(0, separator);
+    const std::string fraction = separator == std::string::npos ? "" : body.substr(separator + 1);
+    if (whole.empty() && fraction.empty())
+        return std::nullopt;
+    if (!AllDigits(whole) || !AllDigits(fraction))
+        return std::nullopt;
+    return ParseDuration(text);
+}
+
+std::string Durations::DurationHint() const
+{
+    return std::string("(e.g. 12") + decimalChar + "50 or 12:30)";
+}
+
+std::string Durations::DurationExample() const
+{
+    switch (timeFormat)
+    {
+    case 0:
+        return "12";
+    case 3:
+        return "12:30";
+    default:
+        return std::string("12") + decimalChar + "50";
+    }
 }
 
 bool Durations::ShowsTime(int32_t seconds) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The text forms of a duration (a signed count of seconds): the display form of the main
@@ -27,6 +28,14 @@ public:
 
     // Reads "12,5", "12.5", "12:30" or "12" as hours; never fails, a text without digits is 0.
     static int32_t ParseDuration(const std::string& text);
+    // What a dialog accepts: blanks around, an optional "-", digits with at most one ",", "."
+    // or ":" among them, and at least one digit; read as ParseDuration reads it. Anything
+    // else, the empty text included, is none.
+    static std::optional<int32_t> ReadDuration(const std::string& text);
+    // "(e.g. 12,50 or 12:30)" with the decimal character, shown beside a duration field.
+    std::string DurationHint() const;
+    // Twelve and a half hours as the user would type them in the current TimeFormat.
+    std::string DurationExample() const;
 
     // True when the duration shows as more than zero in the current TimeFormat.
     bool ShowsTime(int32_t seconds) const;

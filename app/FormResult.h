@@ -10,7 +10,20 @@ enum class FormField
     Comment,
     Amount,
     Overtime,
+    Monday,
+    Tuesday,
+    Wednesday,
+    Thursday,
+    Friday,
+    Saturday,
+    Sunday,
 };
+
+// The field of a weekday's target, 0 Monday to 6 Sunday.
+inline FormField TargetField(int weekday)
+{
+    return static_cast<FormField>(static_cast<int>(FormField::Monday) + weekday);
+}
 
 struct FormResult
 {

@@ -10,13 +10,13 @@ void ProjectForm::Open()
     name = project.GetName();
     shownTotal = ShownDuration(app, project.GetTotalTime());
     totalTime = shownTotal.Text();
+    hint = app.GetDurations().DurationHint();
     comment = project.GetComment();
 }
 
 FormResult ProjectForm::Confirm(Prompts& prompts)
 {
     const std::string newName = TrimWhiteSpace(name);
-    int32_t total = shownTotal.Read(totalTime, project.GetTotalTime());
     const std::string newComment = TrimWhiteSpace(comment);
 
     for (const Project* other : app.GetProjects())
@@ -27,6 +27,11 @@ FormResult ProjectForm::Confirm(Prompts& prompts)
             return FormResult::Refuse(FormField::Name);
         }
     }
+    const std::optional<int32_t> typed =
+        shownTotal.Read(prompts, totalTime, project.GetTotalTime(), EmptyField::Refused);
+    if (!typed)
+        return FormResult::Refuse(FormField::TotalTime);
+    int32_t total = *typed;
     const int32_t sum = project.SumOfTodoTimes();
     if (total < sum)
     {

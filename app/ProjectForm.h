@@ -19,12 +19,14 @@ public:
     ProjectForm& operator=(const ProjectForm&) = delete;
 
     void Open();
-    // Checks the name, then the total time against the todos' sum, and only then changes the
-    // project; a refusal leaves it untouched.
+    // Checks the name, then that the total time is a duration, then the total against the
+    // todos' sum, and only then changes the project; a refusal leaves it untouched.
     FormResult Confirm(Prompts& prompts);
 
     std::string name;
     std::string totalTime;
+    // "(e.g. 12,50 or 12:30)" in the user's decimal character.
+    std::string hint;
     std::string comment;
 
 private:

@@ -1,12 +1,17 @@
 #include "app/RemoveTimeForm.h"
 
 #include "app/Prompts.h"
+#include "app/ReadDurationField.h"
 #include "app/Tallydene.h"
 #include "model/Todo.h"
 
 FormResult RemoveTimeForm::Confirm(Prompts& prompts)
 {
-    int64_t removed = Tallydene::ParseDuration(amount);
+    const std::optional<int32_t> typed =
+        ReadDurationField(app, prompts, amount, EmptyField::Refused);
+    if (!typed)
+        return FormResult::Refuse(FormField::Amount);
+    int64_t removed = *typed;
     if (todo.GetTime() < removed)
     {
         if (!prompts.Ask("The todo does not have that much time.\nSet the time to zero?",

@@ -3,11 +3,14 @@
 #include "app/Tallydene.h"
 
 ShownDuration::ShownDuration(const Tallydene& app, int32_t seconds)
-    : text(app.FormatForDialog(seconds))
+    : app(&app), text(app.FormatForDialog(seconds))
 {
 }
 
-int32_t ShownDuration::Read(const std::string& field, int32_t current) const
+std::optional<int32_t> ShownDuration::Read(Prompts& prompts, const std::string& field,
+                                           int32_t current, EmptyField empty) const
 {
-    return field == text ? current : Tallydene::ParseDuration(field);
+    if (field == text)
+        return current;
+    return ReadDurationField(*app, prompts, field, empty);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/ReadDurationField.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
+class Prompts;
 class Tallydene;
 
 // A stored duration as a dialog field shows it. The shown text is rounded to the dialog's unit
@@ -16,8 +20,11 @@ public:
     ShownDuration(const Tallydene& app, int32_t seconds);
 
     const std::string& Text() const { return text; }
-    int32_t Read(const std::string& field, int32_t current) const;
+    // None when an edited text is not a duration; the user has been told.
+    std::optional<int32_t> Read(Prompts& prompts, const std::string& field, int32_t current,
+                                EmptyField empty) const;
 
 private:
+    const Tallydene* app = nullptr;
     std::string text;
 };

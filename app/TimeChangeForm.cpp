@@ -12,6 +12,7 @@ void TimeChangeForm::Open()
     todoLine = "Todo: " + todo.GetName();
     currentTimeLine = "Current time: " + app.FormatForDialog(todo.GetTime());
     amount.clear();
+    hint = app.GetDurations().DurationHint();
     adjustProject = true;
     overtimeEditable = app.IsWorkingTimeEnabled();
     adjustOvertime = overtimeEditable;

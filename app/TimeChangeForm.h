@@ -29,6 +29,8 @@ public:
     std::string todoLine;
     std::string currentTimeLine;
     std::string amount;
+    // "(e.g. 12,50 or 12:30)" in the user's decimal character.
+    std::string hint;
     bool adjustProject = true;
     bool adjustOvertime = false;
     // Whether the overtime check box takes input.

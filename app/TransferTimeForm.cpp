@@ -1,6 +1,7 @@
 #include "app/TransferTimeForm.h"
 
 #include "app/Prompts.h"
+#include "app/ReadDurationField.h"
 #include "app/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
@@ -31,6 +32,7 @@ void TransferTimeForm::Open()
 {
     allTheTime = false;
     amount.clear();
+    hint = app.GetDurations().DurationHint();
     adjustProjects = true;
     fromChoice = from;
     toChoice = to;
@@ -62,7 +64,6 @@ void TransferTimeForm::FillSelectors(TreeControl& fromSelector, TreeControl& toS
 
 FormResult TransferTimeForm::Confirm(Prompts& prompts)
 {
-    int64_t moved = Tallydene::ParseDuration(amount);
     if (!simple)
     {
         from = AsTodo(fromChoice);
@@ -76,8 +77,15 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
         return FormResult::Refuse(FormField::Amount);
     }
 
-    if (allTheTime)
-        moved = from->GetTime();
+    int64_t moved = from->GetTime();
+    if (!allTheTime)
+    {
+        const std::optional<int32_t> typed =
+            ReadDurationField(app, prompts, amount, EmptyField::Refused);
+        if (!typed)
+            return FormResult::Refuse(FormField::Amount);
+        moved = *typed;
+    }
     if (from->GetTime() < moved)
     {
         if (!prompts.Ask("The from todo does not have that much time.\nTransfer all its time?",

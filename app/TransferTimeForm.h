@@ -39,6 +39,8 @@ public:
 
     bool allTheTime = false;
     std::string amount;
+    // "(e.g. 12,50 or 12:30)" in the user's decimal character.
+    std::string hint;
     bool adjustProjects = true;
     // What the selectors hold selected (a todo, a project or nothing); read by the selector
     // variant only.

@@ -8,6 +8,7 @@ void WorkingTimeForm::Open()
 {
     shownOvertime = ShownDuration(app, app.GetOvertimeBalance());
     overtime = shownOvertime.Text();
+    hint = app.GetDurations().DurationHint();
     for (int weekday = 0; weekday < 7; ++weekday)
     {
         shownTargets[weekday] = ShownDuration(app, app.GetTarget(weekday));
@@ -15,11 +16,24 @@ void WorkingTimeForm::Open()
     }
 }
 
-FormResult WorkingTimeForm::Confirm(Prompts& /*prompts*/)
+FormResult WorkingTimeForm::Confirm(Prompts& prompts)
 {
-    app.SetOvertimeBalance(shownOvertime.Read(overtime, app.GetOvertimeBalance()));
+    const std::optional<int32_t> balance =
+        shownOvertime.Read(prompts, overtime, app.GetOvertimeBalance(), EmptyField::Refused);
+    if (!balance)
+        return FormResult::Refuse(FormField::Overtime);
+    std::array<int32_t, 7> newTargets{};
     for (int weekday = 0; weekday < 7; ++weekday)
-        app.SetTarget(weekday,
-                      shownTargets[weekday].Read(targets[weekday], app.GetTarget(weekday)));
+    {
+        // An emptied weekday is a day without working hours.
+        const std::optional<int32_t> target = shownTargets[weekday].Read(
+            prompts, targets[weekday], app.GetTarget(weekday), EmptyField::Zero);
+        if (!target)
+            return FormResult::Refuse(TargetField(weekday));
+        newTargets[weekday] = *target;
+    }
+    app.SetOvertimeBalance(*balance);
+    for (int weekday = 0; weekday < 7; ++weekday)
+        app.SetTarget(weekday, newTargets[weekday]);
     return FormResult::Accept();
 }

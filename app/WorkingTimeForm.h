@@ -17,12 +17,15 @@ public:
     explicit WorkingTimeForm(Tallydene& app);
 
     void Open();
-    // Reads every edited field as a duration; an empty field is 0, a leading "-" makes it
-    // negative. A field left as shown keeps the value it has now. Nothing is ever refused.
+    // Reads every edited field as a duration, a leading "-" making it negative; an emptied
+    // weekday is 0. A field left as shown keeps the value it has now. A text that is not a
+    // duration, or an emptied overtime, is refused before anything changes.
     FormResult Confirm(Prompts& prompts);
 
     std::string overtime;
     std::array<std::string, 7> targets;
+    // "(e.g. 12,50 or 12:30)" in the user's decimal character.
+    std::string hint;
 
 private:
     Tallydene& app;

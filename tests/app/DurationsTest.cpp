@@ -235,6 +235,71 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"99999999999999999999999:99", int32Max},
                     ParseCase{"1,000000000000001", 3600}, ParseCase{"1:000000000000001", 3600}));
 
+// What a dialog's duration field accepts, and what it refuses (none).
+TEST(DurationRead, AcceptsHoursAndHoursWithMinutesAndRefusesTheRest)
+{
+    const std::pair<std::string, std::optional<int32_t>> cases[] = {
+        {"12,50", 45000},
+        {"12.50", 45000},
+        {"12,5", 45000},
+        {"12:30", 45000},
+        {"12:3", 45000},
+        {" 12:30 ", 45000},
+        {"12:05", 43500},
+        {"12", 43200},
+        {"0", 0},
+        {",5", 1800},
+        {"12.", 43200},
+        {"12:", 43200},
+        {"0,333", 1199},
+        {"-1,5", -5400},
+        {"  -1:30", -5400},
+        {"-0", 0},
+        {"596524", int32Max},
+        {"-99999999999999999999999", int32Min},
+        // Letters, trailing text, two separators, stray signs and blanks, and no digits.
+        {"30m", {}},
+        {"7h", {}},
+        {"h7", {}},
+        {"abc", {}},
+        {"1h30", {}},
+        {"1,5,7", {}},
+        {"1.5,5", {}},
+        {"1:30,5", {}},
+        {"2:30:00", {}},
+        {"1,-5", {}},
+        {"- 2", {}},
+        {"--2", {}},
+        {"+2", {}},
+        {"1 5", {}},
+        {"\t2", {}},
+        {"2\t", {}},
+        {std::string("5\0,5", 4), {}},
+        {"", {}},
+        {"   ", {}},
+        {"-", {}},
+        {",", {}},
+        {"-:", {}}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(Durations::ReadDuration(text), expected) << '"' << text << '"';
+}
+
+TEST(DurationHint, ShowTheDecimalCharacterAndExamplesFollowTheFormat)
+{
+    Durations durations;
+    durations.SetDecimalChar('.');
+    EXPECT_EQ("(e.g. 12.50 or 12:30)", durations.DurationHint());
+    const std::pair<int32_t, const char*> exampleOfFormat[] = {
+        {0, "12"}, {1, "12.50"}, {2, "12.50"}, {3, "12:30"}};
+    for (auto [format, example] : exampleOfFormat)
+    {
+        durations.SetTimeFormat(format);
+        EXPECT_EQ(example, durations.DurationExample()) << format;
+        // The example reads as what it shows, to the dialog form's unit.
+        EXPECT_EQ(durations.FormatForDialog(*Durations::ReadDuration(example)), example);
+    }
+}
+
 TEST(DurationParseLongFractions, StayWithinAboutAnHour)
 {
     for (std::size_t length : {15u, 16u, 17u, 19u, 20u, 40u, 5000u})

@@ -1,5 +1,6 @@
 #include "app/ProjectForm.h"
 #include "app/TodoForm.h"
+#include "app/WorkingTimeForm.h"
 #include "model/Todo.h"
 #include "tests/app/FormScenario.h"
 
@@ -227,4 +228,40 @@ TEST_F(PropertyForms, TodoNamesAreUniqueWithinTheirProjectOnly)
     ExpectRefused(FormField::Name, create.Confirm(prompts));
     create.name = "";
     EXPECT_TRUE(create.Confirm(prompts).accepted);
+}
+
+TEST_F(PropertyForms, DurationFieldsRefuseWhatIsNoDurationOnTheirOwnFieldAndChangeNothing)
+{
+    auto app = StartUsual();
+    Project& garden = ProjectNamed(*app, "Garden");
+    ProjectForm project(*app, garden);
+    for (const char* typed : {"5 hours", "", "1,5.5"})
+    {
+        project.Open();
+        project.name = "Yard";
+        project.totalTime = typed;
+        ExpectRefused(FormField::TotalTime, project.Confirm(prompts));
+    }
+    EXPECT_EQ("Garden", garden.GetName());
+    EXPECT_EQ(3 * hour, garden.GetTotalTime());
+
+    WorkingTimeForm hours(*app);
+    hours.Open();
+    hours.overtime = "";
+    ExpectRefused(FormField::Overtime, hours.Confirm(prompts));
+    hours.overtime = "2";
+    hours.targets[0] = "9";
+    hours.targets[4] = "8h";
+    ExpectRefused(FormField::Friday, hours.Confirm(prompts));
+    EXPECT_EQ(hour, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetTarget(0));
+    EXPECT_EQ(5u, prompts.shown.size());
+    EXPECT_EQ("refuse", prompts.shown.back().kind);
+
+    // An emptied weekday is a day off.
+    hours.targets[4] = "  ";
+    EXPECT_TRUE(hours.Confirm(prompts).accepted);
+    EXPECT_EQ(2 * hour, app->GetOvertimeBalance());
+    EXPECT_EQ(9 * hour, app->GetTarget(0));
+    EXPECT_EQ(0, app->GetTarget(4));
 }

@@ -68,7 +68,7 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeBalance());
 }
 
-TEST_F(TimeChangeForms, AnEmptyAmountChangesNothingButLiftsAProjectBelowItsTodosSum)
+TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSum)
 {
     auto app = StartUsual();
     Todo& mow = TodoNamed(*app, "Garden", "Mow");
@@ -82,6 +82,7 @@ TEST_F(TimeChangeForms, AnEmptyAmountChangesNothingButLiftsAProjectBelowItsTodos
         else
             form = std::make_unique<AddTimeForm>(*app, mow);
         form->Open();
+        form->amount = "0";
         EXPECT_TRUE(form->Confirm(prompts).accepted);
         EXPECT_EQ(4 * hour, mow.GetTime());
         EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
@@ -109,6 +110,41 @@ TEST_F(TimeChangeForms, ANegativeAddStopsTheTodoAtZeroButMovesTheBalanceByAllOfI
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(hour / 2, mow.GetProject()->GetTotalTime());
     EXPECT_EQ(-6 * hour, app->GetOvertimeBalance());
+}
+
+TEST_F(TimeChangeForms, AnAmountThatIsNoDurationIsRefusedWithAnExampleInTheCurrentFormat)
+{
+    ExpectedSettings settings = Usual();
+    for (auto [format, example] : {std::pair{1, "12,50"}, {3, "12:30"}, {0, "12"}})
+    {
+        settings.timeFormat = format;
+        auto app = StartWith(settings);
+        Todo& mow = TodoNamed(*app, "Garden", "Mow");
+        AddTimeForm add(*app, mow);
+        RemoveTimeForm remove(*app, mow);
+        for (TimeChangeForm* form : std::initializer_list<TimeChangeForm*>{&add, &remove})
+            for (const char* typed : {"30m", "", "abc", "1,5,7"})
+            {
+                form->Open();
+                form->amount = typed;
+                prompts.shown.clear();
+                ExpectRefused(FormField::Amount, form->Confirm(prompts));
+                EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{
+                              {"refuse", std::string("Please enter a time in hours, such as ") +
+                                             example + "."}}),
+                          prompts.shown)
+                    << typed;
+            }
+        EXPECT_EQ(hour, mow.GetTime());
+        EXPECT_EQ(3 * hour, mow.GetProject()->GetTotalTime());
+        EXPECT_EQ(hour, app->GetOvertimeBalance());
+        // Either decimal character is read, whatever the user's is.
+        add.Open();
+        add.amount = "0.5";
+        EXPECT_TRUE(add.Confirm(prompts).accepted);
+        EXPECT_EQ(hour + hour / 2, mow.GetTime());
+        EXPECT_EQ(std::string("(e.g. 12,50 or 12:30)"), add.hint);
+    }
 }
 
 TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)

@@ -252,6 +252,30 @@ TEST_F(TransferTimeForms, WithinOneProjectItsTotalEndsAtTheLargerOfOldTotalAndSu
     EXPECT_EQ(2 * hour + hour / 4, garden.GetTotalTime());
 }
 
+TEST_F(TransferTimeForms, AnAmountThatIsNoDurationIsRefusedUnlessAllTheTimeGoes)
+{
+    auto app = StartUsual();
+    from = &TodoNamed(*app, "Office", "Mail");
+    to = &TodoNamed(*app, "Garden", "Weed");
+    TransferTimeForm form(*app, from, to, true);
+    for (const char* typed : {"1h", "", "2:30:00", "- 1"})
+    {
+        OpenWith(form, typed);
+        ExpectRefused(FormField::Amount, form.Confirm(prompts));
+    }
+    EXPECT_EQ(4u, prompts.shown.size());
+    EXPECT_EQ(2 * hour, from->GetTime());
+    EXPECT_EQ(hour / 2, to->GetTime());
+    EXPECT_EQ("(e.g. 12,50 or 12:30)", form.hint);
+
+    OpenWith(form, "1h");
+    form.allTheTime = true;
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(0, from->GetTime());
+    EXPECT_EQ(2 * hour + hour / 2, to->GetTime());
+    EXPECT_EQ(4u, prompts.shown.size());
+}
+
 TEST_F(TransferTimeForms, ANegativeAmountMovesBackAtMostWhatTheToTodoHas)
 {
     auto app = StartUsual();

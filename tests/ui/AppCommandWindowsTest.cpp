@@ -204,8 +204,9 @@ TEST_F(AppCommandWindows, OptionsShownForAFormatWithoutAButtonSelectNoneAndKeepI
     Pump(100);
     Screenshot(dialog, "options-dialog");
 
-    for (const char* label : {"4,8", "4,75", "4:45"})
-        EXPECT_FALSE(Radio(dialog, label).GetValue()) << label;
+    // The labels write the user's decimal character, as the tree does.
+    for (const std::string& label : Decimal({"4,8", "4,75", "4:45"}))
+        EXPECT_FALSE(Radio(dialog, label.c_str()).GetValue()) << label;
     EXPECT_TRUE(Radio(dialog, "one digit").GetValue());
     // The buttons come last in the tab order, after the rounding choices.
     const wxWindowList& children = dialog.GetChildren();
@@ -218,7 +219,7 @@ TEST_F(AppCommandWindows, OptionsShownForAFormatWithoutAButtonSelectNoneAndKeepI
     dialog.Hide();
 }
 
-TEST_F(AppCommandWindows, WorkingHoursOpenWithTheOvertimeFieldFocused)
+TEST_F(AppCommandWindows, WorkingHoursOpenOnTheOvertimeAndRefuseOnTheFieldAtFault)
 {
     WriteConfig(OfficeInFormat(1));
     Start();
@@ -233,6 +234,23 @@ TEST_F(AppCommandWindows, WorkingHoursOpenWithTheOvertimeFieldFocused)
     EXPECT_TRUE(PumpUntil([&] { return wxWindow::FindFocus() == &overtime; }));
     // Format 1 shows one decimal in the tree, two in the dialog.
     EXPECT_EQ(FromWx(overtime.GetValue()), Decimal("-1,50"));
+
+    // A weekday that is not a duration keeps the dialog open on that weekday, its text
+    // selected, and changes nothing.
+    wxTextCtrl& wednesday = Find<wxTextCtrl>(dialog, "wednesday");
+    overtime.ChangeValue("2");
+    wednesday.ChangeValue("7h");
+    wxTEST_DIALOG(
+        EXPECT_FALSE(dialog.TransferDataFromWindow()),
+        ExpectMessageBox("Please enter a time in hours, such as " + Decimal("12,50") + ".",
+                         wxICON_ERROR, wxOK));
+    EXPECT_TRUE(PumpUntil([&] { return wxWindow::FindFocus() == &wednesday; }));
+    long from = -1;
+    long to = -1;
+    wednesday.GetSelection(&from, &to);
+    EXPECT_EQ(0, from);
+    EXPECT_EQ(wednesday.GetLastPosition(), to);
+    EXPECT_EQ(App().GetOvertimeBalance(), -5400);
     dialog.Hide();
 }
 

@@ -111,6 +111,9 @@ protected:
         Pump(50);
     }
 
+    // The hint beside a duration field, in the user's decimal character.
+    std::string Hint() { return App().GetDurations().DurationHint(); }
+
     static void ClickOk(wxDialog& dialog)
     {
         auto* ok = dynamic_cast<wxButton*>(dialog.FindWindow(wxID_OK));
@@ -145,10 +148,9 @@ TEST_F(DialogWindows, AddAndRemoveTimeShowTheTodoAndStartOnTheAmount)
     Show(add);
     Screenshot(add, "add-time-dialog");
     EXPECT_EQ("Add time", add.GetTitle());
-    EXPECT_EQ((std::vector<std::string>{"Todo: Mow && rake",
-                                        "Current time: " + App().FormatForDialog(3600),
-                                        "Add &time:", "(e.g. 12,50 or 12:30)",
-                                        "Adjust &project's time", "Adjust &overtime"}),
+    EXPECT_EQ((std::vector<std::string>{
+                  "Todo: Mow && rake", "Current time: " + App().FormatForDialog(3600),
+                  "Add &time:", Hint(), "Adjust &project's time", "Adjust &overtime"}),
               Labels(add));
     auto* amount = Named<wxTextCtrl>(add, "amount");
     EXPECT_EQ(amount, wxWindow::FindFocus());
@@ -160,6 +162,15 @@ TEST_F(DialogWindows, AddAndRemoveTimeShowTheTodoAndStartOnTheAmount)
     ASSERT_NE(nullptr, overtime);
     EXPECT_FALSE(overtime->GetValue());
     EXPECT_FALSE(overtime->IsEnabled());
+    // Minutes are no unit the field knows: the dialog stays open on the selected amount.
+    amount->ChangeValue("30m");
+    wxTEST_DIALOG(ClickOk(add),
+                  ExpectMessageBox("Please enter a time in hours, such as 12" +
+                                       std::string(1, App().GetDurations().DecimalChar()) + "50.",
+                                   wxICON_ERROR, wxOK));
+    EXPECT_TRUE(add.IsShown());
+    ExpectFocusedAndSelected(amount);
+    EXPECT_EQ(3600, mow.GetTime());
     amount->ChangeValue("0,5");
     ClickOk(add);
     EXPECT_FALSE(add.IsShown());
@@ -200,9 +211,8 @@ TEST_F(DialogWindows, ProjectPropertiesRefuseOnTheFieldAtFault)
     Show(dialog);
     Screenshot(dialog, "project-dialog");
     EXPECT_EQ("Project properties", dialog.GetTitle());
-    EXPECT_EQ(
-        (std::vector<std::string>{"&Name:", "&Total time:", "(e.g. 12,50 or 12:30)", "&Comment:"}),
-        Labels(dialog));
+    EXPECT_EQ((std::vector<std::string>{"&Name:", "&Total time:", Hint(), "&Comment:"}),
+              Labels(dialog));
     auto* name = Named<wxTextCtrl>(dialog, "name");
     auto* total = Named<wxTextCtrl>(dialog, "totalTime");
     auto* comment = Named<wxTextCtrl>(dialog, "comment");
@@ -331,10 +341,9 @@ TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAft
             [&](TransferTimeDialog& dialog)
             {
                 EXPECT_EQ("Transfer time", dialog.GetTitle());
-                EXPECT_EQ(
-                    (std::vector<std::string>{"&Time:", "&All the time", "(e.g. 12,50 or 12:30)",
-                                              "Adjust &projects' times", "&From:", "T&o:"}),
-                    Labels(dialog));
+                EXPECT_EQ((std::vector<std::string>{"&Time:", "&All the time", Hint(),
+                                                    "Adjust &projects' times", "&From:", "T&o:"}),
+                          Labels(dialog));
                 auto* fromSelector = Named<wxTreeCtrl>(dialog, "from");
                 auto* toSelector = Named<wxTreeCtrl>(dialog, "to");
                 EXPECT_EQ(from, WxTreeControl::ItemOf(*fromSelector, fromSelector->GetSelection()));
@@ -443,11 +452,10 @@ TEST_F(DialogWindows, TheSimpleTransferSaysWhatItIsForAndHasNoSelectors)
             [&](TransferTimeDialog& dialog)
             {
                 EXPECT_EQ("Transfer time", dialog.GetTitle());
-                EXPECT_EQ(
-                    (std::vector<std::string>{"Please choose how to transfer time between todos.",
-                                              "&Time:", "&All the time", "(e.g. 12,50 or 12:30)",
-                                              "Adjust &projects' times"}),
-                    Labels(dialog));
+                EXPECT_EQ((std::vector<std::string>{
+                              "Please choose how to transfer time between todos.",
+                              "&Time:", "&All the time", Hint(), "Adjust &projects' times"}),
+                          Labels(dialog));
                 EXPECT_EQ(nullptr, wxWindow::FindWindowByName("from", &dialog));
                 auto* all = dynamic_cast<wxRadioButton*>(dialog.FindWindowByLabel("&All the time"));
                 all->SetValue(true);

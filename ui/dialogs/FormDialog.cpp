@@ -1,5 +1,7 @@
 #include "ui/dialogs/FormDialog.h"
 
+#include "ui/WxText.h"
+
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -38,9 +40,9 @@ bool FormDialog::Accepted(const FormResult& result)
     return false;
 }
 
-wxStaticText* FormDialog::NewHint(wxWindow* parent)
+wxStaticText* FormDialog::NewHint(wxWindow* parent, const std::string& hint)
 {
-    return new wxStaticText(parent, wxID_ANY, "(e.g. 12,50 or 12:30)");
+    return new wxStaticText(parent, wxID_ANY, ToWx(hint));
 }
 
 int FormDialog::Gap() const

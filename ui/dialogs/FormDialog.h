@@ -4,6 +4,7 @@
 
 #include <wx/dialog.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,8 +30,8 @@ protected:
     // true when the form accepted; otherwise focuses and selects the named field.
     bool Accepted(const FormResult& result);
 
-    // "(e.g. 12,50 or 12:30)", shown beside every duration field.
-    wxStaticText* NewHint(wxWindow* parent);
+    // The form's "(e.g. 12,50 or 12:30)", shown beside every duration field.
+    wxStaticText* NewHint(wxWindow* parent, const std::string& hint);
     // The space between controls that belong together, and between groups of them.
     int Gap() const;
     int WideGap() const;

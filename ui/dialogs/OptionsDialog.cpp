@@ -1,6 +1,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 
 #include "app/OptionsForm.h"
+#include "ui/WxText.h"
 #include "ui/dialogs/FormDialog.h"
 
 #include <wx/button.h>
@@ -11,14 +12,14 @@
 
 template <size_t N>
 void OptionsDialog::RadioGroup<N>::Create(wxStaticBoxSizer* frame,
-                                          const std::array<const char*, N>& labels, int border)
+                                          const std::array<std::string, N>& labels, int border)
 {
     wxWindow* box = frame->GetStaticBox();
     const bool column = frame->GetOrientation() == wxVERTICAL;
     for (size_t i = 0; i < N; ++i)
     {
-        buttons[i] = new wxRadioButton(box, wxID_ANY, labels[i], wxDefaultPosition, wxDefaultSize,
-                                       i == 0 ? wxRB_GROUP : 0);
+        buttons[i] = new wxRadioButton(box, wxID_ANY, ToWx(labels[i]), wxDefaultPosition,
+                                       wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
         const bool last = i + 1 == N;
         frame->Add(buttons[i], wxSizerFlags().Border(
                                    column && !last ? wxLEFT | wxRIGHT | wxTOP : wxALL, border));
@@ -54,7 +55,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     // GTK does not widen a frame to its label, which is longer than the buttons here.
     formatFrame->SetMinSize(wxSize(GetTextExtent("Main view time format").x + 3 * wideGap, -1));
     timeFormat.first = 1;
-    timeFormat.Create(formatFrame, {"4,8", "4,75", "4:45"}, gap);
+    timeFormat.Create(formatFrame, form.formatLabels, gap);
 
     workingTime = new wxCheckBox(this, wxID_ANY, "Enable &overtime", wxDefaultPosition,
                                  wxDefaultSize, 0, wxDefaultValidator, "workingTime");

@@ -3,6 +3,7 @@
 #include <wx/dialog.h>
 
 #include <array>
+#include <string>
 
 class OptionsForm;
 class Prompts;
@@ -30,7 +31,7 @@ private:
         std::array<wxRadioButton*, N> buttons{};
         wxRadioButton* none = nullptr;
 
-        void Create(wxStaticBoxSizer* frame, const std::array<const char*, N>& labels, int border);
+        void Create(wxStaticBoxSizer* frame, const std::array<std::string, N>& labels, int border);
         void Select(int value);
         int Selected() const;
     };

@@ -17,7 +17,7 @@ ProjectDialog::ProjectDialog(wxWindow* parent, ProjectForm& form, Prompts& promp
     auto* totalLabel = new wxStaticText(this, wxID_ANY, "&Total time:");
     totalTime = new wxTextCtrl(this, wxID_ANY, ToWx(form.totalTime), wxDefaultPosition,
                                wxDefaultSize, 0, wxDefaultValidator, "totalTime");
-    auto* hint = NewHint(this);
+    auto* hint = NewHint(this, form.hint);
     auto* commentLabel = new wxStaticText(this, wxID_ANY, "&Comment:");
     comment =
         new wxTextCtrl(this, wxID_ANY, CommentForEditing(form.comment), wxDefaultPosition,

@@ -22,7 +22,7 @@ TimeChangeDialog::TimeChangeDialog(wxWindow* parent, TimeChangeForm& form, Promp
     auto* label = new wxStaticText(this, wxID_ANY, amountLabel);
     amount = new wxTextCtrl(this, wxID_ANY, ToWx(form.amount), wxDefaultPosition, wxDefaultSize, 0,
                             wxDefaultValidator, "amount");
-    auto* hint = NewHint(this);
+    auto* hint = NewHint(this, form.hint);
     adjustProject = new wxCheckBox(this, wxID_ANY, "Adjust &project's time");
     adjustProject->SetValue(form.adjustProject);
     adjustOvertime = new wxCheckBox(this, wxID_ANY, "Adjust &overtime");

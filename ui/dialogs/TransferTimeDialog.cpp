@@ -42,7 +42,7 @@ TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form,
     allTheTime = new wxRadioButton(this, wxID_ANY, "&All the time");
     amount = new wxTextCtrl(this, wxID_ANY, ToWx(form.amount), wxDefaultPosition, wxDefaultSize, 0,
                             wxDefaultValidator, "amount");
-    hint = NewHint(this);
+    hint = NewHint(this, form.hint);
     adjustProjects = new wxCheckBox(this, wxID_ANY, "Adjust &projects' times");
     (form.allTheTime ? allTheTime : amountChoice)->SetValue(true);
     amount->Enable(!form.allTheTime);

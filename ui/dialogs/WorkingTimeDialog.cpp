@@ -27,7 +27,7 @@ WorkingTimeDialog::WorkingTimeDialog(wxWindow* parent, WorkingTimeForm& form, Pr
     auto* overtimeLabel = new wxStaticText(this, wxID_ANY, "&Current overtime:");
     overtime = new wxTextCtrl(this, wxID_ANY, ToWx(form.overtime), wxDefaultPosition, fieldSize, 0,
                               wxDefaultValidator, "overtime");
-    auto* hint = NewHint(this);
+    auto* hint = NewHint(this, form.hint);
     LinkField(FormField::Overtime, overtime);
 
     auto* frame = new wxStaticBoxSizer(wxHORIZONTAL, this, "Working hours");
@@ -43,6 +43,7 @@ WorkingTimeDialog::WorkingTimeDialog(wxWindow* parent, WorkingTimeForm& form, Pr
             new wxTextCtrl(box, wxID_ANY, ToWx(form.targets[weekday]), wxDefaultPosition, fieldSize,
                            0, wxDefaultValidator, WEEKDAY_NAMES[weekday]);
         column->Add(targets[weekday]);
+        LinkField(TargetField(static_cast<int>(weekday)), targets[weekday]);
     }
     frame->Add(weekdays, wxSizerFlags().Border(wxALL, Gap()));
     frame->AddStretchSpacer();

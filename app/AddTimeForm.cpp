@@ -1,6 +1,9 @@
 #include "app/AddTimeForm.h"
 
 #include "app/ReadDurationField.h"
+#include "model/Todo.h"
+
+#include <algorithm>
 
 FormResult AddTimeForm::Confirm(Prompts& prompts)
 {
@@ -8,6 +11,8 @@ FormResult AddTimeForm::Confirm(Prompts& prompts)
         ReadDurationField(app, prompts, amount, EmptyField::Refused);
     if (!added)
         return FormResult::Refuse(FormField::Amount);
-    Apply(*added);
+    // A negative amount takes at most what the todo has, as removing time does, so that the
+    // project and the balance lose no more than the todo.
+    Apply(std::max<int64_t>(*added, -static_cast<int64_t>(todo.GetTime())));
     return FormResult::Accept();
 }

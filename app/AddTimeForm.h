@@ -2,9 +2,9 @@
 
 #include "app/TimeChangeForm.h"
 
-// The add time dialog's form: adds the typed amount (negative ones too) to the todo and, as
-// checked, to its project's total and to the overtime balance. It refuses only a text that is
-// not a duration.
+// The add time dialog's form: adds the typed amount to the todo and, as checked, to its
+// project's total and to the overtime balance. A negative amount takes at most what the todo
+// has. It refuses only a text that is not a duration.
 class AddTimeForm : public TimeChangeForm
 {
 public:

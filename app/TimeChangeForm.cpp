@@ -21,11 +21,9 @@ void TimeChangeForm::Open()
 void TimeChangeForm::Apply(int64_t change)
 {
     todo.SetTime(SaturatedDuration(todo.GetTime() + change));
-    if (adjustProject)
-    {
-        Project& project = *todo.GetProject();
-        project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + change));
-    }
+    // Unchecked, the total still rises to the todos' sum where the todo's gain passes it.
+    Project& project = *todo.GetProject();
+    project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + (adjustProject ? change : 0)));
     // The box says nothing while overtime is off: the balance stays as it is.
     if (app.IsWorkingTimeEnabled() && adjustOvertime)
         app.SetOvertimeBalance(SaturatedDuration(app.GetOvertimeBalance() + change));

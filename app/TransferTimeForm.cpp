@@ -100,10 +100,12 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
 
     from->SetTime(SaturatedDuration(from->GetTime() - moved));
     to->SetTime(SaturatedDuration(to->GetTime() + moved));
-    if (adjustProjects)
-    {
-        MoveTotal(*from->GetProject(), -moved);
-        MoveTotal(*to->GetProject(), moved);
-    }
+    // Within one project only the todos change; its total stays. Where the totals are not
+    // moved, the to todo's project still rises to its todos' sum.
+    Project& fromProject = *from->GetProject();
+    Project& toProject = *to->GetProject();
+    const int64_t totalsMoved = adjustProjects && &fromProject != &toProject ? moved : 0;
+    MoveTotal(fromProject, -totalsMoved);
+    MoveTotal(toProject, totalsMoved);
     return FormResult::Accept();
 }

@@ -502,6 +502,9 @@ void ViewCommands::MoveTodo(Todo& todo, Project& target)
     // The todo itself lives on, so an active todo stays active in its new project.
     target.GetTodos().Append(source.GetTodos().Remove(&todo));
     todo.SetProject(&target);
+    // The old project keeps the time booked there; the new one holds at least its todos' sum
+    // at once, as it would after the next load.
+    target.SetTotalTime(target.GetTotalTime());
     todo.InsertIntoTree(tree, app);
     target.ResortTodos(app);
     source.Refresh(app);

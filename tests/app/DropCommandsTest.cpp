@@ -48,6 +48,20 @@ TEST_F(DropCommands, ATodoDroppedOnAnotherProjectMovesToItsSortedPlace)
         SavedConfig());
 }
 
+// Not only at the next start: the status line and the stored file show the new total at once.
+TEST_F(DropCommands, AMovedTodoRaisesItsNewProjectsTotalToItsTodosSumAtOnce)
+{
+    commands->DropOnItem(T("Office", "Report"), &P("Web"));
+    EXPECT_EQ(2000, P("Office").GetTotalTime());
+    EXPECT_EQ(300, P("Web").GetTotalTime());
+    EXPECT_EQ("Open todos: 0,3      Projects: 0,7", view.statusTexts.back());
+    EXPECT_EQ(Config({{"Office", 2000, {{"Mail", 600}}},
+                      {"Home", 100, {{"mail", 0}, {"Garden", 0}, {"Taxes", 100, 0}}},
+                      {"Web", 300, {{"Mail", 0}, {"Report", 300}}}},
+                     At(10)),
+              SavedConfig());
+}
+
 TEST_F(DropCommands, ATodoIsNotMovedWhereItsNameIsTaken)
 {
     commands->DropOnItem(T("Office", "Mail"), &P("Web"));
@@ -92,15 +106,13 @@ TEST_F(DropCommands, ATodoDroppedOnATodoTransfersThroughTheSimpleDialog)
               SavedConfig());
 }
 
-TEST_F(DropCommands, ATodoDroppedOnItselfKeepsItsTimeWhileItsProjectsTotalFloors)
+TEST_F(DropCommands, ATodoDroppedOnItselfKeepsItsTimeAndItsProjectsTotal)
 {
-    // Office's total is 1100 above its todos' sum of 900: taking half an hour off meets the
-    // floor at the sum, and adding it back ends above the old total.
     dialogs.transfer.push_back([](TransferTimeForm& form) { form.amount = "0,5"; });
     prompts.answers = {true}; // Mail has only 600 s: all of it then
     commands->DropOnItem(T("Office", "Mail"), &T("Office", "Mail"));
 
     EXPECT_EQ(600, T("Office", "Mail").GetTime());
-    EXPECT_EQ(std::max(2000, 900 + 600), P("Office").GetTotalTime());
+    EXPECT_EQ(2000, P("Office").GetTotalTime());
     EXPECT_EQ((Lines{"Transferred time between todos"}), Logged());
 }

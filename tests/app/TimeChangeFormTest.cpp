@@ -83,6 +83,8 @@ TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSu
             form = std::make_unique<AddTimeForm>(*app, mow);
         form->Open();
         form->amount = "0";
+        // Unchecked, the box keeps the amount off the total, not the total off its floor.
+        form->adjustProject = remove;
         EXPECT_TRUE(form->Confirm(prompts).accepted);
         EXPECT_EQ(4 * hour, mow.GetTime());
         EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
@@ -91,7 +93,7 @@ TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSu
     EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(TimeChangeForms, ANegativeAddStopsTheTodoAtZeroButMovesTheBalanceByAllOfIt)
+TEST_F(TimeChangeForms, ANegativeAddTakesOnlyWhatTheTodoHasFromAllThree)
 {
     auto app = StartUsual();
     Todo& mow = TodoNamed(*app, "Garden", "Mow");
@@ -100,16 +102,17 @@ TEST_F(TimeChangeForms, ANegativeAddStopsTheTodoAtZeroButMovesTheBalanceByAllOfI
     form.amount = "-2";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, mow.GetTime());
-    // Down by two hours, which stays above the remaining todos' half hour.
-    EXPECT_EQ(hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(-hour, app->GetOvertimeBalance());
+    EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(0, app->GetOvertimeBalance());
 
-    // The project stops at its todos' sum.
+    // A todo at zero has nothing to give.
     form.Open();
     form.amount = "-5";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(hour / 2, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(-6 * hour, app->GetOvertimeBalance());
+    EXPECT_EQ(0, mow.GetTime());
+    EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
+    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(TimeChangeForms, AnAmountThatIsNoDurationIsRefusedWithAnExampleInTheCurrentFormat)

@@ -214,7 +214,7 @@ TEST_F(TransferTimeForms, TheSimpleVariantUsesTheTodosItWasGiven)
     EXPECT_EQ(hour + hour / 2, to->GetTime());
 }
 
-TEST_F(TransferTimeForms, WithinOneProjectItsTotalEndsAtTheLargerOfOldTotalAndSumPlusAmount)
+TEST_F(TransferTimeForms, WithinOneProjectItsTotalStaysAsItWas)
 {
     ExpectedSettings settings = Usual();
     // Garden's total equals its todos' sum.
@@ -229,27 +229,21 @@ TEST_F(TransferTimeForms, WithinOneProjectItsTotalEndsAtTheLargerOfOldTotalAndSu
     EXPECT_TRUE(between.Confirm(prompts).accepted);
     EXPECT_EQ(hour / 2, from->GetTime());
     EXPECT_EQ(hour, to->GetTime());
-    EXPECT_EQ(2 * hour, garden.GetTotalTime());
+    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
 
-    // A todo onto itself keeps its time; the total rises only where the sum plus the amount
-    // passes it.
+    // A todo onto itself keeps its time, and so does the project.
     to = from;
     TransferTimeForm itself(*app, from, to, true);
     OpenWith(itself, "0,25");
     EXPECT_TRUE(itself.Confirm(prompts).accepted);
     EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(2 * hour, garden.GetTotalTime());
+    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
     OpenWith(itself, "0,75");
     prompts.answers = {true};
     EXPECT_TRUE(itself.Confirm(prompts).accepted);
     // More than it has: Yes moves its half hour, to itself.
     EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(2 * hour, garden.GetTotalTime());
-    OpenWith(itself, "0,25");
-    from->SetTime(hour);
-    EXPECT_TRUE(itself.Confirm(prompts).accepted);
-    EXPECT_EQ(hour, from->GetTime());
-    EXPECT_EQ(2 * hour + hour / 4, garden.GetTotalTime());
+    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
 }
 
 TEST_F(TransferTimeForms, AnAmountThatIsNoDurationIsRefusedUnlessAllTheTimeGoes)
@@ -274,6 +268,22 @@ TEST_F(TransferTimeForms, AnAmountThatIsNoDurationIsRefusedUnlessAllTheTimeGoes)
     EXPECT_EQ(0, from->GetTime());
     EXPECT_EQ(2 * hour + hour / 2, to->GetTime());
     EXPECT_EQ(4u, prompts.shown.size());
+}
+
+TEST_F(TransferTimeForms, TotalsLeftAloneStillHoldTheirTodosSum)
+{
+    ExpectedSettings settings = Usual();
+    // Office's total equals its todos' sum.
+    settings.projects[1].totalTime = 2 * hour;
+    auto app = StartWith(settings);
+    from = &TodoNamed(*app, "Garden", "Mow");
+    to = &TodoNamed(*app, "Office", "Mail");
+    TransferTimeForm form(*app, from, to, true);
+    OpenWith(form, "1");
+    form.adjustProjects = false;
+    EXPECT_TRUE(form.Confirm(prompts).accepted);
+    EXPECT_EQ(3 * hour, from->GetProject()->GetTotalTime());
+    EXPECT_EQ(3 * hour, to->GetProject()->GetTotalTime());
 }
 
 TEST_F(TransferTimeForms, ANegativeAmountMovesBackAtMostWhatTheToTodoHas)

@@ -1,0 +1,296 @@
+#include "app/AddTimeForm.h"
+#include "app/AppCommands.h"
+#include "app/CleanUpForm.h"
+#include "app/Dialogs.h"
+#include "app/Prompts.h"
+#include "app/RemoveTimeForm.h"
+#include "app/TodoForm.h"
+#include "app/TransferTimeForm.h"
+#include "app/ViewCommands.h"
+#include "model/Todo.h"
+#include "res/CommandIds.h"
+#include "tests/app/AppScenario.h"
+#include "tests/app/RebuildingMainWindow.h"
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace res;
+
+namespace
+{
+
+// Questions answered by a coin; refusals only counted.
+class CoinPrompts : public Prompts
+{
+public:
+    explicit CoinPrompts(std::mt19937& random) : random(random) {}
+    void Refuse(const std::string&) override {}
+    bool Ask(const std::string&, QuestionIcon) override { return random() % 2 == 0; }
+    void Inform(const std::string&) override {}
+
+private:
+    std::mt19937& random;
+};
+
+// Dialogs a user fills at random: amounts that are durations or not, any boxes, any todos in
+// the selectors, and OK. A refused form is then cancelled. What the last time dialog applied
+// is kept for the test to check the accounts against.
+class RandomDialogs : public Dialogs
+{
+public:
+    RandomDialogs(Tallydene& app, Prompts& prompts, MainWindow& window, std::mt19937& random)
+        : app(app), prompts(prompts), window(window), random(random)
+    {
+    }
+
+    bool RunAddTimeDialog(AddTimeForm& form) override { return ChangeTime(form); }
+    bool RunRemoveTimeDialog(RemoveTimeForm& form) override { return ChangeTime(form); }
+
+    bool RunTransferTimeDialog(TransferTimeForm& form) override
+    {
+        form.Open();
+        if (!form.IsSimple())
+        {
+            form.fromChoice = AnyTodo();
+            form.toChoice = AnyTodo();
+        }
+        form.amount = AnyAmount();
+        form.allTheTime = Coin();
+        adjustProjects = form.adjustProjects = Coin();
+        accepted = form.Confirm(prompts).accepted;
+        window.RebuildTree();
+        return accepted;
+    }
+
+    bool RunTodoDialog(TodoForm& form) override
+    {
+        form.Open();
+        form.name = "Todo " + std::to_string(++created);
+        form.priority = static_cast<int32_t>(random() % 6);
+        return form.Confirm(prompts).accepted;
+    }
+
+    bool RunCleanUpDialog(CleanUpForm& form) override
+    {
+        form.Open();
+        form.zeroClocks = Coin();
+        form.deleteCompleted = Coin();
+        return form.Confirm(prompts).accepted;
+    }
+
+    bool RunProjectDialog(ProjectForm&) override { return false; }
+    bool RunOptionsDialog(OptionsForm&) override { return false; }
+    bool RunWorkingTimeDialog(WorkingTimeForm&) override { return false; }
+
+    Todo* AnyTodo()
+    {
+        std::vector<Todo*> todos;
+        for (Project* project : app.GetProjects())
+            for (Todo* todo : project->GetTodos())
+                todos.push_back(todo);
+        return todos.empty() ? nullptr : todos[random() % todos.size()];
+    }
+
+    bool Coin() { return random() % 2 == 0; }
+
+    // What the last time dialog was answered with, and whether it applied it.
+    bool accepted = false;
+    bool adjustProject = false;
+    bool adjustOvertime = false;
+    bool adjustProjects = false;
+
+private:
+    bool ChangeTime(TimeChangeForm& form)
+    {
+        form.Open();
+        form.amount = AnyAmount();
+        adjustProject = form.adjustProject = Coin();
+        adjustOvertime = form.adjustOvertime = Coin();
+        accepted = form.Confirm(prompts).accepted;
+        return accepted;
+    }
+
+    std::string AnyAmount()
+    {
+        static const char* const amounts[] = {"1",   "0,5", "2:30", "-1",  "-0:45", "12.25", "0",
+                                              "-30", "7",   "30m",  "abc", "",      "1,5,7"};
+        return amounts[random() % std::size(amounts)];
+    }
+
+    Tallydene& app;
+    Prompts& prompts;
+    MainWindow& window;
+    std::mt19937& random;
+    int created = 0;
+};
+
+// What the books hold: each project's total and its todos' sum, and the balance.
+struct Accounts
+{
+    std::map<const Project*, std::pair<int64_t, int64_t>> projects;
+    int64_t todos = 0;
+    int64_t totals = 0;
+    int64_t balance = 0;
+
+    explicit Accounts(const Tallydene& app) : balance(app.GetOvertimeBalance())
+    {
+        for (const Project* project : app.GetProjects())
+        {
+            projects[project] = {project->GetTotalTime(), project->SumOfTodoTimes()};
+            todos += project->SumOfTodoTimes();
+            totals += project->GetTotalTime();
+        }
+    }
+};
+
+} // namespace
+
+// Random sequences of the commands that change time, with the clock ticking in between: after
+// every step each project's total holds its todos' sum, and time moves between the todos, the
+// projects and the balance only as the command says.
+class BalancedBooks : public AppScenario
+{
+protected:
+    void RunSequence(unsigned seed)
+    {
+        ExpectedSettings settings;
+        clock.Set(2026, 3, 2, 10, 0, 0);
+        settings.lastTimeUpdated = ClockAt(2026, 3, 2, 10, 0, 0);
+        settings.autoSaveEnabled = false;
+        settings.projects = {{"Garden", 9000, {{"Mow", 3600}, {"Weed", 1800, 5}}},
+                             {"Office", 7200, {{"Mail", 7200}, {"Plan", 0, 5}}},
+                             {"Web", 0, {}}};
+        WriteConfig(settings);
+        std::mt19937 random(seed);
+        CoinPrompts prompts(random);
+        RebuildingMainWindow view;
+        auto app = Start(false);
+        view.app = app.get();
+        app->SetMainWindow(&view);
+        view.RebuildTree();
+        RandomDialogs dialogs(*app, prompts, view, random);
+        ViewCommands commands(*app, prompts, dialogs);
+        AppCommands appCommands(*app, prompts, dialogs);
+
+        for (int step = 0; step < 200; ++step)
+        {
+            const Accounts before(*app);
+            const int command = static_cast<int>(random() % 11);
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) +
+                         " command " + std::to_string(command));
+            Todo* todo = dialogs.AnyTodo();
+            if (todo != nullptr)
+                view.tree.SelectNode(todo->GetNode());
+            dialogs.accepted = false;
+            Project* target = nullptr;
+            switch (command)
+            {
+            case 0:
+                commands.Execute(ID_TODO_ADD_TIME);
+                break;
+            case 1:
+                commands.Execute(ID_TODO_REMOVE_TIME);
+                break;
+            case 2:
+                commands.Execute(ID_TODO_TRANSFER_TIME);
+                break;
+            case 3:
+                if (todo != nullptr)
+                    commands.DropOnItem(*todo, dialogs.AnyTodo());
+                break;
+            case 4:
+                target = app->GetProjects().Get(static_cast<int>(random() % 3));
+                if (todo != nullptr)
+                    commands.DropOnItem(*todo, target);
+                break;
+            case 5:
+                commands.Execute(ID_TODO_ZERO_TIME);
+                break;
+            case 6:
+                commands.Execute(ID_TODO_DELETE);
+                break;
+            case 7:
+                appCommands.Execute(ID_TOOLS_CLEAN_UP);
+                break;
+            case 8:
+                clock.Advance(static_cast<long long>(random() % 7200));
+                app->UpdateTime();
+                break;
+            case 9:
+                commands.Execute(dialogs.Coin() ? ID_TODO_ACTIVATE : ID_TODO_PAUSE);
+                break;
+            default:
+                view.tree.SelectNode(app->GetProjects().Get(0)->GetNode());
+                commands.Execute(ID_TODO_NEW);
+                break;
+            }
+            CheckBooks(before, Accounts(*app), command, dialogs, target);
+            if (HasFailure())
+                return;
+        }
+    }
+
+    static void CheckBooks(const Accounts& before, const Accounts& after, int command,
+                           const RandomDialogs& dialogs, const Project* target)
+    {
+        for (const auto& [project, account] : after.projects)
+            ASSERT_GE(account.first, account.second) << project->GetName();
+        const int64_t todos = after.todos - before.todos;
+        const int64_t totals = after.totals - before.totals;
+        const int64_t balance = after.balance - before.balance;
+        switch (command)
+        {
+        case 0:
+        case 1:
+            // A cancelled or refused dialog changes nothing.
+            EXPECT_EQ(dialogs.accepted && dialogs.adjustOvertime ? todos : 0, balance);
+            if (dialogs.adjustProject || !dialogs.accepted)
+            {
+                EXPECT_EQ(todos, totals);
+            }
+            break;
+        case 2:
+        case 3:
+            EXPECT_EQ(0, todos);
+            EXPECT_EQ(0, balance);
+            if (dialogs.adjustProjects || !dialogs.accepted)
+            {
+                EXPECT_EQ(0, totals);
+            }
+            break;
+        case 4:
+            EXPECT_EQ(0, todos);
+            EXPECT_EQ(0, balance);
+            // Only the receiving project's total moves, up to its new todos' sum.
+            for (const auto& [project, account] : after.projects)
+            {
+                const auto& old = before.projects.at(project);
+                EXPECT_EQ(project == target ? std::max(old.first, account.second) : old.first,
+                          account.first)
+                    << project->GetName();
+            }
+            break;
+        case 8:
+            // The targets are all zero: a tick books the same time on all three.
+            EXPECT_EQ(todos, balance);
+            EXPECT_EQ(todos, totals);
+            break;
+        default:
+            // Zeroing, deleting and cleaning up drop todo time only; the rest moves nothing.
+            EXPECT_LE(todos, 0);
+            EXPECT_EQ(0, totals);
+            EXPECT_EQ(0, balance);
+        }
+    }
+};
+
+TEST_F(BalancedBooks, HoldAfterEveryStepOfRandomCommandSequences)
+{
+    for (unsigned seed = 1; seed <= 60 && !HasFailure(); ++seed)
+        RunSequence(seed);
+}

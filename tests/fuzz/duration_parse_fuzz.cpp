@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 // Any bytes are a typed duration: the parser must yield a number, and that number must format
@@ -11,6 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const int32_t seconds = Durations::ParseDuration(text);
+    // The strict reading takes any bytes too, and what it accepts reads as the parser does.
+    if (const std::optional<int32_t> read = Durations::ReadDuration(text); read && *read != seconds)
+        std::abort();
 
     Durations durations;
     for (int32_t timeRound = -1; timeRound <= 5; ++timeRound)

@@ -174,7 +174,8 @@ TEST_F(ViewCommandWindows, ATodoDraggedOntoAnotherProjectMovesToItsSortedPlace)
     EXPECT_EQ((std::vector<std::string>{"Mail", "Garden"}), TodosShown("Home"));
     EXPECT_EQ((std::vector<std::string>{"Report"}), TodosShown("Office"));
     EXPECT_EQ(&mail, Frame()->GetView().TodoOfSelection());
-    EXPECT_EQ("  0:40  [0:10]  Home",
+    // The total rises with the todo it received, up to its todos' sum.
+    EXPECT_EQ("  0:40  [0:40]  Home",
               FromWx(Tree().GetItemText(wxTreeItemId(ProjectNamed("Home").GetNode()))));
 }
 

@@ -284,22 +284,6 @@ TEST(DurationRead, AcceptsHoursAndHoursWithMinutesAndRefusesTheRest)
         EXPECT_EQ(Durations::ReadDuration(text), expected) << '"' << text << '"';
 }
 
-TEST(DurationHint, ShowTheDecimalCharacterAndExamplesFollowTheFormat)
-{
-    Durations durations;
-    durations.SetDecimalChar('.');
-    EXPECT_EQ("(e.g. 12.50 or 12:30)", durations.DurationHint());
-    const std::pair<int32_t, const char*> exampleOfFormat[] = {
-        {0, "12"}, {1, "12.50"}, {2, "12.50"}, {3, "12:30"}};
-    for (auto [format, example] : exampleOfFormat)
-    {
-        durations.SetTimeFormat(format);
-        EXPECT_EQ(example, durations.DurationExample()) << format;
-        // The example reads as what it shows, to the dialog form's unit.
-        EXPECT_EQ(durations.FormatForDialog(*Durations::ReadDuration(example)), example);
-    }
-}
-
 TEST(DurationParseLongFractions, StayWithinAboutAnHour)
 {
     for (std::size_t length : {15u, 16u, 17u, 19u, 20u, 40u, 5000u})

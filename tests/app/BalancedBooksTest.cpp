@@ -291,6 +291,6 @@ protected:
 
 TEST_F(BalancedBooks, HoldAfterEveryStepOfRandomCommandSequences)
 {
-    for (unsigned seed = 1; seed <= 60 && !HasFailure(); ++seed)
+    for (unsigned seed = 1; seed <= 40 && !HasFailure(); ++seed)
         RunSequence(seed);
 }

@@ -12,7 +12,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/tallydene.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/tallydene.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/data/tallydene.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages are installed compressed, as Debian's policy asks; -n keeps the file the same
+# from build to build.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/tallydene.1.gz
+  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/tallydene.1 > ${PROJECT_BINARY_DIR}/tallydene.1.gz
+  DEPENDS ${PROJECT_SOURCE_DIR}/data/tallydene.1)
+add_custom_target(manual_page ALL DEPENDS ${PROJECT_BINARY_DIR}/tallydene.1.gz)
+install(FILES ${PROJECT_BINARY_DIR}/tallydene.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY ${TALLYDENE_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 set(CPACK_PACKAGE_NAME tallydene)

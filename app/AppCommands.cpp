@@ -18,13 +18,24 @@
 namespace
 {
 
-// A path below the program's own folder.
-std::string ProgramFile(std::initializer_list<const char*> components)
+// A documentation file: in "docs" beside the program, as in the build folder, else where an
+// installation puts it, "share/tallydene/docs" beside the program's "bin" folder. When neither
+// holds the file, the first place is named, so the opener reports what is missing.
+std::string DocsFile(std::initializer_list<const char*> components)
 {
-    toolbox::Path path = toolbox::Path::CreateApplicationDirectoryPath();
-    for (const char* component : components)
-        path.Append(component);
-    return path.ToString(false).c_str();
+    toolbox::Path beside = toolbox::Path::CreateApplicationDirectoryPath();
+    toolbox::Path installed = beside;
+    installed.RemoveLast();
+    for (const char* folder : {"share", "tallydene"})
+        installed.Append(folder);
+    for (toolbox::Path* path : {&beside, &installed})
+    {
+        path->Append("docs");
+        for (const char* component : components)
+            path->Append(component);
+    }
+    const toolbox::Path& found = !beside.Exists() && installed.Exists() ? installed : beside;
+    return found.ToString(false).c_str();
 }
 
 // Escapes what may not stand in a file address as it is; "/" separates the folders.
@@ -82,10 +93,10 @@ bool AppCommands::Execute(int commandId)
         CleanUp();
         return true;
     case res::ID_HELP_INDEX:
-        Open(ProgramFile({"docs", "help", "index.html"}));
+        Open(DocsFile({"help", "index.html"}));
         return true;
     case res::ID_HELP_TERMS:
-        Open(ProgramFile({"docs", "Readme.txt"}));
+        Open(DocsFile({"Readme.txt"}));
         return true;
     case res::ID_HELP_WEB_SITE:
         Open(WebSiteAddress());
@@ -105,7 +116,7 @@ void AppCommands::RunFirstRun()
 
 std::string AppCommands::WebSiteAddress()
 {
-    return FileAddress(ProgramFile({"docs", "help", "index.html"}));
+    return FileAddress(DocsFile({"help", "index.html"}));
 }
 
 void AppCommands::NewProject()

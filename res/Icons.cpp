@@ -31,21 +31,21 @@ constexpr Colour kWood{222, 184, 120};
 constexpr Colour kBrown{140, 86, 40};
 
 // Fills a shape and draws its edge one unit wide, centred on the shape's corners.
-void Outlined(IconPainter& p, std::initializer_list<Point> corners, Colour fill,
+void Outlined(IconCanvas& p, std::initializer_list<Point> corners, Colour fill,
               Colour edge = kOutline)
 {
     p.FillPolygon(corners, fill);
     p.StrokeLines(corners, 1, edge, true);
 }
 
-void Box(IconPainter& p, float left, float top, float right, float bottom, Colour fill,
+void Box(IconCanvas& p, float left, float top, float right, float bottom, Colour fill,
          Colour edge = kOutline)
 {
     Outlined(p, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, fill, edge);
 }
 
 // Short lines of text, one unit high, every second unit from the top line down.
-void TextLines(IconPainter& p, float left, float right, float top, int count, Colour ink)
+void TextLines(IconCanvas& p, float left, float right, float top, int count, Colour ink)
 {
     for (int i = 0; i < count; ++i)
     {
@@ -57,8 +57,7 @@ void TextLines(IconPainter& p, float left, float right, float top, int count, Co
 }
 
 // A sheet of paper with its top right corner folded over.
-void Page(IconPainter& p, float left, float top, float right, float bottom, Colour fill,
-          Colour fold)
+void Page(IconCanvas& p, float left, float top, float right, float bottom, Colour fill, Colour fold)
 {
     const float dogEar = (right - left) * 0.4f;
     Outlined(p,
@@ -73,14 +72,14 @@ void Page(IconPainter& p, float left, float top, float right, float bottom, Colo
 }
 
 // A window: a frame with a blue title bar above its body.
-void Window(IconPainter& p, float left, float top, float right, float bottom, Colour body)
+void Window(IconCanvas& p, float left, float top, float right, float bottom, Colour body)
 {
     Box(p, left, top, right, bottom, body);
     p.FillRect(left + 0.5f, top + 0.5f, right - 0.5f, top + 3.5f, kTitleBlue);
     p.FillRect(right - 3, top + 1, right - 1.5f, top + 2.5f, kWhite);
 }
 
-void ClockFace(IconPainter& p, Point c, float radius)
+void ClockFace(IconCanvas& p, Point c, float radius)
 {
     p.FillCircle(c, radius, kWhite);
     p.StrokeCircle(c, radius, 1, kOutline);
@@ -93,7 +92,7 @@ void ClockFace(IconPainter& p, Point c, float radius)
 }
 
 // A pencil lying from the top right down to its point at the given tip.
-void Pen(IconPainter& p, Point tip, float length)
+void Pen(IconCanvas& p, Point tip, float length)
 {
     const float s = 0.70710678f; // along the diagonal
     const float half = 1.2f;
@@ -113,7 +112,7 @@ void Pen(IconPainter& p, Point tip, float length)
 }
 
 // A note pad with its spiral binding at the top.
-void Pad(IconPainter& p, bool text)
+void Pad(IconCanvas& p, bool text)
 {
     Box(p, 1.5f, 2.5f, 11.5f, 15.5f, kPaper);
     p.FillRect(2, 8, 8, 15, kRed);
@@ -174,7 +173,7 @@ constexpr Polyline kStandingLimbs[] = {
     {2, {{{8, 6.2f}, {11.4f, 10.6f}}}},
 };
 
-void PriorityDisc(IconPainter& p, Colour fill, int digit)
+void PriorityDisc(IconCanvas& p, Colour fill, int digit)
 {
     p.FillCircle({8, 8}, 7.5f, fill);
     p.StrokeCircle({8, 8}, 7, 1, kOutline);
@@ -190,7 +189,7 @@ void PriorityDisc(IconPainter& p, Colour fill, int digit)
 }
 
 // A stick figure: a head and limbs drawn as lines, dark edged for any background.
-void Figure(IconPainter& p, Colour colour, Colour edge, bool walking)
+void Figure(IconCanvas& p, Colour colour, Colour edge, bool walking)
 {
     const std::span<const Polyline> limbs = walking ? std::span<const Polyline>(kWalkingLimbs)
                                                     : std::span<const Polyline>(kStandingLimbs);
@@ -203,7 +202,7 @@ void Figure(IconPainter& p, Colour colour, Colour edge, bool walking)
     p.FillCircle(head, 2, colour);
 }
 
-void Star(IconPainter& p, Point c, float radius)
+void Star(IconCanvas& p, Point c, float radius)
 {
     std::array<Point, 10> corners{};
     for (int i = 0; i < 10; ++i)
@@ -216,7 +215,7 @@ void Star(IconPainter& p, Point c, float radius)
     p.FillPolygon(corners, kYellow);
 }
 
-void Broom(IconPainter& p)
+void Broom(IconCanvas& p)
 {
     p.StrokeLines({{15, 1}, {7.6f, 8.4f}}, 2.2f, kOutline);
     p.StrokeLines({{15, 1}, {7.6f, 8.4f}}, 1.2f, kBrown);
@@ -260,7 +259,7 @@ bool IsRed(Colour c)
     return c.r == kRed.r && c.g == kRed.g && c.b == kRed.b;
 }
 
-void DrawTreePicture(IconPainter& p, const TreePicture& picture)
+void DrawTreePicture(IconCanvas& p, const TreePicture& picture)
 {
     const Colour ink = IsRed(picture.fill) ? kInkOnRed : kInkOnWhite;
     switch (picture.base)
@@ -288,12 +287,12 @@ void DrawTreePicture(IconPainter& p, const TreePicture& picture)
 }
 
 // Two sheets, the one behind offset up and to the left: the look of "copy".
-void CopiedPage(IconPainter& p)
+void CopiedPage(IconCanvas& p)
 {
     Page(p, 0.5f, 0.5f, 9.5f, 11.5f, kPaper, kFold);
 }
 
-void DrawOther(IconPainter& p, IconId icon)
+void DrawOther(IconCanvas& p, IconId icon)
 {
     switch (icon)
     {
@@ -353,14 +352,19 @@ std::uint32_t IconImage::Rgb(int x, int y) const
     return (std::uint32_t{pixel[0]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[2];
 }
 
+void DrawIcon(IconId icon, IconCanvas& canvas)
+{
+    const int index = static_cast<int>(icon);
+    if (index >= 0 && index < kTreeImageCount)
+        DrawTreePicture(canvas, kTreePictures[index]);
+    else
+        DrawOther(canvas, icon);
+}
+
 IconImage RenderIcon(IconId icon, int size)
 {
     IconPainter painter(size);
-    const int index = static_cast<int>(icon);
-    if (index >= 0 && index < kTreeImageCount)
-        DrawTreePicture(painter, kTreePictures[index]);
-    else
-        DrawOther(painter, icon);
+    DrawIcon(icon, painter);
     return painter.Image();
 }
 

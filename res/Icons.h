@@ -75,6 +75,14 @@ struct IconImage
     std::uint32_t Rgb(int x, int y) const;
 };
 
+class IconCanvas;
+
+// The program's own icon, as the desktop shows it in menus and docks: the running figure.
+inline constexpr IconId kApplicationIcon = IconId::Running;
+
+// Draws a picture onto any canvas, in the canvas's 16-unit square.
+void DrawIcon(IconId icon, IconCanvas& canvas);
+
 // Draws a picture as a square of size × size pixels (any size from 1), smoothed at its edges.
 IconImage RenderIcon(IconId icon, int size);
 

@@ -1,6 +1,7 @@
 #include "ui/IconBundles.h"
 
 #include <wx/image.h>
+#include <wx/window.h>
 
 #include <cstring>
 #include <vector>
@@ -49,10 +50,20 @@ wxIconBundle WindowIcons(res::IconId icon)
     return icons;
 }
 
-std::unique_ptr<wxImageList> TreeImageList(int size)
+std::unique_ptr<wxImageList> TreeImageList(wxWindow* window)
 {
-    auto list = std::make_unique<wxImageList>(size, size, true, res::kTreeImageCount);
+    // Windows raises the DPI of a dense screen; GTK keeps it and scales the whole window
+    // (GDK_SCALE), where the toolkit's choice of size by DPI would stretch 16 pixels. Both
+    // count: the list's size is in the window's units, its pictures have the screen's pixels.
+    const int units = window->FromDIP(16);
+    const double scale = window->GetContentScaleFactor();
+    const int pixels = static_cast<int>(units * scale + 0.5);
+    auto list = std::make_unique<wxImageList>(units, units, true, res::kTreeImageCount);
     for (int i = 0; i < res::kTreeImageCount; ++i)
-        list->Add(IconBitmap(res::TreeImage(i), size));
+    {
+        wxBitmap picture = IconBitmap(res::TreeImage(i), pixels);
+        picture.SetScaleFactor(scale);
+        list->Add(picture);
+    }
     return list;
 }

@@ -15,5 +15,6 @@ wxBitmap IconBitmap(res::IconId icon, int size);
 wxBitmapBundle IconBundle(res::IconId icon);
 // The window icon at the sizes desktops use for title bars and task switchers.
 wxIconBundle WindowIcons(res::IconId icon);
-// The seventeen tree pictures in their order, size × size each.
-std::unique_ptr<wxImageList> TreeImageList(int size);
+// The seventeen tree pictures in their order, 16 × 16 device-independent pixels each, drawn
+// with as many pixels as the screen has there, so that they stay crisp on a dense screen.
+std::unique_ptr<wxImageList> TreeImageList(wxWindow* window);

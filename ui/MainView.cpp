@@ -27,9 +27,8 @@ MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag:
       todoMenu(CreateMenu(res::TodoContextMenu())), drag(*this, std::move(onDrop))
 {
     // Two lists of the same pictures, so that state image i shows the same as image i.
-    const int size = FromDIP(16);
-    AssignImageList(TreeImageList(size).release());
-    AssignStateImageList(TreeImageList(size).release());
+    AssignImageList(TreeImageList(this).release());
+    AssignStateImageList(TreeImageList(this).release());
 
     Bind(wxEVT_TREE_ITEM_EXPANDED, &MainView::OnItemExpandedOrCollapsed, this);
     Bind(wxEVT_TREE_ITEM_COLLAPSED, &MainView::OnItemExpandedOrCollapsed, this);

@@ -3,6 +3,9 @@
 #include "res/CommandIds.h"
 #include "toolbox/Places.h"
 
+#include <filesystem>
+#include <fstream>
+
 class ProjectAndHelpCommands : public CommandScenario
 {
 protected:
@@ -78,6 +81,32 @@ TEST_F(ProjectAndHelpCommands, HelpOpensTheFilesBelowTheProgramAndTheWebSiteAsAn
 
     // A view command is left to the main view.
     EXPECT_FALSE(Execute(res::ID_TODO_NEW));
+}
+
+TEST_F(ProjectAndHelpCommands, AnInstalledProgramFindsItsDocsInTheSharedDataFolder)
+{
+    // The program sits in "program" as an installed one sits in "bin".
+    const auto shared = ProgramFolder().parent_path() / "share" / "tallydene" / "docs";
+    const auto beside = ProgramFolder() / "docs";
+    for (const auto& file :
+         {shared / "help" / "index.html", shared / "Readme.txt", beside / "help" / "index.html"})
+    {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "page\n";
+    }
+
+    // Each file is looked up on its own: the help page beside the program comes first, the
+    // terms exist only where the installation put them.
+    EXPECT_TRUE(Execute(res::ID_HELP_INDEX));
+    EXPECT_TRUE(Execute(res::ID_HELP_TERMS));
+    std::filesystem::remove(beside / "help" / "index.html");
+    EXPECT_TRUE(Execute(res::ID_HELP_INDEX));
+    EXPECT_TRUE(Execute(res::ID_HELP_WEB_SITE));
+    const std::string installedHelp = (shared / "help" / "index.html").string();
+    EXPECT_EQ((std::vector<std::string>{(beside / "help" / "index.html").string(),
+                                        (shared / "Readme.txt").string(), installedHelp,
+                                        "file://" + installedHelp}),
+              mainWindow.opened);
 }
 
 TEST_F(ProjectAndHelpCommands, TheWebSiteAddressEscapesWhatAFileAddressCannotHold)

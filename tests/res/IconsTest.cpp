@@ -1,7 +1,7 @@
 #include "res/Icons.h"
 #include "res/ToolBar.h"
 
-#include "tests/res/PngFile.h"
+#include "tools/PngFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -25,8 +25,10 @@ void Fill(Config& config, const std::string& version)
     config.GetRoot().GetSection("Store").GetParameter("Version").SetString(version.c_str());
     for (std::size_t i = 0; i < version.size() + 2; ++i)
     {
+        std::string name = "P";
+        name += std::to_string(i);
         toolbox::ConfigSection& project =
-            config.GetRoot().GetSection("Projects").GetSection(("P" + std::to_string(i)).c_str());
+            config.GetRoot().GetSection("Projects").GetSection(name.c_str());
         project.GetParameter("Time").SetInt(static_cast<int32_t>(i * 60));
         project.GetParameter("Comment").SetString(version.c_str());
     }
@@ -36,9 +38,13 @@ std::string FileText(const std::string& version)
 {
     Config config;
     Fill(config, version);
-    std::string text = WrittenText(config.GetRoot());
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
-        text.insert(at, "\r");
+    std::string text;
+    for (const char c : WrittenText(config.GetRoot()))
+    {
+        if (c == '\n')
+            text += '\r';
+        text += c;
+    }
     return text;
 }
 

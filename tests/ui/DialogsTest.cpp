@@ -75,7 +75,9 @@ std::vector<std::string> Labels(wxWindow& window)
         }
         if (dynamic_cast<wxStaticBox*>(child))
         {
-            labels.push_back("[" + FromWx(child->GetLabel()) + "]");
+            std::string box = "[";
+            box += FromWx(child->GetLabel());
+            labels.push_back(box + "]");
             for (const std::string& inner : Labels(*child))
                 labels.push_back(inner);
         }

@@ -78,10 +78,9 @@ wxTreeCtrl* TransferTimeDialog::NewSelector(const wxString& name)
 {
     auto* selector = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                     kSelectorStyle, wxDefaultValidator, name);
-    // The main view's pictures at its size; each tree owns its lists, so that they go with it.
-    const int size = FromDIP(16);
-    selector->AssignImageList(TreeImageList(size).release());
-    selector->AssignStateImageList(TreeImageList(size).release());
+    // The main view's pictures; each tree owns its lists, so that they go with it.
+    selector->AssignImageList(TreeImageList(selector).release());
+    selector->AssignStateImageList(TreeImageList(selector).release());
     return selector;
 }
 

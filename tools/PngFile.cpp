@@ -1,4 +1,4 @@
-#include "tests/res/PngFile.h"
+#include "tools/PngFile.h"
 
 #include <zlib.h>
 

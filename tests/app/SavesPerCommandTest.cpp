@@ -1,12 +1,7 @@
-#include "app/CleanUpForm.h"
-#include "app/OptionsForm.h"
-#include "model/Todo.h"
+#include "app/AppCommands.h"
 #include "res/CommandIds.h"
-#include "tests/app/CommandScenario.h"
 #include "tests/app/ViewScenario.h"
 #include "toolbox/FileSystem.h"
-
-#include <functional>
 
 using namespace res;
 
@@ -37,148 +32,43 @@ private:
     toolbox::FileSystem& native = toolbox::FileSystem::Native();
 };
 
-struct Step
-{
-    const char* what;
-    std::function<void()> run;
-    int saves;
-};
-
 } // namespace
 
-class SavesPerViewCommand : public ViewScenario
+class SavesPerCommand : public ViewScenario
 {
 protected:
-    void SetUp() override
+    // The saves that running the command costs, a minute after the one before.
+    int SavesOf(int commandId)
     {
-        StartWith({{"Office", 900, {{"Mail", 600}, {"Report", 300}}}, {"Home", 0, {}}});
-        app->GetConfig().SetFileSystem(files);
-    }
-
-    // Each step costs exactly the saves it names, a minute after the one before.
-    void Expect(const std::vector<Step>& steps)
-    {
-        for (const Step& step : steps)
-        {
-            clock.Advance(60);
-            const int before = files.saves;
-            step.run();
-            EXPECT_EQ(step.saves, files.saves - before) << step.what;
-        }
+        clock.Advance(60);
+        const int before = files.saves;
+        if (!Run(commandId))
+            AppCommands(*app, prompts, dialogs).Execute(commandId);
+        return files.saves - before;
     }
 
     CountingFileSystem files;
 };
 
-TEST_F(SavesPerViewCommand, EachCommandSavesOnceAndOnlyWhenItChangedSomething)
+TEST_F(SavesPerCommand, EachCommandSavesOnceAndOnlyWhenItChangedSomething)
 {
-    Expect({
-        {"Space on a todo",
-         [&]
-         {
-             Select(T("Office", "Mail"));
-             Run(ID_ITEM_ACTIVATE);
-         },
-         1},
-        {"Space on a project",
-         [&]
-         {
-             Select(P("Home"));
-             Run(ID_ITEM_ACTIVATE);
-         },
-         1}, // creates and activates
-        {"pause", [&] { Run(ID_TODO_PAUSE); }, 1},
-        {"pause while paused", [&] { Run(ID_TODO_PAUSE); }, 0},
-        {"add time",
-         [&]
-         {
-             dialogs.addTime.push_back([](AddTimeForm& form) { form.amount = "1"; });
-             Select(T("Office", "Report"));
-             Run(ID_TODO_ADD_TIME);
-         },
-         1},
-        {"add time cancelled", [&] { Run(ID_TODO_ADD_TIME); }, 1}, // the clock moved on
-        {"move by drop", [&] { commands->DropOnItem(T("Office", "Report"), &P("Home")); }, 1},
-        {"delete",
-         [&]
-         {
-             prompts.answers = {true};
-             Select(T("Home", "Report"));
-             Run(ID_ITEM_DELETE);
-         },
-         1},
-        {"copy a name",
-         [&]
-         {
-             Select(T("Office", "Mail"));
-             Run(ID_ITEM_COPY_NAME);
-         },
-         0},
-        {"set completed", [&] { Run(ID_TODO_COMPLETED); }, 0}, // left to the next tick
-        {"tick", [&] { app->UpdateTime(); }, 1},
-    });
-}
+    StartWith({{"Office", 900, {{"Mail", 600}, {"Report", 300}}}});
+    app->GetConfig().SetFileSystem(files);
 
-TEST_F(SavesPerViewCommand, WithoutAutoSaveCommandsWriteNothing)
-{
-    app->SetAutoSaveEnabled(false);
-    Expect({
-        {"Space on a todo",
-         [&]
-         {
-             Select(T("Office", "Mail"));
-             Run(ID_ITEM_ACTIVATE);
-         },
-         0},
-        {"tick", [&] { app->UpdateTime(); }, 0},
-    });
-}
+    Select(T("Office", "Mail"));
+    EXPECT_EQ(1, SavesOf(ID_ITEM_ACTIVATE)); // books for the old todo and for the new one
+    dialogs.addTime.push_back([](AddTimeForm& form) { form.amount = "1"; });
+    EXPECT_EQ(1, SavesOf(ID_TODO_ADD_TIME));  // books before the dialog and after it
+    EXPECT_EQ(1, SavesOf(ID_TODO_ADD_TIME));  // cancelled, but the clock moved on
+    EXPECT_EQ(0, SavesOf(ID_ITEM_COPY_NAME)); // changes nothing
+    EXPECT_EQ(0, SavesOf(ID_TODO_COMPLETED)); // books no time: left to the next tick
+    EXPECT_EQ(1, SavesOf(ID_TODO_PAUSE));
 
-class SavesPerAppCommand : public CommandScenario
-{
-protected:
-    void SetUp() override
-    {
-        ExpectedSettings settings;
-        settings.lastTimeUpdated = ClockAt(2026, 3, 4, 12, 0, 0);
-        settings.projects = {{"Office", 0, {{"Mail", 0, 5}}}};
-        WriteConfig(settings);
-        clock.Set(2026, 3, 4, 12, 0, 0);
-        Run();
-        app->GetConfig().SetFileSystem(files);
-    }
-
-    CountingFileSystem files;
-};
-
-TEST_F(SavesPerAppCommand, ANewProjectIsSavedAtOnceAndDialogCommandsSaveOnce)
-{
-    dialogs.project.push_back(
-        [](ProjectForm& form)
-        {
-            form.name = "Kitchen";
-            return true;
-        });
-    Execute(ID_PROJECT_NEW);
-    EXPECT_EQ(1, files.saves) << "a new project waits for no tick";
+    // A new project books no time, yet it is in the file at once.
+    dialogs.project.push_back([](ProjectForm& form) { form.name = "Kitchen"; });
+    EXPECT_EQ(1, SavesOf(ID_PROJECT_NEW));
     EXPECT_NE(SavedConfig().find("Kitchen"), std::string::npos);
 
-    dialogs.options.push_back(
-        [](OptionsForm& form)
-        {
-            form.timeFormat = 3;
-            return true;
-        });
-    Execute(ID_TOOLS_OPTIONS);
-    EXPECT_EQ(2, files.saves);
-
-    dialogs.cleanUp.push_back(
-        [](CleanUpForm& form)
-        {
-            form.deleteCompleted = true;
-            return true;
-        });
-    Execute(ID_TOOLS_CLEAN_UP);
-    EXPECT_EQ(3, files.saves);
-    EXPECT_EQ(SavedConfig().find("Mail"), std::string::npos);
+    app->SetAutoSaveEnabled(false);
+    EXPECT_EQ(0, SavesOf(ID_ITEM_ACTIVATE));
 }

@@ -37,6 +37,13 @@ private:
 class SavesPerCommand : public ViewScenario
 {
 protected:
+    // The end of the program saves too, after the counter is gone.
+    ~SavesPerCommand() override
+    {
+        if (app)
+            app->GetConfig().SetFileSystem(toolbox::FileSystem::Native());
+    }
+
     // The saves that running the command costs, a minute after the one before.
     int SavesOf(int commandId)
     {

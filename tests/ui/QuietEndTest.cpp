@@ -4,6 +4,8 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 
 #include <csignal>
@@ -52,6 +54,27 @@ TEST(QuietEndTest, ASignalCancelsWhatIsOpenRefusesWhatWouldOpenAndThenClosesOnce
     WindowTest::Pump(100);
     wxTheApp->ProcessIdle();
     EXPECT_EQ(1, closes);
+}
+
+TEST(QuietEndTest, AContextMenuOpenAtTheSignalClosesBeforeTheWindow)
+{
+    wxFrame frame(nullptr, wxID_ANY, "Menu");
+    frame.Show();
+    WindowTest::Pump(100);
+    int closes = 0;
+    QuietEnd end(*wxTheApp, [&] { ++closes; });
+    frame.Bind(wxEVT_MENU_OPEN,
+               [](wxMenuEvent& event)
+               {
+                   event.Skip();
+                   raise(SIGTERM);
+               });
+
+    wxMenu menu;
+    menu.Append(wxID_ANY, "Item");
+    EXPECT_TRUE(frame.PopupMenu(&menu)); // returns once the signal has closed the menu
+    EXPECT_EQ(0, closes);
+    EXPECT_TRUE(IdleUntil([&] { return closes == 1; }));
 }
 
 TEST(QuietEndTest, TheDesktopsEndOfSessionEndsWithoutAVeto)

@@ -72,6 +72,13 @@ AppCommands::AppCommands(Tallydene& app, Prompts& prompts, Dialogs& dialogs)
 
 bool AppCommands::Execute(int commandId)
 {
+    const bool handled = Dispatch(commandId);
+    app.FinishCommand();
+    return handled;
+}
+
+bool AppCommands::Dispatch(int commandId)
+{
     switch (commandId)
     {
     case res::ID_PROJECT_NEW:
@@ -110,8 +117,8 @@ void AppCommands::RunFirstRun()
 {
     if (!app.IsFirstRun())
         return;
-    Options();
-    WorkingHours();
+    Execute(res::ID_TOOLS_OPTIONS);
+    Execute(res::ID_OVERTIME_WORKING_HOURS);
 }
 
 std::string AppCommands::WebSiteAddress()
@@ -128,6 +135,8 @@ void AppCommands::NewProject()
         Project& added = *project;
         app.GetProjects().Append(std::move(project));
         app.LogEvent("Created a new project", added.GetName());
+        // No clock update belongs to this command, but the new project is saved at once.
+        app.MarkChanged();
         if (MainWindow* window = app.GetMainWindow())
         {
             // The rebuild inserts the new project in its sorted place.
@@ -149,10 +158,10 @@ void AppCommands::ZeroOvertime()
     if (!prompts.Ask("Sure to set the actual working time to zero?",
                      Prompts::QuestionIcon::Question))
         return;
-    app.UpdateTime();
+    app.BringUpToDate();
     app.SetOvertimeBalance(0);
     app.LogEvent("Set actual working time", "0");
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void AppCommands::SetOvertimeToTodaysTarget()
@@ -162,31 +171,31 @@ void AppCommands::SetOvertimeToTodaysTarget()
     if (!prompts.Ask("Sure to set the actual working time to today's target?",
                      Prompts::QuestionIcon::Question))
         return;
-    app.UpdateTime();
+    app.BringUpToDate();
     app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
     app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void AppCommands::WorkingHours()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    app.UpdateTime();
+    app.BringUpToDate();
     WorkingTimeForm form(app);
     if (!dialogs.RunWorkingTimeDialog(form))
         return;
     app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void AppCommands::Options()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     OptionsForm form(app);
     if (!dialogs.RunOptionsDialog(form))
         return;
-    app.UpdateTime();
+    app.BringUpToDate();
     if (MainWindow* window = app.GetMainWindow())
     {
         window->UpdateMenu();
@@ -204,10 +213,10 @@ void AppCommands::CleanUp()
     CleanUpForm form(app);
     if (dialogs.RunCleanUpDialog(form))
     {
-        app.UpdateTime();
+        app.BringUpToDate();
         for (Project* project : app.GetProjects())
             ZeroAndDeleteTodos(*project, form.zeroClocks, form.deleteCompleted);
-        app.UpdateTime();
+        app.BringUpToDate();
     }
     FocusTree();
 }

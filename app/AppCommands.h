@@ -15,7 +15,8 @@ class AppCommands
 public:
     AppCommands(Tallydene& app, Prompts& prompts, Dialogs& dialogs);
 
-    // Runs the command; false when the identifier is not one of these commands.
+    // Runs the command and saves what it changed once; false when the identifier is not one of
+    // these commands.
     bool Execute(int commandId);
 
     // On the program's first run: the options, then the working hours when overtime is then
@@ -27,6 +28,8 @@ public:
     static std::string WebSiteAddress();
 
 private:
+    // Runs the command itself; Execute then finishes it with the one save.
+    bool Dispatch(int commandId);
     void NewProject();
     void ZeroOvertime();
     void SetOvertimeToTodaysTarget();

@@ -50,7 +50,7 @@ Tallydene::~Tallydene()
     mainWindow = nullptr;
     if (!shutdownSkipped)
     {
-        UpdateTime();
+        BookTime();
         LogEvent("Tallydene ended");
         SaveSettings();
     }
@@ -182,6 +182,19 @@ int Tallydene::WeekdayOf(int32_t day)
 
 void Tallydene::UpdateTime()
 {
+    BringUpToDate();
+    if (autoSaveEnabled)
+        SaveNow();
+}
+
+void Tallydene::BringUpToDate()
+{
+    BookTime();
+    RefreshStatus();
+}
+
+void Tallydene::BookTime()
+{
     int32_t moment = Now();
 
     if (activeTodo != nullptr)
@@ -198,20 +211,30 @@ void Tallydene::UpdateTime()
     }
     if (workingTimeEnabled)
         ChargeDays(lastTimeUpdated, moment);
-
-    if (mainWindow != nullptr)
-    {
-        mainWindow->SetStatusText(StatusText());
-        if (mainWindow->IsTrayIconShown() && trayIcon)
-            mainWindow->UpdateTrayIcon();
-    }
-
     lastTimeUpdated = moment;
-    if (autoSaveEnabled)
-    {
-        SaveSettings();
-        Save();
-    }
+    unsavedChanges = true;
+}
+
+void Tallydene::RefreshStatus()
+{
+    if (mainWindow == nullptr)
+        return;
+    mainWindow->SetStatusText(StatusText());
+    if (mainWindow->IsTrayIconShown() && trayIcon)
+        mainWindow->UpdateTrayIcon();
+}
+
+void Tallydene::FinishCommand()
+{
+    if (unsavedChanges && autoSaveEnabled)
+        SaveNow();
+}
+
+void Tallydene::SaveNow()
+{
+    SaveSettings();
+    Save();
+    unsavedChanges = false;
 }
 
 void Tallydene::ChargeDays(int32_t fromMoment, int32_t toMoment)
@@ -226,7 +249,7 @@ void Tallydene::Activate(Todo& todo)
 {
     if (activeTodo == &todo)
         return;
-    UpdateTime();
+    BringUpToDate();
     if (Todo* previous = activeTodo)
     {
         activeTodo = nullptr;
@@ -244,7 +267,7 @@ void Tallydene::Pause()
 {
     if (activeTodo == nullptr)
         return;
-    UpdateTime();
+    BringUpToDate();
     Todo& previous = *activeTodo;
     activeTodo = nullptr;
     if (mainWindow != nullptr)

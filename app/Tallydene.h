@@ -88,10 +88,22 @@ public:
     static int32_t DayOf(int32_t clockValue);
     static int WeekdayOf(int32_t day);
 
+    // The clock update of a tick and of the start: BringUpToDate and, with auto save on,
+    // SaveNow.
+    void UpdateTime();
     // Books the time since the last update on the active todo, its project and, with overtime
     // on, the balance; charges each new day's target; refreshes the status line and the tray
-    // tooltip; and with auto save on writes the configuration file.
-    void UpdateTime();
+    // tooltip. Nothing is saved: a command brings the clock up to date before and after its
+    // change and saves once, in FinishCommand.
+    void BringUpToDate();
+    // A change that must reach the file when the command finishes, though no time was booked.
+    void MarkChanged() { unsavedChanges = true; }
+    // The end of every command: when it booked time or changed the data, and auto save is on,
+    // the data is saved once.
+    void FinishCommand();
+    // Writes every setting and all projects to the file. Every save of a command and of a tick
+    // goes through here.
+    void SaveNow();
     // Makes the todo the active one, booking the time so far on the one active until now.
     // Nothing happens when the todo is already active.
     void Activate(Todo& todo);
@@ -111,11 +123,16 @@ public:
     bool AnyTodoOpen() const;
 
 private:
+    // The two halves of bringing the clock up to date: the accounts, then the display.
+    void BookTime();
+    void RefreshStatus();
     void WriteLogLine(const std::string& line);
     void ChargeDays(int32_t fromMoment, int32_t toMoment);
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
+    // Booked or changed since the last save.
+    bool unsavedChanges = false;
 
     Todo* activeTodo = nullptr;
     int32_t overtimeBalance = 0;

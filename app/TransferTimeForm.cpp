@@ -70,7 +70,7 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
         to = AsTodo(toChoice);
     }
     // A running todo is compared and moved with the time it has up to now.
-    app.UpdateTime();
+    app.BringUpToDate();
     if (from == nullptr || to == nullptr)
     {
         prompts.Refuse("Please select a todo in both selectors.");

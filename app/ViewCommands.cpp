@@ -45,7 +45,13 @@ bool ViewCommands::Execute(int commandId)
 {
     if (app.GetMainWindow() == nullptr)
         return false;
+    const bool handled = Dispatch(commandId);
+    app.FinishCommand();
+    return handled;
+}
 
+bool ViewCommands::Dispatch(int commandId)
+{
     switch (commandId)
     {
     // The deletes leave the focus where it is; every other command gives it to the tree.
@@ -139,6 +145,7 @@ void ViewCommands::DropOnItem(TreeItem& dragged, TreeItem* target)
         TransferOnDrop(todo, static_cast<Todo&>(*target));
     else if (target->IsProject() && target != todo.GetProject())
         MoveTodo(todo, static_cast<Project&>(*target));
+    app.FinishCommand();
 }
 
 MainWindow& ViewCommands::Window() const
@@ -232,7 +239,7 @@ void ViewCommands::MiscTodo()
     app.LogEvent("Activated the misc todo");
     misc->Refresh(app);
     Select(*misc);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::ActivateTodo()
@@ -243,7 +250,7 @@ void ViewCommands::ActivateTodo()
     app.Activate(*todo);
     app.LogEvent("Activated a todo", todo->GetName());
     todo->Refresh(app);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::Pause()
@@ -268,12 +275,12 @@ void ViewCommands::NewTodo()
     project->Refresh(app);
     project->ResortTodos(app);
     Select(todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::TodoProperties()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Todo* todo = RequireTodo();
     if (todo == nullptr)
         return;
@@ -286,12 +293,12 @@ void ViewCommands::TodoProperties()
     todo->GetProject()->Refresh(app);
     todo->GetProject()->ResortTodos(app);
     Select(*todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::ProjectProperties()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Project* project = RequireProject();
     if (project == nullptr)
         return;
@@ -302,12 +309,12 @@ void ViewCommands::ProjectProperties()
     // A new name can move the project among the others.
     Window().RebuildTree();
     Select(*project);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::AddTime()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Todo* todo = RequireTodo();
     if (todo == nullptr)
         return;
@@ -316,12 +323,12 @@ void ViewCommands::AddTime()
         return;
     app.LogEvent("Added time to a todo", todo->GetName());
     RefreshTodoAndProject(*todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::RemoveTime()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Todo* todo = RequireTodo();
     if (todo == nullptr)
         return;
@@ -330,12 +337,12 @@ void ViewCommands::RemoveTime()
         return;
     app.LogEvent("Removed time from a todo", todo->GetName());
     RefreshTodoAndProject(*todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::TransferTime()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Todo* selected = TodoOfSelection();
     Todo* from = selected;
     Todo* to = nullptr;
@@ -355,12 +362,12 @@ void ViewCommands::TransferTime()
         RefreshTodoAndProject(*from);
         RefreshTodoAndProject(*to);
     }
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::ZeroTime()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Todo* todo = RequireTodo();
     if (todo == nullptr)
         return;
@@ -369,7 +376,7 @@ void ViewCommands::ZeroTime()
     todo->SetTime(0);
     app.LogEvent("Set todo's time to zero", todo->GetName());
     RefreshTodoAndProject(*todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::SetCompleted()
@@ -392,7 +399,7 @@ void ViewCommands::SetPriority(int priority)
     app.LogEvent("Set todo's priority to " + std::to_string(priority + 1));
     todo->GetProject()->ResortTodos(app);
     Select(*todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::CopyTodoName()
@@ -409,14 +416,14 @@ void ViewCommands::CopyProjectName()
 
 void ViewCommands::CopyTodoTime()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     if (Todo* todo = RequireTodo())
         Window().CopyToClipboard(app.FormatForCopy(todo->GetTime()));
 }
 
 void ViewCommands::CopyProjectTime()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     if (Project* project = RequireProject())
         Window().CopyToClipboard(app.FormatForCopy(project->GetTotalTime()));
 }
@@ -442,7 +449,7 @@ void ViewCommands::DeleteTodo()
     Window().GetTree().DeleteNode(todo->GetNode());
     project.GetTodos().Delete(todo);
     project.Refresh(app);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::DeleteProject()
@@ -463,12 +470,12 @@ void ViewCommands::DeleteProject()
     app.LogEvent("Deleted a project", project->GetName());
     app.GetProjects().Delete(project);
     Window().RebuildTree();
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::RefreshView()
 {
-    app.UpdateTime();
+    app.BringUpToDate();
     Window().RebuildTree();
 }
 
@@ -482,7 +489,7 @@ void ViewCommands::TransferOnDrop(Todo& from, Todo& to)
     app.LogEvent("Transferred time between todos");
     RefreshTodoAndProject(from);
     RefreshTodoAndProject(to);
-    app.UpdateTime();
+    app.BringUpToDate();
 }
 
 void ViewCommands::MoveTodo(Todo& todo, Project& target)
@@ -511,5 +518,5 @@ void ViewCommands::MoveTodo(Todo& todo, Project& target)
     target.Refresh(app);
     // Show the todo where it landed, revealing it in a collapsed project.
     Select(todo);
-    app.UpdateTime();
+    app.BringUpToDate();
 }

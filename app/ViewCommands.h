@@ -12,7 +12,7 @@ class TreeItem;
 // "&Todo" menus, the tree's context menus, the shortcut keys, the tool bar and double-clicks,
 // and the outcome of dropping a dragged item. They act on the main tree's selection, ask
 // through the prompts, open dialogs through the dialogs interface, write the event log and
-// bring the clock up to date.
+// bring the clock up to date; each command ends with one save of what it changed.
 class ViewCommands
 {
 public:
@@ -29,6 +29,9 @@ public:
     void DropOnItem(TreeItem& dragged, TreeItem* target);
 
 private:
+    // Runs the command itself; Execute then finishes it with the one save.
+    bool Dispatch(int commandId);
+
     // What is selected in the main tree: the project itself or a todo's project; the todo, or
     // nullptr when a project or nothing is selected.
     Project* ProjectOfSelection() const;

@@ -4,6 +4,7 @@
 #include "toolbox/Places.h"
 #include "ui/AppSession.h"
 #include "ui/FatalError.h"
+#include "ui/QuietEnd.h"
 #include "ui/WxText.h"
 
 #include <wx/filename.h>
@@ -41,6 +42,12 @@ bool TallydeneApp::OnInit()
         return true; // OnRun ends at once with exit code 0
     }
 
+    const auto closeWithoutQuestions = [this]
+    {
+        if (session && session->GetMainFrame())
+            session->GetMainFrame()->Close(true);
+    };
+    quietEnd = std::make_unique<QuietEnd>(*this, closeWithoutQuestions);
     clock = std::make_unique<SystemUtcClock>();
     session = std::make_unique<AppSession>(*clock);
     session->Start();
@@ -59,6 +66,7 @@ int TallydeneApp::OnRun()
 int TallydeneApp::OnExit()
 {
     session.reset(); // the shutdown steps, unless abandoned
+    quietEnd.reset();
     return wxApp::OnExit();
 }
 

@@ -7,10 +7,12 @@
 #include <memory>
 
 class AppSession;
+class QuietEnd;
 class UtcClock;
 
 // The toolkit's application: the single-instance rule, then one AppSession whose window runs
-// until it is closed; the session's end runs the shutdown steps.
+// until it is closed; the session's end runs the shutdown steps. A signal to end or the end of
+// the desktop session closes the window without questions (QuietEnd).
 //
 // A copy started while another runs for the same user ends at once with exit code 0, showing
 // nothing. It skips the shutdown steps as well: having shown and changed nothing, it must
@@ -40,5 +42,6 @@ private:
     bool anotherCopyRunning = false;
     bool abandoned = false;
     std::unique_ptr<UtcClock> clock;
+    std::unique_ptr<QuietEnd> quietEnd;
     std::unique_ptr<AppSession> session;
 };

@@ -131,7 +131,8 @@ TEST(FatalErrorTest, NamesTheExceptionItsMessageAndPlace)
 class ProgramProcess
 {
 public:
-    ProgramProcess(const TestPlaces& places, std::vector<std::string> arguments = {})
+    ProgramProcess(const TestPlaces& places, std::vector<std::string> arguments = {},
+                   std::string program = TALLYDENE_BINARY_DIR "/ui/tallydene")
     {
         std::vector<std::string> environment = {
             "HOME=" + places.HomeFolder().string(),
@@ -146,7 +147,6 @@ public:
         for (std::string& entry : environment)
             envp.push_back(entry.data());
         envp.push_back(nullptr);
-        std::string program = TALLYDENE_BINARY_DIR "/ui/tallydene";
         std::vector<char*> argv{program.data()};
         for (std::string& argument : arguments)
             argv.push_back(argument.data());
@@ -190,6 +190,7 @@ public:
                WIFSTOPPED(status);
     }
     void Resume() { kill(pid, SIGCONT); }
+    bool Send(int signal) { return kill(pid, signal) == 0; }
 
     bool started = false;
 
@@ -228,5 +229,72 @@ TEST(SingleInstanceTest, ASecondCopyEndsQuietlyAndTheFirstGoesOn)
     // The diagnostic log of the first copy shows that its switch was read.
     EXPECT_TRUE(std::filesystem::exists(places.DocumentsFolder() / "tallydene.log"));
 }
+
+// The program's clock value of this moment: seconds since 31 December 1989, 00:00:00 UTC.
+int32_t ClockValueNow()
+{
+    return static_cast<int32_t>(std::time(nullptr) - 631065600);
+}
+
+struct EndingSignal
+{
+    int signal;
+    bool autoSave;
+    bool firstRun; // its dialogs are open when the signal comes
+};
+
+class EndBySignalTest : public testing::TestWithParam<EndingSignal>
+{
+};
+
+TEST_P(EndBySignalTest, EndsAsClosingDoesWithoutQuestions)
+{
+    TestPlaces places;
+    ConfigText config;
+    config.Open("Application").Value("LastTimeUpdated", ClockValueNow() - 3600);
+    if (!GetParam().firstRun)
+        config.Open("OnceActions").Value("FirstRun", 0).Close("OnceActions");
+    config.Close("Application").Open("Options").Value("AutoSaveEnabled", GetParam().autoSave);
+    config.Value("LoggingEnabled", 1).Close("Options");
+    // An open todo would make closing ask; a question left open would keep the program running.
+    config.Open("Projects").Open("P").Open("Todos").Todo("Open", 2, 7200);
+    config.Close("Todos").Close("P").Close("Projects");
+    const auto file = places.DataFolder() / "Brindlecott" / "Tallydene" / "tallydene.cfg";
+    std::filesystem::create_directories(file.parent_path());
+    WriteFileBytes(file, config.Text());
+    // A copy of the program, so that the event log beside it is the test's own.
+    const auto program = places.ProgramFolder() / "tallydene";
+    std::filesystem::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
+    const auto log = places.ProgramFolder() / "tallydene.log";
+
+    ProgramProcess running(places, {}, program.string());
+    ASSERT_TRUE(running.started);
+    ASSERT_TRUE(WindowTest::PumpUntil(
+        [&] { return ReadFileBytes(log).find("Tallydene started") != std::string::npos; }, 20000));
+    // A second later, so that the last clock update shows in the file.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const int32_t signalled = ClockValueNow();
+    ASSERT_TRUE(running.Send(GetParam().signal));
+
+    EXPECT_EQ(running.WaitForExit(20000), 0);
+    const std::string saved = ReadFileBytes(file);
+    const std::string key = "<LastTimeUpdated>";
+    ASSERT_NE(saved.find(key), std::string::npos);
+    EXPECT_GE(std::atoi(saved.c_str() + saved.find(key) + key.size()), signalled) << saved;
+    EXPECT_TRUE(ReadFileBytes(log).ends_with(" : Tallydene ended\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, EndBySignalTest,
+    testing::Values(EndingSignal{SIGTERM, true, false}, EndingSignal{SIGTERM, false, false},
+                    EndingSignal{SIGINT, true, false}, EndingSignal{SIGINT, false, false},
+                    EndingSignal{SIGHUP, true, false}, EndingSignal{SIGHUP, false, false},
+                    EndingSignal{SIGTERM, false, true}),
+    [](const testing::TestParamInfo<EndingSignal>& info)
+    {
+        return std::string(sigabbrev_np(info.param.signal)) +
+               (info.param.autoSave ? "AutoSave" : "NoAutoSave") +
+               (info.param.firstRun ? "FirstRun" : "");
+    });
 
 } // namespace

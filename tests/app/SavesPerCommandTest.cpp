@@ -64,7 +64,8 @@ TEST_F(SavesPerCommand, EachCommandSavesOnceAndOnlyWhenItChangedSomething)
 
     Select(T("Office", "Mail"));
     EXPECT_EQ(1, SavesOf(ID_ITEM_ACTIVATE)); // books for the old todo and for the new one
-    dialogs.addTime.push_back([](AddTimeForm& form) { form.amount = "1"; });
+    // Moved in whole: GCC 12 at -O3 takes assigning a one-letter literal for overlapping copies.
+    dialogs.addTime.push_back([](AddTimeForm& form) { form.amount = std::string("1"); });
     EXPECT_EQ(1, SavesOf(ID_TODO_ADD_TIME));  // books before the dialog and after it
     EXPECT_EQ(1, SavesOf(ID_TODO_ADD_TIME));  // cancelled, but the clock moved on
     EXPECT_EQ(0, SavesOf(ID_ITEM_COPY_NAME)); // changes nothing

@@ -51,7 +51,8 @@ public:
         file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n<Projects>\r\n";
         for (int p = 0; p < projects; ++p)
         {
-            file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60 << "</>\r\n\t\t<Todos>\r\n";
+            file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60
+                 << "</>\r\n\t\t<Todos>\r\n";
             for (int t = 0; t < kTodosPerProject; ++t)
                 file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
                      << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
@@ -135,10 +136,12 @@ void PlainTreeAppend(benchmark::State& state, int projects)
     {
         labels.push_back({ToWx(project->GetLabel(app)), project->GetImage(app), -1, false});
         for (Todo* todo : project->GetTodos())
-            labels.push_back({ToWx(todo->GetLabel(app)), todo->GetImage(app), todo->GetStateImage(), true});
+            labels.push_back(
+                {ToWx(todo->GetLabel(app)), todo->GetImage(app), todo->GetStateImage(), true});
     }
     MainView& view = started.frame->GetView();
-    wxTreeCtrl tree(started.frame, wxID_ANY, wxDefaultPosition, view.GetSize(), view.GetWindowStyle());
+    wxTreeCtrl tree(started.frame, wxID_ANY, wxDefaultPosition, view.GetSize(),
+                    view.GetWindowStyle());
     tree.SetImageList(view.GetImageList());
     tree.SetStateImageList(view.GetStateImageList());
     const wxTreeItemId root = tree.AddRoot(wxString());
@@ -149,8 +152,8 @@ void PlainTreeAppend(benchmark::State& state, int projects)
         wxTreeItemId project;
         for (const Label& label : labels)
         {
-            const wxTreeItemId id = tree.AppendItem(label.todo ? project : root, label.text, label.image,
-                                                    label.image);
+            const wxTreeItemId id =
+                tree.AppendItem(label.todo ? project : root, label.text, label.image, label.image);
             if (label.stateImage >= 0)
                 tree.SetItemState(id, label.stateImage);
             if (!label.todo)

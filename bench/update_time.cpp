@@ -144,7 +144,8 @@ void PlainWriteAndSync(benchmark::State& state)
     for (auto _ : state)
     {
         int file = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-        if (file < 0 || write(file, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        if (file < 0 ||
+            write(file, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
             fsync(file) != 0 || close(file) != 0)
             state.SkipWithError("plain write failed");
     }

@@ -1,5 +1,6 @@
-// Reading and writing the configuration file of 1,000 and 10,000 projects of 10 todos each,
-// beside a plain read and write of the same bytes: the cost should grow with the size only.
+// Reading and writing the configuration file of 100, 1,000 and 10,000 projects of 10 todos
+// each, beside a plain read and write of the same bytes: the cost should grow with the size
+// only. The files live in a temporary folder that goes at the end of the run.
 #include "toolbox/Config.h"
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -55,16 +57,28 @@ struct Fixture
     std::string file;
 };
 
-std::string Folder()
+// Made on first use and removed with everything in it when the program ends.
+class TemporaryFolder
 {
-    static std::string folder = []
+public:
+    TemporaryFolder()
     {
         char pattern[] = "/tmp/tallydene-bench-XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             std::abort();
-        return std::string(pattern);
-    }();
-    return folder;
+        path = pattern;
+    }
+    ~TemporaryFolder() { std::filesystem::remove_all(path); }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    std::string path;
+};
+
+std::string Folder()
+{
+    static TemporaryFolder folder;
+    return folder.path;
 }
 
 Fixture& Get(int projects)
@@ -172,11 +186,11 @@ void PlainWriteAndSync(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(Parse)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(PlainRead)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(WriteWithoutSync)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(PlainWriteWithoutSync)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Save)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(PlainWriteAndSync)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Parse)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainRead)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteWithoutSync)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainWriteWithoutSync)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainWriteAndSync)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

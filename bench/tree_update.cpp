@@ -1,6 +1,10 @@
-// The full update of the main tree on 1,000 projects of 10 todos, beside appending the same
-// 11,000 labelled nodes straight to a wxTreeCtrl. It opens real windows, so it needs a
-// display: xvfb-run -a -s '-screen 0 1600x1200x24' build/release/bench/bench_tree_update
+// The main tree and the start at 100, 1,000 and 10,000 projects of 10 todos each:
+//   - the full update of the main tree, beside appending the same labelled nodes straight to
+//     a wxTreeCtrl (the toolkit's own cost);
+//   - the start without showing the window: the application object made, the configuration
+//     loaded and the tree filled, beside making and drawing an empty frame.
+// It opens real windows, so it needs a display:
+//   xvfb-run -a -s '-screen 0 1600x1200x24' build/release/bench/bench_tree_update
 #include "app/SystemUtcClock.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
@@ -18,15 +22,15 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace
 {
 
-constexpr int kProjects = 1000;
 constexpr int kTodosPerProject = 10;
 
-// A data folder of its own with the big configuration, for the whole run.
+// A data folder of its own for the whole run, holding the configuration of the size measured.
 class BenchData
 {
 public:
@@ -37,13 +41,18 @@ public:
         setenv("HOME", folder.c_str(), 1);
         setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
         setenv("XDG_DOCUMENTS_DIR", (folder / "Documents").c_str(), 1);
-        const auto data = folder / "data" / "Brindlecott" / "Tallydene";
-        std::filesystem::create_directories(data);
-        std::ofstream file(data / "bench_tree_update.cfg", std::ios::binary);
+        std::filesystem::create_directories(Data());
+    }
+    ~BenchData() { std::filesystem::remove_all(folder); }
+
+    void Write(int projects) const
+    {
+        std::ofstream file(Data() / "bench_tree_update.cfg", std::ios::binary | std::ios::trunc);
         file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n<Projects>\r\n";
-        for (int p = 0; p < kProjects; ++p)
+        for (int p = 0; p < projects; ++p)
         {
-            file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60 << "</>\r\n\t\t<Todos>\r\n";
+            file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60
+                 << "</>\r\n\t\t<Todos>\r\n";
             for (int t = 0; t < kTodosPerProject; ++t)
                 file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
                      << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
@@ -51,9 +60,10 @@ public:
         }
         file << "</Projects>\r\n";
     }
-    ~BenchData() { std::filesystem::remove_all(folder); }
 
 private:
+    std::filesystem::path Data() const { return folder / "data" / "Brindlecott" / "Tallydene"; }
+
     std::filesystem::path folder;
 };
 
@@ -63,28 +73,57 @@ public:
     bool OnInit() override { return true; }
 };
 
+// The started program on the data of one size; nothing of it is saved.
 struct Windows
 {
+    explicit Windows(int projects) : projects(projects)
+    {
+        session = std::make_unique<AppSession>(clock);
+        frame = &session->Start();
+    }
+    ~Windows() { session->Abandon(); }
+
+    int projects;
     SystemUtcClock clock;
     std::unique_ptr<AppSession> session;
     MainFrame* frame = nullptr;
 };
 
-Windows* windows = nullptr;
+BenchData* data = nullptr;
+std::unique_ptr<Windows> windows;
 
-void BM_FullUpdate(benchmark::State& state)
+// The program started on the given number of projects, kept while the benchmarks of that
+// size run.
+Windows& Started(int projects)
 {
-    for (auto _ : state)
-        windows->frame->RebuildTree();
-    state.SetItemsProcessed(state.iterations() * kProjects * (kTodosPerProject + 1));
+    if (!windows || windows->projects != projects)
+    {
+        windows.reset();
+        data->Write(projects);
+        windows = std::make_unique<Windows>(projects);
+    }
+    return *windows;
 }
-BENCHMARK(BM_FullUpdate)->Unit(benchmark::kMillisecond);
+
+int64_t Rows(int projects)
+{
+    return int64_t{projects} * (kTodosPerProject + 1);
+}
+
+void FullUpdate(benchmark::State& state, int projects)
+{
+    MainFrame& frame = *Started(projects).frame;
+    for (auto _ : state)
+        frame.RebuildTree();
+    state.SetItemsProcessed(state.iterations() * Rows(projects));
+}
 
 // The toolkit's own work: the same labels and pictures, appended in the same order to a tree
 // of the same style and image lists.
-void BM_PlainTreeAppend(benchmark::State& state)
+void PlainTreeAppend(benchmark::State& state, int projects)
 {
-    Tallydene& app = windows->session->GetTallydene();
+    Windows& started = Started(projects);
+    Tallydene& app = started.session->GetTallydene();
     struct Label
     {
         wxString text;
@@ -97,10 +136,12 @@ void BM_PlainTreeAppend(benchmark::State& state)
     {
         labels.push_back({ToWx(project->GetLabel(app)), project->GetImage(app), -1, false});
         for (Todo* todo : project->GetTodos())
-            labels.push_back({ToWx(todo->GetLabel(app)), todo->GetImage(app), todo->GetStateImage(), true});
+            labels.push_back(
+                {ToWx(todo->GetLabel(app)), todo->GetImage(app), todo->GetStateImage(), true});
     }
-    MainView& view = windows->frame->GetView();
-    wxTreeCtrl tree(windows->frame, wxID_ANY, wxDefaultPosition, view.GetSize(), view.GetWindowStyle());
+    MainView& view = started.frame->GetView();
+    wxTreeCtrl tree(started.frame, wxID_ANY, wxDefaultPosition, view.GetSize(),
+                    view.GetWindowStyle());
     tree.SetImageList(view.GetImageList());
     tree.SetStateImageList(view.GetStateImageList());
     const wxTreeItemId root = tree.AddRoot(wxString());
@@ -111,8 +152,8 @@ void BM_PlainTreeAppend(benchmark::State& state)
         wxTreeItemId project;
         for (const Label& label : labels)
         {
-            const wxTreeItemId id = tree.AppendItem(label.todo ? project : root, label.text, label.image,
-                                                    label.image);
+            const wxTreeItemId id =
+                tree.AppendItem(label.todo ? project : root, label.text, label.image, label.image);
             if (label.stateImage >= 0)
                 tree.SetItemState(id, label.stateImage);
             if (!label.todo)
@@ -124,26 +165,70 @@ void BM_PlainTreeAppend(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(labels.size()));
 }
-BENCHMARK(BM_PlainTreeAppend)->Unit(benchmark::kMillisecond);
+
+// From nothing to a filled tree: the application object loads the configuration and the
+// projects, the frame is made and the view fills its tree; the window is not shown.
+void Startup(benchmark::State& state, int projects)
+{
+    Started(projects);
+    SystemUtcClock clock;
+    for (auto _ : state)
+    {
+        AppSession session(clock);
+        auto frame = std::make_unique<MainFrame>(session.GetTallydene());
+        session.GetTallydene().SetMainWindow(frame.get());
+        frame->RebuildTree();
+        state.PauseTiming();
+        frame.reset();
+        session.Abandon();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * Rows(projects));
+}
+
+// The toolkit's floor for a start: an empty frame made, shown and drawn.
+void EmptyFrame(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        auto frame = std::make_unique<wxFrame>(nullptr, wxID_ANY, "Tallydene");
+        frame->Show();
+        frame->Update();
+        state.PauseTiming();
+        frame.reset();
+        state.ResumeTiming();
+    }
+}
+
+void Register()
+{
+    for (int projects : {100, 1000, 10000})
+    {
+        const std::string size = "/" + std::to_string(projects);
+        benchmark::RegisterBenchmark(("FullUpdate" + size).c_str(), FullUpdate, projects)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("PlainTreeAppend" + size).c_str(), PlainTreeAppend, projects)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Startup" + size).c_str(), Startup, projects)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("EmptyFrame", EmptyFrame)->Unit(benchmark::kMillisecond);
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    BenchData data;
+    BenchData folder;
+    data = &folder;
     wxApp::SetInstance(new BenchApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return EXIT_FAILURE;
-    {
-        Windows open;
-        open.session = std::make_unique<AppSession>(open.clock);
-        open.frame = &open.session->Start();
-        windows = &open;
-        benchmark::Initialize(&argc, argv);
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-        windows = nullptr;
-    }
+    Register();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    windows.reset();
     wxTheApp->OnExit();
     wxEntryCleanup();
     return EXIT_SUCCESS;

@@ -1,6 +1,10 @@
-// The cost of the minute's clock update with auto save (which rewrites the whole
-// configuration file) and of loading a configuration, for large numbers of projects with ten
-// todos each. The update must grow linearly with the number of todos.
+// The application's own costs at 100, 1,000 and 10,000 projects of ten todos each, each beside
+// the plain file operation that bounds it:
+//   - the minute's clock update with auto save, in CPU time, beside a plain write and fsync of
+//     the same bytes;
+//   - quitting (the last update and the save), beside two plain writes with fsync;
+//   - loading the configuration, with the memory each todo takes beside its bytes on disk.
+// The costs must grow linearly with the number of todos.
 //
 //   build/release/bench/bench_update_time
 #include "app/Tallydene.h"
@@ -11,9 +15,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <malloc.h>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <unistd.h>
 
 namespace
 {
@@ -54,6 +63,12 @@ public:
         std::filesystem::remove_all(folder);
     }
 
+    std::filesystem::path ConfigFile() const
+    {
+        return folder / "data" / "Brindlecott" / "Tallydene" / "Tallydene.cfg";
+    }
+    std::filesystem::path Folder() const { return folder; }
+
 private:
     std::filesystem::path folder;
 };
@@ -77,12 +92,37 @@ void Fill(Tallydene& app, int projects)
     }
 }
 
+// Writes the configuration of the given number of projects, as the program saves it at exit,
+// and gives its bytes.
+std::string SaveFilled(const Machine& machine, const SteppingClock& clock, int projects)
+{
+    {
+        Tallydene app(clock, ',');
+        Fill(app, projects);
+    }
+    std::ifstream file(machine.ConfigFile(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+int64_t AllocatedBytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<int64_t>(info.uordblks + info.hblkhd);
+}
+
+int Projects(const benchmark::State& state)
+{
+    return static_cast<int>(state.range(0));
+}
+
 void UpdateTimeWithAutoSave(benchmark::State& state)
 {
     Machine machine;
     SteppingClock clock;
     Tallydene app(clock, ',');
-    Fill(app, static_cast<int>(state.range(0)));
+    Fill(app, Projects(state));
     app.Activate(*app.GetProjects().Get(0)->GetTodos().Get(0));
     for (auto _ : state)
     {
@@ -93,37 +133,79 @@ void UpdateTimeWithAutoSave(benchmark::State& state)
     app.SkipShutdownSteps();
 }
 
+// The bytes of the saved configuration written to a new file and synced, as a save at best
+// would do it.
+void PlainWriteAndSync(benchmark::State& state)
+{
+    Machine machine;
+    SteppingClock clock;
+    const std::string bytes = SaveFilled(machine, clock, Projects(state));
+    const std::string target = machine.Folder() / "plain.cfg";
+    for (auto _ : state)
+    {
+        int file = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        if (file < 0 ||
+            write(file, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+            fsync(file) != 0 || close(file) != 0)
+            state.SkipWithError("plain write failed");
+    }
+    state.counters["file_MB"] = static_cast<double>(bytes.size()) / 1e6;
+}
+
+// Ending the application object: the last clock update, the end line and the save.
+void QuitWithSave(benchmark::State& state)
+{
+    Machine machine;
+    SteppingClock clock;
+    SaveFilled(machine, clock, Projects(state));
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        auto app = std::make_unique<Tallydene>(clock, ',');
+        clock.Advance(60);
+        state.ResumeTiming();
+        app.reset();
+    }
+    state.SetComplexityN(state.range(0) * TodosPerProject);
+}
+
 void LoadConfiguration(benchmark::State& state)
 {
     Machine machine;
     SteppingClock clock;
+    const std::string bytes = SaveFilled(machine, clock, Projects(state));
+    const double todos = static_cast<double>(state.range(0) * TodosPerProject);
     {
-        Tallydene app(clock, ',');
-        Fill(app, static_cast<int>(state.range(0)));
+        const int64_t before = AllocatedBytes();
+        auto app = std::make_unique<Tallydene>(clock, ',');
+        state.counters["memory_per_todo"] = static_cast<double>(AllocatedBytes() - before) / todos;
+        app->SkipShutdownSteps();
+        app->Abandon();
     }
+    state.counters["disk_per_todo"] = static_cast<double>(bytes.size()) / todos;
     for (auto _ : state)
     {
         auto app = std::make_unique<Tallydene>(clock, ',');
         benchmark::DoNotOptimize(app->GetProjects().Count());
         state.PauseTiming();
         app->SkipShutdownSteps();
+        app->Abandon();
         app.reset();
         state.ResumeTiming();
     }
     state.SetComplexityN(state.range(0) * TodosPerProject);
 }
 
+void Sizes(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
-BENCHMARK(UpdateTimeWithAutoSave)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(LoadConfiguration)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(UpdateTimeWithAutoSave)->Apply(Sizes)->Complexity(benchmark::oN);
+BENCHMARK(PlainWriteAndSync)->Apply(Sizes);
+BENCHMARK(QuitWithSave)->Apply(Sizes)->Complexity(benchmark::oN);
+BENCHMARK(LoadConfiguration)->Apply(Sizes)->Complexity(benchmark::oN);
 
 BENCHMARK_MAIN();

@@ -93,21 +93,57 @@ public:
     void Delete(const T* item) { RemoveAt(IndexOf(item)); }
     std::unique_ptr<T> RemoveLast() { return RemoveAt(Count() - 1); }
 
-    // Selection sort: each position takes the first strictly smallest of the rest, so equal
-    // items can change their order.
+    // Gives the order of a selection sort that takes, for each position, the first strictly
+    // smallest of the rest and swaps it there, so equal items end where that sort puts them.
+    // A tournament tree finds each smallest in log n comparisons instead of a scan of the rest.
     void Sort(const Comparator& compare)
     {
-        for (int i = 0; i + 1 < Count(); ++i)
+        const int count = Count();
+        if (count < 2)
         {
-            int candidate = i;
-            for (int j = i + 1; j < Count(); ++j)
+            return;
+        }
+        int leaves = 1;
+        while (leaves < count)
+        {
+            leaves *= 2;
+        }
+        // Node k holds the position of the first smallest item below it, -1 for none.
+        std::vector<int> tree(2 * static_cast<size_t>(leaves), -1);
+        auto winner = [&](int a, int b)
+        {
+            if (a < 0 || (b >= 0 && compare(*items_[b], *items_[a]) < 0))
             {
-                if (compare(*items_[j], *items_[candidate]) < 0)
-                {
-                    candidate = j;
-                }
+                return b;
             }
-            std::swap(items_[i], items_[candidate]);
+            return a;
+        };
+        auto update = [&](int position, int value)
+        {
+            int node = leaves + position;
+            tree[node] = value;
+            for (node /= 2; node >= 1; node /= 2)
+            {
+                tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+            }
+        };
+        for (int i = 0; i < count; ++i)
+        {
+            tree[leaves + i] = i;
+        }
+        for (int node = leaves - 1; node >= 1; --node)
+        {
+            tree[node] = winner(tree[2 * node], tree[2 * node + 1]);
+        }
+        for (int i = 0; i + 1 < count; ++i)
+        {
+            const int smallest = tree[1];
+            std::swap(items_[i], items_[smallest]);
+            update(i, -1);
+            if (smallest != i)
+            {
+                update(smallest, smallest);
+            }
         }
     }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
 #include <string>
+#include <vector>
 
 using namespace toolbox;
 
@@ -150,7 +153,7 @@ TEST(ArrayListTest, DestroysItsItems)
     EXPECT_EQ(destroyed, 2);
 }
 
-TEST(ArrayListTest, SelectionSortIsNotStable)
+TEST(ArrayListTest, SortIsNotStable)
 {
     auto byFirstLetter = [](const Item& a, const Item& b) { return a.name[0] - b.name[0]; };
     ArrayList<Item> list;
@@ -176,4 +179,69 @@ TEST(ArrayListTest, SelectionSortIsNotStable)
     }
     mixed.Sort(byFirstLetter);
     EXPECT_EQ(Names(mixed), "a b c d e ");
+}
+
+namespace
+{
+
+// The list's first sort, a plain selection sort: the order every later sort must keep.
+void SelectionSort(std::vector<std::unique_ptr<Item>>& items,
+                   int (*compare)(const Item&, const Item&))
+{
+    for (size_t i = 0; i + 1 < items.size(); ++i)
+    {
+        size_t candidate = i;
+        for (size_t j = i + 1; j < items.size(); ++j)
+        {
+            if (compare(*items[j], *items[candidate]) < 0)
+            {
+                candidate = j;
+            }
+        }
+        std::swap(items[i], items[candidate]);
+    }
+}
+
+// Names that differ in letter case only, or in a suffix the comparator ignores, compare equal.
+int ByFoldedLetters(const Item& a, const Item& b)
+{
+    for (size_t i = 0; i < 2; ++i)
+    {
+        const int difference = std::tolower(a.name[i]) - std::tolower(b.name[i]);
+        if (difference != 0)
+        {
+            return difference;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(ArrayListTest, SortGivesTheSelectionOrderOnRandomListsWithDuplicates)
+{
+    std::mt19937 random(17);
+    for (int round = 0; round < 400; ++round)
+    {
+        const int count = round < 40 ? round : static_cast<int>(random() % 300);
+        const int letters = 1 + static_cast<int>(random() % 4);
+        std::vector<std::unique_ptr<Item>> items;
+        ArrayList<Item> list;
+        for (int i = 0; i < count; ++i)
+        {
+            std::string name = {static_cast<char>((random() % 2 ? 'a' : 'A') + random() % letters),
+                                static_cast<char>('x' + random() % 2)};
+            name += std::to_string(i);
+            items.push_back(std::make_unique<Item>(name));
+            list.Append(std::make_unique<Item>(name));
+        }
+        SelectionSort(items, ByFoldedLetters);
+        list.Sort(ByFoldedLetters);
+        std::string expected;
+        for (const auto& item : items)
+        {
+            expected += item->name + " ";
+        }
+        ASSERT_EQ(Names(list), expected) << "round " << round;
+    }
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 class MainWindow;
+class Prompts;
 class Todo;
 class UtcClock;
 
@@ -42,6 +43,22 @@ public:
     // Writes every setting and all projects into the configuration in memory; the base class's
     // Save() writes the file.
     void SaveSettings();
+
+    // Saves the settings and writes the file; every save of the program goes through here. The
+    // first failure is told in a message naming the file and the reason; until a save
+    // succeeds again, the status line says the data is not saved and every clock update tries
+    // again. True when the file was written.
+    bool SaveAndReport();
+    bool IsSaveFailing() const { return !lastSave; }
+    // The run's last save. When it fails, asks whether to try again or to quit without saving
+    // (no prompts: no question, the failure is only logged). True when the data was saved.
+    bool SaveAtEnd(Prompts* prompts);
+    // The shutdown steps, once, with the windows gone: a last clock update, "Tallydene ended"
+    // in the event log, and the last save (SaveAtEnd). Nothing is written after it. True when
+    // the data was saved.
+    bool End(Prompts* prompts);
+    // After the start, with the window up: what was wrong with the data file or its folder.
+    void ReportDataFileProblems();
 
     // The setters store the value and nothing else; the caller updates the display.
     int32_t GetOvertimeBalance() const { return overtimeBalance; }
@@ -112,10 +129,12 @@ public:
 
 private:
     void WriteLogLine(const std::string& line);
+    void ShowStatusText();
     void ChargeDays(int32_t fromMoment, int32_t toMoment);
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
+    bool ended = false;
 
     Todo* activeTodo = nullptr;
     int32_t overtimeBalance = 0;
@@ -130,4 +149,5 @@ private:
     bool trayIcon = true;
     bool workingTimeEnabled = true;
     MainWindow* mainWindow = nullptr;
+    toolbox::FileResult lastSave;
 };

@@ -431,7 +431,7 @@ FileResult Config::SaveFile(const char* name)
     if (!fileSystem->Rename(newName.c_str(), fileName.c_str()))
         return failed("cannot rename", newName);
     if (!fileSystem->SyncFolder(fileName.c_str()))
-        return failed("cannot write to the disk the folder of", fileName);
+        return failed("cannot record the new name of", fileName);
     notLoadedFrom.clear();
     return FileResult();
 }

@@ -109,12 +109,14 @@ private:
 std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name,
                                                                 const char* permissionsOf)
 {
-    // Not following a link at the name: a save writes only files of its own.
-    int descriptor = OpenRetrying(name, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0666);
+    int descriptor = OpenRetrying(name, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (descriptor < 0)
         return nullptr;
+    // Only a plain file takes the permissions: a device at the name keeps its own.
     struct stat model;
+    struct stat opened;
     if (permissionsOf != nullptr && ::stat(permissionsOf, &model) == 0 &&
+        ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
         ::fchmod(descriptor, model.st_mode & 07777) != 0)
     {
         const int error = errno;

@@ -23,8 +23,7 @@ std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& re
         text = "Tallydene cannot read your data:\n" + report.readError.Reason() + ".";
     if (!report.keptAside.empty())
         text += std::string(text.empty() ? "" : "\n\n") +
-                "Tallydene cannot read its data file and has kept it as\n" + report.keptAside +
-                ".";
+                "Tallydene cannot read its data file and has kept it as\n" + report.keptAside + ".";
     if (!report.oldKeptAside.empty())
         text += "\n\nIts previous copy cannot be read either and is kept as\n" +
                 report.oldKeptAside + ".";

@@ -40,7 +40,8 @@ std::string TargetKey(int weekday)
 } // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock), decimalChar(decimalChar)
+    : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock),
+      decimalChar(decimalChar)
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -242,8 +243,8 @@ bool Tallydene::SaveAtEnd(Prompts* prompts)
         lastSave = Save();
         if (lastSave)
             return true;
-        if (prompts == nullptr ||
-            !prompts->Ask(DataFileMessages::SaveFailedAtEnd(lastSave), Prompts::QuestionIcon::Warning))
+        if (prompts == nullptr || !prompts->Ask(DataFileMessages::SaveFailedAtEnd(lastSave),
+                                                Prompts::QuestionIcon::Warning))
             return false;
     }
 }

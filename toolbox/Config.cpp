@@ -311,7 +311,7 @@ Config::Found Config::Read(const char* fileName, std::string& text)
         return Found::Missing;
     if (result != FileSystem::ReadResult::Read)
     {
-        if (lastLoad.readError)
+        if (lastLoad.readError) // none kept yet: the first one is told
         {
             lastLoad.readError = FileResult::Failure("cannot read", fileName, errno);
             LogError("toolbox::Config::LoadFile", __LINE__, lastLoad.readError.Reason());
@@ -345,9 +345,10 @@ std::string Config::KeepAside(const std::string& fileName)
     // Renamed rather than copied: the next two saves would otherwise rotate it away.
     bool kept = fileSystem->Rename(fileName.c_str(), bad.c_str()) &&
                 fileSystem->SyncFolder(fileName.c_str());
-    LogError("toolbox::Config::LoadFile", __LINE__, "The configuration file " + fileName +
-                           (kept ? " cannot be read; it is kept as " + bad
-                                 : " cannot be read, nor can it be kept as " + bad));
+    LogError("toolbox::Config::LoadFile", __LINE__,
+             "The configuration file " + fileName +
+                 (kept ? " cannot be read; it is kept as " + bad
+                       : " cannot be read, nor can it be kept as " + bad));
     return kept ? bad : std::string();
 }
 

@@ -34,7 +34,7 @@ public:
         Read,
         Missing,
         CannotOpen, // there, but it cannot be opened for reading
-        Failed // opened, but reading it failed
+        Failed      // opened, but reading it failed
     };
 
     virtual ~FileSystem() = default;

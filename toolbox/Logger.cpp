@@ -9,9 +9,9 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace toolbox

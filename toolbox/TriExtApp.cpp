@@ -8,8 +8,7 @@ namespace mfctriext
 
 using toolbox::Path;
 
-TriExtApp::TriExtApp(const char* applicationName,
-                     std::vector<std::string> sectionsEverySaveWrites)
+TriExtApp::TriExtApp(const char* applicationName, std::vector<std::string> sectionsEverySaveWrites)
     : applicationName(applicationName), config(std::make_unique<toolbox::Config>())
 {
     sectionsEverySaveWrites.push_back("Application");

@@ -8,12 +8,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdlib>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace
 {
@@ -24,8 +23,8 @@ const fs::path& Folder()
 {
     static const fs::path folder = []
     {
-        fs::path made = fs::temp_directory_path() / ("tallydene-start-fuzz-" +
-                                                     std::to_string(::getpid()));
+        fs::path made =
+            fs::temp_directory_path() / ("tallydene-start-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(made / "program");
         setenv("XDG_DATA_HOME", (made / "data").c_str(), 1);
         toolbox::Places::SetProgramPath(toolbox::String((made / "program" / "tallydene").c_str()));
@@ -37,8 +36,8 @@ const fs::path& Folder()
 
 void Write(const fs::path& file, const uint8_t* data, size_t size)
 {
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 } // namespace

@@ -29,13 +29,17 @@ protected:
         config.GetRoot().GetSection("Options").GetParameter("Version").SetString(version);
         config.GetRoot().GetSection("Projects").GetSection("P").GetParameter("Time").SetInt(60);
     }
-    static void Expect(Config& config) { config.SetSectionsEverySaveWrites({"Options", "Projects"}); }
+    static void Expect(Config& config)
+    {
+        config.SetSectionsEverySaveWrites({"Options", "Projects"});
+    }
     std::string WholeText(const char* version) const
     {
         Config config;
         Fill(config, version);
         std::string text = WrittenText(config.GetRoot());
-        for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 2))
             text.insert(at, "\r");
         return text;
     }
@@ -183,7 +187,8 @@ TEST_F(ConfigDamage, DeepNestingIsMalformedAndFailsFast)
     Config again;
     EXPECT_TRUE(ParseText(again, WrittenText(config.GetRoot())));
     EXPECT_TRUE(SameTree(config.GetRoot(), again.GetRoot()));
-    EXPECT_FALSE(ParseText(config, open.substr(0, 3 * (limit + 1)) + close.substr(0, 4 * (limit + 1))));
+    EXPECT_FALSE(
+        ParseText(config, open.substr(0, 3 * (limit + 1)) + close.substr(0, 4 * (limit + 1))));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 

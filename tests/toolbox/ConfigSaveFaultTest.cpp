@@ -122,14 +122,13 @@ TEST(ConfigSaveFault, RealFaultsFailTheSaveAndLeaveTheFilesWhole)
     WriteFileBytes(small.at / "filler", std::string(64 * 1024, 'x'));
     Fill(config, 40);
     const toolbox::FileResult full = config.SaveFile(file.c_str());
-    EXPECT_NE(full.Reason().find(": No space left on device"), std::string::npos)
-        << full.Reason();
+    EXPECT_NE(full.Reason().find(": No space left on device"), std::string::npos) << full.Reason();
     EXPECT_EQ(before, ReadFileBytes(file));
     EXPECT_EQ(before, ReadFileBytes(file + ".old"));
     fs::remove(small.at / "filler");
 
-    ASSERT_EQ(0, ::mount(nullptr, bound.at.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
-                         nullptr));
+    ASSERT_EQ(
+        0, ::mount(nullptr, bound.at.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr));
     const std::string readOnly = (bound.at / "tallydene.cfg").string();
     EXPECT_EQ("cannot create " + readOnly + ".new: Read-only file system",
               config.SaveFile(readOnly.c_str()).Reason());

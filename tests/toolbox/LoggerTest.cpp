@@ -10,11 +10,11 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <future>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <memory>
 #include <regex>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using toolbox::Logger;
 

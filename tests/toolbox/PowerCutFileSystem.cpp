@@ -52,7 +52,8 @@ void PowerCutFileSystem::Step()
         --budget;
 }
 
-std::unique_ptr<toolbox::FileSystem::File> PowerCutFileSystem::OpenForWrite(const char* name, const char*)
+std::unique_ptr<toolbox::FileSystem::File> PowerCutFileSystem::OpenForWrite(const char* name,
+                                                                            const char*)
 {
     Step();
     auto found = names.find(name);

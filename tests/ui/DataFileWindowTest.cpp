@@ -53,8 +53,8 @@ TEST_F(DataFileWindowTest, AFailedSaveIsToldOnceAndTheEndAsksBeforeQuittingUnsav
     const toolbox::FileResult failure =
         toolbox::FileResult::Failure("cannot create", NewFile(), EISDIR);
 
-    wxTEST_DIALOG(App().UpdateTime(), ExpectMessageBox(DataFileMessages::SaveFailed(failure),
-                                                       wxICON_ERROR, wxOK));
+    wxTEST_DIALOG(App().UpdateTime(),
+                  ExpectMessageBox(DataFileMessages::SaveFailed(failure), wxICON_ERROR, wxOK));
     EXPECT_TRUE(StatusLine().starts_with(DataFileMessages::notSavedStatus)) << StatusLine();
     Screenshot(*Frame(), "not-saved");
     wxTEST_DIALOG(App().UpdateTime(), ExpectDialog<wxMessageDialog>(
@@ -68,9 +68,9 @@ TEST_F(DataFileWindowTest, AFailedSaveIsToldOnceAndTheEndAsksBeforeQuittingUnsav
 
     CloseWindow();
     bool saved_ = true;
-    wxTEST_DIALOG(saved_ = session->End(),
-                  ExpectMessageBox(DataFileMessages::SaveFailedAtEnd(failure), wxICON_WARNING,
-                                   wxNO));
+    wxTEST_DIALOG(
+        saved_ = session->End(),
+        ExpectMessageBox(DataFileMessages::SaveFailedAtEnd(failure), wxICON_WARNING, wxNO));
     EXPECT_FALSE(saved_);
     EndSession();
     EXPECT_EQ(saved, ReadConfig());
@@ -86,8 +86,8 @@ TEST_F(DataFileWindowTest, AFileThatCannotBeReadIsToldAfterTheStart)
     toolbox::Config::LoadReport report;
     report.keptAside = ConfigFile().string() + ".bad";
     report.loaded = ConfigFile().string() + ".old";
-    wxTEST_DIALOG(Start(), ExpectMessageBox(DataFileMessages::LoadProblems(report), wxICON_ERROR,
-                                            wxOK));
+    wxTEST_DIALOG(Start(),
+                  ExpectMessageBox(DataFileMessages::LoadProblems(report), wxICON_ERROR, wxOK));
     EXPECT_EQ("Old", ProjectNamed("Old").GetName());
     EXPECT_NE(DataFileMessages::LoadProblems(report).find("has kept it as\n" + report.keptAside),
               std::string::npos);
@@ -129,10 +129,9 @@ TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
     fs::create_directories(data);
     WriteFileBytes(data / "tallydene.cfg", OneProject("Kept").Text());
 
-    std::vector<std::string> environment = {"HOME=" + places.HomeFolder().string(),
-                                            "XDG_DATA_HOME=" + places.DataFolder().string(),
-                                            "XDG_DOCUMENTS_DIR=" +
-                                                places.DocumentsFolder().string()};
+    std::vector<std::string> environment = {
+        "HOME=" + places.HomeFolder().string(), "XDG_DATA_HOME=" + places.DataFolder().string(),
+        "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string()};
     for (const char* name : {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS"})
         if (const char* value = getenv(name))
             environment.push_back(std::string(name) + "=" + value);
@@ -146,14 +145,15 @@ TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
     ASSERT_EQ(0, posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()));
 
     // Up once its first update has saved; then the file is replaced.
-    ASSERT_TRUE(WindowTest::PumpUntil(
-        [&] { return fs::exists(data / "tallydene.cfg.old"); }, 20000));
+    ASSERT_TRUE(
+        WindowTest::PumpUntil([&] { return fs::exists(data / "tallydene.cfg.old"); }, 20000));
     fs::remove(program);
     fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
 
     // Closed as Alt+X closes it: the last save.
-    const std::string close = "timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) +
-        " --name ' - Tallydene$' windowfocus --sync %1 key alt+x 2>/dev/null";
+    const std::string close = "timeout 10 xdotool search --sync --onlyvisible --pid " +
+                              std::to_string(pid) +
+                              " --name ' - Tallydene$' windowfocus --sync %1 key alt+x 2>/dev/null";
     int status = -1;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (std::chrono::steady_clock::now() < end && waitpid(pid, &status, WNOHANG) != pid)

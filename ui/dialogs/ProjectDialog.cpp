@@ -9,7 +9,8 @@
 #include <wx/textctrl.h>
 
 ProjectDialog::ProjectDialog(wxWindow* parent, ProjectForm& form, Prompts& prompts)
-    : FormDialog(parent, "Project properties"), form(form), shownName(form.name), shownComment(form.comment), prompts(prompts)
+    : FormDialog(parent, "Project properties"), form(form), shownName(form.name),
+      shownComment(form.comment), prompts(prompts)
 {
     auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,

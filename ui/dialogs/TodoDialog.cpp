@@ -19,7 +19,8 @@ constexpr const char* kPriorityLabels[] = {"&1 (urgent)",   "&2 (asap)",        
 } // namespace
 
 TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
-    : FormDialog(parent, "Todo properties"), form(form), shownName(form.name), shownComment(form.comment), prompts(prompts)
+    : FormDialog(parent, "Todo properties"), form(form), shownName(form.name),
+      shownComment(form.comment), prompts(prompts)
 {
     auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,

@@ -1,6 +1,9 @@
 #include "app/EventLog.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -14,27 +17,62 @@ std::string Timestamp(const std::tm& utc)
     return text;
 }
 
+// Control characters shown as escapes: a name holding a line end must not start a line of
+// its own that reads like an event.
+std::string Escaped(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20)
+            escaped += c;
+        else if (c == '\r')
+            escaped += "\\r";
+        else if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\t')
+            escaped += "\\t";
+        else
+        {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", byte);
+            escaped += code;
+        }
+    }
+    return escaped;
+}
+
 } // namespace
 
 std::string EventLog::FormatLine(const std::tm& utc, const std::string& message)
 {
-    return Timestamp(utc) + message + "\r\n";
+    return Timestamp(utc) + Escaped(message) + "\r\n";
 }
 
 std::string EventLog::FormatLine(const std::tm& utc, const std::string& message,
                                  const std::string& detail)
 {
-    return Timestamp(utc) + message + ": " + detail + "\r\n";
+    return Timestamp(utc) + Escaped(message) + ": " + Escaped(detail) + "\r\n";
 }
 
 bool EventLog::AppendLine(const std::string& fileName, const std::string& line)
 {
-    std::FILE* file = std::fopen(fileName.c_str(), "ab");
-    if (file == nullptr)
+    // Never waits on a pipe or a device put in the log's place, and writes into nothing but a
+    // plain file.
+    const int file =
+        ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (file < 0)
         return false;
+    struct stat status;
+    if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode))
+    {
+        ::close(file);
+        return false;
+    }
     // A line that fails half-way is lost like one that never started; writing it elsewhere too
     // could leave it twice.
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fclose(file);
+    [[maybe_unused]] const ssize_t written = ::write(file, line.data(), line.size());
+    ::close(file);
     return true;
 }

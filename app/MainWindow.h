@@ -2,6 +2,7 @@
 
 #include <string>
 
+class Prompts;
 class TreeControl;
 
 // The main window as the application logic sees it. The windows implement it with widgets;
@@ -31,4 +32,6 @@ public:
     virtual void CopyToClipboard(const std::string& text) = 0;
     // Opens a file or a web address with the desktop's default application.
     virtual void OpenDocument(const std::string& pathOrAddress) = 0;
+    // The message boxes over this window.
+    virtual Prompts& GetPrompts() = 0;
 };

@@ -1,8 +1,10 @@
 #include "app/Tallydene.h"
 
 #include "app/ClockValue.h"
+#include "app/DataFileMessages.h"
 #include "app/EventLog.h"
 #include "app/MainWindow.h"
+#include "app/Prompts.h"
 #include "app/UtcClock.h"
 #include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
@@ -38,7 +40,8 @@ std::string TargetKey(int weekday)
 } // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp("Tallydene"), clock(clock), decimalChar(decimalChar)
+    : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock),
+      decimalChar(decimalChar)
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -46,15 +49,22 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
 
 Tallydene::~Tallydene()
 {
+    End(nullptr);
+}
+
+bool Tallydene::End(Prompts* prompts)
+{
     // The windows are gone by now; the last update touches no status line or tooltip.
     mainWindow = nullptr;
-    if (!shutdownSkipped)
-    {
-        BookTime();
-        LogEvent("Tallydene ended");
-        SaveSettings();
-    }
-    // The projects and todos go with the members, before the base class writes the file.
+    if (ended || shutdownSkipped)
+        return true;
+    ended = true;
+    BookTime();
+    LogEvent("Tallydene ended");
+    const bool saved = SaveAtEnd(prompts);
+    // Saved, or the user chose to quit without saving: either way the file stays as it is.
+    Abandon();
+    return saved;
 }
 
 void Tallydene::LoadSettings()
@@ -183,8 +193,10 @@ int Tallydene::WeekdayOf(int32_t day)
 void Tallydene::UpdateTime()
 {
     BringUpToDate();
-    if (autoSaveEnabled)
-        SaveNow();
+    // A save that failed is tried again whatever the option says: the user was told the data
+    // is not saved until one succeeds.
+    if (autoSaveEnabled || IsSaveFailing())
+        SaveAndReport();
 }
 
 void Tallydene::BringUpToDate()
@@ -226,15 +238,48 @@ void Tallydene::RefreshStatus()
 
 void Tallydene::FinishCommand()
 {
-    if (unsavedChanges && autoSaveEnabled)
-        SaveNow();
+    if (unsavedChanges && (autoSaveEnabled || IsSaveFailing()))
+        SaveAndReport();
 }
 
-void Tallydene::SaveNow()
+bool Tallydene::SaveAndReport()
 {
+    const bool wasFailing = IsSaveFailing();
     SaveSettings();
-    Save();
-    unsavedChanges = false;
+    lastSave = Save();
+    if (!IsSaveFailing())
+        unsavedChanges = false;
+    if (wasFailing != IsSaveFailing())
+        RefreshStatus();
+    if (!wasFailing && IsSaveFailing() && mainWindow != nullptr)
+        mainWindow->GetPrompts().Refuse(DataFileMessages::SaveFailed(lastSave));
+    return !IsSaveFailing();
+}
+
+bool Tallydene::SaveAtEnd(Prompts* prompts)
+{
+    for (;;)
+    {
+        SaveSettings();
+        lastSave = Save();
+        if (lastSave)
+            return true;
+        if (prompts == nullptr || !prompts->Ask(DataFileMessages::SaveFailedAtEnd(lastSave),
+                                                Prompts::QuestionIcon::Warning))
+            return false;
+    }
+}
+
+void Tallydene::ReportDataFileProblems()
+{
+    if (mainWindow == nullptr)
+        return;
+    if (const auto& wanted = GetUnmadeDataFolder())
+        mainWindow->GetPrompts().Inform(DataFileMessages::DataFolderUnmade(
+            *wanted, FindConfigurationDirectory().ToString(false).c_str()));
+    const std::string problems = DataFileMessages::LoadProblems(GetLoadReport());
+    if (!problems.empty())
+        mainWindow->GetPrompts().Refuse(problems);
 }
 
 void Tallydene::ChargeDays(int32_t fromMoment, int32_t toMoment)
@@ -290,6 +335,8 @@ std::string Tallydene::StatusText() const
                        "      Projects: " + FormatDuration(Saturated(projectsTotal), 0);
     if (workingTimeEnabled)
         text += "      Working time: " + FormatDuration(overtimeBalance, 0);
+    if (IsSaveFailing())
+        return DataFileMessages::notSavedStatus + text;
     return text;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 class MainWindow;
+class Prompts;
 class Todo;
 class UtcClock;
 
@@ -42,6 +43,22 @@ public:
     // Writes every setting and all projects into the configuration in memory; the base class's
     // Save() writes the file.
     void SaveSettings();
+
+    // Saves the settings and writes the file; every save of a command and of a tick goes
+    // through here. The first failure is told in a message naming the file and the reason;
+    // until a save succeeds again, the status line says the data is not saved and every clock
+    // update tries again. True when the file was written.
+    bool SaveAndReport();
+    bool IsSaveFailing() const { return !lastSave; }
+    // The run's last save. When it fails, asks whether to try again or to quit without saving
+    // (no prompts: no question, the failure is only logged). True when the data was saved.
+    bool SaveAtEnd(Prompts* prompts);
+    // The shutdown steps, once, with the windows gone: a last clock update, "Tallydene ended"
+    // in the event log, and the last save (SaveAtEnd). Nothing is written after it. True when
+    // the data was saved.
+    bool End(Prompts* prompts);
+    // After the start, with the window up: what was wrong with the data file or its folder.
+    void ReportDataFileProblems();
 
     // The setters store the value and nothing else; the caller updates the display.
     int32_t GetOvertimeBalance() const { return overtimeBalance; }
@@ -88,8 +105,8 @@ public:
     static int32_t DayOf(int32_t clockValue);
     static int WeekdayOf(int32_t day);
 
-    // The clock update of a tick and of the start: BringUpToDate and, with auto save on,
-    // SaveNow.
+    // The clock update of a tick and of the start: BringUpToDate and, with auto save on (or
+    // while saves fail), SaveAndReport.
     void UpdateTime();
     // Books the time since the last update on the active todo, its project and, with overtime
     // on, the balance; charges each new day's target; refreshes the status line and the tray
@@ -98,12 +115,9 @@ public:
     void BringUpToDate();
     // A change that must reach the file when the command finishes, though no time was booked.
     void MarkChanged() { unsavedChanges = true; }
-    // The end of every command: when it booked time or changed the data, and auto save is on,
-    // the data is saved once.
+    // The end of every command: when it booked time or changed the data, and auto save is on
+    // (or saves fail), the data is saved once.
     void FinishCommand();
-    // Writes every setting and all projects to the file. Every save of a command and of a tick
-    // goes through here.
-    void SaveNow();
     // Makes the todo the active one, booking the time so far on the one active until now.
     // Nothing happens when the todo is already active.
     void Activate(Todo& todo);
@@ -131,6 +145,7 @@ private:
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
+    bool ended = false;
     // Booked or changed since the last save.
     bool unsavedChanges = false;
 
@@ -147,4 +162,5 @@ private:
     bool trayIcon = true;
     bool workingTimeEnabled = true;
     MainWindow* mainWindow = nullptr;
+    toolbox::FileResult lastSave;
 };

@@ -20,10 +20,10 @@ bool Config::LoadBesideExecutable()
         return false;
     Path::SetExtension(*name, "cfg");
     file.Append(name->c_str());
-    return LoadFile(file.ToString(false).c_str());
+    return LoadFile(file.ToString(false).c_str(), true);
 }
 
-bool Config::SaveToDirectory(const Path& directory)
+FileResult Config::SaveToDirectory(const Path& directory)
 {
     return SaveFile(Path::CreateApplicationLikePath(directory, "cfg").ToString(false).c_str());
 }

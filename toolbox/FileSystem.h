@@ -9,7 +9,8 @@ namespace toolbox
 
 // The file operations the configuration file needs, behind one interface so that tests can
 // make any of them fail, or replay a power cut after any of them. Every operation reports
-// failure as its result; none of them throws except for exhausted memory.
+// failure as its result, with the reason left in errno; none of them throws except for
+// exhausted memory.
 class FileSystem
 {
 public:
@@ -31,14 +32,17 @@ public:
     enum class ReadResult
     {
         Read,
-        CannotOpen,
-        Failed // opened, but reading it failed
+        Missing,
+        CannotOpen, // there, but it cannot be opened for reading
+        Failed      // opened, but reading it failed
     };
 
     virtual ~FileSystem() = default;
 
-    // Creates the file or cuts it to zero length; nullptr when it cannot be opened.
-    virtual std::unique_ptr<File> OpenForWrite(const char* name) = 0;
+    // Creates the file or cuts it to zero length; nullptr when it cannot be opened. A new file
+    // gets the permissions of the file permissionsOf where that exists, so that a file the
+    // user closed to others stays closed when a save replaces it.
+    virtual std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) = 0;
     // Gives the file a new name, replacing a file of that name in one step.
     virtual bool Rename(const char* from, const char* to) = 0;
     // Gives the file a second name, replacing a file of that name in one step; both names then
@@ -47,6 +51,8 @@ public:
     // Makes the names in the folder that holds the given file durable (renames, creations).
     virtual bool SyncFolder(const char* fileName) = 0;
     virtual bool Exists(const char* name) = 0;
+    // The file a name leads to, following symbolic links; the name itself when it is no link.
+    virtual std::string Resolve(const char* name) { return name; }
     // Reads the whole file into bytes, followed by one NUL byte that is not counted.
     virtual ReadResult ReadWholeFile(const char* name, std::string& bytes) = 0;
 

@@ -118,10 +118,16 @@ String Places::ProgramPath()
 {
     if (ProgramPathRedirection())
         return *ProgramPathRedirection();
-    if (auto link = ReadExecutableLink())
-        return *link;
-    std::vector<String> arguments = Arguments();
-    return arguments.empty() ? String() : arguments.front();
+    // Read once: once the program file is replaced while it runs (an upgrade, a rebuild), the
+    // system names it ".../tallydene (deleted)", and the data would follow that name.
+    static const String fixed = []
+    {
+        if (auto link = ReadExecutableLink())
+            return *link;
+        std::vector<String> arguments = Arguments();
+        return arguments.empty() ? String() : arguments.front();
+    }();
+    return fixed;
 }
 
 std::vector<String> Places::Arguments()

@@ -17,7 +17,8 @@ class Places
 public:
     Places() = delete;
 
-    // The program file: /proc/self/exe, else the first argument the process received.
+    // The program file as it was at the first call: /proc/self/exe, else the first argument
+    // the process received.
     static String ProgramPath();
 
     // The process's own arguments, the first being the program path as it was started.

@@ -106,11 +106,24 @@ private:
 
 } // namespace
 
-std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name)
+std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name,
+                                                                const char* permissionsOf)
 {
     int descriptor = OpenRetrying(name, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (descriptor < 0)
         return nullptr;
+    // Only a plain file takes the permissions: a device at the name keeps its own.
+    struct stat model;
+    struct stat opened;
+    if (permissionsOf != nullptr && ::stat(permissionsOf, &model) == 0 &&
+        ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        ::fchmod(descriptor, model.st_mode & 07777) != 0)
+    {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+        return nullptr;
+    }
     try
     {
         return std::make_unique<PosixFile>(descriptor);
@@ -168,17 +181,49 @@ bool PosixFileSystem::Exists(const char* name)
     return ::stat(name, &status) == 0;
 }
 
+std::string PosixFileSystem::Resolve(const char* name)
+{
+    return GuardAllocation(
+        [&]
+        {
+            std::string path = name;
+            // As many links as the system itself follows before it gives up.
+            for (int hops = 0; hops < 40; ++hops)
+            {
+                std::string target(4096, '\0');
+                ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+                if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+                    return path;
+                target.resize(static_cast<std::size_t>(length));
+                const std::size_t slash = path.rfind('/');
+                if (target[0] != '/' && slash != std::string::npos)
+                    target = path.substr(0, slash + 1) + target;
+                path = target;
+            }
+            return path;
+        });
+}
+
 FileSystem::ReadResult PosixFileSystem::ReadWholeFile(const char* name, std::string& bytes)
 {
-    int descriptor = OpenRetrying(name, O_RDONLY);
+    // Not blocking on a pipe or a device that stands at the name.
+    int descriptor = OpenRetrying(name, O_RDONLY | O_NONBLOCK);
     if (descriptor < 0)
-        return ReadResult::CannotOpen;
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::CannotOpen;
     ReadResult result = ReadResult::Read;
     try
     {
         struct stat status;
         bytes.clear();
-        if (::fstat(descriptor, &status) == 0 && status.st_size > 0)
+        const bool statted = ::fstat(descriptor, &status) == 0;
+        if (!statted || !S_ISREG(status.st_mode))
+        {
+            const int error = !statted ? errno : S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+            ::close(descriptor);
+            errno = error;
+            return ReadResult::CannotOpen;
+        }
+        if (status.st_size > 0)
             bytes.reserve(static_cast<std::size_t>(status.st_size));
         // Reads to the end rather than trusting the size, which may change under us.
         char chunk[64 * 1024];
@@ -202,7 +247,9 @@ FileSystem::ReadResult PosixFileSystem::ReadWholeFile(const char* name, std::str
         ::close(descriptor);
         throw EOutOfMemory();
     }
+    const int error = errno;
     ::close(descriptor);
+    errno = error;
     return result;
 }
 

@@ -10,11 +10,12 @@ namespace toolbox
 class PosixFileSystem : public FileSystem
 {
 public:
-    std::unique_ptr<File> OpenForWrite(const char* name) override;
+    std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) override;
     bool Rename(const char* from, const char* to) override;
     bool Link(const char* from, const char* to) override;
     bool SyncFolder(const char* fileName) override;
     bool Exists(const char* name) override;
+    std::string Resolve(const char* name) override;
     ReadResult ReadWholeFile(const char* name, std::string& bytes) override;
 };
 

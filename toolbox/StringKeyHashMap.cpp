@@ -22,23 +22,20 @@ bool TextKeys::Equal(const char* a, const char* b)
     return a != nullptr && b != nullptr && std::strcmp(a, b) == 0;
 }
 
-// Samples at most about sixteen bytes spread over the text; each byte counts as signed, times
-// 11 at even positions and 7 at odd ones. Unsigned arithmetic keeps the signed sum's bits.
+// FNV-1a over every byte: names that differ anywhere land apart, so a file of many similar
+// names cannot pile them into one bucket. Nothing depends on the order this gives: the file's
+// writer sorts.
 uint32_t TextKeys::Hash(const char* key)
 {
     if (key == nullptr)
-    {
         return 0;
-    }
-    size_t length = std::strlen(key);
-    size_t step = std::max<size_t>(length / 16, 1);
-    uint32_t sum = 0;
-    for (size_t position = 0; position < length; position += step)
+    uint32_t hash = 2166136261u;
+    for (const char* p = key; *p != '\0'; ++p)
     {
-        auto byte = static_cast<int32_t>(static_cast<signed char>(key[position]));
-        sum += static_cast<uint32_t>(byte * (position % 2 == 0 ? 11 : 7));
+        hash ^= static_cast<unsigned char>(*p);
+        hash *= 16777619u;
     }
-    return sum;
+    return hash;
 }
 
 } // namespace toolbox

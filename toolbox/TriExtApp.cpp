@@ -1,17 +1,26 @@
 #include "toolbox/TriExtApp.h"
 
 #include "toolbox/ConfigSection.h"
+#include "toolbox/Places.h"
 
 namespace mfctriext
 {
 
 using toolbox::Path;
 
-TriExtApp::TriExtApp(const char* applicationName)
+TriExtApp::TriExtApp(const char* applicationName, std::vector<std::string> sectionsEverySaveWrites)
     : applicationName(applicationName), config(std::make_unique<toolbox::Config>())
 {
-    if (!config->LoadFromDirectory(FindConfigurationDirectory()))
-        config->LoadBesideExecutable();
+    sectionsEverySaveWrites.push_back("Application");
+    config->SetSectionsEverySaveWrites(std::move(sectionsEverySaveWrites));
+    const Path directory = FindConfigurationDirectory();
+    const std::optional<Path> wanted = WantedDataFolder();
+    if (wanted && wanted->ToString(false) != directory.ToString(false))
+        unmadeDataFolder = wanted->ToString(false).c_str();
+    const bool loaded = config->LoadFromDirectory(directory);
+    loadReport = config->LastLoad();
+    if (!loaded && config->LoadBesideExecutable())
+        loadReport.loaded = config->LastLoad().loaded;
     firstRun = !OnceAction("FirstRun");
 }
 
@@ -25,11 +34,11 @@ toolbox::ConfigSection* TriExtApp::GetRootSection()
     return config ? &config->GetRoot() : nullptr;
 }
 
-void TriExtApp::Save()
+toolbox::FileResult TriExtApp::Save()
 {
     if (abandoned)
-        return;
-    config->SaveToDirectory(FindConfigurationDirectory());
+        return toolbox::FileResult();
+    return config->SaveToDirectory(FindConfigurationDirectory());
 }
 
 bool TriExtApp::OnceAction(const char* name)
@@ -40,6 +49,17 @@ bool TriExtApp::OnceAction(const char* name)
         return true;
     actions.GetParameter(name).SetBool(false);
     return false;
+}
+
+std::optional<Path> TriExtApp::WantedDataFolder() const
+{
+    const std::optional<toolbox::String> data = toolbox::Places::LocalApplicationDataFolder();
+    if (!data)
+        return std::nullopt;
+    Path directory(data->c_str());
+    directory.Append("Brindlecott");
+    directory.Append(applicationName.c_str());
+    return directory;
 }
 
 Path TriExtApp::FindConfigurationDirectory() const

@@ -5,6 +5,9 @@
 #include "toolbox/String.h"
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace toolbox
 {
@@ -22,7 +25,10 @@ class TriExtApp
 {
 public:
     // applicationName names the data folder: <local application data>/Brindlecott/<name>.
-    explicit TriExtApp(const char* applicationName);
+    // sectionsEverySaveWrites tells a whole file from one cut short (the application's own
+    // once actions are always among them).
+    explicit TriExtApp(const char* applicationName,
+                       std::vector<std::string> sectionsEverySaveWrites = {});
     virtual ~TriExtApp();
     TriExtApp(const TriExtApp&) = delete;
     TriExtApp& operator=(const TriExtApp&) = delete;
@@ -30,8 +36,8 @@ public:
     toolbox::ConfigSection* GetRootSection();
     toolbox::Config& GetConfig() { return *config; }
 
-    // Writes the store to the data folder; a failure is not reported.
-    void Save();
+    // Writes the store to the data folder; a failure is logged and its reason returned.
+    toolbox::FileResult Save();
 
     // From now on nothing is written, neither by Save nor at the end: a run that failed
     // halfway must not replace the good file with a half-changed state.
@@ -45,7 +51,17 @@ public:
     // The data folder, made if missing; the program's folder when it cannot be had.
     toolbox::Path FindConfigurationDirectory() const;
 
+    // What the start found: the file the data came from and what was wrong with the others.
+    const toolbox::Config::LoadReport& GetLoadReport() const { return loadReport; }
+    // The data folder that could not be made at the start, so the program's folder serves.
+    const std::optional<std::string>& GetUnmadeDataFolder() const { return unmadeDataFolder; }
+
 private:
+    // <local application data>/Brindlecott/<name>, whether it exists or not.
+    std::optional<toolbox::Path> WantedDataFolder() const;
+
+    toolbox::Config::LoadReport loadReport;
+    std::optional<std::string> unmadeDataFolder;
     toolbox::String applicationName;
     std::unique_ptr<toolbox::Config> config;
     bool firstRun = false;

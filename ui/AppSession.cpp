@@ -6,6 +6,7 @@
 #include "toolbox/ConfigSection.h"
 #include "ui/MainFrame.h"
 #include "ui/WxDialogs.h"
+#include "ui/WxPrompts.h"
 
 #include <wx/app.h>
 
@@ -16,6 +17,11 @@ AppSession::AppSession(const UtcClock& clock)
 
 AppSession::~AppSession()
 {
+    DeleteWindow();
+}
+
+void AppSession::DeleteWindow()
+{
     // The window goes first: it still reaches the application while it is destroyed. A window
     // closed but not yet deleted by the toolkit is deleted here, and so taken off its list.
     if (MainFrame* window = frame.get())
@@ -23,6 +29,13 @@ AppSession::~AppSession()
         wxPendingDelete.DeleteObject(window);
         delete window;
     }
+}
+
+bool AppSession::End()
+{
+    DeleteWindow();
+    WxPrompts prompts;
+    return tallydene->End(&prompts);
 }
 
 MainFrame& AppSession::Start()
@@ -41,6 +54,7 @@ MainFrame& AppSession::Start()
     window->Update();
     window->Raise();
     window->FocusTree();
+    tallydene->ReportDataFileProblems();
 
     tallydene->UpdateTime();
     window->UpdateMenu();

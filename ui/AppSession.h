@@ -33,11 +33,17 @@ public:
     // Ends the session without any shutdown step, so nothing is logged or written.
     void Abandon();
 
+    // Closes the window if it is still there and runs the shutdown steps; a last save that
+    // fails asks whether to try again. False when the data could not be saved.
+    bool End();
+
     Tallydene& GetTallydene() { return *tallydene; }
     // nullptr before Start and once the window is gone.
     MainFrame* GetMainFrame() { return frame.get(); }
 
 private:
+    void DeleteWindow();
+
     std::unique_ptr<Tallydene> tallydene;
     wxWeakRef<MainFrame> frame;
 };

@@ -39,7 +39,7 @@ public:
 
     MainView& GetView() { return *view; }
     Document& GetDocument() { return document; }
-    Prompts& GetPrompts() { return prompts; }
+    Prompts& GetPrompts() override { return prompts; }
     const std::string& GetStoredStatusText() const { return statusText; }
 
     // MainWindow

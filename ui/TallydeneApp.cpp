@@ -60,7 +60,10 @@ int TallydeneApp::OnRun()
     if (anotherCopyRunning)
         return 0;
     const int exitCode = wxApp::OnRun();
-    return abandoned ? EXIT_FAILURE : exitCode;
+    if (abandoned)
+        return EXIT_FAILURE;
+    // Data that could not be saved ends the run with a failure.
+    return session && !session->End() ? EXIT_FAILURE : exitCode;
 }
 
 int TallydeneApp::OnExit()

@@ -8,6 +8,11 @@ wxString ToWx(std::string_view bytes)
     return text;
 }
 
+std::string FromWx(const wxString& text, const std::string& shownBytes)
+{
+    return text == ToWx(shownBytes) ? shownBytes : FromWx(text);
+}
+
 std::string FromWx(const wxString& text)
 {
     const wxScopedCharBuffer utf8 = text.utf8_str();

@@ -3,7 +3,12 @@
 #include "model/Todo.h"
 #include "toolbox/Places.h"
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -133,4 +138,46 @@ TEST_F(EventLogScenario, ACopyStoppedAtTheInstanceCheckBooksAndLogsNothing)
     unchanged.loggingEnabled = true;
     unchanged.projects = {{"Office", 0, {{"Report", 0}}}};
     EXPECT_EQ(ExpectedConfigFile(unchanged), SavedConfig());
+}
+
+// A name holding line ends or other control characters cannot start a line of its own that
+// reads like an event.
+TEST_F(EventLogScenario, ControlCharactersInNamesAreEscaped)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = Start();
+    app->LogEvent("Created a new todo",
+                  "Evil\r\n2026-12-06 21:29:00 : Deleted a project: Office\t\x01\x1f end");
+    app->LogEvent("Paused\n");
+    app->SkipShutdownSteps();
+    EXPECT_EQ("2026-12-06 21:29:00 : Created a new todo: Evil\\r\\n2026-12-06 21:29:00 : Deleted "
+              "a project: Office\\t\\x01\\x1F end\r\n2026-12-06 21:29:00 : Paused\\n\r\n",
+              ReadFileBytes(LogFile()));
+}
+
+// A pipe in the log's place, with or without a reader, neither holds the program up nor
+// takes the line: it goes to the data folder as for any log that cannot be written.
+TEST_F(EventLogScenario, APipeInTheLogsPlaceNeitherBlocksNorTakesTheLine)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = Start();
+    ASSERT_EQ(0, ::mkfifo(LogFile().c_str(), 0600));
+    for (bool withReader : {false, true})
+    {
+        const int reader = withReader ? ::open(LogFile().c_str(), O_RDONLY | O_NONBLOCK) : -1;
+        auto logged = std::async(std::launch::async, [&] { app->LogEvent("Paused"); });
+        const bool returned = logged.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        // A writer stuck in open is freed by a reader, so that the test can end.
+        const int release = returned ? -1 : ::open(LogFile().c_str(), O_RDONLY | O_NONBLOCK);
+        logged.wait();
+        for (int descriptor : {reader, release})
+            if (descriptor >= 0)
+                ::close(descriptor);
+        EXPECT_TRUE(returned) << (withReader ? "with a reader" : "without a reader");
+    }
+    app->SkipShutdownSteps();
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused") + LogLine("2026-12-06 21:29:00", "Paused"),
+              ReadFileBytes(DataFolder() / "Tallydene.log"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "tests/app/ScriptedPrompts.h"
 #include "tests/model/FakeTreeControl.h"
 
 #include <string>
@@ -24,6 +25,7 @@ public:
     {
         opened.push_back(pathOrAddress);
     }
+    Prompts& GetPrompts() override { return prompts; }
 
     bool trayIconShown = false;
     std::vector<std::string> statusTexts;
@@ -36,4 +38,5 @@ public:
     std::string clipboard;
     std::vector<std::string> opened;
     FakeTreeControl tree;
+    ScriptedPrompts prompts;
 };

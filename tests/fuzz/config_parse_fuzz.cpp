@@ -1,5 +1,7 @@
 // Any bytes given to the configuration reader: no crash, hang or sanitizer report, and a text
-// that parses is written and parsed again into the same tree.
+// that parses is written and parsed again into the same tree. An input that begins with the
+// byte 1 has the rest nested as deep as its next two bytes say, closed or left open, so that
+// deep files are tried too.
 #include "tests/toolbox/StringWriter.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigParameter.h"
@@ -41,7 +43,21 @@ bool Same(const toolbox::ConfigSection& a, const toolbox::ConfigSection& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::vector<char> text(data, data + size);
+    std::size_t depth = 0;
+    bool closed = false;
+    if (size >= 3 && data[0] == 1)
+    {
+        depth = (data[1] | (data[2] & 0x7f) << 8) % 200;
+        closed = (data[2] & 0x80) != 0;
+        data += 3;
+        size -= 3;
+    }
+    std::vector<char> text;
+    for (std::size_t i = 0; i < depth; ++i)
+        text.insert(text.end(), {'<', 'd', '>'});
+    text.insert(text.end(), data, data + size);
+    for (std::size_t i = 0; closed && i < depth; ++i)
+        text.insert(text.end(), {'<', '/', 'd', '>'});
     text.push_back('\0');
     toolbox::Config first;
     if (!first.Parse(text.data()))

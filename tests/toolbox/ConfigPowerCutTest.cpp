@@ -55,6 +55,7 @@ std::string LoadedVersion(const Disk& disk)
     PowerCutFileSystem files(disk);
     Config config;
     config.SetFileSystem(files);
+    config.SetSectionsEverySaveWrites({"Projects", "Store"});
     if (!config.LoadFile(file))
         return config.GetRoot().Sections().Count() == 0 ? "" : "partial";
     const std::string version = config.GetRoot().GetSection("Store").GetString("Version", "");
@@ -78,22 +79,64 @@ std::string Describe(const Disk& disk)
     return text;
 }
 
+const std::string f = file;
+const std::vector<Start> starts = {
+    {"no file", {}, ""},
+    {"a file", {{f, FileText("A")}}, "A"},
+    {"a file and its old copy", {{f, FileText("A")}, {f + ".old", FileText("Z")}}, "A"},
+    {"a leftover new file",
+     {{f, FileText("A")}, {f + ".old", FileText("Z")}, {f + ".new", "<Store><Ver"}},
+     "A"},
+    {"an unreadable file", {{f, "<Store>\r\n\t<Versi"}, {f + ".old", FileText("A")}}, "A"},
+};
+
+// The program starts from the disk, then saves twice, and the power goes after the given
+// number of operations. Gives the disks the cut may leave, and the versions a load may find
+// on them: the store as the last finished step left it and as the running step made it.
+// finished tells whether both saves ended before the cut.
+std::set<Disk> CutDuringTwoSaves(const Start& start, bool links, int budget,
+                                 std::set<std::string>& allowed, bool& finished)
+{
+    PowerCutFileSystem files(start.disk);
+    files.CutPowerAfter(budget);
+    if (!links)
+        files.RefuseLinks();
+    Config config;
+    config.SetFileSystem(files);
+    config.SetSectionsEverySaveWrites({"Projects", "Store"});
+    allowed = {start.loads};
+    finished = false;
+    bool saved = false;
+    try
+    {
+        config.LoadFile(file);
+        for (const char* version : {"B", "CC"})
+        {
+            allowed.insert(version);
+            Fill(config, version);
+            EXPECT_TRUE(config.SaveFile(file));
+            allowed = {version};
+            saved = true;
+        }
+        finished = true;
+    }
+    catch (const PowerCutFileSystem::PowerCut&)
+    {
+    }
+    // Another program reading the file while the power is still on always finds it.
+    if (links && saved)
+    {
+        EXPECT_EQ(files.Current().count(f), 1u) << "missing after " << budget;
+    }
+    return files.Survivors();
+}
+
 } // namespace
 
-// The program starts, then saves twice; the power goes after every operation in turn, on a
-// file system with second names for a file and on one without.
+// The power goes after every operation in turn, on a file system with second names for a
+// file and on one without.
 TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
 {
-    const std::string f = file;
-    const std::vector<Start> starts = {
-        {"no file", {}, ""},
-        {"a file", {{f, FileText("A")}}, "A"},
-        {"a file and its old copy", {{f, FileText("A")}, {f + ".old", FileText("Z")}}, "A"},
-        {"a leftover new file",
-         {{f, FileText("A")}, {f + ".old", FileText("Z")}, {f + ".new", "<Store><Ver"}},
-         "A"},
-        {"an unreadable file", {{f, "<Store>\r\n\t<Versi"}, {f + ".old", FileText("A")}}, "A"},
-    };
     int cases = 0;
     for (bool links : {true, false})
         for (const Start& start : starts)
@@ -101,41 +144,11 @@ TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
             SCOPED_TRACE(start.name);
             SCOPED_TRACE(links ? "second names" : "no second names");
             ASSERT_EQ(start.loads, LoadedVersion(start.disk));
-            for (int budget = 0;; ++budget)
+            bool finished = false;
+            for (int budget = 0; !finished; ++budget)
             {
-                PowerCutFileSystem files(start.disk);
-                files.CutPowerAfter(budget);
-                if (!links)
-                    files.RefuseLinks();
-                Config config;
-                config.SetFileSystem(files);
-                // What a load may find if the power goes now: the versions of the store as the last
-                // finished step left it and as the running step is making it.
-                std::set<std::string> allowed = {start.loads};
-                bool finished = false;
-                bool saved = false;
-                try
-                {
-                    config.LoadFile(file);
-                    for (const char* version : {"B", "CC"})
-                    {
-                        allowed.insert(version);
-                        Fill(config, version);
-                        ASSERT_TRUE(config.SaveFile(file));
-                        allowed = {version};
-                        saved = true;
-                    }
-                    finished = true;
-                }
-                catch (const PowerCutFileSystem::PowerCut&)
-                {
-                }
-                // Another program reading the file while the power is still on always finds it.
-                if (links && saved)
-                {
-                    EXPECT_EQ(files.Current().count(f), 1u) << "missing after " << budget;
-                }
-                for (const Disk& disk : files.Survivors())
+                std::set<std::string> allowed;
+                for (const Disk& disk : CutDuringTwoSaves(start, links, budget, allowed, finished))
                 {
                     ++cases;
                     const std::string loaded = LoadedVersion(disk);
@@ -144,10 +157,58 @@ TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
                         << "' on\n"
                         << Describe(disk);
                 }
-                if (finished)
-                    break;
             }
         }
     EXPECT_GT(cases, 600);
     std::cout << "[          ] " << cases << " disks after a power cut\n";
+}
+
+// As above, and then the file is found empty, full of NUL bytes or cut after a closing tag
+// at the next start, as a file system that lost the file's data but not its name leaves it.
+// Where the ".old" copy is whole, the start loads it and its first save leaves it in place.
+TEST(ConfigPowerCut, AFileFoundEmptyOrCutLoadsTheOldCopyAndKeepsIt)
+{
+    int cases = 0;
+    for (bool links : {true, false})
+        for (const Start& start : starts)
+        {
+            SCOPED_TRACE(start.name);
+            bool finished = false;
+            for (int budget = 0; !finished; ++budget)
+            {
+                std::set<std::string> allowed;
+                for (Disk disk : CutDuringTwoSaves(start, links, budget, allowed, finished))
+                {
+                    if (!disk.count(f) || !disk.count(f + ".old"))
+                        continue;
+                    Disk withoutFile = disk;
+                    withoutFile.erase(f);
+                    const std::string old = LoadedVersion(withoutFile);
+                    if (old.empty() || old == "partial")
+                        continue;
+                    const std::string text = disk[f];
+                    const std::size_t firstClose = text.find(">\r\n\r\n");
+                    for (const std::string& damaged :
+                         {std::string(), std::string(text.size(), '\0'),
+                          text.substr(0, firstClose == std::string::npos ? 0 : firstClose + 3)})
+                    {
+                        ++cases;
+                        disk[f] = damaged;
+                        EXPECT_EQ(old, LoadedVersion(disk)) << Describe(disk);
+                        PowerCutFileSystem files(disk);
+                        Config config;
+                        config.SetFileSystem(files);
+                        config.SetSectionsEverySaveWrites({"Projects", "Store"});
+                        config.LoadFile(file);
+                        Fill(config, "D");
+                        ASSERT_TRUE(config.SaveFile(file));
+                        EXPECT_EQ(disk[f + ".old"], files.Current()[f + ".old"]);
+                        EXPECT_EQ(damaged, files.Current()[f + ".bad"]);
+                        EXPECT_EQ("D", LoadedVersion(files.Current()));
+                    }
+                }
+            }
+        }
+    EXPECT_GT(cases, 300);
+    std::cout << "[          ] " << cases << " damaged files after a power cut\n";
 }

@@ -30,7 +30,7 @@ protected:
     bool Save(const char* version, Config& config)
     {
         Fill(config, version);
-        return config.SaveFile(file.c_str());
+        return static_cast<bool>(config.SaveFile(file.c_str()));
     }
     bool Save(const char* version)
     {

@@ -3,12 +3,14 @@
 #include "toolbox/FileSystem.h"
 
 #include <array>
+#include <cerrno>
 #include <cstddef>
 #include <memory>
 #include <string>
 
 // The system's own files, except that one chosen operation fails at its n-th call, once or
-// from then on, as a full disk or a read-only folder would make it fail.
+// from then on, as a full disk or a read-only folder would make it fail, leaving the error
+// given to Fail in errno.
 class FaultyFileSystem : public toolbox::FileSystem
 {
 public:
@@ -25,8 +27,9 @@ public:
     };
     static constexpr int operationCount = static_cast<int>(Operation::SyncFolder) + 1;
 
-    void Fail(Operation operation, int occurrence, bool fromThenOn)
+    void Fail(Operation operation, int occurrence, bool fromThenOn, int error = EIO)
     {
+        failError = error;
         failing = operation;
         failAt = occurrence;
         keepFailing = fromThenOn;
@@ -35,11 +38,11 @@ public:
     void Heal() { failAt = 0; }
     int Calls(Operation operation) const { return calls[static_cast<int>(operation)]; }
 
-    std::unique_ptr<File> OpenForWrite(const char* name) override
+    std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) override
     {
         if (Fails(Operation::Open))
             return nullptr;
-        std::unique_ptr<File> file = native.OpenForWrite(name);
+        std::unique_ptr<File> file = native.OpenForWrite(name, permissionsOf);
         return file ? std::make_unique<FaultyFile>(*this, std::move(file)) : nullptr;
     }
     bool Rename(const char* from, const char* to) override
@@ -55,6 +58,7 @@ public:
         return !Fails(Operation::SyncFolder) && native.SyncFolder(fileName);
     }
     bool Exists(const char* name) override { return native.Exists(name); }
+    std::string Resolve(const char* name) override { return native.Resolve(name); }
     ReadResult ReadWholeFile(const char* name, std::string& bytes) override
     {
         return native.ReadWholeFile(name, bytes);
@@ -89,13 +93,17 @@ private:
     bool Fails(Operation operation)
     {
         int call = ++calls[static_cast<int>(operation)];
-        return operation == failing && failAt > 0 &&
-               (call == failAt || (keepFailing && call > failAt));
+        const bool fails = operation == failing && failAt > 0 &&
+                           (call == failAt || (keepFailing && call > failAt));
+        if (fails)
+            errno = failError;
+        return fails;
     }
 
     toolbox::FileSystem& native = toolbox::FileSystem::Native();
     Operation failing = Operation::Open;
     int failAt = 0; // 0: nothing fails
     bool keepFailing = false;
+    int failError = EIO;
     std::array<int, operationCount> calls{};
 };

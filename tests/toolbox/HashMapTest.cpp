@@ -5,7 +5,9 @@
 
 #include <cctype>
 #include <cstring>
+#include <set>
 #include <string>
+#include <vector>
 
 using namespace toolbox;
 
@@ -45,19 +47,23 @@ void PutNumbered(StringKeyHashMap<Value>& map, int from, int to)
 
 } // namespace
 
-TEST(HashMapTest, TextHash)
+// Every byte counts: names that differ in one byte only, anywhere, land apart. Many such
+// names in one file must not pile up in one bucket, which would make each look-up a search.
+TEST(HashMapTest, TextHashTakesEveryByte)
 {
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash(""), 0u);
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash("a"), 97u * 11);
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash("ab"), 97u * 11 + 98 * 7);
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash("\xe9"), static_cast<uint32_t>(-23 * 11));
-    // Longer texts are sampled every length / 16 bytes.
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash(std::string(17, 'a').c_str()), 9u * 1067 + 8 * 679);
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash(std::string(32, 'a').c_str()), 16u * 1067);
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash(std::string(33, 'a').c_str()), 17u * 1067);
-    // A step of 62 samples 17 bytes, all at even positions.
-    EXPECT_EQ(StringKeyHashMap<Value>::Hash(std::string(1000, '\x80').c_str()),
-              static_cast<uint32_t>(-128 * 11 * 17));
+    const std::string base(40, 'n');
+    std::set<uint32_t> hashes;
+    int names = 0;
+    for (std::size_t position = 0; position < base.size(); ++position)
+        for (char byte : {'a', 'b', '\x80', '\xff'})
+        {
+            std::string name = base;
+            name[position] = byte;
+            hashes.insert(StringKeyHashMap<Value>::Hash(name.c_str()));
+            ++names;
+        }
+    EXPECT_EQ(hashes.size(), static_cast<std::size_t>(names));
+    EXPECT_NE(StringKeyHashMap<Value>::Hash("ab"), StringKeyHashMap<Value>::Hash("ba"));
 }
 
 TEST(HashMapTest, GrowsAt17And35And71Entries)
@@ -148,35 +154,57 @@ TEST(HashMapTest, RemoveHandsOverAndDeleteDestroys)
     EXPECT_EQ(destroyed, 3) << "the removed value, the deleted one and the one left in the map";
 }
 
+// The keys as a map of that many buckets lists them when they were put in this order: bucket
+// by bucket in index order, each bucket in the order its keys came.
+std::vector<std::string> Listing(const std::vector<std::string>& putOrder, std::size_t buckets)
+{
+    std::vector<std::vector<std::string>> byBucket(buckets);
+    for (const std::string& key : putOrder)
+        byBucket[StringKeyHashMap<Value>::Hash(key.c_str()) % buckets].push_back(key);
+    std::vector<std::string> listing;
+    for (const auto& bucket : byBucket)
+        listing.insert(listing.end(), bucket.begin(), bucket.end());
+    return listing;
+}
+
+std::string Joined(const std::vector<std::string>& keys)
+{
+    std::string text;
+    for (const std::string& key : keys)
+        text += key + " ";
+    return text;
+}
+
 TEST(HashMapTest, IteratesBucketsInIndexOrderAfterRebuilds)
 {
     StringKeyHashMap<Value> map;
-    // Single letters hash to 11 times their code: "c" and "a" share bucket 11 of 16, "b"
-    // is in bucket 6 and "c" in bucket 1.
     for (const char* key : {"a", "b", "q", "c"})
-    {
         map.Put(key, std::make_unique<Value>());
-    }
-    EXPECT_EQ(Keys(map), "c b a q ");
+    EXPECT_EQ(Keys(map), Joined(Listing({"a", "b", "q", "c"}, 16)));
 
     map.Clear();
+    std::vector<std::string> letters;
     for (char c = 'A'; c <= 'P'; ++c)
     {
-        map.Put(std::string(1, c).c_str(), std::make_unique<Value>());
+        letters.emplace_back(1, c);
+        map.Put(letters.back().c_str(), std::make_unique<Value>());
     }
-    EXPECT_EQ(Keys(map), "P C F I L O B E H K N A D G J M ");
-    // The 17th entry rebuilds into 34 buckets, taking the old buckets in index order: "c"
-    // (old bucket 1) comes before "A" (old bucket 11) in their shared new bucket 1.
+    EXPECT_EQ(Keys(map), Joined(Listing(letters, 16)));
+    // The 17th entry joins its bucket, then the map rebuilds into 34 buckets taking the old
+    // ones in index order, so each new bucket holds its keys in the old listing's order; a
+    // later key joins its bucket's end.
     map.Put("c", std::make_unique<Value>());
     EXPECT_EQ(map.BucketCount(), 34);
-    EXPECT_EQ(Keys(map), "D c A N K H E B O L I F C P M J G ");
+    letters.push_back("c");
+    std::vector<std::string> listing = Listing(Listing(letters, 16), 34);
+    EXPECT_EQ(Keys(map), Joined(listing));
     map.Put("e", std::make_unique<Value>());
-    // A later key joins the end of its bucket: 101 * 11 % 34 = 23, after "C".
-    EXPECT_EQ(Keys(map), "D c A N K H E B O L I F C e P M J G ");
+    listing.push_back("e");
+    EXPECT_EQ(Keys(map), Joined(Listing(listing, 34)));
 
     PointeredList<Value> values = map.Values();
     ASSERT_EQ(values.Count(), 18);
-    EXPECT_EQ(values.Get(1), map.Get("c"));
+    EXPECT_EQ(values.Get(1), map.Get(Listing(listing, 34)[1].c_str()));
     EXPECT_EQ(values.Get(18), nullptr);
 }
 

@@ -6,10 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
+#include <future>
 #include <memory>
 #include <regex>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using toolbox::Logger;
 
@@ -220,4 +225,20 @@ TEST_F(LoggerTest, ProgramPathWithoutFileNameIsIllegalArgument)
         EXPECT_STREQ(failure.GetMessage(), "__argv[0] contains an illegal program path");
         EXPECT_STREQ(failure.GetFile(), "toolbox::Logger::Logger");
     }
+}
+
+// A pipe in the log file's place never holds the program up, and gets nothing.
+TEST_F(LoggerTest, APipeInTheFilesPlaceNeitherBlocksNorIsWritten)
+{
+    std::filesystem::create_directories(LogFile().parent_path());
+    ASSERT_EQ(0, ::mkfifo(LogFile().c_str(), 0600));
+    auto logger = MakeLogger({});
+    auto logged = std::async(std::launch::async,
+                             [&] { logger->Log("here", 1, Logger::LevelError, "an error"); });
+    const bool returned = logged.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    const int release = returned ? -1 : ::open(LogFile().c_str(), O_RDONLY | O_NONBLOCK);
+    logged.wait();
+    if (release >= 0)
+        ::close(release);
+    EXPECT_TRUE(returned);
 }

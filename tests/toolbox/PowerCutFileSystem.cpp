@@ -52,7 +52,8 @@ void PowerCutFileSystem::Step()
         --budget;
 }
 
-std::unique_ptr<toolbox::FileSystem::File> PowerCutFileSystem::OpenForWrite(const char* name)
+std::unique_ptr<toolbox::FileSystem::File> PowerCutFileSystem::OpenForWrite(const char* name,
+                                                                            const char*)
 {
     Step();
     auto found = names.find(name);
@@ -114,7 +115,7 @@ toolbox::FileSystem::ReadResult PowerCutFileSystem::ReadWholeFile(const char* na
 {
     auto found = names.find(name);
     if (found == names.end())
-        return ReadResult::CannotOpen;
+        return ReadResult::Missing;
     bytes = inodes[found->second].current;
     return ReadResult::Read;
 }

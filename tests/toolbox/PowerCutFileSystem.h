@@ -31,7 +31,7 @@ public:
     std::set<Disk> Survivors() const;
     Disk Current() const;
 
-    std::unique_ptr<File> OpenForWrite(const char* name) override;
+    std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) override;
     bool Rename(const char* from, const char* to) override;
     bool Link(const char* from, const char* to) override;
     bool SyncFolder(const char* fileName) override;

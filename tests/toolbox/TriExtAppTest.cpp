@@ -163,3 +163,18 @@ TEST_F(TriExtAppTest, AnAbandonedRunWritesNothingMore)
     }
     EXPECT_EQ(ReadFileBytes(DataFile()), good);
 }
+
+// The file beside the program belongs to an older installation: a start only reads it, even
+// when it cannot be parsed, and the data goes to the data folder.
+TEST_F(TriExtAppTest, AnUnreadableFileBesideTheProgramIsLeftAsItIs)
+{
+    WriteFileBytes(BesideFile(), "<Options><broken");
+    {
+        TriExtApp app("Tallydene");
+        EXPECT_TRUE(app.IsFirstRun());
+        EXPECT_TRUE(app.GetLoadReport().loaded.empty());
+    }
+    EXPECT_EQ("<Options><broken", ReadFileBytes(BesideFile()));
+    EXPECT_FALSE(std::filesystem::exists(BesideFile().string() + ".bad"));
+    EXPECT_TRUE(std::filesystem::exists(DataFile()));
+}

@@ -468,3 +468,32 @@ TEST_F(DialogWindows, TheSimpleTransferSaysWhatItIsForAndHasNoSelectors)
     EXPECT_EQ(9000, to->GetTime());
     EXPECT_EQ(Tree().GetCount(), 5u);
 }
+
+// Names and comments whose bytes are not UTF-8 (a file written elsewhere) show as Latin-1 and
+// are kept byte for byte when the user leaves them as they are.
+TEST_F(DialogWindows, PropertiesLeftUneditedKeepBytesThatAreNotUtf8)
+{
+    StartWith(Prepared());
+    Project& office = ProjectNamed("Office");
+    office.SetName("Caf\xe9");
+    office.SetComment("\xe9t\xe9\r\nhiver");
+    ProjectForm projectForm(App(), office);
+    projectForm.Open();
+    ProjectDialog project(Frame(), projectForm, prompts);
+    Show(project);
+    EXPECT_EQ(wxString::FromUTF8("Caf\xc3\xa9"), Named<wxTextCtrl>(project, "name")->GetValue());
+    ClickOk(project);
+    EXPECT_EQ("Caf\xe9", office.GetName());
+    EXPECT_EQ("\xe9t\xe9\r\nhiver", office.GetComment());
+
+    Todo& weed = TodoNamed("Garden", "Weed");
+    weed.SetName("Unkraut \xfc");
+    TodoForm todoForm(App(), weed);
+    todoForm.Open();
+    TodoDialog todo(Frame(), todoForm, prompts);
+    Show(todo);
+    Named<wxTextCtrl>(todo, "comment")->ChangeValue("edited");
+    ClickOk(todo);
+    EXPECT_EQ("Unkraut \xfc", weed.GetName());
+    EXPECT_EQ("edited", weed.GetComment());
+}

@@ -9,8 +9,10 @@ wxString CommentForEditing(const std::string& comment)
     return text;
 }
 
-std::string CommentFromEditing(const wxString& text)
+std::string CommentFromEditing(const wxString& text, const std::string& shownComment)
 {
+    if (text == CommentForEditing(shownComment))
+        return shownComment;
     wxString comment = text;
     comment.Replace("\r\n", "\n");
     comment.Replace("\n", "\r\n");

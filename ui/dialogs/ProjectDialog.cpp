@@ -9,7 +9,8 @@
 #include <wx/textctrl.h>
 
 ProjectDialog::ProjectDialog(wxWindow* parent, ProjectForm& form, Prompts& prompts)
-    : FormDialog(parent, "Project properties"), form(form), prompts(prompts)
+    : FormDialog(parent, "Project properties"), form(form), shownName(form.name),
+      shownComment(form.comment), prompts(prompts)
 {
     auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,
@@ -44,9 +45,9 @@ ProjectDialog::ProjectDialog(wxWindow* parent, ProjectForm& form, Prompts& promp
 
 bool ProjectDialog::TransferDataFromWindow()
 {
-    form.name = FromWx(name->GetValue());
+    form.name = FromWx(name->GetValue(), shownName);
     form.totalTime = FromWx(totalTime->GetValue());
-    form.comment = CommentFromEditing(comment->GetValue());
+    form.comment = CommentFromEditing(comment->GetValue(), shownComment);
     return Accepted(form.Confirm(prompts));
 }
 

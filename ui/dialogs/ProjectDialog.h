@@ -17,6 +17,8 @@ public:
 
 private:
     ProjectForm& form;
+    const std::string shownName;
+    const std::string shownComment;
     Prompts& prompts;
     wxTextCtrl* name;
     wxTextCtrl* totalTime;

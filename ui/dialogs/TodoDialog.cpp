@@ -19,7 +19,8 @@ constexpr const char* kPriorityLabels[] = {"&1 (urgent)",   "&2 (asap)",        
 } // namespace
 
 TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
-    : FormDialog(parent, "Todo properties"), form(form), prompts(prompts)
+    : FormDialog(parent, "Todo properties"), form(form), shownName(form.name),
+      shownComment(form.comment), prompts(prompts)
 {
     auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,
@@ -79,12 +80,12 @@ TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
 
 bool TodoDialog::TransferDataFromWindow()
 {
-    form.name = FromWx(name->GetValue());
+    form.name = FromWx(name->GetValue(), shownName);
     form.priority = -1;
     for (size_t i = 0; i < priorities.size(); ++i)
         if (priorities[i]->GetValue())
             form.priority = static_cast<int>(i);
-    form.comment = CommentFromEditing(comment->GetValue());
+    form.comment = CommentFromEditing(comment->GetValue(), shownComment);
     return Accepted(form.Confirm(prompts));
 }
 

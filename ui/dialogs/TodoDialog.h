@@ -20,6 +20,8 @@ public:
 
 private:
     TodoForm& form;
+    const std::string shownName;
+    const std::string shownComment;
     Prompts& prompts;
     wxTextCtrl* name;
     wxTextCtrl* comment;

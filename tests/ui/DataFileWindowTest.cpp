@@ -1,0 +1,174 @@
+#include "tests/ui/WindowTest.h"
+
+#include "app/DataFileMessages.h"
+#include "app/Tallydene.h"
+#include "ui/MainFrame.h"
+#include "ui/WxText.h"
+
+#include <wx/statusbr.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+ConfigText OneProject(const std::string& name)
+{
+    ConfigText config;
+    config.Open("Application").Open("OnceActions").Value("FirstRun", 0);
+    config.Close("OnceActions").Close("Application");
+    config.Open("Options").Close("Options");
+    config.Open("Projects").Open(name).Close(name).Close("Projects");
+    config.Open("WorkingTime").Close("WorkingTime");
+    return config;
+}
+
+class DataFileWindowTest : public WindowTest
+{
+protected:
+    std::string StatusLine() { return FromWx(Frame()->GetStatusBar()->GetStatusText()); }
+    std::string NewFile() const { return ConfigFile().string() + ".new"; }
+};
+
+} // namespace
+
+// A save that cannot create its file: one message, the status line marked, no message at the
+// next tick; at the end a question, and No quits leaving the file as it was.
+TEST_F(DataFileWindowTest, AFailedSaveIsToldOnceAndTheEndAsksBeforeQuittingUnsaved)
+{
+    WriteConfig(OneProject("Kept"));
+    Start();
+    const std::string saved = ReadConfig();
+    fs::create_directory(NewFile());
+    const toolbox::FileResult failure =
+        toolbox::FileResult::Failure("cannot create", NewFile(), EISDIR);
+
+    wxTEST_DIALOG(App().UpdateTime(),
+                  ExpectMessageBox(DataFileMessages::SaveFailed(failure), wxICON_ERROR, wxOK));
+    EXPECT_TRUE(StatusLine().starts_with(DataFileMessages::notSavedStatus)) << StatusLine();
+    Screenshot(*Frame(), "not-saved");
+    wxTEST_DIALOG(App().UpdateTime(), ExpectDialog<wxMessageDialog>(
+                                          [](wxMessageDialog& box)
+                                          {
+                                              ADD_FAILURE() << "a second message: "
+                                                            << FromWx(box.GetMessage());
+                                              return wxID_OK;
+                                          })
+                                          .Optional());
+
+    CloseWindow();
+    bool saved_ = true;
+    wxTEST_DIALOG(
+        saved_ = session->End(),
+        ExpectMessageBox(DataFileMessages::SaveFailedAtEnd(failure), wxICON_WARNING, wxNO));
+    EXPECT_FALSE(saved_);
+    EndSession();
+    EXPECT_EQ(saved, ReadConfig());
+}
+
+// A damaged file is named after the start with the copy loaded instead; without any readable
+// copy the message says the program starts without the data.
+TEST_F(DataFileWindowTest, AFileThatCannotBeReadIsToldAfterTheStart)
+{
+    WriteConfig(OneProject("Old"));
+    fs::rename(ConfigFile(), ConfigFile().string() + ".old");
+    WriteFileBytes(ConfigFile(), "");
+    toolbox::Config::LoadReport report;
+    report.keptAside = ConfigFile().string() + ".bad";
+    report.loaded = ConfigFile().string() + ".old";
+    wxTEST_DIALOG(Start(),
+                  ExpectMessageBox(DataFileMessages::LoadProblems(report), wxICON_ERROR, wxOK));
+    EXPECT_EQ("Old", ProjectNamed("Old").GetName());
+    EXPECT_NE(DataFileMessages::LoadProblems(report).find("has kept it as\n" + report.keptAside),
+              std::string::npos);
+    EndSession();
+
+    fs::remove(ConfigFile().string() + ".old");
+    fs::remove(ConfigFile().string() + ".bad");
+    WriteFileBytes(ConfigFile(), std::string(2048, '\0'));
+    report.loaded.clear();
+    const std::string none = DataFileMessages::LoadProblems(report);
+    EXPECT_NE(none.find("Tallydene starts without your data"), std::string::npos);
+    // The options of a first run come after the message.
+    wxTEST_DIALOG(Start(), ExpectMessageBox(none, wxICON_ERROR, wxOK));
+    EndSession();
+}
+
+// A file where the data folder should be: one message saying where the data is kept instead.
+TEST_F(DataFileWindowTest, ADataFolderThatCannotBeMadeIsToldWithThePlaceUsedInstead)
+{
+    fs::create_directories(ConfigFile().parent_path().parent_path());
+    WriteFileBytes(ConfigFile().parent_path(), "not a folder");
+    wxTEST_DIALOG(Start(), ExpectMessageBox(DataFileMessages::DataFolderUnmade(
+                                                ConfigFile().parent_path().string(),
+                                                places.ProgramFolder().string()),
+                                            wxICON_INFORMATION, wxOK));
+    EndSession();
+    EXPECT_TRUE(fs::exists(places.ProgramFolder() / "Tallydene.cfg"));
+}
+
+// The program file replaced while the program runs, as an upgrade or a rebuild does: the data
+// is still saved under the program's name, never under "tallydene (deleted)".
+TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
+{
+    TestPlaces places;
+    const fs::path program = places.ProgramFolder() / "tallydene";
+    fs::create_directories(program.parent_path());
+    fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
+    const fs::path data = places.DataFolder() / "Brindlecott" / "Tallydene";
+    fs::create_directories(data);
+    WriteFileBytes(data / "tallydene.cfg", OneProject("Kept").Text());
+
+    std::vector<std::string> environment = {
+        "HOME=" + places.HomeFolder().string(), "XDG_DATA_HOME=" + places.DataFolder().string(),
+        "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string()};
+    for (const char* name : {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS"})
+        if (const char* value = getenv(name))
+            environment.push_back(std::string(name) + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& entry : environment)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    std::string path = program.string();
+    char* argv[] = {path.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(0, posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()));
+
+    // Up once its first update has saved; then the file is replaced.
+    ASSERT_TRUE(
+        WindowTest::PumpUntil([&] { return fs::exists(data / "tallydene.cfg.old"); }, 20000));
+    fs::remove(program);
+    fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
+
+    // Closed as Alt+X closes it: the last save.
+    const std::string close = "timeout 10 xdotool search --sync --onlyvisible --pid " +
+                              std::to_string(pid) +
+                              " --name ' - Tallydene$' windowfocus --sync %1 key alt+x 2>/dev/null";
+    int status = -1;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < end && waitpid(pid, &status, WNOHANG) != pid)
+    {
+        std::system(close.c_str());
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    if (!WIFEXITED(status))
+    {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        FAIL() << "the program did not end";
+    }
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    EXPECT_FALSE(fs::exists(data / "tallydene (deleted).cfg"));
+    // The first save of the run became the ".old" copy: the last one went to the same name.
+    EXPECT_NE(ReadFileBytes(data / "tallydene.cfg.old").find("<MainFrame>"), std::string::npos);
+}

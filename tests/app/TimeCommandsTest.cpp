@@ -188,8 +188,7 @@ TEST_F(TimeCommands, AddAndRemoveTimeChangeTheTodoAndItsProject)
     // More than the todo has: Yes removes what it has.
     Select(T("Office", "Call"));
     prompts.answers = {true};
-    // Moved in whole: GCC 12 at -O3 takes assigning a one-letter literal for overlapping copies.
-    dialogs.removeTime.push_back([](RemoveTimeForm& form) { form.amount = std::string("2"); });
+    dialogs.removeTime.push_back([](RemoveTimeForm& form) { form.amount = "2"; });
     Run(ID_TODO_REMOVE_TIME);
     EXPECT_EQ(0, T("Office", "Call").GetTime());
 

@@ -40,7 +40,7 @@ protected:
         std::string text = WrittenText(config.GetRoot());
         for (std::size_t at = text.find('\n'); at != std::string::npos;
              at = text.find('\n', at + 2))
-            text.insert(at, "\r");
+            text.insert(at, 1, '\r');
         return text;
     }
     // The version a start finds, or "" when it loads nothing; "partial" for anything else.

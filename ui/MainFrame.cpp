@@ -135,7 +135,7 @@ void MainFrame::SetActiveLook(bool active)
 void MainFrame::UpdateTrayIcon()
 {
     if (!trayIcon)
-        trayIcon = std::make_unique<TrayIcon>([this] { RestoreFromTray(); });
+        trayIcon = std::make_unique<TrayIcon>([this] { RestoreFromTray(); }, *this);
     const bool active = app.GetActiveTodo() != nullptr;
     trayIcon->SetIcon(IconBundle(active ? res::IconId::Running : res::IconId::Paused),
                       ToWx(TrayTooltip(app)));
@@ -261,11 +261,22 @@ void MainFrame::OnTimer(wxTimerEvent&)
 
 void MainFrame::RestoreFromTray()
 {
+    // Hidden while minimised, the window would be mapped minimised again: GTK remembers.
+    Iconize(false);
     Show();
-    Restore();
+    Raise();
     trayIcon->RemoveIcon();
     // Deleted once the icon's own event has been handled.
     trayIcon.release()->Destroy();
+}
+
+void MainFrame::ShowFromOutside()
+{
+    if (trayIcon)
+        return RestoreFromTray();
+    Iconize(false);
+    Show();
+    Raise();
 }
 
 void MainFrame::ShowStatusText()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainWindow.h"
 #include "app/AppCommands.h"
+#include "app/MainWindow.h"
 #include "app/ViewCommands.h"
 #include "ui/Document.h"
 #include "ui/WxDialogs.h"
@@ -41,6 +41,10 @@ public:
     Document& GetDocument() { return document; }
     Prompts& GetPrompts() { return prompts; }
     const std::string& GetStoredStatusText() const { return statusText; }
+
+    // Brings the window back to the screen and to the front, from the notification area or
+    // from the task bar, as another copy of the program asks.
+    void ShowFromOutside();
 
     // MainWindow
     using wxFrame::SetStatusText;

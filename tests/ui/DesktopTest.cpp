@@ -1,0 +1,80 @@
+#include "tests/ui/DesktopProcess.h"
+#include "tests/ui/WindowTest.h"
+
+#include "app/Tallydene.h"
+#include "model/Todo.h"
+#include "ui/MainFrame.h"
+
+#include <cstdlib>
+
+namespace
+{
+
+ConfigText OneTodo()
+{
+    ConfigText config;
+    config.Open("Projects").Open("P").Open("Todos");
+    config.Todo("One", 2, 600);
+    config.Close("Todos").Close("P").Close("Projects");
+    return config;
+}
+
+// Real input from another process, so that it also reaches menus that run a loop of their own.
+void Xdotool(const std::string& arguments)
+{
+    ASSERT_EQ(std::system(("xdotool " + arguments + " &").c_str()), 0);
+}
+
+class TrayTest : public WindowTest
+{
+protected:
+    // Minimises the window, which hides it behind the tray icon, and gives the icon's middle.
+    wxPoint HideToTray(MainFrame& frame)
+    {
+        Pump(300);
+        frame.Iconize();
+        EXPECT_TRUE(PumpUntil([&] { return !frame.IsShown(); })) << "not hidden to the tray";
+        wxPoint icon;
+        EXPECT_TRUE(PumpUntil([&] { return NotificationArea::IconCentre(icon.x, icon.y); }));
+        Pump(300);
+        return icon;
+    }
+
+    WindowManager windowManager;
+    NotificationArea notificationArea;
+};
+
+TEST_F(TrayTest, AClickOnTheIconBringsTheWindowBack)
+{
+    MainFrame& frame = Start();
+    const wxPoint icon = HideToTray(frame);
+    Xdotool(wxString::Format("mousemove %d %d click 1", icon.x, icon.y).ToStdString());
+    EXPECT_TRUE(PumpUntil([&] { return frame.IsShownOnScreen() && !frame.IsIconized(); }));
+}
+
+TEST_F(TrayTest, TheIconsMenuPausesRestoresAndQuits)
+{
+    WriteConfig(OneTodo());
+    MainFrame& frame = Start();
+    App().Activate(TodoNamed("P", "One"));
+
+    wxPoint icon = HideToTray(frame);
+    const std::string menuAt =
+        wxString::Format("mousemove %d %d click 3 sleep 0.5 key ", icon.x, icon.y).ToStdString();
+    Xdotool(menuAt + "Down Down Return"); // Pause
+    EXPECT_TRUE(PumpUntil([&] { return App().GetActiveTodo() == nullptr; }));
+    EXPECT_FALSE(frame.IsShown());
+
+    Xdotool(menuAt + "Down Return"); // Restore
+    EXPECT_TRUE(PumpUntil([&] { return frame.IsShownOnScreen() && !frame.IsIconized(); }));
+
+    icon = HideToTray(frame);
+    const std::string quitAt =
+        wxString::Format("mousemove %d %d click 3 sleep 0.5 key ", icon.x, icon.y).ToStdString();
+    Xdotool(quitAt + "Up Return"); // Quit, as Alt+X with its question
+    wxTEST_DIALOG(
+        PumpUntil([&] { return Frame() == nullptr; }),
+        ExpectMessageBox("You have open todos. Are you sure to quit?", wxICON_QUESTION, wxYES));
+}
+
+} // namespace

@@ -135,8 +135,7 @@ void AppCommands::ZeroOvertime()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    if (!prompts.Ask("Sure to set the actual working time to zero?",
-                     Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying("Sure to set the actual working time to zero?"))
         return;
     app.UpdateTime();
     app.SetOvertimeBalance(0);
@@ -148,8 +147,7 @@ void AppCommands::SetOvertimeToTodaysTarget()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    if (!prompts.Ask("Sure to set the actual working time to today's target?",
-                     Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying("Sure to set the actual working time to today's target?"))
         return;
     app.UpdateTime();
     app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));

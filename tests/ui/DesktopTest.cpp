@@ -3,7 +3,10 @@
 
 #include "app/Tallydene.h"
 #include "model/Todo.h"
+#include "res/CommandIds.h"
+#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
+#include "ui/MainView.h"
 
 #include <cstdlib>
 
@@ -75,6 +78,41 @@ TEST_F(TrayTest, TheIconsMenuPausesRestoresAndQuits)
     wxTEST_DIALOG(
         PumpUntil([&] { return Frame() == nullptr; }),
         ExpectMessageBox("You have open todos. Are you sure to quit?", wxICON_QUESTION, wxYES));
+}
+
+class MessageBoxTest : public WindowTest
+{
+protected:
+    void Run(int command)
+    {
+        wxCommandEvent event(wxEVT_MENU, WxIdOf(command));
+        Frame()->ProcessWindowEvent(event);
+    }
+
+    WindowManager windowManager;
+};
+
+TEST_F(MessageBoxTest, EnterInAQuestionThatDestroysDataAnswersNo)
+{
+    ConfigText config = OneTodo();
+    config.Open("Options").Value("WorkingTimeEnabled", 1).Close("Options");
+    config.Open("WorkingTime").Value("Actual", 3600).Close("WorkingTime");
+    WriteConfig(config);
+    Start().GetView().SelectItem(NodeOf("One"));
+
+    for (const int command : {res::ID_TODO_DELETE, res::ID_TODO_ZERO_TIME, res::ID_OVERTIME_ZERO})
+    {
+        // A hasty Enter, once the box has the focus.
+        Xdotool("sleep 1.5 key Return");
+        Run(command);
+    }
+    EXPECT_EQ(TodoNamed("P", "One").GetTime(), 600);
+    EXPECT_EQ(App().GetOvertimeBalance(), 3600);
+
+    // Where nothing is lost, Yes stays the default.
+    Xdotool("sleep 1.5 key Return");
+    Run(res::ID_APP_EXIT);
+    EXPECT_TRUE(PumpUntil([&] { return Frame() == nullptr; }));
 }
 
 } // namespace

@@ -229,8 +229,10 @@ void AppCommands::ZeroAndDeleteTodos(Project& project, bool zeroClocks, bool del
 
 void AppCommands::Open(const std::string& pathOrAddress)
 {
-    if (MainWindow* window = app.GetMainWindow())
-        window->OpenDocument(pathOrAddress);
+    MainWindow* window = app.GetMainWindow();
+    if (window && !window->OpenDocument(pathOrAddress))
+        prompts.Refuse("Could not open\n" + pathOrAddress +
+                       "\nNo program to show it is set up on this computer.");
 }
 
 void AppCommands::FocusTree()

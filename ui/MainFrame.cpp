@@ -169,12 +169,11 @@ void MainFrame::CopyToClipboard(const std::string& text)
     wxTheClipboard->Close();
 }
 
-void MainFrame::OpenDocument(const std::string& pathOrAddress)
+bool MainFrame::OpenDocument(const std::string& pathOrAddress)
 {
     if (IsWebAddress(pathOrAddress))
-        wxLaunchDefaultBrowser(ToWx(pathOrAddress));
-    else
-        wxLaunchDefaultApplication(ToWx(pathOrAddress));
+        return wxLaunchDefaultBrowser(ToWx(pathOrAddress));
+    return wxLaunchDefaultApplication(ToWx(pathOrAddress));
 }
 
 void MainFrame::DoGiveHelp(const wxString& help, bool show)

@@ -58,7 +58,7 @@ public:
     TreeControl& GetTree() override;
     void FocusTree() override;
     void CopyToClipboard(const std::string& text) override;
-    void OpenDocument(const std::string& pathOrAddress) override;
+    bool OpenDocument(const std::string& pathOrAddress) override;
 
     // An empty prompt (the menu closed, the mouse left the tool bar) shows the stored status
     // text, so the account summary stands whenever no prompt does.

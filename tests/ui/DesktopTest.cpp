@@ -7,6 +7,8 @@
 #include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/WorkingTimeDialog.h"
 
 #include <cstdlib>
 
@@ -113,6 +115,47 @@ TEST_F(MessageBoxTest, EnterInAQuestionThatDestroysDataAnswersNo)
     Xdotool("sleep 1.5 key Return");
     Run(res::ID_APP_EXIT);
     EXPECT_TRUE(PumpUntil([&] { return Frame() == nullptr; }));
+}
+
+using HelpTest = MessageBoxTest;
+
+TEST_F(HelpTest, HelpThatCannotOpenSaysWhatItTriedToOpen)
+{
+    Start();
+    // No opener to be found: the desktop has none installed.
+    const TempFolder emptyFolder;
+    places.SetEnvironment("PATH", emptyFolder.Path().string());
+    places.SetEnvironment("BROWSER", std::nullopt);
+    const auto refusal = [](const std::string& target)
+    {
+        return ExpectMessageBox("Could not open\n" + target +
+                                    "\nNo program to show it is set up on this computer.",
+                                wxICON_ERROR, wxOK);
+    };
+    const std::filesystem::path docs = places.ProgramFolder() / "docs";
+    wxTEST_DIALOG(Run(res::ID_HELP_INDEX), refusal((docs / "help" / "index.html").string()));
+    wxTEST_DIALOG(Run(res::ID_HELP_TERMS), refusal((docs / "Readme.txt").string()));
+}
+
+using PlacementTest = MessageBoxTest;
+
+TEST_F(PlacementTest, TheFirstRunsDialogsOpenCentredOnTheMainWindow)
+{
+    ConfigText config;
+    config.Open("MainFrame").Value("XPos", 500).Value("YPos", 300);
+    config.Value("XSize", 600).Value("YSize", 500).Close("MainFrame");
+    WriteConfig(config);
+    MainFrame& frame = Start();
+    const auto centred = [&frame](wxDialog& dialog)
+    {
+        const wxPoint offset =
+            dialog.GetRect().GetPosition() + dialog.GetSize() / 2 -
+            (frame.GetScreenRect().GetPosition() + frame.GetScreenRect().GetSize() / 2);
+        EXPECT_LE(std::abs(offset.x) + std::abs(offset.y), 40) << dialog.GetTitle();
+        return wxID_OK;
+    };
+    wxTEST_DIALOG(session->RunFirstRun(), ExpectDialog<OptionsDialog>(centred),
+                  ExpectDialog<WorkingTimeDialog>(centred));
 }
 
 } // namespace

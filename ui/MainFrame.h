@@ -65,7 +65,12 @@ public:
     void DoGiveHelp(const wxString& help, bool show) override;
 
 private:
-    MainFrame(Tallydene& app, const wxRect& placement);
+    MainFrame(Tallydene& app, bool sizeStored);
+    MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement);
+
+    // On the first start: wide enough for the whole tool bar and the status line as the data
+    // shows it, at least the default size.
+    wxSize FittingClientSize() const;
 
     // Menu commands go to the view first, as they act on its selection.
     bool TryBefore(wxEvent& event) override;

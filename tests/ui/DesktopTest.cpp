@@ -10,6 +10,9 @@
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
 #include <cstdlib>
 
 namespace
@@ -156,6 +159,24 @@ TEST_F(PlacementTest, TheFirstRunsDialogsOpenCentredOnTheMainWindow)
     };
     wxTEST_DIALOG(session->RunFirstRun(), ExpectDialog<OptionsDialog>(centred),
                   ExpectDialog<WorkingTimeDialog>(centred));
+}
+
+TEST_F(PlacementTest, TheFirstStartShowsTheWholeToolBarAndStatusLineAndAStoredSizeStays)
+{
+    ConfigText config = OneTodo();
+    config.Open("WorkingTime").Value("Actual", -3600 * 123).Close("WorkingTime");
+    WriteConfig(config);
+    MainFrame& frame = Start();
+    EXPECT_GE(frame.GetToolBar()->GetSize().x, frame.GetToolBar()->GetBestSize().x);
+    Screenshot(frame, "first-start"); // painted, as the user sees it
+    EXPECT_FALSE(frame.GetStatusBar()->GetField(0).IsEllipsized())
+        << frame.GetStatusBar()->GetStatusText(0);
+    EndSession();
+
+    config.Open("MainFrame").Value("XPos", 40).Value("YPos", 30);
+    config.Value("XSize", 420).Value("YSize", 300).Close("MainFrame");
+    WriteConfig(config);
+    EXPECT_EQ(Start().GetSize(), wxSize(420, 300));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <wx/toolbar.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace
 {
@@ -177,6 +178,36 @@ TEST_F(PlacementTest, TheFirstStartShowsTheWholeToolBarAndStatusLineAndAStoredSi
     config.Value("XSize", 420).Value("YSize", 300).Close("MainFrame");
     WriteConfig(config);
     EXPECT_EQ(Start().GetSize(), wxSize(420, 300));
+}
+
+// The script that ./run uses without a display: it ends by itself in every state the program
+// can be in, and leaves its screenshot.
+TEST(HeadlessRunTest, TheScreenshotRunEndsOnAFreshFolderAndOverQuestions)
+{
+    // A fresh folder opens the first run's dialogs; an open todo asks before quitting.
+    for (const std::optional<ConfigText>& config :
+         {std::optional<ConfigText>(), std::optional(OneTodo())})
+    {
+        TestPlaces places;
+        if (config)
+        {
+            const auto file = places.DataFolder() / "Brindlecott" / "Tallydene" / "tallydene.cfg";
+            std::filesystem::create_directories(file.parent_path());
+            WriteFileBytes(file, config->Text());
+        }
+        std::filesystem::create_directories(places.Root() / "runtime");
+        std::filesystem::permissions(places.Root() / "runtime", std::filesystem::perms::owner_all);
+        const std::filesystem::path png = places.Root() / "shot.png";
+        const std::string command = "HOME=" + places.HomeFolder().string() +
+                                    " XDG_DATA_HOME=" + places.DataFolder().string() +
+                                    " XDG_RUNTIME_DIR=" + (places.Root() / "runtime").string() +
+                                    " timeout 100 " TALLYDENE_SOURCE_DIR
+                                    "/scripts/screenshot-run " TALLYDENE_BINARY_DIR
+                                    "/ui/tallydene " +
+                                    png.string();
+        EXPECT_EQ(std::system(command.c_str()), 0) << (config ? "open todo" : "fresh folder");
+        EXPECT_TRUE(std::filesystem::exists(png));
+    }
 }
 
 } // namespace

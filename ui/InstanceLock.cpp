@@ -59,9 +59,6 @@ private:
     std::function<void()> onReady;
 };
 
-// The handler of the listening socket; the event loop's source does not own it.
-std::unique_ptr<ConnectionHandler> handler;
-
 } // namespace
 
 InstanceLock::InstanceLock(std::function<void()> onShowRequest)
@@ -72,7 +69,6 @@ InstanceLock::InstanceLock(std::function<void()> onShowRequest)
 InstanceLock::~InstanceLock()
 {
     source.reset();
-    handler.reset();
     if (listener >= 0)
     {
         unlink((folder + "/tallydene.socket").c_str());

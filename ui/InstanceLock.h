@@ -5,6 +5,7 @@
 #include <string>
 
 class wxEventLoopSource;
+class wxEventLoopSourceHandler;
 
 // The rule of one running copy per user. The first copy holds an exclusive lock on a file in
 // the user's runtime folder and listens on a socket beside it; a later copy finds the lock
@@ -36,5 +37,7 @@ private:
     std::string folder;
     int lockFile = -1;
     int listener = -1;
+    // The source does not own its handler.
+    std::unique_ptr<wxEventLoopSourceHandler> handler;
     std::unique_ptr<wxEventLoopSource> source;
 };

@@ -155,8 +155,7 @@ void AppCommands::ZeroOvertime()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    if (!prompts.Ask("Sure to set the actual working time to zero?",
-                     Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying("Sure to set the actual working time to zero?"))
         return;
     app.BringUpToDate();
     app.SetOvertimeBalance(0);
@@ -168,8 +167,7 @@ void AppCommands::SetOvertimeToTodaysTarget()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    if (!prompts.Ask("Sure to set the actual working time to today's target?",
-                     Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying("Sure to set the actual working time to today's target?"))
         return;
     app.BringUpToDate();
     app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
@@ -251,8 +249,10 @@ void AppCommands::ZeroAndDeleteTodos(Project& project, bool zeroClocks, bool del
 
 void AppCommands::Open(const std::string& pathOrAddress)
 {
-    if (MainWindow* window = app.GetMainWindow())
-        window->OpenDocument(pathOrAddress);
+    MainWindow* window = app.GetMainWindow();
+    if (window && !window->OpenDocument(pathOrAddress))
+        prompts.Refuse("Could not open\n" + pathOrAddress +
+                       "\nNo program to show it is set up on this computer.");
 }
 
 void AppCommands::FocusTree()

@@ -30,8 +30,9 @@ public:
     virtual TreeControl& GetTree() = 0;
     virtual void FocusTree() = 0;
     virtual void CopyToClipboard(const std::string& text) = 0;
-    // Opens a file or a web address with the desktop's default application.
-    virtual void OpenDocument(const std::string& pathOrAddress) = 0;
+    // Opens a file or a web address with the desktop's default application; false when none
+    // could be started.
+    virtual bool OpenDocument(const std::string& pathOrAddress) = 0;
     // The message boxes over this window.
     virtual Prompts& GetPrompts() = 0;
 };

@@ -371,7 +371,7 @@ void ViewCommands::ZeroTime()
     Todo* todo = RequireTodo();
     if (todo == nullptr)
         return;
-    if (!prompts.Ask(kSureZeroTime, Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying(kSureZeroTime))
         return;
     todo->SetTime(0);
     app.LogEvent("Set todo's time to zero", todo->GetName());
@@ -438,11 +438,10 @@ void ViewCommands::DeleteTodo()
         prompts.Refuse(kActiveTodoNotDeleted);
         return;
     }
-    if (!prompts.Ask(kSureDeleteTodo, Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying(kSureDeleteTodo))
         return;
     // Any stored comment counts here, a bare line break too, though the icon ignores that one.
-    if (!todo->GetComment().empty() &&
-        !prompts.Ask(kTodoHasComment, Prompts::QuestionIcon::Question))
+    if (!todo->GetComment().empty() && !prompts.AskBeforeDestroying(kTodoHasComment))
         return;
     app.LogEvent("Deleted a todo", todo->GetName());
     Project& project = *todo->GetProject();
@@ -462,10 +461,9 @@ void ViewCommands::DeleteProject()
         prompts.Refuse(kDeleteTodosFirst);
         return;
     }
-    if (!prompts.Ask(kSureDeleteProject, Prompts::QuestionIcon::Question))
+    if (!prompts.AskBeforeDestroying(kSureDeleteProject))
         return;
-    if (!project->GetComment().empty() &&
-        !prompts.Ask(kProjectHasComment, Prompts::QuestionIcon::Question))
+    if (!project->GetComment().empty() && !prompts.AskBeforeDestroying(kProjectHasComment))
         return;
     app.LogEvent("Deleted a project", project->GetName());
     app.GetProjects().Delete(project);

@@ -3,9 +3,7 @@
 #include "toolbox/Exception.h"
 #include "toolbox/Logger.h"
 #include "ui/AppSession.h"
-#include "ui/WxText.h"
-
-#include <wx/msgdlg.h>
+#include "ui/WxPrompts.h"
 
 std::string FatalErrorText(const toolbox::Exception& exception)
 {
@@ -32,7 +30,7 @@ bool EndOnFatalError(std::exception_ptr exception, AppSession* session)
         // Abandoned before the box shows: a clock tick while it waits must not save either.
         if (session)
             session->Abandon();
-        wxMessageBox(ToWx(text), "Tallydene", wxOK | wxICON_ERROR);
+        WxPrompts::Show(nullptr, text, wxOK | wxICON_ERROR);
         return true;
     }
     catch (...)

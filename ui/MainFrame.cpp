@@ -17,6 +17,8 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -42,9 +44,16 @@ wxRect MainFrame::StoredPlacement(toolbox::ConfigSection& section)
                   section.GetInt("XSize", 350), section.GetInt("YSize", 350));
 }
 
-MainFrame::MainFrame(Tallydene& app) : MainFrame(app, StoredPlacement(PlacementSection(app))) {}
+MainFrame::MainFrame(Tallydene& app) : MainFrame(app, PlacementSection(app).HasParameter("XSize"))
+{
+}
 
-MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
+MainFrame::MainFrame(Tallydene& app, bool sizeStored)
+    : MainFrame(app, sizeStored, StoredPlacement(PlacementSection(app)))
+{
+}
+
+MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
       app(app), prompts(this), dialogs(this, app, prompts), viewCommands(app, prompts, dialogs),
       appCommands(app, prompts, dialogs), statusText(res::kIdlePrompt),
@@ -104,6 +113,9 @@ MainFrame::MainFrame(Tallydene& app, const wxRect& placement)
     // double-clicks alike.
     Bind(wxEVT_MENU, &MainFrame::OnCommand, this);
 
+    if (!sizeStored)
+        SetClientSize(FittingClientSize());
+
     // A timer that does not start leaves the clock to the commands.
     timer.Start(res::CLOCK_TIMER_PERIOD_MS);
 }
@@ -113,6 +125,19 @@ MainFrame::~MainFrame()
     timer.Stop();
     if (app.GetMainWindow() == this)
         app.SetMainWindow(nullptr);
+}
+
+wxSize MainFrame::FittingClientSize() const
+{
+    // Beside its field the status bar has its borders; inside it, margins and the square
+    // resize grip, each about as wide as the bar is high.
+    const wxStatusBar* status = GetStatusBar();
+    wxRect field;
+    status->GetFieldRect(0, field);
+    const int statusWidth = status->GetTextExtent(ToWx(app.StatusText())).x + GetClientSize().x -
+                            field.width + 2 * status->GetSize().y;
+    const int width = std::max({GetToolBar()->GetBestSize().x, statusWidth, GetClientSize().x});
+    return wxSize(width, GetClientSize().y);
 }
 
 void MainFrame::SetStatusText(const std::string& text)
@@ -135,7 +160,7 @@ void MainFrame::SetActiveLook(bool active)
 void MainFrame::UpdateTrayIcon()
 {
     if (!trayIcon)
-        trayIcon = std::make_unique<TrayIcon>([this] { RestoreFromTray(); });
+        trayIcon = std::make_unique<TrayIcon>([this] { RestoreFromTray(); }, *this);
     const bool active = app.GetActiveTodo() != nullptr;
     trayIcon->SetIcon(IconBundle(active ? res::IconId::Running : res::IconId::Paused),
                       ToWx(TrayTooltip(app)));
@@ -169,12 +194,11 @@ void MainFrame::CopyToClipboard(const std::string& text)
     wxTheClipboard->Close();
 }
 
-void MainFrame::OpenDocument(const std::string& pathOrAddress)
+bool MainFrame::OpenDocument(const std::string& pathOrAddress)
 {
     if (IsWebAddress(pathOrAddress))
-        wxLaunchDefaultBrowser(ToWx(pathOrAddress));
-    else
-        wxLaunchDefaultApplication(ToWx(pathOrAddress));
+        return wxLaunchDefaultBrowser(ToWx(pathOrAddress));
+    return wxLaunchDefaultApplication(ToWx(pathOrAddress));
 }
 
 void MainFrame::DoGiveHelp(const wxString& help, bool show)
@@ -261,11 +285,22 @@ void MainFrame::OnTimer(wxTimerEvent&)
 
 void MainFrame::RestoreFromTray()
 {
+    // Hidden while minimised, the window would be mapped minimised again: GTK remembers.
+    Iconize(false);
     Show();
-    Restore();
+    Raise();
     trayIcon->RemoveIcon();
     // Deleted once the icon's own event has been handled.
     trayIcon.release()->Destroy();
+}
+
+void MainFrame::ShowFromOutside()
+{
+    if (trayIcon)
+        return RestoreFromTray();
+    Iconize(false);
+    Show();
+    Raise();
 }
 
 void MainFrame::ShowStatusText()

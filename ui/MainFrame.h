@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainWindow.h"
 #include "app/AppCommands.h"
+#include "app/MainWindow.h"
 #include "app/ViewCommands.h"
 #include "ui/Document.h"
 #include "ui/WxDialogs.h"
@@ -42,6 +42,10 @@ public:
     Prompts& GetPrompts() override { return prompts; }
     const std::string& GetStoredStatusText() const { return statusText; }
 
+    // Brings the window back to the screen and to the front, from the notification area or
+    // from the task bar, as another copy of the program asks.
+    void ShowFromOutside();
+
     // MainWindow
     using wxFrame::SetStatusText;
     void SetStatusText(const std::string& text) override;
@@ -54,14 +58,19 @@ public:
     TreeControl& GetTree() override;
     void FocusTree() override;
     void CopyToClipboard(const std::string& text) override;
-    void OpenDocument(const std::string& pathOrAddress) override;
+    bool OpenDocument(const std::string& pathOrAddress) override;
 
     // An empty prompt (the menu closed, the mouse left the tool bar) shows the stored status
     // text, so the account summary stands whenever no prompt does.
     void DoGiveHelp(const wxString& help, bool show) override;
 
 private:
-    MainFrame(Tallydene& app, const wxRect& placement);
+    MainFrame(Tallydene& app, bool sizeStored);
+    MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement);
+
+    // On the first start: wide enough for the whole tool bar and the status line as the data
+    // shows it, at least the default size.
+    wxSize FittingClientSize() const;
 
     // Menu commands go to the view first, as they act on its selection.
     bool TryBefore(wxEvent& event) override;

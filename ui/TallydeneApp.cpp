@@ -1,31 +1,11 @@
 #include "ui/TallydeneApp.h"
 
 #include "app/SystemUtcClock.h"
-#include "toolbox/Places.h"
 #include "ui/AppSession.h"
 #include "ui/FatalError.h"
+#include "ui/InstanceLock.h"
+#include "ui/MainFrame.h"
 #include "ui/QuietEnd.h"
-#include "ui/WxText.h"
-
-#include <wx/filename.h>
-
-namespace
-{
-
-// The lock that marks a running copy lives beside the user's configuration, so it is the
-// user's own; without a data folder the toolkit's default place (the home folder) serves.
-wxString LockFolder()
-{
-    const std::optional<toolbox::String> data = toolbox::Places::LocalApplicationDataFolder();
-    if (!data)
-        return wxString();
-    const wxString folder = ToWx(data->c_str()) + "/Brindlecott/Tallydene";
-    if (!wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
-        return wxString();
-    return folder;
-}
-
-} // namespace
 
 TallydeneApp::TallydeneApp() = default;
 TallydeneApp::~TallydeneApp() = default;
@@ -34,11 +14,16 @@ bool TallydeneApp::OnInit()
 {
     // The toolkit's own command-line parser is not run: the program's only switch, "/log"
     // with its level word, is read by the diagnostic logger, and anything else is ignored.
-    instanceChecker = std::make_unique<wxSingleInstanceChecker>();
-    instanceChecker->Create("Tallydene", LockFolder());
-    if (instanceChecker->IsAnotherRunning())
+    instanceLock = std::make_unique<InstanceLock>(
+        [this]
+        {
+            if (MainFrame* window = session ? session->GetMainFrame() : nullptr)
+                window->ShowFromOutside();
+        });
+    if (!instanceLock->Acquire())
     {
         anotherCopyRunning = true;
+        instanceLock->AskHolderToShow();
         return true; // OnRun ends at once with exit code 0
     }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <wx/app.h>
-#include <wx/snglinst.h>
 
 #include <exception>
 #include <memory>
 
 class AppSession;
+class InstanceLock;
 class QuietEnd;
 class UtcClock;
 
@@ -14,9 +14,10 @@ class UtcClock;
 // until it is closed; the session's end runs the shutdown steps. A signal to end or the end of
 // the desktop session closes the window without questions (QuietEnd).
 //
-// A copy started while another runs for the same user ends at once with exit code 0, showing
-// nothing. It skips the shutdown steps as well: having shown and changed nothing, it must
-// neither log an end nor write the configuration it read over the running copy's.
+// A copy started while another runs for the same user asks that one to show its window, then
+// ends with exit code 0, showing nothing itself. It skips the shutdown steps as well: having shown
+// and changed nothing, it must neither log an end nor write the configuration it read over the
+// running copy's.
 class TallydeneApp : public wxApp
 {
 public:
@@ -38,7 +39,7 @@ private:
     // exception, which is left to the toolkit.
     bool AbandonOn(std::exception_ptr exception);
 
-    std::unique_ptr<wxSingleInstanceChecker> instanceChecker;
+    std::unique_ptr<InstanceLock> instanceLock;
     bool anotherCopyRunning = false;
     bool abandoned = false;
     std::unique_ptr<UtcClock> clock;

@@ -1,6 +1,32 @@
 #include "ui/TrayIcon.h"
 
-TrayIcon::TrayIcon(std::function<void()> onLeftClick) : onLeftClick(std::move(onLeftClick))
+#include "res/CommandIds.h"
+#include "ui/CommandId.h"
+
+#include <wx/menu.h>
+
+TrayIcon::TrayIcon(std::function<void()> onRestore, wxEvtHandler& commandTarget)
+    : onRestore(std::move(onRestore)), commandTarget(commandTarget)
 {
-    Bind(wxEVT_TASKBAR_LEFT_UP, [this](wxTaskBarIconEvent&) { this->onLeftClick(); });
+    // GTK reports a click as a press (and a second one as a double-click), never a release.
+    Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) { this->onRestore(); });
+    Bind(wxEVT_MENU, &TrayIcon::OnMenu, this);
+}
+
+wxMenu* TrayIcon::CreatePopupMenu()
+{
+    auto* menu = new wxMenu;
+    menu->Append(wxID_OPEN, "&Restore");
+    menu->Append(WxIdOf(res::ID_TODO_PAUSE), "&Pause");
+    menu->AppendSeparator();
+    menu->Append(WxIdOf(res::ID_APP_EXIT), "&Quit");
+    return menu;
+}
+
+void TrayIcon::OnMenu(wxCommandEvent& event)
+{
+    if (event.GetId() == wxID_OPEN)
+        return onRestore();
+    wxCommandEvent command(wxEVT_MENU, event.GetId());
+    commandTarget.ProcessEvent(command);
 }

@@ -4,16 +4,18 @@
 
 #include <functional>
 
-// The notification-area icon of the hidden main window. It has no menu; releasing the left
-// mouse button over it calls the given function, which brings the window back.
+// The notification-area icon of the hidden main window. A click on it brings the window back;
+// its menu offers Restore, Pause and Quit, the last two as the window's own commands.
 class TrayIcon : public wxTaskBarIcon
 {
 public:
-    explicit TrayIcon(std::function<void()> onLeftClick);
+    // onRestore brings the window back; the menu's commands go to commandTarget.
+    TrayIcon(std::function<void()> onRestore, wxEvtHandler& commandTarget);
 
 private:
-    // Without a menu the toolkit shows none on a right click.
-    wxMenu* CreatePopupMenu() override { return nullptr; }
+    wxMenu* CreatePopupMenu() override;
+    void OnMenu(wxCommandEvent& event);
 
-    std::function<void()> onLeftClick;
+    std::function<void()> onRestore;
+    wxEvtHandler& commandTarget;
 };

@@ -13,7 +13,11 @@ public:
 
     void Refuse(const std::string& message) override;
     bool Ask(const std::string& message, QuestionIcon icon) override;
+    bool AskBeforeDestroying(const std::string& message) override;
     void Inform(const std::string& message) override;
+
+    // Shows a MessageBox and gives the id of the button that ended it.
+    static int Show(wxWindow* parent, const std::string& message, long style);
 
 private:
     wxWindow* parent;

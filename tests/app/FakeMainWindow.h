@@ -21,9 +21,10 @@ public:
     TreeControl& GetTree() override { return tree; }
     void FocusTree() override { ++focusRequests; }
     void CopyToClipboard(const std::string& text) override { clipboard = text; }
-    void OpenDocument(const std::string& pathOrAddress) override
+    bool OpenDocument(const std::string& pathOrAddress) override
     {
         opened.push_back(pathOrAddress);
+        return true;
     }
     Prompts& GetPrompts() override { return prompts; }
 

@@ -35,6 +35,11 @@ public:
         return yes;
     }
 
+    bool AskBeforeDestroying(const std::string& message) override
+    {
+        return Ask(message, QuestionIcon::Question);
+    }
+
     void Inform(const std::string& message) override { shown.push_back({"inform", message}); }
 
     std::deque<bool> answers;

@@ -1,3 +1,4 @@
+#include "tests/ui/DesktopProcess.h"
 #include "tests/ui/WindowTest.h"
 
 #include "app/Tallydene.h"
@@ -127,6 +128,21 @@ TEST(FatalErrorTest, NamesTheExceptionItsMessageAndPlace)
     EXPECT_EQ(FatalErrorText(toolbox::EOutOfMemory()), "EOutOfMemory.");
 }
 
+// The user's runtime folder of the test's program processes, private as the system makes it.
+std::filesystem::path RuntimeFolder(const TestPlaces& places)
+{
+    const std::filesystem::path folder = places.Root() / "runtime";
+    std::filesystem::create_directories(folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    return folder;
+}
+
+// The windows of the program that are on the screen now, by their ids.
+std::string VisibleMainWindows()
+{
+    return CommandOutput("xdotool search --onlyvisible --name ' - Tallydene$'");
+}
+
 // The built program, started as a user would, with its folders in the test's own places.
 class ProgramProcess
 {
@@ -138,6 +154,7 @@ public:
             "HOME=" + places.HomeFolder().string(),
             "XDG_DATA_HOME=" + places.DataFolder().string(),
             "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string(),
+            "XDG_RUNTIME_DIR=" + RuntimeFolder(places).string(),
         };
         for (const char* name :
              {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
@@ -182,14 +199,6 @@ public:
         return -1;
     }
 
-    // Holds the program still, so that it writes nothing until Resume, and returns once it is.
-    bool Pause()
-    {
-        int status = 0;
-        return kill(pid, SIGSTOP) == 0 && waitpid(pid, &status, WUNTRACED) == pid &&
-               WIFSTOPPED(status);
-    }
-    void Resume() { kill(pid, SIGCONT); }
     bool Send(int signal) { return kill(pid, signal) == 0; }
 
     bool started = false;
@@ -199,35 +208,61 @@ private:
     bool exited = false;
 };
 
-TEST(SingleInstanceTest, ASecondCopyEndsQuietlyAndTheFirstGoesOn)
+TEST(SingleInstanceTest, ASecondCopyShowsTheFirstsWindowAndEndsWithoutWriting)
 {
+    WindowManager windowManager;
     TestPlaces places;
     ConfigText config;
     config.Open("Projects").Open("Kept").Close("Kept").Close("Projects");
     const auto file = places.DataFolder() / "Brindlecott" / "Tallydene" / "tallydene.cfg";
     std::filesystem::create_directories(file.parent_path());
     WriteFileBytes(file, config.Text());
+    // A lock left in the data folder by an older version, naming a process that now exists.
+    WriteFileBytes(file.parent_path() / "Tallydene", std::string("1\0", 2));
 
     // "/log" with its level word is the program's own switch; the toolkit must not refuse it.
     ProgramProcess first(places, {"/log", "info"});
     ASSERT_TRUE(first.started);
     // The first copy is up once its first clock update has saved the file.
-    const auto lock = places.DataFolder() / "Brindlecott" / "Tallydene" / "Tallydene";
-    ASSERT_TRUE(WindowTest::PumpUntil([&] { return std::filesystem::exists(lock); }, 20000));
     ASSERT_TRUE(WindowTest::PumpUntil(
         [&] { return ReadFileBytes(file).find("<MainFrame>") != std::string::npos; }, 20000));
-    // The first copy may save at any time; held still, whatever changes is the second's doing.
-    ASSERT_TRUE(first.Pause());
-    const std::string running = ReadFileBytes(file);
+    ASSERT_TRUE(WindowTest::PumpUntil([] { return !VisibleMainWindows().empty(); }));
+    const std::string window = VisibleMainWindows();
+    CommandOutput("xdotool windowminimize " + window);
+    ASSERT_TRUE(WindowTest::PumpUntil([] { return VisibleMainWindows().empty(); }));
+    WindowTest::Pump(500); // the first copy learns that it is minimised
 
+    // The first copy saves next a minute after its start, so whatever changes now is the
+    // second's doing.
+    const std::string running = ReadFileBytes(file);
     ProgramProcess second(places);
     ASSERT_TRUE(second.started);
     EXPECT_EQ(second.WaitForExit(20000), 0);
     EXPECT_EQ(ReadFileBytes(file), running) << "the second copy must not write";
-    first.Resume();
+    EXPECT_TRUE(WindowTest::PumpUntil([] { return !VisibleMainWindows().empty(); }))
+        << "the first copy's window is back";
     EXPECT_EQ(first.WaitForExit(500), -1) << "the first copy must go on";
     // The diagnostic log of the first copy shows that its switch was read.
     EXPECT_TRUE(std::filesystem::exists(places.DocumentsFolder() / "tallydene.log"));
+}
+
+TEST(SingleInstanceTest, ALockLeftByAnEndedCopyDoesNotKeepTheNextOut)
+{
+    TestPlaces places;
+    const auto file = places.DataFolder() / "Brindlecott" / "Tallydene" / "tallydene.cfg";
+    {
+        ProgramProcess killed(places);
+        ASSERT_TRUE(killed.started);
+        ASSERT_TRUE(WindowTest::PumpUntil(
+            [&] { return std::filesystem::exists(RuntimeFolder(places) / "tallydene.socket"); },
+            20000));
+    } // killed with SIGKILL: its lock file and socket stay behind
+    ASSERT_TRUE(std::filesystem::exists(RuntimeFolder(places) / "tallydene.lock"));
+
+    ProgramProcess next(places);
+    ASSERT_TRUE(next.started);
+    EXPECT_TRUE(WindowTest::PumpUntil([] { return !VisibleMainWindows().empty(); }, 20000));
+    EXPECT_EQ(next.WaitForExit(500), -1) << "the next copy runs";
 }
 
 // The program's clock value of this moment: seconds since 31 December 1989, 00:00:00 UTC.

@@ -8,15 +8,24 @@
 #include "ui/WxText.h"
 
 #include <wx/app.h>
+#include <wx/statbmp.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <chrono>
 
-int ExpectMessageBox::OnInvoked(wxMessageDialog* box) const
+int ExpectMessageBox::OnInvoked(MessageBox* box) const
 {
-    EXPECT_EQ(FromWx(box->GetMessage()), message);
+    EXPECT_EQ(box->GetMessage(), message);
     EXPECT_EQ(box->GetTitle(), "Tallydene");
-    EXPECT_EQ(box->GetMessageDialogStyle() & wxICON_MASK, icon) << message;
+    EXPECT_EQ(box->GetStyle() & wxICON_MASK, icon) << message;
+    // The icon asked for is on the box.
+    const auto shows = [](wxWindow* child)
+    {
+        auto* picture = dynamic_cast<wxStaticBitmap*>(child);
+        return picture && picture->GetBitmap().IsOk();
+    };
+    EXPECT_EQ(std::ranges::count_if(box->GetChildren(), shows), icon ? 1 : 0) << message;
     return answer == wxYES ? wxID_YES : answer == wxNO ? wxID_NO : wxID_OK;
 }
 

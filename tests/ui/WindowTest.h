@@ -3,6 +3,7 @@
 #include "app/UtcClock.h"
 #include "tests/support/TestPlaces.h"
 #include "ui/AppSession.h"
+#include "ui/MessageBox.h"
 
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>
@@ -38,7 +39,7 @@ public:
 
 // A message box the test expects, answered with the given button; its text, caption and icon
 // are checked.
-class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox>
+class ExpectMessageBox : public wxExpectModalBase<MessageBox, ExpectMessageBox>
 {
 public:
     ExpectMessageBox(std::string message, long icon, int answer)
@@ -47,7 +48,7 @@ public:
     }
 
 protected:
-    int OnInvoked(wxMessageDialog* box) const override;
+    int OnInvoked(MessageBox* box) const override;
 
 private:
     std::string message;

@@ -10,6 +10,12 @@ FormDialog::FormDialog(wxWindow* parent, const wxString& title) : wxDialog(paren
 {
 }
 
+int FormDialog::ShowModal()
+{
+    CentreOnParent();
+    return wxDialog::ShowModal();
+}
+
 void FormDialog::Finish(wxSizer* content, const wxSize& dialogUnits)
 {
     auto* top = new wxBoxSizer(wxVERTICAL);

@@ -19,6 +19,11 @@ class wxTextCtrl;
 // leave everything as it was.
 class FormDialog : public wxDialog
 {
+public:
+    // Opens centred on the parent, not where the toolkit would put it (the screen's corner
+    // while the window manager has not yet placed the main window).
+    int ShowModal() override;
+
 protected:
     FormDialog(wxWindow* parent, const wxString& title);
 

@@ -92,6 +92,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     top->Add(roundFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
     top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
     SetSizerAndFit(top);
+    CentreOnParent(); // as every form dialog opens
 
     workingTime->SetValue(form.workingTimeEnabled);
     logging->SetValue(form.loggingEnabled);

@@ -31,6 +31,7 @@ public:
     explicit CoinPrompts(std::mt19937& random) : random(random) {}
     void Refuse(const std::string&) override {}
     bool Ask(const std::string&, QuestionIcon) override { return random() % 2 == 0; }
+    bool AskBeforeDestroying(const std::string&) override { return random() % 2 == 0; }
     void Inform(const std::string&) override {}
 
 private:

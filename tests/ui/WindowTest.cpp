@@ -73,6 +73,9 @@ void WindowTest::WriteConfig(const ConfigText& config)
 {
     std::filesystem::create_directories(ConfigFile().parent_path());
     WriteFileBytes(ConfigFile(), config.Text());
+    // The given text is the only copy: a whole ".old" left by an earlier start of the same test
+    // would be loaded instead of a file that lacks sections every save writes.
+    std::filesystem::remove(ConfigFile().string() + ".old");
 }
 
 std::string WindowTest::ReadConfig() const

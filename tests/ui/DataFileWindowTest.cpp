@@ -1,3 +1,4 @@
+#include "tests/ui/ProgramProcess.h"
 #include "tests/ui/WindowTest.h"
 
 #include "app/DataFileMessages.h"
@@ -9,13 +10,8 @@
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
-
-extern char** environ;
 
 namespace
 {
@@ -129,20 +125,8 @@ TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
     fs::create_directories(data);
     WriteFileBytes(data / "tallydene.cfg", OneProject("Kept").Text());
 
-    std::vector<std::string> environment = {
-        "HOME=" + places.HomeFolder().string(), "XDG_DATA_HOME=" + places.DataFolder().string(),
-        "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string()};
-    for (const char* name : {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS"})
-        if (const char* value = getenv(name))
-            environment.push_back(std::string(name) + "=" + value);
-    std::vector<char*> envp;
-    for (std::string& entry : environment)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::string path = program.string();
-    char* argv[] = {path.data(), nullptr};
-    pid_t pid = 0;
-    ASSERT_EQ(0, posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()));
+    ProgramProcess running(places, {}, program.string());
+    ASSERT_TRUE(running.started);
 
     // Up once its first update has saved; then the file is replaced.
     ASSERT_TRUE(
@@ -152,22 +136,16 @@ TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
 
     // Closed as Alt+X closes it: the last save.
     const std::string close = "timeout 10 xdotool search --sync --onlyvisible --pid " +
-                              std::to_string(pid) +
+                              std::to_string(running.Pid()) +
                               " --name ' - Tallydene$' windowfocus --sync %1 key alt+x 2>/dev/null";
-    int status = -1;
+    int exitCode = -1;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < end && waitpid(pid, &status, WNOHANG) != pid)
+    while (exitCode == -1 && std::chrono::steady_clock::now() < end)
     {
         std::system(close.c_str());
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        exitCode = running.WaitForExit(200);
     }
-    if (!WIFEXITED(status))
-    {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        FAIL() << "the program did not end";
-    }
-    EXPECT_EQ(0, WEXITSTATUS(status));
+    EXPECT_EQ(0, exitCode);
     EXPECT_FALSE(fs::exists(data / "tallydene (deleted).cfg"));
     // The first save of the run became the ".old" copy: the last one went to the same name.
     EXPECT_NE(ReadFileBytes(data / "tallydene.cfg.old").find("<MainFrame>"), std::string::npos);

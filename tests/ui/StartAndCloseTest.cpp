@@ -1,4 +1,5 @@
 #include "tests/ui/DesktopProcess.h"
+#include "tests/ui/ProgramProcess.h"
 #include "tests/ui/WindowTest.h"
 
 #include "app/Tallydene.h"
@@ -12,8 +13,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 
 extern char** environ;
@@ -128,85 +127,11 @@ TEST(FatalErrorTest, NamesTheExceptionItsMessageAndPlace)
     EXPECT_EQ(FatalErrorText(toolbox::EOutOfMemory()), "EOutOfMemory.");
 }
 
-// The user's runtime folder of the test's program processes, private as the system makes it.
-std::filesystem::path RuntimeFolder(const TestPlaces& places)
-{
-    const std::filesystem::path folder = places.Root() / "runtime";
-    std::filesystem::create_directories(folder);
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    return folder;
-}
-
 // The windows of the program that are on the screen now, by their ids.
 std::string VisibleMainWindows()
 {
     return CommandOutput("xdotool search --onlyvisible --name ' - Tallydene$'");
 }
-
-// The built program, started as a user would, with its folders in the test's own places.
-class ProgramProcess
-{
-public:
-    ProgramProcess(const TestPlaces& places, std::vector<std::string> arguments = {},
-                   std::string program = TALLYDENE_BINARY_DIR "/ui/tallydene")
-    {
-        std::vector<std::string> environment = {
-            "HOME=" + places.HomeFolder().string(),
-            "XDG_DATA_HOME=" + places.DataFolder().string(),
-            "XDG_DOCUMENTS_DIR=" + places.DocumentsFolder().string(),
-            "XDG_RUNTIME_DIR=" + RuntimeFolder(places).string(),
-        };
-        for (const char* name :
-             {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
-            if (const char* value = getenv(name))
-                environment.push_back(std::string(name) + "=" + value);
-        std::vector<char*> envp;
-        for (std::string& entry : environment)
-            envp.push_back(entry.data());
-        envp.push_back(nullptr);
-        std::vector<char*> argv{program.data()};
-        for (std::string& argument : arguments)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        started =
-            posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) == 0;
-    }
-
-    ~ProgramProcess()
-    {
-        if (started && !exited)
-        {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-
-    // The exit code, or -1 while it still runs after the timeout.
-    int WaitForExit(int timeoutMilliseconds)
-    {
-        const auto end =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
-        while (std::chrono::steady_clock::now() < end)
-        {
-            int status = 0;
-            if (waitpid(pid, &status, WNOHANG) == pid)
-            {
-                exited = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return -1;
-    }
-
-    bool Send(int signal) { return kill(pid, signal) == 0; }
-
-    bool started = false;
-
-private:
-    pid_t pid = 0;
-    bool exited = false;
-};
 
 TEST(SingleInstanceTest, ASecondCopyShowsTheFirstsWindowAndEndsWithoutWriting)
 {

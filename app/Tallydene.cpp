@@ -193,10 +193,7 @@ int Tallydene::WeekdayOf(int32_t day)
 void Tallydene::UpdateTime()
 {
     BringUpToDate();
-    // A save that failed is tried again whatever the option says: the user was told the data
-    // is not saved until one succeeds.
-    if (autoSaveEnabled || IsSaveFailing())
-        SaveAndReport();
+    FinishCommand();
 }
 
 void Tallydene::BringUpToDate()
@@ -238,6 +235,8 @@ void Tallydene::RefreshStatus()
 
 void Tallydene::FinishCommand()
 {
+    // A save that failed is tried again whatever the option says: the user was told the data
+    // is not saved until one succeeds.
     if (unsavedChanges && (autoSaveEnabled || IsSaveFailing()))
         SaveAndReport();
 }
@@ -245,9 +244,7 @@ void Tallydene::FinishCommand()
 bool Tallydene::SaveAndReport()
 {
     const bool wasFailing = IsSaveFailing();
-    SaveSettings();
-    lastSave = Save();
-    if (!IsSaveFailing())
+    if (WriteFile())
         unsavedChanges = false;
     if (wasFailing != IsSaveFailing())
         RefreshStatus();
@@ -260,14 +257,19 @@ bool Tallydene::SaveAtEnd(Prompts* prompts)
 {
     for (;;)
     {
-        SaveSettings();
-        lastSave = Save();
-        if (lastSave)
+        if (WriteFile())
             return true;
         if (prompts == nullptr || !prompts->Ask(DataFileMessages::SaveFailedAtEnd(lastSave),
                                                 Prompts::QuestionIcon::Warning))
             return false;
     }
+}
+
+bool Tallydene::WriteFile()
+{
+    SaveSettings();
+    lastSave = Save();
+    return !IsSaveFailing();
 }
 
 void Tallydene::ReportDataFileProblems()

@@ -105,8 +105,7 @@ public:
     static int32_t DayOf(int32_t clockValue);
     static int WeekdayOf(int32_t day);
 
-    // The clock update of a tick and of the start: BringUpToDate and, with auto save on (or
-    // while saves fail), SaveAndReport.
+    // The clock update of a tick and of the start: BringUpToDate, then FinishCommand's save.
     void UpdateTime();
     // Books the time since the last update on the active todo, its project and, with overtime
     // on, the balance; charges each new day's target; refreshes the status line and the tray
@@ -140,6 +139,8 @@ private:
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();
+    // The settings and projects written to the file; the outcome is kept in lastSave.
+    bool WriteFile();
     void WriteLogLine(const std::string& line);
     void ChargeDays(int32_t fromMoment, int32_t toMoment);
 

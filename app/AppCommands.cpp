@@ -12,6 +12,7 @@
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "toolbox/Path.h"
+#include "toolbox/Translation.h"
 
 #include <memory>
 
@@ -155,7 +156,8 @@ void AppCommands::ZeroOvertime()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    if (!prompts.AskBeforeDestroying("Sure to set the actual working time to zero?"))
+    if (!prompts.AskBeforeDestroying(
+            toolbox::Translation::Tr("Sure to set the actual working time to zero?")))
         return;
     app.BringUpToDate();
     app.SetOvertimeBalance(0);
@@ -167,7 +169,8 @@ void AppCommands::SetOvertimeToTodaysTarget()
 {
     if (!app.IsWorkingTimeEnabled())
         return;
-    if (!prompts.AskBeforeDestroying("Sure to set the actual working time to today's target?"))
+    if (!prompts.AskBeforeDestroying(
+            toolbox::Translation::Tr("Sure to set the actual working time to today's target?")))
         return;
     app.BringUpToDate();
     app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
@@ -205,7 +208,7 @@ void AppCommands::CleanUp()
 {
     if (app.GetActiveTodo() != nullptr)
     {
-        prompts.Refuse("Please pause first.");
+        prompts.Refuse(toolbox::Translation::Tr("Please pause first."));
         return;
     }
     CleanUpForm form(app);
@@ -251,8 +254,9 @@ void AppCommands::Open(const std::string& pathOrAddress)
 {
     MainWindow* window = app.GetMainWindow();
     if (window && !window->OpenDocument(pathOrAddress))
-        prompts.Refuse("Could not open\n" + pathOrAddress +
-                       "\nNo program to show it is set up on this computer.");
+        prompts.Refuse(toolbox::Translation::TrFormat(
+            "Could not open\n%s\nNo program to show it is set up on this computer.",
+            {pathOrAddress}));
 }
 
 void AppCommands::FocusTree()

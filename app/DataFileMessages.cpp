@@ -1,41 +1,52 @@
 #include "app/DataFileMessages.h"
 
-const char* const DataFileMessages::notSavedStatus = "NOT SAVED      ";
+#include "toolbox/Translation.h"
+
+using toolbox::Translation;
+
+const char* const DataFileMessages::notSavedStatus = toolbox::TrLater("NOT SAVED      ");
 
 std::string DataFileMessages::SaveFailed(const toolbox::FileResult& result)
 {
-    return "Tallydene cannot save your data:\n" + result.Reason() +
-           "\n\nIt tries again every minute. Until a save succeeds, the status line says that "
-           "your data is not saved.";
+    return Translation::TrFormat("Tallydene cannot save your data:\n%s\n\nIt tries again every "
+                                 "minute. Until a save succeeds, the status line says that your "
+                                 "data is not saved.",
+                                 {result.Reason()});
 }
 
 std::string DataFileMessages::SaveFailedAtEnd(const toolbox::FileResult& result)
 {
-    return "Tallydene cannot save your data:\n" + result.Reason() +
-           "\n\nTry again? No quits without saving, and the changes since the last save are "
-           "lost.";
+    return Translation::TrFormat("Tallydene cannot save your data:\n%s\n\nTry again? No quits "
+                                 "without saving, and the changes since the last save are lost.",
+                                 {result.Reason()});
 }
 
 std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& report)
 {
     std::string text;
     if (!report.readError)
-        text = "Tallydene cannot read your data:\n" + report.readError.Reason() + ".";
+        text = Translation::TrFormat("Tallydene cannot read your data:\n%s.",
+                                     {report.readError.Reason()});
     if (!report.keptAside.empty())
         text += std::string(text.empty() ? "" : "\n\n") +
-                "Tallydene cannot read its data file and has kept it as\n" + report.keptAside + ".";
+                Translation::TrFormat("Tallydene cannot read its data file and has kept it as\n%s.",
+                                      {report.keptAside});
     if (!report.oldKeptAside.empty())
-        text += "\n\nIts previous copy cannot be read either and is kept as\n" +
-                report.oldKeptAside + ".";
+        text += "\n\n" +
+                Translation::TrFormat("Its previous copy cannot be read either and is kept as\n%s.",
+                                      {report.oldKeptAside});
     if (text.empty())
         return text;
     if (report.loaded.empty())
-        return text + "\n\nNo other copy can be read: Tallydene starts without your data.";
-    return text + "\n\nTallydene has loaded\n" + report.loaded + "\ninstead.";
+        return text + "\n\n" +
+               Translation::Tr("No other copy can be read: Tallydene starts without your data.");
+    return text + "\n\n" +
+           Translation::TrFormat("Tallydene has loaded\n%s\ninstead.", {report.loaded});
 }
 
 std::string DataFileMessages::DataFolderUnmade(const std::string& wanted, const std::string& used)
 {
-    return "Tallydene cannot make its data folder\n" + wanted +
-           "\n(a file may stand in its place). Your data is kept in\n" + used + "\ninstead.";
+    return Translation::TrFormat("Tallydene cannot make its data folder\n%s\n(a file may stand in "
+                                 "its place). Your data is kept in\n%s\ninstead.",
+                                 {wanted, used});
 }

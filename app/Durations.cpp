@@ -1,4 +1,5 @@
 #include "app/Durations.h"
+#include "toolbox/Translation.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -216,7 +217,7 @@ std::optional<int32_t> Durations::ReadDuration(const std::string& text)
 
 std::string Durations::DurationHint() const
 {
-    return std::string("(e.g. 12") + decimalChar + "50 or 12:30)";
+    return toolbox::Translation::TrFormat("(e.g. 12%s50 or 12:30)", {std::string(1, decimalChar)});
 }
 
 std::string Durations::DurationExample() const

@@ -4,6 +4,7 @@
 #include "app/Tallydene.h"
 #include "app/TrimWhiteSpace.h"
 #include "model/Project.h"
+#include "toolbox/Translation.h"
 
 void ProjectForm::Open()
 {
@@ -23,7 +24,7 @@ FormResult ProjectForm::Confirm(Prompts& prompts)
     {
         if (other != &project && other->GetName() == newName)
         {
-            prompts.Refuse("A project with this name already exists.");
+            prompts.Refuse(toolbox::Translation::Tr("A project with this name already exists."));
             return FormResult::Refuse(FormField::Name);
         }
     }
@@ -35,9 +36,11 @@ FormResult ProjectForm::Confirm(Prompts& prompts)
     const int32_t sum = project.SumOfTodoTimes();
     if (total < sum)
     {
-        if (!prompts.Ask("The project's total time may not be less than\nthe current open "
-                         "todos' sum of times.\nApply the todos' sum?",
-                         Prompts::QuestionIcon::Warning))
+        if (!prompts.Ask(
+                toolbox::Translation::Tr("The project's total time may not be less than\nthe "
+                                         "current open todos' sum of times.\nApply the "
+                                         "todos' sum?"),
+                Prompts::QuestionIcon::Warning))
             return FormResult::Refuse(FormField::TotalTime);
         total = sum;
     }

@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "toolbox/Translation.h"
 
 std::optional<int32_t> ReadDurationField(const Tallydene& app, Prompts& prompts,
                                          const std::string& text, EmptyField empty)
@@ -10,7 +11,7 @@ std::optional<int32_t> ReadDurationField(const Tallydene& app, Prompts& prompts,
         return 0;
     const std::optional<int32_t> seconds = Durations::ReadDuration(text);
     if (!seconds)
-        prompts.Refuse("Please enter a time in hours, such as " +
-                       app.GetDurations().DurationExample() + ".");
+        prompts.Refuse(toolbox::Translation::TrFormat("Please enter a time in hours, such as %s.",
+                                                      {app.GetDurations().DurationExample()}));
     return seconds;
 }

@@ -4,6 +4,7 @@
 #include "app/ReadDurationField.h"
 #include "app/Tallydene.h"
 #include "model/Todo.h"
+#include "toolbox/Translation.h"
 
 FormResult RemoveTimeForm::Confirm(Prompts& prompts)
 {
@@ -14,7 +15,8 @@ FormResult RemoveTimeForm::Confirm(Prompts& prompts)
     int64_t removed = *typed;
     if (todo.GetTime() < removed)
     {
-        if (!prompts.Ask("The todo does not have that much time.\nSet the time to zero?",
+        if (!prompts.Ask(toolbox::Translation::Tr(
+                             "The todo does not have that much time.\nSet the time to zero?"),
                          Prompts::QuestionIcon::Warning))
             return FormResult::Refuse(FormField::Amount);
         removed = todo.GetTime();

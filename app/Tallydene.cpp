@@ -10,6 +10,7 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Exception.h"
 #include "toolbox/Path.h"
+#include "toolbox/Translation.h"
 
 #include <algorithm>
 #include <limits>
@@ -318,7 +319,7 @@ void Tallydene::Pause()
     Todo& previous = *activeTodo;
     activeTodo = nullptr;
     if (mainWindow != nullptr)
-        mainWindow->SetDocumentTitle("Paused");
+        mainWindow->SetDocumentTitle(toolbox::Translation::Tr("Paused"));
     previous.Refresh(*this);
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(false);
@@ -333,12 +334,15 @@ std::string Tallydene::StatusText() const
         todosTotal += project->SumOfTodoTimes();
         projectsTotal += project->GetTotalTime();
     }
-    std::string text = "Open todos: " + FormatDuration(Saturated(todosTotal), 0) +
-                       "      Projects: " + FormatDuration(Saturated(projectsTotal), 0);
+    using toolbox::Translation;
+    std::string text = Translation::TrFormat(
+        "Open todos: %s      Projects: %s",
+        {FormatDuration(Saturated(todosTotal), 0), FormatDuration(Saturated(projectsTotal), 0)});
     if (workingTimeEnabled)
-        text += "      Working time: " + FormatDuration(overtimeBalance, 0);
+        text +=
+            Translation::TrFormat("      Working time: %s", {FormatDuration(overtimeBalance, 0)});
     if (IsSaveFailing())
-        return DataFileMessages::notSavedStatus + text;
+        return Translation::Tr(DataFileMessages::notSavedStatus) + text;
     return text;
 }
 

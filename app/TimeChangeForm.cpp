@@ -4,13 +4,15 @@
 #include "app/Tallydene.h"
 #include "model/Project.h"
 #include "model/Todo.h"
+#include "toolbox/Translation.h"
 
 TimeChangeForm::TimeChangeForm(Tallydene& app, Todo& todo) : app(app), todo(todo) {}
 
 void TimeChangeForm::Open()
 {
-    todoLine = "Todo: " + todo.GetName();
-    currentTimeLine = "Current time: " + app.FormatForDialog(todo.GetTime());
+    todoLine = toolbox::Translation::TrFormat("Todo: %s", {todo.GetName()});
+    currentTimeLine =
+        toolbox::Translation::TrFormat("Current time: %s", {app.FormatForDialog(todo.GetTime())});
     amount.clear();
     hint = app.GetDurations().DurationHint();
     adjustProject = true;

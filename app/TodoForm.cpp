@@ -5,6 +5,7 @@
 #include "app/TrimWhiteSpace.h"
 #include "model/Project.h"
 #include "model/Todo.h"
+#include "toolbox/Translation.h"
 
 namespace
 {
@@ -37,7 +38,7 @@ FormResult TodoForm::Confirm(Prompts& prompts)
         {
             if (other != &todo && other->GetName() == newName)
             {
-                prompts.Refuse("A todo with this name already exists.");
+                prompts.Refuse(toolbox::Translation::Tr("A todo with this name already exists."));
                 return FormResult::Refuse(FormField::Name);
             }
         }

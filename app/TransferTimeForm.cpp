@@ -7,6 +7,7 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "model/TreeControl.h"
+#include "toolbox/Translation.h"
 
 namespace
 {
@@ -73,7 +74,7 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
     app.BringUpToDate();
     if (from == nullptr || to == nullptr)
     {
-        prompts.Refuse("Please select a todo in both selectors.");
+        prompts.Refuse(toolbox::Translation::Tr("Please select a todo in both selectors."));
         return FormResult::Refuse(FormField::Amount);
     }
 
@@ -88,7 +89,8 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
     }
     if (from->GetTime() < moved)
     {
-        if (!prompts.Ask("The from todo does not have that much time.\nTransfer all its time?",
+        if (!prompts.Ask(toolbox::Translation::Tr(
+                             "The from todo does not have that much time.\nTransfer all its time?"),
                          Prompts::QuestionIcon::Warning))
             return FormResult::Refuse(FormField::Amount);
         moved = from->GetTime();

@@ -13,6 +13,7 @@
 #include "model/Todo.h"
 #include "model/TreeControl.h"
 #include "res/CommandIds.h"
+#include "toolbox/Translation.h"
 
 #include <memory>
 #include <string>
@@ -20,19 +21,26 @@
 namespace
 {
 
-const char* const kSelectProject = "Please select a project first.";
-const char* const kSelectTodo = "Please select a todo first.";
-const char* const kDeleteTodosFirst = "Please delete the project's todos first.";
-const char* const kSureDeleteProject = "Are you sure to delete this project?";
-const char* const kProjectHasComment = "This project has a comment. Still sure?";
-const char* const kActiveTodoNotDeleted = "You cannot delete the currently active todo.";
-const char* const kSureDeleteTodo = "Are you sure to delete this todo?";
-const char* const kTodoHasComment = "This todo has a comment. Still sure?";
-const char* const kSureZeroTime =
-    "Sure to zero the todo's time?\nNote: The project's total time is not adjusted.";
-const char* const kTodoNameTaken = "A todo with this name already exists.";
+const char* const kSelectProject = toolbox::TrLater("Please select a project first.");
+const char* const kSelectTodo = toolbox::TrLater("Please select a todo first.");
+const char* const kDeleteTodosFirst = toolbox::TrLater("Please delete the project's todos first.");
+const char* const kSureDeleteProject = toolbox::TrLater("Are you sure to delete this project?");
+const char* const kProjectHasComment = toolbox::TrLater("This project has a comment. Still sure?");
+const char* const kActiveTodoNotDeleted =
+    toolbox::TrLater("You cannot delete the currently active todo.");
+const char* const kSureDeleteTodo = toolbox::TrLater("Are you sure to delete this todo?");
+const char* const kTodoHasComment = toolbox::TrLater("This todo has a comment. Still sure?");
+const char* const kSureZeroTime = toolbox::TrLater(
+    "Sure to zero the todo's time?\nNote: The project's total time is not adjusted.");
+const char* const kTodoNameTaken = toolbox::TrLater("A todo with this name already exists.");
 
+// A todo's name is data: it stays the same whatever the user's language.
 const char* const kMiscTodoName = "Miscellaneous";
+
+std::string Tr(const char* english)
+{
+    return toolbox::Translation::Tr(english);
+}
 
 } // namespace
 
@@ -180,7 +188,7 @@ Todo* ViewCommands::RequireTodo()
 {
     Todo* todo = TodoOfSelection();
     if (todo == nullptr)
-        prompts.Refuse(kSelectTodo);
+        prompts.Refuse(Tr(kSelectTodo));
     return todo;
 }
 
@@ -188,7 +196,7 @@ Project* ViewCommands::RequireProject()
 {
     Project* project = ProjectOfSelection();
     if (project == nullptr)
-        prompts.Refuse(kSelectProject);
+        prompts.Refuse(Tr(kSelectProject));
     return project;
 }
 
@@ -371,7 +379,7 @@ void ViewCommands::ZeroTime()
     Todo* todo = RequireTodo();
     if (todo == nullptr)
         return;
-    if (!prompts.AskBeforeDestroying(kSureZeroTime))
+    if (!prompts.AskBeforeDestroying(Tr(kSureZeroTime)))
         return;
     todo->SetTime(0);
     app.LogEvent("Set todo's time to zero", todo->GetName());
@@ -435,13 +443,13 @@ void ViewCommands::DeleteTodo()
         return;
     if (app.GetActiveTodo() == todo)
     {
-        prompts.Refuse(kActiveTodoNotDeleted);
+        prompts.Refuse(Tr(kActiveTodoNotDeleted));
         return;
     }
-    if (!prompts.AskBeforeDestroying(kSureDeleteTodo))
+    if (!prompts.AskBeforeDestroying(Tr(kSureDeleteTodo)))
         return;
     // Any stored comment counts here, a bare line break too, though the icon ignores that one.
-    if (!todo->GetComment().empty() && !prompts.AskBeforeDestroying(kTodoHasComment))
+    if (!todo->GetComment().empty() && !prompts.AskBeforeDestroying(Tr(kTodoHasComment)))
         return;
     app.LogEvent("Deleted a todo", todo->GetName());
     Project& project = *todo->GetProject();
@@ -458,12 +466,12 @@ void ViewCommands::DeleteProject()
         return;
     if (!project->GetTodos().IsEmpty())
     {
-        prompts.Refuse(kDeleteTodosFirst);
+        prompts.Refuse(Tr(kDeleteTodosFirst));
         return;
     }
-    if (!prompts.AskBeforeDestroying(kSureDeleteProject))
+    if (!prompts.AskBeforeDestroying(Tr(kSureDeleteProject)))
         return;
-    if (!project->GetComment().empty() && !prompts.AskBeforeDestroying(kProjectHasComment))
+    if (!project->GetComment().empty() && !prompts.AskBeforeDestroying(Tr(kProjectHasComment)))
         return;
     app.LogEvent("Deleted a project", project->GetName());
     app.GetProjects().Delete(project);
@@ -496,7 +504,7 @@ void ViewCommands::MoveTodo(Todo& todo, Project& target)
     {
         if (other->GetName() == todo.GetName())
         {
-            prompts.Refuse(kTodoNameTaken);
+            prompts.Refuse(Tr(kTodoNameTaken));
             return;
         }
     }

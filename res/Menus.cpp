@@ -1,11 +1,14 @@
 #include "res/Menus.h"
 
 #include "res/CommandIds.h"
+#include "toolbox/Translation.h"
 
 namespace res
 {
 namespace
 {
+
+using toolbox::TrLater;
 
 // Menu image indexes.
 constexpr int kCopyName = 0;
@@ -37,7 +40,7 @@ constexpr MenuItemSpec kPriorityItems[] = {
     Item(ID_TODO_PRIORITY_4, "&4 (Later On)\tCtrl+4"),
     Item(ID_TODO_PRIORITY_5, "&5 (Nice To Have)\tCtrl+5"),
 };
-constexpr MenuSpec kPriorityMenu{"&Set Priority", kPriorityItems};
+constexpr MenuSpec kPriorityMenu{TrLater("&Set Priority"), kPriorityItems};
 
 constexpr MenuItemSpec kFileItems[] = {
     Item(ID_APP_EXIT, "E&xit\tAlt+X"),
@@ -102,9 +105,10 @@ constexpr MenuItemSpec kHelpItems[] = {
 };
 
 constexpr MenuSpec kMainMenuBar[] = {
-    {"&File", kFileItems},         {"&Project", kProjectItems}, {"&Todo", kTodoItems},
-    {"&Overtime", kOvertimeItems}, {"T&ools", kToolsItems},     {"&View", kViewItems},
-    {"&Help", kHelpItems},
+    {TrLater("&File"), kFileItems},   {TrLater("&Project"), kProjectItems},
+    {TrLater("&Todo"), kTodoItems},   {TrLater("&Overtime"), kOvertimeItems},
+    {TrLater("T&ools"), kToolsItems}, {TrLater("&View"), kViewItems},
+    {TrLater("&Help"), kHelpItems},
 };
 
 // The project menu offers no "new project"; a new todo goes into the selected project.

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "toolbox/Translation.h"
+
 #include <string_view>
 
 namespace res
 {
 
 // What the status bar shows when nothing else is to be shown.
-inline constexpr const char* kIdlePrompt = "Ready";
+inline constexpr const char* kIdlePrompt = toolbox::TrLater("Ready");
 // The title of the tool bar window when it floats.
-inline constexpr const char* kToolBarTitle = "Tools";
+inline constexpr const char* kToolBarTitle = toolbox::TrLater("Tools");
 
 // The whole prompt text of a command: the status-bar prompt, then after "\n" the tooltip.
 // nullptr when the command has no prompt.

@@ -2,10 +2,10 @@
 
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
-#include "res/Prompts.h"
 #include "res/ToolBar.h"
 #include "ui/CommandId.h"
 #include "ui/IconBundles.h"
+#include "ui/Language.h"
 #include "ui/WxText.h"
 
 #include <vector>
@@ -24,14 +24,15 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& table)
         }
         if (entry.submenu)
         {
-            menu.AppendSubMenu(CreateMenu(*entry.submenu).release(), ToWx(entry.label));
+            menu.AppendSubMenu(CreateMenu(*entry.submenu).release(),
+                               wxGetTranslation(ToWx(entry.label)));
             continue;
         }
         // The bars' entries carry a tick while the bar is shown.
         const bool showsBar =
             entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
-        auto* item = new wxMenuItem(&menu, WxIdOf(entry.id), ToWx(entry.label),
-                                    ToWx(res::StatusPromptOf(entry.id)),
+        auto* item = new wxMenuItem(&menu, WxIdOf(entry.id), wxGetTranslation(ToWx(entry.label)),
+                                    Language::StatusPromptOf(entry.id),
                                     showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
         if (entry.image != res::kNoMenuImage)
             item->SetBitmap(IconBundle(res::MenuImageIcon(entry.image)));
@@ -113,7 +114,7 @@ wxMenuBar* CreateMainMenuBar()
 {
     auto* bar = new wxMenuBar;
     for (const res::MenuSpec& popup : res::MainMenuBar())
-        bar->Append(CreateMenu(popup).release(), ToWx(popup.title));
+        bar->Append(CreateMenu(popup).release(), wxGetTranslation(ToWx(popup.title)));
     return bar;
 }
 
@@ -138,9 +139,9 @@ void FillMainToolBar(wxToolBar& toolBar)
             toolBar.AddSeparator();
             continue;
         }
-        const wxString tooltip = ToWx(res::TooltipOf(tool.id));
+        const wxString tooltip = Language::TooltipOf(tool.id);
         toolBar.AddTool(WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
-        toolBar.SetToolLongHelp(WxIdOf(tool.id), ToWx(res::StatusPromptOf(tool.id)));
+        toolBar.SetToolLongHelp(WxIdOf(tool.id), Language::StatusPromptOf(tool.id));
     }
     toolBar.Realize();
 }

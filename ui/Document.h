@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolbox/Translation.h"
+
 #include <string>
 
 // The one document of the program. It holds no data, only its title, which the window title
@@ -14,5 +16,5 @@ public:
     std::string WindowTitle() const { return title + " - Tallydene"; }
 
 private:
-    std::string title = "Paused";
+    std::string title = toolbox::Translation::Tr("Paused");
 };

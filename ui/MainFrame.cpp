@@ -4,6 +4,7 @@
 #include "res/CommandIds.h"
 #include "res/Prompts.h"
 #include "toolbox/ConfigSection.h"
+#include "toolbox/Translation.h"
 #include "ui/CommandId.h"
 #include "ui/CommandTables.h"
 #include "ui/IconBundles.h"
@@ -22,9 +23,10 @@
 namespace
 {
 
-constexpr const char* kActiveTodoQuestion =
-    "You have an active todo. Ending Tallydene will\nstop the todo's clock. Are you sure to quit?";
-constexpr const char* kOpenTodosQuestion = "You have open todos. Are you sure to quit?";
+constexpr const char* kActiveTodoQuestion = toolbox::TrLater(
+    "You have an active todo. Ending Tallydene will\nstop the todo's clock. Are you sure to quit?");
+constexpr const char* kOpenTodosQuestion =
+    toolbox::TrLater("You have open todos. Are you sure to quit?");
 
 toolbox::ConfigSection& PlacementSection(Tallydene& app)
 {
@@ -56,7 +58,7 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored)
 MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
       app(app), prompts(this), dialogs(this, app, prompts), viewCommands(app, prompts, dialogs),
-      appCommands(app, prompts, dialogs), statusText(res::kIdlePrompt),
+      appCommands(app, prompts, dialogs), statusText(toolbox::Translation::Tr(res::kIdlePrompt)),
       timer(this, res::ID_CLOCK_TIMER)
 {
     SetTitle(ToWx(document.WindowTitle()));
@@ -68,7 +70,7 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     GetMenuBar()->Check(WxIdOf(res::ID_VIEW_STATUS_BAR), true);
 
     wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, WxIdOf(res::ID_VIEW_TOOLBAR));
-    toolBar->SetLabel(res::kToolBarTitle);
+    toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
     CreateStatusBar(1, wxSTB_DEFAULT_STYLE, WxIdOf(res::ID_VIEW_STATUS_BAR));
     ShowStatusText();
@@ -243,10 +245,11 @@ void MainFrame::OnClose(wxCloseEvent& event)
 {
     if (event.CanVeto())
     {
-        if (app.GetActiveTodo() &&
-            !prompts.Ask(kActiveTodoQuestion, Prompts::QuestionIcon::Question))
+        if (app.GetActiveTodo() && !prompts.Ask(toolbox::Translation::Tr(kActiveTodoQuestion),
+                                                Prompts::QuestionIcon::Question))
             return event.Veto();
-        if (app.AnyTodoOpen() && !prompts.Ask(kOpenTodosQuestion, Prompts::QuestionIcon::Question))
+        if (app.AnyTodoOpen() && !prompts.Ask(toolbox::Translation::Tr(kOpenTodosQuestion),
+                                              Prompts::QuestionIcon::Question))
             return event.Veto();
     }
     Destroy();

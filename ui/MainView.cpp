@@ -5,6 +5,7 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
+#include "toolbox/Translation.h"
 #include "ui/CommandId.h"
 #include "ui/CommandTables.h"
 #include "ui/IconBundles.h"
@@ -17,7 +18,8 @@ namespace
 constexpr long kStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
 
-constexpr const char* kCannotCollapse = "You cannot collapse a project with an active todo.";
+constexpr const char* kCannotCollapse =
+    toolbox::TrLater("You cannot collapse a project with an active todo.");
 
 } // namespace
 
@@ -90,7 +92,7 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
     if (!expanded && active && active->GetProject() == item)
     {
         Expand(event.GetItem());
-        prompts.Inform(kCannotCollapse);
+        prompts.Inform(toolbox::Translation::Tr(kCannotCollapse));
         return;
     }
     item->SetExpanded(expanded);

@@ -4,6 +4,7 @@
 #include "ui/AppSession.h"
 #include "ui/FatalError.h"
 #include "ui/InstanceLock.h"
+#include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/QuietEnd.h"
 
@@ -14,6 +15,7 @@ bool TallydeneApp::OnInit()
 {
     // The toolkit's own command-line parser is not run: the program's only switch, "/log"
     // with its level word, is read by the diagnostic logger, and anything else is ignored.
+    Language::Start();
     instanceLock = std::make_unique<InstanceLock>(
         [this]
         {

@@ -16,10 +16,10 @@ TrayIcon::TrayIcon(std::function<void()> onRestore, wxEvtHandler& commandTarget)
 wxMenu* TrayIcon::CreatePopupMenu()
 {
     auto* menu = new wxMenu;
-    menu->Append(wxID_OPEN, "&Restore");
-    menu->Append(WxIdOf(res::ID_TODO_PAUSE), "&Pause");
+    menu->Append(wxID_OPEN, _("&Restore"));
+    menu->Append(WxIdOf(res::ID_TODO_PAUSE), _("&Pause"));
     menu->AppendSeparator();
-    menu->Append(WxIdOf(res::ID_APP_EXIT), "&Quit");
+    menu->Append(WxIdOf(res::ID_APP_EXIT), _("&Quit"));
     return menu;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Tallydene.h"
 #include "model/Todo.h"
+#include "toolbox/Translation.h"
 
 namespace
 {
@@ -37,10 +38,11 @@ std::string CutToCharacters(const std::string& text, std::size_t maxCharacters)
 
 std::string TrayTooltip(const Tallydene& app)
 {
-    std::string tooltip = "Paused";
+    std::string tooltip = toolbox::Translation::Tr("Paused");
     if (const Todo* active = app.GetActiveTodo())
         tooltip = active->GetName() + ": " + app.FormatDuration(active->GetTime(), 0);
     if (app.IsWorkingTimeEnabled())
-        tooltip += " - Working time: " + app.FormatDuration(app.GetOvertimeBalance(), 0);
+        tooltip += toolbox::Translation::TrFormat(
+            " - Working time: %s", {app.FormatDuration(app.GetOvertimeBalance(), 0)});
     return CutToCharacters(tooltip, kMaxTooltipCharacters);
 }

@@ -7,15 +7,16 @@
 #include <wx/stattext.h>
 
 CleanUpDialog::CleanUpDialog(wxWindow* parent, CleanUpForm& form, Prompts& prompts)
-    : FormDialog(parent, "Clean Up Todos"), form(form), prompts(prompts)
+    : FormDialog(parent, _("Clean Up Todos")), form(form), prompts(prompts)
 {
     auto* explanation = new wxStaticText(this, wxID_ANY,
-                                         "This tool helps to clean up the todos by clearing\n"
-                                         "their times and deleting completed todos.");
-    zeroClocks = new wxCheckBox(this, wxID_ANY, "&Zero the clocks of all todos", wxDefaultPosition,
-                                wxDefaultSize, 0, wxDefaultValidator, "zeroClocks");
+                                         _("This tool helps to clean up the todos by clearing\n"
+                                           "their times and deleting completed todos."));
+    zeroClocks =
+        new wxCheckBox(this, wxID_ANY, _("&Zero the clocks of all todos"), wxDefaultPosition,
+                       wxDefaultSize, 0, wxDefaultValidator, "zeroClocks");
     deleteCompleted =
-        new wxCheckBox(this, wxID_ANY, "&Delete all completed todos", wxDefaultPosition,
+        new wxCheckBox(this, wxID_ANY, _("&Delete all completed todos"), wxDefaultPosition,
                        wxDefaultSize, 0, wxDefaultValidator, "deleteCompleted");
     zeroClocks->SetValue(form.zeroClocks);
     deleteCompleted->SetValue(form.deleteCompleted);

@@ -46,40 +46,43 @@ template <size_t N> int OptionsDialog::RadioGroup<N>::Selected() const
 }
 
 OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts)
-    : wxDialog(parent, wxID_ANY, "Options"), form(form), prompts(prompts)
+    : wxDialog(parent, wxID_ANY, _("Options")), form(form), prompts(prompts)
 {
     const int gap = ConvertDialogToPixels(wxSize(4, 0)).x;
     const int wideGap = ConvertDialogToPixels(wxSize(7, 0)).x;
 
-    auto* formatFrame = new wxStaticBoxSizer(wxVERTICAL, this, "&Main view time format");
+    auto* formatFrame = new wxStaticBoxSizer(wxVERTICAL, this, _("&Main view time format"));
     // GTK does not widen a frame to its label, which is longer than the buttons here.
-    formatFrame->SetMinSize(wxSize(GetTextExtent("Main view time format").x + 3 * wideGap, -1));
+    formatFrame->SetMinSize(
+        wxSize(GetTextExtent(wxStripMenuCodes(_("&Main view time format"))).x + 3 * wideGap, -1));
     timeFormat.first = 1;
     timeFormat.Create(formatFrame, form.formatLabels, gap);
 
-    workingTime = new wxCheckBox(this, wxID_ANY, "Enable &overtime", wxDefaultPosition,
+    workingTime = new wxCheckBox(this, wxID_ANY, _("Enable &overtime"), wxDefaultPosition,
                                  wxDefaultSize, 0, wxDefaultValidator, "workingTime");
-    logging = new wxCheckBox(this, wxID_ANY, "Enable &logging", wxDefaultPosition, wxDefaultSize, 0,
-                             wxDefaultValidator, "logging");
-    autoSave = new wxCheckBox(this, wxID_ANY, "&Auto save", wxDefaultPosition, wxDefaultSize, 0,
+    logging = new wxCheckBox(this, wxID_ANY, _("Enable &logging"), wxDefaultPosition, wxDefaultSize,
+                             0, wxDefaultValidator, "logging");
+    autoSave = new wxCheckBox(this, wxID_ANY, _("&Auto save"), wxDefaultPosition, wxDefaultSize, 0,
                               wxDefaultValidator, "autoSave");
-    trayIcon = new wxCheckBox(this, wxID_ANY, "&Tray icon", wxDefaultPosition, wxDefaultSize, 0,
+    trayIcon = new wxCheckBox(this, wxID_ANY, _("&Tray icon"), wxDefaultPosition, wxDefaultSize, 0,
                               wxDefaultValidator, "trayIcon");
     auto* switches = new wxFlexGridSizer(2, 2, wideGap, 2 * wideGap);
     for (wxCheckBox* box : {workingTime, autoSave, logging, trayIcon})
         switches->Add(box);
 
-    auto* roundFrame = new wxStaticBoxSizer(wxHORIZONTAL, this, "&Round time when copying");
+    auto* roundFrame = new wxStaticBoxSizer(wxHORIZONTAL, this, _("&Round time when copying"));
     timeRound.first = 0;
     timeRound.Create(roundFrame,
-                     {"two digits", "one digit", "quarter of an hour", "half an hour", "hours"},
+                     {FromWx(_("two digits")), FromWx(_("one digit")),
+                      FromWx(_("quarter of an hour")), FromWx(_("half an hour")),
+                      FromWx(_("hours"))},
                      gap);
 
     // Made last, so that they come last in the tab order.
     auto* buttons = new wxBoxSizer(wxVERTICAL);
-    auto* ok = new wxButton(this, wxID_OK, "OK");
+    auto* ok = new wxButton(this, wxID_OK, _("OK"));
     buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_CANCEL, _("Cancel")), wxSizerFlags().Expand());
     ok->SetDefault();
 
     auto* firstRow = new wxBoxSizer(wxHORIZONTAL);

@@ -9,17 +9,17 @@
 #include <wx/textctrl.h>
 
 ProjectDialog::ProjectDialog(wxWindow* parent, ProjectForm& form, Prompts& prompts)
-    : FormDialog(parent, "Project properties"), form(form), shownName(form.name),
+    : FormDialog(parent, _("Project properties")), form(form), shownName(form.name),
       shownComment(form.comment), prompts(prompts)
 {
-    auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
+    auto* nameLabel = new wxStaticText(this, wxID_ANY, _("&Name:"));
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,
                           wxDefaultValidator, "name");
-    auto* totalLabel = new wxStaticText(this, wxID_ANY, "&Total time:");
+    auto* totalLabel = new wxStaticText(this, wxID_ANY, _("&Total time:"));
     totalTime = new wxTextCtrl(this, wxID_ANY, ToWx(form.totalTime), wxDefaultPosition,
                                wxDefaultSize, 0, wxDefaultValidator, "totalTime");
     auto* hint = NewHint(this, form.hint);
-    auto* commentLabel = new wxStaticText(this, wxID_ANY, "&Comment:");
+    auto* commentLabel = new wxStaticText(this, wxID_ANY, _("&Comment:"));
     comment =
         new wxTextCtrl(this, wxID_ANY, CommentForEditing(form.comment), wxDefaultPosition,
                        wxDefaultSize, wxTE_MULTILINE | wxVSCROLL, wxDefaultValidator, "comment");

@@ -23,9 +23,9 @@ TimeChangeDialog::TimeChangeDialog(wxWindow* parent, TimeChangeForm& form, Promp
     amount = new wxTextCtrl(this, wxID_ANY, ToWx(form.amount), wxDefaultPosition, wxDefaultSize, 0,
                             wxDefaultValidator, "amount");
     auto* hint = NewHint(this, form.hint);
-    adjustProject = new wxCheckBox(this, wxID_ANY, "Adjust &project's time");
+    adjustProject = new wxCheckBox(this, wxID_ANY, _("Adjust &project's time"));
     adjustProject->SetValue(form.adjustProject);
-    adjustOvertime = new wxCheckBox(this, wxID_ANY, "Adjust &overtime");
+    adjustOvertime = new wxCheckBox(this, wxID_ANY, _("Adjust &overtime"));
     adjustOvertime->SetValue(form.adjustOvertime);
     adjustOvertime->Enable(form.overtimeEditable);
     LinkField(FormField::Amount, amount);
@@ -55,12 +55,12 @@ bool TimeChangeDialog::TransferDataFromWindow()
 
 bool RunAddTimeDialog(wxWindow* parent, Prompts& prompts, AddTimeForm& form)
 {
-    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, "Add time",
-                                            "Add &time:", wxSize(140, 111));
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, _("Add time"), _("Add &time:"),
+                                            wxSize(140, 111));
 }
 
 bool RunRemoveTimeDialog(wxWindow* parent, Prompts& prompts, RemoveTimeForm& form)
 {
-    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, "Remove time",
-                                            "Remove &time:", wxSize(154, 111));
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, _("Remove time"),
+                                            _("Remove &time:"), wxSize(154, 111));
 }

@@ -13,32 +13,34 @@
 namespace
 {
 
-constexpr const char* kPriorityLabels[] = {"&1 (urgent)",   "&2 (asap)",         "&3 (normal)",
-                                           "&4 (later on)", "&5 (nice to have)", "&Completed"};
+constexpr const char* kPriorityLabels[] = {
+    wxTRANSLATE("&1 (urgent)"),   wxTRANSLATE("&2 (asap)"),         wxTRANSLATE("&3 (normal)"),
+    wxTRANSLATE("&4 (later on)"), wxTRANSLATE("&5 (nice to have)"), wxTRANSLATE("&Completed")};
 
 } // namespace
 
 TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
-    : FormDialog(parent, "Todo properties"), form(form), shownName(form.name),
+    : FormDialog(parent, _("Todo properties")), form(form), shownName(form.name),
       shownComment(form.comment), prompts(prompts)
 {
-    auto* nameLabel = new wxStaticText(this, wxID_ANY, "&Name:");
+    auto* nameLabel = new wxStaticText(this, wxID_ANY, _("&Name:"));
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,
                           wxDefaultValidator, "name");
-    auto* timeLabel = new wxStaticText(this, wxID_ANY, "&Total time:");
+    auto* timeLabel = new wxStaticText(this, wxID_ANY, _("&Total time:"));
     auto* time = new wxTextCtrl(this, wxID_ANY, ToWx(form.time), wxDefaultPosition, wxDefaultSize,
                                 0, wxDefaultValidator, "time");
     time->Disable();
     auto* note = new wxStaticText(this, wxID_ANY,
-                                  "To change the todo's time, use add, remove and transfer time "
-                                  "from the Todo menu or the drag and drop feature.");
+                                  _("To change the todo's time, use add, remove and transfer time "
+                                    "from the Todo menu or the drag and drop feature."));
     note->Wrap(ConvertDialogToPixels(wxSize(185, 0)).x);
 
-    auto* priorityBox = new wxStaticBoxSizer(wxVERTICAL, this, "Priority");
+    auto* priorityBox = new wxStaticBoxSizer(wxVERTICAL, this, _("Priority"));
     wxStaticBox* box = priorityBox->GetStaticBox();
     for (size_t i = 0; i < priorities.size(); ++i)
-        priorities[i] = new wxRadioButton(box, wxID_ANY, kPriorityLabels[i], wxDefaultPosition,
-                                          wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
+        priorities[i] =
+            new wxRadioButton(box, wxID_ANY, wxGetTranslation(kPriorityLabels[i]),
+                              wxDefaultPosition, wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
     // A radio group always has one button on; this hidden one stands for a stored priority
     // that no button shows, so that none of the six appears chosen.
     auto* noPriority = new wxRadioButton(box, wxID_ANY, wxString());
@@ -48,7 +50,7 @@ TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
     else
         noPriority->SetValue(true);
 
-    auto* commentLabel = new wxStaticText(this, wxID_ANY, "Co&mment:");
+    auto* commentLabel = new wxStaticText(this, wxID_ANY, _("Co&mment:"));
     comment =
         new wxTextCtrl(this, wxID_ANY, CommentForEditing(form.comment), wxDefaultPosition,
                        wxDefaultSize, wxTE_MULTILINE | wxVSCROLL, wxDefaultValidator, "comment");

@@ -30,20 +30,20 @@ void RebuildMainTree(Tallydene& app)
 } // namespace
 
 TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form, Prompts& prompts)
-    : FormDialog(parent, "Transfer time"), form(form), prompts(prompts)
+    : FormDialog(parent, _("Transfer time")), form(form), prompts(prompts)
 {
     wxStaticText* intro = nullptr;
     if (form.IsSimple())
-        intro =
-            new wxStaticText(this, wxID_ANY, "Please choose how to transfer time between todos.");
+        intro = new wxStaticText(this, wxID_ANY,
+                                 _("Please choose how to transfer time between todos."));
     // "&Time:" comes first in the tab order, though "&All the time" stands above it.
-    amountChoice =
-        new wxRadioButton(this, wxID_ANY, "&Time:", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    allTheTime = new wxRadioButton(this, wxID_ANY, "&All the time");
+    amountChoice = new wxRadioButton(this, wxID_ANY, _("&Time:"), wxDefaultPosition, wxDefaultSize,
+                                     wxRB_GROUP);
+    allTheTime = new wxRadioButton(this, wxID_ANY, _("&All the time"));
     amount = new wxTextCtrl(this, wxID_ANY, ToWx(form.amount), wxDefaultPosition, wxDefaultSize, 0,
                             wxDefaultValidator, "amount");
     hint = NewHint(this, form.hint);
-    adjustProjects = new wxCheckBox(this, wxID_ANY, "Adjust &projects' times");
+    adjustProjects = new wxCheckBox(this, wxID_ANY, _("Adjust &projects' times"));
     (form.allTheTime ? allTheTime : amountChoice)->SetValue(true);
     amount->Enable(!form.allTheTime);
     adjustProjects->SetValue(form.adjustProjects);
@@ -59,9 +59,9 @@ TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form,
     }
     else
     {
-        fromLabel = new wxStaticText(this, wxID_ANY, "&From:");
+        fromLabel = new wxStaticText(this, wxID_ANY, _("&From:"));
         fromSelector = NewSelector("from");
-        toLabel = new wxStaticText(this, wxID_ANY, "T&o:");
+        toLabel = new wxStaticText(this, wxID_ANY, _("T&o:"));
         toSelector = NewSelector("to");
         fromTree.emplace(*fromSelector);
         toTree.emplace(*toSelector);

@@ -12,7 +12,9 @@ namespace
 {
 
 constexpr std::array<const char*, 7> WEEKDAY_LABELS = {
-    "&Monday:", "&Tuesday:", "&Wednesday:", "T&hursday:", "&Friday:", "&Saturday:", "S&unday:"};
+    wxTRANSLATE("&Monday:"),   wxTRANSLATE("&Tuesday:"), wxTRANSLATE("&Wednesday:"),
+    wxTRANSLATE("T&hursday:"), wxTRANSLATE("&Friday:"),  wxTRANSLATE("&Saturday:"),
+    wxTRANSLATE("S&unday:")};
 constexpr std::array<const char*, 7> WEEKDAY_NAMES = {"monday", "tuesday",  "wednesday", "thursday",
                                                       "friday", "saturday", "sunday"};
 constexpr int FIRST_WEEKEND_DAY = 5;
@@ -20,24 +22,24 @@ constexpr int FIRST_WEEKEND_DAY = 5;
 } // namespace
 
 WorkingTimeDialog::WorkingTimeDialog(wxWindow* parent, WorkingTimeForm& form, Prompts& prompts)
-    : FormDialog(parent, "Working hours"), form(form), prompts(prompts)
+    : FormDialog(parent, _("Working hours")), form(form), prompts(prompts)
 {
     const wxSize fieldSize(ConvertDialogToPixels(wxSize(40, 0)).x, -1);
 
-    auto* overtimeLabel = new wxStaticText(this, wxID_ANY, "&Current overtime:");
+    auto* overtimeLabel = new wxStaticText(this, wxID_ANY, _("&Current overtime:"));
     overtime = new wxTextCtrl(this, wxID_ANY, ToWx(form.overtime), wxDefaultPosition, fieldSize, 0,
                               wxDefaultValidator, "overtime");
     auto* hint = NewHint(this, form.hint);
     LinkField(FormField::Overtime, overtime);
 
-    auto* frame = new wxStaticBoxSizer(wxHORIZONTAL, this, "Working hours");
+    auto* frame = new wxStaticBoxSizer(wxHORIZONTAL, this, _("Working hours"));
     wxWindow* box = frame->GetStaticBox();
     auto* weekdays = new wxFlexGridSizer(2, Gap(), Gap());
     auto* weekend = new wxFlexGridSizer(2, Gap(), Gap());
     for (size_t weekday = 0; weekday < targets.size(); ++weekday)
     {
         wxFlexGridSizer* column = weekday < FIRST_WEEKEND_DAY ? weekdays : weekend;
-        column->Add(new wxStaticText(box, wxID_ANY, WEEKDAY_LABELS[weekday]),
+        column->Add(new wxStaticText(box, wxID_ANY, wxGetTranslation(WEEKDAY_LABELS[weekday])),
                     wxSizerFlags().CenterVertical());
         targets[weekday] =
             new wxTextCtrl(box, wxID_ANY, ToWx(form.targets[weekday]), wxDefaultPosition, fieldSize,

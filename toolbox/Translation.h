@@ -1,0 +1,42 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace toolbox
+{
+
+// The user's language for the texts the core builds. The windows install the translator at
+// start; without one (tests, the command line) every text stays the English original. Texts
+// are extracted for the translators by the names Tr, TrLater and TrFormat, so they take literals.
+class Translation
+{
+public:
+    using Translator = std::string (*)(const char* english);
+
+    Translation() = delete;
+
+    static void SetTranslator(Translator translator);
+
+    // The text in the user's language.
+    static std::string Tr(const char* english);
+
+    // The translated format with each "%s" replaced by the next value, in order, and "%%" by
+    // "%": the values are put in after translation, so a translator may move the words
+    // around them but keeps their order.
+    static std::string TrFormat(const char* english,
+                                std::initializer_list<std::string_view> values);
+
+    // Puts the values into a format that is already translated.
+    static std::string FillIn(std::string_view format,
+                              std::initializer_list<std::string_view> values);
+};
+
+// Marks a text of a constant table for the translators; whoever shows it translates it.
+constexpr const char* TrLater(const char* english)
+{
+    return english;
+}
+
+} // namespace toolbox

@@ -1,0 +1,58 @@
+#include "ui/Language.h"
+
+#include "res/Prompts.h"
+#include "toolbox/Places.h"
+#include "toolbox/Translation.h"
+#include "ui/WxText.h"
+
+#include <wx/translation.h>
+#include <wx/uilocale.h>
+
+namespace
+{
+
+constexpr char kCatalog[] = "tallydene";
+
+wxString TranslatedPrompt(int id)
+{
+    const char* prompt = res::PromptOf(id);
+    return prompt ? wxGetTranslation(ToWx(prompt)) : wxString();
+}
+
+// The folder of the program file, without a separator at its end.
+std::string ProgramFolder()
+{
+    std::string path = toolbox::Places::ProgramPath().c_str();
+    return path.substr(0, path.find_last_of('/'));
+}
+
+} // namespace
+
+void Language::Start()
+{
+    // Number and date formats follow the user, whether or not a catalog exists for them.
+    wxUILocale::UseDefault();
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations); // owns it from here
+    const std::string folder = ProgramFolder();
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(ToWx(folder + "/locale"));
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(ToWx(folder + "/../share/locale"));
+    translations->AddStdCatalog();
+    translations->AddCatalog(kCatalog);
+    toolbox::Translation::SetTranslator(&Translated);
+}
+
+wxString Language::StatusPromptOf(int id)
+{
+    return TranslatedPrompt(id).BeforeFirst('\n');
+}
+
+wxString Language::TooltipOf(int id)
+{
+    return TranslatedPrompt(id).AfterFirst('\n').BeforeFirst('\n');
+}
+
+std::string Language::Translated(const char* english)
+{
+    return FromWx(wxGetTranslation(ToWx(english)));
+}

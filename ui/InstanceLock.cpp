@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -20,9 +21,11 @@
 namespace
 {
 
-// What a later copy sends, and what the holder answers: the answer proves that the socket
-// belongs to this program and not to whatever else took its name.
-constexpr char kShowRequest[] = "show\n";
+// What a later copy sends, one line, and what the holder answers: the answer proves that the
+// socket belongs to this program and not to whatever else took its name.
+constexpr char kShowRequest[] = "show";
+constexpr char kPauseRequest[] = "pause";
+constexpr std::size_t kLongestRequest = sizeof kPauseRequest;
 constexpr char kHolderAnswer[] = "Tallydene\n";
 // How long a later copy waits for a holder that has taken the lock but does not listen yet.
 constexpr auto kHolderStartTime = std::chrono::seconds(10);
@@ -47,6 +50,20 @@ bool IsPrivateFolder(const std::string& path)
            (info.st_mode & 0077) == 0;
 }
 
+// One line from the peer without its end; empty when no whole line comes in time.
+std::string ReadLine(int channel)
+{
+    std::string line;
+    char c = 0;
+    while (line.size() < kLongestRequest && recv(channel, &c, 1, 0) == 1)
+    {
+        if (c == '\n')
+            return line;
+        line += c;
+    }
+    return {};
+}
+
 class ConnectionHandler : public wxEventLoopSourceHandler
 {
 public:
@@ -61,8 +78,8 @@ private:
 
 } // namespace
 
-InstanceLock::InstanceLock(std::function<void()> onShowRequest)
-    : onShowRequest(std::move(onShowRequest)), folder(RuntimeFolder())
+InstanceLock::InstanceLock(std::function<void(Request)> onRequest)
+    : onRequest(std::move(onRequest)), folder(RuntimeFolder())
 {
 }
 
@@ -120,8 +137,10 @@ bool InstanceLock::Acquire()
     return true;
 }
 
-bool InstanceLock::AskHolderToShow() const
+bool InstanceLock::AskHolder(Request request) const
 {
+    const std::string line =
+        std::string(request == Request::Pause ? kPauseRequest : kShowRequest) + "\n";
     sockaddr_un address;
     if (!FillAddress(address, folder + "/tallydene.socket"))
         return false;
@@ -136,7 +155,8 @@ bool InstanceLock::AskHolderToShow() const
         char answer[sizeof kHolderAnswer] = {};
         const bool confirmed =
             connect(channel, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-            send(channel, kShowRequest, sizeof kShowRequest - 1, MSG_NOSIGNAL) > 0 &&
+            send(channel, line.data(), line.size(), MSG_NOSIGNAL) ==
+                static_cast<ssize_t>(line.size()) &&
             recv(channel, answer, sizeof answer - 1, MSG_WAITALL) == sizeof answer - 1 &&
             std::strcmp(answer, kHolderAnswer) == 0;
         close(channel);
@@ -154,13 +174,15 @@ void InstanceLock::OnConnection()
     // A peer that never writes must not hold up the window.
     const timeval wait = {1, 0};
     setsockopt(channel, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    char request[sizeof kShowRequest] = {};
-    const bool asked =
-        recv(channel, request, sizeof request - 1, MSG_WAITALL) == sizeof request - 1 &&
-        std::strcmp(request, kShowRequest) == 0;
-    if (asked)
+    const std::string line = ReadLine(channel);
+    std::optional<Request> request;
+    if (line == kShowRequest)
+        request = Request::Show;
+    else if (line == kPauseRequest)
+        request = Request::Pause;
+    if (request)
         send(channel, kHolderAnswer, sizeof kHolderAnswer - 1, MSG_NOSIGNAL);
     close(channel);
-    if (asked)
-        onShowRequest();
+    if (request)
+        onRequest(*request);
 }

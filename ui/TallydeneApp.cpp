@@ -1,31 +1,48 @@
 #include "ui/TallydeneApp.h"
 
 #include "app/SystemUtcClock.h"
+#include "toolbox/Places.h"
 #include "ui/AppSession.h"
 #include "ui/FatalError.h"
 #include "ui/InstanceLock.h"
 #include "ui/Language.h"
+#include "ui/LaterCopy.h"
 #include "ui/MainFrame.h"
 #include "ui/QuietEnd.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+
+// "--pause" asks a running copy to pause; with none running, the program starts as always,
+// paused.
+bool PauseAsked()
+{
+    const std::vector<toolbox::String> arguments = toolbox::Places::Arguments();
+    return std::any_of(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end(),
+                       [](const toolbox::String& argument) { return argument.str() == "--pause"; });
+}
+
+} // namespace
 
 TallydeneApp::TallydeneApp() = default;
 TallydeneApp::~TallydeneApp() = default;
 
 bool TallydeneApp::OnInit()
 {
-    // The toolkit's own command-line parser is not run: the program's only switch, "/log"
-    // with its level word, is read by the diagnostic logger, and anything else is ignored.
     Language::Start();
+    // The toolkit's own command-line parser is not run: "/log" with its level word is read by
+    // the diagnostic logger, "--pause" by PauseAsked, and anything else is ignored.
     instanceLock = std::make_unique<InstanceLock>(
-        [this]
-        {
-            if (MainFrame* window = session ? session->GetMainFrame() : nullptr)
-                window->ShowFromOutside();
-        });
+        [this](InstanceLock::Request request)
+        { AnswerLaterCopy(session ? session->GetMainFrame() : nullptr, request); });
     if (!instanceLock->Acquire())
     {
         anotherCopyRunning = true;
-        instanceLock->AskHolderToShow();
+        instanceLock->AskHolder(PauseAsked() ? InstanceLock::Request::Pause
+                                             : InstanceLock::Request::Show);
         return true; // OnRun ends at once with exit code 0
     }
 

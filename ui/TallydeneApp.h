@@ -14,10 +14,10 @@ class UtcClock;
 // until it is closed; the session's end runs the shutdown steps. A signal to end or the end of
 // the desktop session closes the window without questions (QuietEnd).
 //
-// A copy started while another runs for the same user asks that one to show its window, then
-// ends with exit code 0, showing nothing itself. It skips the shutdown steps as well: having shown
-// and changed nothing, it must neither log an end nor write the configuration it read over the
-// running copy's.
+// A copy started while another runs for the same user asks that one to show its window (or,
+// started with "--pause", to pause), then ends with exit code 0, showing nothing itself. It
+// skips the shutdown steps as well: having shown and changed nothing, it must neither log an
+// end nor write the configuration it read over the running copy's.
 class TallydeneApp : public wxApp
 {
 public:

@@ -25,7 +25,7 @@ ProgramProcess::ProgramProcess(const TestPlaces& places, std::vector<std::string
         "XDG_RUNTIME_DIR=" + RuntimeFolder(places).string(),
     };
     for (const char* name :
-         {"DISPLAY", "XAUTHORITY", "PATH", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
+         {"DISPLAY", "XAUTHORITY", "PATH", "LANG", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
         if (const char* value = getenv(name))
             environment.push_back(std::string(name) + "=" + value);
     std::vector<char*> envp;

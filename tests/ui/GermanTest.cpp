@@ -1,0 +1,155 @@
+#include "tests/ui/DesktopProcess.h"
+#include "tests/ui/ProgramProcess.h"
+#include "tests/ui/WindowTest.h"
+
+#include "app/Durations.h"
+#include "app/Tallydene.h"
+#include "res/CommandIds.h"
+#include "toolbox/Translation.h"
+#include "ui/CommandId.h"
+#include "ui/Language.h"
+#include "ui/MainFrame.h"
+#include "ui/WxText.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/WorkingTimeDialog.h"
+
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+#include <wx/translation.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+namespace
+{
+
+constexpr const char* kGerman = "de_DE.UTF-8";
+
+// One environment variable set for the life of the object, and put back as it was.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char* name, const char* value) : name(name)
+    {
+        if (const char* old = std::getenv(name))
+            before = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedVariable()
+    {
+        if (before)
+            setenv(name, before->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+
+private:
+    const char* name;
+    std::optional<std::string> before;
+};
+
+// The program's windows in this process as a user under a German locale sees them, with the
+// built catalog beside the program.
+class GermanWindows : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directory_symlink(TALLYDENE_BINARY_DIR "/ui/locale",
+                                                  places.ProgramFolder() / "locale");
+        Language::Start();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        toolbox::Translation::SetTranslator(nullptr);
+        wxTranslations::Set(nullptr);
+        lcAll.reset();
+        std::setlocale(LC_ALL, "");
+    }
+
+    std::optional<ScopedVariable> lcAll{std::in_place, "LC_ALL", kGerman};
+};
+
+template <class Control> Control& Named(wxWindow& dialog, const char* name)
+{
+    auto* control = dynamic_cast<Control*>(wxWindow::FindWindowByName(name, &dialog));
+    if (control == nullptr)
+        throw std::runtime_error(std::string("no control ") + name);
+    return *control;
+}
+
+template <class Dialog> class Answer : public wxExpectModalBase<Dialog, Answer<Dialog>>
+{
+public:
+    explicit Answer(std::function<int(Dialog&)> look) : look(std::move(look)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override { return look(*dialog); }
+
+private:
+    std::function<int(Dialog&)> look;
+};
+
+} // namespace
+
+TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
+{
+    ConfigText config;
+    config.Open("Options").Value("TimeFormat", 2).Close("Options");
+    config.Open("Projects").Open("Haus").Open("Todos").Todo("Garten", 2, 5400);
+    config.Close("Todos").Close("Haus").Close("Projects");
+    WriteConfig(config);
+    MainFrame& frame = Start();
+
+    wxMenuBar& bar = *frame.GetMenuBar();
+    EXPECT_EQ(FromWx(bar.GetMenuLabel(0)), "&Datei");
+    EXPECT_EQ(FromWx(bar.GetMenuLabel(2)), "&Aufgabe");
+    wxMenuItem* pause = bar.FindItem(WxIdOf(res::ID_TODO_PAUSE));
+    ASSERT_NE(pause, nullptr);
+    EXPECT_EQ(FromWx(pause->GetItemLabelText()), "Pause");
+    EXPECT_EQ(FromWx(pause->GetHelp()), "Hält die laufende Zeitmessung an.");
+    EXPECT_EQ(FromWx(frame.GetTitle()), "Pausiert - Tallydene");
+
+    // The status line is translated around the times, which carry the decimal comma.
+    EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText()),
+              "Offene Aufgaben: 1,50      Projekte: 1,50      Arbeitszeit: 0,00");
+
+    wxTEST_DIALOG(session->RunFirstRun(),
+                  Answer<OptionsDialog>(
+                      [](OptionsDialog& dialog)
+                      {
+                          EXPECT_EQ(FromWx(dialog.GetTitle()), "Einstellungen");
+                          return wxID_CANCEL;
+                      }),
+                  Answer<WorkingTimeDialog>(
+                      [](WorkingTimeDialog& dialog)
+                      {
+                          EXPECT_EQ(FromWx(dialog.GetTitle()), "Arbeitszeiten");
+                          // What the dialog shows in the user's form reads back.
+                          Named<wxTextCtrl>(dialog, "monday").ChangeValue("7,75");
+                          EXPECT_TRUE(dialog.TransferDataFromWindow());
+                          return wxID_OK;
+                      }));
+    EXPECT_EQ(App().GetTarget(0), 7 * 3600 + 45 * 60);
+    EXPECT_EQ(App().GetDurations().DurationHint(), "(z. B. 12,50 oder 12:30)");
+}
+
+// The built program started by a user whose locale is German titles its window in German.
+TEST(GermanProgram, TitlesItsWindowInGerman)
+{
+    WindowManager windowManager;
+    TestPlaces places;
+    const ScopedVariable lang("LANG", kGerman);
+    ProgramProcess program(places);
+    ASSERT_TRUE(program.started);
+    EXPECT_TRUE(WindowTest::PumpUntil(
+        [] {
+            return !CommandOutput("xdotool search --onlyvisible --name '^Pausiert - Tallydene$'")
+                        .empty();
+        },
+        20000));
+}

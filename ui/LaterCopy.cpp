@@ -1,0 +1,16 @@
+#include "ui/LaterCopy.h"
+
+#include "res/CommandIds.h"
+#include "ui/CommandId.h"
+#include "ui/MainFrame.h"
+
+void AnswerLaterCopy(MainFrame* window, InstanceLock::Request request)
+{
+    if (window == nullptr)
+        return;
+    if (request == InstanceLock::Request::Show)
+        return window->ShowFromOutside();
+    // As the tray menu's Pause: the command as the user gives it, logged and saved.
+    wxCommandEvent pause(wxEVT_MENU, WxIdOf(res::ID_TODO_PAUSE));
+    window->GetEventHandler()->ProcessEvent(pause);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/InstanceLock.h"
+
+class MainFrame;
+
+// Does what a copy started later asks of the running one: shows its window, or pauses as the
+// Pause command does. Nothing happens while there is no window.
+void AnswerLaterCopy(MainFrame* window, InstanceLock::Request request);

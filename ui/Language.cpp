@@ -34,9 +34,9 @@ void Language::Start()
     wxUILocale::UseDefault();
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations); // owns it from here
-    const std::string folder = ProgramFolder();
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(ToWx(folder + "/locale"));
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(ToWx(folder + "/../share/locale"));
+    // The build folder's catalogs; the toolkit itself looks in share/locale of the prefix it
+    // finds from the program's path, which is where an installation puts them.
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(ToWx(ProgramFolder() + "/locale"));
     translations->AddStdCatalog();
     translations->AddCatalog(kCatalog);
     toolbox::Translation::SetTranslator(&Translated);

@@ -10,9 +10,8 @@ class wxEventLoopSourceHandler;
 // The rule of one running copy per user. The first copy holds an exclusive lock on a file in
 // the user's runtime folder and listens on a socket beside it; a later copy finds the lock
 // held and asks the holder, through the socket, to show its window or to pause. The system
-// drops the lock
-// with the process that holds it, so a crash or a reused process id never locks the user out,
-// and the runtime folder does not depend on the data folder being writable.
+// drops the lock with the process that holds it, so a crash or a reused process id never
+// locks the user out, and the runtime folder does not depend on the data folder being writable.
 class InstanceLock
 {
 public:

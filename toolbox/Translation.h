@@ -8,8 +8,8 @@ namespace toolbox
 {
 
 // The user's language for the texts the core builds. The windows install the translator at
-// start; without one (tests, the command line) every text stays the English original. Texts
-// are extracted for the translators by the names Tr, TrLater and TrFormat, so they take literals.
+// start; without one (tests, the command line) every text stays the English original. The
+// build finds the texts to translate where Tr, TrFormat and TrLater are given a literal.
 class Translation
 {
 public:

@@ -113,6 +113,7 @@ TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
     EXPECT_EQ(FromWx(pause->GetItemLabelText()), "Pause");
     EXPECT_EQ(FromWx(pause->GetHelp()), "Hält die laufende Zeitmessung an.");
     EXPECT_EQ(FromWx(frame.GetTitle()), "Pausiert - Tallydene");
+    Screenshot(frame, "german-main-window");
 
     // The status line is translated around the times, which carry the decimal comma.
     EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText()),
@@ -129,6 +130,7 @@ TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
                       [](WorkingTimeDialog& dialog)
                       {
                           EXPECT_EQ(FromWx(dialog.GetTitle()), "Arbeitszeiten");
+                          Screenshot(dialog, "german-working-hours");
                           // What the dialog shows in the user's form reads back.
                           Named<wxTextCtrl>(dialog, "monday").ChangeValue("7,75");
                           EXPECT_TRUE(dialog.TransferDataFromWindow());

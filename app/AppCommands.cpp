@@ -1,5 +1,6 @@
 #include "app/AppCommands.h"
 
+#include "app/BookedChange.h"
 #include "app/CleanUpForm.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
@@ -158,7 +159,9 @@ void AppCommands::ZeroOvertime()
     if (!prompts.AskBeforeDestroying("Sure to set the actual working time to zero?"))
         return;
     app.BringUpToDate();
+    const BookedChange booked(app, nullptr);
     app.SetOvertimeBalance(0);
+    booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", "0");
     app.BringUpToDate();
 }
@@ -170,7 +173,9 @@ void AppCommands::SetOvertimeToTodaysTarget()
     if (!prompts.AskBeforeDestroying("Sure to set the actual working time to today's target?"))
         return;
     app.BringUpToDate();
+    const BookedChange booked(app, nullptr);
     app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
+    booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
     app.BringUpToDate();
 }
@@ -227,7 +232,9 @@ void AppCommands::ZeroAndDeleteTodos(Project& project, bool zeroClocks, bool del
     {
         if (zeroClocks)
         {
+            const BookedChange booked(app, todo);
             todo->SetTime(0);
+            booked.Record(JournalKind::cleanUp);
             app.LogEvent("Set todo's time to zero (clean up)", todo->GetName());
             todo->Refresh(app);
             project.Refresh(app);

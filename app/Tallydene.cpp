@@ -41,7 +41,10 @@ std::string TargetKey(int weekday)
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar)
+      decimalChar(decimalChar),
+      journal(toolbox::Path::CreateApplicationLikePath(FindConfigurationDirectory(), "journal")
+                  .ToString(false)
+                  .str())
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -60,6 +63,7 @@ bool Tallydene::End(Prompts* prompts)
         return true;
     ended = true;
     BookTime();
+    journal.EndSession(lastTimeUpdated, "quit");
     LogEvent("Tallydene ended");
     const bool saved = SaveAtEnd(prompts);
     // Saved, or the user chose to quit without saving: either way the file stays as it is.
@@ -210,13 +214,18 @@ void Tallydene::BookTime()
     {
         // Negative when the system clock was set back: the accounts give the time back.
         int64_t elapsed = static_cast<int64_t>(moment) - lastTimeUpdated;
+        Project& project = *activeTodo->GetProject();
+        const int64_t todoBefore = activeTodo->GetTime();
+        const int64_t projectBefore = project.GetTotalTime();
+        const int64_t balanceBefore = overtimeBalance;
         activeTodo->SetTime(Saturated(activeTodo->GetTime() + elapsed));
         activeTodo->Refresh(*this);
-        Project& project = *activeTodo->GetProject();
         project.SetTotalTime(Saturated(project.GetTotalTime() + elapsed));
         project.Refresh(*this);
         if (workingTimeEnabled)
             overtimeBalance = Saturated(overtimeBalance + elapsed);
+        journal.Book(activeTodo->GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
+                     overtimeBalance - balanceBefore);
     }
     if (workingTimeEnabled)
         ChargeDays(lastTimeUpdated, moment);
@@ -303,6 +312,7 @@ void Tallydene::Activate(Todo& todo)
         previous->Refresh(*this);
     }
     activeTodo = &todo;
+    journal.BeginSession(lastTimeUpdated, todo);
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(todo.GetName());
     todo.Refresh(*this);
@@ -317,6 +327,7 @@ void Tallydene::Pause()
     BringUpToDate();
     Todo& previous = *activeTodo;
     activeTodo = nullptr;
+    journal.EndSession(lastTimeUpdated, "paused");
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle("Paused");
     previous.Refresh(*this);
@@ -368,6 +379,11 @@ void Tallydene::WriteLogLine(const std::string& line)
     toolbox::Path dataFolder = FindConfigurationDirectory();
     dataFolder.Append(name->c_str());
     EventLog::AppendLine(dataFolder.ToString(false).str(), line);
+}
+
+void Tallydene::CloseInterruptedSession()
+{
+    journal.CloseInterrupted(lastTimeUpdated, workingTimeEnabled);
 }
 
 bool Tallydene::AnyTodoOpen() const

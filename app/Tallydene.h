@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Durations.h"
+#include "app/SessionJournal.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -132,6 +133,11 @@ public:
     void LogEvent(const std::string& message);
     void LogEvent(const std::string& message, const std::string& detail);
 
+    // The history of sessions and changes made by hand, in its file beside the configuration.
+    SessionJournal& GetJournal() { return journal; }
+    // At the start, before the first clock update: ends a session a crash left open.
+    void CloseInterruptedSession();
+
     // Whether any todo shows time, the question asked before quitting.
     bool AnyTodoOpen() const;
 
@@ -164,4 +170,5 @@ private:
     bool workingTimeEnabled = true;
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
+    SessionJournal journal;
 };

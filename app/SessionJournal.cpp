@@ -2,6 +2,7 @@
 
 #include "model/Project.h"
 #include "model/Todo.h"
+#include "toolbox/Path.h"
 
 #include <algorithm>
 #include <vector>
@@ -35,6 +36,11 @@ std::optional<JournalEntry> LastUnendedSession(const std::vector<JournalEntry>& 
 }
 
 } // namespace
+
+std::string SessionJournal::FileIn(const toolbox::Path& dataFolder)
+{
+    return toolbox::Path::CreateApplicationLikePath(dataFolder, "journal").ToString(false).str();
+}
 
 int64_t SessionJournal::UnixTimeOf(int32_t clockValue)
 {

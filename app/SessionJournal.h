@@ -7,6 +7,10 @@
 #include <string>
 
 class Todo;
+namespace toolbox
+{
+class Path;
+}
 
 // The history of the application's accounts: each period a todo runs and each change made by
 // hand, kept in the journal file. A session's start is written when it starts; its end, with
@@ -16,6 +20,8 @@ class SessionJournal
 public:
     explicit SessionJournal(std::string path) : file(std::move(path)) {}
 
+    // The journal file in the data folder, named after the program.
+    static std::string FileIn(const toolbox::Path& dataFolder);
     static int64_t UnixTimeOf(int32_t clockValue);
 
     // Ends any running session first ("switched").

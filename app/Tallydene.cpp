@@ -40,11 +40,9 @@ std::string TargetKey(int weekday)
 } // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock),
+    : TriExtApp(applicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
       decimalChar(decimalChar),
-      journal(toolbox::Path::CreateApplicationLikePath(FindConfigurationDirectory(), "journal")
-                  .ToString(false)
-                  .str())
+      journal(SessionJournal::FileIn(FindConfigurationDirectory()))
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();

@@ -26,6 +26,9 @@ class UtcClock;
 class Tallydene : public mfctriext::TriExtApp, public ItemContext
 {
 public:
+    // Names the data folder.
+    static constexpr const char* applicationName = "Tallydene";
+
     // The clock is not owned and must outlive the application object. The decimal character
     // stands for the user's locale (LocaleDecimalChar in the running program).
     Tallydene(const UtcClock& clock, char decimalChar);

@@ -1,0 +1,67 @@
+#include "app/SessionsCsv.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+
+std::string LocalTime(int64_t unixTime, const char* format)
+{
+    const std::time_t moment = static_cast<std::time_t>(unixTime);
+    std::tm local{};
+    localtime_r(&moment, &local);
+    char text[64];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+// Rounded to the minute, as a timesheet shows it.
+std::string HoursAndMinutes(int64_t seconds)
+{
+    const int64_t minutes = (std::llabs(seconds) + 30) / 60;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld:%02lld", seconds < 0 ? "-" : "",
+                  static_cast<long long>(minutes / 60), static_cast<long long>(minutes % 60));
+    return text;
+}
+
+// Always with a point: the comma separates the fields.
+std::string DecimalHours(int64_t seconds)
+{
+    const int64_t hundredths = (std::llabs(seconds) * 100 + 1800) / 3600;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld.%02lld", seconds < 0 ? "-" : "",
+                  static_cast<long long>(hundredths / 100), static_cast<long long>(hundredths % 100));
+    return text;
+}
+
+} // namespace
+
+std::string SessionsCsv::Field(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+    {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string SessionsCsv::Text(const std::vector<Session>& sessions)
+{
+    std::string text = "Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n";
+    for (const Session& session : sessions)
+    {
+        text += LocalTime(session.start, "%Y-%m-%d") + ',' + LocalTime(session.start, "%H:%M") +
+                ',' + LocalTime(session.end, "%H:%M") + ',' + Field(session.project) + ',' +
+                Field(session.todo) + ',' + HoursAndMinutes(session.booked) + ',' +
+                DecimalHours(session.booked) + ',' + Field(session.how) + "\r\n";
+    }
+    return text;
+}

@@ -15,6 +15,20 @@ BookedChange::BookedChange(Tallydene& app, const Todo* todo)
 
 void BookedChange::Record(const char* kind, const std::string& note) const
 {
+    app.GetJournal().Record(Entry(kind, note), app.Now());
+}
+
+void BookedChange::RecordSession(const char* kind, int64_t start, int64_t end,
+                                 const std::string& note) const
+{
+    JournalEntry entry = Entry(kind, note);
+    entry.start = start;
+    entry.end = end;
+    app.GetJournal().GetFile().Append(entry);
+}
+
+JournalEntry BookedChange::Entry(const char* kind, const std::string& note) const
+{
     JournalEntry entry;
     entry.kind = kind;
     entry.balanceSeconds = app.GetOvertimeBalance() - balance;
@@ -26,5 +40,5 @@ void BookedChange::Record(const char* kind, const std::string& note) const
         entry.project = todo->GetProject()->GetName();
         entry.todo = todo->GetName();
     }
-    app.GetJournal().Record(std::move(entry), app.Now());
+    return entry;
 }

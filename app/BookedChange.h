@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/JournalEntry.h"
+
 #include <cstdint>
 #include <string>
 
@@ -15,8 +17,12 @@ public:
     BookedChange(Tallydene& app, const Todo* todo);
 
     void Record(const char* kind, const std::string& note = {}) const;
+    // A change of a session in the history, written with the session's new start and end.
+    void RecordSession(const char* kind, int64_t start, int64_t end, const std::string& note) const;
 
 private:
+    JournalEntry Entry(const char* kind, const std::string& note) const;
+
     Tallydene& app;
     const Todo* todo;
     int64_t todoTime = 0;

@@ -1,13 +1,13 @@
 #include "app/CsvExport.h"
 
 #include "app/JournalFile.h"
+#include "app/LocalDates.h"
 #include "app/SessionsCsv.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <limits>
 #include <vector>
 
@@ -24,26 +24,6 @@ struct Request
     std::string from;
     std::string to;
 };
-
-// Local midnight starting the date, when it is a real YYYY-MM-DD date.
-std::optional<int64_t> StartOfDate(const std::string& text, int daysLater = 0)
-{
-    int year = 0, month = 0, day = 0;
-    char rest = '\0';
-    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day,
-                                         &rest) != 3 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_isdst = -1;
-    std::tm checked = local;
-    if (std::mktime(&checked) == -1 || checked.tm_mday != day || checked.tm_mon != month - 1)
-        return std::nullopt; // 31 April and the like
-    local.tm_mday += daysLater;
-    return static_cast<int64_t>(std::mktime(&local));
-}
 
 // The arguments after --export-csv; "/log" and its level word may stand anywhere.
 std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, std::ostream& errors)
@@ -87,7 +67,7 @@ std::optional<int64_t> ReadDate(const std::string& option, const std::string& te
 {
     if (text.empty())
         return whenMissing;
-    const std::optional<int64_t> moment = StartOfDate(text, daysLater);
+    const std::optional<int64_t> moment = LocalDates::StartOfDate(text, daysLater);
     if (!moment)
         errors << "tallydene: " << option << " needs a date written as YYYY-MM-DD, not \""
                << text << "\"\n";

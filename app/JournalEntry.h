@@ -47,4 +47,8 @@ inline constexpr const char* total = "total";
 // the history shows older entries under the new names.
 inline constexpr const char* rename = "rename";
 inline constexpr const char* move = "move";
+// A session's start and end changed, or the session deleted, in the history; the note holds
+// the session's start before, the amounts what the change moved.
+inline constexpr const char* edit = "edit";
+inline constexpr const char* erase = "delete";
 } // namespace JournalKind

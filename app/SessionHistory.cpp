@@ -1,6 +1,7 @@
 #include "app/SessionHistory.h"
 
 #include <algorithm>
+#include <exception>
 #include <map>
 #include <utility>
 
@@ -8,6 +9,13 @@ namespace
 {
 
 using Names = std::pair<std::string, std::string>;
+
+struct Found
+{
+    Session session;
+    size_t identity;
+    bool deleted = false;
+};
 
 // Each todo's names through its renames: the sessions point at an identity whose names
 // follow every later rename and move.
@@ -52,26 +60,66 @@ private:
     std::vector<Names> current;
 };
 
+void ApplyEdit(const JournalEntry& entry, size_t identity,
+               std::map<std::pair<size_t, int64_t>, size_t>& byStart,
+               std::vector<Found>& found)
+{
+    int64_t before = 0;
+    try
+    {
+        before = std::stoll(entry.note);
+    }
+    catch (const std::exception&)
+    {
+        return;
+    }
+    const auto place = byStart.find({identity, before});
+    if (place == byStart.end())
+        return;
+    const size_t index = place->second;
+    Session& session = found[index].session;
+    byStart.erase(place);
+    if (entry.kind == JournalKind::erase)
+    {
+        found[index].deleted = true;
+        return;
+    }
+    session.start = entry.start;
+    session.end = entry.end;
+    session.booked += entry.todoSeconds;
+    byStart[{identity, session.start}] = index;
+}
+
 } // namespace
 
 std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries)
 {
     Identities identities;
-    std::vector<std::pair<Session, size_t>> found;
+    std::vector<Found> found;
+    // Where each todo's session of a start is, for the edits that name it.
+    std::map<std::pair<size_t, int64_t>, size_t> byStart;
     for (const JournalEntry& entry : entries)
     {
         if (entry.kind == JournalKind::session)
-            found.push_back({{entry.start, entry.end, entry.todoSeconds, "", "", entry.note},
-                             identities.Of({entry.project, entry.todo})});
+        {
+            const size_t identity = identities.Of({entry.project, entry.todo});
+            byStart[{identity, entry.start}] = found.size();
+            found.push_back(
+                {{entry.start, entry.end, entry.todoSeconds, "", "", entry.note}, identity});
+        }
         else if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             identities.Rename(entry);
+        else if (entry.kind == JournalKind::edit || entry.kind == JournalKind::erase)
+            ApplyEdit(entry, identities.Of({entry.project, entry.todo}), byStart, found);
     }
     std::vector<Session> sessions;
     sessions.reserve(found.size());
-    for (auto& [session, identity] : found)
+    for (Found& each : found)
     {
-        std::tie(session.project, session.todo) = identities.NamesOf(identity);
-        sessions.push_back(std::move(session));
+        if (each.deleted)
+            continue;
+        std::tie(each.session.project, each.session.todo) = identities.NamesOf(each.identity);
+        sessions.push_back(std::move(each.session));
     }
     std::stable_sort(sessions.begin(), sessions.end(),
                      [](const Session& a, const Session& b) { return a.start < b.start; });

@@ -19,4 +19,5 @@ struct Session
 
 // The sessions of the journal, oldest start first. Renames and moves recorded after a session
 // carry it along, so a todo's history stays with it under its new name.
+// Edits and deletions made in the history are applied.
 std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries);

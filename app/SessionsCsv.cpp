@@ -1,21 +1,12 @@
 #include "app/SessionsCsv.h"
 
+#include "app/LocalDates.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace
 {
-
-std::string LocalTime(int64_t unixTime, const char* format)
-{
-    const std::time_t moment = static_cast<std::time_t>(unixTime);
-    std::tm local{};
-    localtime_r(&moment, &local);
-    char text[64];
-    std::strftime(text, sizeof text, format, &local);
-    return text;
-}
 
 // Rounded to the minute, as a timesheet shows it.
 std::string HoursAndMinutes(int64_t seconds)
@@ -58,8 +49,8 @@ std::string SessionsCsv::Text(const std::vector<Session>& sessions)
     std::string text = "Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n";
     for (const Session& session : sessions)
     {
-        text += LocalTime(session.start, "%Y-%m-%d") + ',' + LocalTime(session.start, "%H:%M") +
-                ',' + LocalTime(session.end, "%H:%M") + ',' + Field(session.project) + ',' +
+        text += LocalDates::Text(session.start, "%Y-%m-%d") + ',' + LocalDates::Text(session.start, "%H:%M") +
+                ',' + LocalDates::Text(session.end, "%H:%M") + ',' + Field(session.project) + ',' +
                 Field(session.todo) + ',' + HoursAndMinutes(session.booked) + ',' +
                 DecimalHours(session.booked) + ',' + Field(session.how) + "\r\n";
     }

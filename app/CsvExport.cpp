@@ -62,15 +62,15 @@ std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, st
     return request;
 }
 
-std::optional<int64_t> ReadDate(const std::string& option, const std::string& text,
-                                int daysLater, int64_t whenMissing, std::ostream& errors)
+std::optional<int64_t> ReadDate(const std::string& option, const std::string& text, int daysLater,
+                                int64_t whenMissing, std::ostream& errors)
 {
     if (text.empty())
         return whenMissing;
     const std::optional<int64_t> moment = LocalDates::StartOfDate(text, daysLater);
     if (!moment)
-        errors << "tallydene: " << option << " needs a date written as YYYY-MM-DD, not \""
-               << text << "\"\n";
+        errors << "tallydene: " << option << " needs a date written as YYYY-MM-DD, not \"" << text
+               << "\"\n";
     return moment;
 }
 
@@ -82,13 +82,13 @@ bool WriteFile(const std::string& path, const std::string& text, std::ostream& e
         errors << "tallydene: cannot write \"" << path << "\": " << std::strerror(errno) << '\n';
         return false;
     }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                         std::fflush(file) == 0;
+    const bool written =
+        std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
     const int error = errno;
     if (std::fclose(file) != 0 || !written)
     {
-        errors << "tallydene: cannot write \"" << path << "\": "
-               << std::strerror(written ? errno : error) << '\n';
+        errors << "tallydene: cannot write \"" << path
+               << "\": " << std::strerror(written ? errno : error) << '\n';
         return false;
     }
     return true;
@@ -96,8 +96,8 @@ bool WriteFile(const std::string& path, const std::string& text, std::ostream& e
 
 } // namespace
 
-std::optional<int> CsvExport::Run(int argc, const char* const* argv,
-                                  const std::string& journalPath, std::ostream& errors)
+std::optional<int> CsvExport::Run(int argc, const char* const* argv, const std::string& journalPath,
+                                  std::ostream& errors)
 {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     bool asked = false;
@@ -109,10 +109,9 @@ std::optional<int> CsvExport::Run(int argc, const char* const* argv,
     const std::optional<Request> request = ReadRequest(arguments, errors);
     if (!request)
         return kBadArguments;
-    const auto from = ReadDate("--from", request->from, 0,
-                               std::numeric_limits<int64_t>::min(), errors);
-    const auto to = ReadDate("--to", request->to, 1, std::numeric_limits<int64_t>::max(),
-                             errors);
+    const auto from =
+        ReadDate("--from", request->from, 0, std::numeric_limits<int64_t>::min(), errors);
+    const auto to = ReadDate("--to", request->to, 1, std::numeric_limits<int64_t>::max(), errors);
     if (!from || !to)
         return kBadArguments;
     if (*to <= *from)

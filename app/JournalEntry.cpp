@@ -39,11 +39,20 @@ std::optional<std::string> Unescaped(const std::string& text)
             return std::nullopt;
         switch (text[i])
         {
-        case '\\': plain += '\\'; break;
-        case 't': plain += '\t'; break;
-        case 'r': plain += '\r'; break;
-        case 'n': plain += '\n'; break;
-        default: return std::nullopt;
+        case '\\':
+            plain += '\\';
+            break;
+        case 't':
+            plain += '\t';
+            break;
+        case 'r':
+            plain += '\r';
+            break;
+        case 'n':
+            plain += '\n';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return plain;
@@ -78,8 +87,8 @@ std::string JournalEntry::Format() const
 {
     return Escaped(kind) + '\t' + std::to_string(start) + '\t' + std::to_string(end) + '\t' +
            std::to_string(todoSeconds) + '\t' + std::to_string(projectSeconds) + '\t' +
-           std::to_string(balanceSeconds) + '\t' + Escaped(project) + '\t' + Escaped(todo) +
-           '\t' + Escaped(note) + "\r\n";
+           std::to_string(balanceSeconds) + '\t' + Escaped(project) + '\t' + Escaped(todo) + '\t' +
+           Escaped(note) + "\r\n";
 }
 
 std::optional<JournalEntry> JournalEntry::Parse(const std::string& line)
@@ -95,9 +104,9 @@ std::optional<JournalEntry> JournalEntry::Parse(const std::string& line)
     const auto project = Unescaped(fields[6]);
     const auto todo = Unescaped(fields[7]);
     const auto note = Unescaped(fields[8]);
-    if (!start || !end || !todoSeconds || !projectSeconds || !balanceSeconds || !project ||
-        !todo || !note)
+    if (!start || !end || !todoSeconds || !projectSeconds || !balanceSeconds || !project || !todo ||
+        !note)
         return std::nullopt;
-    return JournalEntry{fields[0], *start,   *end,  *todoSeconds, *projectSeconds,
+    return JournalEntry{fields[0],       *start,   *end,  *todoSeconds, *projectSeconds,
                         *balanceSeconds, *project, *todo, *note};
 }

@@ -15,8 +15,7 @@ namespace
 void Warn(int line, const char* format, const std::string& a, const std::string& b)
 {
     if (toolbox::Logger* logger = toolbox::Logger::Current())
-        logger->Log("JournalFile", line, toolbox::Logger::LevelWarn, format, a.c_str(),
-                    b.c_str());
+        logger->Log("JournalFile", line, toolbox::Logger::LevelWarn, format, a.c_str(), b.c_str());
 }
 
 bool WriteAll(int file, const std::string& bytes)

@@ -7,8 +7,7 @@ namespace
 {
 
 // A real date and time: mktime would carry 31 April into May.
-std::optional<int64_t> MomentOf(int year, int month, int day, int hour, int minute,
-                                int daysLater)
+std::optional<int64_t> MomentOf(int year, int month, int day, int hour, int minute, int daysLater)
 {
     if (month < 1 || month > 12 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return std::nullopt;

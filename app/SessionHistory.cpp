@@ -61,8 +61,7 @@ private:
 };
 
 void ApplyEdit(const JournalEntry& entry, size_t identity,
-               std::map<std::pair<size_t, int64_t>, size_t>& byStart,
-               std::vector<Found>& found)
+               std::map<std::pair<size_t, int64_t>, size_t>& byStart, std::vector<Found>& found)
 {
     int64_t before = 0;
     try

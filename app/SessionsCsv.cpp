@@ -24,7 +24,8 @@ std::string DecimalHours(int64_t seconds)
     const int64_t hundredths = (std::llabs(seconds) * 100 + 1800) / 3600;
     char text[48];
     std::snprintf(text, sizeof text, "%s%lld.%02lld", seconds < 0 ? "-" : "",
-                  static_cast<long long>(hundredths / 100), static_cast<long long>(hundredths % 100));
+                  static_cast<long long>(hundredths / 100),
+                  static_cast<long long>(hundredths % 100));
     return text;
 }
 
@@ -49,8 +50,9 @@ std::string SessionsCsv::Text(const std::vector<Session>& sessions)
     std::string text = "Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n";
     for (const Session& session : sessions)
     {
-        text += LocalDates::Text(session.start, "%Y-%m-%d") + ',' + LocalDates::Text(session.start, "%H:%M") +
-                ',' + LocalDates::Text(session.end, "%H:%M") + ',' + Field(session.project) + ',' +
+        text += LocalDates::Text(session.start, "%Y-%m-%d") + ',' +
+                LocalDates::Text(session.start, "%H:%M") + ',' +
+                LocalDates::Text(session.end, "%H:%M") + ',' + Field(session.project) + ',' +
                 Field(session.todo) + ',' + HoursAndMinutes(session.booked) + ',' +
                 DecimalHours(session.booked) + ',' + Field(session.how) + "\r\n";
     }

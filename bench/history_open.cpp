@@ -47,9 +47,15 @@ public:
         for (int entry = 0; entry < kEntries; ++entry)
         {
             const int64_t moment = start + (entry / 20) * 86400 + (entry % 20) * 1500;
-            file << JournalEntry{"session", moment, moment + 1200, 1200, 1200, 1200,
+            file << JournalEntry{"session",
+                                 moment,
+                                 moment + 1200,
+                                 1200,
+                                 1200,
+                                 1200,
                                  "Project " + std::to_string(entry % 4),
-                                 "Todo " + std::to_string(entry % 37), "switched"}
+                                 "Todo " + std::to_string(entry % 37),
+                                 "switched"}
                         .Format();
         }
     }

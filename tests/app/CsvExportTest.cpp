@@ -67,8 +67,7 @@ TEST_F(CsvExportTest, WritesTheSessionsWithinTheDatesUnderTheirCurrentNames)
     Add({"session", kMorning, kMorning + 5430, 5430, 5430, 0, "Office", "Mail, \"urgent\"",
          "switched"});
     Add({"open", kMorning + 5430, kMorning + 5430, 0, 0, 0, "Office", "Report", ""});
-    Add({"session", kMorning + 5430, kMorning + 7200, 1770, 1770, 0, "Office", "Report",
-         "quit"});
+    Add({"session", kMorning + 5430, kMorning + 7200, 1770, 1770, 0, "Office", "Report", "quit"});
     Add({"rename", kMorning + 8000, kMorning + 8000, 0, 0, 0, "Office", "", "Work\nshop"});
     Add({"session", kMorning + kDay, kMorning + kDay + 60, 60, 60, 0, "Work\nshop", "Report",
          "paused"});
@@ -78,10 +77,11 @@ TEST_F(CsvExportTest, WritesTheSessionsWithinTheDatesUnderTheirCurrentNames)
     EXPECT_EQ("", errors.str());
     std::ifstream file(Out(), std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(file)), {});
-    EXPECT_EQ("Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n"
-              "2026-03-02,09:00,10:30,\"Work\nshop\",\"Mail, \"\"urgent\"\"\",1:31,1.51,switched\r\n"
-              "2026-03-02,10:30,11:00,\"Work\nshop\",Report,0:30,0.49,quit\r\n",
-              text);
+    EXPECT_EQ(
+        "Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n"
+        "2026-03-02,09:00,10:30,\"Work\nshop\",\"Mail, \"\"urgent\"\"\",1:31,1.51,switched\r\n"
+        "2026-03-02,10:30,11:00,\"Work\nshop\",Report,0:30,0.49,quit\r\n",
+        text);
 
     ASSERT_EQ(0, Export({"--export-csv", Out()}));
     std::ifstream all(Out(), std::ios::binary);

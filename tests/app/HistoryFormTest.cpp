@@ -90,8 +90,8 @@ TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDiffere
         EXPECT_FALSE(form->EditSession(SessionOf("Mail"), start, end, prompts)) << start << end;
     EXPECT_EQ(600 + 1800, T("Office", "Mail").GetTime());
 
-    ASSERT_TRUE(form->EditSession(SessionOf("Mail"), "2026-03-02 09:50", "2026-03-02 10:30",
-                                  prompts));
+    ASSERT_TRUE(
+        form->EditSession(SessionOf("Mail"), "2026-03-02 09:50", "2026-03-02 10:30", prompts));
     EXPECT_EQ(600 + 1800 + 600, T("Office", "Mail").GetTime());
     EXPECT_EQ(total + 600, P("Office").GetTotalTime());
     EXPECT_EQ(balance + 600, app->GetOvertimeBalance());
@@ -124,12 +124,12 @@ TEST_F(HistoryFormTest, FiltersByProjectTodoAndDatesAndKeepsHistoryThroughRename
     form->Open();
     form->todo = "Post";
     ASSERT_TRUE(form->ApplyFilter(prompts));
-    EXPECT_EQ((std::vector<std::string>{"Monday, 02 March 2026|||",
-                                        "10:00 - 10:30|0,5|Office|Post"}),
-              Shown());
+    EXPECT_EQ(
+        (std::vector<std::string>{"Monday, 02 March 2026|||", "10:00 - 10:30|0,5|Office|Post"}),
+        Shown());
     // An edit of the renamed todo's session still finds it.
-    ASSERT_TRUE(form->EditSession(SessionOf("Post"), "2026-03-02 10:00", "2026-03-02 10:20",
-                                  prompts));
+    ASSERT_TRUE(
+        form->EditSession(SessionOf("Post"), "2026-03-02 10:00", "2026-03-02 10:20", prompts));
     EXPECT_EQ(600 + 1800 - 600, T("Office", "Post").GetTime());
 
     form->todo.clear();

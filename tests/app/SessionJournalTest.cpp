@@ -31,7 +31,10 @@ protected:
         settings.workingTimeEnabled = true;
         StartWith({{"Office", 3000, {{"Report", 1200}, {"Mail", 600}, {"Call", 300}}}});
     }
-    void SetTime(int hour, int minute, int second = 0) { clock.Set(2026, 3, 2, hour, minute, second); }
+    void SetTime(int hour, int minute, int second = 0)
+    {
+        clock.Set(2026, 3, 2, hour, minute, second);
+    }
 };
 
 TEST_F(SessionJournalTest, EverySessionAndChangeByHandExplainsTheTreesNumbers)

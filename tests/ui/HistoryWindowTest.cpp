@@ -41,8 +41,8 @@ protected:
         const JournalFile journal((ConfigFile().parent_path() / "Tallydene.journal").string());
         journal.Append({"session", kMorning - 86400, kMorning - 86400 + 1800, 1800, 1800, 0,
                         "Office", "Report", "paused"});
-        journal.Append({"session", kMorning, kMorning + 1800, 1800, 1800, 0, "Office", "Mail",
-                        "switched"});
+        journal.Append(
+            {"session", kMorning, kMorning + 1800, 1800, 1800, 0, "Office", "Mail", "switched"});
         journal.Append({"session", kMorning + 1800, kMorning + 3600, 1800, 1800, 0, "Office",
                         "Report", "paused"});
     }
@@ -82,9 +82,8 @@ TEST_F(HistoryWindow, ShowsTheDaysNewestFirstAndAnEditChangesTheTree)
 
                           // Mail's session made ten minutes longer.
                           const size_t mail = dialog.GetForm().Rows()[2].session;
-                          EXPECT_TRUE(dialog.GetForm().EditSession(mail, "2026-03-05 08:50",
-                                                                   "2026-03-05 09:30",
-                                                                   frame.GetPrompts()));
+                          EXPECT_TRUE(dialog.GetForm().EditSession(
+                              mail, "2026-03-05 08:50", "2026-03-05 09:30", frame.GetPrompts()));
                           list.Refill();
                           EXPECT_EQ("08:50 - 09:30|0:40|Mail", Rows(list)[2]);
                           return wxID_CANCEL;

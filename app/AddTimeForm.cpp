@@ -1,5 +1,6 @@
 #include "app/AddTimeForm.h"
 
+#include "app/JournalEntry.h"
 #include "app/ReadDurationField.h"
 #include "model/Todo.h"
 
@@ -13,6 +14,6 @@ FormResult AddTimeForm::Confirm(Prompts& prompts)
         return FormResult::Refuse(FormField::Amount);
     // A negative amount takes at most what the todo has, as removing time does, so that the
     // project and the balance lose no more than the todo.
-    Apply(std::max<int64_t>(*added, -static_cast<int64_t>(todo.GetTime())));
+    Apply(std::max<int64_t>(*added, -static_cast<int64_t>(todo.GetTime())), JournalKind::add);
     return FormResult::Accept();
 }

@@ -1,5 +1,6 @@
 #include "app/AppCommands.h"
 
+#include "app/BookedChange.h"
 #include "app/CleanUpForm.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
@@ -160,7 +161,9 @@ void AppCommands::ZeroOvertime()
             toolbox::Translation::Tr("Sure to set the actual working time to zero?")))
         return;
     app.BringUpToDate();
+    const BookedChange booked(app, nullptr);
     app.SetOvertimeBalance(0);
+    booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", "0");
     app.BringUpToDate();
 }
@@ -173,7 +176,9 @@ void AppCommands::SetOvertimeToTodaysTarget()
             toolbox::Translation::Tr("Sure to set the actual working time to today's target?")))
         return;
     app.BringUpToDate();
+    const BookedChange booked(app, nullptr);
     app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
+    booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
     app.BringUpToDate();
 }
@@ -230,7 +235,9 @@ void AppCommands::ZeroAndDeleteTodos(Project& project, bool zeroClocks, bool del
     {
         if (zeroClocks)
         {
+            const BookedChange booked(app, todo);
             todo->SetTime(0);
+            booked.Record(JournalKind::cleanUp);
             app.LogEvent("Set todo's time to zero (clean up)", todo->GetName());
             todo->Refresh(app);
             project.Refresh(app);

@@ -1,5 +1,7 @@
 #include "app/ProjectForm.h"
 
+#include "app/BookedChange.h"
+#include "app/JournalEntry.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/TrimWhiteSpace.h"
@@ -13,6 +15,22 @@ void ProjectForm::Open()
     totalTime = shownTotal.Text();
     hint = app.GetDurations().DurationHint();
     comment = project.GetComment();
+}
+
+void ProjectForm::RecordInJournal(const std::string& newName, int32_t newTotal) const
+{
+    const std::string& oldName = project.GetName();
+    // A new project has no history yet.
+    if (oldName.empty())
+        return;
+    if (newTotal != project.GetTotalTime())
+        app.GetJournal().Record({JournalKind::total, 0, 0, 0,
+                                 static_cast<int64_t>(newTotal) - project.GetTotalTime(), 0,
+                                 oldName, "", ""},
+                                app.Now());
+    if (newName != oldName)
+        app.GetJournal().Record({JournalKind::rename, 0, 0, 0, 0, 0, oldName, "", newName},
+                                app.Now());
 }
 
 FormResult ProjectForm::Confirm(Prompts& prompts)
@@ -45,6 +63,7 @@ FormResult ProjectForm::Confirm(Prompts& prompts)
         total = sum;
     }
 
+    RecordInJournal(newName, total);
     project.SetName(newName);
     project.SetTotalTime(total);
     project.SetComment(newComment);

@@ -1,5 +1,6 @@
 #include "app/RemoveTimeForm.h"
 
+#include "app/JournalEntry.h"
 #include "app/Prompts.h"
 #include "app/ReadDurationField.h"
 #include "app/Tallydene.h"
@@ -21,6 +22,6 @@ FormResult RemoveTimeForm::Confirm(Prompts& prompts)
             return FormResult::Refuse(FormField::Amount);
         removed = todo.GetTime();
     }
-    Apply(-removed);
+    Apply(-removed, JournalKind::remove);
     return FormResult::Accept();
 }

@@ -41,8 +41,9 @@ std::string TargetKey(int weekday)
 } // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar)
+    : TriExtApp(applicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
+      decimalChar(decimalChar),
+      journal(SessionJournal::FileIn(FindConfigurationDirectory()))
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -61,6 +62,7 @@ bool Tallydene::End(Prompts* prompts)
         return true;
     ended = true;
     BookTime();
+    journal.EndSession(lastTimeUpdated, "quit");
     LogEvent("Tallydene ended");
     const bool saved = SaveAtEnd(prompts);
     // Saved, or the user chose to quit without saving: either way the file stays as it is.
@@ -211,13 +213,18 @@ void Tallydene::BookTime()
     {
         // Negative when the system clock was set back: the accounts give the time back.
         int64_t elapsed = static_cast<int64_t>(moment) - lastTimeUpdated;
+        Project& project = *activeTodo->GetProject();
+        const int64_t todoBefore = activeTodo->GetTime();
+        const int64_t projectBefore = project.GetTotalTime();
+        const int64_t balanceBefore = overtimeBalance;
         activeTodo->SetTime(Saturated(activeTodo->GetTime() + elapsed));
         activeTodo->Refresh(*this);
-        Project& project = *activeTodo->GetProject();
         project.SetTotalTime(Saturated(project.GetTotalTime() + elapsed));
         project.Refresh(*this);
         if (workingTimeEnabled)
             overtimeBalance = Saturated(overtimeBalance + elapsed);
+        journal.Book(activeTodo->GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
+                     overtimeBalance - balanceBefore);
     }
     if (workingTimeEnabled)
         ChargeDays(lastTimeUpdated, moment);
@@ -304,6 +311,7 @@ void Tallydene::Activate(Todo& todo)
         previous->Refresh(*this);
     }
     activeTodo = &todo;
+    journal.BeginSession(lastTimeUpdated, todo);
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(todo.GetName());
     todo.Refresh(*this);
@@ -318,6 +326,7 @@ void Tallydene::Pause()
     BringUpToDate();
     Todo& previous = *activeTodo;
     activeTodo = nullptr;
+    journal.EndSession(lastTimeUpdated, "paused");
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(toolbox::Translation::Tr("Paused"));
     previous.Refresh(*this);
@@ -372,6 +381,11 @@ void Tallydene::WriteLogLine(const std::string& line)
     toolbox::Path dataFolder = FindConfigurationDirectory();
     dataFolder.Append(name->c_str());
     EventLog::AppendLine(dataFolder.ToString(false).str(), line);
+}
+
+void Tallydene::CloseInterruptedSession()
+{
+    journal.CloseInterrupted(lastTimeUpdated, workingTimeEnabled);
 }
 
 bool Tallydene::AnyTodoOpen() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Durations.h"
+#include "app/SessionJournal.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -25,6 +26,9 @@ class UtcClock;
 class Tallydene : public mfctriext::TriExtApp, public ItemContext
 {
 public:
+    // Names the data folder.
+    static constexpr const char* applicationName = "Tallydene";
+
     // The clock is not owned and must outlive the application object. The decimal character
     // stands for the user's locale (LocaleDecimalChar in the running program).
     Tallydene(const UtcClock& clock, char decimalChar);
@@ -132,6 +136,11 @@ public:
     void LogEvent(const std::string& message);
     void LogEvent(const std::string& message, const std::string& detail);
 
+    // The history of sessions and changes made by hand, in its file beside the configuration.
+    SessionJournal& GetJournal() { return journal; }
+    // At the start, before the first clock update: ends a session a crash left open.
+    void CloseInterruptedSession();
+
     // Whether any todo shows time, the question asked before quitting.
     bool AnyTodoOpen() const;
 
@@ -164,4 +173,5 @@ private:
     bool workingTimeEnabled = true;
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
+    SessionJournal journal;
 };

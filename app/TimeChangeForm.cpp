@@ -1,5 +1,6 @@
 #include "app/TimeChangeForm.h"
 
+#include "app/BookedChange.h"
 #include "app/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
@@ -20,8 +21,9 @@ void TimeChangeForm::Open()
     adjustOvertime = overtimeEditable;
 }
 
-void TimeChangeForm::Apply(int64_t change)
+void TimeChangeForm::Apply(int64_t change, const char* journalKind)
 {
+    const BookedChange booked(app, &todo);
     todo.SetTime(SaturatedDuration(todo.GetTime() + change));
     // Unchecked, the total still rises to the todos' sum where the todo's gain passes it.
     Project& project = *todo.GetProject();
@@ -29,4 +31,5 @@ void TimeChangeForm::Apply(int64_t change)
     // The box says nothing while overtime is off: the balance stays as it is.
     if (app.IsWorkingTimeEnabled() && adjustOvertime)
         app.SetOvertimeBalance(SaturatedDuration(app.GetOvertimeBalance() + change));
+    booked.Record(journalKind);
 }

@@ -39,7 +39,8 @@ public:
 protected:
     // Moves the todo, then its project, then the overtime balance by the signed change, as
     // the check boxes say; the project's floor is taken from the todo times already changed.
-    void Apply(int64_t change);
+    // The journal records it as the given kind.
+    void Apply(int64_t change, const char* journalKind);
 
     Tallydene& app;
     Todo& todo;

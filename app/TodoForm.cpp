@@ -44,6 +44,11 @@ FormResult TodoForm::Confirm(Prompts& prompts)
         }
     }
 
+    // A new todo has no history yet.
+    if (!todo.GetName().empty() && newName != todo.GetName())
+        app.GetJournal().Record({JournalKind::rename, 0, 0, 0, 0, 0,
+                                 todo.GetProject()->GetName(), todo.GetName(), newName},
+                                app.Now());
     todo.SetName(newName);
     if (IsPriority(priority))
         todo.SetPriority(priority);

@@ -1,5 +1,6 @@
 #include "app/TransferTimeForm.h"
 
+#include "app/BookedChange.h"
 #include "app/Prompts.h"
 #include "app/ReadDurationField.h"
 #include "app/SaturatedDuration.h"
@@ -100,6 +101,8 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
     if (moved < 0 && to->GetTime() < -moved)
         moved = -static_cast<int64_t>(to->GetTime());
 
+    const BookedChange fromBooked(app, from);
+    const BookedChange toBooked(app, to);
     from->SetTime(SaturatedDuration(from->GetTime() - moved));
     to->SetTime(SaturatedDuration(to->GetTime() + moved));
     // Within one project only the todos change; its total stays. Where the totals are not
@@ -109,5 +112,7 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
     const int64_t totalsMoved = adjustProjects && &fromProject != &toProject ? moved : 0;
     MoveTotal(fromProject, -totalsMoved);
     MoveTotal(toProject, totalsMoved);
+    fromBooked.Record(JournalKind::transfer);
+    toBooked.Record(JournalKind::transfer);
     return FormResult::Accept();
 }

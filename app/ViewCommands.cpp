@@ -1,6 +1,7 @@
 #include "app/ViewCommands.h"
 
 #include "app/AddTimeForm.h"
+#include "app/BookedChange.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/ProjectForm.h"
@@ -381,7 +382,9 @@ void ViewCommands::ZeroTime()
         return;
     if (!prompts.AskBeforeDestroying(Tr(kSureZeroTime)))
         return;
+    const BookedChange booked(app, todo);
     todo->SetTime(0);
+    booked.Record(JournalKind::zero);
     app.LogEvent("Set todo's time to zero", todo->GetName());
     RefreshTodoAndProject(*todo);
     app.BringUpToDate();
@@ -511,6 +514,9 @@ void ViewCommands::MoveTodo(Todo& todo, Project& target)
     Project& source = *todo.GetProject();
     TreeControl& tree = Window().GetTree();
     app.LogEvent("Moved a todo", todo.GetName());
+    app.GetJournal().Record({JournalKind::move, 0, 0, 0, 0, 0, source.GetName(), todo.GetName(),
+                             target.GetName()},
+                            app.Now());
     tree.DeleteNode(todo.GetNode());
     // The todo itself lives on, so an active todo stays active in its new project.
     target.GetTodos().Append(source.GetTodos().Remove(&todo));

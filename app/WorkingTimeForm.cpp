@@ -1,5 +1,6 @@
 #include "app/WorkingTimeForm.h"
 
+#include "app/BookedChange.h"
 #include "app/Tallydene.h"
 
 WorkingTimeForm::WorkingTimeForm(Tallydene& app) : app(app) {}
@@ -32,7 +33,9 @@ FormResult WorkingTimeForm::Confirm(Prompts& prompts)
             return FormResult::Refuse(TargetField(weekday));
         newTargets[weekday] = *target;
     }
+    const BookedChange booked(app, nullptr);
     app.SetOvertimeBalance(*balance);
+    booked.Record(JournalKind::overtime);
     for (int weekday = 0; weekday < 7; ++weekday)
         app.SetTarget(weekday, newTargets[weekday]);
     return FormResult::Accept();

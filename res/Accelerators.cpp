@@ -30,6 +30,7 @@ constexpr AcceleratorSpec kMainAccelerators[] = {
     {kNoModifier, Key::F7, ID_TODO_ZERO_TIME},
     {kNoModifier, Key::F10, ID_TOOLS_OPTIONS},
     {kNoModifier, Key::F5, ID_VIEW_REFRESH},
+    {kCtrl, Key::H, ID_VIEW_HISTORY},
     {kNoModifier, Key::F9, ID_OVERTIME_WORKING_HOURS},
     {kNoModifier, Key::F6, ID_TOOLS_CLEAN_UP},
 };

@@ -15,6 +15,7 @@ enum class Key : int
     Digit4 = '4',
     Digit5 = '5',
     C = 'C',
+    H = 'H',
     X = 'X',
     Space = 0x100,
     Enter,

@@ -44,6 +44,8 @@ constexpr int ID_TODO_ZERO_TIME = 32802;
 constexpr int ID_TOOLS_CLEAN_UP = 32803;
 constexpr int ID_TOOLS_OPTIONS = 32804;
 constexpr int ID_VIEW_REFRESH = 32805;
+// The window of the sessions worked.
+constexpr int ID_VIEW_HISTORY = 32840;
 
 constexpr int ID_OVERTIME_WORKING_HOURS = 32806;
 constexpr int ID_OVERTIME_TODAYS_TARGET = 32807;

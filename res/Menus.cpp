@@ -95,6 +95,7 @@ constexpr MenuItemSpec kViewItems[] = {
     Item(ID_VIEW_STATUS_BAR, "&Status Bar"),
     Separator(),
     Item(ID_VIEW_REFRESH, "&Refresh\tF5"),
+    Item(ID_VIEW_HISTORY, "&History...\tCtrl+H"),
 };
 
 constexpr MenuItemSpec kHelpItems[] = {

@@ -59,6 +59,7 @@ constexpr Prompt kPrompts[] = {
     {ID_OVERTIME_TODAYS_TARGET,
      TrLater("Set the overtime to the today's target working hours.\nToday's target")},
     {ID_OVERTIME_ZERO, TrLater("Zero the overtime (target is reached).\nZero overtime")},
+    {ID_VIEW_HISTORY, TrLater("Show and correct the sessions worked.\nHistory")},
     {ID_ITEM_DELETE, TrLater("Delete the selected item.\nDelete item\n")},
     {ID_APP_EXIT, TrLater("Quit the application.\nExit")},
     {ID_VIEW_TOOLBAR, TrLater("Show or hide the tool bar.\nToggle tool bar")},

@@ -144,6 +144,11 @@ Logger& Logger::Global()
     return logger;
 }
 
+Logger* Logger::Current()
+{
+    return current;
+}
+
 void Logger::Log(const char* location, int line, int32_t level, const char* format, ...)
 {
     va_list arguments;

@@ -59,6 +59,8 @@ public:
     int32_t GetThreshold() const { return threshold; }
 
     static Logger& Global();
+    // The logger alive last, nullptr while none is: where the core's warnings go.
+    static Logger* Current();
 
 private:
     bool OpenFile();

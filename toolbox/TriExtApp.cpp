@@ -64,11 +64,16 @@ std::optional<Path> TriExtApp::WantedDataFolder() const
 
 Path TriExtApp::FindConfigurationDirectory() const
 {
+    return FindConfigurationDirectory(applicationName.c_str());
+}
+
+Path TriExtApp::FindConfigurationDirectory(const char* applicationName)
+{
     Path directory;
     if (directory.SetToSpecialFolder(Path::SpecialFolder::LocalApplicationData, true))
     {
         directory.Append("Brindlecott");
-        directory.Append(applicationName.c_str());
+        directory.Append(applicationName);
         // A file in the folder's place is no folder: its file could never be saved.
         if (directory.CreateDirectories())
             return directory;

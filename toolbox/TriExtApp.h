@@ -50,6 +50,8 @@ public:
 
     // The data folder, made if missing; the program's folder when it cannot be had.
     toolbox::Path FindConfigurationDirectory() const;
+    // The same for the named application, without an application object.
+    static toolbox::Path FindConfigurationDirectory(const char* applicationName);
 
     // What the start found: the file the data came from and what was wrong with the others.
     const toolbox::Config::LoadReport& GetLoadReport() const { return loadReport; }

@@ -56,6 +56,7 @@ MainFrame& AppSession::Start()
     window->FocusTree();
     tallydene->ReportDataFileProblems();
 
+    tallydene->CloseInterruptedSession();
     tallydene->UpdateTime();
     window->UpdateMenu();
     tallydene->LogEvent("Tallydene started");

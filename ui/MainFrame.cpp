@@ -12,6 +12,7 @@
 #include "ui/TrayIcon.h"
 #include "ui/TrayTooltip.h"
 #include "ui/WxText.h"
+#include "ui/dialogs/HistoryDialog.h"
 
 #include <wx/clipbrd.h>
 #include <wx/statusbr.h>
@@ -221,7 +222,9 @@ void MainFrame::OnCommand(wxCommandEvent& event)
     // A command may change or delete the items, the dragged one among them.
     view->CancelDrag();
     const int command = CommandOf(event.GetId());
-    if (!viewCommands.Execute(command) && !appCommands.Execute(command))
+    if (command == res::ID_VIEW_HISTORY)
+        RunHistoryDialog(this, app, prompts);
+    else if (!viewCommands.Execute(command) && !appCommands.Execute(command))
         event.Skip();
 }
 

@@ -1,5 +1,11 @@
+#include "app/CsvExport.h"
+#include "app/SessionJournal.h"
+#include "app/Tallydene.h"
 #include "toolbox/Logger.h"
+#include "toolbox/TriExtApp.h"
 #include "ui/TallydeneApp.h"
+
+#include <iostream>
 
 wxIMPLEMENT_APP_NO_MAIN(TallydeneApp);
 
@@ -7,5 +13,9 @@ int main(int argc, char** argv)
 {
     // The diagnostic log comes first, so that it outlives everything that may write to it.
     toolbox::Logger::Global();
+    const std::string journal = SessionJournal::FileIn(
+        mfctriext::TriExtApp::FindConfigurationDirectory(Tallydene::applicationName));
+    if (const std::optional<int> exitCode = CsvExport::Run(argc, argv, journal, std::cerr))
+        return *exitCode;
     return wxEntry(argc, argv);
 }

@@ -59,7 +59,7 @@ bool ParseShortcut(const std::string& text, unsigned& modifiers, Key& key)
         {"Space", Key::Space}, {"Enter", Key::Enter}, {"Esc", Key::Escape}, {"Ins", Key::Insert},
         {"Del", Key::Delete},  {"F1", Key::F1},       {"F5", Key::F5},      {"F6", Key::F6},
         {"F7", Key::F7},       {"F8", Key::F8},       {"F9", Key::F9},      {"F10", Key::F10},
-        {"C", Key::C},         {"X", Key::X},         {"1", Key::Digit1},   {"2", Key::Digit2},
+        {"C", Key::C},         {"H", Key::H},         {"X", Key::X},         {"1", Key::Digit1},   {"2", Key::Digit2},
         {"3", Key::Digit3},    {"4", Key::Digit4},    {"5", Key::Digit5}};
     modifiers = kNoModifier;
     std::string rest = text;
@@ -275,7 +275,7 @@ TEST(Accelerators, EveryKeyIsUniqueAndGivesAKnownCommand)
         EXPECT_TRUE(known.count(a.id) != 0);
         EXPECT_TRUE(keys.insert({a.modifiers, a.key}).second) << "key given twice";
     }
-    EXPECT_EQ(keys.size(), 22u);
+    EXPECT_EQ(keys.size(), 23u);
     // Two keys copy the name.
     EXPECT_EQ(FindAccelerator(kCtrl, Key::Insert)->id, ID_ITEM_COPY_NAME);
     EXPECT_EQ(FindAccelerator(kCtrl, Key::C)->id, ID_ITEM_COPY_NAME);

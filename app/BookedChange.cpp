@@ -1,0 +1,44 @@
+#include "app/BookedChange.h"
+
+#include "app/Tallydene.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+
+BookedChange::BookedChange(Tallydene& app, const Todo* todo)
+    : app(app), todo(todo), balance(app.GetOvertimeBalance())
+{
+    if (todo == nullptr)
+        return;
+    todoTime = todo->GetTime();
+    projectTime = todo->GetProject()->GetTotalTime();
+}
+
+void BookedChange::Record(const char* kind, const std::string& note) const
+{
+    app.GetJournal().Record(Entry(kind, note), app.Now());
+}
+
+void BookedChange::RecordSession(const char* kind, int64_t start, int64_t end,
+                                 const std::string& note) const
+{
+    JournalEntry entry = Entry(kind, note);
+    entry.start = start;
+    entry.end = end;
+    app.GetJournal().GetFile().Append(entry);
+}
+
+JournalEntry BookedChange::Entry(const char* kind, const std::string& note) const
+{
+    JournalEntry entry;
+    entry.kind = kind;
+    entry.balanceSeconds = app.GetOvertimeBalance() - balance;
+    entry.note = note;
+    if (todo != nullptr)
+    {
+        entry.todoSeconds = todo->GetTime() - todoTime;
+        entry.projectSeconds = todo->GetProject()->GetTotalTime() - projectTime;
+        entry.project = todo->GetProject()->GetName();
+        entry.todo = todo->GetName();
+    }
+    return entry;
+}

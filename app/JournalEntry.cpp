@@ -1,0 +1,112 @@
+#include "app/JournalEntry.h"
+
+#include <charconv>
+#include <vector>
+
+namespace
+{
+
+std::string Escaped(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text)
+    {
+        if (c == '\\')
+            escaped += "\\\\";
+        else if (c == '\t')
+            escaped += "\\t";
+        else if (c == '\r')
+            escaped += "\\r";
+        else if (c == '\n')
+            escaped += "\\n";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+std::optional<std::string> Unescaped(const std::string& text)
+{
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] != '\\')
+        {
+            plain += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        switch (text[i])
+        {
+        case '\\':
+            plain += '\\';
+            break;
+        case 't':
+            plain += '\t';
+            break;
+        case 'r':
+            plain += '\r';
+            break;
+        case 'n':
+            plain += '\n';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return plain;
+}
+
+std::optional<int64_t> Number(const std::string& text)
+{
+    int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    for (char c : line)
+    {
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+} // namespace
+
+std::string JournalEntry::Format() const
+{
+    return Escaped(kind) + '\t' + std::to_string(start) + '\t' + std::to_string(end) + '\t' +
+           std::to_string(todoSeconds) + '\t' + std::to_string(projectSeconds) + '\t' +
+           std::to_string(balanceSeconds) + '\t' + Escaped(project) + '\t' + Escaped(todo) + '\t' +
+           Escaped(note) + "\r\n";
+}
+
+std::optional<JournalEntry> JournalEntry::Parse(const std::string& line)
+{
+    const std::vector<std::string> fields = Fields(line);
+    if (fields.size() != 9 || fields[0].empty())
+        return std::nullopt;
+    const auto start = Number(fields[1]);
+    const auto end = Number(fields[2]);
+    const auto todoSeconds = Number(fields[3]);
+    const auto projectSeconds = Number(fields[4]);
+    const auto balanceSeconds = Number(fields[5]);
+    const auto project = Unescaped(fields[6]);
+    const auto todo = Unescaped(fields[7]);
+    const auto note = Unescaped(fields[8]);
+    if (!start || !end || !todoSeconds || !projectSeconds || !balanceSeconds || !project || !todo ||
+        !note)
+        return std::nullopt;
+    return JournalEntry{fields[0],       *start,   *end,  *todoSeconds, *projectSeconds,
+                        *balanceSeconds, *project, *todo, *note};
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/JournalEntry.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One period a todo ran, under the names its project and todo have now.
+struct Session
+{
+    int64_t start = 0;
+    int64_t end = 0;
+    int64_t booked = 0;
+    std::string project;
+    std::string todo;
+    std::string how;
+};
+
+// The sessions of the journal, oldest start first. Renames and moves recorded after a session
+// carry it along, so a todo's history stays with it under its new name.
+// Edits and deletions made in the history are applied.
+std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries);

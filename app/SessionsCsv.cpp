@@ -1,0 +1,60 @@
+#include "app/SessionsCsv.h"
+
+#include "app/LocalDates.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+// Rounded to the minute, as a timesheet shows it.
+std::string HoursAndMinutes(int64_t seconds)
+{
+    const int64_t minutes = (std::llabs(seconds) + 30) / 60;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld:%02lld", seconds < 0 ? "-" : "",
+                  static_cast<long long>(minutes / 60), static_cast<long long>(minutes % 60));
+    return text;
+}
+
+// Always with a point: the comma separates the fields.
+std::string DecimalHours(int64_t seconds)
+{
+    const int64_t hundredths = (std::llabs(seconds) * 100 + 1800) / 3600;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld.%02lld", seconds < 0 ? "-" : "",
+                  static_cast<long long>(hundredths / 100),
+                  static_cast<long long>(hundredths % 100));
+    return text;
+}
+
+} // namespace
+
+std::string SessionsCsv::Field(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+    {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string SessionsCsv::Text(const std::vector<Session>& sessions)
+{
+    std::string text = "Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n";
+    for (const Session& session : sessions)
+    {
+        text += LocalDates::Text(session.start, "%Y-%m-%d") + ',' +
+                LocalDates::Text(session.start, "%H:%M") + ',' +
+                LocalDates::Text(session.end, "%H:%M") + ',' + Field(session.project) + ',' +
+                Field(session.todo) + ',' + HoursAndMinutes(session.booked) + ',' +
+                DecimalHours(session.booked) + ',' + Field(session.how) + "\r\n";
+    }
+    return text;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/SessionHistory.h"
+
+#include <string>
+#include <vector>
+
+// Sessions as comma-separated values for spreadsheets and timesheets: a header row, one row
+// per session in local time, CR LF line ends and fields quoted where they need it (RFC 4180).
+// The duration is given both as h:mm and as decimal hours.
+namespace SessionsCsv
+{
+
+// A field as written: quoted when it holds a comma, a quote or a line end.
+std::string Field(const std::string& text);
+std::string Text(const std::vector<Session>& sessions);
+
+} // namespace SessionsCsv

@@ -1,0 +1,151 @@
+#include "tests/app/ViewScenario.h"
+
+#include "app/HistoryForm.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+#include "res/CommandIds.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+
+using namespace res;
+
+class HistoryFormTest : public ViewScenario
+{
+protected:
+    // The days and times shown are local: here they are UTC.
+    HistoryFormTest()
+    {
+        if (const char* zone = std::getenv("TZ"))
+            savedZone = zone;
+        setenv("TZ", "UTC0", 1);
+        tzset();
+    }
+    ~HistoryFormTest() override
+    {
+        if (savedZone)
+            setenv("TZ", savedZone->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+
+    // Mail ran 10:00-10:30 and Call 10:40-11:00 on Monday 2 March 2026 (UTC).
+    void StartWithTwoSessions()
+    {
+        settings.workingTimeEnabled = true;
+        StartWith({{"Office", 3000, {{"Mail", 600}, {"Call", 300}}}});
+        RunFor("Mail", 10, 0, 10, 30);
+        RunFor("Call", 10, 40, 11, 0);
+        clock.Set(2026, 3, 2, 12, 0, 0);
+        form.emplace(*app);
+        form->Open();
+    }
+    void RunFor(const char* todo, int fromHour, int fromMinute, int toHour, int toMinute)
+    {
+        clock.Set(2026, 3, 2, fromHour, fromMinute, 0);
+        Select(T("Office", todo));
+        Run(ID_TODO_ACTIVATE);
+        clock.Set(2026, 3, 2, toHour, toMinute, 0);
+        Run(ID_TODO_PAUSE);
+    }
+    std::vector<std::string> Shown() const
+    {
+        std::vector<std::string> lines;
+        for (const HistoryForm::Row& row : form->Rows())
+            lines.push_back(form->Cell(row, 0) + "|" + form->Cell(row, 1) + "|" +
+                            form->Cell(row, 2) + "|" + form->Cell(row, 3));
+        return lines;
+    }
+    size_t SessionOf(const std::string& todo) const
+    {
+        for (const HistoryForm::Row& row : form->Rows())
+            if (!row.day && form->SessionAt(row.session).todo == todo)
+                return row.session;
+        ADD_FAILURE() << "no session of " << todo;
+        return 0;
+    }
+
+    std::optional<std::string> savedZone;
+    std::optional<HistoryForm> form;
+};
+
+TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDifference)
+{
+    StartWithTwoSessions();
+    EXPECT_EQ((std::vector<std::string>{"Monday, 02 March 2026|||", "10:40 - 11:00|0,3|Office|Call",
+                                        "10:00 - 10:30|0,5|Office|Mail"}),
+              Shown());
+    const int32_t balance = app->GetOvertimeBalance();
+    const int32_t total = P("Office").GetTotalTime();
+
+    // Refused: no moment, end before start, overlapping Call, in the future, a missing todo.
+    prompts.answers = {};
+    for (const auto& [start, end] :
+         std::vector<std::pair<std::string, std::string>>{{"2026-03-02 9:50", "2026-03-02 10:30"},
+                                                          {"2026-03-02 10:30", "2026-03-02 10:00"},
+                                                          {"2026-03-02 10:00", "2026-03-02 10:45"},
+                                                          {"2026-03-02 10:00", "2026-03-02 12:01"}})
+        EXPECT_FALSE(form->EditSession(SessionOf("Mail"), start, end, prompts)) << start << end;
+    EXPECT_EQ(600 + 1800, T("Office", "Mail").GetTime());
+
+    ASSERT_TRUE(
+        form->EditSession(SessionOf("Mail"), "2026-03-02 09:50", "2026-03-02 10:30", prompts));
+    EXPECT_EQ(600 + 1800 + 600, T("Office", "Mail").GetTime());
+    EXPECT_EQ(total + 600, P("Office").GetTotalTime());
+    EXPECT_EQ(balance + 600, app->GetOvertimeBalance());
+    EXPECT_EQ("Changed a session: Mail", Logged().back());
+    EXPECT_EQ(T("Office", "Mail").GetLabel(*app),
+              FakeTreeControl::Of(T("Office", "Mail").GetNode())->text);
+
+    // The journal holds the change: a fresh history shows it, and the running total agrees.
+    form.emplace(*app);
+    form->Open();
+    EXPECT_EQ("09:50 - 10:30|0,7|Office|Mail", Shown()[2]);
+
+    prompts.answers = {true};
+    ASSERT_TRUE(form->DeleteSession(SessionOf("Call"), prompts));
+    EXPECT_EQ(300, T("Office", "Call").GetTime());
+    EXPECT_EQ(balance + 600 - 1200, app->GetOvertimeBalance());
+    EXPECT_EQ("Deleted a session: Call", Logged().back());
+    form.emplace(*app);
+    form->Open();
+    EXPECT_EQ(2u, Shown().size());
+    EXPECT_EQ(5u, Boxes().size());
+}
+
+TEST_F(HistoryFormTest, FiltersByProjectTodoAndDatesAndKeepsHistoryThroughRenames)
+{
+    StartWithTwoSessions();
+    Select(T("Office", "Mail"));
+    dialogs.todo.push_back([](TodoForm& todoForm) { todoForm.name = "Post"; });
+    Run(ID_TODO_PROPERTIES);
+    form->Open();
+    form->todo = "Post";
+    ASSERT_TRUE(form->ApplyFilter(prompts));
+    EXPECT_EQ(
+        (std::vector<std::string>{"Monday, 02 March 2026|||", "10:00 - 10:30|0,5|Office|Post"}),
+        Shown());
+    // An edit of the renamed todo's session still finds it.
+    ASSERT_TRUE(
+        form->EditSession(SessionOf("Post"), "2026-03-02 10:00", "2026-03-02 10:20", prompts));
+    EXPECT_EQ(600 + 1800 - 600, T("Office", "Post").GetTime());
+
+    form->todo.clear();
+    form->from = "2026-03-03";
+    ASSERT_TRUE(form->ApplyFilter(prompts));
+    EXPECT_TRUE(Shown().empty());
+    form->from = "2026-03-02";
+    form->to = "2026-03-02";
+    form->project = "Home";
+    ASSERT_TRUE(form->ApplyFilter(prompts));
+    EXPECT_TRUE(Shown().empty());
+    form->project = "Office";
+    ASSERT_TRUE(form->ApplyFilter(prompts));
+    EXPECT_EQ(3u, Shown().size());
+
+    form->to = "2.3.2026";
+    EXPECT_FALSE(form->ApplyFilter(prompts));
+    EXPECT_EQ("refuse: Please enter the date as YYYY-MM-DD.", Boxes().back());
+}

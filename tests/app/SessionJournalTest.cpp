@@ -1,0 +1,202 @@
+#include "tests/app/ViewScenario.h"
+
+#include "app/JournalFile.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+#include "res/CommandIds.h"
+#include "tests/support/TestPlaces.h"
+#include "toolbox/Logger.h"
+
+#include <fstream>
+#include <map>
+
+using namespace res;
+
+namespace
+{
+
+// 10:00 UTC on 2 March 2026 in seconds since 1970.
+constexpr int64_t kTen = 1772445600;
+
+} // namespace
+
+class SessionJournalTest : public ViewScenario
+{
+protected:
+    std::filesystem::path JournalPath() const { return DataFolder() / "Tallydene.journal"; }
+    std::vector<JournalEntry> Entries() const { return JournalFile(JournalPath()).ReadAll(); }
+
+    void StartOffice()
+    {
+        settings.workingTimeEnabled = true;
+        StartWith({{"Office", 3000, {{"Report", 1200}, {"Mail", 600}, {"Call", 300}}}});
+    }
+    void SetTime(int hour, int minute, int second = 0)
+    {
+        clock.Set(2026, 3, 2, hour, minute, second);
+    }
+};
+
+TEST_F(SessionJournalTest, EverySessionAndChangeByHandExplainsTheTreesNumbers)
+{
+    StartOffice();
+    const int32_t balanceAtStart = app->GetOvertimeBalance();
+    Select(T("Office", "Report"));
+    Run(ID_TODO_ACTIVATE);
+    SetTime(10, 30);
+    Select(T("Office", "Mail"));
+    Run(ID_TODO_ACTIVATE); // Report's session ends, switched
+    SetTime(10, 45);
+    dialogs.addTime.push_back([](AddTimeForm& form) { form.amount = "0:10"; });
+    Run(ID_TODO_ADD_TIME);
+    dialogs.transfer.push_back([](TransferTimeForm& form) { form.amount = "0:05"; });
+    Select(T("Office", "Call"));
+    Run(ID_TODO_TRANSFER_TIME); // from the active Mail to Call
+    SetTime(11, 0);
+    Run(ID_TODO_PAUSE);
+    prompts.answers = {true};
+    Select(T("Office", "Report"));
+    Run(ID_TODO_ZERO_TIME);
+
+    const std::vector<JournalEntry> entries = Entries();
+    std::vector<std::string> kinds;
+    std::map<std::string, int64_t> todoSums;
+    int64_t projectSum = 0;
+    int64_t balanceSum = 0;
+    for (const JournalEntry& entry : entries)
+    {
+        kinds.push_back(entry.kind + " " + entry.todo + " " + entry.note);
+        todoSums[entry.todo] += entry.todoSeconds;
+        projectSum += entry.projectSeconds;
+        balanceSum += entry.balanceSeconds;
+    }
+    EXPECT_EQ((std::vector<std::string>{"open Report ", "session Report switched", "open Mail ",
+                                        "add Mail ", "transfer Mail ", "transfer Call ",
+                                        "session Mail paused", "zero Report "}),
+              kinds);
+    EXPECT_EQ(kTen, entries[1].start);
+    EXPECT_EQ(kTen + 1800, entries[1].end);
+    EXPECT_EQ(1800, entries[1].todoSeconds);
+    EXPECT_EQ(600, entries[3].todoSeconds);
+    EXPECT_EQ(-300, entries[4].todoSeconds);
+
+    // The entries add up to exactly the change of every number in the tree.
+    EXPECT_EQ(-1200, todoSums["Report"]);
+    EXPECT_EQ(T("Office", "Mail").GetTime() - 600, todoSums["Mail"]);
+    EXPECT_EQ(T("Office", "Call").GetTime() - 300, todoSums["Call"]);
+    EXPECT_EQ(P("Office").GetTotalTime() - 3000, projectSum);
+    EXPECT_EQ(app->GetOvertimeBalance() - balanceAtStart, balanceSum);
+}
+
+TEST_F(SessionJournalTest, RenamesAndMovesAreRecordedWithOldAndNewNames)
+{
+    StartWith({{"Office", 0, {{"Mail", 0}}}, {"Home", 0, {}}});
+    Select(T("Office", "Mail"));
+    dialogs.todo.push_back([](TodoForm& form) { form.name = "Post"; });
+    Run(ID_TODO_PROPERTIES);
+    Select(P("Office"));
+    dialogs.project.push_back([](ProjectForm& form) { form.name = "Work"; });
+    Run(ID_PROJECT_PROPERTIES);
+    commands->DropOnItem(T("Work", "Post"), &P("Home"));
+
+    const std::vector<JournalEntry> entries = Entries();
+    ASSERT_EQ(3u, entries.size());
+    EXPECT_EQ((std::vector<std::string>{"rename", "Office", "Mail", "Post"}),
+              (std::vector<std::string>{entries[0].kind, entries[0].project, entries[0].todo,
+                                        entries[0].note}));
+    EXPECT_EQ((std::vector<std::string>{"rename", "Office", "", "Work"}),
+              (std::vector<std::string>{entries[1].kind, entries[1].project, entries[1].todo,
+                                        entries[1].note}));
+    EXPECT_EQ((std::vector<std::string>{"move", "Work", "Post", "Home"}),
+              (std::vector<std::string>{entries[2].kind, entries[2].project, entries[2].todo,
+                                        entries[2].note}));
+}
+
+TEST_F(SessionJournalTest, AKilledRunsSessionEndsAtItsLastSavedUpdateAtTheNextStart)
+{
+    StartOffice();
+    Select(T("Office", "Mail"));
+    Run(ID_TODO_ACTIVATE);
+    SetTime(10, 7);
+    app->UpdateTime(); // the tick saves 10:07
+    SetTime(10, 7, 50);
+    // Killed: no shutdown step runs.
+    app->SkipShutdownSteps();
+    commands.reset();
+    app.reset();
+
+    SetTime(12, 0);
+    app = Start(false);
+    app->CloseInterruptedSession();
+    app->CloseInterruptedSession(); // already closed: nothing more
+    const std::vector<JournalEntry> entries = Entries();
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ("session", entries[1].kind);
+    EXPECT_EQ("interrupted", entries[1].note);
+    EXPECT_EQ(kTen, entries[1].start);
+    EXPECT_EQ(kTen + 420, entries[1].end);
+    EXPECT_EQ(420, entries[1].todoSeconds);
+    EXPECT_EQ(420, entries[1].balanceSeconds);
+    EXPECT_EQ(600 + 420, T("Office", "Mail").GetTime());
+}
+
+TEST_F(SessionJournalTest, AQuitEndsTheRunningSession)
+{
+    StartOffice();
+    Select(T("Office", "Call"));
+    Run(ID_TODO_ACTIVATE);
+    SetTime(10, 20);
+    app->End(nullptr);
+    const std::vector<JournalEntry> entries = Entries();
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ("quit", entries[1].note);
+    EXPECT_EQ(1200, entries[1].todoSeconds);
+}
+
+TEST(JournalEntryFormat, NamesWithTabsLineEndsAndBackslashesStayOneLine)
+{
+    const JournalEntry entry{"add", 1, 2, -3, 4, 5, "A\tB\\", "line\r\nbreak", "x\\ty"};
+    const std::string line = entry.Format();
+    EXPECT_EQ("add\t1\t2\t-3\t4\t5\tA\\tB\\\\\tline\\r\\nbreak\tx\\\\ty\r\n", line);
+    const auto back = JournalEntry::Parse(line.substr(0, line.size() - 2));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(entry.project, back->project);
+    EXPECT_EQ(entry.todo, back->todo);
+    EXPECT_EQ(entry.note, back->note);
+    EXPECT_EQ(-3, back->todoSeconds);
+
+    for (const char* damaged : {"add\t1\t2\t3\t4\t5\tA\tB", "add\t1\tx\t3\t4\t5\tA\tB\tC",
+                                "add\t1\t2\t3\t4\t5\tA\tB\tC\tD", "\t1\t2\t3\t4\t5\tA\tB\tC",
+                                "add\t1\t2\t3\t4\t5\tA\\q\tB\tC", "add\t1\t2\t3\t4\t5\tA\tB\tC\\"})
+        EXPECT_FALSE(JournalEntry::Parse(damaged)) << damaged;
+}
+
+TEST(JournalFileRead, ADamagedLineIsSkippedWithAWarningAndAYearOfEntriesReadsWhole)
+{
+    TestPlaces places;
+    places.SetArguments({"/log", "warn"});
+    toolbox::Logger logger;
+    const std::filesystem::path path = places.DocumentsFolder() / "test.journal";
+    const JournalFile file(path.string());
+    JournalEntry entry{"session", 0, 60, 60, 60, 60, "Office", "Mail", "paused"};
+    for (int i = 0; i < 50000; ++i)
+    {
+        entry.start = i * 100;
+        entry.end = entry.start + 60;
+        if (i == 2)
+        {
+            // A line cut short by a crash, then a later entry.
+            std::ofstream(path, std::ios::app | std::ios::binary) << "session\t12\t3";
+        }
+        if (i < 5)
+            ASSERT_TRUE(file.Append(entry));
+        else
+            std::ofstream(path, std::ios::app | std::ios::binary) << entry.Format();
+    }
+    const std::vector<JournalEntry> entries = file.ReadAll();
+    ASSERT_EQ(50000u, entries.size());
+    EXPECT_EQ(200, entries[2].start);
+    EXPECT_EQ(4999900, entries.back().start);
+    const std::string log = ReadFileBytes(logger.GetPath().c_str());
+    EXPECT_NE(std::string::npos, log.find("Skipped the damaged journal line 3"));
+}

@@ -1,0 +1,151 @@
+#include "ui/dialogs/HistoryDialog.h"
+
+#include "app/Prompts.h"
+#include "ui/WxText.h"
+#include "ui/dialogs/HistoryList.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+
+wxTextCtrl* NewField(wxWindow* parent, const char* name, int width)
+{
+    return new wxTextCtrl(parent, wxID_ANY, "", wxDefaultPosition,
+                          wxSize(parent->FromDIP(width), -1), 0, wxDefaultValidator, name);
+}
+
+// Asks for a session's start and end; false on Cancel.
+bool AskTimes(wxWindow* parent, std::string& start, std::string& end)
+{
+    wxDialog dialog(parent, wxID_ANY, "Edit Session");
+    auto* startField = NewField(&dialog, "start", 160);
+    auto* endField = NewField(&dialog, "end", 160);
+    startField->SetValue(ToWx(start));
+    endField->SetValue(ToWx(end));
+    auto* grid = new wxFlexGridSizer(2, dialog.FromDIP(8), dialog.FromDIP(8));
+    grid->Add(new wxStaticText(&dialog, wxID_ANY, "&Start:"), wxSizerFlags().CenterVertical());
+    grid->Add(startField);
+    grid->Add(new wxStaticText(&dialog, wxID_ANY, "&End:"), wxSizerFlags().CenterVertical());
+    grid->Add(endField);
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(grid, wxSizerFlags().Border(wxALL, dialog.FromDIP(10)));
+    content->Add(dialog.CreateStdDialogButtonSizer(wxOK | wxCANCEL),
+                 wxSizerFlags().Expand().Border(wxALL, dialog.FromDIP(10)));
+    dialog.SetSizerAndFit(content);
+    dialog.CentreOnParent();
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    start = FromWx(startField->GetValue());
+    end = FromWx(endField->GetValue());
+    return true;
+}
+
+} // namespace
+
+HistoryDialog::HistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts)
+    : wxDialog(parent, wxID_ANY, "History", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      form(app), prompts(prompts)
+{
+    form.Open();
+    project = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0,
+                           wxDefaultValidator, "project");
+    project->Append("All projects");
+    for (const std::string& name : form.ProjectNames())
+        project->Append(ToWx(name));
+    project->SetSelection(0);
+    todo = NewField(this, "todo", 140);
+    from = NewField(this, "from", 120);
+    to = NewField(this, "to", 120);
+    from->SetHint("YYYY-MM-DD");
+    to->SetHint("YYYY-MM-DD");
+    auto* filter = new wxButton(this, wxID_ANY, "&Filter");
+    list = new HistoryList(this, form);
+
+    const wxSizerFlags centred = wxSizerFlags().CenterVertical().Border(wxRIGHT, FromDIP(6));
+    auto* filters = new wxBoxSizer(wxHORIZONTAL);
+    filters->Add(project, centred);
+    filters->Add(new wxStaticText(this, wxID_ANY, "&Todo:"), centred);
+    filters->Add(todo, centred);
+    filters->Add(new wxStaticText(this, wxID_ANY, "F&rom:"), centred);
+    filters->Add(from, centred);
+    filters->Add(new wxStaticText(this, wxID_ANY, "T&o:"), centred);
+    filters->Add(to, centred);
+    filters->Add(filter, wxSizerFlags().CenterVertical());
+
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* editButton = new wxButton(this, wxID_ANY, "&Edit...");
+    auto* deleteButton = new wxButton(this, wxID_ANY, "&Delete");
+    buttons->Add(editButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
+    buttons->Add(deleteButton);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Close"));
+
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    const int border = FromDIP(10);
+    content->Add(filters, wxSizerFlags().Border(wxALL, border));
+    content->Add(list, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, border));
+    content->Add(buttons, wxSizerFlags().Expand().Border(wxALL, border));
+    SetSizer(content);
+    SetSize(FromDIP(wxSize(760, 520)));
+    CentreOnParent();
+
+    filter->Bind(wxEVT_BUTTON, &HistoryDialog::OnFilter, this);
+    editButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnEdit, this);
+    deleteButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnDelete, this);
+}
+
+void HistoryDialog::OnFilter(wxCommandEvent&)
+{
+    form.project = project->GetSelection() > 0 ? FromWx(project->GetStringSelection()) : "";
+    form.todo = FromWx(todo->GetValue());
+    form.from = FromWx(from->GetValue());
+    form.to = FromWx(to->GetValue());
+    form.ApplyFilter(prompts);
+    list->Refill();
+}
+
+std::optional<size_t> HistoryDialog::SelectedSession()
+{
+    const long row = list->SelectedRow();
+    if (row < 0 || form.Rows()[static_cast<size_t>(row)].day)
+    {
+        prompts.Refuse("Please select a session first.");
+        return std::nullopt;
+    }
+    return form.Rows()[static_cast<size_t>(row)].session;
+}
+
+void HistoryDialog::OnEdit(wxCommandEvent&)
+{
+    const std::optional<size_t> session = SelectedSession();
+    if (!session)
+        return;
+    std::string start = HistoryForm::MomentText(form.SessionAt(*session).start);
+    std::string end = HistoryForm::MomentText(form.SessionAt(*session).end);
+    // Asked again until the times are accepted or the user cancels.
+    while (AskTimes(this, start, end))
+    {
+        if (form.EditSession(*session, start, end, prompts))
+            break;
+    }
+    list->Refill();
+}
+
+void HistoryDialog::OnDelete(wxCommandEvent&)
+{
+    if (const std::optional<size_t> session = SelectedSession())
+        form.DeleteSession(*session, prompts);
+    list->Refill();
+}
+
+void RunHistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts)
+{
+    HistoryDialog dialog(parent, app, prompts);
+    dialog.ShowModal();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/HistoryForm.h"
+
+#include <wx/dialog.h>
+
+class HistoryList;
+class Prompts;
+class Tallydene;
+class wxChoice;
+class wxTextCtrl;
+
+// The History window: the sessions as a diary with the filters above them; a session's times
+// are changed with Edit and the session removed with Delete, each changing the tree at once.
+class HistoryDialog : public wxDialog
+{
+public:
+    HistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts);
+
+    HistoryList& GetList() { return *list; }
+    HistoryForm& GetForm() { return form; }
+
+private:
+    void OnFilter(wxCommandEvent& event);
+    void OnEdit(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    // The session of the selected row; a day's heading or no selection is refused.
+    std::optional<size_t> SelectedSession();
+
+    HistoryForm form;
+    Prompts& prompts;
+    wxChoice* project;
+    wxTextCtrl* todo;
+    wxTextCtrl* from;
+    wxTextCtrl* to;
+    HistoryList* list;
+};
+
+// Shows the History window modally.
+void RunHistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts);

@@ -1,0 +1,44 @@
+#include "ui/dialogs/HistoryList.h"
+
+#include "app/HistoryForm.h"
+#include "ui/WxText.h"
+
+HistoryList::HistoryList(wxWindow* parent, const HistoryForm& form)
+    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL, wxDefaultValidator, "history"),
+      form(form)
+{
+    AppendColumn("Time", wxLIST_FORMAT_LEFT, FromDIP(220));
+    AppendColumn("Duration", wxLIST_FORMAT_RIGHT, FromDIP(90));
+    AppendColumn("Project", wxLIST_FORMAT_LEFT, FromDIP(160));
+    AppendColumn("Todo", wxLIST_FORMAT_LEFT, FromDIP(200));
+    wxFont bold = GetFont();
+    bold.MakeBold();
+    dayAttr.SetFont(bold);
+    Refill();
+}
+
+void HistoryList::Refill()
+{
+    SetItemCount(static_cast<long>(form.Rows().size()));
+    Refresh();
+}
+
+long HistoryList::SelectedRow() const
+{
+    return GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+wxString HistoryList::OnGetItemText(long item, long column) const
+{
+    if (item < 0 || static_cast<size_t>(item) >= form.Rows().size())
+        return {};
+    return ToWx(form.Cell(form.Rows()[static_cast<size_t>(item)], static_cast<int>(column)));
+}
+
+wxListItemAttr* HistoryList::OnGetItemAttr(long item) const
+{
+    if (item < 0 || static_cast<size_t>(item) >= form.Rows().size())
+        return nullptr;
+    return form.Rows()[static_cast<size_t>(item)].day ? &dayAttr : nullptr;
+}

@@ -1,8 +1,8 @@
 #include "ui/MainView.h"
 
-#include "app/Prompts.h"
+#include "app/CollapseGuard.h"
 #include "app/Tallydene.h"
-#include "model/Project.h"
+#include "model/FillTree.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "ui/CommandId.h"
@@ -16,8 +16,6 @@ namespace
 
 constexpr long kStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
-
-constexpr const char* kCannotCollapse = "You cannot collapse a project with an active todo.";
 
 } // namespace
 
@@ -38,33 +36,9 @@ MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag:
 
 void MainView::FullUpdate()
 {
-    toolbox::ArrayList<Project>& projects = app.GetProjects();
-    projects.Sort(CompareProjects);
-    for (Project* project : projects)
-        project->GetTodos().Sort(CompareTodos);
-
     Freeze();
-    treeControl.DeleteAllNodes();
-    for (Project* project : projects)
-    {
-        project->InsertIntoTree(treeControl, app);
-        for (Todo* todo : project->GetTodos())
-            todo->InsertIntoTree(treeControl, app);
-    }
+    FillTree(treeControl, app.GetProjects(), app);
     Thaw();
-}
-
-Project* MainView::ProjectOfSelection() const
-{
-    TreeItem* item = WxTreeControl::ItemOf(*this, GetSelection());
-    if (auto* todo = dynamic_cast<Todo*>(item))
-        return todo->GetProject();
-    return dynamic_cast<Project*>(item);
-}
-
-Todo* MainView::TodoOfSelection() const
-{
-    return dynamic_cast<Todo*>(WxTreeControl::ItemOf(*this, GetSelection()));
 }
 
 bool MainView::ShowContextMenu(const wxPoint& screenPoint)
@@ -86,11 +60,9 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
     TreeItem* item = WxTreeControl::ItemOf(*this, event.GetItem());
     if (!item)
         return;
-    const Todo* active = app.GetActiveTodo();
-    if (!expanded && active && active->GetProject() == item)
+    if (!expanded && !MayCollapse(app, prompts, *item))
     {
         Expand(event.GetItem());
-        prompts.Inform(kCannotCollapse);
         return;
     }
     item->SetExpanded(expanded);
@@ -98,10 +70,11 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
 
 void MainView::OnLeftDoubleClick(wxMouseEvent& event)
 {
-    const wxTreeItemId node = NodeAt(event.GetPosition());
-    if (!node.IsOk())
+    int flags = 0;
+    const wxTreeItemId node = HitTest(event.GetPosition(), flags);
+    if (!node.IsOk() || (flags & wxTREE_HITTEST_ONITEMBUTTON))
     {
-        event.Skip(); // the tree's own double-click handling
+        event.Skip(); // the tree's own double-click handling: an expander only expands
         return;
     }
     // Not passed on, so the tree does not expand or collapse the node as well.

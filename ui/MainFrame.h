@@ -3,6 +3,7 @@
 #include "app/AppCommands.h"
 #include "app/MainWindow.h"
 #include "app/ViewCommands.h"
+#include "ui/MenuEscape.h"
 #include "ui/WxDialogs.h"
 #include "ui/WxPrompts.h"
 
@@ -92,5 +93,6 @@ private:
     std::string statusText;
     bool showingPrompt = false;
     wxTimer timer;
+    MenuEscape menuEscape{*this};
     std::unique_ptr<TrayIcon> trayIcon;
 };

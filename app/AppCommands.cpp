@@ -9,6 +9,7 @@
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/WorkingTimeForm.h"
+#include "model/FillTree.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
@@ -140,12 +141,7 @@ void AppCommands::NewProject()
         // No clock update belongs to this command, but the new project is saved at once.
         app.MarkChanged();
         if (MainWindow* window = app.GetMainWindow())
-        {
-            // The rebuild inserts the new project in its sorted place.
-            window->RebuildTree();
-            if (added.GetNode() != nullptr)
-                window->GetTree().SelectNode(added.GetNode());
-        }
+            InsertProjectInOrder(window->GetTree(), app.GetProjects(), added, app);
     }
     FocusTree();
 }
@@ -245,9 +241,9 @@ void AppCommands::ZeroAndDeleteTodos(Project& project, bool zeroClocks, bool del
         if (deleteCompleted && todo->IsCompleted())
         {
             app.LogEvent("Deleted a todo (clean up)", todo->GetName());
-            if (TreeControl* tree = app.GetMainTree();
-                tree != nullptr && todo->GetNode() != nullptr)
-                tree->DeleteNode(todo->GetNode());
+            if (TreeControl* tree = app.GetMainTree(); tree != nullptr)
+                if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
+                    tree->DeleteNode(node);
             todos.DeleteAt(position);
             project.Refresh(app);
             // The next todo now stands at this position.

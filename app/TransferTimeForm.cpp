@@ -5,6 +5,7 @@
 #include "app/ReadDurationField.h"
 #include "app/SaturatedDuration.h"
 #include "app/Tallydene.h"
+#include "model/FillTree.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "model/TreeControl.h"
@@ -42,20 +43,11 @@ void TransferTimeForm::Open()
 
 void TransferTimeForm::FillSelector(TreeControl& selector, Todo* preselect) const
 {
+    // A fresh start: a selection left from an earlier fill is not kept.
     selector.DeleteAllNodes();
-    TreeNode preselected = nullptr;
-    for (Project* project : app.GetProjects())
-    {
-        project->InsertIntoTree(selector, app);
-        for (Todo* todo : project->GetTodos())
-        {
-            todo->InsertIntoTree(selector, app);
-            if (todo == preselect)
-                preselected = todo->GetNode();
-        }
-    }
-    if (preselected != nullptr)
-        selector.SelectNode(preselected);
+    FillTree(selector, app.GetProjects(), app);
+    if (preselect != nullptr)
+        selector.SelectNode(selector.NodeOf(*preselect));
 }
 
 void TransferTimeForm::FillSelectors(TreeControl& fromSelector, TreeControl& toSelector) const

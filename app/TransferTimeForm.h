@@ -28,9 +28,8 @@ public:
     Todo* GetTo() const { return to; }
 
     void Open();
-    // Fills a selector with the main view's tree, every project followed by its todos in list
-    // order, and selects the todo when there is one. Filling points the items' nodes at the
-    // selector, so a selection is made before the next selector is filled.
+    // Fills a selector as the main tree is filled, every project followed by its todos in
+    // sorted order, and selects the todo when there is one.
     void FillSelector(TreeControl& selector, Todo* preselect) const;
     // The From selector with the from todo, then the To selector with the to todo.
     void FillSelectors(TreeControl& fromSelector, TreeControl& toSelector) const;

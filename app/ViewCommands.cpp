@@ -3,6 +3,7 @@
 #include "app/AddTimeForm.h"
 #include "app/BookedChange.h"
 #include "app/Dialogs.h"
+#include "app/DropRule.h"
 #include "app/MainWindow.h"
 #include "app/ProjectForm.h"
 #include "app/Prompts.h"
@@ -147,12 +148,12 @@ bool ViewCommands::Dispatch(int commandId)
 
 void ViewCommands::DropOnItem(TreeItem& dragged, TreeItem* target)
 {
-    if (target == nullptr || !dragged.IsTodo() || app.GetMainWindow() == nullptr)
+    if (!TakesDrop(dragged, target) || app.GetMainWindow() == nullptr)
         return;
     Todo& todo = static_cast<Todo&>(dragged);
     if (target->IsTodo())
         TransferOnDrop(todo, static_cast<Todo&>(*target));
-    else if (target->IsProject() && target != todo.GetProject())
+    else
         MoveTodo(todo, static_cast<Project&>(*target));
     app.FinishCommand();
 }
@@ -203,7 +204,8 @@ Project* ViewCommands::RequireProject()
 
 void ViewCommands::Select(const TreeItem& item)
 {
-    Window().GetTree().SelectNode(item.GetNode());
+    TreeControl& tree = Window().GetTree();
+    tree.SelectNode(tree.NodeOf(item));
 }
 
 void ViewCommands::RefreshTodoAndProject(Todo& todo)
@@ -364,8 +366,7 @@ void ViewCommands::TransferTime()
     if (!dialogs.RunTransferTimeDialog(form))
         return;
     app.LogEvent("Transferred time between todos");
-    // OK means the dialog had two todos; its run has rebuilt the tree, so their nodes are the
-    // main tree's again.
+    // OK means the dialog had two todos.
     if (from != nullptr && to != nullptr)
     {
         RefreshTodoAndProject(*from);
@@ -456,7 +457,8 @@ void ViewCommands::DeleteTodo()
         return;
     app.LogEvent("Deleted a todo", todo->GetName());
     Project& project = *todo->GetProject();
-    Window().GetTree().DeleteNode(todo->GetNode());
+    TreeControl& tree = Window().GetTree();
+    tree.DeleteNode(tree.NodeOf(*todo));
     project.GetTodos().Delete(todo);
     project.Refresh(app);
     app.BringUpToDate();
@@ -517,7 +519,7 @@ void ViewCommands::MoveTodo(Todo& todo, Project& target)
     app.GetJournal().Record({JournalKind::move, 0, 0, 0, 0, 0, source.GetName(), todo.GetName(),
                              target.GetName()},
                             app.Now());
-    tree.DeleteNode(todo.GetNode());
+    tree.DeleteNode(tree.NodeOf(todo));
     // The todo itself lives on, so an active todo stays active in its new project.
     target.GetTodos().Append(source.GetTodos().Remove(&todo));
     todo.SetProject(&target);

@@ -28,14 +28,15 @@ public:
     // does nothing.
     void DropOnItem(TreeItem& dragged, TreeItem* target);
 
-private:
-    // Runs the command itself; Execute then finishes it with the one save.
-    bool Dispatch(int commandId);
-
     // What is selected in the main tree: the project itself or a todo's project; the todo, or
     // nullptr when a project or nothing is selected.
     Project* ProjectOfSelection() const;
     Todo* TodoOfSelection() const;
+
+private:
+    // Runs the command itself; Execute then finishes it with the one save.
+    bool Dispatch(int commandId);
+
     TreeItem* SelectedItem() const;
 
     // The generic commands: the todo's command when a todo is selected, the project's when a

@@ -49,9 +49,9 @@ void Project::ResortTodos(const ItemContext& context)
     {
         for (const Todo* todo : todos)
         {
-            if (todo->GetNode() != nullptr)
+            if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
             {
-                tree->DeleteNode(todo->GetNode());
+                tree->DeleteNode(node);
             }
         }
     }
@@ -110,14 +110,15 @@ void Project::Save(toolbox::ConfigSection& parent) const
 void Project::Refresh(const ItemContext& context)
 {
     TreeControl* tree = context.GetMainTree();
-    if (tree == nullptr || GetNode() == nullptr)
+    const TreeNode node = tree != nullptr ? tree->NodeOf(*this) : nullptr;
+    if (node == nullptr)
     {
         return;
     }
-    tree->SetNodeText(GetNode(), GetLabel(context));
-    tree->SetNodeExpanded(GetNode(), IsExpanded());
+    tree->SetNodeText(node, GetLabel(context));
+    tree->SetNodeExpanded(node, IsExpanded());
     const int image = GetImage(context);
-    tree->SetNodeImages(GetNode(), image, image);
+    tree->SetNodeImages(node, image, image);
 }
 
 int CompareProjects(const Project& a, const Project& b)

@@ -33,7 +33,7 @@ public:
     std::string GetLabel(const ItemContext& context) const override;
     ContextMenu GetContextMenu() const override { return ContextMenu::Project; }
     int GetImage(const ItemContext& context) const override;
-    TreeNode GetParentNode() const override { return nullptr; }
+    TreeNode GetParentNode(const TreeControl&) const override { return nullptr; }
     int GetStateImage() const override { return -1; }
 
     void Load(toolbox::ConfigSection& own) override;

@@ -40,9 +40,9 @@ int Todo::GetImage(const ItemContext& context) const
     return comment ? IMAGE_TODO_COMMENT : IMAGE_TODO;
 }
 
-TreeNode Todo::GetParentNode() const
+TreeNode Todo::GetParentNode(const TreeControl& tree) const
 {
-    return project != nullptr ? project->GetNode() : nullptr;
+    return project != nullptr ? tree.NodeOf(*project) : nullptr;
 }
 
 int Todo::GetStateImage() const
@@ -74,14 +74,15 @@ void Todo::Save(toolbox::ConfigSection& parent) const
 void Todo::Refresh(const ItemContext& context)
 {
     TreeControl* tree = context.GetMainTree();
-    if (tree == nullptr || GetNode() == nullptr)
+    const TreeNode node = tree != nullptr ? tree->NodeOf(*this) : nullptr;
+    if (node == nullptr)
     {
         return;
     }
-    tree->SetNodeText(GetNode(), GetLabel(context));
-    tree->SetNodeStateImage(GetNode(), GetStateImage());
+    tree->SetNodeText(node, GetLabel(context));
+    tree->SetNodeStateImage(node, GetStateImage());
     const int image = GetImage(context);
-    tree->SetNodeImages(GetNode(), image, image);
+    tree->SetNodeImages(node, image, image);
 }
 
 int CompareTodos(const Todo& a, const Todo& b)

@@ -36,7 +36,7 @@ public:
     std::string GetLabel(const ItemContext& context) const override;
     ContextMenu GetContextMenu() const override { return ContextMenu::Todo; }
     int GetImage(const ItemContext& context) const override;
-    TreeNode GetParentNode() const override;
+    TreeNode GetParentNode(const TreeControl& tree) const override;
     int GetStateImage() const override;
 
     void Load(toolbox::ConfigSection& own) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Opaque handle of a node in a tree control; nullptr stands for no node and for the root.
@@ -14,10 +15,17 @@ class TreeControl
 public:
     virtual ~TreeControl() = default;
 
-    // Inserts as the last child of parent (nullptr: top level). stateImage < 0: no state image.
-    virtual TreeNode InsertNode(TreeNode parent, const std::string& text, int image,
-                                int selectedImage, int stateImage, bool expanded,
-                                TreeItem* data) = 0;
+    // Inserts as the child at position of parent (nullptr: top level); a position past the
+    // last child appends. stateImage < 0: no state image.
+    virtual TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text,
+                                  int image, int selectedImage, int stateImage, bool expanded,
+                                  TreeItem* data) = 0;
+    TreeNode InsertNode(TreeNode parent, const std::string& text, int image, int selectedImage,
+                        int stateImage, bool expanded, TreeItem* data)
+    {
+        return InsertNodeAt(parent, SIZE_MAX, text, image, selectedImage, stateImage, expanded,
+                            data);
+    }
     virtual void DeleteNode(TreeNode node) = 0;
     virtual void DeleteAllNodes() = 0;
     virtual void SetNodeText(TreeNode node, const std::string& text) = 0;
@@ -30,4 +38,7 @@ public:
     // Also reveals the node, expanding its parent.
     virtual void SelectNode(TreeNode node) = 0;
     virtual TreeItem* GetNodeData(TreeNode node) const = 0;
+    // The node that shows item in this tree; nullptr when the item has none here. Each tree
+    // keeps its own, so filling one tree never disturbs another.
+    virtual TreeNode NodeOf(const TreeItem& item) const = 0;
 };

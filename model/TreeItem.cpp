@@ -28,8 +28,8 @@ toolbox::ConfigSection& TreeItem::OwnSection(toolbox::ConfigSection& parent) con
 void TreeItem::InsertIntoTree(TreeControl& tree, const ItemContext& context)
 {
     const int image = GetImage(context);
-    node = tree.InsertNode(GetParentNode(), GetLabel(context), image, image, GetStateImage(),
-                           expanded, this);
+    tree.InsertNode(GetParentNode(tree), GetLabel(context), image, image, GetStateImage(), expanded,
+                    this);
 }
 
 int CompareNames(const std::string& a, const std::string& b)

@@ -17,8 +17,8 @@ enum class ContextMenu
     Todo
 };
 
-// What projects and todos have in common: a name, an expanded flag, the node that shows the
-// item in the tree it was last inserted into, and how the item shows and stores itself.
+// What projects and todos have in common: a name, an expanded flag, and how the item shows
+// and stores itself. The trees know which of their nodes shows which item.
 class TreeItem
 {
 public:
@@ -28,8 +28,6 @@ public:
 
     const std::string& GetName() const { return name; }
     void SetName(const std::string& newName) { name = newName; }
-    // The node of the last insertion, whatever tree that was; nullptr before the first.
-    TreeNode GetNode() const { return node; }
     bool IsExpanded() const { return expanded; }
     void SetExpanded(bool isExpanded) { expanded = isExpanded; }
 
@@ -39,7 +37,7 @@ public:
     virtual std::string GetLabel(const ItemContext& context) const = 0;
     virtual ContextMenu GetContextMenu() const = 0;
     virtual int GetImage(const ItemContext& context) const = 0;
-    virtual TreeNode GetParentNode() const = 0;
+    virtual TreeNode GetParentNode(const TreeControl& tree) const = 0;
     // -1 for none.
     virtual int GetStateImage() const = 0;
 
@@ -48,7 +46,7 @@ public:
     // Writes the expanded flag into the section named after the item inside parent.
     virtual void Save(toolbox::ConfigSection& parent) const;
 
-    // Adds the item's node as the last child of its parent node and remembers it.
+    // Adds the item's node as the last child of its parent node in tree.
     void InsertIntoTree(TreeControl& tree, const ItemContext& context);
     // Brings the item's node on the main tree up to date; nothing while there is no main tree.
     virtual void Refresh(const ItemContext& context) = 0;
@@ -61,7 +59,6 @@ protected:
 
 private:
     bool expanded = true;
-    TreeNode node = nullptr;
     std::string name;
 };
 

@@ -68,7 +68,7 @@ void AppSession::RunFirstRun()
     MainFrame* window = frame.get();
     if (window == nullptr)
         return;
-    WxDialogs dialogs(window, *tallydene, window->GetPrompts());
+    WxDialogs dialogs(window, window->GetPrompts());
     AppCommands(*tallydene, window->GetPrompts(), dialogs).RunFirstRun();
 }
 

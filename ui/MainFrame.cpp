@@ -1,5 +1,6 @@
 #include "ui/MainFrame.h"
 
+#include "app/QuitQuestions.h"
 #include "app/Tallydene.h"
 #include "res/CommandIds.h"
 #include "res/Prompts.h"
@@ -23,11 +24,6 @@
 
 namespace
 {
-
-constexpr const char* kActiveTodoQuestion = toolbox::TrLater(
-    "You have an active todo. Ending Tallydene will\nstop the todo's clock. Are you sure to quit?");
-constexpr const char* kOpenTodosQuestion =
-    toolbox::TrLater("You have open todos. Are you sure to quit?");
 
 toolbox::ConfigSection& PlacementSection(Tallydene& app)
 {
@@ -58,11 +54,11 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored)
 
 MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
-      app(app), prompts(this), dialogs(this, app, prompts), viewCommands(app, prompts, dialogs),
+      app(app), prompts(this), dialogs(this, prompts), viewCommands(app, prompts, dialogs),
       appCommands(app, prompts, dialogs), statusText(toolbox::Translation::Tr(res::kIdlePrompt)),
       timer(this, res::ID_CLOCK_TIMER)
 {
-    SetTitle(ToWx(document.WindowTitle()));
+    SetDocumentTitle(toolbox::Translation::Tr("Paused"));
     SetIcons(WindowIcons(res::IconId::Paused));
 
     SetMenuBar(CreateMainMenuBar());
@@ -151,8 +147,7 @@ void MainFrame::SetStatusText(const std::string& text)
 
 void MainFrame::SetDocumentTitle(const std::string& title)
 {
-    document.SetTitle(title);
-    SetTitle(ToWx(document.WindowTitle()));
+    SetTitle(ToWx(title + " - Tallydene"));
 }
 
 void MainFrame::SetActiveLook(bool active)
@@ -228,17 +223,6 @@ void MainFrame::OnCommand(wxCommandEvent& event)
         event.Skip();
 }
 
-bool MainFrame::TryBefore(wxEvent& event)
-{
-    // Commands from the menu bar, the tool bar and the keys are offered to the view first;
-    // those that come up from the view have been offered to it already.
-    if (event.GetEventType() == wxEVT_MENU && view &&
-        event.GetPropagatedFrom() != view->GetEventHandler() &&
-        view->GetEventHandler()->ProcessEventLocally(event))
-        return true;
-    return wxFrame::TryBefore(event);
-}
-
 bool MainFrame::TryAfter(wxEvent& event)
 {
     return wxFrame::TryAfter(event) || event.GetEventType() == wxEVT_MENU;
@@ -246,15 +230,8 @@ bool MainFrame::TryAfter(wxEvent& event)
 
 void MainFrame::OnClose(wxCloseEvent& event)
 {
-    if (event.CanVeto())
-    {
-        if (app.GetActiveTodo() && !prompts.Ask(toolbox::Translation::Tr(kActiveTodoQuestion),
-                                                Prompts::QuestionIcon::Question))
-            return event.Veto();
-        if (app.AnyTodoOpen() && !prompts.Ask(toolbox::Translation::Tr(kOpenTodosQuestion),
-                                              Prompts::QuestionIcon::Question))
-            return event.Veto();
-    }
+    if (event.CanVeto() && !AskBeforeQuitting(app, prompts))
+        return event.Veto();
     Destroy();
 }
 

@@ -3,7 +3,7 @@
 #include "app/AppCommands.h"
 #include "app/MainWindow.h"
 #include "app/ViewCommands.h"
-#include "ui/Document.h"
+#include "ui/MenuEscape.h"
 #include "ui/WxDialogs.h"
 #include "ui/WxPrompts.h"
 
@@ -38,9 +38,8 @@ public:
     static wxRect StoredPlacement(toolbox::ConfigSection& section);
 
     MainView& GetView() { return *view; }
-    Document& GetDocument() { return document; }
+    const ViewCommands& GetViewCommands() const { return viewCommands; }
     Prompts& GetPrompts() override { return prompts; }
-    const std::string& GetStoredStatusText() const { return statusText; }
 
     // Brings the window back to the screen and to the front, from the notification area or
     // from the task bar, as another copy of the program asks.
@@ -72,8 +71,6 @@ private:
     // shows it, at least the default size.
     wxSize FittingClientSize() const;
 
-    // Menu commands go to the view first, as they act on its selection.
-    bool TryBefore(wxEvent& event) override;
     // The window is the end of every command's way: a command nobody handles ends here, so
     // that a key given by the shortcut table is never also taken by the menu entry whose
     // label shows the same key.
@@ -88,7 +85,6 @@ private:
     void ShowStatusText();
 
     Tallydene& app;
-    Document document;
     WxPrompts prompts;
     WxDialogs dialogs;
     ViewCommands viewCommands;
@@ -97,5 +93,6 @@ private:
     std::string statusText;
     bool showingPrompt = false;
     wxTimer timer;
+    MenuEscape menuEscape{*this};
     std::unique_ptr<TrayIcon> trayIcon;
 };

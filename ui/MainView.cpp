@@ -1,8 +1,8 @@
 #include "ui/MainView.h"
 
-#include "app/Prompts.h"
+#include "app/CollapseGuard.h"
 #include "app/Tallydene.h"
-#include "model/Project.h"
+#include "model/FillTree.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"
@@ -17,9 +17,6 @@ namespace
 
 constexpr long kStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
-
-constexpr const char* kCannotCollapse =
-    toolbox::TrLater("You cannot collapse a project with an active todo.");
 
 } // namespace
 
@@ -40,33 +37,9 @@ MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag:
 
 void MainView::FullUpdate()
 {
-    toolbox::ArrayList<Project>& projects = app.GetProjects();
-    projects.Sort(CompareProjects);
-    for (Project* project : projects)
-        project->GetTodos().Sort(CompareTodos);
-
     Freeze();
-    treeControl.DeleteAllNodes();
-    for (Project* project : projects)
-    {
-        project->InsertIntoTree(treeControl, app);
-        for (Todo* todo : project->GetTodos())
-            todo->InsertIntoTree(treeControl, app);
-    }
+    FillTree(treeControl, app.GetProjects(), app);
     Thaw();
-}
-
-Project* MainView::ProjectOfSelection() const
-{
-    TreeItem* item = WxTreeControl::ItemOf(*this, GetSelection());
-    if (auto* todo = dynamic_cast<Todo*>(item))
-        return todo->GetProject();
-    return dynamic_cast<Project*>(item);
-}
-
-Todo* MainView::TodoOfSelection() const
-{
-    return dynamic_cast<Todo*>(WxTreeControl::ItemOf(*this, GetSelection()));
 }
 
 bool MainView::ShowContextMenu(const wxPoint& screenPoint)
@@ -88,11 +61,9 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
     TreeItem* item = WxTreeControl::ItemOf(*this, event.GetItem());
     if (!item)
         return;
-    const Todo* active = app.GetActiveTodo();
-    if (!expanded && active && active->GetProject() == item)
+    if (!expanded && !MayCollapse(app, prompts, *item))
     {
         Expand(event.GetItem());
-        prompts.Inform(toolbox::Translation::Tr(kCannotCollapse));
         return;
     }
     item->SetExpanded(expanded);
@@ -100,10 +71,11 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
 
 void MainView::OnLeftDoubleClick(wxMouseEvent& event)
 {
-    const wxTreeItemId node = NodeAt(event.GetPosition());
-    if (!node.IsOk())
+    int flags = 0;
+    const wxTreeItemId node = HitTest(event.GetPosition(), flags);
+    if (!node.IsOk() || (flags & wxTREE_HITTEST_ONITEMBUTTON))
     {
-        event.Skip(); // the tree's own double-click handling
+        event.Skip(); // the tree's own double-click handling: an expander only expands
         return;
     }
     // Not passed on, so the tree does not expand or collapse the node as well.

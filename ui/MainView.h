@@ -9,9 +9,7 @@
 #include <memory>
 
 class Prompts;
-class Project;
 class Tallydene;
-class Todo;
 
 // The tree of projects and their todos that fills the main window. It keeps the pictures and
 // the two context menus, guards the active todo's project against collapsing, turns a
@@ -27,11 +25,6 @@ public:
     // Sorts the projects and each project's todos, then fills the tree afresh.
     void FullUpdate();
 
-    // The project of the selected node (a todo's project when a todo is selected), or nullptr.
-    Project* ProjectOfSelection() const;
-    // The selected todo, or nullptr when nothing or a project is selected.
-    Todo* TodoOfSelection() const;
-
     // Shows the context menu of the node under a screen point, selecting the node first.
     // false when the point is over no node: no menu is shown.
     bool ShowContextMenu(const wxPoint& screenPoint);
@@ -39,9 +32,6 @@ public:
     bool IsDragging() const { return drag.IsDragging(); }
     // Ends a drag in progress without any effect.
     void CancelDrag() { drag.Cancel(); }
-
-    wxMenu& GetProjectMenu() { return *projectMenu; }
-    wxMenu& GetTodoMenu() { return *todoMenu; }
 
 private:
     void OnItemExpandedOrCollapsed(wxTreeEvent& event);

@@ -1,5 +1,6 @@
 #include "ui/TreeDrag.h"
 
+#include "app/DropRule.h"
 #include "model/ItemImages.h"
 #include "ui/WxTreeControl.h"
 
@@ -11,6 +12,7 @@
 
 TreeDrag::TreeDrag(wxTreeCtrl& tree, DropHandler onDrop) : tree(tree), onDrop(std::move(onDrop))
 {
+    tree.Bind(wxEVT_LEFT_DOWN, &TreeDrag::OnLeftDown, this);
     tree.Bind(wxEVT_TREE_BEGIN_DRAG, &TreeDrag::OnBeginDrag, this);
     tree.Bind(wxEVT_MOTION, &TreeDrag::OnMotion, this);
     tree.Bind(wxEVT_LEFT_UP, &TreeDrag::OnLeftUp, this);
@@ -28,17 +30,37 @@ void TreeDrag::Cancel()
     EndImageDrag();
 }
 
-void TreeDrag::OnBeginDrag(wxTreeEvent& event)
+void TreeDrag::OnLeftDown(wxMouseEvent& event)
+{
+    pressPoint = event.GetPosition();
+    event.Skip();
+}
+
+wxTreeItemId TreeDrag::RowAt(const wxPoint& point) const
+{
+    // Anywhere on a node's row but its expander: the tree's begin-drag event names the
+    // selected node wherever the press was.
+    int flags = 0;
+    const wxTreeItemId node = tree.HitTest(point, flags);
+    if (flags & (wxTREE_HITTEST_ONITEMBUTTON | wxTREE_HITTEST_NOWHERE))
+        return wxTreeItemId();
+    return node;
+}
+
+void TreeDrag::OnBeginDrag(wxTreeEvent&)
 {
     // Not allowed to go on as the tree's own drag: the tree would capture the mouse itself.
-    TreeItem* item = WxTreeControl::ItemOf(tree, event.GetItem());
+    const wxTreeItemId node = RowAt(pressPoint);
+    TreeItem* item = WxTreeControl::ItemOf(tree, node);
     const wxImageList* pictures = tree.GetImageList();
     if (item == nullptr || pictures == nullptr || pictures->GetImageCount() <= IMAGE_DRAG)
         return;
 
     EndImageDrag();
     dragItem = item;
-    tree.SelectItem(event.GetItem());
+    tree.SelectItem(node);
+    // The selection's new look is on screen before the picture saves what lies beneath it.
+    tree.Update();
 
     dragImage = std::make_unique<wxDragImage>(pictures->GetBitmap(IMAGE_DRAG));
     // The picture's drag captures the mouse for the tree, so that a release anywhere is seen.
@@ -47,7 +69,7 @@ void TreeDrag::OnBeginDrag(wxTreeEvent& event)
         Cancel();
         return;
     }
-    dragImage->Move(event.GetPoint());
+    dragImage->Move(pressPoint);
     dragImage->Show();
 }
 
@@ -55,7 +77,33 @@ void TreeDrag::OnMotion(wxMouseEvent& event)
 {
     if (!IsDragging())
         return event.Skip();
+    Highlight(DropTargetAt(event.GetPosition()));
     dragImage->Move(event.GetPosition());
+}
+
+wxTreeItemId TreeDrag::DropTargetAt(const wxPoint& point) const
+{
+    if (!tree.GetClientRect().Contains(point))
+        return wxTreeItemId();
+    const wxTreeItemId node = RowAt(point);
+    return TakesDrop(*dragItem, WxTreeControl::ItemOf(tree, node)) ? node : wxTreeItemId();
+}
+
+void TreeDrag::Highlight(const wxTreeItemId& node)
+{
+    if (node == highlighted)
+        return;
+    // The picture keeps the pixels beneath it: it goes while the tree draws, then comes back.
+    if (dragImage)
+        dragImage->Hide();
+    if (highlighted.IsOk())
+        tree.SetItemDropHighlight(highlighted, false);
+    highlighted = node;
+    if (highlighted.IsOk())
+        tree.SetItemDropHighlight(highlighted, true);
+    tree.Update();
+    if (dragImage)
+        dragImage->Show();
 }
 
 void TreeDrag::OnLeftUp(wxMouseEvent& event)
@@ -68,9 +116,7 @@ void TreeDrag::OnLeftUp(wxMouseEvent& event)
     Cancel();
     if (!tree.GetClientRect().Contains(point))
         return;
-    int flags = 0;
-    const wxTreeItemId node = tree.HitTest(point, flags);
-    onDrop(dragged, node.IsOk() ? WxTreeControl::ItemOf(tree, node) : nullptr);
+    onDrop(dragged, WxTreeControl::ItemOf(tree, RowAt(point)));
 }
 
 void TreeDrag::OnCaptureLost(wxMouseCaptureLostEvent& event)
@@ -84,10 +130,14 @@ void TreeDrag::EndImageDrag()
 {
     if (!dragImage)
         return;
+    Highlight(wxTreeItemId());
     // After a lost capture there is nothing to give back; the picture only needs to go.
     if (tree.HasCapture())
         dragImage->EndDrag();
     else
         dragImage->Hide();
     dragImage.reset();
+    // What the picture restores may be older than the tree's own drawing: the tree draws
+    // itself anew, so that no trace of the drag stays.
+    tree.Refresh();
 }

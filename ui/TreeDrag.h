@@ -2,6 +2,7 @@
 
 #include <wx/defs.h> // before the drag image, which it configures
 #include <wx/dragimag.h>
+#include <wx/treebase.h>
 
 #include <functional>
 #include <memory>
@@ -12,7 +13,8 @@ class wxMouseEvent;
 class wxTreeCtrl;
 class wxTreeEvent;
 
-// Dragging a node of a tree with the left mouse button. The clock picture (image 1 of the
+// Dragging a node of a tree with the left mouse button, pressed on the node's row. The node
+// under the pointer that would take the drop is highlighted. The clock picture (image 1 of the
 // tree's image list) follows the pointer, 10 pixels right of and 18 below it, and the tree
 // holds the mouse captured until the button is released. A release over the tree hands the
 // dragged item and the item under the pointer (nullptr over empty space) to the drop handler.
@@ -37,15 +39,25 @@ public:
     static constexpr int kImageOffsetY = 18;
 
 private:
+    void OnLeftDown(wxMouseEvent& event);
     void OnBeginDrag(wxTreeEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    // Takes the picture away and gives the capture back, if the tree still holds it.
+    // Takes the picture and the highlight away and gives the capture back, if the tree still
+    // holds it.
     void EndImageDrag();
+    // The node whose row holds point, expanders not counted; not ok over none.
+    wxTreeItemId RowAt(const wxPoint& point) const;
+    // The node under point that the dragged item may be dropped on; not ok when none.
+    wxTreeItemId DropTargetAt(const wxPoint& point) const;
+    // Highlights node (not ok: none) as the drop target.
+    void Highlight(const wxTreeItemId& node);
 
     wxTreeCtrl& tree;
     DropHandler onDrop;
     TreeItem* dragItem = nullptr;
     std::unique_ptr<wxDragImage> dragImage;
+    wxPoint pressPoint;
+    wxTreeItemId highlighted;
 };

@@ -30,7 +30,7 @@ bool WxDialogs::RunRemoveTimeDialog(RemoveTimeForm& form)
 
 bool WxDialogs::RunTransferTimeDialog(TransferTimeForm& form)
 {
-    return ::RunTransferTimeDialog(parent, app, prompts, form);
+    return ::RunTransferTimeDialog(parent, prompts, form);
 }
 
 bool WxDialogs::RunOptionsDialog(OptionsForm& form)

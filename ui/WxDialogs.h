@@ -3,7 +3,6 @@
 #include "app/Dialogs.h"
 
 class Prompts;
-class Tallydene;
 class wxWindow;
 
 // The dialogs as windows: each Run method shows the form's dialog over the parent window and
@@ -12,10 +11,7 @@ class WxDialogs : public Dialogs
 {
 public:
     // None is owned; all must outlive the object.
-    WxDialogs(wxWindow* parent, Tallydene& app, Prompts& prompts)
-        : parent(parent), app(app), prompts(prompts)
-    {
-    }
+    WxDialogs(wxWindow* parent, Prompts& prompts) : parent(parent), prompts(prompts) {}
 
     bool RunProjectDialog(ProjectForm& form) override;
     bool RunTodoDialog(TodoForm& form) override;
@@ -28,6 +24,5 @@ public:
 
 private:
     wxWindow* parent;
-    Tallydene& app;
     Prompts& prompts;
 };

@@ -29,12 +29,16 @@ WxTreeControl::WxTreeControl(wxTreeCtrl& tree) : tree(tree)
         tree.AddRoot(wxString());
 }
 
-TreeNode WxTreeControl::InsertNode(TreeNode parent, const std::string& text, int image,
-                                   int selectedImage, int stateImage, bool expanded, TreeItem* data)
+TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std::string& text,
+                                     int image, int selectedImage, int stateImage, bool expanded,
+                                     TreeItem* data)
 {
     const wxTreeItemId parentId = parent ? IdOf(parent) : tree.GetRootItem();
+    auto* nodeData = new NodeData(data, expanded);
     const wxTreeItemId id =
-        tree.AppendItem(parentId, ToWx(text), image, selectedImage, new NodeData(data, expanded));
+        position < tree.GetChildrenCount(parentId, false)
+            ? tree.InsertItem(parentId, position, ToWx(text), image, selectedImage, nodeData)
+            : tree.AppendItem(parentId, ToWx(text), image, selectedImage, nodeData);
     if (stateImage >= 0)
         tree.SetItemState(id, stateImage);
     if (parent)
@@ -43,16 +47,20 @@ TreeNode WxTreeControl::InsertNode(TreeNode parent, const std::string& text, int
         if (parentData && parentData->expanded && !tree.IsExpanded(parentId))
             tree.Expand(parentId);
     }
+    if (data)
+        nodes[data] = id.GetID();
     return id.GetID();
 }
 
 void WxTreeControl::DeleteNode(TreeNode node)
 {
+    ForgetSubtree(IdOf(node));
     tree.Delete(IdOf(node));
 }
 
 void WxTreeControl::DeleteAllNodes()
 {
+    nodes.clear();
     tree.DeleteChildren(tree.GetRootItem());
 }
 
@@ -99,6 +107,23 @@ void WxTreeControl::SelectNode(TreeNode node)
 TreeItem* WxTreeControl::GetNodeData(TreeNode node) const
 {
     return ItemOf(tree, IdOf(node));
+}
+
+TreeNode WxTreeControl::NodeOf(const TreeItem& item) const
+{
+    const auto found = nodes.find(&item);
+    return found != nodes.end() ? found->second : nullptr;
+}
+
+void WxTreeControl::ForgetSubtree(const wxTreeItemId& id)
+{
+    const auto found = nodes.find(ItemOf(tree, id));
+    if (found != nodes.end() && found->second == id.GetID())
+        nodes.erase(found);
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree.GetFirstChild(id, cookie); child.IsOk();
+         child = tree.GetNextChild(id, cookie))
+        ForgetSubtree(child);
 }
 
 TreeItem* WxTreeControl::ItemOf(const wxTreeCtrl& tree, const wxTreeItemId& id)

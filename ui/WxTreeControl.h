@@ -4,6 +4,8 @@
 
 #include <wx/treectrl.h>
 
+#include <unordered_map>
+
 // The model's tree interface over a real wxTreeCtrl with a hidden root. A node is the
 // wxTreeItemId's own pointer; every node's item data holds the TreeItem it shows.
 class WxTreeControl : public TreeControl
@@ -12,8 +14,9 @@ public:
     // The tree must have the wxTR_HIDE_ROOT style; a hidden root is added when it has none.
     explicit WxTreeControl(wxTreeCtrl& tree);
 
-    TreeNode InsertNode(TreeNode parent, const std::string& text, int image, int selectedImage,
-                        int stateImage, bool expanded, TreeItem* data) override;
+    TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text, int image,
+                          int selectedImage, int stateImage, bool expanded,
+                          TreeItem* data) override;
     void DeleteNode(TreeNode node) override;
     void DeleteAllNodes() override;
     void SetNodeText(TreeNode node, const std::string& text) override;
@@ -23,10 +26,15 @@ public:
     TreeNode GetSelection() const override;
     void SelectNode(TreeNode node) override;
     TreeItem* GetNodeData(TreeNode node) const override;
+    TreeNode NodeOf(const TreeItem& item) const override;
 
     // The item shown by a node of the tree, or nullptr for the root and an invalid id.
     static TreeItem* ItemOf(const wxTreeCtrl& tree, const wxTreeItemId& id);
 
 private:
+    // Forgets the nodes of id and everything below it before the tree deletes them.
+    void ForgetSubtree(const wxTreeItemId& id);
+
     wxTreeCtrl& tree;
+    std::unordered_map<const TreeItem*, TreeNode> nodes;
 };

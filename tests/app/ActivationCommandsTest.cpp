@@ -92,7 +92,7 @@ TEST_F(ActivationCommands, ActivatingBooksTheTimeSoFarOnTheTodoActiveUntilThen)
 
     EXPECT_EQ(600 + 1200, T("Office", "Report").GetTime());
     EXPECT_EQ(300 + 600, T("Office", "Mail").GetTime());
-    EXPECT_EQ(FakeTreeControl::Of(T("Office", "Mail").GetNode())->text,
+    EXPECT_EQ(FakeTreeControl::Of(view.tree.NodeOf(T("Office", "Mail")))->text,
               T("Office", "Mail").GetLabel(*app));
     EXPECT_EQ(
         Config({{"Office", 900 + 1800, {{"Report", 1800}, {"Mail", 900}, {"miscellaneous", 0}}},

@@ -1,6 +1,7 @@
 #include "tests/app/AppScenario.h"
 
 #include "app/MainWindow.h"
+#include "model/FillTree.h"
 #include "model/Todo.h"
 #include "toolbox/Places.h"
 
@@ -31,12 +32,7 @@ std::unique_ptr<Tallydene> AppScenario::Start(bool withWindow)
     if (withWindow)
     {
         app->SetMainWindow(&window);
-        for (Project* project : app->GetProjects())
-        {
-            project->InsertIntoTree(window.tree, *app);
-            for (Todo* todo : project->GetTodos())
-                todo->InsertIntoTree(window.tree, *app);
-        }
+        FillTree(window.tree, app->GetProjects(), *app);
     }
     return app;
 }

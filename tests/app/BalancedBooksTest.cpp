@@ -44,8 +44,8 @@ private:
 class RandomDialogs : public Dialogs
 {
 public:
-    RandomDialogs(Tallydene& app, Prompts& prompts, MainWindow& window, std::mt19937& random)
-        : app(app), prompts(prompts), window(window), random(random)
+    RandomDialogs(Tallydene& app, Prompts& prompts, std::mt19937& random)
+        : app(app), prompts(prompts), random(random)
     {
     }
 
@@ -64,7 +64,6 @@ public:
         form.allTheTime = Coin();
         adjustProjects = form.adjustProjects = Coin();
         accepted = form.Confirm(prompts).accepted;
-        window.RebuildTree();
         return accepted;
     }
 
@@ -125,7 +124,6 @@ private:
 
     Tallydene& app;
     Prompts& prompts;
-    MainWindow& window;
     std::mt19937& random;
     int created = 0;
 };
@@ -174,7 +172,7 @@ protected:
         view.app = app.get();
         app->SetMainWindow(&view);
         view.RebuildTree();
-        RandomDialogs dialogs(*app, prompts, view, random);
+        RandomDialogs dialogs(*app, prompts, random);
         ViewCommands commands(*app, prompts, dialogs);
         AppCommands appCommands(*app, prompts, dialogs);
 
@@ -186,7 +184,7 @@ protected:
                          " command " + std::to_string(command));
             Todo* todo = dialogs.AnyTodo();
             if (todo != nullptr)
-                view.tree.SelectNode(todo->GetNode());
+                view.tree.SelectNode(view.tree.NodeOf(*todo));
             dialogs.accepted = false;
             Project* target = nullptr;
             switch (command)
@@ -226,7 +224,7 @@ protected:
                 commands.Execute(dialogs.Coin() ? ID_TODO_ACTIVATE : ID_TODO_PAUSE);
                 break;
             default:
-                view.tree.SelectNode(app->GetProjects().Get(0)->GetNode());
+                view.tree.SelectNode(view.tree.NodeOf(*app->GetProjects().Get(0)));
                 commands.Execute(ID_TODO_NEW);
                 break;
             }

@@ -52,7 +52,7 @@ TEST_F(DeleteCommands, ATodoWithACommentIsDeletedOnlyAfterTwoYes)
         Config({{"Office", 1500, {{"Mail", 300}}}, {"Web", 0, {}, "the shop"}, {"Home", 0, {}}},
                At(10, 1)),
         SavedConfig());
-    EXPECT_EQ(FakeTreeControl::Of(P("Office").GetNode())->text, P("Office").GetLabel(*app));
+    EXPECT_EQ(FakeTreeControl::Of(view.tree.NodeOf(P("Office")))->text, P("Office").GetLabel(*app));
     EXPECT_EQ(0, view.focusRequests); // the deletes leave the focus alone
 }
 

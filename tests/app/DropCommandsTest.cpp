@@ -30,8 +30,8 @@ TEST_F(DropCommands, ATodoDroppedOnAnotherProjectMovesToItsSortedPlace)
     EXPECT_EQ((Lines{"Taxes", "Garden", "mail", "Mail"}), TreeTodos(P("Home")));
     EXPECT_EQ((Lines{"Report"}), TreeTodos(P("Office")));
     EXPECT_EQ(&mail, Selected());
-    EXPECT_EQ(P("Office").GetLabel(*app), FakeTreeControl::Of(P("Office").GetNode())->text);
-    EXPECT_EQ(P("Home").GetLabel(*app), FakeTreeControl::Of(P("Home").GetNode())->text);
+    EXPECT_EQ(P("Office").GetLabel(*app), FakeTreeControl::Of(view.tree.NodeOf(P("Office")))->text);
+    EXPECT_EQ(P("Home").GetLabel(*app), FakeTreeControl::Of(view.tree.NodeOf(P("Home")))->text);
     EXPECT_EQ((Lines{"Activated a todo: Mail", "Moved a todo: Mail"}), Logged());
     // The todo goes on running; the clock update that ends the move books the minutes so far
     // on its new project, and the old one keeps its total.

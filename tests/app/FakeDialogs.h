@@ -2,7 +2,6 @@
 
 #include "app/AddTimeForm.h"
 #include "app/Dialogs.h"
-#include "app/MainWindow.h"
 #include "app/ProjectForm.h"
 #include "app/RemoveTimeForm.h"
 #include "app/TodoForm.h"
@@ -26,7 +25,7 @@ class FakeDialogs : public Dialogs
 public:
     template <class Form> using Answers = std::deque<std::function<void(Form&)>>;
 
-    FakeDialogs(Prompts& prompts, MainWindow& window) : prompts(prompts), window(window) {}
+    explicit FakeDialogs(Prompts& prompts) : prompts(prompts) {}
 
     bool RunProjectDialog(ProjectForm& form) override { return Run("project", form, project); }
     bool RunTodoDialog(TodoForm& form) override { return Run("todo", form, todo); }
@@ -37,8 +36,7 @@ public:
     }
 
     // Like the window: the selector variant fills its two trees and starts from what they
-    // show selected; any run ends with the main tree rebuilt, since filling the selectors
-    // pointed the items' nodes at them.
+    // show selected; the main tree is left as it is.
     bool RunTransferTimeDialog(TransferTimeForm& form) override
     {
         preselectedFrom = preselectedTo = nullptr;
@@ -53,9 +51,7 @@ public:
             form.fromChoice = preselectedFrom;
             form.toChoice = preselectedTo;
         }
-        const bool ok = Answer(form.IsSimple() ? "simple transfer" : "transfer", form, transfer);
-        window.RebuildTree();
-        return ok;
+        return Answer(form.IsSimple() ? "simple transfer" : "transfer", form, transfer);
     }
 
     bool RunOptionsDialog(OptionsForm&) override { return Unexpected("options"); }
@@ -107,7 +103,6 @@ private:
     }
 
     Prompts& prompts;
-    MainWindow& window;
     // The transfer dialog's two trees, alive while it runs, as the window's are.
     std::unique_ptr<FakeTreeControl> fromSelector;
     std::unique_ptr<FakeTreeControl> toSelector;

@@ -31,16 +31,24 @@ TEST_F(ProjectAndHelpCommands, ANewProjectIsListedLoggedSelectedAndSaved)
             form.totalTime = "1,5";
             return true;
         });
+    const TreeNode garden = mainWindow.tree.NodeOf(ProjectNamed(*app, "Garden"));
+    const TreeNode office = mainWindow.tree.NodeOf(ProjectNamed(*app, "Office"));
+    const int rebuilds = mainWindow.treeRebuilds;
     EXPECT_TRUE(Execute(res::ID_PROJECT_NEW));
 
     ASSERT_EQ(3, app->GetProjects().Count());
+    // Inserted in its place: the other projects keep their nodes.
+    EXPECT_EQ(rebuilds, mainWindow.treeRebuilds);
+    EXPECT_EQ(garden, mainWindow.tree.NodeOf(ProjectNamed(*app, "Garden")));
+    EXPECT_EQ(office, mainWindow.tree.NodeOf(ProjectNamed(*app, "Office")));
+    EXPECT_EQ("Kitchen", app->GetProjects().Get(1)->GetName());
     const Project& kitchen = ProjectNamed(*app, "Kitchen");
     EXPECT_EQ(5400, kitchen.GetTotalTime());
     EXPECT_EQ(LogLine("2026-03-04 12:00:00", "Created a new project", "Kitchen"), SavedLog());
     EXPECT_EQ((std::vector<std::string>{"  0,0  [0,0]  Garden", "  0,0  [1,5]  Kitchen",
                                         "  0,0  [0,0]  Office"}),
               TreeLines());
-    EXPECT_EQ(kitchen.GetNode(), mainWindow.tree.GetSelection());
+    EXPECT_EQ(mainWindow.tree.NodeOf(kitchen), mainWindow.tree.GetSelection());
     EXPECT_EQ(1, mainWindow.focusRequests);
     // Creating a project books no time.
     EXPECT_TRUE(mainWindow.statusTexts.empty());

@@ -111,7 +111,7 @@ TEST_F(PropertiesCommands, RefreshBringsTheClockAndTheWholeTreeUpToDate)
 
     EXPECT_EQ((Lines{"Alpha", "Office"}), TreeProjects());
     EXPECT_EQ(T("Office", "Mail").GetLabel(*app),
-              FakeTreeControl::Of(T("Office", "Mail").GetNode())->text);
+              FakeTreeControl::Of(view.tree.NodeOf(T("Office", "Mail")))->text);
     EXPECT_EQ(300 + 1800, T("Office", "Mail").GetTime());
     EXPECT_EQ(2, view.focusRequests);
 }

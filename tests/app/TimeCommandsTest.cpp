@@ -25,7 +25,7 @@ protected:
 
     std::string LabelShown(const TreeItem& item) const
     {
-        return FakeTreeControl::Of(item.GetNode())->text;
+        return FakeTreeControl::Of(view.tree.NodeOf(item))->text;
     }
 };
 
@@ -230,7 +230,7 @@ TEST_F(TimeCommands, TransferTakesTheActiveTodoFromAndTheSelectedTodoTo)
     for (const TreeItem* item :
          {static_cast<TreeItem*>(&T("Office", "Report")), static_cast<TreeItem*>(&P("Web"))})
     {
-        EXPECT_EQ(item, view.tree.GetNodeData(item->GetNode()));
+        EXPECT_EQ(item, view.tree.GetNodeData(view.tree.NodeOf(*item)));
         EXPECT_EQ(item->GetLabel(*app), LabelShown(*item));
     }
 }
@@ -247,11 +247,11 @@ TEST_F(TimeCommands, TransferWithoutAnActiveTodoStartsFromTheSelection)
     EXPECT_EQ((Lines{"refuse: Please select a todo in both selectors."}), Boxes());
     EXPECT_TRUE(Logged().empty());
 
-    // The rebuild after the dialog left nothing selected; with nothing running either, both
-    // selectors start empty.
-    EXPECT_EQ(nullptr, Selected());
+    // Filling the selectors left the main tree alone: the selection is still there, so the
+    // next transfer starts from it again.
+    EXPECT_EQ(&T("Web", "Shop"), Selected());
     Run(ID_TODO_TRANSFER_TIME);
-    EXPECT_EQ(nullptr, dialogs.preselectedFrom);
+    EXPECT_EQ(&T("Web", "Shop"), dialogs.preselectedFrom);
     EXPECT_EQ(nullptr, dialogs.preselectedTo);
     EXPECT_EQ(1800, T("Web", "Shop").GetTime());
 }

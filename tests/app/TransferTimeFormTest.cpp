@@ -43,8 +43,8 @@ TEST_F(TransferTimeForms, SelectorsShowTheWholeTreeWithEachTodoSelectedInItsOwnS
     fromSelector.InsertNode(nullptr, "stale", 0, 0, -1, true, nullptr);
     form.FillSelectors(fromSelector, toSelector);
 
-    // Every project in list order, each followed by its todos in list order, labelled as in
-    // the main tree.
+    // Every project in sorted order, each followed by its todos in sorted order, labelled as
+    // in the main tree.
     for (FakeTreeControl* selector : {&fromSelector, &toSelector})
     {
         auto projects = selector->Children(nullptr);

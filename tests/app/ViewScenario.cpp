@@ -57,7 +57,7 @@ std::vector<std::string> ViewScenario::TreeProjects() const
 std::vector<std::string> ViewScenario::TreeTodos(const Project& project) const
 {
     std::vector<std::string> names;
-    for (const FakeTreeControl::Node* node : view.tree.Children(project.GetNode()))
+    for (const FakeTreeControl::Node* node : view.tree.Children(view.tree.NodeOf(project)))
         names.push_back(node->data->GetName());
     return names;
 }

@@ -26,7 +26,7 @@ protected:
     void StartWith(std::vector<ExpectedProject> projects, int32_t timeRound = 1);
 
     bool Run(int commandId) { return commands->Execute(commandId); }
-    void Select(const TreeItem& item) { view.tree.SelectNode(item.GetNode()); }
+    void Select(const TreeItem& item) { view.tree.SelectNode(view.tree.NodeOf(item)); }
     TreeItem* Selected() const;
     Project& P(const std::string& name) { return ProjectNamed(*app, name); }
     Todo& T(const std::string& project, const std::string& todo)
@@ -52,7 +52,7 @@ protected:
     ExpectedSettings settings;
     RebuildingMainWindow view;
     ScriptedPrompts prompts;
-    FakeDialogs dialogs{prompts, view};
+    FakeDialogs dialogs{prompts};
     std::unique_ptr<Tallydene> app;
     std::unique_ptr<ViewCommands> commands;
 };

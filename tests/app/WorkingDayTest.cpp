@@ -54,7 +54,7 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
         EXPECT_EQ(1200 + 1800, ProjectNamed(*app, "Office").GetTotalTime());
         EXPECT_EQ(overtime ? -2 * Hour + 1800 : -2 * Hour, app->GetOvertimeBalance());
         EXPECT_EQ(report.GetLabel(*app),
-                  FakeTreeControl::Of(report.GetNode())->text); // the line was redrawn
+                  FakeTreeControl::Of(window.tree.NodeOf(report))->text); // the line was redrawn
         EXPECT_EQ(overtime ? "Open todos: 0,8      Projects: 0,8      Working time: -1,5"
                            : "Open todos: 0,8      Projects: 0,8",
                   window.statusTexts.back());
@@ -176,7 +176,7 @@ TEST_F(WorkingDay, ActivatingAndPausingShowInTheWindow)
     app->Activate(mail); // the two minutes so far are Report's
     EXPECT_EQ(720, report.GetTime());
     EXPECT_EQ(&mail, app->GetActiveTodo());
-    EXPECT_EQ(report.GetLabel(*app), FakeTreeControl::Of(report.GetNode())->text);
+    EXPECT_EQ(report.GetLabel(*app), FakeTreeControl::Of(window.tree.NodeOf(report))->text);
 
     size_t updates = window.statusTexts.size();
     clock.Advance(60);
@@ -192,7 +192,7 @@ TEST_F(WorkingDay, ActivatingAndPausingShowInTheWindow)
 
     EXPECT_EQ((std::vector<std::string>{"Report", "Mail", "Paused"}), window.titles);
     EXPECT_EQ((std::vector<std::string>{"active", "active", "paused"}), window.looks);
-    EXPECT_EQ(mail.GetLabel(*app), FakeTreeControl::Of(mail.GetNode())->text);
+    EXPECT_EQ(mail.GetLabel(*app), FakeTreeControl::Of(window.tree.NodeOf(mail))->text);
 }
 
 TEST_F(WorkingDay, TheTrayTooltipIsRefreshedOnlyWhileTheIconShowsAndIsWanted)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // A tree control that keeps its nodes in memory, so that tests can read what the model put
@@ -26,13 +27,27 @@ public:
         bool deleted = false;
     };
 
-    TreeNode InsertNode(TreeNode parent, const std::string& text, int image, int selectedImage,
-                        int stateImage, bool expanded, TreeItem* data) override
+    TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text, int image,
+                          int selectedImage, int stateImage, bool expanded, TreeItem* data) override
     {
-        auto node = std::make_unique<Node>(
-            Node{Of(parent), text, image, selectedImage, stateImage, expanded, data, false});
-        nodes.push_back(std::move(node));
-        return nodes.back().get();
+        // Children are in the order of the recorded nodes: the new one goes before the live
+        // child now at position.
+        const std::vector<Node*> siblings = Children(parent);
+        auto before = nodes.end();
+        if (position < siblings.size())
+            before =
+                std::find_if(nodes.begin(), nodes.end(),
+                             [&](const auto& node) { return node.get() == siblings[position]; });
+        Node* node =
+            nodes
+                .insert(before, std::make_unique<Node>(Node{Of(parent), text, image, selectedImage,
+                                                            stateImage, expanded, data, false}))
+                ->get();
+        if (data != nullptr)
+        {
+            nodeOfItem[data] = node;
+        }
+        return node;
     }
 
     // Deletes the node with everything below it, as a real tree does.
@@ -40,6 +55,11 @@ public:
     {
         Node* node = Live(handle);
         node->deleted = true;
+        if (const auto found = nodeOfItem.find(node->data);
+            found != nodeOfItem.end() && found->second == node)
+        {
+            nodeOfItem.erase(found);
+        }
         for (const auto& child : nodes)
         {
             if (child->parent == node && !child->deleted)
@@ -59,6 +79,7 @@ public:
         {
             node->deleted = true;
         }
+        nodeOfItem.clear();
         selection = nullptr;
     }
 
@@ -86,6 +107,11 @@ public:
         }
     }
     TreeItem* GetNodeData(TreeNode node) const override { return Live(node)->data; }
+    TreeNode NodeOf(const TreeItem& item) const override
+    {
+        const auto found = nodeOfItem.find(&item);
+        return found != nodeOfItem.end() ? found->second : nullptr;
+    }
 
     static Node* Of(TreeNode handle) { return static_cast<Node*>(handle); }
 
@@ -132,5 +158,6 @@ private:
     }
 
     std::vector<std::unique_ptr<Node>> nodes;
+    std::unordered_map<const TreeItem*, Node*> nodeOfItem;
     Node* selection = nullptr;
 };

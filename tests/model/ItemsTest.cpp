@@ -1,6 +1,7 @@
 #include "model/Project.h"
 #include "tests/model/AddTodo.h"
 #include "tests/model/FakeItemContext.h"
+#include "tests/model/FakeTreeControl.h"
 
 #include <gtest/gtest.h>
 
@@ -169,7 +170,7 @@ TEST(ItemKinds, MenusParentsAndKindTests)
     EXPECT_TRUE(todo.IsTodo() && !todo.IsProject());
     EXPECT_EQ(project.GetContextMenu(), ContextMenu::Project);
     EXPECT_EQ(todo.GetContextMenu(), ContextMenu::Todo);
-    EXPECT_EQ(project.GetParentNode(), nullptr);
+    EXPECT_EQ(project.GetParentNode(FakeTreeControl()), nullptr);
     EXPECT_EQ(todo.GetProject(), &project);
 }
 

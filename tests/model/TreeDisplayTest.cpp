@@ -1,3 +1,4 @@
+#include "model/FillTree.h"
 #include "model/Project.h"
 #include "tests/model/AddTodo.h"
 #include "tests/model/FakeItemContext.h"
@@ -33,7 +34,7 @@ protected:
         }
     }
 
-    static Node* NodeOf(const TreeItem& item) { return FakeTreeControl::Of(item.GetNode()); }
+    Node* NodeOf(const TreeItem& item) const { return FakeTreeControl::Of(tree.NodeOf(item)); }
 
     FakeTreeControl tree;
     FakeItemContext context;
@@ -64,13 +65,13 @@ TEST_F(TreeDisplay, InsertShowsItemsUnderTheirParents)
     EXPECT_EQ(NodeOf(mail)->image, 8);
     EXPECT_EQ(NodeOf(mail)->stateImage, 9);
     EXPECT_TRUE(NodeOf(mail)->expanded);
-    EXPECT_EQ(tree.GetNodeData(mail.GetNode()), &mail);
+    EXPECT_EQ(tree.GetNodeData(tree.NodeOf(mail)), &mail);
     EXPECT_EQ(NodeOf(odd)->image, 16);
     EXPECT_EQ(NodeOf(odd)->stateImage, -1);
     EXPECT_FALSE(NodeOf(odd)->expanded);
 }
 
-TEST_F(TreeDisplay, NodeFollowsTheLastInsertion)
+TEST_F(TreeDisplay, EachTreeKnowsItsOwnNodes)
 {
     Todo& mail = AddTodo("Mail", 0);
     InsertAll();
@@ -78,7 +79,16 @@ TEST_F(TreeDisplay, NodeFollowsTheLastInsertion)
     project.InsertIntoTree(selector, context);
     mail.InsertIntoTree(selector, context);
     EXPECT_EQ(tree.LiveCount(), 2);
-    EXPECT_EQ(selector.Children(project.GetNode()), std::vector<Node*>{NodeOf(mail)});
+    EXPECT_EQ(selector.Children(selector.NodeOf(project)),
+              std::vector<Node*>{FakeTreeControl::Of(selector.NodeOf(mail))});
+    // Filling the selector left the main tree's nodes alone: a refresh still reaches them.
+    EXPECT_EQ(tree.Children(tree.NodeOf(project)), std::vector<Node*>{NodeOf(mail)});
+    mail.SetName("Post");
+    mail.Refresh(context);
+    EXPECT_EQ(NodeOf(mail)->text, mail.GetLabel(context));
+    selector.DeleteAllNodes();
+    EXPECT_EQ(selector.NodeOf(mail), nullptr);
+    EXPECT_NE(tree.NodeOf(mail), nullptr);
 }
 
 TEST_F(TreeDisplay, RefreshUpdatesTheMainTree)
@@ -132,7 +142,7 @@ TEST_F(TreeDisplay, ResortTodosRebuildsOnlyTheTodoNodes)
     AddTodo("asap", 0, 1);
     InsertAll();
     Node* projectNode = NodeOf(project);
-    tree.SelectNode(project.GetTodos().Get(0)->GetNode());
+    tree.SelectNode(tree.NodeOf(*project.GetTodos().Get(0)));
 
     project.ResortTodos(context);
 
@@ -155,6 +165,43 @@ TEST_F(TreeDisplay, ResortTodosWithoutMainWindowStillSorts)
     context.mainTree = nullptr;
     project.ResortTodos(context);
     EXPECT_EQ(project.GetTodos().Get(0)->GetName(), "a");
+}
+
+TEST(FillingATree, SortsShowsAllAndKeepsTheSelectedItemSelected)
+{
+    toolbox::ArrayList<Project> projects;
+    FakeItemContext context;
+    FakeTreeControl tree;
+    for (const char* name : {"office", "Garden"})
+    {
+        projects.Append(std::make_unique<Project>());
+        projects.Last()->SetName(name);
+    }
+    Todo& weed = ::AddTodo(*projects.Last(), "Weed", 0, 3);
+    ::AddTodo(*projects.Last(), "Mow", 0, 1);
+
+    FillTree(tree, projects, context);
+    EXPECT_EQ(tree.ChildTexts(nullptr),
+              (std::vector<std::string>{"  0:00  [0:00]  Garden", "  0:00  [0:00]  office"}));
+    EXPECT_EQ("Garden", projects.Get(0)->GetName());
+    EXPECT_EQ("Mow", projects.Get(0)->GetTodos().Get(0)->GetName());
+    EXPECT_EQ(nullptr, tree.GetSelection());
+
+    tree.SelectNode(tree.NodeOf(weed));
+    FillTree(tree, projects, context);
+    EXPECT_EQ(4, tree.LiveCount()); // one set of nodes: the old ones are gone
+    EXPECT_EQ(&weed, tree.GetNodeData(tree.GetSelection()));
+
+    // A new project lands in its sorted place; the others keep their nodes.
+    const TreeNode garden = tree.NodeOf(*projects.Get(0));
+    projects.Append(std::make_unique<Project>());
+    Project& kitchen = *projects.Last();
+    kitchen.SetName("Kitchen");
+    InsertProjectInOrder(tree, projects, kitchen, context);
+    EXPECT_EQ(&kitchen, projects.Get(1));
+    EXPECT_EQ(tree.Children(nullptr)[1], FakeTreeControl::Of(tree.NodeOf(kitchen)));
+    EXPECT_EQ(garden, tree.NodeOf(*projects.Get(0)));
+    EXPECT_EQ(tree.NodeOf(kitchen), tree.GetSelection());
 }
 
 } // namespace

@@ -182,6 +182,40 @@ TEST_F(PlacementTest, TheFirstStartShowsTheWholeToolBarAndStatusLineAndAStoredSi
 
 // The script that ./run uses without a display: it ends by itself in every state the program
 // can be in, and leaves its screenshot.
+using EscapeTest = MessageBoxTest;
+
+TEST_F(EscapeTest, EscInAnOpenMenuOnlyClosesItAndPausesOnlyFromTheTree)
+{
+    WriteConfig(OneTodo());
+    MainFrame& frame = Start();
+    App().Activate(TodoNamed("P", "One"));
+    int menusOpen = 0;
+    frame.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) { ++menusOpen, event.Skip(); });
+    frame.Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) { --menusOpen, event.Skip(); });
+    frame.Raise();
+    frame.GetView().SetFocus();
+    Pump(500);
+
+    // The File menu, opened by a click on its title as a mouse user does.
+    const wxRect bar = frame.GetMenuBar()->GetScreenRect();
+    Xdotool(wxString::Format("mousemove %d %d click 1", bar.x + 15, bar.y + bar.height / 2)
+                .ToStdString());
+    ASSERT_TRUE(PumpUntil([&] { return menusOpen > 0; })) << "the menu did not open";
+    Pump(300);
+    Xdotool("key Escape");
+    EXPECT_TRUE(PumpUntil([&] { return menusOpen == 0; })) << "the menu stayed open";
+    Pump(500);
+    EXPECT_EQ(&TodoNamed("P", "One"), App().GetActiveTodo());
+
+    frame.GetView().SetFocus();
+    Pump(300);
+    Xdotool("key Escape");
+    EXPECT_TRUE(PumpUntil([&] { return App().GetActiveTodo() == nullptr; }));
+    // The pointer leaves the window, so that it rests over no other test's tool bar.
+    Xdotool("mousemove 1590 1190");
+    Pump(300);
+}
+
 TEST(HeadlessRunTest, TheScreenshotRunEndsOnAFreshFolderAndOverQuestions)
 {
     // A fresh folder opens the first run's dialogs; an open todo asks before quitting.

@@ -94,6 +94,21 @@ bool BelongsTo(const wxTreeCtrl& tree, TreeNode node)
     return id == tree.GetRootItem();
 }
 
+// The node of the tree below parent that shows item; not ok when there is none.
+wxTreeItemId NodeShowing(const wxTreeCtrl& tree, const TreeItem& item, wxTreeItemId parent)
+{
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+         child = tree.GetNextChild(parent, cookie))
+    {
+        if (WxTreeControl::ItemOf(tree, child) == &item)
+            return child;
+        if (const wxTreeItemId below = NodeShowing(tree, item, child); below.IsOk())
+            return below;
+    }
+    return wxTreeItemId();
+}
+
 } // namespace
 
 class DialogWindows : public WindowTest
@@ -338,7 +353,7 @@ TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAft
     const size_t mainNodes = mainTree.GetCount();
 
     wxTEST_DIALOG(
-        EXPECT_FALSE(RunTransferTimeDialog(Frame(), App(), prompts, form)),
+        EXPECT_FALSE(RunTransferTimeDialog(Frame(), prompts, form)),
         ExpectDialog<TransferTimeDialog>(
             [&](TransferTimeDialog& dialog)
             {
@@ -364,9 +379,9 @@ TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAft
                 App().UpdateTime();
                 for (Project* project : App().GetProjects())
                 {
-                    EXPECT_TRUE(BelongsTo(mainTree, project->GetNode()));
+                    EXPECT_TRUE(BelongsTo(mainTree, App().GetMainTree()->NodeOf(*project)));
                     for (Todo* todo : project->GetTodos())
-                        EXPECT_TRUE(BelongsTo(mainTree, todo->GetNode()));
+                        EXPECT_TRUE(BelongsTo(mainTree, App().GetMainTree()->NodeOf(*todo)));
                 }
                 EXPECT_EQ(shownInSelector, fromSelector->GetItemText(fromSelector->GetSelection()));
                 return wxID_CANCEL;
@@ -375,12 +390,14 @@ TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAft
     EXPECT_EQ(mainNodes, mainTree.GetCount());
     for (Project* project : App().GetProjects())
     {
-        EXPECT_TRUE(BelongsTo(mainTree, project->GetNode()));
-        EXPECT_EQ(project, WxTreeControl::ItemOf(mainTree, wxTreeItemId(project->GetNode())));
+        EXPECT_TRUE(BelongsTo(mainTree, App().GetMainTree()->NodeOf(*project)));
+        EXPECT_EQ(project, WxTreeControl::ItemOf(
+                               mainTree, wxTreeItemId(App().GetMainTree()->NodeOf(*project))));
         for (Todo* todo : project->GetTodos())
         {
-            EXPECT_TRUE(BelongsTo(mainTree, todo->GetNode()));
-            EXPECT_EQ(todo, WxTreeControl::ItemOf(mainTree, wxTreeItemId(todo->GetNode())));
+            EXPECT_TRUE(BelongsTo(mainTree, App().GetMainTree()->NodeOf(*todo)));
+            EXPECT_EQ(todo, WxTreeControl::ItemOf(
+                                mainTree, wxTreeItemId(App().GetMainTree()->NodeOf(*todo))));
         }
     }
     EXPECT_EQ(1800, TodoNamed("Garden", "Weed").GetTime());
@@ -432,7 +449,8 @@ TEST_F(DialogWindows, TransferDialogFocusesTheAmountWhichAllTheTimeDisables)
         EXPECT_EQ(nullptr, to);
 
         auto* toSelector = Named<wxTreeCtrl>(dialog, "to");
-        toSelector->SelectItem(wxTreeItemId(TodoNamed("Office", "Mail").GetNode()));
+        toSelector->SelectItem(
+            NodeShowing(*toSelector, TodoNamed("Office", "Mail"), toSelector->GetRootItem()));
         ClickOk(dialog);
         EXPECT_FALSE(dialog.IsShown());
         EXPECT_EQ(&TodoNamed("Office", "Mail"), to);
@@ -449,7 +467,7 @@ TEST_F(DialogWindows, TheSimpleTransferSaysWhatItIsForAndHasNoSelectors)
     Todo* to = &TodoNamed("Garden", "Weed");
     TransferTimeForm form(App(), from, to, true);
     wxTEST_DIALOG(
-        EXPECT_TRUE(RunTransferTimeDialog(Frame(), App(), prompts, form)),
+        EXPECT_TRUE(RunTransferTimeDialog(Frame(), prompts, form)),
         ExpectDialog<TransferTimeDialog>(
             [&](TransferTimeDialog& dialog)
             {

@@ -185,7 +185,7 @@ TEST_F(MainViewTest, DoubleClickOnANodeActivatesInsteadOfExpanding)
     mouse.MouseDblClick();
     Pump(200);
 
-    EXPECT_EQ(Frame()->GetView().TodoOfSelection(), &TodoNamed("alpha", "Write"));
+    EXPECT_EQ(Frame()->GetViewCommands().TodoOfSelection(), &TodoNamed("alpha", "Write"));
 
     // The whole row counts, the space right of the label too.
     wxRect label;
@@ -217,7 +217,7 @@ TEST_F(MainViewTest, ContextMenuOnlyOverANodesRow)
             keys.Char(WXK_ESCAPE);
         });
     EXPECT_TRUE(Frame()->GetView().ShowContextMenu(rightOfLast));
-    EXPECT_EQ(Frame()->GetView().TodoOfSelection(), &TodoNamed("Website", "Deploy"));
+    EXPECT_EQ(Frame()->GetViewCommands().TodoOfSelection(), &TodoNamed("Website", "Deploy"));
 
     // Over a node the node is selected and its menu opens; a key closes it again.
     wxTheApp->CallAfter(
@@ -227,8 +227,8 @@ TEST_F(MainViewTest, ContextMenuOnlyOverANodesRow)
             keys.Char(WXK_ESCAPE);
         });
     EXPECT_TRUE(Frame()->GetView().ShowContextMenu(ScreenPointOf(NodeOf("Layout"))));
-    EXPECT_EQ(Frame()->GetView().TodoOfSelection(), &TodoNamed("Website", "Layout"));
-    EXPECT_EQ(Frame()->GetView().ProjectOfSelection(), &ProjectNamed("Website"));
+    EXPECT_EQ(Frame()->GetViewCommands().TodoOfSelection(), &TodoNamed("Website", "Layout"));
+    EXPECT_EQ(Frame()->GetViewCommands().ProjectOfSelection(), &ProjectNamed("Website"));
 }
 
 TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/modalhook.h>
+#include <wx/timer.h>
 
 #include <cstdlib>
 
@@ -30,6 +33,35 @@ void FailOnAssert(const wxString& file, int line, const wxString& function,
         << "toolkit assertion in " << function << ": " << condition << " " << message;
 }
 
+// A modal dialog that no test answers would wait for a click until the suite's time limit
+// kills the whole run: after a while it fails the test and is closed with Cancel.
+class ModalWatchdog : public wxModalDialogHook, public wxTimer
+{
+public:
+    static constexpr int kPatienceMilliseconds = 30000;
+
+protected:
+    int Enter(wxDialog*) override
+    {
+        StartOnce(kPatienceMilliseconds);
+        return wxID_NONE; // shown as usual
+    }
+    void Exit(wxDialog*) override {}
+
+    void Notify() override
+    {
+        for (wxWindow* window : wxTopLevelWindows)
+        {
+            auto* dialog = dynamic_cast<wxDialog*>(window);
+            if (dialog == nullptr || !dialog->IsModal())
+                continue;
+            ADD_FAILURE() << "a modal dialog waited unanswered: \"" << dialog->GetTitle().utf8_str()
+                          << "\"";
+            dialog->EndModal(wxID_CANCEL);
+        }
+    }
+};
+
 } // namespace
 
 // The window tests' own main: the same private home, data and documents folders as every
@@ -47,7 +79,10 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     wxSetAssertHandler(FailOnAssert);
     wxInitAllImageHandlers();
+    ModalWatchdog watchdog;
+    watchdog.Register();
     const int result = RUN_ALL_TESTS();
+    watchdog.Unregister();
     wxTheApp->OnExit();
     wxEntryCleanup();
     return result;

@@ -147,7 +147,7 @@ wxTreeItemId WindowTest::NodeOf(const std::string& text)
             if (todo->GetName() == text)
                 item = todo;
     }
-    return item ? wxTreeItemId(item->GetNode()) : wxTreeItemId();
+    return item ? wxTreeItemId(App().GetMainTree()->NodeOf(*item)) : wxTreeItemId();
 }
 
 void WindowTest::Pump(int milliseconds)

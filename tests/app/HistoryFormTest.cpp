@@ -97,7 +97,7 @@ TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDiffere
     EXPECT_EQ(balance + 600, app->GetOvertimeBalance());
     EXPECT_EQ("Changed a session: Mail", Logged().back());
     EXPECT_EQ(T("Office", "Mail").GetLabel(*app),
-              FakeTreeControl::Of(T("Office", "Mail").GetNode())->text);
+              FakeTreeControl::Of(app->GetMainTree()->NodeOf(T("Office", "Mail")))->text);
 
     // The journal holds the change: a fresh history shows it, and the running total agrees.
     form.emplace(*app);

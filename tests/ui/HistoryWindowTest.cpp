@@ -90,9 +90,7 @@ TEST_F(HistoryWindow, ShowsTheDaysNewestFirstAndAnEditChangesTheTree)
                       }));
     EXPECT_EQ(1800 + 600, TodoNamed("Office", "Mail").GetTime());
     EXPECT_EQ(7200 + 600, ProjectNamed("Office").GetTotalTime());
-    EXPECT_EQ(FromWx(Tree().GetItemText(wxTreeItemId(TodoNamed("Office", "Mail").GetNode()))),
-              TodoNamed("Office", "Mail").GetLabel(App()));
-    EXPECT_NE(std::string::npos,
-              FromWx(Tree().GetItemText(wxTreeItemId(TodoNamed("Office", "Mail").GetNode())))
-                  .find("0:40"));
+    const wxTreeItemId mailNode(App().GetMainTree()->NodeOf(TodoNamed("Office", "Mail")));
+    EXPECT_EQ(FromWx(Tree().GetItemText(mailNode)), TodoNamed("Office", "Mail").GetLabel(App()));
+    EXPECT_NE(std::string::npos, FromWx(Tree().GetItemText(mailNode)).find("0:40"));
 }

@@ -6,24 +6,15 @@
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/UtcClock.h"
+#include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Exception.h"
 #include "toolbox/Path.h"
 
-#include <algorithm>
-#include <limits>
 
 namespace
 {
-
-// Sums of durations are taken in 64 bits and kept at the ends of the 32-bit range, so that an
-// absurd stored value or a clock far off gives a large number, never a wrapped one.
-int32_t Saturated(int64_t seconds)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(seconds, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 void CheckWeekday(int weekday)
 {
@@ -210,13 +201,13 @@ void Tallydene::BookTime()
     {
         // Negative when the system clock was set back: the accounts give the time back.
         int64_t elapsed = static_cast<int64_t>(moment) - lastTimeUpdated;
-        activeTodo->SetTime(Saturated(activeTodo->GetTime() + elapsed));
+        activeTodo->AddTime(elapsed);
         activeTodo->Refresh(*this);
         Project& project = *activeTodo->GetProject();
-        project.SetTotalTime(Saturated(project.GetTotalTime() + elapsed));
+        project.AddTime(elapsed);
         project.Refresh(*this);
         if (workingTimeEnabled)
-            overtimeBalance = Saturated(overtimeBalance + elapsed);
+            overtimeBalance = SaturatedDuration(overtimeBalance + elapsed);
     }
     if (workingTimeEnabled)
         ChargeDays(lastTimeUpdated, moment);
@@ -288,8 +279,8 @@ void Tallydene::ChargeDays(int32_t fromMoment, int32_t toMoment)
 {
     int64_t balance = overtimeBalance;
     for (int32_t day = DayOf(fromMoment) + 1; day <= DayOf(toMoment); ++day)
-        balance = Saturated(balance - targets[WeekdayOf(day)]);
-    overtimeBalance = Saturated(balance);
+        balance = SaturatedDuration(balance - targets[WeekdayOf(day)]);
+    overtimeBalance = SaturatedDuration(balance);
 }
 
 void Tallydene::Activate(Todo& todo)
@@ -333,8 +324,8 @@ std::string Tallydene::StatusText() const
         todosTotal += project->SumOfTodoTimes();
         projectsTotal += project->GetTotalTime();
     }
-    std::string text = "Open todos: " + FormatDuration(Saturated(todosTotal), 0) +
-                       "      Projects: " + FormatDuration(Saturated(projectsTotal), 0);
+    std::string text = "Open todos: " + FormatDuration(SaturatedDuration(todosTotal), 0) +
+                       "      Projects: " + FormatDuration(SaturatedDuration(projectsTotal), 0);
     if (workingTimeEnabled)
         text += "      Working time: " + FormatDuration(overtimeBalance, 0);
     if (IsSaveFailing())

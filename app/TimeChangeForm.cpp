@@ -1,8 +1,8 @@
 #include "app/TimeChangeForm.h"
 
-#include "app/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
+#include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 
 TimeChangeForm::TimeChangeForm(Tallydene& app, Todo& todo) : app(app), todo(todo) {}
@@ -20,10 +20,9 @@ void TimeChangeForm::Open()
 
 void TimeChangeForm::Apply(int64_t change)
 {
-    todo.SetTime(SaturatedDuration(todo.GetTime() + change));
+    todo.AddTime(change);
     // Unchecked, the total still rises to the todos' sum where the todo's gain passes it.
-    Project& project = *todo.GetProject();
-    project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + (adjustProject ? change : 0)));
+    todo.GetProject()->AddTime(adjustProject ? change : 0);
     // The box says nothing while overtime is off: the balance stays as it is.
     if (app.IsWorkingTimeEnabled() && adjustOvertime)
         app.SetOvertimeBalance(SaturatedDuration(app.GetOvertimeBalance() + change));

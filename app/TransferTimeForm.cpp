@@ -2,7 +2,6 @@
 
 #include "app/Prompts.h"
 #include "app/ReadDurationField.h"
-#include "app/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
 #include "model/Todo.h"
@@ -14,11 +13,6 @@ namespace
 Todo* AsTodo(TreeItem* item)
 {
     return item != nullptr && item->IsTodo() ? static_cast<Todo*>(item) : nullptr;
-}
-
-void MoveTotal(Project& project, int64_t change)
-{
-    project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + change));
 }
 
 } // namespace
@@ -98,14 +92,14 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
     if (moved < 0 && to->GetTime() < -moved)
         moved = -static_cast<int64_t>(to->GetTime());
 
-    from->SetTime(SaturatedDuration(from->GetTime() - moved));
-    to->SetTime(SaturatedDuration(to->GetTime() + moved));
+    from->AddTime(-moved);
+    to->AddTime(moved);
     // Within one project only the todos change; its total stays. Where the totals are not
     // moved, the to todo's project still rises to its todos' sum.
     Project& fromProject = *from->GetProject();
     Project& toProject = *to->GetProject();
     const int64_t totalsMoved = adjustProjects && &fromProject != &toProject ? moved : 0;
-    MoveTotal(fromProject, -totalsMoved);
-    MoveTotal(toProject, totalsMoved);
+    fromProject.AddTime(-totalsMoved);
+    toProject.AddTime(totalsMoved);
     return FormResult::Accept();
 }

@@ -12,7 +12,6 @@
 #include "toolbox/Exception.h"
 #include "toolbox/Path.h"
 
-
 namespace
 {
 
@@ -347,18 +346,16 @@ void Tallydene::LogEvent(const std::string& message, const std::string& detail)
 
 void Tallydene::WriteLogLine(const std::string& line)
 {
-    toolbox::Path beside = toolbox::Path::CreateExecutablePath();
-    std::unique_ptr<toolbox::String> name = beside.TakeLast();
-    if (!name)
+    const auto beside =
+        toolbox::Path::ProgramFileIn(toolbox::Path::CreateApplicationDirectoryPath(), "log");
+    if (!beside)
         return;
-    toolbox::Path::SetExtension(*name, "log");
-    beside.Append(name->c_str());
-    if (EventLog::AppendLine(beside.ToString(false).str(), line))
+    if (EventLog::AppendLine(beside->ToString(false).str(), line))
         return;
     // An installed program usually cannot write beside itself; the data folder always can.
-    toolbox::Path dataFolder = FindConfigurationDirectory();
-    dataFolder.Append(name->c_str());
-    EventLog::AppendLine(dataFolder.ToString(false).str(), line);
+    EventLog::AppendLine(
+        toolbox::Path::ProgramFileIn(FindConfigurationDirectory(), "log")->ToString(false).str(),
+        line);
 }
 
 bool Tallydene::AnyTodoOpen() const

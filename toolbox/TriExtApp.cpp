@@ -64,15 +64,10 @@ std::optional<Path> TriExtApp::WantedDataFolder() const
 
 Path TriExtApp::FindConfigurationDirectory() const
 {
-    Path directory;
-    if (directory.SetToSpecialFolder(Path::SpecialFolder::LocalApplicationData, true))
-    {
-        directory.Append("Brindlecott");
-        directory.Append(applicationName.c_str());
-        // A file in the folder's place is no folder: its file could never be saved.
-        if (directory.CreateDirectories())
-            return directory;
-    }
+    // A file in the folder's place is no folder: its file could never be saved.
+    if (const std::optional<Path> wanted = WantedDataFolder();
+        wanted && wanted->CreateDirectories())
+        return *wanted;
     return Path::CreateApplicationDirectoryPath();
 }
 

@@ -1,6 +1,7 @@
 #include "app/AppCommands.h"
 
 #include "app/CleanUpForm.h"
+#include "app/ClockValue.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/OptionsForm.h"
@@ -153,37 +154,38 @@ void AppCommands::NewProject()
 // before the balance is set rather than after.
 void AppCommands::ZeroOvertime()
 {
-    if (!app.IsWorkingTimeEnabled())
+    if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
     if (!prompts.AskBeforeDestroying("Sure to set the actual working time to zero?"))
         return;
     app.BringUpToDate();
-    app.SetOvertimeBalance(0);
+    app.GetOvertimeAccount().SetBalance(0);
     app.LogEvent("Set actual working time", "0");
     app.BringUpToDate();
 }
 
 void AppCommands::SetOvertimeToTodaysTarget()
 {
-    if (!app.IsWorkingTimeEnabled())
+    if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
     if (!prompts.AskBeforeDestroying("Sure to set the actual working time to today's target?"))
         return;
     app.BringUpToDate();
-    app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
-    app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    account.SetBalance(account.GetTarget(WeekdayOf(DayOf(app.Now()))));
+    app.LogEvent("Set actual working time", std::to_string(account.GetBalance()));
     app.BringUpToDate();
 }
 
 void AppCommands::WorkingHours()
 {
-    if (!app.IsWorkingTimeEnabled())
+    if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
     app.BringUpToDate();
     WorkingTimeForm form(app);
     if (!dialogs.RunWorkingTimeDialog(form))
         return;
-    app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
+    app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeAccount().GetBalance()));
     app.BringUpToDate();
 }
 

@@ -2,36 +2,16 @@
 
 #include "app/ClockValue.h"
 #include "app/DataFileMessages.h"
-#include "app/EventLog.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/UtcClock.h"
 #include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
-#include "toolbox/Exception.h"
-#include "toolbox/Path.h"
-
-namespace
-{
-
-void CheckWeekday(int weekday)
-{
-    if (weekday < 0 || weekday > 6)
-        throw toolbox::EIllegalArgument("The weekday must be 0 to 6", "Tallydene::Target",
-                                        __LINE__);
-}
-
-std::string TargetKey(int weekday)
-{
-    return "Target" + std::to_string(weekday);
-}
-
-} // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp("Tallydene", {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar)
+      decimalChar(decimalChar), eventLog(FindConfigurationDirectory())
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -60,16 +40,12 @@ bool Tallydene::End(Prompts* prompts)
 void Tallydene::LoadSettings()
 {
     toolbox::ConfigSection& root = *GetRootSection();
-    toolbox::ConfigSection& options = root.GetSection("Options");
-    toolbox::ConfigSection& workingTime = root.GetSection("WorkingTime");
-
-    overtimeBalance = workingTime.GetInt("Actual", 0);
-    autoSaveEnabled = options.GetBool("AutoSaveEnabled", true);
+    toolbox::ConfigSection& optionsSection = root.GetSection("Options");
+    options.Load(optionsSection);
+    account.Load(root, Now());
     durations.SetDecimalChar(decimalChar);
-    trayIcon = options.GetBool("TrayIcon", true);
-    // A first start charges no day: the last update is now.
-    lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", Now());
-    loggingEnabled = options.GetBool("LoggingEnabled", false);
+    durations.SetTimeFormat(optionsSection.GetInt("TimeFormat", 1));
+    durations.SetTimeRound(optionsSection.GetInt("TimeRound", 1));
 
     activeTodo = nullptr;
     projects.Clear();
@@ -79,49 +55,22 @@ void Tallydene::LoadSettings()
         project->Load(*section);
         projects.Append(std::move(project));
     }
-
-    for (int weekday = 0; weekday < 7; ++weekday)
-        targets[weekday] = workingTime.GetInt(TargetKey(weekday).c_str(), 0);
-    durations.SetTimeFormat(options.GetInt("TimeFormat", 1));
-    durations.SetTimeRound(options.GetInt("TimeRound", 1));
-    workingTimeEnabled = options.GetBool("WorkingTimeEnabled", true);
 }
 
 void Tallydene::SaveSettings()
 {
     toolbox::ConfigSection& root = *GetRootSection();
-    toolbox::ConfigSection& options = root.GetSection("Options");
-    toolbox::ConfigSection& workingTime = root.GetSection("WorkingTime");
-
-    workingTime.GetParameter("Actual").SetInt(overtimeBalance);
-    options.GetParameter("AutoSaveEnabled").SetBool(autoSaveEnabled);
-    options.GetParameter("TrayIcon").SetBool(trayIcon);
-    root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
-    options.GetParameter("LoggingEnabled").SetBool(loggingEnabled);
+    toolbox::ConfigSection& optionsSection = root.GetSection("Options");
+    options.Save(optionsSection);
+    account.Save(root);
+    optionsSection.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
+    optionsSection.GetParameter("TimeRound").SetInt(durations.TimeRound());
 
     // Written afresh, so that deleted and renamed items leave nothing behind.
     root.RemoveSection("Projects");
     toolbox::ConfigSection& projectsSection = root.GetSection("Projects");
     for (const Project* project : projects)
         project->Save(projectsSection);
-
-    for (int weekday = 0; weekday < 7; ++weekday)
-        workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
-    options.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
-    options.GetParameter("TimeRound").SetInt(durations.TimeRound());
-    options.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
-}
-
-int32_t Tallydene::GetTarget(int weekday) const
-{
-    CheckWeekday(weekday);
-    return targets[weekday];
-}
-
-void Tallydene::SetTarget(int weekday, int32_t seconds)
-{
-    CheckWeekday(weekday);
-    targets[weekday] = seconds;
 }
 
 TreeControl* Tallydene::GetMainTree() const
@@ -129,35 +78,9 @@ TreeControl* Tallydene::GetMainTree() const
     return mainWindow != nullptr ? &mainWindow->GetTree() : nullptr;
 }
 
-std::string Tallydene::FormatDuration(int32_t seconds, int width, bool roundForCopy,
-                                      int32_t format) const
-{
-    return durations.FormatDuration(seconds, width, roundForCopy, format);
-}
-
-std::string Tallydene::FormatDuration(int32_t seconds, int width, bool roundForCopy) const
-{
-    return durations.FormatDuration(seconds, width, roundForCopy);
-}
-
 std::string Tallydene::FormatDuration(int32_t seconds, int width) const
 {
     return durations.FormatDuration(seconds, width, false);
-}
-
-std::string Tallydene::FormatForDialog(int32_t seconds) const
-{
-    return durations.FormatForDialog(seconds);
-}
-
-std::string Tallydene::FormatForCopy(int32_t seconds) const
-{
-    return durations.FormatForCopy(seconds);
-}
-
-int32_t Tallydene::ParseDuration(const std::string& text)
-{
-    return Durations::ParseDuration(text);
 }
 
 bool Tallydene::ShowsTime(int32_t seconds) const
@@ -168,16 +91,6 @@ bool Tallydene::ShowsTime(int32_t seconds) const
 int32_t Tallydene::Now() const
 {
     return ClockValueOf(clock.NowUtc());
-}
-
-int32_t Tallydene::DayOf(int32_t clockValue)
-{
-    return ::DayOf(clockValue);
-}
-
-int Tallydene::WeekdayOf(int32_t day)
-{
-    return ::WeekdayOf(day);
 }
 
 void Tallydene::UpdateTime()
@@ -194,23 +107,24 @@ void Tallydene::BringUpToDate()
 
 void Tallydene::BookTime()
 {
-    int32_t moment = Now();
+    const int32_t moment = Now();
+    const bool overtime = options.IsWorkingTimeEnabled();
 
     if (activeTodo != nullptr)
     {
         // Negative when the system clock was set back: the accounts give the time back.
-        int64_t elapsed = static_cast<int64_t>(moment) - lastTimeUpdated;
+        const int64_t elapsed = static_cast<int64_t>(moment) - account.GetLastTimeUpdated();
         activeTodo->AddTime(elapsed);
         activeTodo->Refresh(*this);
         Project& project = *activeTodo->GetProject();
         project.AddTime(elapsed);
         project.Refresh(*this);
-        if (workingTimeEnabled)
-            overtimeBalance = SaturatedDuration(overtimeBalance + elapsed);
+        if (overtime)
+            account.Credit(elapsed);
     }
-    if (workingTimeEnabled)
-        ChargeDays(lastTimeUpdated, moment);
-    lastTimeUpdated = moment;
+    if (overtime)
+        account.ChargeDaysUntil(moment);
+    account.SetLastTimeUpdated(moment);
     unsavedChanges = true;
 }
 
@@ -219,7 +133,7 @@ void Tallydene::RefreshStatus()
     if (mainWindow == nullptr)
         return;
     mainWindow->SetStatusText(StatusText());
-    if (mainWindow->IsTrayIconShown() && trayIcon)
+    if (mainWindow->IsTrayIconShown() && options.IsTrayIconEnabled())
         mainWindow->UpdateTrayIcon();
 }
 
@@ -227,7 +141,7 @@ void Tallydene::FinishCommand()
 {
     // A save that failed is tried again whatever the option says: the user was told the data
     // is not saved until one succeeds.
-    if (unsavedChanges && (autoSaveEnabled || IsSaveFailing()))
+    if (unsavedChanges && (options.IsAutoSaveEnabled() || IsSaveFailing()))
         SaveAndReport();
 }
 
@@ -274,14 +188,6 @@ void Tallydene::ReportDataFileProblems()
         mainWindow->GetPrompts().Refuse(problems);
 }
 
-void Tallydene::ChargeDays(int32_t fromMoment, int32_t toMoment)
-{
-    int64_t balance = overtimeBalance;
-    for (int32_t day = DayOf(fromMoment) + 1; day <= DayOf(toMoment); ++day)
-        balance = SaturatedDuration(balance - targets[WeekdayOf(day)]);
-    overtimeBalance = SaturatedDuration(balance);
-}
-
 void Tallydene::Activate(Todo& todo)
 {
     if (activeTodo == &todo)
@@ -325,8 +231,8 @@ std::string Tallydene::StatusText() const
     }
     std::string text = "Open todos: " + FormatDuration(SaturatedDuration(todosTotal), 0) +
                        "      Projects: " + FormatDuration(SaturatedDuration(projectsTotal), 0);
-    if (workingTimeEnabled)
-        text += "      Working time: " + FormatDuration(overtimeBalance, 0);
+    if (options.IsWorkingTimeEnabled())
+        text += "      Working time: " + FormatDuration(account.GetBalance(), 0);
     if (IsSaveFailing())
         return DataFileMessages::notSavedStatus + text;
     return text;
@@ -334,28 +240,14 @@ std::string Tallydene::StatusText() const
 
 void Tallydene::LogEvent(const std::string& message)
 {
-    if (loggingEnabled)
-        WriteLogLine(EventLog::FormatLine(clock.NowUtc(), message));
+    if (options.IsLoggingEnabled())
+        eventLog.Write(clock.NowUtc(), message);
 }
 
 void Tallydene::LogEvent(const std::string& message, const std::string& detail)
 {
-    if (loggingEnabled)
-        WriteLogLine(EventLog::FormatLine(clock.NowUtc(), message, detail));
-}
-
-void Tallydene::WriteLogLine(const std::string& line)
-{
-    const auto beside =
-        toolbox::Path::ProgramFileIn(toolbox::Path::CreateApplicationDirectoryPath(), "log");
-    if (!beside)
-        return;
-    if (EventLog::AppendLine(beside->ToString(false).str(), line))
-        return;
-    // An installed program usually cannot write beside itself; the data folder always can.
-    EventLog::AppendLine(
-        toolbox::Path::ProgramFileIn(FindConfigurationDirectory(), "log")->ToString(false).str(),
-        line);
+    if (options.IsLoggingEnabled())
+        eventLog.Write(clock.NowUtc(), message, detail);
 }
 
 bool Tallydene::AnyTodoOpen() const

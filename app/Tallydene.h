@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/Durations.h"
+#include "app/EventLog.h"
+#include "app/Options.h"
+#include "app/OvertimeAccount.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
 #include "toolbox/TriExtApp.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,9 +17,9 @@ class Prompts;
 class Todo;
 class UtcClock;
 
-// The application object: the projects with their todos, the running clock, the working-time
-// account, the options and the event log. It holds everything but the windows, which it
-// reaches through the main-window interface while one exists.
+// The application object: the projects with their todos and the running clock; it holds the
+// working-time account, the options, the durations' settings and the event log, and reaches
+// the windows through the main-window interface while one exists.
 //
 // Construction loads the settings from the configuration that the base class has read; the
 // destructor runs the shutdown steps (a last clock update, "Tallydene ended" in the event log,
@@ -60,25 +62,13 @@ public:
     // After the start, with the window up: what was wrong with the data file or its folder.
     void ReportDataFileProblems();
 
-    // The setters store the value and nothing else; the caller updates the display.
-    int32_t GetOvertimeBalance() const { return overtimeBalance; }
-    void SetOvertimeBalance(int32_t seconds) { overtimeBalance = seconds; }
-    // Weekday 0 is Monday, 6 Sunday; any other index raises EIllegalArgument.
-    int32_t GetTarget(int weekday) const;
-    void SetTarget(int weekday, int32_t seconds);
-    int32_t GetTimeFormat() const { return durations.TimeFormat(); }
-    void SetTimeFormat(int32_t format) { durations.SetTimeFormat(format); }
-    int32_t GetTimeRound() const { return durations.TimeRound(); }
-    void SetTimeRound(int32_t round) { durations.SetTimeRound(round); }
-    bool IsAutoSaveEnabled() const { return autoSaveEnabled; }
-    void SetAutoSaveEnabled(bool enabled) { autoSaveEnabled = enabled; }
-    bool IsTrayIconEnabled() const { return trayIcon; }
-    void SetTrayIconEnabled(bool enabled) { trayIcon = enabled; }
-    bool IsLoggingEnabled() const { return loggingEnabled; }
-    void SetLoggingEnabled(bool enabled) { loggingEnabled = enabled; }
-    bool IsWorkingTimeEnabled() const { return workingTimeEnabled; }
-    void SetWorkingTimeEnabled(bool enabled) { workingTimeEnabled = enabled; }
-    int32_t GetLastTimeUpdated() const { return lastTimeUpdated; }
+    Options& GetOptions() { return options; }
+    const Options& GetOptions() const { return options; }
+    OvertimeAccount& GetOvertimeAccount() { return account; }
+    const OvertimeAccount& GetOvertimeAccount() const { return account; }
+    // The text forms of durations in the current TimeFormat, TimeRound and decimal character.
+    Durations& GetDurations() { return durations; }
+    const Durations& GetDurations() const { return durations; }
 
     toolbox::ArrayList<Project>& GetProjects() { return projects; }
     const toolbox::ArrayList<Project>& GetProjects() const { return projects; }
@@ -89,21 +79,12 @@ public:
     MainWindow* GetMainWindow() const { return mainWindow; }
     TreeControl* GetMainTree() const override;
 
-    // Durations in the current settings.
-    Durations& GetDurations() { return durations; }
-    const Durations& GetDurations() const { return durations; }
-    std::string FormatDuration(int32_t seconds, int width, bool roundForCopy, int32_t format) const;
-    std::string FormatDuration(int32_t seconds, int width, bool roundForCopy) const;
+    // What projects and todos need to show themselves.
     std::string FormatDuration(int32_t seconds, int width) const override;
-    std::string FormatForDialog(int32_t seconds) const;
-    std::string FormatForCopy(int32_t seconds) const;
-    static int32_t ParseDuration(const std::string& text);
     bool ShowsTime(int32_t seconds) const override;
 
     // The clock: seconds since 31 December 1989, 00:00:00 UTC.
     int32_t Now() const;
-    static int32_t DayOf(int32_t clockValue);
-    static int WeekdayOf(int32_t day);
 
     // The clock update of a tick and of the start: BringUpToDate, then FinishCommand's save.
     void UpdateTime();
@@ -127,8 +108,7 @@ public:
     // balance.
     std::string StatusText() const;
 
-    // One line in the event log while logging is on. The log lies beside the program, named
-    // after it; where that folder cannot be written, in the data folder under the same name.
+    // One line in the event log while logging is on.
     void LogEvent(const std::string& message);
     void LogEvent(const std::string& message, const std::string& detail);
 
@@ -141,8 +121,6 @@ private:
     void RefreshStatus();
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
-    void WriteLogLine(const std::string& line);
-    void ChargeDays(int32_t fromMoment, int32_t toMoment);
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
@@ -151,17 +129,13 @@ private:
     bool unsavedChanges = false;
 
     Todo* activeTodo = nullptr;
-    int32_t overtimeBalance = 0;
-    bool autoSaveEnabled = true;
     char decimalChar;
-    int32_t lastTimeUpdated = 0;
-    bool loggingEnabled = false;
     toolbox::ArrayList<Project> projects;
-    std::array<int32_t, 7> targets{};
+    Options options;
+    OvertimeAccount account;
     // Holds TimeFormat, TimeRound and the decimal character in use.
     Durations durations;
-    bool trayIcon = true;
-    bool workingTimeEnabled = true;
+    EventLog eventLog;
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
 };

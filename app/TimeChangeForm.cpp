@@ -2,7 +2,6 @@
 
 #include "app/Tallydene.h"
 #include "model/Project.h"
-#include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 
 TimeChangeForm::TimeChangeForm(Tallydene& app, Todo& todo) : app(app), todo(todo) {}
@@ -10,11 +9,11 @@ TimeChangeForm::TimeChangeForm(Tallydene& app, Todo& todo) : app(app), todo(todo
 void TimeChangeForm::Open()
 {
     todoLine = "Todo: " + todo.GetName();
-    currentTimeLine = "Current time: " + app.FormatForDialog(todo.GetTime());
+    currentTimeLine = "Current time: " + app.GetDurations().FormatForDialog(todo.GetTime());
     amount.clear();
     hint = app.GetDurations().DurationHint();
     adjustProject = true;
-    overtimeEditable = app.IsWorkingTimeEnabled();
+    overtimeEditable = app.GetOptions().IsWorkingTimeEnabled();
     adjustOvertime = overtimeEditable;
 }
 
@@ -24,6 +23,6 @@ void TimeChangeForm::Apply(int64_t change)
     // Unchecked, the total still rises to the todos' sum where the todo's gain passes it.
     todo.GetProject()->AddTime(adjustProject ? change : 0);
     // The box says nothing while overtime is off: the balance stays as it is.
-    if (app.IsWorkingTimeEnabled() && adjustOvertime)
-        app.SetOvertimeBalance(SaturatedDuration(app.GetOvertimeBalance() + change));
+    if (app.GetOptions().IsWorkingTimeEnabled() && adjustOvertime)
+        app.GetOvertimeAccount().Credit(change);
 }

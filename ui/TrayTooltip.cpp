@@ -40,7 +40,8 @@ std::string TrayTooltip(const Tallydene& app)
     std::string tooltip = "Paused";
     if (const Todo* active = app.GetActiveTodo())
         tooltip = active->GetName() + ": " + app.FormatDuration(active->GetTime(), 0);
-    if (app.IsWorkingTimeEnabled())
-        tooltip += " - Working time: " + app.FormatDuration(app.GetOvertimeBalance(), 0);
+    if (app.GetOptions().IsWorkingTimeEnabled())
+        tooltip +=
+            " - Working time: " + app.FormatDuration(app.GetOvertimeAccount().GetBalance(), 0);
     return CutToCharacters(tooltip, kMaxTooltipCharacters);
 }

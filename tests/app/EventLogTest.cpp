@@ -76,7 +76,7 @@ TEST_F(EventLogScenario, TheLogIsNamedAfterTheProgramUpToItsFirstDot)
     toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tally.dene").c_str()));
     clock.Set(2026, 12, 6, 21, 29, 0);
     auto app = std::make_unique<Tallydene>(clock, ',');
-    app->SetLoggingEnabled(true);
+    app->GetOptions().SetLoggingEnabled(true);
     app->LogEvent("Paused");
     app->SkipShutdownSteps();
 
@@ -109,7 +109,7 @@ TEST_F(EventLogScenario, TheEndOfARunBooksTheLastMinutesAndSavesEvenWithoutAutoS
     clock.Set(2026, 12, 6, 21, 0, 0);
     {
         auto app = Start();
-        app->SetAutoSaveEnabled(false);
+        app->GetOptions().SetAutoSaveEnabled(false);
         app->Activate(TodoNamed(*app, "Office", "Report"));
         clock.Set(2026, 12, 6, 21, 7, 0);
     }

@@ -39,9 +39,6 @@ public:
     // disturbed. Writing the configuration file is the base class's own last step.
     void SkipShutdownSteps() { shutdownSkipped = true; }
 
-    // Reads every setting, creating missing keys with their defaults; called by the
-    // constructor.
-    void LoadSettings();
     // Writes every setting and all projects into the configuration in memory; the base class's
     // Save() writes the file.
     void SaveSettings();
@@ -116,6 +113,9 @@ public:
     bool AnyTodoOpen() const;
 
 private:
+    // Reads every setting, creating missing keys with their defaults; called by the
+    // constructor.
+    void LoadSettings();
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();

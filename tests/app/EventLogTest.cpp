@@ -103,6 +103,20 @@ TEST_F(EventLogScenario, ALogThatCannotBeWrittenBesideTheProgramGoesToTheDataFol
     EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused"), ReadFileBytes(LogFile()));
 }
 
+TEST_F(EventLogScenario, ADataFolderRemovedDuringTheRunIsMadeAgainForTheLog)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = Start();
+    fs::create_directory(LogFile());
+    fs::remove_all(DataFolder().parent_path());
+
+    app->LogEvent("Paused");
+
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused"),
+              ReadFileBytes(DataFolder() / "Tallydene.log"));
+}
+
 TEST_F(EventLogScenario, TheEndOfARunBooksTheLastMinutesAndSavesEvenWithoutAutoSave)
 {
     StartWithLogging();

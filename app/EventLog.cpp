@@ -46,8 +46,8 @@ std::string Escaped(const std::string& text)
 } // namespace
 
 EventLog::EventLog(const toolbox::Path& dataFolder)
-    : besideProgram(
-          toolbox::Path::ProgramFileIn(toolbox::Path::CreateApplicationDirectoryPath(), "log")),
+    : dataFolder(dataFolder), besideProgram(toolbox::Path::ProgramFileIn(
+                                  toolbox::Path::CreateApplicationDirectoryPath(), "log")),
       inDataFolder(toolbox::Path::ProgramFileIn(dataFolder, "log"))
 {
 }
@@ -69,9 +69,7 @@ void EventLog::WriteLine(const std::string& line) const
         return;
     // An installed program usually cannot write beside itself; the data folder always can,
     // made again should it have gone during the run.
-    toolbox::Path folder = *inDataFolder;
-    folder.RemoveLast();
-    folder.CreateDirectories();
+    dataFolder.CreateDirectories();
     AppendLine(inDataFolder->ToString(false).str(), line);
 }
 

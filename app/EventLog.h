@@ -18,6 +18,7 @@ public:
     void Write(const std::tm& utc, const std::string& message) const;
     void Write(const std::tm& utc, const std::string& message, const std::string& detail) const;
 
+private:
     static std::string FormatLine(const std::tm& utc, const std::string& message);
     static std::string FormatLine(const std::tm& utc, const std::string& message,
                                   const std::string& detail);
@@ -26,10 +27,9 @@ public:
     // handle is held between events. False only when the file cannot be opened for appending;
     // errors while writing are not reported.
     static bool AppendLine(const std::string& fileName, const std::string& line);
-
-private:
     void WriteLine(const std::string& line) const;
 
+    toolbox::Path dataFolder;
     // None when the program path has no file name: then nothing is logged.
     std::optional<toolbox::Path> besideProgram;
     std::optional<toolbox::Path> inDataFolder;

@@ -2,6 +2,7 @@
 
 #include "app/BookedChange.h"
 #include "app/CleanUpForm.h"
+#include "app/ClockValue.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/OptionsForm.h"
@@ -151,14 +152,14 @@ void AppCommands::NewProject()
 // before the balance is set rather than after.
 void AppCommands::ZeroOvertime()
 {
-    if (!app.IsWorkingTimeEnabled())
+    if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
     if (!prompts.AskBeforeDestroying(
             toolbox::Translation::Tr("Sure to set the actual working time to zero?")))
         return;
     app.BringUpToDate();
     const BookedChange booked(app, nullptr);
-    app.SetOvertimeBalance(0);
+    app.GetOvertimeAccount().SetBalance(0);
     booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", "0");
     app.BringUpToDate();
@@ -166,28 +167,29 @@ void AppCommands::ZeroOvertime()
 
 void AppCommands::SetOvertimeToTodaysTarget()
 {
-    if (!app.IsWorkingTimeEnabled())
+    if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
     if (!prompts.AskBeforeDestroying(
             toolbox::Translation::Tr("Sure to set the actual working time to today's target?")))
         return;
     app.BringUpToDate();
     const BookedChange booked(app, nullptr);
-    app.SetOvertimeBalance(app.GetTarget(Tallydene::WeekdayOf(Tallydene::DayOf(app.Now()))));
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    account.SetBalance(account.GetTarget(WeekdayOf(DayOf(app.Now()))));
     booked.Record(JournalKind::overtime);
-    app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
+    app.LogEvent("Set actual working time", std::to_string(account.GetBalance()));
     app.BringUpToDate();
 }
 
 void AppCommands::WorkingHours()
 {
-    if (!app.IsWorkingTimeEnabled())
+    if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
     app.BringUpToDate();
     WorkingTimeForm form(app);
     if (!dialogs.RunWorkingTimeDialog(form))
         return;
-    app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
+    app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeAccount().GetBalance()));
     app.BringUpToDate();
 }
 

@@ -5,7 +5,7 @@
 #include "model/Todo.h"
 
 BookedChange::BookedChange(Tallydene& app, const Todo* todo)
-    : app(app), todo(todo), balance(app.GetOvertimeBalance())
+    : app(app), todo(todo), balance(app.GetOvertimeAccount().GetBalance())
 {
     if (todo == nullptr)
         return;
@@ -31,7 +31,7 @@ JournalEntry BookedChange::Entry(const char* kind, const std::string& note) cons
 {
     JournalEntry entry;
     entry.kind = kind;
-    entry.balanceSeconds = app.GetOvertimeBalance() - balance;
+    entry.balanceSeconds = app.GetOvertimeAccount().GetBalance() - balance;
     entry.note = note;
     if (todo != nullptr)
     {

@@ -6,7 +6,7 @@
 
 // The text forms of a duration (a signed count of seconds): the display form of the main
 // view, status line and dialogs, the copy form for the clipboard, and the parser for what the
-// user types. Holds the settings they depend on; the application object forwards to it.
+// user types. Holds the settings they depend on; callers reach it through the application.
 class Durations
 {
 public:

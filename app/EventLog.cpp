@@ -45,6 +45,34 @@ std::string Escaped(const std::string& text)
 
 } // namespace
 
+EventLog::EventLog(const toolbox::Path& dataFolder)
+    : dataFolder(dataFolder), besideProgram(toolbox::Path::ProgramFileIn(
+                                  toolbox::Path::CreateApplicationDirectoryPath(), "log")),
+      inDataFolder(toolbox::Path::ProgramFileIn(dataFolder, "log"))
+{
+}
+
+void EventLog::Write(const std::tm& utc, const std::string& message) const
+{
+    WriteLine(FormatLine(utc, message));
+}
+
+void EventLog::Write(const std::tm& utc, const std::string& message,
+                     const std::string& detail) const
+{
+    WriteLine(FormatLine(utc, message, detail));
+}
+
+void EventLog::WriteLine(const std::string& line) const
+{
+    if (!besideProgram || AppendLine(besideProgram->ToString(false).str(), line))
+        return;
+    // An installed program usually cannot write beside itself; the data folder always can,
+    // made again should it have gone during the run.
+    dataFolder.CreateDirectories();
+    AppendLine(inDataFolder->ToString(false).str(), line);
+}
+
 std::string EventLog::FormatLine(const std::tm& utc, const std::string& message)
 {
     return Timestamp(utc) + Escaped(message) + "\r\n";

@@ -3,7 +3,7 @@
 #include "app/BookedChange.h"
 #include "app/LocalDates.h"
 #include "app/Prompts.h"
-#include "app/SaturatedDuration.h"
+#include "model/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
 #include "model/Todo.h"
@@ -168,11 +168,11 @@ void HistoryForm::Apply(Todo& changed, const Session& before, const Session& aft
     app.BringUpToDate();
     const int64_t difference = after.booked - before.booked;
     const BookedChange booked(app, &changed);
-    changed.SetTime(SaturatedDuration(changed.GetTime() + difference));
+    changed.AddTime(difference);
     Project& owner = *changed.GetProject();
-    owner.SetTotalTime(SaturatedDuration(owner.GetTotalTime() + difference));
-    if (app.IsWorkingTimeEnabled())
-        app.SetOvertimeBalance(SaturatedDuration(app.GetOvertimeBalance() + difference));
+    owner.AddTime(difference);
+    if (app.GetOptions().IsWorkingTimeEnabled())
+        app.GetOvertimeAccount().Credit(difference);
     booked.RecordSession(kind, after.start, after.end, std::to_string(before.start));
     changed.Refresh(app);
     owner.Refresh(app);

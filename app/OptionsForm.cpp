@@ -23,25 +23,29 @@ OptionsForm::OptionsForm(Tallydene& app) : app(app) {}
 
 void OptionsForm::Open()
 {
-    workingTimeEnabled = app.IsWorkingTimeEnabled();
-    loggingEnabled = app.IsLoggingEnabled();
-    autoSaveEnabled = app.IsAutoSaveEnabled();
-    trayIcon = app.IsTrayIconEnabled();
-    timeFormat = ButtonOf(app.GetTimeFormat(), FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON);
-    timeRound = ButtonOf(app.GetTimeRound(), FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON);
+    const Options& options = app.GetOptions();
+    const Durations& durations = app.GetDurations();
+    workingTimeEnabled = options.IsWorkingTimeEnabled();
+    loggingEnabled = options.IsLoggingEnabled();
+    autoSaveEnabled = options.IsAutoSaveEnabled();
+    trayIcon = options.IsTrayIconEnabled();
+    timeFormat = ButtonOf(durations.TimeFormat(), FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON);
+    timeRound = ButtonOf(durations.TimeRound(), FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON);
     for (int format = FIRST_FORMAT_BUTTON; format <= LAST_FORMAT_BUTTON; ++format)
-        formatLabels[format - FIRST_FORMAT_BUTTON] = app.FormatDuration(SAMPLE, 0, false, format);
+        formatLabels[format - FIRST_FORMAT_BUTTON] =
+            durations.FormatDuration(SAMPLE, 0, false, format);
 }
 
 FormResult OptionsForm::Confirm(Prompts& /*prompts*/)
 {
-    app.SetWorkingTimeEnabled(workingTimeEnabled);
-    app.SetLoggingEnabled(loggingEnabled);
-    app.SetAutoSaveEnabled(autoSaveEnabled);
-    app.SetTrayIconEnabled(trayIcon);
+    Options& options = app.GetOptions();
+    options.SetWorkingTimeEnabled(workingTimeEnabled);
+    options.SetLoggingEnabled(loggingEnabled);
+    options.SetAutoSaveEnabled(autoSaveEnabled);
+    options.SetTrayIconEnabled(trayIcon);
     if (ButtonOf(timeFormat, FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON) != NONE)
-        app.SetTimeFormat(timeFormat);
+        app.GetDurations().SetTimeFormat(timeFormat);
     if (ButtonOf(timeRound, FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON) != NONE)
-        app.SetTimeRound(timeRound);
+        app.GetDurations().SetTimeRound(timeRound);
     return FormResult::Accept();
 }

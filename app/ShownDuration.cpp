@@ -3,7 +3,7 @@
 #include "app/Tallydene.h"
 
 ShownDuration::ShownDuration(const Tallydene& app, int32_t seconds)
-    : app(&app), text(app.FormatForDialog(seconds))
+    : app(&app), text(app.GetDurations().FormatForDialog(seconds))
 {
 }
 

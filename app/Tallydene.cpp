@@ -2,47 +2,17 @@
 
 #include "app/ClockValue.h"
 #include "app/DataFileMessages.h"
-#include "app/EventLog.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/UtcClock.h"
+#include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
-#include "toolbox/Exception.h"
-#include "toolbox/Path.h"
 #include "toolbox/Translation.h"
-
-#include <algorithm>
-#include <limits>
-
-namespace
-{
-
-// Sums of durations are taken in 64 bits and kept at the ends of the 32-bit range, so that an
-// absurd stored value or a clock far off gives a large number, never a wrapped one.
-int32_t Saturated(int64_t seconds)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(seconds, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-void CheckWeekday(int weekday)
-{
-    if (weekday < 0 || weekday > 6)
-        throw toolbox::EIllegalArgument("The weekday must be 0 to 6", "Tallydene::Target",
-                                        __LINE__);
-}
-
-std::string TargetKey(int weekday)
-{
-    return "Target" + std::to_string(weekday);
-}
-
-} // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp(applicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar),
+      decimalChar(decimalChar), eventLog(FindConfigurationDirectory()),
       journal(SessionJournal::FileIn(FindConfigurationDirectory()))
 {
     durations.SetDecimalChar(decimalChar);
@@ -62,7 +32,7 @@ bool Tallydene::End(Prompts* prompts)
         return true;
     ended = true;
     BookTime();
-    journal.EndSession(lastTimeUpdated, "quit");
+    journal.EndSession(account.GetLastTimeUpdated(), "quit");
     LogEvent("Tallydene ended");
     const bool saved = SaveAtEnd(prompts);
     // Saved, or the user chose to quit without saving: either way the file stays as it is.
@@ -73,16 +43,12 @@ bool Tallydene::End(Prompts* prompts)
 void Tallydene::LoadSettings()
 {
     toolbox::ConfigSection& root = *GetRootSection();
-    toolbox::ConfigSection& options = root.GetSection("Options");
-    toolbox::ConfigSection& workingTime = root.GetSection("WorkingTime");
-
-    overtimeBalance = workingTime.GetInt("Actual", 0);
-    autoSaveEnabled = options.GetBool("AutoSaveEnabled", true);
+    toolbox::ConfigSection& optionsSection = root.GetSection("Options");
+    options.Load(optionsSection);
+    account.Load(root, Now());
     durations.SetDecimalChar(decimalChar);
-    trayIcon = options.GetBool("TrayIcon", true);
-    // A first start charges no day: the last update is now.
-    lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", Now());
-    loggingEnabled = options.GetBool("LoggingEnabled", false);
+    durations.SetTimeFormat(optionsSection.GetInt("TimeFormat", 1));
+    durations.SetTimeRound(optionsSection.GetInt("TimeRound", 1));
 
     activeTodo = nullptr;
     projects.Clear();
@@ -92,49 +58,22 @@ void Tallydene::LoadSettings()
         project->Load(*section);
         projects.Append(std::move(project));
     }
-
-    for (int weekday = 0; weekday < 7; ++weekday)
-        targets[weekday] = workingTime.GetInt(TargetKey(weekday).c_str(), 0);
-    durations.SetTimeFormat(options.GetInt("TimeFormat", 1));
-    durations.SetTimeRound(options.GetInt("TimeRound", 1));
-    workingTimeEnabled = options.GetBool("WorkingTimeEnabled", true);
 }
 
 void Tallydene::SaveSettings()
 {
     toolbox::ConfigSection& root = *GetRootSection();
-    toolbox::ConfigSection& options = root.GetSection("Options");
-    toolbox::ConfigSection& workingTime = root.GetSection("WorkingTime");
-
-    workingTime.GetParameter("Actual").SetInt(overtimeBalance);
-    options.GetParameter("AutoSaveEnabled").SetBool(autoSaveEnabled);
-    options.GetParameter("TrayIcon").SetBool(trayIcon);
-    root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
-    options.GetParameter("LoggingEnabled").SetBool(loggingEnabled);
+    toolbox::ConfigSection& optionsSection = root.GetSection("Options");
+    options.Save(optionsSection);
+    account.Save(root);
+    optionsSection.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
+    optionsSection.GetParameter("TimeRound").SetInt(durations.TimeRound());
 
     // Written afresh, so that deleted and renamed items leave nothing behind.
     root.RemoveSection("Projects");
     toolbox::ConfigSection& projectsSection = root.GetSection("Projects");
     for (const Project* project : projects)
         project->Save(projectsSection);
-
-    for (int weekday = 0; weekday < 7; ++weekday)
-        workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
-    options.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
-    options.GetParameter("TimeRound").SetInt(durations.TimeRound());
-    options.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
-}
-
-int32_t Tallydene::GetTarget(int weekday) const
-{
-    CheckWeekday(weekday);
-    return targets[weekday];
-}
-
-void Tallydene::SetTarget(int weekday, int32_t seconds)
-{
-    CheckWeekday(weekday);
-    targets[weekday] = seconds;
 }
 
 TreeControl* Tallydene::GetMainTree() const
@@ -142,35 +81,9 @@ TreeControl* Tallydene::GetMainTree() const
     return mainWindow != nullptr ? &mainWindow->GetTree() : nullptr;
 }
 
-std::string Tallydene::FormatDuration(int32_t seconds, int width, bool roundForCopy,
-                                      int32_t format) const
-{
-    return durations.FormatDuration(seconds, width, roundForCopy, format);
-}
-
-std::string Tallydene::FormatDuration(int32_t seconds, int width, bool roundForCopy) const
-{
-    return durations.FormatDuration(seconds, width, roundForCopy);
-}
-
 std::string Tallydene::FormatDuration(int32_t seconds, int width) const
 {
     return durations.FormatDuration(seconds, width, false);
-}
-
-std::string Tallydene::FormatForDialog(int32_t seconds) const
-{
-    return durations.FormatForDialog(seconds);
-}
-
-std::string Tallydene::FormatForCopy(int32_t seconds) const
-{
-    return durations.FormatForCopy(seconds);
-}
-
-int32_t Tallydene::ParseDuration(const std::string& text)
-{
-    return Durations::ParseDuration(text);
 }
 
 bool Tallydene::ShowsTime(int32_t seconds) const
@@ -181,16 +94,6 @@ bool Tallydene::ShowsTime(int32_t seconds) const
 int32_t Tallydene::Now() const
 {
     return ClockValueOf(clock.NowUtc());
-}
-
-int32_t Tallydene::DayOf(int32_t clockValue)
-{
-    return ::DayOf(clockValue);
-}
-
-int Tallydene::WeekdayOf(int32_t day)
-{
-    return ::WeekdayOf(day);
 }
 
 void Tallydene::UpdateTime()
@@ -207,28 +110,29 @@ void Tallydene::BringUpToDate()
 
 void Tallydene::BookTime()
 {
-    int32_t moment = Now();
+    const int32_t moment = Now();
+    const bool overtime = options.IsWorkingTimeEnabled();
 
     if (activeTodo != nullptr)
     {
         // Negative when the system clock was set back: the accounts give the time back.
-        int64_t elapsed = static_cast<int64_t>(moment) - lastTimeUpdated;
+        const int64_t elapsed = static_cast<int64_t>(moment) - account.GetLastTimeUpdated();
         Project& project = *activeTodo->GetProject();
         const int64_t todoBefore = activeTodo->GetTime();
         const int64_t projectBefore = project.GetTotalTime();
-        const int64_t balanceBefore = overtimeBalance;
-        activeTodo->SetTime(Saturated(activeTodo->GetTime() + elapsed));
+        const int64_t balanceBefore = account.GetBalance();
+        activeTodo->AddTime(elapsed);
         activeTodo->Refresh(*this);
-        project.SetTotalTime(Saturated(project.GetTotalTime() + elapsed));
+        project.AddTime(elapsed);
         project.Refresh(*this);
-        if (workingTimeEnabled)
-            overtimeBalance = Saturated(overtimeBalance + elapsed);
+        if (overtime)
+            account.Credit(elapsed);
         journal.Book(activeTodo->GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
-                     overtimeBalance - balanceBefore);
+                     account.GetBalance() - balanceBefore);
     }
-    if (workingTimeEnabled)
-        ChargeDays(lastTimeUpdated, moment);
-    lastTimeUpdated = moment;
+    if (overtime)
+        account.ChargeDaysUntil(moment);
+    account.SetLastTimeUpdated(moment);
     unsavedChanges = true;
 }
 
@@ -237,7 +141,7 @@ void Tallydene::RefreshStatus()
     if (mainWindow == nullptr)
         return;
     mainWindow->SetStatusText(StatusText());
-    if (mainWindow->IsTrayIconShown() && trayIcon)
+    if (mainWindow->IsTrayIconShown() && options.IsTrayIconEnabled())
         mainWindow->UpdateTrayIcon();
 }
 
@@ -245,7 +149,7 @@ void Tallydene::FinishCommand()
 {
     // A save that failed is tried again whatever the option says: the user was told the data
     // is not saved until one succeeds.
-    if (unsavedChanges && (autoSaveEnabled || IsSaveFailing()))
+    if (unsavedChanges && (options.IsAutoSaveEnabled() || IsSaveFailing()))
         SaveAndReport();
 }
 
@@ -292,14 +196,6 @@ void Tallydene::ReportDataFileProblems()
         mainWindow->GetPrompts().Refuse(problems);
 }
 
-void Tallydene::ChargeDays(int32_t fromMoment, int32_t toMoment)
-{
-    int64_t balance = overtimeBalance;
-    for (int32_t day = DayOf(fromMoment) + 1; day <= DayOf(toMoment); ++day)
-        balance = Saturated(balance - targets[WeekdayOf(day)]);
-    overtimeBalance = Saturated(balance);
-}
-
 void Tallydene::Activate(Todo& todo)
 {
     if (activeTodo == &todo)
@@ -311,7 +207,7 @@ void Tallydene::Activate(Todo& todo)
         previous->Refresh(*this);
     }
     activeTodo = &todo;
-    journal.BeginSession(lastTimeUpdated, todo);
+    journal.BeginSession(account.GetLastTimeUpdated(), todo);
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(todo.GetName());
     todo.Refresh(*this);
@@ -326,7 +222,7 @@ void Tallydene::Pause()
     BringUpToDate();
     Todo& previous = *activeTodo;
     activeTodo = nullptr;
-    journal.EndSession(lastTimeUpdated, "paused");
+    journal.EndSession(account.GetLastTimeUpdated(), "paused");
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(toolbox::Translation::Tr("Paused"));
     previous.Refresh(*this);
@@ -344,12 +240,13 @@ std::string Tallydene::StatusText() const
         projectsTotal += project->GetTotalTime();
     }
     using toolbox::Translation;
-    std::string text = Translation::TrFormat(
-        "Open todos: %s      Projects: %s",
-        {FormatDuration(Saturated(todosTotal), 0), FormatDuration(Saturated(projectsTotal), 0)});
-    if (workingTimeEnabled)
-        text +=
-            Translation::TrFormat("      Working time: %s", {FormatDuration(overtimeBalance, 0)});
+    std::string text =
+        Translation::TrFormat("Open todos: %s      Projects: %s",
+                              {FormatDuration(SaturatedDuration(todosTotal), 0),
+                               FormatDuration(SaturatedDuration(projectsTotal), 0)});
+    if (options.IsWorkingTimeEnabled())
+        text += Translation::TrFormat("      Working time: %s",
+                                      {FormatDuration(account.GetBalance(), 0)});
     if (IsSaveFailing())
         return Translation::Tr(DataFileMessages::notSavedStatus) + text;
     return text;
@@ -357,35 +254,19 @@ std::string Tallydene::StatusText() const
 
 void Tallydene::LogEvent(const std::string& message)
 {
-    if (loggingEnabled)
-        WriteLogLine(EventLog::FormatLine(clock.NowUtc(), message));
+    if (options.IsLoggingEnabled())
+        eventLog.Write(clock.NowUtc(), message);
 }
 
 void Tallydene::LogEvent(const std::string& message, const std::string& detail)
 {
-    if (loggingEnabled)
-        WriteLogLine(EventLog::FormatLine(clock.NowUtc(), message, detail));
-}
-
-void Tallydene::WriteLogLine(const std::string& line)
-{
-    toolbox::Path beside = toolbox::Path::CreateExecutablePath();
-    std::unique_ptr<toolbox::String> name = beside.TakeLast();
-    if (!name)
-        return;
-    toolbox::Path::SetExtension(*name, "log");
-    beside.Append(name->c_str());
-    if (EventLog::AppendLine(beside.ToString(false).str(), line))
-        return;
-    // An installed program usually cannot write beside itself; the data folder always can.
-    toolbox::Path dataFolder = FindConfigurationDirectory();
-    dataFolder.Append(name->c_str());
-    EventLog::AppendLine(dataFolder.ToString(false).str(), line);
+    if (options.IsLoggingEnabled())
+        eventLog.Write(clock.NowUtc(), message, detail);
 }
 
 void Tallydene::CloseInterruptedSession()
 {
-    journal.CloseInterrupted(lastTimeUpdated, workingTimeEnabled);
+    journal.CloseInterrupted(account.GetLastTimeUpdated(), options.IsWorkingTimeEnabled());
 }
 
 bool Tallydene::AnyTodoOpen() const

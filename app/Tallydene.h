@@ -1,13 +1,15 @@
 #pragma once
 
 #include "app/Durations.h"
+#include "app/EventLog.h"
+#include "app/Options.h"
+#include "app/OvertimeAccount.h"
 #include "app/SessionJournal.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
 #include "toolbox/TriExtApp.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,9 +18,9 @@ class Prompts;
 class Todo;
 class UtcClock;
 
-// The application object: the projects with their todos, the running clock, the working-time
-// account, the options and the event log. It holds everything but the windows, which it
-// reaches through the main-window interface while one exists.
+// The application object: the projects with their todos and the running clock; it holds the
+// working-time account, the options, the durations' settings and the event log, and reaches
+// the windows through the main-window interface while one exists.
 //
 // Construction loads the settings from the configuration that the base class has read; the
 // destructor runs the shutdown steps (a last clock update, "Tallydene ended" in the event log,
@@ -41,9 +43,6 @@ public:
     // disturbed. Writing the configuration file is the base class's own last step.
     void SkipShutdownSteps() { shutdownSkipped = true; }
 
-    // Reads every setting, creating missing keys with their defaults; called by the
-    // constructor.
-    void LoadSettings();
     // Writes every setting and all projects into the configuration in memory; the base class's
     // Save() writes the file.
     void SaveSettings();
@@ -64,25 +63,13 @@ public:
     // After the start, with the window up: what was wrong with the data file or its folder.
     void ReportDataFileProblems();
 
-    // The setters store the value and nothing else; the caller updates the display.
-    int32_t GetOvertimeBalance() const { return overtimeBalance; }
-    void SetOvertimeBalance(int32_t seconds) { overtimeBalance = seconds; }
-    // Weekday 0 is Monday, 6 Sunday; any other index raises EIllegalArgument.
-    int32_t GetTarget(int weekday) const;
-    void SetTarget(int weekday, int32_t seconds);
-    int32_t GetTimeFormat() const { return durations.TimeFormat(); }
-    void SetTimeFormat(int32_t format) { durations.SetTimeFormat(format); }
-    int32_t GetTimeRound() const { return durations.TimeRound(); }
-    void SetTimeRound(int32_t round) { durations.SetTimeRound(round); }
-    bool IsAutoSaveEnabled() const { return autoSaveEnabled; }
-    void SetAutoSaveEnabled(bool enabled) { autoSaveEnabled = enabled; }
-    bool IsTrayIconEnabled() const { return trayIcon; }
-    void SetTrayIconEnabled(bool enabled) { trayIcon = enabled; }
-    bool IsLoggingEnabled() const { return loggingEnabled; }
-    void SetLoggingEnabled(bool enabled) { loggingEnabled = enabled; }
-    bool IsWorkingTimeEnabled() const { return workingTimeEnabled; }
-    void SetWorkingTimeEnabled(bool enabled) { workingTimeEnabled = enabled; }
-    int32_t GetLastTimeUpdated() const { return lastTimeUpdated; }
+    Options& GetOptions() { return options; }
+    const Options& GetOptions() const { return options; }
+    OvertimeAccount& GetOvertimeAccount() { return account; }
+    const OvertimeAccount& GetOvertimeAccount() const { return account; }
+    // The text forms of durations in the current TimeFormat, TimeRound and decimal character.
+    Durations& GetDurations() { return durations; }
+    const Durations& GetDurations() const { return durations; }
 
     toolbox::ArrayList<Project>& GetProjects() { return projects; }
     const toolbox::ArrayList<Project>& GetProjects() const { return projects; }
@@ -93,21 +80,12 @@ public:
     MainWindow* GetMainWindow() const { return mainWindow; }
     TreeControl* GetMainTree() const override;
 
-    // Durations in the current settings.
-    Durations& GetDurations() { return durations; }
-    const Durations& GetDurations() const { return durations; }
-    std::string FormatDuration(int32_t seconds, int width, bool roundForCopy, int32_t format) const;
-    std::string FormatDuration(int32_t seconds, int width, bool roundForCopy) const;
+    // What projects and todos need to show themselves.
     std::string FormatDuration(int32_t seconds, int width) const override;
-    std::string FormatForDialog(int32_t seconds) const;
-    std::string FormatForCopy(int32_t seconds) const;
-    static int32_t ParseDuration(const std::string& text);
     bool ShowsTime(int32_t seconds) const override;
 
     // The clock: seconds since 31 December 1989, 00:00:00 UTC.
     int32_t Now() const;
-    static int32_t DayOf(int32_t clockValue);
-    static int WeekdayOf(int32_t day);
 
     // The clock update of a tick and of the start: BringUpToDate, then FinishCommand's save.
     void UpdateTime();
@@ -131,8 +109,7 @@ public:
     // balance.
     std::string StatusText() const;
 
-    // One line in the event log while logging is on. The log lies beside the program, named
-    // after it; where that folder cannot be written, in the data folder under the same name.
+    // One line in the event log while logging is on.
     void LogEvent(const std::string& message);
     void LogEvent(const std::string& message, const std::string& detail);
 
@@ -145,13 +122,14 @@ public:
     bool AnyTodoOpen() const;
 
 private:
+    // Reads every setting, creating missing keys with their defaults; called by the
+    // constructor.
+    void LoadSettings();
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
-    void WriteLogLine(const std::string& line);
-    void ChargeDays(int32_t fromMoment, int32_t toMoment);
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
@@ -160,17 +138,13 @@ private:
     bool unsavedChanges = false;
 
     Todo* activeTodo = nullptr;
-    int32_t overtimeBalance = 0;
-    bool autoSaveEnabled = true;
     char decimalChar;
-    int32_t lastTimeUpdated = 0;
-    bool loggingEnabled = false;
     toolbox::ArrayList<Project> projects;
-    std::array<int32_t, 7> targets{};
+    Options options;
+    OvertimeAccount account;
     // Holds TimeFormat, TimeRound and the decimal character in use.
     Durations durations;
-    bool trayIcon = true;
-    bool workingTimeEnabled = true;
+    EventLog eventLog;
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
     SessionJournal journal;

@@ -20,7 +20,7 @@ bool IsPriority(int32_t value)
 void TodoForm::Open()
 {
     name = todo.GetName();
-    time = app.FormatForDialog(todo.GetTime());
+    time = app.GetDurations().FormatForDialog(todo.GetTime());
     // A value kept from a stored file that is no priority selects no button.
     priority = IsPriority(todo.GetPriority()) ? todo.GetPriority() : -1;
     // The caret starts on a fresh line below a comment, ready for another one.

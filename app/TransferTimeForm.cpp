@@ -3,7 +3,6 @@
 #include "app/BookedChange.h"
 #include "app/Prompts.h"
 #include "app/ReadDurationField.h"
-#include "app/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/FillTree.h"
 #include "model/Project.h"
@@ -17,11 +16,6 @@ namespace
 Todo* AsTodo(TreeItem* item)
 {
     return item != nullptr && item->IsTodo() ? static_cast<Todo*>(item) : nullptr;
-}
-
-void MoveTotal(Project& project, int64_t change)
-{
-    project.SetTotalTime(SaturatedDuration(project.GetTotalTime() + change));
 }
 
 } // namespace
@@ -95,15 +89,15 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
 
     const BookedChange fromBooked(app, from);
     const BookedChange toBooked(app, to);
-    from->SetTime(SaturatedDuration(from->GetTime() - moved));
-    to->SetTime(SaturatedDuration(to->GetTime() + moved));
+    from->AddTime(-moved);
+    to->AddTime(moved);
     // Within one project only the todos change; its total stays. Where the totals are not
     // moved, the to todo's project still rises to its todos' sum.
     Project& fromProject = *from->GetProject();
     Project& toProject = *to->GetProject();
     const int64_t totalsMoved = adjustProjects && &fromProject != &toProject ? moved : 0;
-    MoveTotal(fromProject, -totalsMoved);
-    MoveTotal(toProject, totalsMoved);
+    fromProject.AddTime(-totalsMoved);
+    toProject.AddTime(totalsMoved);
     fromBooked.Record(JournalKind::transfer);
     toBooked.Record(JournalKind::transfer);
     return FormResult::Accept();

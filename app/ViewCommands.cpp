@@ -430,14 +430,14 @@ void ViewCommands::CopyTodoTime()
 {
     app.BringUpToDate();
     if (Todo* todo = RequireTodo())
-        Window().CopyToClipboard(app.FormatForCopy(todo->GetTime()));
+        Window().CopyToClipboard(app.GetDurations().FormatForCopy(todo->GetTime()));
 }
 
 void ViewCommands::CopyProjectTime()
 {
     app.BringUpToDate();
     if (Project* project = RequireProject())
-        Window().CopyToClipboard(app.FormatForCopy(project->GetTotalTime()));
+        Window().CopyToClipboard(app.GetDurations().FormatForCopy(project->GetTotalTime()));
 }
 
 void ViewCommands::DeleteTodo()

@@ -7,20 +7,22 @@ WorkingTimeForm::WorkingTimeForm(Tallydene& app) : app(app) {}
 
 void WorkingTimeForm::Open()
 {
-    shownOvertime = ShownDuration(app, app.GetOvertimeBalance());
+    const OvertimeAccount& account = app.GetOvertimeAccount();
+    shownOvertime = ShownDuration(app, account.GetBalance());
     overtime = shownOvertime.Text();
     hint = app.GetDurations().DurationHint();
     for (int weekday = 0; weekday < 7; ++weekday)
     {
-        shownTargets[weekday] = ShownDuration(app, app.GetTarget(weekday));
+        shownTargets[weekday] = ShownDuration(app, account.GetTarget(weekday));
         targets[weekday] = shownTargets[weekday].Text();
     }
 }
 
 FormResult WorkingTimeForm::Confirm(Prompts& prompts)
 {
+    OvertimeAccount& account = app.GetOvertimeAccount();
     const std::optional<int32_t> balance =
-        shownOvertime.Read(prompts, overtime, app.GetOvertimeBalance(), EmptyField::Refused);
+        shownOvertime.Read(prompts, overtime, account.GetBalance(), EmptyField::Refused);
     if (!balance)
         return FormResult::Refuse(FormField::Overtime);
     std::array<int32_t, 7> newTargets{};
@@ -28,15 +30,15 @@ FormResult WorkingTimeForm::Confirm(Prompts& prompts)
     {
         // An emptied weekday is a day without working hours.
         const std::optional<int32_t> target = shownTargets[weekday].Read(
-            prompts, targets[weekday], app.GetTarget(weekday), EmptyField::Zero);
+            prompts, targets[weekday], account.GetTarget(weekday), EmptyField::Zero);
         if (!target)
             return FormResult::Refuse(TargetField(weekday));
         newTargets[weekday] = *target;
     }
     const BookedChange booked(app, nullptr);
-    app.SetOvertimeBalance(*balance);
+    account.SetBalance(*balance);
     booked.Record(JournalKind::overtime);
     for (int weekday = 0; weekday < 7; ++weekday)
-        app.SetTarget(weekday, newTargets[weekday]);
+        account.SetTarget(weekday, newTargets[weekday]);
     return FormResult::Accept();
 }

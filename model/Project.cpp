@@ -1,6 +1,7 @@
 #include "model/Project.h"
 
 #include "model/ItemImages.h"
+#include "model/SaturatedDuration.h"
 #include "toolbox/ConfigSection.h"
 
 #include <limits>
@@ -12,6 +13,11 @@ void Project::SetTotalTime(int32_t seconds)
 {
     const int32_t sum = SumOfTodoTimes();
     totalTime = seconds < sum ? sum : seconds;
+}
+
+void Project::AddTime(int64_t change)
+{
+    SetTotalTime(SaturatedDuration(totalTime + change));
 }
 
 int32_t Project::SumOfTodoTimes() const

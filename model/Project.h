@@ -23,6 +23,8 @@ public:
     int32_t GetTotalTime() const { return totalTime; }
     // A total below the todos' sum is stored as that sum.
     void SetTotalTime(int32_t seconds);
+    // Adds a change of either sign to the total, kept within the range of a duration.
+    void AddTime(int64_t change);
     // Completed todos included; a sum beyond the range of a duration saturates at its maximum.
     int32_t SumOfTodoTimes() const;
     bool AnyTodoHasVisibleTime(const ItemContext& context) const;

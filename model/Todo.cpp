@@ -2,6 +2,7 @@
 
 #include "model/ItemImages.h"
 #include "model/Project.h"
+#include "model/SaturatedDuration.h"
 #include "toolbox/ConfigSection.h"
 
 Todo::Todo(Project* project) : TreeItem("Todo"), project(project) {}
@@ -14,6 +15,11 @@ bool Todo::HasComment() const
 void Todo::SetTime(int32_t seconds)
 {
     time = seconds < 0 ? 0 : seconds;
+}
+
+void Todo::AddTime(int64_t change)
+{
+    SetTime(SaturatedDuration(time + change));
 }
 
 bool Todo::HasVisibleTime(const ItemContext& context) const

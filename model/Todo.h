@@ -31,6 +31,8 @@ public:
     int32_t GetTime() const { return time; }
     // A negative time is stored as 0.
     void SetTime(int32_t seconds);
+    // Adds a change of either sign, kept within the range of a duration.
+    void AddTime(int64_t change);
     bool HasVisibleTime(const ItemContext& context) const;
 
     std::string GetLabel(const ItemContext& context) const override;

@@ -14,13 +14,9 @@ bool Config::LoadFromDirectory(const Path& directory)
 
 bool Config::LoadBesideExecutable()
 {
-    Path file = Path::CreateExecutablePath();
-    std::unique_ptr<String> name = file.TakeLast();
-    if (!name)
-        return false;
-    Path::SetExtension(*name, "cfg");
-    file.Append(name->c_str());
-    return LoadFile(file.ToString(false).c_str(), true);
+    const std::optional<Path> file =
+        Path::ProgramFileIn(Path::CreateApplicationDirectoryPath(), "cfg");
+    return file && LoadFile(file->ToString(false).c_str(), true);
 }
 
 FileResult Config::SaveToDirectory(const Path& directory)

@@ -248,14 +248,24 @@ void Path::SetExtension(String& name, const char* extension)
     name.Append(extension);
 }
 
-void Path::CreateApplicationLikePathInternal(Path& path, const char* extension)
+std::optional<Path> Path::ProgramFileIn(const Path& directory, const char* extension)
 {
     std::unique_ptr<String> name = CreateExecutablePath().TakeLast();
     if (!name)
+        return std::nullopt;
+    SetExtension(*name, extension);
+    Path file(directory);
+    file.Append(name->c_str());
+    return file;
+}
+
+void Path::CreateApplicationLikePathInternal(Path& path, const char* extension)
+{
+    std::optional<Path> file = ProgramFileIn(path, extension);
+    if (!file)
         throw EIllegalState("The __argv[0] does not denote a valid path",
                             "toolbox::Path::CreateApplicationLikePathInternal", __LINE__);
-    SetExtension(*name, extension);
-    path.Append(name->c_str());
+    path = *file;
 }
 
 Path Path::CreateApplicationLikePath(const Path& directory, const char* extension)

@@ -4,6 +4,7 @@
 #include "toolbox/String.h"
 
 #include <memory>
+#include <optional>
 
 namespace toolbox
 {
@@ -68,6 +69,9 @@ public:
     // Cuts the name at its first "." and gives it the extension, with or without its dot.
     static void SetExtension(String& name, const char* extension);
 
+    // directory/program.extension, the program's file name cut at its first "."; none when
+    // the program path has no file name.
+    static std::optional<Path> ProgramFileIn(const Path& directory, const char* extension);
     // Appends the program's file name with the extension to path; EIllegalState when the
     // program path has no file name.
     static void CreateApplicationLikePathInternal(Path& path, const char* extension);

@@ -53,12 +53,17 @@ bool TriExtApp::OnceAction(const char* name)
 
 std::optional<Path> TriExtApp::WantedDataFolder() const
 {
+    return WantedDataFolder(applicationName.c_str());
+}
+
+std::optional<Path> TriExtApp::WantedDataFolder(const char* applicationName)
+{
     const std::optional<toolbox::String> data = toolbox::Places::LocalApplicationDataFolder();
     if (!data)
         return std::nullopt;
     Path directory(data->c_str());
     directory.Append("Brindlecott");
-    directory.Append(applicationName.c_str());
+    directory.Append(applicationName);
     return directory;
 }
 
@@ -69,15 +74,10 @@ Path TriExtApp::FindConfigurationDirectory() const
 
 Path TriExtApp::FindConfigurationDirectory(const char* applicationName)
 {
-    Path directory;
-    if (directory.SetToSpecialFolder(Path::SpecialFolder::LocalApplicationData, true))
-    {
-        directory.Append("Brindlecott");
-        directory.Append(applicationName);
-        // A file in the folder's place is no folder: its file could never be saved.
-        if (directory.CreateDirectories())
-            return directory;
-    }
+    // A file in the folder's place is no folder: its file could never be saved.
+    if (const std::optional<Path> wanted = WantedDataFolder(applicationName);
+        wanted && wanted->CreateDirectories())
+        return *wanted;
     return Path::CreateApplicationDirectoryPath();
 }
 

@@ -61,6 +61,7 @@ public:
 private:
     // <local application data>/Brindlecott/<name>, whether it exists or not.
     std::optional<toolbox::Path> WantedDataFolder() const;
+    static std::optional<toolbox::Path> WantedDataFolder(const char* applicationName);
 
     toolbox::Config::LoadReport loadReport;
     std::optional<std::string> unmadeDataFolder;

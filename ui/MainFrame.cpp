@@ -166,7 +166,7 @@ void MainFrame::UpdateTrayIcon()
 
 void MainFrame::UpdateMenu()
 {
-    GetMenuBar()->EnableTop(res::kOvertimeMenuPosition, app.IsWorkingTimeEnabled());
+    GetMenuBar()->EnableTop(res::kOvertimeMenuPosition, app.GetOptions().IsWorkingTimeEnabled());
 }
 
 void MainFrame::RebuildTree()
@@ -246,7 +246,7 @@ void MainFrame::OnPlacementChanged()
     if (IsIconized())
     {
         // Without a notification area the window stays minimised, as with the option off.
-        if (trayIcon || !app.IsTrayIconEnabled() || !wxTaskBarIcon::IsAvailable())
+        if (trayIcon || !app.GetOptions().IsTrayIconEnabled() || !wxTaskBarIcon::IsAvailable())
             return;
         UpdateTrayIcon();
         Hide();

@@ -41,8 +41,8 @@ std::string TrayTooltip(const Tallydene& app)
     std::string tooltip = toolbox::Translation::Tr("Paused");
     if (const Todo* active = app.GetActiveTodo())
         tooltip = active->GetName() + ": " + app.FormatDuration(active->GetTime(), 0);
-    if (app.IsWorkingTimeEnabled())
+    if (app.GetOptions().IsWorkingTimeEnabled())
         tooltip += toolbox::Translation::TrFormat(
-            " - Working time: %s", {app.FormatDuration(app.GetOvertimeBalance(), 0)});
+            " - Working time: %s", {app.FormatDuration(app.GetOvertimeAccount().GetBalance(), 0)});
     return CutToCharacters(tooltip, kMaxTooltipCharacters);
 }

@@ -136,7 +136,7 @@ struct Accounts
     int64_t totals = 0;
     int64_t balance = 0;
 
-    explicit Accounts(const Tallydene& app) : balance(app.GetOvertimeBalance())
+    explicit Accounts(const Tallydene& app) : balance(app.GetOvertimeAccount().GetBalance())
     {
         for (const Project* project : app.GetProjects())
         {

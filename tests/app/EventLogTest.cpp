@@ -76,7 +76,7 @@ TEST_F(EventLogScenario, TheLogIsNamedAfterTheProgramUpToItsFirstDot)
     toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tally.dene").c_str()));
     clock.Set(2026, 12, 6, 21, 29, 0);
     auto app = std::make_unique<Tallydene>(clock, ',');
-    app->SetLoggingEnabled(true);
+    app->GetOptions().SetLoggingEnabled(true);
     app->LogEvent("Paused");
     app->SkipShutdownSteps();
 
@@ -103,13 +103,27 @@ TEST_F(EventLogScenario, ALogThatCannotBeWrittenBesideTheProgramGoesToTheDataFol
     EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused"), ReadFileBytes(LogFile()));
 }
 
+TEST_F(EventLogScenario, ADataFolderRemovedDuringTheRunIsMadeAgainForTheLog)
+{
+    StartWithLogging();
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = Start();
+    fs::create_directory(LogFile());
+    fs::remove_all(DataFolder().parent_path());
+
+    app->LogEvent("Paused");
+
+    EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused"),
+              ReadFileBytes(DataFolder() / "Tallydene.log"));
+}
+
 TEST_F(EventLogScenario, TheEndOfARunBooksTheLastMinutesAndSavesEvenWithoutAutoSave)
 {
     StartWithLogging();
     clock.Set(2026, 12, 6, 21, 0, 0);
     {
         auto app = Start();
-        app->SetAutoSaveEnabled(false);
+        app->GetOptions().SetAutoSaveEnabled(false);
         app->Activate(TodoNamed(*app, "Office", "Report"));
         clock.Set(2026, 12, 6, 21, 7, 0);
     }

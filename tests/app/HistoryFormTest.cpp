@@ -77,7 +77,7 @@ TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDiffere
     EXPECT_EQ((std::vector<std::string>{"Monday, 02 March 2026|||", "10:40 - 11:00|0,3|Office|Call",
                                         "10:00 - 10:30|0,5|Office|Mail"}),
               Shown());
-    const int32_t balance = app->GetOvertimeBalance();
+    const int32_t balance = app->GetOvertimeAccount().GetBalance();
     const int32_t total = P("Office").GetTotalTime();
 
     // Refused: no moment, end before start, overlapping Call, in the future, a missing todo.
@@ -94,7 +94,7 @@ TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDiffere
         form->EditSession(SessionOf("Mail"), "2026-03-02 09:50", "2026-03-02 10:30", prompts));
     EXPECT_EQ(600 + 1800 + 600, T("Office", "Mail").GetTime());
     EXPECT_EQ(total + 600, P("Office").GetTotalTime());
-    EXPECT_EQ(balance + 600, app->GetOvertimeBalance());
+    EXPECT_EQ(balance + 600, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ("Changed a session: Mail", Logged().back());
     EXPECT_EQ(T("Office", "Mail").GetLabel(*app),
               FakeTreeControl::Of(app->GetMainTree()->NodeOf(T("Office", "Mail")))->text);
@@ -107,7 +107,7 @@ TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDiffere
     prompts.answers = {true};
     ASSERT_TRUE(form->DeleteSession(SessionOf("Call"), prompts));
     EXPECT_EQ(300, T("Office", "Call").GetTime());
-    EXPECT_EQ(balance + 600 - 1200, app->GetOvertimeBalance());
+    EXPECT_EQ(balance + 600 - 1200, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ("Deleted a session: Call", Logged().back());
     form.emplace(*app);
     form->Open();

@@ -41,12 +41,12 @@ TEST_F(OvertimeCommands, ZeroAnsweredNoChangesNothingAndYesZeroesAndLogs)
     prompts.answers = {false};
     EXPECT_TRUE(Execute(res::ID_OVERTIME_ZERO));
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", ZeroQuestion}}), prompts.shown);
-    EXPECT_EQ(-Hour * 3 / 2, app->GetOvertimeBalance());
+    EXPECT_EQ(-Hour * 3 / 2, app->GetOvertimeAccount().GetBalance());
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_ZERO);
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "0"), SavedLog());
     EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: 0,0",
               mainWindow.statusTexts.back());
@@ -60,18 +60,18 @@ TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", TargetQuestion}}), prompts.shown);
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
 
     // Sunday 23:30 UTC is still Sunday, whatever the local time zone says.
     clock.Set(2026, 3, 8, 23, 30, 0);
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ(Hour, app->GetOvertimeBalance());
+    EXPECT_EQ(Hour, app->GetOvertimeAccount().GetBalance());
 
     prompts.answers = {false};
     clock.Set(2026, 3, 9, 9, 0, 0);
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ(Hour, app->GetOvertimeBalance());
+    EXPECT_EQ(Hour, app->GetOvertimeAccount().GetBalance());
 
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "0") +
                   LogLine("2026-03-08 23:30:00", "Set actual working time", "3600"),
@@ -88,12 +88,12 @@ TEST_F(OvertimeCommands, SettingTheBalanceJustAfterMidnightChargesTheNewDayFirst
     clock.Set(2026, 3, 9, 0, 0, 10); // Monday, 8 hours to work
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_ZERO);
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
 
     clock.Set(2026, 3, 10, 0, 0, 5); // Tuesday, 7 hours
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ(7 * Hour, app->GetOvertimeBalance());
+    EXPECT_EQ(7 * Hour, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(LogLine("2026-03-09 00:00:10", "Set actual working time", "0") +
                   LogLine("2026-03-10 00:00:05", "Set actual working time", "25200"),
               SavedLog());
@@ -116,11 +116,11 @@ TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
         });
     Execute(res::ID_OVERTIME_WORKING_HOURS);
 
-    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeBalance());
-    EXPECT_EQ(7 * Hour + 1800, app->GetTarget(0));
-    EXPECT_EQ(7 * Hour, app->GetTarget(1));
-    EXPECT_EQ(0, app->GetTarget(2));
-    EXPECT_EQ(-Hour, app->GetTarget(6));
+    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(7 * Hour + 1800, app->GetOvertimeAccount().GetTarget(0));
+    EXPECT_EQ(7 * Hour, app->GetOvertimeAccount().GetTarget(1));
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(2));
+    EXPECT_EQ(-Hour, app->GetOvertimeAccount().GetTarget(6));
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
     EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: -12,5",
               mainWindow.statusTexts.back());
@@ -136,7 +136,7 @@ TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
             return false;
         });
     Execute(res::ID_OVERTIME_WORKING_HOURS);
-    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeBalance());
+    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
 }
 
@@ -165,9 +165,9 @@ TEST_F(OvertimeCommands, WorkingHoursLeftAsShownKeepTheirExactValues)
         });
     Execute(res::ID_OVERTIME_WORKING_HOURS);
 
-    EXPECT_EQ(7 * Hour + 1800, app->GetTarget(1));
-    EXPECT_EQ(5 * Hour + 1800, app->GetTarget(2));
-    EXPECT_EQ(-Hour * 3 / 2 + 600, app->GetOvertimeBalance());
+    EXPECT_EQ(7 * Hour + 1800, app->GetOvertimeAccount().GetTarget(1));
+    EXPECT_EQ(5 * Hour + 1800, app->GetOvertimeAccount().GetTarget(2));
+    EXPECT_EQ(-Hour * 3 / 2 + 600, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(OvertimeCommands, DoNothingWhileOvertimeIsOff)
@@ -184,6 +184,6 @@ TEST_F(OvertimeCommands, DoNothingWhileOvertimeIsOff)
 
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_TRUE(dialogs.opened.empty());
-    EXPECT_EQ(-Hour, app->GetOvertimeBalance());
+    EXPECT_EQ(-Hour, app->GetOvertimeAccount().GetBalance());
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 }

@@ -253,15 +253,15 @@ TEST_F(PropertyForms, DurationFieldsRefuseWhatIsNoDurationOnTheirOwnFieldAndChan
     hours.targets[0] = "9";
     hours.targets[4] = "8h";
     ExpectRefused(FormField::Friday, hours.Confirm(prompts));
-    EXPECT_EQ(hour, app->GetOvertimeBalance());
-    EXPECT_EQ(0, app->GetTarget(0));
+    EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(0));
     EXPECT_EQ(5u, prompts.shown.size());
     EXPECT_EQ("refuse", prompts.shown.back().kind);
 
     // An emptied weekday is a day off.
     hours.targets[4] = "  ";
     EXPECT_TRUE(hours.Confirm(prompts).accepted);
-    EXPECT_EQ(2 * hour, app->GetOvertimeBalance());
-    EXPECT_EQ(9 * hour, app->GetTarget(0));
-    EXPECT_EQ(0, app->GetTarget(4));
+    EXPECT_EQ(2 * hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(9 * hour, app->GetOvertimeAccount().GetTarget(0));
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(4));
 }

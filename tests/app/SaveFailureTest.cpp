@@ -29,7 +29,7 @@ TEST_F(SaveFailure, IsToldOnceMarkedInTheStatusLineAndRetriedAtEveryTick)
     toolbox::Logger logger;
     std::filesystem::remove(logger.GetPath().c_str());
     std::unique_ptr<Tallydene> app = Start();
-    app->SetAutoSaveEnabled(false);
+    app->GetOptions().SetAutoSaveEnabled(false);
     ASSERT_TRUE(app->SaveAndReport());
     const std::string saved = SavedConfig();
 

@@ -48,6 +48,6 @@ TEST_F(SavesPerCommand, EachCommandSavesOnceAndOnlyWhenItChangedSomething)
     EXPECT_EQ(1, SavesOf(ID_PROJECT_NEW));
     EXPECT_NE(SavedConfig().find("Kitchen"), std::string::npos);
 
-    app->SetAutoSaveEnabled(false);
+    app->GetOptions().SetAutoSaveEnabled(false);
     EXPECT_EQ(0, SavesOf(ID_ITEM_ACTIVATE));
 }

@@ -40,7 +40,7 @@ protected:
 TEST_F(SessionJournalTest, EverySessionAndChangeByHandExplainsTheTreesNumbers)
 {
     StartOffice();
-    const int32_t balanceAtStart = app->GetOvertimeBalance();
+    const int32_t balanceAtStart = app->GetOvertimeAccount().GetBalance();
     Select(T("Office", "Report"));
     Run(ID_TODO_ACTIVATE);
     SetTime(10, 30);
@@ -85,7 +85,7 @@ TEST_F(SessionJournalTest, EverySessionAndChangeByHandExplainsTheTreesNumbers)
     EXPECT_EQ(T("Office", "Mail").GetTime() - 600, todoSums["Mail"]);
     EXPECT_EQ(T("Office", "Call").GetTime() - 300, todoSums["Call"]);
     EXPECT_EQ(P("Office").GetTotalTime() - 3000, projectSum);
-    EXPECT_EQ(app->GetOvertimeBalance() - balanceAtStart, balanceSum);
+    EXPECT_EQ(app->GetOvertimeAccount().GetBalance() - balanceAtStart, balanceSum);
 }
 
 TEST_F(SessionJournalTest, RenamesAndMovesAreRecordedWithOldAndNewNames)

@@ -36,10 +36,10 @@ TEST_F(SettingsCommands, OptionsUnchangedKeepASettingThatHasNoButton)
         });
     EXPECT_TRUE(Execute(res::ID_TOOLS_OPTIONS));
 
-    EXPECT_EQ(0, app->GetTimeFormat());
-    EXPECT_EQ(7, app->GetTimeRound());
-    EXPECT_TRUE(app->IsLoggingEnabled());
-    EXPECT_FALSE(app->IsTrayIconEnabled());
+    EXPECT_EQ(0, app->GetDurations().TimeFormat());
+    EXPECT_EQ(7, app->GetDurations().TimeRound());
+    EXPECT_TRUE(app->GetOptions().IsLoggingEnabled());
+    EXPECT_FALSE(app->GetOptions().IsTrayIconEnabled());
     EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
 }
 
@@ -68,12 +68,12 @@ TEST_F(SettingsCommands, NewOptionsShowAtOnceInTheStatusLineMenuAndTree)
         });
     Execute(res::ID_TOOLS_OPTIONS);
 
-    EXPECT_EQ(3, app->GetTimeFormat());
-    EXPECT_EQ(4, app->GetTimeRound());
-    EXPECT_FALSE(app->IsWorkingTimeEnabled());
-    EXPECT_TRUE(app->IsLoggingEnabled());
-    EXPECT_FALSE(app->IsAutoSaveEnabled());
-    EXPECT_FALSE(app->IsTrayIconEnabled());
+    EXPECT_EQ(3, app->GetDurations().TimeFormat());
+    EXPECT_EQ(4, app->GetDurations().TimeRound());
+    EXPECT_FALSE(app->GetOptions().IsWorkingTimeEnabled());
+    EXPECT_TRUE(app->GetOptions().IsLoggingEnabled());
+    EXPECT_FALSE(app->GetOptions().IsAutoSaveEnabled());
+    EXPECT_FALSE(app->GetOptions().IsTrayIconEnabled());
     // One update before the dialog, one after it in the new format and without the balance.
     ASSERT_EQ(2u, mainWindow.statusTexts.size());
     EXPECT_EQ("Open todos: 2,8      Projects: 2,8      Working time: -1,5",
@@ -99,8 +99,8 @@ TEST_F(SettingsCommands, OptionsCancelledChangeNothingButTheClock)
         });
     Execute(res::ID_TOOLS_OPTIONS);
 
-    EXPECT_EQ(1, app->GetTimeFormat());
-    EXPECT_TRUE(app->IsWorkingTimeEnabled());
+    EXPECT_EQ(1, app->GetDurations().TimeFormat());
+    EXPECT_TRUE(app->GetOptions().IsWorkingTimeEnabled());
     EXPECT_EQ(1u, mainWindow.statusTexts.size());
     EXPECT_EQ(0, mainWindow.menuUpdates);
     EXPECT_EQ(0, mainWindow.treeRebuilds);
@@ -120,13 +120,13 @@ TEST_F(SettingsCommands, TheFirstRunShowsOptionsThenWorkingHoursAndTheSecondRunN
         });
     commands->RunFirstRun();
     EXPECT_EQ((std::vector<std::string>{"options", "working hours"}), dialogs.opened);
-    EXPECT_EQ(8 * 3600, app->GetTarget(0));
+    EXPECT_EQ(8 * 3600, app->GetOvertimeAccount().GetTarget(0));
 
     Quit();
     Run();
     commands->RunFirstRun();
     EXPECT_EQ(2u, dialogs.opened.size());
-    EXPECT_EQ(8 * 3600, app->GetTarget(0));
+    EXPECT_EQ(8 * 3600, app->GetOvertimeAccount().GetTarget(0));
 }
 
 TEST_F(SettingsCommands, AFirstRunThatTurnsOvertimeOffSkipsTheWorkingHours)

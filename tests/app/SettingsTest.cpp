@@ -15,22 +15,22 @@ TEST_F(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveHoldsEveryKey)
     auto app = Start();
 
     EXPECT_TRUE(app->IsFirstRun());
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
     for (int weekday = 0; weekday < 7; ++weekday)
-        EXPECT_EQ(0, app->GetTarget(weekday));
-    EXPECT_EQ(1, app->GetTimeFormat());
-    EXPECT_EQ(1, app->GetTimeRound());
-    EXPECT_TRUE(app->IsAutoSaveEnabled());
-    EXPECT_TRUE(app->IsTrayIconEnabled());
-    EXPECT_FALSE(app->IsLoggingEnabled());
-    EXPECT_TRUE(app->IsWorkingTimeEnabled());
+        EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(weekday));
+    EXPECT_EQ(1, app->GetDurations().TimeFormat());
+    EXPECT_EQ(1, app->GetDurations().TimeRound());
+    EXPECT_TRUE(app->GetOptions().IsAutoSaveEnabled());
+    EXPECT_TRUE(app->GetOptions().IsTrayIconEnabled());
+    EXPECT_FALSE(app->GetOptions().IsLoggingEnabled());
+    EXPECT_TRUE(app->GetOptions().IsWorkingTimeEnabled());
     EXPECT_EQ(0, app->GetProjects().Count());
     EXPECT_EQ(nullptr, app->GetActiveTodo());
-    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 15, 30), app->GetLastTimeUpdated());
+    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 15, 30), app->GetOvertimeAccount().GetLastTimeUpdated());
 
     // The first update charges nothing, since the last update is the start.
     app->UpdateTime();
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: 0,0",
               window.statusTexts.back());
 
@@ -58,22 +58,22 @@ TEST_F(Settings, EverySettingComesBackFromTheFileAndGoesBackUnchanged)
     clock.Set(2026, 3, 2, 9, 0, 0);
     auto app = Start();
     EXPECT_FALSE(app->IsFirstRun());
-    EXPECT_EQ(-5400, app->GetOvertimeBalance());
-    EXPECT_EQ(28800, app->GetTarget(0)); // "Target0" is Monday's
-    EXPECT_EQ(60, app->GetTarget(6));    // "Target6" is Sunday's
-    EXPECT_EQ(3, app->GetTimeFormat());
-    EXPECT_EQ(4, app->GetTimeRound());
-    EXPECT_FALSE(app->IsAutoSaveEnabled());
-    EXPECT_TRUE(app->IsLoggingEnabled());
-    EXPECT_FALSE(app->IsTrayIconEnabled());
-    EXPECT_FALSE(app->IsWorkingTimeEnabled());
+    EXPECT_EQ(-5400, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(28800, app->GetOvertimeAccount().GetTarget(0)); // "Target0" is Monday's
+    EXPECT_EQ(60, app->GetOvertimeAccount().GetTarget(6));    // "Target6" is Sunday's
+    EXPECT_EQ(3, app->GetDurations().TimeFormat());
+    EXPECT_EQ(4, app->GetDurations().TimeRound());
+    EXPECT_FALSE(app->GetOptions().IsAutoSaveEnabled());
+    EXPECT_TRUE(app->GetOptions().IsLoggingEnabled());
+    EXPECT_FALSE(app->GetOptions().IsTrayIconEnabled());
+    EXPECT_FALSE(app->GetOptions().IsWorkingTimeEnabled());
     EXPECT_EQ("weekends", ProjectNamed(*app, "Garden").GetComment());
     EXPECT_EQ(5, TodoNamed(*app, "Garden", "Mow").GetPriority());
     EXPECT_EQ(0, ProjectNamed(*app, "Office").GetTodos().Count());
     EXPECT_EQ("3:00", app->FormatDuration(10800, 0));
-    EXPECT_EQ("3", app->FormatForCopy(10800));
-    EXPECT_EQ("3:00", app->FormatForDialog(10800));
-    EXPECT_EQ(45000, Tallydene::ParseDuration("12,5"));
+    EXPECT_EQ("3", app->GetDurations().FormatForCopy(10800));
+    EXPECT_EQ("3:00", app->GetDurations().FormatForDialog(10800));
+    EXPECT_EQ(45000, Durations::ParseDuration("12,5"));
     EXPECT_TRUE(app->ShowsTime(30));
     EXPECT_FALSE(app->ShowsTime(29));
 
@@ -127,10 +127,10 @@ TEST_F(Settings, TargetsExistForSevenWeekdaysOnly)
 {
     clock.Set(2026, 3, 2, 9, 0, 0);
     auto app = Start();
-    app->SetTarget(6, 3600);
-    EXPECT_EQ(3600, app->GetTarget(6));
-    EXPECT_THROW(app->GetTarget(7), toolbox::EIllegalArgument);
-    EXPECT_THROW(app->SetTarget(-1, 0), toolbox::EIllegalArgument);
+    app->GetOvertimeAccount().SetTarget(6, 3600);
+    EXPECT_EQ(3600, app->GetOvertimeAccount().GetTarget(6));
+    EXPECT_THROW(app->GetOvertimeAccount().GetTarget(7), toolbox::EIllegalArgument);
+    EXPECT_THROW(app->GetOvertimeAccount().SetTarget(-1, 0), toolbox::EIllegalArgument);
 }
 
 TEST_F(Settings, AnOpenTodoIsOneThatShowsTime)
@@ -147,6 +147,6 @@ TEST_F(Settings, AnOpenTodoIsOneThatShowsTime)
 
     TodoNamed(*app, "Office", "Report").SetTime(18);
     EXPECT_TRUE(app->AnyTodoOpen());
-    app->SetTimeFormat(1);
+    app->GetDurations().SetTimeFormat(1);
     EXPECT_FALSE(app->AnyTodoOpen());
 }

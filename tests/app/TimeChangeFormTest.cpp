@@ -54,7 +54,7 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(2 * hour + hour / 2, mow.GetTime());
     EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeBalance());
+    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeAccount().GetBalance());
     EXPECT_TRUE(prompts.shown.empty());
 
     // Unchecked boxes keep the project and the balance out of it.
@@ -65,7 +65,7 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(3 * hour + hour / 2, mow.GetTime());
     EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeBalance());
+    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSum)
@@ -88,7 +88,7 @@ TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSu
         EXPECT_TRUE(form->Confirm(prompts).accepted);
         EXPECT_EQ(4 * hour, mow.GetTime());
         EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
-        EXPECT_EQ(hour, app->GetOvertimeBalance());
+        EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
     }
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -103,7 +103,7 @@ TEST_F(TimeChangeForms, ANegativeAddTakesOnlyWhatTheTodoHasFromAllThree)
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, mow.GetTime());
     EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
 
     // A todo at zero has nothing to give.
     form.Open();
@@ -111,7 +111,7 @@ TEST_F(TimeChangeForms, ANegativeAddTakesOnlyWhatTheTodoHasFromAllThree)
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, mow.GetTime());
     EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -140,7 +140,7 @@ TEST_F(TimeChangeForms, AnAmountThatIsNoDurationIsRefusedWithAnExampleInTheCurre
             }
         EXPECT_EQ(hour, mow.GetTime());
         EXPECT_EQ(3 * hour, mow.GetProject()->GetTotalTime());
-        EXPECT_EQ(hour, app->GetOvertimeBalance());
+        EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
         // Either decimal character is read, whatever the user's is.
         add.Open();
         add.amount = "0.5";
@@ -161,7 +161,7 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(0, mow.GetTime());
     EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
 
     Todo& mail = TodoNamed(*app, "Office", "Mail");
     RemoveTimeForm more(*app, mail);
@@ -172,14 +172,14 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"warning", notEnough}}), prompts.shown);
     EXPECT_EQ(2 * hour, mail.GetTime());
     EXPECT_EQ(2 * hour, mail.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeBalance());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
 
     // Yes takes exactly what the todo had, from all three.
     prompts.answers = {true};
     EXPECT_TRUE(more.Confirm(prompts).accepted);
     EXPECT_EQ(0, mail.GetTime());
     EXPECT_EQ(0, mail.GetProject()->GetTotalTime());
-    EXPECT_EQ(-2 * hour, app->GetOvertimeBalance());
+    EXPECT_EQ(-2 * hour, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
@@ -193,7 +193,7 @@ TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(hour, weed.GetTime());
     EXPECT_EQ(3 * hour + hour / 2, weed.GetProject()->GetTotalTime());
-    EXPECT_EQ(hour + hour / 2, app->GetOvertimeBalance());
+    EXPECT_EQ(hour + hour / 2, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TimeChangeForms, WithOvertimeOffTheBalanceNeverMovesWhateverTheBoxSays)
@@ -213,7 +213,7 @@ TEST_F(TimeChangeForms, WithOvertimeOffTheBalanceNeverMovesWhateverTheBoxSays)
     remove.amount = "0,5";
     EXPECT_TRUE(remove.Confirm(prompts).accepted);
     EXPECT_EQ(2 * hour + hour / 2, mow.GetTime());
-    EXPECT_EQ(hour, app->GetOvertimeBalance());
+    EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TimeChangeForms, HugeAmountsSaturateInsteadOfWrapping)
@@ -227,12 +227,12 @@ TEST_F(TimeChangeForms, HugeAmountsSaturateInsteadOfWrapping)
     EXPECT_TRUE(add.Confirm(prompts).accepted);
     EXPECT_EQ(most, mow.GetTime());
     EXPECT_EQ(most, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(most, app->GetOvertimeBalance());
+    EXPECT_EQ(most, app->GetOvertimeAccount().GetBalance());
 
     RemoveTimeForm remove(*app, mow);
     remove.Open();
     remove.amount = "-999999999";
     EXPECT_TRUE(remove.Confirm(prompts).accepted);
     EXPECT_EQ(most, mow.GetTime());
-    EXPECT_EQ(most, app->GetOvertimeBalance());
+    EXPECT_EQ(most, app->GetOvertimeAccount().GetBalance());
 }

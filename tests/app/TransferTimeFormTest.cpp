@@ -95,7 +95,7 @@ TEST_F(TransferTimeForms, AnAmountMovesBetweenTheTodosAndTheirProjectsButNeverTh
     EXPECT_EQ(2 * hour, to->GetTime());
     EXPECT_EQ(hour / 2, from->GetProject()->GetTotalTime());
     EXPECT_EQ(4 * hour + hour / 2, to->GetProject()->GetTotalTime());
-    EXPECT_EQ(hour, app->GetOvertimeBalance());
+    EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
 
     // Unchecked, the projects keep their totals.
     OpenWith(form, "0,5");
@@ -179,7 +179,7 @@ TEST_F(TransferTimeForms, AProjectOrNothingInASelectorIsRefusedAfterTheClockUpda
               prompts.shown);
     // The running todo's ten minutes were booked all the same; nothing was moved.
     EXPECT_EQ(hour + 600, mow.GetTime());
-    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 10, 0), app->GetLastTimeUpdated());
+    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 10, 0), app->GetOvertimeAccount().GetLastTimeUpdated());
 }
 
 TEST_F(TransferTimeForms, ARunningFromTodoIsComparedWithItsTimeUpToNow)
@@ -196,7 +196,7 @@ TEST_F(TransferTimeForms, ARunningFromTodoIsComparedWithItsTimeUpToNow)
     EXPECT_EQ(hour / 2, from->GetTime());
     EXPECT_EQ(3 * hour + hour / 2, to->GetTime());
     // The hour that ran is on the balance; the transfer itself moved none of it.
-    EXPECT_EQ(2 * hour, app->GetOvertimeBalance());
+    EXPECT_EQ(2 * hour, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TransferTimeForms, TheSimpleVariantUsesTheTodosItWasGiven)

@@ -52,7 +52,7 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
 
         EXPECT_EQ(600 + 1800, report.GetTime());
         EXPECT_EQ(1200 + 1800, ProjectNamed(*app, "Office").GetTotalTime());
-        EXPECT_EQ(overtime ? -2 * Hour + 1800 : -2 * Hour, app->GetOvertimeBalance());
+        EXPECT_EQ(overtime ? -2 * Hour + 1800 : -2 * Hour, app->GetOvertimeAccount().GetBalance());
         EXPECT_EQ(report.GetLabel(*app),
                   FakeTreeControl::Of(window.tree.NodeOf(report))->text); // the line was redrawn
         EXPECT_EQ(overtime ? "Open todos: 0,8      Projects: 0,8      Working time: -1,5"
@@ -72,16 +72,16 @@ TEST_F(WorkingDay, TheFirstUpdateAfterMidnightChargesTheNewDayOnce)
     clock.Set(2026, 3, 1, 23, 59, 0);
     auto app = Start();
     app->UpdateTime();
-    EXPECT_EQ(-2 * Hour, app->GetOvertimeBalance());
+    EXPECT_EQ(-2 * Hour, app->GetOvertimeAccount().GetBalance());
 
     clock.Set(2026, 3, 2, 0, 0, 0); // Monday
     app->UpdateTime();
-    EXPECT_EQ(-2 * Hour - WeekTargets[0], app->GetOvertimeBalance());
+    EXPECT_EQ(-2 * Hour - WeekTargets[0], app->GetOvertimeAccount().GetBalance());
     clock.Set(2026, 3, 2, 0, 1, 0);
     app->UpdateTime();
     clock.Set(2026, 3, 2, 23, 59, 59);
     app->UpdateTime();
-    EXPECT_EQ(-2 * Hour - WeekTargets[0], app->GetOvertimeBalance());
+    EXPECT_EQ(-2 * Hour - WeekTargets[0], app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(WorkingDay, AStartOnThursdayAfterMondayChargesTheDaysBetweenAndBooksTheGapOnNoTodo)
@@ -92,7 +92,7 @@ TEST_F(WorkingDay, AStartOnThursdayAfterMondayChargesTheDaysBetweenAndBooksTheGa
     app->UpdateTime();
 
     int32_t charged = WeekTargets[1] + WeekTargets[2] + WeekTargets[3];
-    EXPECT_EQ(-2 * Hour - charged, app->GetOvertimeBalance());
+    EXPECT_EQ(-2 * Hour - charged, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(600, TodoNamed(*app, "Office", "Report").GetTime());
     EXPECT_EQ(300, TodoNamed(*app, "Office", "Mail").GetTime());
     EXPECT_EQ(1200, ProjectNamed(*app, "Office").GetTotalTime());
@@ -102,7 +102,7 @@ TEST_F(WorkingDay, AStartOnThursdayAfterMondayChargesTheDaysBetweenAndBooksTheGa
     clock.Advance(60);
     app->UpdateTime();
     EXPECT_EQ(360, TodoNamed(*app, "Office", "Mail").GetTime());
-    EXPECT_EQ(-2 * Hour - charged + 60, app->GetOvertimeBalance());
+    EXPECT_EQ(-2 * Hour - charged + 60, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(WorkingDay, AClockSetBackTakesTimeBackWithinTheFloors)
@@ -116,10 +116,10 @@ TEST_F(WorkingDay, AClockSetBackTakesTimeBackWithinTheFloors)
     clock.Advance(-1800); // the system clock is put back half an hour
     app->UpdateTime();
 
-    EXPECT_EQ(0, report.GetTime());                              // 600 - 1800, floored
-    EXPECT_EQ(300, ProjectNamed(*app, "Office").GetTotalTime()); // the todos' sum
-    EXPECT_EQ(-2 * Hour - 1800, app->GetOvertimeBalance());      // the full amount
-    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 30, 0), app->GetLastTimeUpdated());
+    EXPECT_EQ(0, report.GetTime());                                      // 600 - 1800, floored
+    EXPECT_EQ(300, ProjectNamed(*app, "Office").GetTotalTime());         // the todos' sum
+    EXPECT_EQ(-2 * Hour - 1800, app->GetOvertimeAccount().GetBalance()); // the full amount
+    EXPECT_EQ(ClockAt(2026, 3, 2, 9, 30, 0), app->GetOvertimeAccount().GetLastTimeUpdated());
 }
 
 TEST_F(WorkingDay, WithOvertimeOffTheAccountIsKeptAsStored)
@@ -134,7 +134,7 @@ TEST_F(WorkingDay, WithOvertimeOffTheAccountIsKeptAsStored)
         app->Activate(TodoNamed(*app, "Office", "Report"));
         clock.Advance(600);
         app->UpdateTime();
-        EXPECT_EQ(-2 * Hour, app->GetOvertimeBalance());
+        EXPECT_EQ(-2 * Hour, app->GetOvertimeAccount().GetBalance());
     }
 
     stored.lastTimeUpdated = ClockAt(2026, 3, 5, 8, 10, 0);
@@ -157,7 +157,7 @@ TEST_F(WorkingDay, AutoSaveWritesTheFileAtEveryUpdate)
     }
 
     // Without auto save an update leaves the file alone.
-    app->SetAutoSaveEnabled(false);
+    app->GetOptions().SetAutoSaveEnabled(false);
     clock.Set(2026, 3, 2, 9, 4, 0);
     app->UpdateTime();
     EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
@@ -206,7 +206,7 @@ TEST_F(WorkingDay, TheTrayTooltipIsRefreshedOnlyWhileTheIconShowsAndIsWanted)
     app->UpdateTime();
     EXPECT_EQ(1, window.trayRefreshes);
 
-    app->SetTrayIconEnabled(false);
+    app->GetOptions().SetTrayIconEnabled(false);
     app->UpdateTime();
     EXPECT_EQ(1, window.trayRefreshes);
 }
@@ -238,11 +238,11 @@ TEST_F(WorkingDay, ValuesAtTheEndsOfTheRangeStayThere)
     auto app = Start();
     EXPECT_EQ(std::numeric_limits<int32_t>::max(), app->Now());
     app->Activate(TodoNamed(*app, "Office", "Report"));
-    EXPECT_EQ(std::numeric_limits<int32_t>::min(), app->GetOvertimeBalance());
+    EXPECT_EQ(std::numeric_limits<int32_t>::min(), app->GetOvertimeAccount().GetBalance());
 
-    app->SetOvertimeBalance(0);
-    app->SetTarget(0, 0);
+    app->GetOvertimeAccount().SetBalance(0);
+    app->GetOvertimeAccount().SetTarget(0, 0);
     app->Pause();
-    EXPECT_EQ(0, app->GetOvertimeBalance());
-    EXPECT_EQ(std::numeric_limits<int32_t>::max(), app->GetLastTimeUpdated());
+    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(std::numeric_limits<int32_t>::max(), app->GetOvertimeAccount().GetLastTimeUpdated());
 }

@@ -54,6 +54,28 @@ TEST(ItemTimes, SumOfTodoTimesSaturatesInsteadOfOverflowing)
     EXPECT_EQ(project.GetTotalTime(), maximum);
 }
 
+TEST(ItemTimes, AddedTimeStaysWithinItsRangeAndFloors)
+{
+    constexpr int32_t maximum = std::numeric_limits<int32_t>::max();
+    Project project;
+    Todo& todo = AddTodo(project, "a", maximum - 10);
+    todo.AddTime(100);
+    EXPECT_EQ(todo.GetTime(), maximum);
+    todo.AddTime(-static_cast<int64_t>(maximum) - 5000);
+    EXPECT_EQ(todo.GetTime(), 0);
+    todo.AddTime(3600);
+    EXPECT_EQ(todo.GetTime(), 3600);
+
+    // A total near the top saturates; one taken below the todos' sum stops at that sum.
+    project.SetTotalTime(maximum - 1);
+    project.AddTime(std::numeric_limits<int64_t>::max() / 2);
+    EXPECT_EQ(project.GetTotalTime(), maximum);
+    project.AddTime(-static_cast<int64_t>(maximum) * 3);
+    EXPECT_EQ(project.GetTotalTime(), 3600);
+    project.AddTime(60);
+    EXPECT_EQ(project.GetTotalTime(), 3660);
+}
+
 TEST(ItemOrder, ProjectsByNameWithoutRegardToCase)
 {
     toolbox::ArrayList<Project> projects;

@@ -207,6 +207,23 @@ TEST(PathProgram, CompanionFilesAreNamedAfterTheProgram)
     EXPECT_EQ(Text(Path::CreateApplicationLikePath(Path(), ".cfg")), "Tally.cfg");
 }
 
+TEST(PathProgram, ProgramFileInAFolderOrNoneWithoutAFileName)
+{
+    TestPlaces places;
+    places.SetProgramPath((places.ProgramFolder() / "Tally.dene").string());
+    const Path logs((places.Root() / "logs").c_str());
+    const std::optional<Path> file = Path::ProgramFileIn(logs, "log");
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(Text(*file), (places.Root() / "logs" / "Tally.log").string());
+    EXPECT_EQ(Text(logs), (places.Root() / "logs").string());
+
+    for (const char* program : {"", "/"})
+    {
+        places.SetProgramPath(program);
+        EXPECT_FALSE(Path::ProgramFileIn(logs, "log").has_value()) << '"' << program << '"';
+    }
+}
+
 TEST(PathProgram, ProgramPathWithoutFileNameIsIllegalState)
 {
     TestPlaces places;

@@ -140,12 +140,12 @@ TEST_F(AppCommandWindows, TheFirstStartShowsOptionsThenWorkingHoursAndTheSecondS
                           EXPECT_EQ(dialog.GetTitle(), "Working hours");
                           Find<wxTextCtrl>(dialog, "monday").ChangeValue("8");
                       }));
-    EXPECT_EQ(App().GetTarget(0), 8 * 3600);
+    EXPECT_EQ(App().GetOvertimeAccount().GetTarget(0), 8 * 3600);
 
     EndSession();
     Start();
     wxTEST_DIALOG(session->RunFirstRun(), NoDialog().Optional());
-    EXPECT_EQ(App().GetTarget(0), 8 * 3600);
+    EXPECT_EQ(App().GetOvertimeAccount().GetTarget(0), 8 * 3600);
 }
 
 TEST_F(AppCommandWindows, AFirstStartThatTurnsOvertimeOffShowsNoWorkingHours)
@@ -155,7 +155,7 @@ TEST_F(AppCommandWindows, AFirstStartThatTurnsOvertimeOffShowsNoWorkingHours)
         session->RunFirstRun(),
         PressOk<OptionsDialog>([](OptionsDialog& dialog)
                                { Find<wxCheckBox>(dialog, "workingTime").SetValue(false); }));
-    EXPECT_FALSE(App().IsWorkingTimeEnabled());
+    EXPECT_FALSE(App().GetOptions().IsWorkingTimeEnabled());
 }
 
 TEST_F(AppCommandWindows, SwitchingToHoursAndMinutesRedrawsEveryLineAndTheStatusLineAtOnce)
@@ -214,8 +214,8 @@ TEST_F(AppCommandWindows, OptionsShownForAFormatWithoutAButtonSelectNoneAndKeepI
     EXPECT_EQ(children.GetLast()->GetPrevious()->GetData()->GetId(), wxID_OK);
     EXPECT_EQ(children.GetLast()->GetData()->GetId(), wxID_CANCEL);
     EXPECT_TRUE(dialog.TransferDataFromWindow());
-    EXPECT_EQ(App().GetTimeFormat(), 0);
-    EXPECT_EQ(App().GetTimeRound(), 1);
+    EXPECT_EQ(App().GetDurations().TimeFormat(), 0);
+    EXPECT_EQ(App().GetDurations().TimeRound(), 1);
     dialog.Hide();
 }
 
@@ -250,7 +250,7 @@ TEST_F(AppCommandWindows, WorkingHoursOpenOnTheOvertimeAndRefuseOnTheFieldAtFaul
     wednesday.GetSelection(&from, &to);
     EXPECT_EQ(0, from);
     EXPECT_EQ(wednesday.GetLastPosition(), to);
-    EXPECT_EQ(App().GetOvertimeBalance(), -5400);
+    EXPECT_EQ(App().GetOvertimeAccount().GetBalance(), -5400);
     dialog.Hide();
 }
 

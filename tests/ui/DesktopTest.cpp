@@ -113,7 +113,7 @@ TEST_F(MessageBoxTest, EnterInAQuestionThatDestroysDataAnswersNo)
         Run(command);
     }
     EXPECT_EQ(TodoNamed("P", "One").GetTime(), 600);
-    EXPECT_EQ(App().GetOvertimeBalance(), 3600);
+    EXPECT_EQ(App().GetOvertimeAccount().GetBalance(), 3600);
 
     // Where nothing is lost, Yes stays the default.
     Xdotool("sleep 1.5 key Return");

@@ -165,10 +165,11 @@ TEST_F(DialogWindows, AddAndRemoveTimeShowTheTodoAndStartOnTheAmount)
     Show(add);
     Screenshot(add, "add-time-dialog");
     EXPECT_EQ("Add time", add.GetTitle());
-    EXPECT_EQ((std::vector<std::string>{
-                  "Todo: Mow && rake", "Current time: " + App().FormatForDialog(3600),
-                  "Add &time:", Hint(), "Adjust &project's time", "Adjust &overtime"}),
-              Labels(add));
+    EXPECT_EQ(
+        (std::vector<std::string>{
+            "Todo: Mow && rake", "Current time: " + App().GetDurations().FormatForDialog(3600),
+            "Add &time:", Hint(), "Adjust &project's time", "Adjust &overtime"}),
+        Labels(add));
     auto* amount = Named<wxTextCtrl>(add, "amount");
     EXPECT_EQ(amount, wxWindow::FindFocus());
     EXPECT_EQ(add.FindWindow(wxID_OK), add.GetDefaultItem());
@@ -281,7 +282,7 @@ TEST_F(DialogWindows, TodoPropertiesShowPrioritiesInThreeColumnsOfTwo)
     EXPECT_EQ(Named<wxTextCtrl>(dialog, "name"), wxWindow::FindFocus());
     auto* time = Named<wxTextCtrl>(dialog, "time");
     EXPECT_FALSE(time->IsEnabled());
-    EXPECT_EQ(ToWx(App().FormatForDialog(1800)), time->GetValue());
+    EXPECT_EQ(ToWx(App().GetDurations().FormatForDialog(1800)), time->GetValue());
 
     std::vector<wxRadioButton*> radios;
     for (const char* label : {"&1 (urgent)", "&2 (asap)", "&3 (normal)", "&4 (later on)",

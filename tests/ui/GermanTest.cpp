@@ -136,7 +136,7 @@ TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
                           EXPECT_TRUE(dialog.TransferDataFromWindow());
                           return wxID_OK;
                       }));
-    EXPECT_EQ(App().GetTarget(0), 7 * 3600 + 45 * 60);
+    EXPECT_EQ(App().GetOvertimeAccount().GetTarget(0), 7 * 3600 + 45 * 60);
     EXPECT_EQ(App().GetDurations().DurationHint(), "(z. B. 12,50 oder 12:30)");
 }
 

@@ -70,7 +70,7 @@ TEST_F(MainFrameTest, MenuBarAndToolBarCarryEveryCommandWithItsTextsAndPrompts)
 
     // The "&Overtime" menu follows the working-time option.
     EXPECT_TRUE(bar.IsEnabledTop(res::kOvertimeMenuPosition));
-    App().SetWorkingTimeEnabled(false);
+    App().GetOptions().SetWorkingTimeEnabled(false);
     frame.UpdateMenu();
     EXPECT_FALSE(bar.IsEnabledTop(res::kOvertimeMenuPosition));
 }
@@ -210,11 +210,11 @@ TEST_F(TrayTooltipAppTest, ShowsTheRunningTodoAndTheBalance)
     session = std::make_unique<AppSession>(clock);
 
     EXPECT_EQ(TrayTooltip(App()), "Paused - Working time: 1:30");
-    App().SetWorkingTimeEnabled(false);
+    App().GetOptions().SetWorkingTimeEnabled(false);
     EXPECT_EQ(TrayTooltip(App()), "Paused");
     App().Activate(TodoNamed("P", "Mail"));
     EXPECT_EQ(TrayTooltip(App()), "Mail: 1:05");
-    App().SetWorkingTimeEnabled(true);
+    App().GetOptions().SetWorkingTimeEnabled(true);
     EXPECT_EQ(TrayTooltip(App()), "Mail: 1:05 - Working time: 1:30");
     App().Activate(TodoNamed("P", std::string(70, 'n')));
     EXPECT_EQ(TrayTooltip(App()), std::string(63, 'n'));

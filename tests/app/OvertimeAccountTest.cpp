@@ -1,0 +1,78 @@
+#include "app/OvertimeAccount.h"
+#include "app/ClockValue.h"
+#include "tests/app/FakeUtcClock.h"
+#include "toolbox/ConfigSection.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace
+{
+
+int32_t At(int year, int month, int day, int hour = 0)
+{
+    return ClockValueOf(UtcMoment(year, month, day, hour));
+}
+
+// Monday 8 hours down to Sunday 2 hours, so each charged day shows by its amount.
+OvertimeAccount WeekOfTargets()
+{
+    OvertimeAccount account;
+    for (int weekday = 0; weekday < 7; ++weekday)
+        account.SetTarget(weekday, (8 - weekday) * 3600);
+    return account;
+}
+
+} // namespace
+
+TEST(OvertimeAccount, ChargesEachDayThatBeganSinceTheLastUpdateOnce)
+{
+    struct Case
+    {
+        int32_t from, to;
+        int64_t charged;
+    };
+    // 7 December 2026 is a Monday.
+    const Case cases[] = {
+        {At(2026, 12, 7, 8), At(2026, 12, 7, 23), 0},
+        {At(2026, 12, 7, 23), At(2026, 12, 8, 0), 7 * 3600},
+        {At(2026, 12, 9, 12), At(2026, 12, 13, 1), (5 + 4 + 3 + 2) * 3600},
+        {At(2026, 12, 6, 12), At(2026, 12, 14, 1), (8 + 7 + 6 + 5 + 4 + 3 + 2 + 8) * 3600},
+        // A clock set back charges nothing and gives nothing back.
+        {At(2026, 12, 10, 1), At(2026, 12, 8, 1), 0},
+    };
+    for (const Case& c : cases)
+    {
+        OvertimeAccount account = WeekOfTargets();
+        account.SetBalance(3600);
+        account.SetLastTimeUpdated(c.from);
+        account.ChargeDaysUntil(c.to);
+        EXPECT_EQ(3600 - c.charged, account.GetBalance()) << c.from << " to " << c.to;
+    }
+}
+
+TEST(OvertimeAccount, CreditAndChargesStayWithinTheRangeAndSurviveTheirKeys)
+{
+    constexpr int32_t maximum = std::numeric_limits<int32_t>::max();
+    constexpr int32_t minimum = std::numeric_limits<int32_t>::min();
+    OvertimeAccount account = WeekOfTargets();
+    account.SetBalance(maximum - 5);
+    account.Credit(60);
+    EXPECT_EQ(maximum, account.GetBalance());
+    account.Credit(-static_cast<int64_t>(maximum) * 4);
+    EXPECT_EQ(minimum, account.GetBalance());
+    account.SetLastTimeUpdated(At(2026, 12, 6));
+    account.ChargeDaysUntil(At(2026, 12, 9));
+    EXPECT_EQ(minimum, account.GetBalance());
+
+    account.SetBalance(-1800);
+    toolbox::ConfigSection root("");
+    account.Save(root);
+    OvertimeAccount loaded;
+    loaded.Load(root, At(2030, 1, 1));
+    EXPECT_EQ(-1800, loaded.GetBalance());
+    EXPECT_EQ(At(2026, 12, 6), loaded.GetLastTimeUpdated());
+    for (int weekday = 0; weekday < 7; ++weekday)
+        EXPECT_EQ((8 - weekday) * 3600, loaded.GetTarget(weekday)) << weekday;
+}

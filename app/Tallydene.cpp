@@ -45,6 +45,8 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
+    if (!GetLoadReport().loaded.empty())
+        backupSchedule.SetSavedMoment(lastTimeUpdated);
 }
 
 Tallydene::~Tallydene()
@@ -268,8 +270,19 @@ bool Tallydene::SaveAtEnd(Prompts* prompts)
 bool Tallydene::WriteFile()
 {
     SaveSettings();
+    if (backupSchedule.IsDue(Now()))
+        backupSchedule.Keep(DataFilePath(), GetConfig().GetFileSystem());
     lastSave = Save();
+    if (!IsSaveFailing())
+        backupSchedule.Saved(Now());
     return !IsSaveFailing();
+}
+
+std::string Tallydene::DataFilePath() const
+{
+    return toolbox::Path::CreateApplicationLikePath(FindConfigurationDirectory(), "cfg")
+        .ToString(false)
+        .c_str();
 }
 
 void Tallydene::ReportDataFileProblems()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackupSchedule.h"
 #include "app/Durations.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
@@ -141,6 +142,7 @@ private:
     void RefreshStatus();
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
+    std::string DataFilePath() const;
     void WriteLogLine(const std::string& line);
     void ChargeDays(int32_t fromMoment, int32_t toMoment);
 
@@ -164,4 +166,5 @@ private:
     bool workingTimeEnabled = true;
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
+    BackupSchedule backupSchedule;
 };

@@ -144,6 +144,12 @@ Logger& Logger::Global()
     return logger;
 }
 
+void Logger::Report(const char* location, int line, int32_t level, const std::string& text)
+{
+    if (current != nullptr)
+        current->Log(location, line, level, "%s", text.c_str());
+}
+
 void Logger::Log(const char* location, int line, int32_t level, const char* format, ...)
 {
     va_list arguments;

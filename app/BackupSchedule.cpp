@@ -16,12 +16,17 @@ constexpr std::time_t clockStart = 631065600;
 
 std::string BackupSchedule::LocalDate(int32_t clockValue)
 {
+    return LocalStamp(clockValue).substr(0, 10);
+}
+
+std::string BackupSchedule::LocalStamp(int32_t clockValue)
+{
     const std::time_t moment = clockStart + clockValue;
     std::tm local{};
     localtime_r(&moment, &local);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d-%02d%02d%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return text;
 }
 

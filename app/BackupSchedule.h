@@ -22,6 +22,8 @@ public:
 
     // "YYYY-MM-DD" of a clock value in the local time zone.
     static std::string LocalDate(int32_t clockValue);
+    // "YYYY-MM-DD-HHMMSS" in the local time zone: a copy kept at a given moment.
+    static std::string LocalStamp(int32_t clockValue);
 
 private:
     std::optional<int32_t> savedMoment;

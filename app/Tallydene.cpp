@@ -1,5 +1,6 @@
 #include "app/Tallydene.h"
 
+#include "app/BackupRestore.h"
 #include "app/ClockValue.h"
 #include "app/DataFileMessages.h"
 #include "app/EventLog.h"
@@ -295,6 +296,7 @@ void Tallydene::ReportDataFileProblems()
     const std::string problems = DataFileMessages::LoadProblems(GetLoadReport());
     if (!problems.empty())
         mainWindow->GetPrompts().Refuse(problems);
+    BackupRestore::OfferAtStart(*this, mainWindow->GetPrompts());
 }
 
 void Tallydene::ChargeDays(int32_t fromMoment, int32_t toMoment)

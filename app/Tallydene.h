@@ -58,6 +58,8 @@ public:
     // in the event log, and the last save (SaveAtEnd). Nothing is written after it. True when
     // the data was saved.
     bool End(Prompts* prompts);
+    // The data file: named after the program, in the data folder.
+    std::string DataFilePath() const;
     // After the start, with the window up: what was wrong with the data file or its folder.
     void ReportDataFileProblems();
 
@@ -142,7 +144,6 @@ private:
     void RefreshStatus();
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
-    std::string DataFilePath() const;
     void WriteLogLine(const std::string& line);
     void ChargeDays(int32_t fromMoment, int32_t toMoment);
 

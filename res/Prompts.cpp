@@ -50,6 +50,7 @@ constexpr Prompt kPrompts[] = {
     {ID_OVERTIME_TODAYS_TARGET,
      "Set the overtime to the today's target working hours.\nToday's target"},
     {ID_OVERTIME_ZERO, "Zero the overtime (target is reached).\nZero overtime"},
+    {ID_FILE_RESTORE, "Replace the data with one of its daily backups.\nRestore from backup"},
     {ID_ITEM_DELETE, "Delete the selected item.\nDelete item\n"},
     {ID_APP_EXIT, "Quit the application.\nExit"},
     {ID_VIEW_TOOLBAR, "Show or hide the tool bar.\nToggle tool bar"},

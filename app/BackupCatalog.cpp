@@ -11,17 +11,10 @@
 namespace
 {
 
-// The sections every save of the program writes: a file without them is not a whole one.
-const std::vector<std::string> everySave = {"Application", "Options", "Projects", "WorkingTime"};
-
-bool ParsesWhole(toolbox::Config& config, std::string text)
+// As the loader takes a file: it parses and holds something.
+bool Parses(toolbox::Config& config, std::string text)
 {
-    if (!config.Parse(text.data()))
-        return false;
-    for (const std::string& name : everySave)
-        if (config.GetRoot().Sections().Get(name.c_str()) == nullptr)
-            return false;
-    return true;
+    return config.Parse(text.data()) && config.GetRoot().Sections().Count() > 0;
 }
 
 } // namespace
@@ -37,7 +30,7 @@ std::vector<BackupCatalog::Entry> BackupCatalog::List(Tallydene& app)
         entry.size = std::filesystem::file_size(backup.path, error);
         toolbox::Config config;
         const std::optional<std::string> text = ReadWhole(app, backup.path);
-        entry.readable = text && ParsesWhole(config, *text);
+        entry.readable = text && Parses(config, *text);
         if (entry.readable)
         {
             toolbox::ConfigSection& root = config.GetRoot();
@@ -60,7 +53,7 @@ std::optional<std::string> BackupCatalog::ReadWhole(Tallydene& app, const std::s
         toolbox::FileSystem::ReadResult::Read)
         return std::nullopt;
     toolbox::Config config;
-    if (text.find('\0') != std::string::npos || !ParsesWhole(config, text))
+    if (text.find('\0') != std::string::npos || !Parses(config, text))
         return std::nullopt;
     return text;
 }

@@ -16,7 +16,7 @@ public:
         std::string path;
         std::string stamp;
         std::uintmax_t size = 0;
-        // Only for a backup that reads as a whole data file.
+        // Only for a backup that reads as a data file.
         bool readable = false;
         int projects = 0;
         int todos = 0;
@@ -25,7 +25,7 @@ public:
 
     // Every backup beside the application's data file, the newest first.
     static std::vector<Entry> List(Tallydene& app);
-    // The backup's text when it reads as a whole data file.
+    // The backup's text when it reads as a data file.
     static std::optional<std::string> ReadWhole(Tallydene& app, const std::string& path);
     // One line of the list: date, size, contents and balance.
     static std::string Describe(const Tallydene& app, const Entry& entry);

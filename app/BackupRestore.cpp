@@ -47,7 +47,10 @@ bool BackupRestore::KeepCurrent(Tallydene& app, Prompts& prompts)
 {
     // The current data first reaches the file, so that the copy holds all of it.
     if (!app.SaveAndReport())
+    {
+        prompts.Refuse("Your current data cannot be saved, so nothing was restored.");
         return false;
+    }
     const std::string stamp = BackupSchedule::LocalStamp(app.Now());
     const toolbox::FileResult kept =
         toolbox::DailyBackups(app.DataFilePath(), app.GetConfig().GetFileSystem()).Keep(stamp);

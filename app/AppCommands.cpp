@@ -1,12 +1,14 @@
 #include "app/AppCommands.h"
 
 #include "app/BookedChange.h"
+#include "app/BackupRestore.h"
 #include "app/CleanUpForm.h"
 #include "app/ClockValue.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
+#include "app/RestoreForm.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/WorkingTimeForm.h"
@@ -102,6 +104,9 @@ bool AppCommands::Dispatch(int commandId)
         return true;
     case res::ID_TOOLS_CLEAN_UP:
         CleanUp();
+        return true;
+    case res::ID_FILE_RESTORE:
+        RestoreFromBackup();
         return true;
     case res::ID_HELP_INDEX:
         Open(DocsFile({"help", "index.html"}));
@@ -222,6 +227,22 @@ void AppCommands::CleanUp()
             ZeroAndDeleteTodos(*project, form.zeroClocks, form.deleteCompleted);
         app.BringUpToDate();
     }
+    FocusTree();
+}
+
+void AppCommands::RestoreFromBackup()
+{
+    if (app.GetActiveTodo() != nullptr)
+    {
+        prompts.Refuse("Please pause first.");
+        return;
+    }
+    RestoreForm form(app);
+    form.Open();
+    if (form.rows.empty())
+        prompts.Inform("There are no backups yet. Tallydene keeps one for each day you use it.");
+    else if (dialogs.RunRestoreDialog(form))
+        BackupRestore::Restore(app, prompts, form.Chosen(), true);
     FocusTree();
 }
 

@@ -36,6 +36,7 @@ private:
     void WorkingHours();
     void Options();
     void CleanUp();
+    void RestoreFromBackup();
     void ZeroAndDeleteTodos(Project& project, bool zeroClocks, bool deleteCompleted);
     void Open(const std::string& pathOrAddress);
     void FocusTree();

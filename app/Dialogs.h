@@ -14,6 +14,7 @@ class TransferTimeForm;
 class OptionsForm;
 class WorkingTimeForm;
 class CleanUpForm;
+class RestoreForm;
 
 class Dialogs
 {
@@ -28,4 +29,5 @@ public:
     virtual bool RunOptionsDialog(OptionsForm& form) = 0;
     virtual bool RunWorkingTimeDialog(WorkingTimeForm& form) = 0;
     virtual bool RunCleanUpDialog(CleanUpForm& form) = 0;
+    virtual bool RunRestoreDialog(RestoreForm& form) = 0;
 };

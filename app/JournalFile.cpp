@@ -12,10 +12,9 @@
 namespace
 {
 
-void Warn(int line, const char* format, const std::string& a, const std::string& b)
+void Warn(int line, const std::string& text)
 {
-    if (toolbox::Logger* logger = toolbox::Logger::Current())
-        logger->Log("JournalFile", line, toolbox::Logger::LevelWarn, format, a.c_str(), b.c_str());
+    toolbox::Logger::Report("JournalFile", line, toolbox::Logger::LevelWarn, text);
 }
 
 bool WriteAll(int file, const std::string& bytes)
@@ -51,7 +50,7 @@ bool JournalFile::Append(const JournalEntry& entry) const
     const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (file < 0)
     {
-        Warn(__LINE__, "Cannot open the journal %s: %s", path, std::strerror(errno));
+        Warn(__LINE__, "Cannot open the journal " + path + ": " + std::strerror(errno));
         return false;
     }
     std::string bytes = entry.Format();
@@ -61,7 +60,7 @@ bool JournalFile::Append(const JournalEntry& entry) const
     const int error = errno;
     written = ::close(file) == 0 && written;
     if (!written)
-        Warn(__LINE__, "Cannot write the journal %s: %s", path, std::strerror(error));
+        Warn(__LINE__, "Cannot write the journal " + path + ": " + std::strerror(error));
     return written;
 }
 
@@ -79,8 +78,8 @@ std::vector<JournalEntry> JournalFile::ReadAll() const
         if (auto entry = JournalEntry::Parse(line))
             entries.push_back(std::move(*entry));
         else
-            Warn(__LINE__, "Skipped the damaged journal line %s in %s", std::to_string(number),
-                 path);
+            Warn(__LINE__,
+                 "Skipped the damaged journal line " + std::to_string(number) + " in " + path);
     }
     return entries;
 }

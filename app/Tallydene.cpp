@@ -1,5 +1,6 @@
 #include "app/Tallydene.h"
 
+#include "app/BackupRestore.h"
 #include "app/ClockValue.h"
 #include "app/DataFileMessages.h"
 #include "app/MainWindow.h"
@@ -17,6 +18,8 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
+    if (!GetLoadReport().loaded.empty())
+        backupSchedule.SetSavedMoment(account.GetLastTimeUpdated());
 }
 
 Tallydene::~Tallydene()
@@ -180,8 +183,19 @@ bool Tallydene::SaveAtEnd(Prompts* prompts)
 bool Tallydene::WriteFile()
 {
     SaveSettings();
+    if (backupSchedule.IsDue(Now()))
+        backupSchedule.Keep(DataFilePath(), GetConfig().GetFileSystem());
     lastSave = Save();
+    if (!IsSaveFailing())
+        backupSchedule.Saved(Now());
     return !IsSaveFailing();
+}
+
+std::string Tallydene::DataFilePath() const
+{
+    return toolbox::Path::CreateApplicationLikePath(FindConfigurationDirectory(), "cfg")
+        .ToString(false)
+        .c_str();
 }
 
 void Tallydene::ReportDataFileProblems()
@@ -194,6 +208,7 @@ void Tallydene::ReportDataFileProblems()
     const std::string problems = DataFileMessages::LoadProblems(GetLoadReport());
     if (!problems.empty())
         mainWindow->GetPrompts().Refuse(problems);
+    BackupRestore::OfferAtStart(*this, mainWindow->GetPrompts());
 }
 
 void Tallydene::Activate(Todo& todo)

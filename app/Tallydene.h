@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackupSchedule.h"
 #include "app/Durations.h"
 #include "app/EventLog.h"
 #include "app/Options.h"
@@ -60,6 +61,8 @@ public:
     // in the event log, and the last save (SaveAtEnd). Nothing is written after it. True when
     // the data was saved.
     bool End(Prompts* prompts);
+    // The data file: named after the program, in the data folder.
+    std::string DataFilePath() const;
     // After the start, with the window up: what was wrong with the data file or its folder.
     void ReportDataFileProblems();
 
@@ -121,10 +124,11 @@ public:
     // Whether any todo shows time, the question asked before quitting.
     bool AnyTodoOpen() const;
 
-private:
-    // Reads every setting, creating missing keys with their defaults; called by the
-    // constructor.
+    // Reads every setting, creating missing keys with their defaults: at construction and
+    // after a restore has replaced the configuration.
     void LoadSettings();
+
+private:
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();
@@ -148,4 +152,5 @@ private:
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
     SessionJournal journal;
+    BackupSchedule backupSchedule;
 };

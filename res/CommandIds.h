@@ -51,6 +51,7 @@ constexpr int ID_OVERTIME_WORKING_HOURS = 32806;
 constexpr int ID_OVERTIME_TODAYS_TARGET = 32807;
 constexpr int ID_OVERTIME_ZERO = 32808;
 
+constexpr int ID_FILE_RESTORE = 32809;
 constexpr int ID_APP_EXIT = 57665;
 
 // The tool bar and the status bar: their control ids are also the commands that show or hide

@@ -43,6 +43,8 @@ constexpr MenuItemSpec kPriorityItems[] = {
 constexpr MenuSpec kPriorityMenu{TrLater("&Set Priority"), kPriorityItems};
 
 constexpr MenuItemSpec kFileItems[] = {
+    Item(ID_FILE_RESTORE, "&Restore from backup..."),
+    Separator(),
     Item(ID_APP_EXIT, "E&xit\tAlt+X"),
 };
 

@@ -112,6 +112,7 @@ public:
 
     // The files a load or a save goes through; the system's own unless a test says otherwise.
     void SetFileSystem(FileSystem& files) { fileSystem = &files; }
+    FileSystem& GetFileSystem() const { return *fileSystem; }
 
 private:
     enum class Found

@@ -144,9 +144,10 @@ Logger& Logger::Global()
     return logger;
 }
 
-Logger* Logger::Current()
+void Logger::Report(const char* location, int line, int32_t level, const std::string& text)
 {
-    return current;
+    if (current != nullptr)
+        current->Log(location, line, level, "%s", text.c_str());
 }
 
 void Logger::Log(const char* location, int line, int32_t level, const char* format, ...)

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <ctime>
+#include <string>
 
 namespace toolbox
 {
@@ -59,8 +60,8 @@ public:
     int32_t GetThreshold() const { return threshold; }
 
     static Logger& Global();
-    // The logger alive last, nullptr while none is: where the core's warnings go.
-    static Logger* Current();
+    // One line to the logger alive last, if any: for code that has no logger of its own.
+    static void Report(const char* location, int line, int32_t level, const std::string& text);
 
 private:
     bool OpenFile();

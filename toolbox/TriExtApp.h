@@ -44,6 +44,8 @@ public:
     void Abandon() { abandoned = true; }
 
     bool IsFirstRun() const { return firstRun; }
+    // After the store was replaced by other data: whether that data knows this program.
+    void RecheckFirstRun() { firstRun = !OnceAction("FirstRun"); }
 
     // True if the named action was done before; otherwise marks it done and answers false.
     bool OnceAction(const char* name);

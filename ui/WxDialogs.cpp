@@ -1,6 +1,7 @@
 #include "ui/WxDialogs.h"
 
 #include "ui/dialogs/CleanUpDialog.h"
+#include "ui/dialogs/RestoreDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/ProjectDialog.h"
 #include "ui/dialogs/TimeChangeDialog.h"
@@ -46,4 +47,9 @@ bool WxDialogs::RunWorkingTimeDialog(WorkingTimeForm& form)
 bool WxDialogs::RunCleanUpDialog(CleanUpForm& form)
 {
     return ::RunCleanUpDialog(parent, prompts, form);
+}
+
+bool WxDialogs::RunRestoreDialog(RestoreForm& form)
+{
+    return ::RunRestoreDialog(parent, prompts, form);
 }

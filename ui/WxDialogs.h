@@ -21,6 +21,7 @@ public:
     bool RunOptionsDialog(OptionsForm& form) override;
     bool RunWorkingTimeDialog(WorkingTimeForm& form) override;
     bool RunCleanUpDialog(CleanUpForm& form) override;
+    bool RunRestoreDialog(RestoreForm& form) override;
 
 private:
     wxWindow* parent;

@@ -84,6 +84,7 @@ public:
     }
 
     bool RunProjectDialog(ProjectForm&) override { return false; }
+    bool RunRestoreDialog(RestoreForm&) override { return false; }
     bool RunOptionsDialog(OptionsForm&) override { return false; }
     bool RunWorkingTimeDialog(WorkingTimeForm&) override { return false; }
 

@@ -57,6 +57,7 @@ public:
     bool RunOptionsDialog(OptionsForm&) override { return Unexpected("options"); }
     bool RunWorkingTimeDialog(WorkingTimeForm&) override { return Unexpected("working time"); }
     bool RunCleanUpDialog(CleanUpForm&) override { return Unexpected("clean up"); }
+    bool RunRestoreDialog(RestoreForm&) override { return Unexpected("restore"); }
 
     Answers<ProjectForm> project;
     Answers<TodoForm> todo;

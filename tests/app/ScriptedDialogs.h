@@ -4,6 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
+#include "app/RestoreForm.h"
 #include "app/Prompts.h"
 #include "app/WorkingTimeForm.h"
 
@@ -35,11 +36,13 @@ public:
         return Run("working hours", form, workingTime);
     }
     bool RunCleanUpDialog(CleanUpForm& form) override { return Run("clean up", form, cleanUp); }
+    bool RunRestoreDialog(RestoreForm& form) override { return Run("restore", form, restore); }
 
     std::deque<Answer<ProjectForm>> project;
     std::deque<Answer<OptionsForm>> options;
     std::deque<Answer<WorkingTimeForm>> workingTime;
     std::deque<Answer<CleanUpForm>> cleanUp;
+    std::deque<Answer<RestoreForm>> restore;
     // The dialogs in the order they opened.
     std::vector<std::string> opened;
 

@@ -1,0 +1,83 @@
+#include "app/BackupRestore.h"
+
+#include "app/BackupSchedule.h"
+#include "app/MainWindow.h"
+#include "app/Prompts.h"
+#include "app/Tallydene.h"
+#include "toolbox/ConfigSection.h"
+#include "toolbox/DailyBackups.h"
+
+#include <optional>
+
+bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalog::Entry& backup,
+                            bool keepCurrent)
+{
+    std::optional<std::string> text = BackupCatalog::ReadWhole(app, backup.path);
+    if (!text)
+    {
+        prompts.Refuse("The backup of " + BackupCatalog::DateOf(backup.stamp) +
+                       " cannot be read. Nothing was restored.");
+        return false;
+    }
+    if (keepCurrent && !KeepCurrent(app, prompts))
+        return false;
+    app.GetConfig().Parse(text->data());
+    // The backup's balance is what the list showed: the days since it was made are not
+    // charged again, and the clock goes on from now.
+    app.GetRootSection()
+        ->GetSection("Application")
+        .GetParameter("LastTimeUpdated")
+        .SetInt(app.Now());
+    app.LoadSettings();
+    app.RecheckFirstRun();
+    app.LogEvent("Restored a backup", BackupCatalog::DateOf(backup.stamp));
+    if (MainWindow* window = app.GetMainWindow())
+    {
+        window->SetDocumentTitle("Paused");
+        window->SetActiveLook(false);
+        window->UpdateMenu();
+        window->RebuildTree();
+    }
+    app.MarkChanged();
+    app.BringUpToDate();
+    return app.SaveAndReport();
+}
+
+bool BackupRestore::KeepCurrent(Tallydene& app, Prompts& prompts)
+{
+    // The current data first reaches the file, so that the copy holds all of it.
+    if (!app.SaveAndReport())
+    {
+        prompts.Refuse("Your current data cannot be saved, so nothing was restored.");
+        return false;
+    }
+    const std::string stamp = BackupSchedule::LocalStamp(app.Now());
+    const toolbox::FileResult kept =
+        toolbox::DailyBackups(app.DataFilePath(), app.GetConfig().GetFileSystem()).Keep(stamp);
+    if (kept)
+        return true;
+    prompts.Refuse("Your current data cannot be kept as a backup, so nothing was restored:\n" +
+                   kept.Reason());
+    return false;
+}
+
+bool BackupRestore::OfferAtStart(Tallydene& app, Prompts& prompts)
+{
+    const toolbox::Config::LoadReport& report = app.GetLoadReport();
+    const bool unreadable =
+        !report.keptAside.empty() || !report.oldKeptAside.empty() || !report.readError;
+    if (!report.loaded.empty() || !unreadable)
+        return false;
+    for (const BackupCatalog::Entry& entry : BackupCatalog::List(app))
+    {
+        if (!entry.readable)
+            continue;
+        if (!prompts.Ask("Tallydene cannot read its data file. Restore the backup of " +
+                             BackupCatalog::DateOf(entry.stamp) + " (" +
+                             BackupCatalog::Contents(entry) + ")?",
+                         Prompts::QuestionIcon::Warning))
+            return false;
+        return Restore(app, prompts, entry, false);
+    }
+    return false;
+}

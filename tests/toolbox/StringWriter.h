@@ -1,11 +1,11 @@
 #pragma once
 
-#include "toolbox/Config.h"
+#include "toolbox/ConfigWriter.h"
 
 #include <string>
 
 // Collects what a section writes, with the line ends as the writer gives them (LF).
-class StringWriter : public toolbox::Config::Writer
+class StringWriter : public toolbox::ConfigWriter
 {
 public:
     bool WriteString(const char* text) override

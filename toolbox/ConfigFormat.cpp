@@ -101,8 +101,10 @@ bool WriteIndent(ConfigWriter& writer, int depth)
 
 bool ConfigFormat::Parse(ConfigSection& root, char* text)
 {
-    std::vector<ConfigSection*> open{&root};
-    // The top section got a value: it is really a parameter of the section below it.
+    // A tag opens a section only once it holds something: most tags hold a value, which makes
+    // them a parameter of the section around them, and no section is made for those.
+    std::vector<OpenTag> open{{std::string(), &root}};
+    // The top tag got a value: it is a parameter, and a section made under its name goes.
     bool pending = false;
     bool malformed = false;
     std::string name;
@@ -126,20 +128,19 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
         if (length == 0)
             continue;
 
-        ConfigSection& top = *open.back();
         if (length >= 3 && begin[0] == '<' && begin[1] == '/' && end[-1] == '>')
         {
             Unescape(begin + 2, end - 1, name);
-            malformed = open.size() == 1 || (!name.empty() && name != top.GetName());
+            malformed = open.size() == 1 || (!name.empty() && name != open.back().name);
             if (malformed)
                 continue;
-            open.pop_back();
+            // A same-named section from earlier in the text goes too, as it always has.
             if (pending)
-            {
-                name = top.GetName();
-                open.back()->RemoveSection(name.c_str());
-                pending = false;
-            }
+                SectionOf(open, open.size() - 2).RemoveSection(open.back().name.c_str());
+            else
+                SectionOf(open, open.size() - 1);
+            pending = false;
+            open.pop_back();
         }
         else if (length >= 2 && begin[0] == '<' && end[-1] == '>')
         {
@@ -147,7 +148,7 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
             if (malformed)
                 continue;
             Unescape(begin + 1, end - 1, name);
-            open.push_back(&top.GetSection(name.c_str()));
+            open.push_back({name, nullptr});
         }
         else
         {
@@ -155,11 +156,20 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
             if (malformed)
                 continue;
             Unescape(begin, end, name);
-            open[open.size() - 2]->GetParameter(top.GetName()).SetString(name.c_str());
+            SectionOf(open, open.size() - 2)
+                .GetParameter(open.back().name.c_str())
+                .SetString(name.c_str());
             pending = true;
         }
     }
     return !malformed && open.size() == 1;
+}
+
+ConfigSection& ConfigFormat::SectionOf(std::vector<OpenTag>& open, std::size_t level)
+{
+    if (open[level].section == nullptr)
+        open[level].section = &SectionOf(open, level - 1).GetSection(open[level].name.c_str());
+    return *open[level].section;
 }
 
 bool ConfigFormat::Write(const ConfigSection& section, ConfigWriter& writer)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace toolbox
 {
@@ -26,6 +28,13 @@ public:
     static bool Write(const ConfigSection& section, ConfigWriter& writer);
 
 private:
+    struct OpenTag
+    {
+        std::string name;
+        ConfigSection* section; // nullptr until something goes into it
+    };
+    // The section of an open tag, made (with those around it) where it is still missing.
+    static ConfigSection& SectionOf(std::vector<OpenTag>& open, std::size_t level);
     static bool WriteSection(const ConfigSection& section, ConfigWriter& writer, int depth);
     static bool WriteValue(const ConfigParameter& parameter, ConfigWriter& writer);
 };

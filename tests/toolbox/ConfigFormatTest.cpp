@@ -175,6 +175,25 @@ TEST(ConfigRead, SameNamedSectionsMergeAndTheLastValueWins)
               Parsed("<S><a>1</><b>2</></S><T><t>5</></T><S><a>3</><c>4</></S>"));
 }
 
+// A tag that holds a value is a parameter, whatever came before it in the text: a section of
+// its name read earlier goes, and so does one it held before the value.
+TEST(ConfigRead, AValueMakesItsTagAParameterOnly)
+{
+    EXPECT_EQ((Values{"S=v"}), Parsed("<S><a>1</a></S><S>v</S>"));
+    EXPECT_EQ((Values{"A=v"}), Parsed("<A><B>1</B>v</A>"));
+    EXPECT_EQ((Values{"A/c=1", "A=x"}), Parsed("<A><B><c>1</c></B></A><A>x<B></B><c>1</c></A>"));
+
+    // Tags that hold nothing, or only other tags, are sections, empty or not.
+    Config config;
+    ASSERT_TRUE(ParseText(config, "<E></E><P><Q></Q></P><R>1</R>"));
+    ConfigSection& root = config.GetRoot();
+    EXPECT_EQ(2, root.Sections().Count());
+    ASSERT_NE(nullptr, root.Sections().Get("P"));
+    EXPECT_NE(nullptr, root.Sections().Get("P")->Sections().Get("Q"));
+    EXPECT_NE(nullptr, root.Sections().Get("E"));
+    EXPECT_EQ(nullptr, root.Sections().Get("R"));
+}
+
 TEST(ConfigRead, MalformedTextsLeaveTheStoreEmpty)
 {
     const std::vector<std::string> malformed = {

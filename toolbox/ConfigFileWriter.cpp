@@ -1,11 +1,9 @@
 #include "toolbox/ConfigFileWriter.h"
 
-#include <cstring>
-
 namespace toolbox
 {
 
-ConfigFileWriter::ConfigFileWriter(FileSystem& files) : fileSystem(files) {}
+ConfigFileWriter::ConfigFileWriter(FileSystem& files) : ConfigWriter("\r\n"), fileSystem(files) {}
 
 ConfigFileWriter::~ConfigFileWriter() = default;
 
@@ -15,31 +13,14 @@ bool ConfigFileWriter::Open(const char* fileName, const char* permissionsOf)
     return file != nullptr;
 }
 
-bool ConfigFileWriter::WriteString(const char* text)
+bool ConfigFileWriter::Deliver(const char* data, std::size_t size)
 {
-    if (file == nullptr)
-        return false;
-    for (;;)
-    {
-        const char* lineEnd = std::strchr(text, '\n');
-        if (lineEnd == nullptr)
-            return file->Write(text, std::strlen(text));
-        if (!file->Write(text, static_cast<std::size_t>(lineEnd - text)) || !file->Write("\r\n", 2))
-            return false;
-        text = lineEnd + 1;
-    }
-}
-
-bool ConfigFileWriter::WriteChar(char c)
-{
-    if (file == nullptr)
-        return false;
-    return c == '\n' ? file->Write("\r\n", 2) : file->Write(&c, 1);
+    return file != nullptr && file->Write(data, size);
 }
 
 bool ConfigFileWriter::Flush()
 {
-    return file != nullptr && file->Flush();
+    return Pass() && file != nullptr && file->Flush();
 }
 
 bool ConfigFileWriter::Sync()

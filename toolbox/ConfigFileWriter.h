@@ -21,11 +21,13 @@ public:
     // Creates the file or cuts it to zero length, with the permissions of permissionsOf where
     // that file exists.
     bool Open(const char* fileName, const char* permissionsOf = nullptr);
-    bool WriteString(const char* text) override;
-    bool WriteChar(char c) override;
+    // Hands the whole text on to the system.
     bool Flush();
     bool Sync();
     bool Close();
+
+protected:
+    bool Deliver(const char* data, std::size_t size) override;
 
 private:
     FileSystem& fileSystem;

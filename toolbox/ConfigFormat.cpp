@@ -174,7 +174,7 @@ ConfigSection& ConfigFormat::SectionOf(std::vector<OpenTag>& open, std::size_t l
 
 bool ConfigFormat::Write(const ConfigSection& section, ConfigWriter& writer)
 {
-    return WriteSection(section, writer, 0);
+    return WriteSection(section, writer, 0) && writer.Pass();
 }
 
 bool ConfigFormat::WriteSection(const ConfigSection& section, ConfigWriter& writer, int depth)

@@ -24,7 +24,8 @@ public:
     // Adds what the text holds (up to its first NUL) to an empty section; false for a
     // malformed text, which leaves the section partly filled.
     static bool Parse(ConfigSection& root, char* text);
-    // Writes the content, not the section's own tags, sorted by name, indented by tabs.
+    // Writes the content, not the section's own tags, sorted by name, indented by tabs, and
+    // hands all of it on.
     static bool Write(const ConfigSection& section, ConfigWriter& writer);
 
 private:

@@ -1,5 +1,7 @@
 #include "toolbox/ConfigWriter.h"
 
+#include "toolbox/Exception.h"
+
 #include <cstring>
 
 namespace toolbox
@@ -56,6 +58,41 @@ bool WriteEscapedText(ConfigWriter& writer, const char* text, bool keepEdgeSpace
 }
 
 } // namespace
+
+ConfigWriter::ConfigWriter(const char* lineEnd)
+{
+    GuardAllocation(
+        [&]
+        {
+            this->lineEnd = lineEnd;
+            buffer.reserve(blockSize + 64);
+        });
+}
+
+bool ConfigWriter::WriteString(const char* text)
+{
+    for (;;)
+    {
+        const char* lineBreak = std::strchr(text, '\n');
+        if (lineBreak == nullptr)
+        {
+            buffer += text;
+            break;
+        }
+        buffer.append(text, static_cast<std::size_t>(lineBreak - text));
+        buffer += lineEnd;
+        text = lineBreak + 1;
+    }
+    return buffer.size() < blockSize ? !failed : Pass();
+}
+
+bool ConfigWriter::Pass()
+{
+    if (!failed && !buffer.empty())
+        failed = !Deliver(buffer.data(), buffer.size());
+    buffer.clear();
+    return !failed;
+}
 
 bool ConfigWriter::WriteEscaped(const char* text)
 {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -258,4 +259,26 @@ TEST(ConfigWrite, EscapesOnlyWhatAReaderWouldMisread)
     root.GetParameter("plain").SetString("\x01\x7f\xff caf\xc3\xa9 & \"quotes\"");
     EXPECT_EQ("< name >\\ a b\\ </>\n<plain>\x01\x7f\xff caf\xc3\xa9 & \"quotes\"</>\n",
               WrittenText(root));
+}
+
+// A file many times the writer's block: every line, wherever a block ends, is whole and ends
+// with CR LF, escapes and all.
+TEST_F(ConfigFile, LargeFileIsWrittenWholeWithEveryLineEnd)
+{
+    Config config;
+    ConfigSection& todos = config.GetRoot().GetSection("Todos");
+    std::string expected = "<Todos>\r\n";
+    for (int i = 0; i < 20000; ++i)
+    {
+        char name[16];
+        std::snprintf(name, sizeof name, "t%05d", i);
+        const std::string value = "a/b " + std::to_string(i) + (i % 7 == 0 ? " " : "");
+        todos.GetParameter(name).SetString(value.c_str());
+        expected += std::string("\t<") + name + ">a\\/b " + std::to_string(i) +
+                    (i % 7 == 0 ? "\\ " : "") + "</>\r\n";
+    }
+    expected += "</Todos>\r\n";
+    const std::string file = Name("large.cfg");
+    ASSERT_TRUE(config.SaveFile(file.c_str()));
+    EXPECT_EQ(expected, ReadFileBytes(file));
 }

@@ -8,15 +8,13 @@
 class StringWriter : public toolbox::ConfigWriter
 {
 public:
-    bool WriteString(const char* text) override
-    {
-        written += text;
-        return true;
-    }
-    bool WriteChar(char c) override
-    {
-        written += c;
-        return true;
-    }
+    StringWriter() : ConfigWriter("\n") {}
     std::string written;
+
+protected:
+    bool Deliver(const char* data, std::size_t size) override
+    {
+        written.append(data, size);
+        return true;
+    }
 };

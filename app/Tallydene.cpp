@@ -109,17 +109,32 @@ void Tallydene::SaveSettings()
     root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
     options.GetParameter("LoggingEnabled").SetBool(loggingEnabled);
 
-    // Written afresh, so that deleted and renamed items leave nothing behind.
-    root.RemoveSection("Projects");
-    toolbox::ConfigSection& projectsSection = root.GetSection("Projects");
-    for (const Project* project : projects)
-        project->Save(projectsSection);
+    SaveProjects(root);
 
     for (int weekday = 0; weekday < 7; ++weekday)
         workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
     options.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
     options.GetParameter("TimeRound").SetInt(durations.TimeRound());
     options.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
+}
+
+void Tallydene::SaveProjects(toolbox::ConfigSection& root)
+{
+    const bool booking = onlyBookingUnsaved;
+    // Taken once: a command run while this save's message is shown saves in full.
+    onlyBookingUnsaved = false;
+    if (booking)
+    {
+        if (activeTodo != nullptr)
+            activeTodo->GetProject()->SaveBookedTime(root.GetSection("Projects"), *activeTodo);
+        return;
+    }
+    // Written afresh, so that deleted and renamed items leave nothing behind.
+    root.RemoveSection("Projects");
+    toolbox::ConfigSection& projectsSection = root.GetSection("Projects");
+    for (const Project* project : projects)
+        project->Save(projectsSection);
+    projectsWritten = true;
 }
 
 int32_t Tallydene::GetTarget(int weekday) const
@@ -192,8 +207,11 @@ int Tallydene::WeekdayOf(int32_t day)
 
 void Tallydene::UpdateTime()
 {
+    // Nothing unsaved yet: the clock's booking is all this save has to bring into the store.
+    onlyBookingUnsaved = projectsWritten && !unsavedChanges;
     BringUpToDate();
     FinishCommand();
+    onlyBookingUnsaved = false;
 }
 
 void Tallydene::BringUpToDate()
@@ -235,6 +253,9 @@ void Tallydene::RefreshStatus()
 
 void Tallydene::FinishCommand()
 {
+    // A command may have changed any project, marked or not: the projects are written in full.
+    if (!onlyBookingUnsaved)
+        projectsWritten = false;
     // A save that failed is tried again whatever the option says: the user was told the data
     // is not saved until one succeeds.
     if (unsavedChanges && (autoSaveEnabled || IsSaveFailing()))

@@ -141,6 +141,9 @@ private:
     void RefreshStatus();
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
+    // The projects into the store: in full, or after a clock update with nothing else unsaved,
+    // only the times it booked.
+    void SaveProjects(toolbox::ConfigSection& root);
     void WriteLogLine(const std::string& line);
     void ChargeDays(int32_t fromMoment, int32_t toMoment);
 
@@ -149,6 +152,10 @@ private:
     bool ended = false;
     // Booked or changed since the last save.
     bool unsavedChanges = false;
+    // The store's projects section was written from the projects at least once.
+    bool projectsWritten = false;
+    // Set by a clock update that found nothing unsaved; the next save takes it.
+    bool onlyBookingUnsaved = false;
 
     Todo* activeTodo = nullptr;
     int32_t overtimeBalance = 0;

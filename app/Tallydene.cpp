@@ -72,11 +72,26 @@ void Tallydene::SaveSettings()
     optionsSection.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
     optionsSection.GetParameter("TimeRound").SetInt(durations.TimeRound());
 
+    SaveProjects(root);
+}
+
+void Tallydene::SaveProjects(toolbox::ConfigSection& root)
+{
+    const bool booking = onlyBookingUnsaved;
+    // Taken once: a command run while this save's message is shown saves in full.
+    onlyBookingUnsaved = false;
+    if (booking)
+    {
+        if (activeTodo != nullptr)
+            activeTodo->GetProject()->SaveBookedTime(root.GetSection("Projects"), *activeTodo);
+        return;
+    }
     // Written afresh, so that deleted and renamed items leave nothing behind.
     root.RemoveSection("Projects");
     toolbox::ConfigSection& projectsSection = root.GetSection("Projects");
     for (const Project* project : projects)
         project->Save(projectsSection);
+    projectsWritten = true;
 }
 
 TreeControl* Tallydene::GetMainTree() const
@@ -101,8 +116,11 @@ int32_t Tallydene::Now() const
 
 void Tallydene::UpdateTime()
 {
+    // Nothing unsaved yet: the clock's booking is all this save has to bring into the store.
+    onlyBookingUnsaved = projectsWritten && !unsavedChanges;
     BringUpToDate();
     FinishCommand();
+    onlyBookingUnsaved = false;
 }
 
 void Tallydene::BringUpToDate()
@@ -150,6 +168,9 @@ void Tallydene::RefreshStatus()
 
 void Tallydene::FinishCommand()
 {
+    // A command may have changed any project, marked or not: the projects are written in full.
+    if (!onlyBookingUnsaved)
+        projectsWritten = false;
     // A save that failed is tried again whatever the option says: the user was told the data
     // is not saved until one succeeds.
     if (unsavedChanges && (options.IsAutoSaveEnabled() || IsSaveFailing()))

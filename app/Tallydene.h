@@ -134,12 +134,19 @@ private:
     void RefreshStatus();
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
+    // The projects into the store: in full, or after a clock update with nothing else unsaved,
+    // only the times it booked.
+    void SaveProjects(toolbox::ConfigSection& root);
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
     bool ended = false;
     // Booked or changed since the last save.
     bool unsavedChanges = false;
+    // The store's projects section was written from the projects at least once.
+    bool projectsWritten = false;
+    // Set by a clock update that found nothing unsaved; the next save takes it.
+    bool onlyBookingUnsaved = false;
 
     Todo* activeTodo = nullptr;
     char decimalChar;

@@ -2,6 +2,8 @@
 // each, beside a plain read and write of the same bytes: the cost should grow with the size
 // only. The files live in a temporary folder that goes at the end of the run.
 #include "toolbox/Config.h"
+#include "toolbox/ConfigFileWriter.h"
+#include "toolbox/ConfigFormat.h"
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/FileSystem.h"
@@ -128,8 +130,8 @@ void WriteWithoutSync(benchmark::State& state)
     const std::string target = fixture.file + ".write";
     for (auto _ : state)
     {
-        Config::FileWriter writer;
-        if (!writer.Open(target.c_str()) || !fixture.config->GetRoot().Write(writer, 0) ||
+        toolbox::ConfigFileWriter writer;
+        if (!writer.Open(target.c_str()) || !toolbox::ConfigFormat::Write(fixture.config->GetRoot(), writer) ||
             !writer.Flush() || !writer.Close())
             state.SkipWithError("write failed");
     }

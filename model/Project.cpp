@@ -113,6 +113,13 @@ void Project::Save(toolbox::ConfigSection& parent) const
     own.GetParameter("TotalTime").SetInt(totalTime);
 }
 
+void Project::SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) const
+{
+    toolbox::ConfigSection& own = OwnSection(parent);
+    todo.SaveTime(own.GetSection("Todos"));
+    own.GetParameter("TotalTime").SetInt(totalTime);
+}
+
 void Project::Refresh(const ItemContext& context)
 {
     TreeControl* tree = context.GetMainTree();

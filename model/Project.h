@@ -40,6 +40,8 @@ public:
 
     void Load(toolbox::ConfigSection& own) override;
     void Save(toolbox::ConfigSection& parent) const override;
+    // Only what booking time on one of its todos changes: the todo's time and the total.
+    void SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) const;
 
     void Refresh(const ItemContext& context) override;
 

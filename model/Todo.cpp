@@ -74,7 +74,12 @@ void Todo::Save(toolbox::ConfigSection& parent) const
     toolbox::ConfigSection& own = OwnSection(parent);
     own.GetParameter("Comment").SetString(comment.c_str());
     own.GetParameter("Priority").SetInt(priority);
-    own.GetParameter("Time").SetInt(time);
+    SaveTime(parent);
+}
+
+void Todo::SaveTime(toolbox::ConfigSection& parent) const
+{
+    OwnSection(parent).GetParameter("Time").SetInt(time);
 }
 
 void Todo::Refresh(const ItemContext& context)

@@ -43,6 +43,7 @@ public:
 
     void Load(toolbox::ConfigSection& own) override;
     void Save(toolbox::ConfigSection& parent) const override;
+    void SaveTime(toolbox::ConfigSection& parent) const;
 
     void Refresh(const ItemContext& context) override;
 

@@ -3,7 +3,6 @@
 #include "toolbox/Exception.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 namespace toolbox
@@ -93,26 +92,6 @@ const char* ConfigParameter::AsString() const
         break;
     }
     return "";
-}
-
-bool ConfigParameter::Write(Config::Writer& writer) const
-{
-    switch (kind)
-    {
-    case Kind::Bool:
-        return writer.WriteChar(flag ? '1' : '0');
-    case Kind::Int:
-    {
-        char digits[16];
-        std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(number));
-        return writer.WriteString(digits);
-    }
-    case Kind::Text:
-        return writer.WriteEscapedValue(text.c_str());
-    case Kind::None:
-        break;
-    }
-    return writer.WriteEscaped("");
 }
 
 } // namespace toolbox

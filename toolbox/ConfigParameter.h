@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolbox/Config.h"
 #include "toolbox/String.h"
 
 #include <cstdint>
@@ -35,8 +34,6 @@ public:
     // Only a text or a flag have a text form; an integer reads as the empty text.
     const char* AsString() const;
     Kind GetKind() const { return kind; }
-
-    bool Write(Config::Writer& writer) const;
 
 private:
     Kind kind = Kind::None;

@@ -1,48 +1,11 @@
 #include "toolbox/ConfigSection.h"
 
 #include "toolbox/Exception.h"
-#include "toolbox/PointeredList.h"
 
 #include <utility>
 
 namespace toolbox
 {
-
-namespace
-{
-
-// Names sort without regard to the letter case of A to Z, byte by byte as unsigned values,
-// a prefix before the longer name.
-int CompareNames(const char* a, const char* b)
-{
-    for (;; ++a, ++b)
-    {
-        unsigned char x = static_cast<unsigned char>(*a);
-        unsigned char y = static_cast<unsigned char>(*b);
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<unsigned char>(x + ('a' - 'A'));
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<unsigned char>(y + ('a' - 'A'));
-        if (x != y || x == 0)
-            return x - y;
-    }
-}
-
-PointeredList<const char> SortedNames(PointeredList<const char> names)
-{
-    names.Sort([](const char& a, const char& b) { return CompareNames(&a, &b); });
-    return names;
-}
-
-bool WriteIndent(Config::Writer& writer, int depth)
-{
-    for (int i = 0; i < depth; ++i)
-        if (!writer.WriteChar('\t'))
-            return false;
-    return true;
-}
-
-} // namespace
 
 ConfigSection::ConfigSection(const char* sectionName)
 {
@@ -121,35 +84,6 @@ void ConfigSection::RemoveAllParameters()
 void ConfigSection::RemoveAllSections()
 {
     sections.Clear();
-}
-
-bool ConfigSection::Write(Config::Writer& writer, int depth) const
-{
-    PointeredList<const char> parameterNames = SortedNames(parameters.Keys());
-    PointeredList<const char> sectionNames = SortedNames(sections.Keys());
-    for (const char* parameterName : parameterNames)
-    {
-        if (!WriteIndent(writer, depth) || !writer.WriteChar('<') ||
-            !writer.WriteEscaped(parameterName) || !writer.WriteChar('>') ||
-            !parameters.Get(parameterName)->Write(writer) || !writer.WriteString("</>\n"))
-            return false;
-    }
-    if (parameterNames.Count() > 0 && sectionNames.Count() > 0 && !writer.WriteChar('\n'))
-        return false;
-    bool first = true;
-    for (const char* sectionName : sectionNames)
-    {
-        if (!first && !writer.WriteChar('\n'))
-            return false;
-        first = false;
-        if (!WriteIndent(writer, depth) || !writer.WriteChar('<') ||
-            !writer.WriteEscaped(sectionName) || !writer.WriteString(">\n") ||
-            !sections.Get(sectionName)->Write(writer, depth + 1) || !WriteIndent(writer, depth) ||
-            !writer.WriteString("</") || !writer.WriteEscaped(sectionName) ||
-            !writer.WriteString(">\n"))
-            return false;
-    }
-    return true;
 }
 
 } // namespace toolbox

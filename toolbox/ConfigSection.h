@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolbox/Config.h"
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/String.h"
 #include "toolbox/StringKeyHashMap.h"
@@ -38,9 +37,6 @@ public:
     const StringKeyHashMap<ConfigParameter>& Parameters() const { return parameters; }
     StringKeyHashMap<ConfigSection>& Sections() { return sections; }
     const StringKeyHashMap<ConfigSection>& Sections() const { return sections; }
-
-    // Writes the content, not the section's own tags, sorted by name, indented by depth tabs.
-    bool Write(Config::Writer& writer, int depth) const;
 
 private:
     ConfigParameter& Insert(const char* name, ConfigParameter&& parameter);

@@ -28,17 +28,15 @@ struct PointerKeys
 
 // A hash map of values it owns (or, when built not owning, merely points to). Each bucket
 // keeps its entries in insertion order; the bucket count follows the load: it grows when the
-// entries outnumber the buckets and shrinks when they fill fewer than a quarter of them.
-// Iteration runs over the buckets in index order, each in its own order.
+// entries outnumber the buckets and shrinks when they fill fewer than a quarter of them. An
+// empty map holds no buckets at all: a large store has many sections, and most hold no
+// sub-sections. Iteration runs over the buckets in index order, each in its own order.
 template <class T, class KeyRules = PointerKeys> class HashMap
 {
 public:
     using Key = typename KeyRules::Argument;
 
-    explicit HashMap(bool ownsValues = true) : ownsValues_(ownsValues)
-    {
-        GuardAllocation([&] { buckets_.resize(minimumBuckets); });
-    }
+    explicit HashMap(bool ownsValues = true) : ownsValues_(ownsValues) {}
     HashMap(const HashMap&) = delete;
     HashMap& operator=(const HashMap&) = delete;
     ~HashMap() { ReleaseEntries(); }
@@ -49,6 +47,10 @@ public:
     // nullptr when absent.
     T* Get(Key key) const
     {
+        if (buckets_.empty())
+        {
+            return nullptr;
+        }
         const Bucket& bucket = BucketOf(KeyRules::Hash(key));
         int index = Find(bucket, key);
         return index < 0 ? nullptr : bucket[static_cast<size_t>(index)]->value.get();
@@ -94,7 +96,7 @@ public:
     {
         ReleaseEntries();
         count_ = 0;
-        Rebalance();
+        std::vector<Bucket>().swap(buckets_);
     }
 
     PointeredList<std::remove_pointer_t<Key>> Keys() const
@@ -166,6 +168,10 @@ private:
 
     void Store(Key key, Value value)
     {
+        if (buckets_.empty())
+        {
+            GuardAllocation([&] { buckets_.resize(minimumBuckets); });
+        }
         uint32_t hash = KeyRules::Hash(key);
         Bucket& bucket = BucketOf(hash);
         int index = Find(bucket, key);
@@ -188,6 +194,10 @@ private:
 
     std::unique_ptr<Entry> Unlink(Key key)
     {
+        if (buckets_.empty())
+        {
+            return nullptr;
+        }
         Bucket& bucket = BucketOf(KeyRules::Hash(key));
         int index = Find(bucket, key);
         if (index < 0)

@@ -1,5 +1,6 @@
 #include "toolbox/TriExtApp.h"
 
+#include "toolbox/ConfigLocation.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Places.h"
 
@@ -17,9 +18,9 @@ TriExtApp::TriExtApp(const char* applicationName, std::vector<std::string> secti
     const std::optional<Path> wanted = WantedDataFolder();
     if (wanted && wanted->ToString(false) != directory.ToString(false))
         unmadeDataFolder = wanted->ToString(false).c_str();
-    const bool loaded = config->LoadFromDirectory(directory);
+    const bool loaded = toolbox::ConfigLocation(*config).LoadFromDirectory(directory);
     loadReport = config->LastLoad();
-    if (!loaded && config->LoadBesideExecutable())
+    if (!loaded && toolbox::ConfigLocation(*config).LoadBesideExecutable())
         loadReport.loaded = config->LastLoad().loaded;
     firstRun = !OnceAction("FirstRun");
 }
@@ -38,7 +39,7 @@ toolbox::FileResult TriExtApp::Save()
 {
     if (abandoned)
         return toolbox::FileResult();
-    return config->SaveToDirectory(FindConfigurationDirectory());
+    return toolbox::ConfigLocation(*config).SaveToDirectory(FindConfigurationDirectory());
 }
 
 bool TriExtApp::OnceAction(const char* name)

@@ -67,6 +67,8 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
         return;
     }
     item->SetExpanded(expanded);
+    // The flag is saved with the item; a clock update that saves only its bookings would not.
+    app.MarkChanged();
 }
 
 void MainView::OnLeftDoubleClick(wxMouseEvent& event)

@@ -4,6 +4,7 @@
 // deep files are tried too.
 #include "tests/toolbox/StringWriter.h"
 #include "toolbox/Config.h"
+#include "toolbox/ConfigFormat.h"
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 
@@ -63,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!first.Parse(text.data()))
         return 0;
     StringWriter writer;
-    if (!first.GetRoot().Write(writer, 0))
+    if (!toolbox::ConfigFormat::Write(first.GetRoot(), writer))
         std::abort();
     std::vector<char> written(writer.written.begin(), writer.written.end());
     written.push_back('\0');

@@ -1,6 +1,7 @@
 #include "tests/toolbox/ConfigTestSupport.h"
 
 #include "tests/support/TempFolder.h"
+#include "toolbox/ConfigFormat.h"
 #include "toolbox/ConfigParameter.h"
 
 #include <gtest/gtest.h>
@@ -181,7 +182,7 @@ TEST_F(ConfigDamage, DeepNestingIsMalformedAndFailsFast)
         EXPECT_EQ(0, config.GetRoot().Sections().Count());
     }
     // Well past the deepest file ever written, the limit itself loads and writes back.
-    const std::size_t limit = Config::maximumDepth;
+    const std::size_t limit = toolbox::ConfigFormat::maximumDepth;
     Config config;
     EXPECT_TRUE(ParseText(config, open.substr(0, 3 * limit) + close.substr(0, 4 * limit)));
     Config again;

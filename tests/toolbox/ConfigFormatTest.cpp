@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -175,6 +176,25 @@ TEST(ConfigRead, SameNamedSectionsMergeAndTheLastValueWins)
               Parsed("<S><a>1</><b>2</></S><T><t>5</></T><S><a>3</><c>4</></S>"));
 }
 
+// A tag that holds a value is a parameter, whatever came before it in the text: a section of
+// its name read earlier goes, and so does one it held before the value.
+TEST(ConfigRead, AValueMakesItsTagAParameterOnly)
+{
+    EXPECT_EQ((Values{"S=v"}), Parsed("<S><a>1</a></S><S>v</S>"));
+    EXPECT_EQ((Values{"A=v"}), Parsed("<A><B>1</B>v</A>"));
+    EXPECT_EQ((Values{"A/c=1", "A=x"}), Parsed("<A><B><c>1</c></B></A><A>x<B></B><c>1</c></A>"));
+
+    // Tags that hold nothing, or only other tags, are sections, empty or not.
+    Config config;
+    ASSERT_TRUE(ParseText(config, "<E></E><P><Q></Q></P><R>1</R>"));
+    ConfigSection& root = config.GetRoot();
+    EXPECT_EQ(2, root.Sections().Count());
+    ASSERT_NE(nullptr, root.Sections().Get("P"));
+    EXPECT_NE(nullptr, root.Sections().Get("P")->Sections().Get("Q"));
+    EXPECT_NE(nullptr, root.Sections().Get("E"));
+    EXPECT_EQ(nullptr, root.Sections().Get("R"));
+}
+
 TEST(ConfigRead, MalformedTextsLeaveTheStoreEmpty)
 {
     const std::vector<std::string> malformed = {
@@ -239,4 +259,26 @@ TEST(ConfigWrite, EscapesOnlyWhatAReaderWouldMisread)
     root.GetParameter("plain").SetString("\x01\x7f\xff caf\xc3\xa9 & \"quotes\"");
     EXPECT_EQ("< name >\\ a b\\ </>\n<plain>\x01\x7f\xff caf\xc3\xa9 & \"quotes\"</>\n",
               WrittenText(root));
+}
+
+// A file many times the writer's block: every line, wherever a block ends, is whole and ends
+// with CR LF, escapes and all.
+TEST_F(ConfigFile, LargeFileIsWrittenWholeWithEveryLineEnd)
+{
+    Config config;
+    ConfigSection& todos = config.GetRoot().GetSection("Todos");
+    std::string expected = "<Todos>\r\n";
+    for (int i = 0; i < 20000; ++i)
+    {
+        char name[16];
+        std::snprintf(name, sizeof name, "t%05d", i);
+        const std::string value = "a/b " + std::to_string(i) + (i % 7 == 0 ? " " : "");
+        todos.GetParameter(name).SetString(value.c_str());
+        expected += std::string("\t<") + name + ">a\\/b " + std::to_string(i) +
+                    (i % 7 == 0 ? "\\ " : "") + "</>\r\n";
+    }
+    expected += "</Todos>\r\n";
+    const std::string file = Name("large.cfg");
+    ASSERT_TRUE(config.SaveFile(file.c_str()));
+    EXPECT_EQ(expected, ReadFileBytes(file));
 }

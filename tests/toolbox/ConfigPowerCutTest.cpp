@@ -159,7 +159,8 @@ TEST(ConfigPowerCut, EveryCutLeavesTheLastCompleteStoreOrTheOneBefore)
                 }
             }
         }
-    EXPECT_GT(cases, 600);
+    // A save hands its text on in one block, so a cut finds fewer steps than a write a tag.
+    EXPECT_GT(cases, 450);
     std::cout << "[          ] " << cases << " disks after a power cut\n";
 }
 

@@ -1,5 +1,7 @@
 #include "tests/toolbox/ConfigTestSupport.h"
 
+#include "toolbox/ConfigFormat.h"
+
 #include <vector>
 
 using toolbox::ConfigParameter;
@@ -61,7 +63,7 @@ testing::AssertionResult SameTree(const ConfigSection& expected, const ConfigSec
 std::string WrittenText(const ConfigSection& section)
 {
     StringWriter writer;
-    EXPECT_TRUE(section.Write(writer, 0));
+    EXPECT_TRUE(toolbox::ConfigFormat::Write(section, writer));
     return writer.written;
 }
 

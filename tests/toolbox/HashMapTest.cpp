@@ -69,8 +69,12 @@ TEST(HashMapTest, TextHashTakesEveryByte)
 TEST(HashMapTest, GrowsAt17And35And71Entries)
 {
     StringKeyHashMap<Value> map;
+    EXPECT_EQ(map.BucketCount(), 0) << "no buckets before the first entry";
+    EXPECT_EQ(map.Get("key0"), nullptr);
+    map.Delete("key0");
+    PutNumbered(map, 0, 1);
     EXPECT_EQ(map.BucketCount(), 16);
-    PutNumbered(map, 0, 16);
+    PutNumbered(map, 1, 16);
     EXPECT_EQ(map.BucketCount(), 16);
     PutNumbered(map, 16, 17);
     EXPECT_EQ(map.BucketCount(), 34);
@@ -109,8 +113,10 @@ TEST(HashMapTest, ShrinksOnlyOnClearOrTheNextPut)
     PutNumbered(map, 0, 40);
     map.Clear();
     EXPECT_EQ(map.Count(), 0);
-    EXPECT_EQ(map.BucketCount(), 16);
+    EXPECT_EQ(map.BucketCount(), 0) << "an emptied map gives its buckets back";
     EXPECT_EQ(map.Get("key1"), nullptr);
+    PutNumbered(map, 0, 1);
+    EXPECT_EQ(map.BucketCount(), 16);
 }
 
 TEST(HashMapTest, PuttingAnExistingKeyDestroysTheOldValue)

@@ -1,22 +1,20 @@
 #pragma once
 
-#include "toolbox/Config.h"
+#include "toolbox/ConfigWriter.h"
 
 #include <string>
 
 // Collects what a section writes, with the line ends as the writer gives them (LF).
-class StringWriter : public toolbox::Config::Writer
+class StringWriter : public toolbox::ConfigWriter
 {
 public:
-    bool WriteString(const char* text) override
-    {
-        written += text;
-        return true;
-    }
-    bool WriteChar(char c) override
-    {
-        written += c;
-        return true;
-    }
+    StringWriter() : ConfigWriter("\n") {}
     std::string written;
+
+protected:
+    bool Deliver(const char* data, std::size_t size) override
+    {
+        written.append(data, size);
+        return true;
+    }
 };

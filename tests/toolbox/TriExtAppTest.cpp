@@ -1,4 +1,5 @@
 #include "toolbox/TriExtApp.h"
+#include "toolbox/ConfigLocation.h"
 #include "toolbox/ConfigSection.h"
 
 #include "tests/support/TestPlaces.h"
@@ -140,14 +141,15 @@ TEST_F(TriExtAppTest, SaveFindsTheDataFolderAfresh)
 TEST_F(TriExtAppTest, FileBesideTheProgramTakesTheNameUpToItsFirstDot)
 {
     toolbox::Config config;
+    toolbox::ConfigLocation location(config);
     places.SetProgramPath((places.ProgramFolder() / "Tally.dene.exe").string());
     WriteFileBytes(places.ProgramFolder() / "Tally.cfg", ConfigWithMarker("dotted", false));
-    ASSERT_TRUE(config.LoadBesideExecutable());
+    ASSERT_TRUE(location.LoadBesideExecutable());
     EXPECT_STREQ(config.GetRoot().GetSection("Options").GetString("Marker", ""), "dotted");
 
     // No file name, no file: a quiet false rather than a guess.
     places.SetProgramPath("/");
-    EXPECT_FALSE(config.LoadBesideExecutable());
+    EXPECT_FALSE(location.LoadBesideExecutable());
 }
 
 TEST_F(TriExtAppTest, AnAbandonedRunWritesNothingMore)

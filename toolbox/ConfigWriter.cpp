@@ -1,0 +1,107 @@
+#include "toolbox/ConfigWriter.h"
+
+#include "toolbox/Exception.h"
+
+#include <cstring>
+
+namespace toolbox
+{
+
+namespace
+{
+
+// The escape of a byte, or nullptr when the byte is written as it is.
+const char* EscapeOf(char c)
+{
+    switch (c)
+    {
+    case '\t':
+        return "\\t";
+    case '\n':
+        return "\\n";
+    case '\f':
+        return "\\f";
+    case '\r':
+        return "\\r";
+    case '\\':
+        return "\\\\";
+    case '<':
+        return "\\<";
+    case '>':
+        return "\\>";
+    case '/':
+        return "\\/";
+    default:
+        return nullptr;
+    }
+}
+
+bool WriteEscapedText(ConfigWriter& writer, const char* text, bool keepEdgeSpaces)
+{
+    if (*text == '\0')
+        return writer.WriteString("\\0");
+    std::size_t length = std::strlen(text);
+    bool plain = !(keepEdgeSpaces && (text[0] == ' ' || text[length - 1] == ' '));
+    for (std::size_t i = 0; plain && i < length; ++i)
+        plain = EscapeOf(text[i]) == nullptr;
+    if (plain)
+        return writer.WriteString(text);
+    for (std::size_t i = 0; i < length; ++i)
+    {
+        const char* escape = EscapeOf(text[i]);
+        if (escape == nullptr && keepEdgeSpaces && text[i] == ' ' && (i == 0 || i + 1 == length))
+            escape = "\\ ";
+        if (escape != nullptr ? !writer.WriteString(escape) : !writer.WriteChar(text[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ConfigWriter::ConfigWriter(const char* lineEnd)
+{
+    GuardAllocation(
+        [&]
+        {
+            this->lineEnd = lineEnd;
+            buffer.reserve(blockSize + 64);
+        });
+}
+
+bool ConfigWriter::WriteString(const char* text)
+{
+    for (;;)
+    {
+        const char* lineBreak = std::strchr(text, '\n');
+        if (lineBreak == nullptr)
+        {
+            buffer += text;
+            break;
+        }
+        buffer.append(text, static_cast<std::size_t>(lineBreak - text));
+        buffer += lineEnd;
+        text = lineBreak + 1;
+    }
+    return buffer.size() < blockSize ? !failed : Pass();
+}
+
+bool ConfigWriter::Pass()
+{
+    if (!failed && !buffer.empty())
+        failed = !Deliver(buffer.data(), buffer.size());
+    buffer.clear();
+    return !failed;
+}
+
+bool ConfigWriter::WriteEscaped(const char* text)
+{
+    return WriteEscapedText(*this, text, false);
+}
+
+bool ConfigWriter::WriteEscapedValue(const char* text)
+{
+    return WriteEscapedText(*this, text, true);
+}
+
+} // namespace toolbox

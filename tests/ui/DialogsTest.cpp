@@ -94,21 +94,6 @@ bool BelongsTo(const wxTreeCtrl& tree, TreeNode node)
     return id == tree.GetRootItem();
 }
 
-// The node of the tree below parent that shows item; not ok when there is none.
-wxTreeItemId NodeShowing(const wxTreeCtrl& tree, const TreeItem& item, wxTreeItemId parent)
-{
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
-         child = tree.GetNextChild(parent, cookie))
-    {
-        if (WxTreeControl::ItemOf(tree, child) == &item)
-            return child;
-        if (const wxTreeItemId below = NodeShowing(tree, item, child); below.IsOk())
-            return below;
-    }
-    return wxTreeItemId();
-}
-
 } // namespace
 
 class DialogWindows : public WindowTest

@@ -52,21 +52,6 @@ wxTextCtrl& TextNamed(wxWindow& dialog, const char* name)
     return *control;
 }
 
-// The node of the tree below parent that shows item; not ok when there is none.
-wxTreeItemId NodeShowing(const wxTreeCtrl& tree, const TreeItem& item, wxTreeItemId parent)
-{
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
-         child = tree.GetNextChild(parent, cookie))
-    {
-        if (WxTreeControl::ItemOf(tree, child) == &item)
-            return child;
-        if (const wxTreeItemId below = NodeShowing(tree, item, child); below.IsOk())
-            return below;
-    }
-    return wxTreeItemId();
-}
-
 // The screen's own pixels in rect, as a person sees them.
 wxImage ScreenPixels(const wxRect& rect)
 {
@@ -215,7 +200,7 @@ ExpectDialog<Dialog> OkWith(const char* amount, const TreeItem* to = nullptr)
                 static_cast<wxTextCtrl*>(field)->ChangeValue(amount);
             if (auto* selector =
                     dynamic_cast<wxTreeCtrl*>(wxWindow::FindWindowByName("to", &dialog)))
-                selector->SelectItem(NodeShowing(*selector, *to, selector->GetRootItem()));
+                selector->SelectItem(WindowTest::NodeShowing(*selector, *to, selector->GetRootItem()));
             EXPECT_TRUE(dialog.TransferDataFromWindow());
             return wxID_OK;
         });

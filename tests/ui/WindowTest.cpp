@@ -6,6 +6,7 @@
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxText.h"
+#include "ui/WxTreeControl.h"
 
 #include <wx/app.h>
 #include <wx/statbmp.h>
@@ -148,6 +149,21 @@ wxTreeItemId WindowTest::NodeOf(const std::string& text)
                 item = todo;
     }
     return item ? wxTreeItemId(App().GetMainTree()->NodeOf(*item)) : wxTreeItemId();
+}
+
+wxTreeItemId WindowTest::NodeShowing(const wxTreeCtrl& tree, const TreeItem& item,
+                                     wxTreeItemId parent)
+{
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+         child = tree.GetNextChild(parent, cookie))
+    {
+        if (WxTreeControl::ItemOf(tree, child) == &item)
+            return child;
+        if (const wxTreeItemId below = NodeShowing(tree, item, child); below.IsOk())
+            return below;
+    }
+    return wxTreeItemId();
 }
 
 void WindowTest::Pump(int milliseconds)

@@ -18,6 +18,7 @@ class MainFrame;
 class Project;
 class Tallydene;
 class Todo;
+class TreeItem;
 class wxTreeCtrl;
 class wxTreeItemId;
 class wxWindow;
@@ -121,6 +122,9 @@ public:
     // Runs the toolkit's events for a while, or until the condition holds.
     static void Pump(int milliseconds);
     static bool PumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
+    // The node of the tree below parent that shows item; not ok when there is none.
+    static wxTreeItemId NodeShowing(const wxTreeCtrl& tree, const TreeItem& item,
+                                    wxTreeItemId parent);
 
 protected:
     // Writes a PNG of the window as the screen shows it into the build folder's

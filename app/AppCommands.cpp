@@ -234,13 +234,14 @@ void AppCommands::RestoreFromBackup()
 {
     if (app.GetActiveTodo() != nullptr)
     {
-        prompts.Refuse("Please pause first.");
+        prompts.Refuse(toolbox::Translation::Tr("Please pause first."));
         return;
     }
     RestoreForm form(app);
     form.Open();
     if (form.rows.empty())
-        prompts.Inform("There are no backups yet. Tallydene keeps one for each day you use it.");
+        prompts.Inform(toolbox::Translation::Tr(
+            "There are no backups yet. Tallydene keeps one for each day you use it."));
     else if (dialogs.RunRestoreDialog(form))
         BackupRestore::Restore(app, prompts, form.Chosen(), true);
     FocusTree();

@@ -4,9 +4,12 @@
 #include "toolbox/Config.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/DailyBackups.h"
+#include "toolbox/Translation.h"
 
 #include <cstdio>
 #include <filesystem>
+
+using toolbox::Translation;
 
 namespace
 {
@@ -62,16 +65,23 @@ std::string BackupCatalog::Describe(const Tallydene& app, const Entry& entry)
 {
     char size[32];
     std::snprintf(size, sizeof size, "%.1f KB", static_cast<double>(entry.size) / 1024.0);
-    std::string line = DateOf(entry.stamp) + "    " + size + "    ";
     if (!entry.readable)
-        return line + "cannot be read";
-    return line + Contents(entry) + "    Working time: " + app.FormatDuration(entry.balance, 0);
+        return Translation::TrFormat("%s    %s    cannot be read", {DateOf(entry.stamp), size});
+    return Translation::TrFormat(
+        "%s    %s    %s    Working time: %s",
+        {DateOf(entry.stamp), size, Contents(entry), app.FormatDuration(entry.balance, 0)});
 }
 
 std::string BackupCatalog::Contents(const Entry& entry)
 {
-    return std::to_string(entry.projects) + (entry.projects == 1 ? " project, " : " projects, ") +
-           std::to_string(entry.todos) + (entry.todos == 1 ? " todo" : " todos");
+    const std::string projects = std::to_string(entry.projects);
+    const std::string todos = std::to_string(entry.todos);
+    // The singular and the plural are whole texts of their own, so each language words both.
+    if (entry.projects == 1)
+        return entry.todos == 1 ? Translation::TrFormat("%s project, %s todo", {projects, todos})
+                                : Translation::TrFormat("%s project, %s todos", {projects, todos});
+    return entry.todos == 1 ? Translation::TrFormat("%s projects, %s todo", {projects, todos})
+                            : Translation::TrFormat("%s projects, %s todos", {projects, todos});
 }
 
 std::string BackupCatalog::DateOf(const std::string& stamp)

@@ -6,8 +6,11 @@
 #include "app/Tallydene.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/DailyBackups.h"
+#include "toolbox/Translation.h"
 
 #include <optional>
+
+using toolbox::Translation;
 
 bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalog::Entry& backup,
                             bool keepCurrent)
@@ -15,8 +18,9 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     std::optional<std::string> text = BackupCatalog::ReadWhole(app, backup.path);
     if (!text)
     {
-        prompts.Refuse("The backup of " + BackupCatalog::DateOf(backup.stamp) +
-                       " cannot be read. Nothing was restored.");
+        prompts.Refuse(
+            Translation::TrFormat("The backup of %s cannot be read. Nothing was restored.",
+                                  {BackupCatalog::DateOf(backup.stamp)}));
         return false;
     }
     if (keepCurrent && !KeepCurrent(app, prompts))
@@ -33,7 +37,7 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     app.LogEvent("Restored a backup", BackupCatalog::DateOf(backup.stamp));
     if (MainWindow* window = app.GetMainWindow())
     {
-        window->SetDocumentTitle("Paused");
+        window->SetDocumentTitle(Translation::Tr("Paused"));
         window->SetActiveLook(false);
         window->UpdateMenu();
         window->RebuildTree();
@@ -48,7 +52,8 @@ bool BackupRestore::KeepCurrent(Tallydene& app, Prompts& prompts)
     // The current data first reaches the file, so that the copy holds all of it.
     if (!app.SaveAndReport())
     {
-        prompts.Refuse("Your current data cannot be saved, so nothing was restored.");
+        prompts.Refuse(
+            Translation::Tr("Your current data cannot be saved, so nothing was restored."));
         return false;
     }
     const std::string stamp = BackupSchedule::LocalStamp(app.Now());
@@ -56,8 +61,9 @@ bool BackupRestore::KeepCurrent(Tallydene& app, Prompts& prompts)
         toolbox::DailyBackups(app.DataFilePath(), app.GetConfig().GetFileSystem()).Keep(stamp);
     if (kept)
         return true;
-    prompts.Refuse("Your current data cannot be kept as a backup, so nothing was restored:\n" +
-                   kept.Reason());
+    prompts.Refuse(Translation::TrFormat(
+        "Your current data cannot be kept as a backup, so nothing was restored:\n%s",
+        {kept.Reason()}));
     return false;
 }
 
@@ -72,9 +78,9 @@ bool BackupRestore::OfferAtStart(Tallydene& app, Prompts& prompts)
     {
         if (!entry.readable)
             continue;
-        if (!prompts.Ask("Tallydene cannot read its data file. Restore the backup of " +
-                             BackupCatalog::DateOf(entry.stamp) + " (" +
-                             BackupCatalog::Contents(entry) + ")?",
+        if (!prompts.Ask(Translation::TrFormat(
+                             "Tallydene cannot read its data file. Restore the backup of %s (%s)?",
+                             {BackupCatalog::DateOf(entry.stamp), BackupCatalog::Contents(entry)}),
                          Prompts::QuestionIcon::Warning))
             return false;
         return Restore(app, prompts, entry, false);

@@ -3,10 +3,11 @@
 #include "app/BookedChange.h"
 #include "app/LocalDates.h"
 #include "app/Prompts.h"
-#include "model/SaturatedDuration.h"
 #include "app/Tallydene.h"
 #include "model/Project.h"
+#include "model/SaturatedDuration.h"
 #include "model/Todo.h"
+#include "toolbox/Translation.h"
 
 #include <algorithm>
 #include <limits>
@@ -15,7 +16,7 @@
 namespace
 {
 
-bool Refused(Prompts& prompts, const char* message)
+bool Refused(Prompts& prompts, const std::string& message)
 {
     prompts.Refuse(message);
     return false;
@@ -49,7 +50,7 @@ bool HistoryForm::ApplyFilter(Prompts& prompts)
         const std::optional<int64_t> moment = LocalDates::StartOfDate(*text, daysLater);
         if (!moment)
         {
-            prompts.Refuse("Please enter the date as YYYY-MM-DD.");
+            prompts.Refuse(toolbox::Translation::Tr("Please enter the date as YYYY-MM-DD."));
             return false;
         }
         *bound = *moment;
@@ -82,7 +83,9 @@ std::string HistoryForm::Cell(const Row& row, int column) const
 {
     const Session& session = sessions[row.session];
     if (row.day)
-        return column == 0 ? LocalDates::Text(session.start, "%A, %d %B %Y") : "";
+        return column == 0 ? LocalDates::Text(session.start,
+                                              toolbox::Translation::Tr("%A, %d %B %Y").c_str())
+                           : "";
     switch (column)
     {
     case 0:
@@ -126,20 +129,23 @@ bool HistoryForm::EditSession(size_t index, const std::string& start, const std:
     const std::optional<int64_t> newStart = LocalDates::Moment(start);
     const std::optional<int64_t> newEnd = LocalDates::Moment(end);
     if (!newStart || !newEnd)
-        return Refused(prompts, "Please enter start and end as YYYY-MM-DD HH:MM.");
+        return Refused(prompts,
+                       toolbox::Translation::Tr("Please enter start and end as YYYY-MM-DD HH:MM."));
     if (*newEnd <= *newStart)
-        return Refused(prompts, "The end must be after the start.");
+        return Refused(prompts, toolbox::Translation::Tr("The end must be after the start."));
     if (*newEnd > SessionJournal::UnixTimeOf(app.Now()))
-        return Refused(prompts, "The end must not lie in the future.");
+        return Refused(prompts, toolbox::Translation::Tr("The end must not lie in the future."));
     Session after = sessions[index];
     after.start = *newStart;
     after.end = *newEnd;
     for (size_t other = 0; other < sessions.size(); ++other)
         if (other != index && Overlap(after, sessions[other]))
-            return Refused(prompts, "The session would overlap another one.");
+            return Refused(prompts,
+                           toolbox::Translation::Tr("The session would overlap another one."));
     Todo* changed = TodoOf(after);
     if (changed == nullptr)
-        return Refused(prompts, "The todo of this session no longer exists.");
+        return Refused(prompts,
+                       toolbox::Translation::Tr("The todo of this session no longer exists."));
     after.booked += (after.end - after.start) - (sessions[index].end - sessions[index].start);
     Apply(*changed, sessions[index], after, JournalKind::edit);
     app.LogEvent("Changed a session", changed->GetName());
@@ -151,8 +157,10 @@ bool HistoryForm::DeleteSession(size_t index, Prompts& prompts)
 {
     Todo* changed = TodoOf(sessions[index]);
     if (changed == nullptr)
-        return Refused(prompts, "The todo of this session no longer exists.");
-    if (!prompts.AskBeforeDestroying("Sure to delete this session and its time?"))
+        return Refused(prompts,
+                       toolbox::Translation::Tr("The todo of this session no longer exists."));
+    if (!prompts.AskBeforeDestroying(
+            toolbox::Translation::Tr("Sure to delete this session and its time?")))
         return false;
     Session after = sessions[index];
     after.booked = 0;

@@ -2,6 +2,9 @@
 
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "toolbox/Translation.h"
+
+using toolbox::Translation;
 
 RestoreForm::RestoreForm(Tallydene& app) : app(app) {}
 
@@ -18,17 +21,18 @@ FormResult RestoreForm::Confirm(Prompts& prompts)
 {
     if (chosen < 0 || static_cast<std::size_t>(chosen) >= entries.size())
     {
-        prompts.Refuse("Please choose a backup.");
+        prompts.Refuse(Translation::Tr("Please choose a backup."));
         return FormResult::Refuse(FormField::None);
     }
     const BackupCatalog::Entry& entry = entries[chosen];
     if (!entry.readable)
     {
-        prompts.Refuse("This backup cannot be read. Please choose another one.");
+        prompts.Refuse(Translation::Tr("This backup cannot be read. Please choose another one."));
         return FormResult::Refuse(FormField::None);
     }
-    if (!prompts.Ask("Replace your data with the backup of " + BackupCatalog::DateOf(entry.stamp) +
-                         "? Your current data is kept as a backup.",
+    if (!prompts.Ask(Translation::TrFormat("Replace your data with the backup of %s? Your current "
+                                           "data is kept as a backup.",
+                                           {BackupCatalog::DateOf(entry.stamp)}),
                      Prompts::QuestionIcon::Warning))
         return FormResult::Refuse(FormField::None);
     return FormResult::Accept();

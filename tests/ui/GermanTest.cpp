@@ -10,10 +10,14 @@
 #include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/WxText.h"
+#include "ui/dialogs/HistoryDialog.h"
+#include "ui/dialogs/HistoryList.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
+#include <wx/listctrl.h>
 #include <wx/menu.h>
+#include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/translation.h>
@@ -138,6 +142,32 @@ TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
                       }));
     EXPECT_EQ(App().GetOvertimeAccount().GetTarget(0), 7 * 3600 + 45 * 60);
     EXPECT_EQ(App().GetDurations().DurationHint(), "(z. B. 12,50 oder 12:30)");
+}
+
+// The history window in German; its date range ends at "Bis", a word of its own beside the
+// "Nach" a transfer goes to.
+TEST_F(GermanWindows, TheHistoryWindowIsGermanWithADateRangeOfItsOwnWords)
+{
+    MainFrame& frame = Start();
+    wxCommandEvent command(wxEVT_MENU, WxIdOf(res::ID_VIEW_HISTORY));
+    wxTEST_DIALOG(
+        frame.ProcessWindowEvent(command),
+        Answer<HistoryDialog>(
+            [](HistoryDialog& dialog)
+            {
+                EXPECT_EQ(FromWx(dialog.GetTitle()), "Verlauf");
+                std::vector<std::string> labels;
+                for (wxWindow* child : dialog.GetChildren())
+                    if (auto* text = dynamic_cast<wxStaticText*>(child))
+                        labels.push_back(FromWx(text->GetLabel()));
+                EXPECT_EQ(labels, (std::vector<std::string>{"&Aufgabe:", "&Von:", "&Bis:"}));
+                wxListItem column;
+                column.SetMask(wxLIST_MASK_TEXT);
+                dialog.GetList().GetColumn(1, column);
+                EXPECT_EQ(FromWx(column.GetText()), "Dauer");
+                return wxID_CANCEL;
+            }));
+    EXPECT_EQ(toolbox::Translation::Tr("T&o:"), "&Nach:");
 }
 
 // The built program started by a user whose locale is German titles its window in German.

@@ -15,22 +15,22 @@ namespace
 
 wxTextCtrl* NewField(wxWindow* parent, const char* name, int width)
 {
-    return new wxTextCtrl(parent, wxID_ANY, "", wxDefaultPosition,
+    return new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
                           wxSize(parent->FromDIP(width), -1), 0, wxDefaultValidator, name);
 }
 
 // Asks for a session's start and end; false on Cancel.
 bool AskTimes(wxWindow* parent, std::string& start, std::string& end)
 {
-    wxDialog dialog(parent, wxID_ANY, "Edit Session");
+    wxDialog dialog(parent, wxID_ANY, _("Edit Session"));
     auto* startField = NewField(&dialog, "start", 160);
     auto* endField = NewField(&dialog, "end", 160);
     startField->SetValue(ToWx(start));
     endField->SetValue(ToWx(end));
     auto* grid = new wxFlexGridSizer(2, dialog.FromDIP(8), dialog.FromDIP(8));
-    grid->Add(new wxStaticText(&dialog, wxID_ANY, "&Start:"), wxSizerFlags().CenterVertical());
+    grid->Add(new wxStaticText(&dialog, wxID_ANY, _("&Start:")), wxSizerFlags().CenterVertical());
     grid->Add(startField);
-    grid->Add(new wxStaticText(&dialog, wxID_ANY, "&End:"), wxSizerFlags().CenterVertical());
+    grid->Add(new wxStaticText(&dialog, wxID_ANY, _("&End:")), wxSizerFlags().CenterVertical());
     grid->Add(endField);
     auto* content = new wxBoxSizer(wxVERTICAL);
     content->Add(grid, wxSizerFlags().Border(wxALL, dialog.FromDIP(10)));
@@ -48,43 +48,45 @@ bool AskTimes(wxWindow* parent, std::string& start, std::string& end)
 } // namespace
 
 HistoryDialog::HistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts)
-    : wxDialog(parent, wxID_ANY, "History", wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, _("History"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       form(app), prompts(prompts)
 {
     form.Open();
     project = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0,
                            wxDefaultValidator, "project");
-    project->Append("All projects");
+    project->Append(_("All projects"));
     for (const std::string& name : form.ProjectNames())
         project->Append(ToWx(name));
     project->SetSelection(0);
     todo = NewField(this, "todo", 140);
     from = NewField(this, "from", 120);
     to = NewField(this, "to", 120);
-    from->SetHint("YYYY-MM-DD");
-    to->SetHint("YYYY-MM-DD");
-    auto* filter = new wxButton(this, wxID_ANY, "&Filter");
+    from->SetHint(_("YYYY-MM-DD"));
+    to->SetHint(_("YYYY-MM-DD"));
+    auto* filter = new wxButton(this, wxID_ANY, _("&Filter"));
     list = new HistoryList(this, form);
 
     const wxSizerFlags centred = wxSizerFlags().CenterVertical().Border(wxRIGHT, FromDIP(6));
     auto* filters = new wxBoxSizer(wxHORIZONTAL);
     filters->Add(project, centred);
-    filters->Add(new wxStaticText(this, wxID_ANY, "&Todo:"), centred);
+    filters->Add(new wxStaticText(this, wxID_ANY, _("&Todo:")), centred);
     filters->Add(todo, centred);
-    filters->Add(new wxStaticText(this, wxID_ANY, "F&rom:"), centred);
+    filters->Add(new wxStaticText(this, wxID_ANY, _("F&rom:")), centred);
     filters->Add(from, centred);
-    filters->Add(new wxStaticText(this, wxID_ANY, "T&o:"), centred);
+    // The end of a date range: some languages word it apart from the todo that time goes to.
+    filters->Add(new wxStaticText(this, wxID_ANY, wxGETTEXT_IN_CONTEXT("date range", "T&o:")),
+                 centred);
     filters->Add(to, centred);
     filters->Add(filter, wxSizerFlags().CenterVertical());
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* editButton = new wxButton(this, wxID_ANY, "&Edit...");
-    auto* deleteButton = new wxButton(this, wxID_ANY, "&Delete");
+    auto* editButton = new wxButton(this, wxID_ANY, _("&Edit..."));
+    auto* deleteButton = new wxButton(this, wxID_ANY, _("&Delete"));
     buttons->Add(editButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     buttons->Add(deleteButton);
     buttons->AddStretchSpacer();
-    buttons->Add(new wxButton(this, wxID_CANCEL, "Close"));
+    buttons->Add(new wxButton(this, wxID_CANCEL, _("Close")));
 
     auto* content = new wxBoxSizer(wxVERTICAL);
     const int border = FromDIP(10);
@@ -115,7 +117,7 @@ std::optional<size_t> HistoryDialog::SelectedSession()
     const long row = list->SelectedRow();
     if (row < 0 || form.Rows()[static_cast<size_t>(row)].day)
     {
-        prompts.Refuse("Please select a session first.");
+        prompts.Refuse(FromWx(_("Please select a session first.")));
         return std::nullopt;
     }
     return form.Rows()[static_cast<size_t>(row)].session;

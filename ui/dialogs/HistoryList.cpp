@@ -8,10 +8,10 @@ HistoryList::HistoryList(wxWindow* parent, const HistoryForm& form)
                  wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL, wxDefaultValidator, "history"),
       form(form)
 {
-    AppendColumn("Time", wxLIST_FORMAT_LEFT, FromDIP(220));
-    AppendColumn("Duration", wxLIST_FORMAT_RIGHT, FromDIP(90));
-    AppendColumn("Project", wxLIST_FORMAT_LEFT, FromDIP(160));
-    AppendColumn("Todo", wxLIST_FORMAT_LEFT, FromDIP(200));
+    AppendColumn(_("Time"), wxLIST_FORMAT_LEFT, FromDIP(220));
+    AppendColumn(_("Duration"), wxLIST_FORMAT_RIGHT, FromDIP(90));
+    AppendColumn(_("Project"), wxLIST_FORMAT_LEFT, FromDIP(160));
+    AppendColumn(_("Todo"), wxLIST_FORMAT_LEFT, FromDIP(200));
     wxFont bold = GetFont();
     bold.MakeBold();
     dayAttr.SetFont(bold);

@@ -8,11 +8,11 @@
 #include <wx/stattext.h>
 
 RestoreDialog::RestoreDialog(wxWindow* parent, RestoreForm& form, Prompts& prompts)
-    : FormDialog(parent, "Restore from Backup"), form(form), prompts(prompts)
+    : FormDialog(parent, _("Restore from Backup")), form(form), prompts(prompts)
 {
     auto* explanation = new wxStaticText(this, wxID_ANY,
-                                         "Tallydene keeps your data of each day you use it.\n"
-                                         "Choose the day to go back to:");
+                                         _("Tallydene keeps your data of each day you use it.\n"
+                                           "Choose the day to go back to:"));
     backups = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                             wxLB_SINGLE, wxDefaultValidator, "backups");
     for (const std::string& row : form.rows)

@@ -130,7 +130,7 @@ void AppCommands::NewProject()
 {
     auto project = std::make_unique<Project>();
     ProjectForm form(app, *project);
-    if (dialogs.RunProjectDialog(form))
+    if (dialogs.Show(form))
     {
         Project& added = *project;
         app.GetProjects().Append(std::move(project));
@@ -181,7 +181,7 @@ void AppCommands::WorkingHours()
         return;
     app.BringUpToDate();
     WorkingTimeForm form(app);
-    if (!dialogs.RunWorkingTimeDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeBalance()));
     app.BringUpToDate();
@@ -191,7 +191,7 @@ void AppCommands::Options()
 {
     app.BringUpToDate();
     OptionsForm form(app);
-    if (!dialogs.RunOptionsDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.BringUpToDate();
     if (MainWindow* window = app.GetMainWindow())
@@ -209,7 +209,7 @@ void AppCommands::CleanUp()
         return;
     }
     CleanUpForm form(app);
-    if (dialogs.RunCleanUpDialog(form))
+    if (dialogs.Show(form))
     {
         app.BringUpToDate();
         for (Project* project : app.GetProjects())

@@ -2,8 +2,8 @@
 
 // The modal dialogs as the commands see them. Each dialog is a form (its fields as plain
 // values, Open fills them from the model, Confirm checks and applies or refuses) and a window
-// that shows the form. A Run function shows the window for the form and returns true when the
-// dialog ended with OK, which means the form's Confirm accepted and applied the input.
+// that shows the form. Show opens the form, shows its window and returns true when the dialog
+// ended with OK, which means the form's Confirm accepted and applied the input.
 // Tests answer a dialog by filling its form.
 
 class ProjectForm;
@@ -20,12 +20,14 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
 
-    virtual bool RunProjectDialog(ProjectForm& form) = 0;
-    virtual bool RunTodoDialog(TodoForm& form) = 0;
-    virtual bool RunAddTimeDialog(AddTimeForm& form) = 0;
-    virtual bool RunRemoveTimeDialog(RemoveTimeForm& form) = 0;
-    virtual bool RunTransferTimeDialog(TransferTimeForm& form) = 0;
-    virtual bool RunOptionsDialog(OptionsForm& form) = 0;
-    virtual bool RunWorkingTimeDialog(WorkingTimeForm& form) = 0;
-    virtual bool RunCleanUpDialog(CleanUpForm& form) = 0;
+    virtual bool Show(ProjectForm& form) = 0;
+    virtual bool Show(TodoForm& form) = 0;
+    virtual bool Show(AddTimeForm& form) = 0;
+    virtual bool Show(RemoveTimeForm& form) = 0;
+    // Rebuilds the main tree afterwards whatever the result, since filling the selectors
+    // pointed the items at them.
+    virtual bool Show(TransferTimeForm& form) = 0;
+    virtual bool Show(OptionsForm& form) = 0;
+    virtual bool Show(WorkingTimeForm& form) = 0;
+    virtual bool Show(CleanUpForm& form) = 0;
 };

@@ -266,7 +266,7 @@ void ViewCommands::NewTodo()
         return;
     auto created = std::make_unique<Todo>(project);
     TodoForm form(app, *created);
-    if (!dialogs.RunTodoDialog(form))
+    if (!dialogs.Show(form))
         return;
     Todo& todo = *created;
     project->GetTodos().Append(std::move(created));
@@ -285,7 +285,7 @@ void ViewCommands::TodoProperties()
     if (todo == nullptr)
         return;
     TodoForm form(app, *todo);
-    if (!dialogs.RunTodoDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Set todo's properties", todo->GetName());
     if (app.GetActiveTodo() == todo)
@@ -303,7 +303,7 @@ void ViewCommands::ProjectProperties()
     if (project == nullptr)
         return;
     ProjectForm form(app, *project);
-    if (!dialogs.RunProjectDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Set project's properties", project->GetName());
     // A new name can move the project among the others.
@@ -319,7 +319,7 @@ void ViewCommands::AddTime()
     if (todo == nullptr)
         return;
     AddTimeForm form(app, *todo);
-    if (!dialogs.RunAddTimeDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Added time to a todo", todo->GetName());
     RefreshTodoAndProject(*todo);
@@ -333,7 +333,7 @@ void ViewCommands::RemoveTime()
     if (todo == nullptr)
         return;
     RemoveTimeForm form(app, *todo);
-    if (!dialogs.RunRemoveTimeDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Removed time from a todo", todo->GetName());
     RefreshTodoAndProject(*todo);
@@ -352,7 +352,7 @@ void ViewCommands::TransferTime()
         to = selected;
     }
     TransferTimeForm form(app, from, to, false);
-    if (!dialogs.RunTransferTimeDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Transferred time between todos");
     // OK means the dialog had two todos; its run has rebuilt the tree, so their nodes are the
@@ -482,7 +482,7 @@ void ViewCommands::TransferOnDrop(Todo& from, Todo& to)
     Todo* fromTodo = &from;
     Todo* toTodo = &to;
     TransferTimeForm form(app, fromTodo, toTodo, true);
-    if (!dialogs.RunTransferTimeDialog(form))
+    if (!dialogs.Show(form))
         return;
     app.LogEvent("Transferred time between todos");
     RefreshTodoAndProject(from);

@@ -40,6 +40,7 @@ public:
     MainView& GetView() { return *view; }
     Document& GetDocument() { return document; }
     Prompts& GetPrompts() override { return prompts; }
+    AppCommands& GetAppCommands() { return appCommands; }
     const std::string& GetStoredStatusText() const { return statusText; }
 
     // Brings the window back to the screen and to the front, from the notification area or

@@ -28,10 +28,10 @@ public:
 
     FakeDialogs(Prompts& prompts, MainWindow& window) : prompts(prompts), window(window) {}
 
-    bool RunProjectDialog(ProjectForm& form) override { return Run("project", form, project); }
-    bool RunTodoDialog(TodoForm& form) override { return Run("todo", form, todo); }
-    bool RunAddTimeDialog(AddTimeForm& form) override { return Run("add time", form, addTime); }
-    bool RunRemoveTimeDialog(RemoveTimeForm& form) override
+    bool Show(ProjectForm& form) override { return Run("project", form, project); }
+    bool Show(TodoForm& form) override { return Run("todo", form, todo); }
+    bool Show(AddTimeForm& form) override { return Run("add time", form, addTime); }
+    bool Show(RemoveTimeForm& form) override
     {
         return Run("remove time", form, removeTime);
     }
@@ -39,7 +39,7 @@ public:
     // Like the window: the selector variant fills its two trees and starts from what they
     // show selected; any run ends with the main tree rebuilt, since filling the selectors
     // pointed the items' nodes at them.
-    bool RunTransferTimeDialog(TransferTimeForm& form) override
+    bool Show(TransferTimeForm& form) override
     {
         preselectedFrom = preselectedTo = nullptr;
         form.Open();
@@ -58,9 +58,9 @@ public:
         return ok;
     }
 
-    bool RunOptionsDialog(OptionsForm&) override { return Unexpected("options"); }
-    bool RunWorkingTimeDialog(WorkingTimeForm&) override { return Unexpected("working time"); }
-    bool RunCleanUpDialog(CleanUpForm&) override { return Unexpected("clean up"); }
+    bool Show(OptionsForm&) override { return Unexpected("options"); }
+    bool Show(WorkingTimeForm&) override { return Unexpected("working time"); }
+    bool Show(CleanUpForm&) override { return Unexpected("clean up"); }
 
     Answers<ProjectForm> project;
     Answers<TodoForm> todo;

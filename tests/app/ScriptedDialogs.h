@@ -24,17 +24,17 @@ public:
 
     explicit ScriptedDialogs(Prompts& prompts) : prompts(prompts) {}
 
-    bool RunProjectDialog(ProjectForm& form) override { return Run("project", form, project); }
-    bool RunTodoDialog(TodoForm&) override { return Unexpected("todo"); }
-    bool RunAddTimeDialog(AddTimeForm&) override { return Unexpected("add time"); }
-    bool RunRemoveTimeDialog(RemoveTimeForm&) override { return Unexpected("remove time"); }
-    bool RunTransferTimeDialog(TransferTimeForm&) override { return Unexpected("transfer"); }
-    bool RunOptionsDialog(OptionsForm& form) override { return Run("options", form, options); }
-    bool RunWorkingTimeDialog(WorkingTimeForm& form) override
+    bool Show(ProjectForm& form) override { return Run("project", form, project); }
+    bool Show(TodoForm&) override { return Unexpected("todo"); }
+    bool Show(AddTimeForm&) override { return Unexpected("add time"); }
+    bool Show(RemoveTimeForm&) override { return Unexpected("remove time"); }
+    bool Show(TransferTimeForm&) override { return Unexpected("transfer"); }
+    bool Show(OptionsForm& form) override { return Run("options", form, options); }
+    bool Show(WorkingTimeForm& form) override
     {
         return Run("working hours", form, workingTime);
     }
-    bool RunCleanUpDialog(CleanUpForm& form) override { return Run("clean up", form, cleanUp); }
+    bool Show(CleanUpForm& form) override { return Run("clean up", form, cleanUp); }
 
     std::deque<Answer<ProjectForm>> project;
     std::deque<Answer<OptionsForm>> options;

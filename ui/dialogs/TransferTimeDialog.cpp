@@ -1,7 +1,5 @@
 #include "ui/dialogs/TransferTimeDialog.h"
 
-#include "app/MainWindow.h"
-#include "app/Tallydene.h"
 #include "app/TransferTimeForm.h"
 #include "ui/IconBundles.h"
 #include "ui/WxText.h"
@@ -20,12 +18,6 @@ namespace
 // selection while another control has the focus.
 constexpr long kSelectorStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
-
-void RebuildMainTree(Tallydene& app)
-{
-    if (MainWindow* window = app.GetMainWindow())
-        window->RebuildTree();
-}
 
 } // namespace
 
@@ -148,23 +140,4 @@ bool TransferTimeDialog::TransferDataFromWindow()
         form.toChoice = WxTreeControl::ItemOf(*toSelector, toSelector->GetSelection());
     }
     return Accepted(form.Confirm(prompts));
-}
-
-bool RunTransferTimeDialog(wxWindow* parent, Tallydene& app, Prompts& prompts,
-                           TransferTimeForm& form)
-{
-    form.Open();
-    bool ok = false;
-    {
-        TransferTimeDialog dialog(parent, form, prompts);
-        // Filling the selectors pointed every item at the To selector. The clock update of a
-        // timer tick or of OK refreshes the running todo on the main tree while the dialog is
-        // open, so the items go back to the main tree's nodes first; the selectors keep what
-        // they show and know their items all the same.
-        if (!form.IsSimple())
-            RebuildMainTree(app);
-        ok = dialog.ShowModal() == wxID_OK;
-    }
-    RebuildMainTree(app);
-    return ok;
 }

@@ -6,7 +6,6 @@
 #include <optional>
 
 class Prompts;
-class Tallydene;
 class TransferTimeForm;
 class wxCheckBox;
 class wxCommandEvent;
@@ -49,9 +48,3 @@ private:
     std::optional<WxTreeControl> fromTree;
     std::optional<WxTreeControl> toTree;
 };
-
-// Opens the form and shows it, then rebuilds the main tree whatever the result, since filling
-// the selectors pointed the items at them. Answers whether the dialog ended with OK, the time
-// moved.
-bool RunTransferTimeDialog(wxWindow* parent, Tallydene& app, Prompts& prompts,
-                           TransferTimeForm& form);

@@ -30,8 +30,8 @@ bool WxDialogs::Show(TodoForm& form)
 
 bool WxDialogs::Show(AddTimeForm& form)
 {
-    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, "Add time", "Add &time:",
-                                            wxSize(140, 111));
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, "Add time",
+                                            "Add &time:", wxSize(140, 111));
 }
 
 bool WxDialogs::Show(RemoveTimeForm& form)

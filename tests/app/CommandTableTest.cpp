@@ -69,8 +69,8 @@ TEST_F(CommandEffects, ACommandThatOnlyReadsLeavesTheFilesAsTheyWere)
     StartWith({{"Office", 900, {{"Report", 600, 2, "a comment"}}}});
     AppCommands appCommands(*app, prompts, dialogs);
     const std::string config = SavedConfig();
-    for (const TreeItem* selected : {static_cast<TreeItem*>(&T("Office", "Report")),
-                                     static_cast<TreeItem*>(&P("Office"))})
+    for (const TreeItem* selected :
+         {static_cast<TreeItem*>(&T("Office", "Report")), static_cast<TreeItem*>(&P("Office"))})
     {
         for (const Command& command : AllCommands())
         {

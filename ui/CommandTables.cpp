@@ -2,9 +2,8 @@
 
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
-#include "res/Prompts.h"
+#include "res/CommandPrompts.h"
 #include "res/ToolBar.h"
-#include "ui/CommandId.h"
 #include "ui/IconBundles.h"
 #include "ui/WxText.h"
 
@@ -30,7 +29,7 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& table)
         // The bars' entries carry a tick while the bar is shown.
         const bool showsBar =
             entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
-        auto* item = new wxMenuItem(&menu, WxIdOf(entry.id), ToWx(entry.label),
+        auto* item = new wxMenuItem(&menu, res::WxIdOf(entry.id), ToWx(entry.label),
                                     ToWx(res::StatusPromptOf(entry.id)),
                                     showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
         if (entry.image != res::kNoMenuImage)
@@ -122,9 +121,9 @@ wxAcceleratorTable MainAcceleratorTable()
     std::vector<wxAcceleratorEntry> entries;
     for (const res::AcceleratorSpec& key : res::MainAccelerators())
     {
-        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), WxIdOf(key.id));
+        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), res::WxIdOf(key.id));
         if (const int keypad = KeypadKeyCode(key.key))
-            entries.emplace_back(Flags(key.modifiers), keypad, WxIdOf(key.id));
+            entries.emplace_back(Flags(key.modifiers), keypad, res::WxIdOf(key.id));
     }
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
@@ -139,8 +138,8 @@ void FillMainToolBar(wxToolBar& toolBar)
             continue;
         }
         const wxString tooltip = ToWx(res::TooltipOf(tool.id));
-        toolBar.AddTool(WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
-        toolBar.SetToolLongHelp(WxIdOf(tool.id), ToWx(res::StatusPromptOf(tool.id)));
+        toolBar.AddTool(res::WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
+        toolBar.SetToolLongHelp(res::WxIdOf(tool.id), ToWx(res::StatusPromptOf(tool.id)));
     }
     toolBar.Realize();
 }

@@ -39,5 +39,6 @@ void CopyProjectTimeCommand(CommandContext& context)
 {
     context.app.BringUpToDate();
     if (Project* project = context.RequireProject())
-        context.Window().CopyToClipboard(context.app.GetDurations().FormatForCopy(project->GetTotalTime()));
+        context.Window().CopyToClipboard(
+            context.app.GetDurations().FormatForCopy(project->GetTotalTime()));
 }

@@ -43,9 +43,9 @@ void MoveTodo(CommandContext& context, Todo& todo, Project& target)
     Project& source = *todo.GetProject();
     TreeControl& tree = context.Window().GetTree();
     app.LogEvent("Moved a todo", todo.GetName());
-    app.GetJournal().Record({JournalKind::move, 0, 0, 0, 0, 0, source.GetName(), todo.GetName(),
-                             target.GetName()},
-                            app.Now());
+    app.GetJournal().Record(
+        {JournalKind::move, 0, 0, 0, 0, 0, source.GetName(), todo.GetName(), target.GetName()},
+        app.Now());
     tree.DeleteNode(tree.NodeOf(todo));
     // The todo itself lives on, so an active todo stays active in its new project.
     target.GetTodos().Append(source.GetTodos().Remove(&todo));

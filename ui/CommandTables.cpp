@@ -30,9 +30,9 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& table)
         // The bars' entries carry a tick while the bar is shown.
         const bool showsBar =
             entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
-        auto* item = new wxMenuItem(&menu, res::WxIdOf(entry.id), wxGetTranslation(ToWx(entry.label)),
-                                    Language::StatusPromptOf(entry.id),
-                                    showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
+        auto* item = new wxMenuItem(
+            &menu, res::WxIdOf(entry.id), wxGetTranslation(ToWx(entry.label)),
+            Language::StatusPromptOf(entry.id), showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
         if (entry.image != res::kNoMenuImage)
             item->SetBitmap(IconBundle(res::MenuImageIcon(entry.image)));
         menu.Append(item);

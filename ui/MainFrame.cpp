@@ -64,7 +64,8 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_TOOLBAR), true);
     GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_STATUS_BAR), true);
 
-    wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, res::WxIdOf(res::ID_VIEW_TOOLBAR));
+    wxToolBar* toolBar =
+        CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
     CreateStatusBar(1, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));

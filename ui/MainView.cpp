@@ -81,8 +81,8 @@ void MainView::OnLeftDoubleClick(wxMouseEvent& event)
     }
     // Not passed on, so the tree does not expand or collapse the node as well.
     TreeItem* item = WxTreeControl::ItemOf(*this, node);
-    const int command =
-        dynamic_cast<Todo*>(item) ? res::WxIdOf(res::ID_TODO_ACTIVATE) : res::WxIdOf(res::ID_ITEM_ACTIVATE);
+    const int command = dynamic_cast<Todo*>(item) ? res::WxIdOf(res::ID_TODO_ACTIVATE)
+                                                  : res::WxIdOf(res::ID_ITEM_ACTIVATE);
     wxCommandEvent activate(wxEVT_MENU, command);
     activate.SetEventObject(this);
     ProcessWindowEvent(activate);

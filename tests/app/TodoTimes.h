@@ -27,5 +27,6 @@ inline std::ostream& operator<<(std::ostream& out, const TodoTimes& times)
 
 inline TodoTimes TimesOf(const Todo& todo, const Tallydene& app)
 {
-    return {todo.GetTime(), todo.GetProject()->GetTotalTime(), app.GetOvertimeAccount().GetBalance()};
+    return {todo.GetTime(), todo.GetProject()->GetTotalTime(),
+            app.GetOvertimeAccount().GetBalance()};
 }

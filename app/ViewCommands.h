@@ -1,7 +1,6 @@
 #pragma once
 
 class Dialogs;
-class MainWindow;
 class Project;
 class Prompts;
 class Tallydene;
@@ -10,9 +9,8 @@ class TreeItem;
 
 // The commands about projects and todos that the main view gives: from the "&Project" and
 // "&Todo" menus, the tree's context menus, the shortcut keys, the tool bar and double-clicks,
-// and the outcome of dropping a dragged item. They act on the main tree's selection, ask
-// through the prompts, open dialogs through the dialogs interface, write the event log and
-// bring the clock up to date; each command ends with one save of what it changed.
+// and the outcome of dropping a dragged item. They act on the main tree's selection; the
+// command table holds what each does. Each command ends with one save of what it changed.
 class ViewCommands
 {
 public:
@@ -34,46 +32,6 @@ public:
     Todo* TodoOfSelection() const;
 
 private:
-    // Runs the command itself; Execute then finishes it with the one save.
-    bool Dispatch(int commandId);
-
-    TreeItem* SelectedItem() const;
-
-    // The generic commands: the todo's command when a todo is selected, the project's when a
-    // project is, and nothing when nothing is.
-    void ForSelected(void (ViewCommands::*onTodo)(), void (ViewCommands::*onProject)());
-
-    void MiscTodo();
-    void ActivateTodo();
-    void Pause();
-    void NewTodo();
-    void TodoProperties();
-    void ProjectProperties();
-    void AddTime();
-    void RemoveTime();
-    void TransferTime();
-    void ZeroTime();
-    void SetCompleted();
-    void SetPriority(int priority);
-    void CopyTodoName();
-    void CopyProjectName();
-    void CopyTodoTime();
-    void CopyProjectTime();
-    void DeleteTodo();
-    void DeleteProject();
-    void RefreshView();
-
-    void TransferOnDrop(Todo& from, Todo& to);
-    void MoveTodo(Todo& todo, Project& target);
-
-    // nullptr with a refusal when no todo, or no project, is selected.
-    Todo* RequireTodo();
-    Project* RequireProject();
-    void Select(const TreeItem& item);
-    void RefreshTodoAndProject(Todo& todo);
-
-    MainWindow& Window() const;
-
     Tallydene& app;
     Prompts& prompts;
     Dialogs& dialogs;

@@ -5,7 +5,6 @@
 #include "app/Tallydene.h"
 #include "toolbox/ConfigSection.h"
 #include "ui/MainFrame.h"
-#include "ui/WxDialogs.h"
 #include "ui/WxPrompts.h"
 
 #include <wx/app.h>
@@ -68,8 +67,7 @@ void AppSession::RunFirstRun()
     MainFrame* window = frame.get();
     if (window == nullptr)
         return;
-    WxDialogs dialogs(window, window->GetPrompts());
-    AppCommands(*tallydene, window->GetPrompts(), dialogs).RunFirstRun();
+    window->GetAppCommands().RunFirstRun();
 }
 
 void AppSession::Abandon()

@@ -3,7 +3,6 @@
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
 #include "res/ToolBar.h"
-#include "ui/CommandId.h"
 #include "ui/IconBundles.h"
 #include "ui/Language.h"
 #include "ui/WxText.h"
@@ -31,9 +30,9 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& table)
         // The bars' entries carry a tick while the bar is shown.
         const bool showsBar =
             entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
-        auto* item = new wxMenuItem(&menu, WxIdOf(entry.id), wxGetTranslation(ToWx(entry.label)),
-                                    Language::StatusPromptOf(entry.id),
-                                    showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
+        auto* item = new wxMenuItem(
+            &menu, res::WxIdOf(entry.id), wxGetTranslation(ToWx(entry.label)),
+            Language::StatusPromptOf(entry.id), showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
         if (entry.image != res::kNoMenuImage)
             item->SetBitmap(IconBundle(res::MenuImageIcon(entry.image)));
         menu.Append(item);
@@ -123,9 +122,9 @@ wxAcceleratorTable MainAcceleratorTable()
     std::vector<wxAcceleratorEntry> entries;
     for (const res::AcceleratorSpec& key : res::MainAccelerators())
     {
-        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), WxIdOf(key.id));
+        entries.emplace_back(Flags(key.modifiers), KeyCode(key.key), res::WxIdOf(key.id));
         if (const int keypad = KeypadKeyCode(key.key))
-            entries.emplace_back(Flags(key.modifiers), keypad, WxIdOf(key.id));
+            entries.emplace_back(Flags(key.modifiers), keypad, res::WxIdOf(key.id));
     }
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
@@ -140,8 +139,8 @@ void FillMainToolBar(wxToolBar& toolBar)
             continue;
         }
         const wxString tooltip = Language::TooltipOf(tool.id);
-        toolBar.AddTool(WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
-        toolBar.SetToolLongHelp(WxIdOf(tool.id), Language::StatusPromptOf(tool.id));
+        toolBar.AddTool(res::WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
+        toolBar.SetToolLongHelp(res::WxIdOf(tool.id), Language::StatusPromptOf(tool.id));
     }
     toolBar.Realize();
 }

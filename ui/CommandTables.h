@@ -9,7 +9,8 @@
 #include <memory>
 
 // The window side of the command tables in res: menus, shortcut keys and tool bar buttons,
-// each entry carrying its command id (as WxIdOf gives it), its status-bar prompt and its picture.
+// each entry carrying its command id (as res::WxIdOf gives it), its status-bar prompt and its
+// picture.
 
 // The main menu bar, every pop-up and entry in table order.
 wxMenuBar* CreateMainMenuBar();

@@ -1,6 +1,6 @@
 #include "ui/Language.h"
 
-#include "res/Prompts.h"
+#include "res/CommandPrompts.h"
 #include "toolbox/Places.h"
 #include "toolbox/Translation.h"
 #include "ui/WxText.h"

@@ -1,7 +1,6 @@
 #include "ui/LaterCopy.h"
 
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 
 void AnswerLaterCopy(MainFrame* window, InstanceLock::Request request)
@@ -11,6 +10,6 @@ void AnswerLaterCopy(MainFrame* window, InstanceLock::Request request)
     if (request == InstanceLock::Request::Show)
         return window->ShowFromOutside();
     // As the tray menu's Pause: the command as the user gives it, logged and saved.
-    wxCommandEvent pause(wxEVT_MENU, WxIdOf(res::ID_TODO_PAUSE));
+    wxCommandEvent pause(wxEVT_MENU, res::WxIdOf(res::ID_TODO_PAUSE));
     window->GetEventHandler()->ProcessEvent(pause);
 }

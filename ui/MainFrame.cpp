@@ -3,17 +3,15 @@
 #include "app/QuitQuestions.h"
 #include "app/Tallydene.h"
 #include "res/CommandIds.h"
-#include "res/Prompts.h"
+#include "res/CommandPrompts.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Translation.h"
-#include "ui/CommandId.h"
 #include "ui/CommandTables.h"
 #include "ui/IconBundles.h"
 #include "ui/MainView.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayTooltip.h"
 #include "ui/WxText.h"
-#include "ui/dialogs/HistoryDialog.h"
 
 #include <wx/clipbrd.h>
 #include <wx/statusbr.h>
@@ -63,13 +61,14 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
 
     SetMenuBar(CreateMainMenuBar());
     SetAcceleratorTable(MainAcceleratorTable());
-    GetMenuBar()->Check(WxIdOf(res::ID_VIEW_TOOLBAR), true);
-    GetMenuBar()->Check(WxIdOf(res::ID_VIEW_STATUS_BAR), true);
+    GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_TOOLBAR), true);
+    GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_STATUS_BAR), true);
 
-    wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, WxIdOf(res::ID_VIEW_TOOLBAR));
+    wxToolBar* toolBar =
+        CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
-    CreateStatusBar(1, wxSTB_DEFAULT_STYLE, WxIdOf(res::ID_VIEW_STATUS_BAR));
+    CreateStatusBar(1, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     ShowStatusText();
 
     view = new MainView(this, app, prompts,
@@ -89,25 +88,25 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     Bind(wxEVT_ICONIZE, placementChanged);
 
     Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, WxIdOf(res::ID_APP_EXIT));
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, res::WxIdOf(res::ID_APP_EXIT));
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent&)
         {
             GetToolBar()->Show(!GetToolBar()->IsShown());
-            GetMenuBar()->Check(WxIdOf(res::ID_VIEW_TOOLBAR), GetToolBar()->IsShown());
+            GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_TOOLBAR), GetToolBar()->IsShown());
             SendSizeEvent();
         },
-        WxIdOf(res::ID_VIEW_TOOLBAR));
+        res::WxIdOf(res::ID_VIEW_TOOLBAR));
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent&)
         {
             GetStatusBar()->Show(!GetStatusBar()->IsShown());
-            GetMenuBar()->Check(WxIdOf(res::ID_VIEW_STATUS_BAR), GetStatusBar()->IsShown());
+            GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_STATUS_BAR), GetStatusBar()->IsShown());
             SendSizeEvent();
         },
-        WxIdOf(res::ID_VIEW_STATUS_BAR));
+        res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     // The project and todo commands, from the menus, keys, tool bar, context menus and
     // double-clicks alike.
     Bind(wxEVT_MENU, &MainFrame::OnCommand, this);
@@ -216,10 +215,8 @@ void MainFrame::OnCommand(wxCommandEvent& event)
 {
     // A command may change or delete the items, the dragged one among them.
     view->CancelDrag();
-    const int command = CommandOf(event.GetId());
-    if (command == res::ID_VIEW_HISTORY)
-        RunHistoryDialog(this, app, prompts);
-    else if (!viewCommands.Execute(command) && !appCommands.Execute(command))
+    const int command = res::CommandOf(event.GetId());
+    if (!viewCommands.Execute(command) && !appCommands.Execute(command))
         event.Skip();
 }
 

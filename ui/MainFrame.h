@@ -40,6 +40,7 @@ public:
     MainView& GetView() { return *view; }
     const ViewCommands& GetViewCommands() const { return viewCommands; }
     Prompts& GetPrompts() override { return prompts; }
+    AppCommands& GetAppCommands() { return appCommands; }
 
     // Brings the window back to the screen and to the front, from the notification area or
     // from the task bar, as another copy of the program asks.

@@ -6,7 +6,6 @@
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"
-#include "ui/CommandId.h"
 #include "ui/CommandTables.h"
 #include "ui/IconBundles.h"
 
@@ -82,8 +81,8 @@ void MainView::OnLeftDoubleClick(wxMouseEvent& event)
     }
     // Not passed on, so the tree does not expand or collapse the node as well.
     TreeItem* item = WxTreeControl::ItemOf(*this, node);
-    const int command =
-        dynamic_cast<Todo*>(item) ? WxIdOf(res::ID_TODO_ACTIVATE) : WxIdOf(res::ID_ITEM_ACTIVATE);
+    const int command = dynamic_cast<Todo*>(item) ? res::WxIdOf(res::ID_TODO_ACTIVATE)
+                                                  : res::WxIdOf(res::ID_ITEM_ACTIVATE);
     wxCommandEvent activate(wxEVT_MENU, command);
     activate.SetEventObject(this);
     ProcessWindowEvent(activate);

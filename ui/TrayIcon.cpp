@@ -1,7 +1,6 @@
 #include "ui/TrayIcon.h"
 
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 
 #include <wx/menu.h>
 
@@ -17,9 +16,9 @@ wxMenu* TrayIcon::CreatePopupMenu()
 {
     auto* menu = new wxMenu;
     menu->Append(wxID_OPEN, _("&Restore"));
-    menu->Append(WxIdOf(res::ID_TODO_PAUSE), _("&Pause"));
+    menu->Append(res::WxIdOf(res::ID_TODO_PAUSE), _("&Pause"));
     menu->AppendSeparator();
-    menu->Append(WxIdOf(res::ID_APP_EXIT), _("&Quit"));
+    menu->Append(res::WxIdOf(res::ID_APP_EXIT), _("&Quit"));
     return menu;
 }
 

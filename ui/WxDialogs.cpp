@@ -1,55 +1,75 @@
 #include "ui/WxDialogs.h"
 
+#include "app/AddTimeForm.h"
+#include "app/CleanUpForm.h"
+#include "app/HistoryForm.h"
+#include "app/OptionsForm.h"
+#include "app/ProjectForm.h"
+#include "app/RemoveTimeForm.h"
+#include "app/RestoreForm.h"
+#include "app/TodoForm.h"
+#include "app/TransferTimeForm.h"
+#include "app/WorkingTimeForm.h"
 #include "ui/dialogs/CleanUpDialog.h"
-#include "ui/dialogs/RestoreDialog.h"
+#include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/ProjectDialog.h"
+#include "ui/dialogs/RestoreDialog.h"
 #include "ui/dialogs/TimeChangeDialog.h"
 #include "ui/dialogs/TodoDialog.h"
 #include "ui/dialogs/TransferTimeDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
-bool WxDialogs::RunProjectDialog(ProjectForm& form)
+bool WxDialogs::Show(ProjectForm& form)
 {
-    return ::RunProjectDialog(parent, prompts, form);
+    return ShowFormDialog<ProjectDialog>(parent, form, prompts);
 }
 
-bool WxDialogs::RunTodoDialog(TodoForm& form)
+bool WxDialogs::Show(TodoForm& form)
 {
-    return ::RunTodoDialog(parent, prompts, form);
+    return ShowFormDialog<TodoDialog>(parent, form, prompts);
 }
 
-bool WxDialogs::RunAddTimeDialog(AddTimeForm& form)
+bool WxDialogs::Show(AddTimeForm& form)
 {
-    return ::RunAddTimeDialog(parent, prompts, form);
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, _("Add time"), _("Add &time:"),
+                                            wxSize(140, 111));
 }
 
-bool WxDialogs::RunRemoveTimeDialog(RemoveTimeForm& form)
+bool WxDialogs::Show(RemoveTimeForm& form)
 {
-    return ::RunRemoveTimeDialog(parent, prompts, form);
+    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, _("Remove time"),
+                                            _("Remove &time:"), wxSize(154, 111));
 }
 
-bool WxDialogs::RunTransferTimeDialog(TransferTimeForm& form)
+bool WxDialogs::Show(TransferTimeForm& form)
 {
-    return ::RunTransferTimeDialog(parent, prompts, form);
+    return ShowFormDialog<TransferTimeDialog>(parent, form, prompts);
 }
 
-bool WxDialogs::RunOptionsDialog(OptionsForm& form)
+bool WxDialogs::Show(OptionsForm& form)
 {
-    return ::RunOptionsDialog(parent, prompts, form);
+    return ShowFormDialog<OptionsDialog>(parent, form, prompts);
 }
 
-bool WxDialogs::RunWorkingTimeDialog(WorkingTimeForm& form)
+bool WxDialogs::Show(WorkingTimeForm& form)
 {
-    return ::RunWorkingTimeDialog(parent, prompts, form);
+    return ShowFormDialog<WorkingTimeDialog>(parent, form, prompts);
 }
 
-bool WxDialogs::RunCleanUpDialog(CleanUpForm& form)
+bool WxDialogs::Show(CleanUpForm& form)
 {
-    return ::RunCleanUpDialog(parent, prompts, form);
+    return ShowFormDialog<CleanUpDialog>(parent, form, prompts);
 }
 
-bool WxDialogs::RunRestoreDialog(RestoreForm& form)
+bool WxDialogs::Show(RestoreForm& form)
 {
-    return ::RunRestoreDialog(parent, prompts, form);
+    return ShowFormDialog<RestoreDialog>(parent, form, prompts);
+}
+
+bool WxDialogs::Show(HistoryForm& form)
+{
+    form.Open();
+    HistoryDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
 }

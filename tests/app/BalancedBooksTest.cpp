@@ -49,10 +49,10 @@ public:
     {
     }
 
-    bool RunAddTimeDialog(AddTimeForm& form) override { return ChangeTime(form); }
-    bool RunRemoveTimeDialog(RemoveTimeForm& form) override { return ChangeTime(form); }
+    bool Show(AddTimeForm& form) override { return ChangeTime(form); }
+    bool Show(RemoveTimeForm& form) override { return ChangeTime(form); }
 
-    bool RunTransferTimeDialog(TransferTimeForm& form) override
+    bool Show(TransferTimeForm& form) override
     {
         form.Open();
         if (!form.IsSimple())
@@ -67,7 +67,7 @@ public:
         return accepted;
     }
 
-    bool RunTodoDialog(TodoForm& form) override
+    bool Show(TodoForm& form) override
     {
         form.Open();
         form.name = "Todo " + std::to_string(++created);
@@ -75,7 +75,7 @@ public:
         return form.Confirm(prompts).accepted;
     }
 
-    bool RunCleanUpDialog(CleanUpForm& form) override
+    bool Show(CleanUpForm& form) override
     {
         form.Open();
         form.zeroClocks = Coin();
@@ -83,10 +83,11 @@ public:
         return form.Confirm(prompts).accepted;
     }
 
-    bool RunProjectDialog(ProjectForm&) override { return false; }
-    bool RunRestoreDialog(RestoreForm&) override { return false; }
-    bool RunOptionsDialog(OptionsForm&) override { return false; }
-    bool RunWorkingTimeDialog(WorkingTimeForm&) override { return false; }
+    bool Show(ProjectForm&) override { return false; }
+    bool Show(RestoreForm&) override { return false; }
+    bool Show(HistoryForm&) override { return false; }
+    bool Show(OptionsForm&) override { return false; }
+    bool Show(WorkingTimeForm&) override { return false; }
 
     Todo* AnyTodo()
     {

@@ -3,7 +3,7 @@
 #include "app/AppCommands.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/RebuildingMainWindow.h"
-#include "tests/app/ScriptedDialogs.h"
+#include "tests/app/FakeDialogs.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <memory>
@@ -27,8 +27,8 @@ protected:
     std::vector<std::string> TreeLines() const;
 
     ScriptedPrompts prompts;
-    ScriptedDialogs dialogs{prompts};
     RebuildingMainWindow mainWindow;
+    FakeDialogs dialogs{prompts, WhenNoAnswerLeft::Fail};
     std::unique_ptr<Tallydene> app;
     std::unique_ptr<AppCommands> commands;
 };

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "app/AddTimeForm.h"
+#include "app/CleanUpForm.h"
 #include "app/Dialogs.h"
+#include "app/HistoryForm.h"
+#include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
 #include "app/RemoveTimeForm.h"
+#include "app/RestoreForm.h"
 #include "app/TodoForm.h"
 #include "app/TransferTimeForm.h"
+#include "app/WorkingTimeForm.h"
 #include "model/TreeItem.h"
 #include "tests/model/FakeTreeControl.h"
 
@@ -15,29 +20,78 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
+// What a dialog does when it opens and its script holds no answer (any more): the user presses
+// Cancel, so an empty script is a plain Cancel; or the test fails, since every dialog the
+// commands open was expected to be answered.
+enum class WhenNoAnswerLeft
+{
+    Cancel,
+    Fail
+};
+
 // Dialogs answered by filling their forms. The dialog opens its form; each answer then fills
-// it as the user would and presses OK; while the form refuses, the next answer is tried, and
-// when none is left the user presses Cancel. So an empty script is a plain Cancel.
+// it as the user would and presses OK, or says false for Cancel; while the form refuses, the
+// next answer is tried, as the window keeps a refused dialog open.
 class FakeDialogs : public Dialogs
 {
 public:
-    template <class Form> using Answers = std::deque<std::function<void(Form&)>>;
-
-    explicit FakeDialogs(Prompts& prompts) : prompts(prompts) {}
-
-    bool RunProjectDialog(ProjectForm& form) override { return Run("project", form, project); }
-    bool RunTodoDialog(TodoForm& form) override { return Run("todo", form, todo); }
-    bool RunAddTimeDialog(AddTimeForm& form) override { return Run("add time", form, addTime); }
-    bool RunRemoveTimeDialog(RemoveTimeForm& form) override
+    // An answer: a function of the form that returns whether the user pressed OK, or returns
+    // nothing, which means OK.
+    template <class Form> class Answer
     {
-        return Run("remove time", form, removeTime);
+    public:
+        template <class Fill> Answer(Fill fill)
+        {
+            if constexpr (std::is_void_v<std::invoke_result_t<Fill&, Form&>>)
+                pressesOk = [fill](Form& form) mutable
+                {
+                    fill(form);
+                    return true;
+                };
+            else
+                pressesOk = std::move(fill);
+        }
+
+        bool operator()(Form& form) { return pressesOk(form); }
+
+    private:
+        std::function<bool(Form&)> pressesOk;
+    };
+    template <class Form> using Answers = std::deque<Answer<Form>>;
+
+    FakeDialogs(Prompts& prompts, WhenNoAnswerLeft rule) : prompts(prompts), rule(rule) {}
+
+    bool Show(ProjectForm& form) override { return Run("project", form, project); }
+    bool Show(TodoForm& form) override { return Run("todo", form, todo); }
+    bool Show(AddTimeForm& form) override { return Run("add time", form, addTime); }
+    bool Show(RemoveTimeForm& form) override { return Run("remove time", form, removeTime); }
+    bool Show(OptionsForm& form) override { return Run("options", form, options); }
+    bool Show(WorkingTimeForm& form) override { return Run("working hours", form, workingTime); }
+    bool Show(CleanUpForm& form) override { return Run("clean up", form, cleanUp); }
+    bool Show(RestoreForm& form) override { return Run("restore", form, restore); }
+
+    // The history window has no OK: it opens its form, and each answer acts on it as the user
+    // would while the window is open; the window then closes.
+    bool Show(HistoryForm& form) override
+    {
+        form.Open();
+        opened.emplace_back("history");
+        while (!history.empty())
+        {
+            auto answer = std::move(history.front());
+            history.pop_front();
+            answer(form);
+        }
+        return false;
     }
 
     // Like the window: the selector variant fills its two trees and starts from what they
     // show selected; the main tree is left as it is.
-    bool RunTransferTimeDialog(TransferTimeForm& form) override
+    bool Show(TransferTimeForm& form) override
     {
         preselectedFrom = preselectedTo = nullptr;
         form.Open();
@@ -51,20 +105,21 @@ public:
             form.fromChoice = preselectedFrom;
             form.toChoice = preselectedTo;
         }
-        return Answer(form.IsSimple() ? "simple transfer" : "transfer", form, transfer);
+        return Respond(form.IsSimple() ? "simple transfer" : "transfer", form, transfer);
     }
-
-    bool RunOptionsDialog(OptionsForm&) override { return Unexpected("options"); }
-    bool RunWorkingTimeDialog(WorkingTimeForm&) override { return Unexpected("working time"); }
-    bool RunCleanUpDialog(CleanUpForm&) override { return Unexpected("clean up"); }
-    bool RunRestoreDialog(RestoreForm&) override { return Unexpected("restore"); }
 
     Answers<ProjectForm> project;
     Answers<TodoForm> todo;
     Answers<AddTimeForm> addTime;
     Answers<RemoveTimeForm> removeTime;
     Answers<TransferTimeForm> transfer;
+    Answers<OptionsForm> options;
+    Answers<WorkingTimeForm> workingTime;
+    Answers<CleanUpForm> cleanUp;
+    Answers<RestoreForm> restore;
+    std::deque<std::function<void(HistoryForm&)>> history;
 
+    // The dialogs in the order they opened.
     std::vector<std::string> opened;
     // What the transfer dialog's selectors showed selected when it opened.
     TreeItem* preselectedFrom = nullptr;
@@ -74,26 +129,23 @@ private:
     template <class Form> bool Run(const char* name, Form& form, Answers<Form>& answers)
     {
         form.Open();
-        return Answer(name, form, answers);
+        return Respond(name, form, answers);
     }
 
-    template <class Form> bool Answer(const char* name, Form& form, Answers<Form>& answers)
+    template <class Form> bool Respond(const char* name, Form& form, Answers<Form>& answers)
     {
-        opened.push_back(name);
+        opened.emplace_back(name);
         while (!answers.empty())
         {
-            auto fill = std::move(answers.front());
+            auto answer = std::move(answers.front());
             answers.pop_front();
-            fill(form);
+            if (!answer(form))
+                return false;
             if (form.Confirm(prompts).accepted)
                 return true;
         }
-        return false;
-    }
-
-    bool Unexpected(const char* name)
-    {
-        ADD_FAILURE() << "the " << name << " dialog is not opened by these commands";
+        if (rule == WhenNoAnswerLeft::Fail)
+            ADD_FAILURE() << "no answer left for the " << name << " dialog";
         return false;
     }
 
@@ -104,7 +156,18 @@ private:
     }
 
     Prompts& prompts;
+    const WhenNoAnswerLeft rule;
     // The transfer dialog's two trees, alive while it runs, as the window's are.
     std::unique_ptr<FakeTreeControl> fromSelector;
     std::unique_ptr<FakeTreeControl> toSelector;
 };
+
+// The common answers: press OK or Cancel without touching anything.
+template <class Form> bool PressOk(Form&)
+{
+    return true;
+}
+template <class Form> bool PressCancel(Form&)
+{
+    return false;
+}

@@ -1,5 +1,6 @@
 #include "tests/app/CommandScenario.h"
 
+#include "app/HelpCommands.h"
 #include "res/CommandIds.h"
 #include "toolbox/Places.h"
 
@@ -121,5 +122,5 @@ TEST_F(ProjectAndHelpCommands, TheWebSiteAddressEscapesWhatAFileAddressCannotHol
 {
     toolbox::Places::SetProgramPath(toolbox::String("/opt/Time & Co/50%/Tallydene"));
     EXPECT_EQ("file:///opt/Time%20%26%20Co/50%25/docs/help/index.html",
-              AppCommands::WebSiteAddress());
+              WebSiteAddress());
 }

@@ -8,7 +8,7 @@ namespace
 {
 
 // Chooses the backup whose line starts with the date.
-ScriptedDialogs::Answer<RestoreForm> Choose(const std::string& date)
+FakeDialogs::Answer<RestoreForm> Choose(const std::string& date)
 {
     return [date](RestoreForm& form)
     {

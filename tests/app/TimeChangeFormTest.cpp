@@ -2,6 +2,7 @@
 #include "app/RemoveTimeForm.h"
 #include "model/Todo.h"
 #include "tests/app/FormScenario.h"
+#include "tests/app/TodoTimes.h"
 
 #include <limits>
 
@@ -52,9 +53,8 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     form.Open();
     form.amount = "1:30";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(2 * hour + hour / 2, mow.GetTime());
-    EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{2 * hour + hour / 2, 4 * hour + hour / 2, 2 * hour + hour / 2}),
+              TimesOf(mow, *app));
     EXPECT_TRUE(prompts.shown.empty());
 
     // Unchecked boxes keep the project and the balance out of it.
@@ -63,9 +63,8 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     form.adjustProject = false;
     form.adjustOvertime = false;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(3 * hour + hour / 2, mow.GetTime());
-    EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(2 * hour + hour / 2, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{3 * hour + hour / 2, 4 * hour + hour / 2, 2 * hour + hour / 2}),
+              TimesOf(mow, *app));
 }
 
 TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSum)
@@ -86,9 +85,7 @@ TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSu
         // Unchecked, the box keeps the amount off the total, not the total off its floor.
         form->adjustProject = remove;
         EXPECT_TRUE(form->Confirm(prompts).accepted);
-        EXPECT_EQ(4 * hour, mow.GetTime());
-        EXPECT_EQ(4 * hour + hour / 2, mow.GetProject()->GetTotalTime());
-        EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
+        EXPECT_EQ((TodoTimes{4 * hour, 4 * hour + hour / 2, hour}), TimesOf(mow, *app));
     }
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -101,17 +98,13 @@ TEST_F(TimeChangeForms, ANegativeAddTakesOnlyWhatTheTodoHasFromAllThree)
     form.Open();
     form.amount = "-2";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(0, mow.GetTime());
-    EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{0, 2 * hour, 0}), TimesOf(mow, *app));
 
     // A todo at zero has nothing to give.
     form.Open();
     form.amount = "-5";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(0, mow.GetTime());
-    EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{0, 2 * hour, 0}), TimesOf(mow, *app));
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -138,9 +131,7 @@ TEST_F(TimeChangeForms, AnAmountThatIsNoDurationIsRefusedWithAnExampleInTheCurre
                           prompts.shown)
                     << typed;
             }
-        EXPECT_EQ(hour, mow.GetTime());
-        EXPECT_EQ(3 * hour, mow.GetProject()->GetTotalTime());
-        EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
+        EXPECT_EQ((TodoTimes{hour, 3 * hour, hour}), TimesOf(mow, *app));
         // Either decimal character is read, whatever the user's is.
         add.Open();
         add.amount = "0.5";
@@ -159,9 +150,7 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     form.amount = "1";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(0, mow.GetTime());
-    EXPECT_EQ(2 * hour, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{0, 2 * hour, 0}), TimesOf(mow, *app));
 
     Todo& mail = TodoNamed(*app, "Office", "Mail");
     RemoveTimeForm more(*app, mail);
@@ -170,16 +159,12 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     prompts.answers = {false};
     ExpectRefused(FormField::Amount, more.Confirm(prompts));
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"warning", notEnough}}), prompts.shown);
-    EXPECT_EQ(2 * hour, mail.GetTime());
-    EXPECT_EQ(2 * hour, mail.GetProject()->GetTotalTime());
-    EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{2 * hour, 2 * hour, 0}), TimesOf(mail, *app));
 
     // Yes takes exactly what the todo had, from all three.
     prompts.answers = {true};
     EXPECT_TRUE(more.Confirm(prompts).accepted);
-    EXPECT_EQ(0, mail.GetTime());
-    EXPECT_EQ(0, mail.GetProject()->GetTotalTime());
-    EXPECT_EQ(-2 * hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{0, 0, -2 * hour}), TimesOf(mail, *app));
 }
 
 TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
@@ -191,9 +176,7 @@ TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
     form.amount = "-0:30";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(hour, weed.GetTime());
-    EXPECT_EQ(3 * hour + hour / 2, weed.GetProject()->GetTotalTime());
-    EXPECT_EQ(hour + hour / 2, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{hour, 3 * hour + hour / 2, hour + hour / 2}), TimesOf(weed, *app));
 }
 
 TEST_F(TimeChangeForms, WithOvertimeOffTheBalanceNeverMovesWhateverTheBoxSays)
@@ -225,9 +208,7 @@ TEST_F(TimeChangeForms, HugeAmountsSaturateInsteadOfWrapping)
     add.Open();
     add.amount = "999999999";
     EXPECT_TRUE(add.Confirm(prompts).accepted);
-    EXPECT_EQ(most, mow.GetTime());
-    EXPECT_EQ(most, mow.GetProject()->GetTotalTime());
-    EXPECT_EQ(most, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ((TodoTimes{most, most, most}), TimesOf(mow, *app));
 
     RemoveTimeForm remove(*app, mow);
     remove.Open();

@@ -52,7 +52,7 @@ protected:
     ExpectedSettings settings;
     RebuildingMainWindow view;
     ScriptedPrompts prompts;
-    FakeDialogs dialogs{prompts};
+    FakeDialogs dialogs{prompts, WhenNoAnswerLeft::Cancel};
     std::unique_ptr<Tallydene> app;
     std::unique_ptr<ViewCommands> commands;
 };

@@ -1,8 +1,8 @@
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
+#include "res/CommandPrompts.h"
 #include "res/Icons.h"
 #include "res/Menus.h"
-#include "res/Prompts.h"
 #include "res/ToolBar.h"
 
 #include <gtest/gtest.h>

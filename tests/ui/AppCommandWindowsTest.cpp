@@ -6,7 +6,6 @@
 #include "app/WorkingTimeForm.h"
 #include "res/CommandIds.h"
 #include "res/Menus.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxDialogs.h"
@@ -93,7 +92,7 @@ protected:
     // Gives the command as the menu and the keys do: an event to the main window.
     void Execute(int commandId)
     {
-        wxCommandEvent command(wxEVT_MENU, WxIdOf(commandId));
+        wxCommandEvent command(wxEVT_MENU, res::WxIdOf(commandId));
         Frame()->ProcessWindowEvent(command);
     }
 

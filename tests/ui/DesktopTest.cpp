@@ -4,7 +4,6 @@
 #include "app/Tallydene.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -91,7 +90,7 @@ class MessageBoxTest : public WindowTest
 protected:
     void Run(int command)
     {
-        wxCommandEvent event(wxEVT_MENU, WxIdOf(command));
+        wxCommandEvent event(wxEVT_MENU, res::WxIdOf(command));
         Frame()->ProcessWindowEvent(event);
     }
 

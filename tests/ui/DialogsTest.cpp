@@ -10,6 +10,7 @@
 #include "model/Todo.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
+#include "ui/WxDialogs.h"
 #include "ui/WxPrompts.h"
 #include "ui/WxText.h"
 #include "ui/WxTreeControl.h"
@@ -311,7 +312,7 @@ TEST_F(DialogWindows, TodoCommentOpensOnAFreshLineAndPriorityButtonsSetThePriori
     Todo& mail = TodoNamed("Office", "Mail");
     TodoForm form(App(), mail);
     wxTEST_DIALOG(
-        EXPECT_TRUE(RunTodoDialog(Frame(), prompts, form)),
+        EXPECT_TRUE(WxDialogs(Frame(), prompts).Show(form)),
         ExpectDialog<TodoDialog>(
             [](TodoDialog& dialog)
             {
@@ -339,7 +340,7 @@ TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAft
     const size_t mainNodes = mainTree.GetCount();
 
     wxTEST_DIALOG(
-        EXPECT_FALSE(RunTransferTimeDialog(Frame(), prompts, form)),
+        EXPECT_FALSE(WxDialogs(Frame(), prompts).Show(form)),
         ExpectDialog<TransferTimeDialog>(
             [&](TransferTimeDialog& dialog)
             {
@@ -453,7 +454,7 @@ TEST_F(DialogWindows, TheSimpleTransferSaysWhatItIsForAndHasNoSelectors)
     Todo* to = &TodoNamed("Garden", "Weed");
     TransferTimeForm form(App(), from, to, true);
     wxTEST_DIALOG(
-        EXPECT_TRUE(RunTransferTimeDialog(Frame(), prompts, form)),
+        EXPECT_TRUE(WxDialogs(Frame(), prompts).Show(form)),
         ExpectDialog<TransferTimeDialog>(
             [&](TransferTimeDialog& dialog)
             {

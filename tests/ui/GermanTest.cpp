@@ -6,7 +6,6 @@
 #include "app/Tallydene.h"
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"
-#include "ui/CommandId.h"
 #include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/WxText.h"
@@ -112,7 +111,7 @@ TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
     wxMenuBar& bar = *frame.GetMenuBar();
     EXPECT_EQ(FromWx(bar.GetMenuLabel(0)), "&Datei");
     EXPECT_EQ(FromWx(bar.GetMenuLabel(2)), "&Aufgabe");
-    wxMenuItem* pause = bar.FindItem(WxIdOf(res::ID_TODO_PAUSE));
+    wxMenuItem* pause = bar.FindItem(res::WxIdOf(res::ID_TODO_PAUSE));
     ASSERT_NE(pause, nullptr);
     EXPECT_EQ(FromWx(pause->GetItemLabelText()), "Pause");
     EXPECT_EQ(FromWx(pause->GetHelp()), "Hält die laufende Zeitmessung an.");

@@ -1,8 +1,8 @@
 #include "tests/ui/WindowTest.h"
 
+#include "res/CommandIds.h"
 #include "res/Icons.h"
 #include "res/ToolBar.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 
 #include <wx/imaglist.h>
@@ -75,7 +75,7 @@ TEST_F(HighDensity, TreeAndToolBarPicturesHaveThePixelsOfTheScreen)
         if (tool.IsSeparator())
             continue;
         SCOPED_TRACE(tool.id);
-        const wxToolBarToolBase* button = toolBar->FindById(WxIdOf(tool.id));
+        const wxToolBarToolBase* button = toolBar->FindById(res::WxIdOf(tool.id));
         ASSERT_NE(button, nullptr);
         const wxBitmap bitmap = button->GetNormalBitmapBundle().GetBitmapFor(toolBar);
         EXPECT_EQ(pixels, bitmap.GetWidth());

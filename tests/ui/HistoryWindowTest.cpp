@@ -5,7 +5,6 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/HistoryDialog.h"
@@ -64,7 +63,7 @@ protected:
 TEST_F(HistoryWindow, ShowsTheDaysNewestFirstAndAnEditChangesTheTree)
 {
     MainFrame& frame = Start();
-    wxCommandEvent command(wxEVT_MENU, WxIdOf(res::ID_VIEW_HISTORY));
+    wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_HISTORY));
     wxTEST_DIALOG(frame.ProcessWindowEvent(command),
                   ExpectDialog<HistoryDialog>(
                       [&frame](HistoryDialog& dialog)

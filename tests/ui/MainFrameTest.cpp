@@ -4,11 +4,10 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
+#include "res/CommandPrompts.h"
 #include "res/Menus.h"
-#include "res/Prompts.h"
 #include "res/ToolBar.h"
 #include "toolbox/ConfigSection.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/TrayTooltip.h"
 #include "ui/WxText.h"
@@ -46,14 +45,14 @@ TEST_F(MainFrameTest, MenuBarAndToolBarCarryEveryCommandWithItsTextsAndPrompts)
             if (entry.IsSeparator() || entry.submenu)
                 continue;
             ++entries;
-            wxMenuItem* item = bar.FindItem(WxIdOf(entry.id));
+            wxMenuItem* item = bar.FindItem(res::WxIdOf(entry.id));
             ASSERT_NE(item, nullptr) << entry.label;
             EXPECT_EQ(FromWx(item->GetItemLabel()), entry.label);
             EXPECT_EQ(FromWx(item->GetHelp()), res::StatusPromptOf(entry.id));
         }
     }
     EXPECT_GT(entries, 25);
-    EXPECT_NE(bar.FindItem(WxIdOf(res::ID_TODO_PRIORITY_5)), nullptr);
+    EXPECT_NE(bar.FindItem(res::WxIdOf(res::ID_TODO_PRIORITY_5)), nullptr);
 
     wxToolBar& tools = *frame.GetToolBar();
     int buttons = 0;
@@ -62,8 +61,9 @@ TEST_F(MainFrameTest, MenuBarAndToolBarCarryEveryCommandWithItsTextsAndPrompts)
         if (tool.IsSeparator())
             continue;
         ++buttons;
-        EXPECT_EQ(FromWx(tools.GetToolShortHelp(WxIdOf(tool.id))), res::TooltipOf(tool.id));
-        EXPECT_EQ(FromWx(tools.GetToolLongHelp(WxIdOf(tool.id))), res::StatusPromptOf(tool.id));
+        EXPECT_EQ(FromWx(tools.GetToolShortHelp(res::WxIdOf(tool.id))), res::TooltipOf(tool.id));
+        EXPECT_EQ(FromWx(tools.GetToolLongHelp(res::WxIdOf(tool.id))),
+                  res::StatusPromptOf(tool.id));
     }
     EXPECT_EQ(tools.GetToolsCount(), res::MainToolBar().size());
     EXPECT_EQ(buttons, 9);
@@ -247,11 +247,11 @@ TEST_F(MainFrameCommandTest, TheMinuteTimerBooksTimeAndTheBarsCanBeHidden)
     EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText()),
               "Open todos: 0:10      Projects: 0:10");
 
-    wxCommandEvent hideToolBar(wxEVT_MENU, WxIdOf(res::ID_VIEW_TOOLBAR));
+    wxCommandEvent hideToolBar(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     frame.ProcessWindowEvent(hideToolBar);
     EXPECT_FALSE(frame.GetToolBar()->IsShown());
-    EXPECT_FALSE(frame.GetMenuBar()->IsChecked(WxIdOf(res::ID_VIEW_TOOLBAR)));
-    wxCommandEvent hideStatusBar(wxEVT_MENU, WxIdOf(res::ID_VIEW_STATUS_BAR));
+    EXPECT_FALSE(frame.GetMenuBar()->IsChecked(res::WxIdOf(res::ID_VIEW_TOOLBAR)));
+    wxCommandEvent hideStatusBar(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     frame.ProcessWindowEvent(hideStatusBar);
     EXPECT_FALSE(frame.GetStatusBar()->IsShown());
     frame.ProcessWindowEvent(hideToolBar);

@@ -4,7 +4,6 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxText.h"
@@ -87,7 +86,7 @@ protected:
         Frame()->Bind(wxEVT_MENU,
                       [this](wxCommandEvent& event)
                       {
-                          commands.push_back(CommandOf(event.GetId()));
+                          commands.push_back(res::CommandOf(event.GetId()));
                           event.Skip();
                       });
     }

@@ -4,7 +4,6 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/RestoreDialog.h"
@@ -44,7 +43,7 @@ TEST_F(RestoreWindow, RestoresTheChosenBackupIntoTheTree)
     WriteConfig(MailWith(900));
     Start();
 
-    wxCommandEvent command(wxEVT_MENU, WxIdOf(res::ID_FILE_RESTORE));
+    wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_FILE_RESTORE));
     wxTEST_DIALOG(
         Frame()->ProcessWindowEvent(command),
         ExpectDialog<RestoreDialog>(

@@ -4,7 +4,6 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "ui/CommandId.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxText.h"
@@ -181,7 +180,7 @@ protected:
     // Gives the command as the menu does: an event to the main window.
     void Execute(int commandId)
     {
-        wxCommandEvent command(wxEVT_MENU, WxIdOf(commandId));
+        wxCommandEvent command(wxEVT_MENU, res::WxIdOf(commandId));
         Frame()->ProcessWindowEvent(command);
     }
 

@@ -34,8 +34,3 @@ bool CleanUpDialog::TransferDataFromWindow()
     form.deleteCompleted = deleteCompleted->GetValue();
     return Accepted(form.Confirm(prompts));
 }
-
-bool RunCleanUpDialog(wxWindow* parent, Prompts& prompts, CleanUpForm& form)
-{
-    return ShowFormDialog<CleanUpDialog>(parent, form, prompts);
-}

@@ -21,6 +21,3 @@ private:
     wxCheckBox* zeroClocks;
     wxCheckBox* deleteCompleted;
 };
-
-// Opens the form, shows it and answers whether the dialog ended with OK, the choice stored.
-bool RunCleanUpDialog(wxWindow* parent, Prompts& prompts, CleanUpForm& form);

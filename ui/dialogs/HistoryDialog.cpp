@@ -47,12 +47,11 @@ bool AskTimes(wxWindow* parent, std::string& start, std::string& end)
 
 } // namespace
 
-HistoryDialog::HistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts)
+HistoryDialog::HistoryDialog(wxWindow* parent, HistoryForm& form, Prompts& prompts)
     : wxDialog(parent, wxID_ANY, _("History"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      form(app), prompts(prompts)
+      form(form), prompts(prompts)
 {
-    form.Open();
     project = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0,
                            wxDefaultValidator, "project");
     project->Append(_("All projects"));
@@ -144,10 +143,4 @@ void HistoryDialog::OnDelete(wxCommandEvent&)
     if (const std::optional<size_t> session = SelectedSession())
         form.DeleteSession(*session, prompts);
     list->Refill();
-}
-
-void RunHistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts)
-{
-    HistoryDialog dialog(parent, app, prompts);
-    dialog.ShowModal();
 }

@@ -6,7 +6,6 @@
 
 class HistoryList;
 class Prompts;
-class Tallydene;
 class wxChoice;
 class wxTextCtrl;
 
@@ -15,7 +14,8 @@ class wxTextCtrl;
 class HistoryDialog : public wxDialog
 {
 public:
-    HistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts);
+    // The form is open already.
+    HistoryDialog(wxWindow* parent, HistoryForm& form, Prompts& prompts);
 
     HistoryList& GetList() { return *list; }
     HistoryForm& GetForm() { return form; }
@@ -27,7 +27,7 @@ private:
     // The session of the selected row; a day's heading or no selection is refused.
     std::optional<size_t> SelectedSession();
 
-    HistoryForm form;
+    HistoryForm& form;
     Prompts& prompts;
     wxChoice* project;
     wxTextCtrl* todo;
@@ -35,6 +35,3 @@ private:
     wxTextCtrl* to;
     HistoryList* list;
 };
-
-// Shows the History window modally.
-void RunHistoryDialog(wxWindow* parent, Tallydene& app, Prompts& prompts);

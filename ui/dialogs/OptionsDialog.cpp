@@ -115,8 +115,3 @@ bool OptionsDialog::TransferDataFromWindow()
     form.timeRound = timeRound.Selected();
     return form.Confirm(prompts).accepted;
 }
-
-bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form)
-{
-    return ShowFormDialog<OptionsDialog>(parent, form, prompts);
-}

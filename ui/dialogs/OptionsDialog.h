@@ -45,6 +45,3 @@ private:
     wxCheckBox* autoSave;
     wxCheckBox* trayIcon;
 };
-
-// Opens the form, shows it and answers whether the dialog ended with OK, the options stored.
-bool RunOptionsDialog(wxWindow* parent, Prompts& prompts, OptionsForm& form);

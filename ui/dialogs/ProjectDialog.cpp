@@ -50,8 +50,3 @@ bool ProjectDialog::TransferDataFromWindow()
     form.comment = CommentFromEditing(comment->GetValue(), shownComment);
     return Accepted(form.Confirm(prompts));
 }
-
-bool RunProjectDialog(wxWindow* parent, Prompts& prompts, ProjectForm& form)
-{
-    return ShowFormDialog<ProjectDialog>(parent, form, prompts);
-}

@@ -24,6 +24,3 @@ private:
     wxTextCtrl* totalTime;
     wxTextCtrl* comment;
 };
-
-// Opens the form, shows it and answers whether the dialog ended with OK, the project changed.
-bool RunProjectDialog(wxWindow* parent, Prompts& prompts, ProjectForm& form);

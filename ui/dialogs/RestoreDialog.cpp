@@ -38,8 +38,3 @@ bool RestoreDialog::TransferDataFromWindow()
     form.chosen = backups->GetSelection();
     return Accepted(form.Confirm(prompts));
 }
-
-bool RunRestoreDialog(wxWindow* parent, Prompts& prompts, RestoreForm& form)
-{
-    return ShowFormDialog<RestoreDialog>(parent, form, prompts);
-}

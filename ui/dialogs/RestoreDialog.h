@@ -20,7 +20,3 @@ private:
     Prompts& prompts;
     wxListBox* backups;
 };
-
-// Opens the form, shows it and answers whether the dialog ended with OK, a backup chosen and
-// the replacement agreed to.
-bool RunRestoreDialog(wxWindow* parent, Prompts& prompts, RestoreForm& form);

@@ -1,7 +1,6 @@
 #include "ui/dialogs/TimeChangeDialog.h"
 
-#include "app/AddTimeForm.h"
-#include "app/RemoveTimeForm.h"
+#include "app/TimeChangeForm.h"
 #include "ui/WxText.h"
 
 #include <wx/checkbox.h>
@@ -51,16 +50,4 @@ bool TimeChangeDialog::TransferDataFromWindow()
     form.adjustProject = adjustProject->GetValue();
     form.adjustOvertime = adjustOvertime->GetValue();
     return Accepted(form.Confirm(prompts));
-}
-
-bool RunAddTimeDialog(wxWindow* parent, Prompts& prompts, AddTimeForm& form)
-{
-    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, _("Add time"), _("Add &time:"),
-                                            wxSize(140, 111));
-}
-
-bool RunRemoveTimeDialog(wxWindow* parent, Prompts& prompts, RemoveTimeForm& form)
-{
-    return ShowFormDialog<TimeChangeDialog>(parent, form, prompts, _("Remove time"),
-                                            _("Remove &time:"), wxSize(154, 111));
 }

@@ -2,9 +2,7 @@
 
 #include "ui/dialogs/FormDialog.h"
 
-class AddTimeForm;
 class Prompts;
-class RemoveTimeForm;
 class TimeChangeForm;
 class wxCheckBox;
 class wxTextCtrl;
@@ -27,7 +25,3 @@ private:
     wxCheckBox* adjustProject;
     wxCheckBox* adjustOvertime;
 };
-
-// Open the form, show it and answer whether the dialog ended with OK, the change applied.
-bool RunAddTimeDialog(wxWindow* parent, Prompts& prompts, AddTimeForm& form);
-bool RunRemoveTimeDialog(wxWindow* parent, Prompts& prompts, RemoveTimeForm& form);

@@ -90,8 +90,3 @@ bool TodoDialog::TransferDataFromWindow()
     form.comment = CommentFromEditing(comment->GetValue(), shownComment);
     return Accepted(form.Confirm(prompts));
 }
-
-bool RunTodoDialog(wxWindow* parent, Prompts& prompts, TodoForm& form)
-{
-    return ShowFormDialog<TodoDialog>(parent, form, prompts);
-}

@@ -28,6 +28,3 @@ private:
     // Indexed by priority value.
     std::array<wxRadioButton*, 6> priorities{};
 };
-
-// Opens the form, shows it and answers whether the dialog ended with OK, the todo changed.
-bool RunTodoDialog(wxWindow* parent, Prompts& prompts, TodoForm& form);

@@ -141,14 +141,3 @@ bool TransferTimeDialog::TransferDataFromWindow()
     }
     return Accepted(form.Confirm(prompts));
 }
-
-bool RunTransferTimeDialog(wxWindow* parent, Prompts& prompts, TransferTimeForm& form)
-{
-    form.Open();
-    bool ok = false;
-    {
-        TransferTimeDialog dialog(parent, form, prompts);
-        ok = dialog.ShowModal() == wxID_OK;
-    }
-    return ok;
-}

@@ -48,6 +48,3 @@ private:
     std::optional<WxTreeControl> fromTree;
     std::optional<WxTreeControl> toTree;
 };
-
-// Opens the form and shows it. Answers whether the dialog ended with OK, the time moved.
-bool RunTransferTimeDialog(wxWindow* parent, Prompts& prompts, TransferTimeForm& form);

@@ -70,8 +70,3 @@ bool WorkingTimeDialog::TransferDataFromWindow()
         form.targets[weekday] = FromWx(targets[weekday]->GetValue());
     return Accepted(form.Confirm(prompts));
 }
-
-bool RunWorkingTimeDialog(wxWindow* parent, Prompts& prompts, WorkingTimeForm& form)
-{
-    return ShowFormDialog<WorkingTimeDialog>(parent, form, prompts);
-}

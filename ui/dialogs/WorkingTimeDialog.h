@@ -23,7 +23,3 @@ private:
     wxTextCtrl* overtime;
     std::array<wxTextCtrl*, 7> targets{};
 };
-
-// Opens the form, shows it and answers whether the dialog ended with OK, the balance and the
-// targets stored.
-bool RunWorkingTimeDialog(wxWindow* parent, Prompts& prompts, WorkingTimeForm& form);

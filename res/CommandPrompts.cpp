@@ -1,4 +1,4 @@
-#include "res/Prompts.h"
+#include "res/CommandPrompts.h"
 
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"

@@ -1,0 +1,27 @@
+#include "app/BackupCommands.h"
+
+#include "app/BackupRestore.h"
+#include "app/CommandContext.h"
+#include "app/Dialogs.h"
+#include "app/Prompts.h"
+#include "app/RestoreForm.h"
+#include "app/Tallydene.h"
+#include "toolbox/Translation.h"
+
+void RestoreFromBackupCommand(CommandContext& context)
+{
+    Tallydene& app = context.app;
+    if (app.GetActiveTodo() != nullptr)
+    {
+        context.prompts.Refuse(toolbox::Translation::Tr("Please pause first."));
+        return;
+    }
+    RestoreForm form(app);
+    form.Open();
+    if (form.rows.empty())
+        context.prompts.Inform(toolbox::Translation::Tr(
+            "There are no backups yet. Tallydene keeps one for each day you use it."));
+    else if (context.dialogs.Show(form))
+        BackupRestore::Restore(app, context.prompts, form.Chosen(), true);
+    context.FocusTree();
+}

@@ -1,0 +1,86 @@
+#include "tests/app/ViewScenario.h"
+
+#include "app/AppCommands.h"
+#include "app/CommandTable.h"
+#include "res/Accelerators.h"
+#include "res/CommandIds.h"
+#include "res/Menus.h"
+#include "res/ToolBar.h"
+
+#include <set>
+
+using namespace res;
+
+namespace
+{
+
+void CollectMenu(const MenuSpec& menu, std::set<int>& ids)
+{
+    for (const MenuItemSpec& item : menu.items)
+    {
+        if (item.submenu != nullptr)
+            CollectMenu(*item.submenu, ids);
+        else if (item.id != 0)
+            ids.insert(item.id);
+    }
+}
+
+// Every command a user can give: the menu bar, the context menus, the keys and the tool bar.
+std::set<int> GivenCommands()
+{
+    std::set<int> ids;
+    for (const MenuSpec& menu : MainMenuBar())
+        CollectMenu(menu, ids);
+    CollectMenu(ProjectContextMenu(), ids);
+    CollectMenu(TodoContextMenu(), ids);
+    for (const AcceleratorSpec& key : MainAccelerators())
+        ids.insert(key.id);
+    for (const ToolSpec& tool : MainToolBar())
+        if (tool.id != 0)
+            ids.insert(tool.id);
+    return ids;
+}
+
+} // namespace
+
+TEST(CommandTable, HoldsEveryGivenCommandOnceAndOnlyTheWindowsOwnAreLeftOut)
+{
+    std::set<int> tabled;
+    for (const Command& command : AllCommands())
+    {
+        EXPECT_TRUE(tabled.insert(command.id).second) << command.name << " is in the table twice";
+        EXPECT_EQ(&command, FindCommand(command.id)) << command.name;
+        EXPECT_NE(command.name, nullptr);
+    }
+    const std::set<int> windowsOwn = {ID_APP_EXIT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR};
+    for (int id : GivenCommands())
+        EXPECT_NE(tabled.count(id), windowsOwn.count(id)) << "command " << id;
+    EXPECT_EQ(nullptr, FindCommand(ID_APP_EXIT));
+}
+
+class CommandEffects : public ViewScenario
+{
+};
+
+// What undo and the history rely on: a command that says it only reads changes no byte of the
+// data file or the event log, whatever is selected.
+TEST_F(CommandEffects, ACommandThatOnlyReadsLeavesTheFilesAsTheyWere)
+{
+    StartWith({{"Office", 900, {{"Report", 600, 2, "a comment"}}}});
+    AppCommands appCommands(*app, prompts, dialogs);
+    const std::string config = SavedConfig();
+    for (const TreeItem* selected :
+         {static_cast<TreeItem*>(&T("Office", "Report")), static_cast<TreeItem*>(&P("Office"))})
+    {
+        for (const Command& command : AllCommands())
+        {
+            if (command.effect != CommandEffect::Reads)
+                continue;
+            Select(*selected);
+            EXPECT_TRUE(Run(command.id) || appCommands.Execute(command.id)) << command.name;
+            EXPECT_EQ(config, SavedConfig()) << command.name;
+            EXPECT_TRUE(Logged().empty()) << command.name;
+            EXPECT_TRUE(dialogs.opened.empty()) << command.name;
+        }
+    }
+}

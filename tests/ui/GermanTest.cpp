@@ -148,7 +148,7 @@ TEST_F(GermanWindows, MenusTitlesDialogsAndTimesAreGermanWithTheDecimalComma)
 TEST_F(GermanWindows, TheHistoryWindowIsGermanWithADateRangeOfItsOwnWords)
 {
     MainFrame& frame = Start();
-    wxCommandEvent command(wxEVT_MENU, WxIdOf(res::ID_VIEW_HISTORY));
+    wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_HISTORY));
     wxTEST_DIALOG(
         frame.ProcessWindowEvent(command),
         Answer<HistoryDialog>(

@@ -29,7 +29,8 @@ struct Request
 std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, std::ostream& errors)
 {
     Request request;
-    for (size_t i = 0; i < arguments.size(); ++i)
+    // Every argument is a name followed by its value.
+    for (size_t i = 0; i < arguments.size(); i += 2)
     {
         const std::string& name = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -52,7 +53,6 @@ std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, st
         }
         if (value != nullptr)
             *value = arguments[i + 1];
-        ++i;
     }
     if (request.file.empty())
     {

@@ -64,14 +64,22 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
         prompts.Refuse(toolbox::Translation::Tr("Please select a todo in both selectors."));
         return FormResult::Refuse(FormField::Amount);
     }
+    const std::optional<int64_t> moved = AmountToMove(prompts);
+    if (!moved)
+        return FormResult::Refuse(FormField::Amount);
+    Move(*moved);
+    return FormResult::Accept();
+}
 
+std::optional<int64_t> TransferTimeForm::AmountToMove(Prompts& prompts) const
+{
     int64_t moved = from->GetTime();
     if (!allTheTime)
     {
         const std::optional<int32_t> typed =
             ReadDurationField(app, prompts, amount, EmptyField::Refused);
         if (!typed)
-            return FormResult::Refuse(FormField::Amount);
+            return std::nullopt;
         moved = *typed;
     }
     if (from->GetTime() < moved)
@@ -79,14 +87,18 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
         if (!prompts.Ask(toolbox::Translation::Tr(
                              "The from todo does not have that much time.\nTransfer all its time?"),
                          Prompts::QuestionIcon::Warning))
-            return FormResult::Refuse(FormField::Amount);
+            return std::nullopt;
         moved = from->GetTime();
     }
     // A negative amount moves time back from the to todo, and never more than it has: the
     // time worked stays what it was, only who it is booked on changes.
     if (moved < 0 && to->GetTime() < -moved)
         moved = -static_cast<int64_t>(to->GetTime());
+    return moved;
+}
 
+void TransferTimeForm::Move(int64_t moved)
+{
     const BookedChange fromBooked(app, from);
     const BookedChange toBooked(app, to);
     from->AddTime(-moved);
@@ -100,5 +112,4 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
     toProject.AddTime(totalsMoved);
     fromBooked.Record(JournalKind::transfer);
     toBooked.Record(JournalKind::transfer);
-    return FormResult::Accept();
 }

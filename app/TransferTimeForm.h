@@ -2,6 +2,8 @@
 
 #include "app/FormResult.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 class Prompts;
@@ -47,6 +49,12 @@ public:
     TreeItem* toChoice = nullptr;
 
 private:
+    // The typed amount or all the time, at most what the from todo has (after asking) and,
+    // moving back, what the to todo has; empty when refused.
+    std::optional<int64_t> AmountToMove(Prompts& prompts) const;
+    // Moves the amount between the todos and, as checked, their projects' totals.
+    void Move(int64_t moved);
+
     Tallydene& app;
     Todo*& from;
     Todo*& to;

@@ -292,55 +292,85 @@ void CopiedPage(IconCanvas& p)
     Page(p, 0.5f, 0.5f, 9.5f, 11.5f, kPaper, kFold);
 }
 
+// The tool bar's and the window's pictures, each named after what it shows.
+void CopiedName(IconCanvas& p)
+{
+    CopiedPage(p);
+    Page(p, 5.5f, 4.5f, 15.5f, 15.5f, kPaper, kFold);
+    TextLines(p, 7, 13, 9, 3, kInkOnWhite);
+}
+
+void CopiedTime(IconCanvas& p)
+{
+    CopiedPage(p);
+    ClockFace(p, {10, 10}, 5.5f);
+}
+
+void Cross(IconCanvas& p)
+{
+    p.StrokeLines({{3, 3}, {13, 13}}, 4, kDarkRed);
+    p.StrokeLines({{13, 3}, {3, 13}}, 4, kDarkRed);
+    p.StrokeLines({{3, 3}, {13, 13}}, 2.6f, kRed);
+    p.StrokeLines({{13, 3}, {3, 13}}, 2.6f, kRed);
+}
+
+void PauseBars(IconCanvas& p)
+{
+    Box(p, 3.5f, 2.5f, 6.5f, 13.5f, kBlue, kDarkBlue);
+    Box(p, 9.5f, 2.5f, 12.5f, 13.5f, kBlue, kDarkBlue);
+}
+
+void NewWindow(IconCanvas& p)
+{
+    Window(p, 2.5f, 4.5f, 15.5f, 14.5f, kPaper);
+    Star(p, {4, 4}, 3.8f);
+}
+
+void PlayTriangle(IconCanvas& p)
+{
+    Outlined(p, {{4.5f, 2.5f}, {13, 8}, {4.5f, 13.5f}}, kGreen, kDarkGreen);
+}
+
+void CheckMark(IconCanvas& p)
+{
+    p.StrokeLines({{2.5f, 8.5f}, {6, 12}, {13.5f, 3.5f}}, 4, kDarkBlue);
+    p.StrokeLines({{2.5f, 8.5f}, {6, 12}, {13.5f, 3.5f}}, 2.6f, kBlue);
+}
+
+void NewPage(IconCanvas& p)
+{
+    Page(p, 4.5f, 2.5f, 14.5f, 15.5f, kPaper, kFold);
+    Star(p, {4, 4}, 3.8f);
+}
+
 void DrawOther(IconCanvas& p, IconId icon)
 {
     switch (icon)
     {
     case IconId::Running:
-        Figure(p, kGreen, kDarkGreen, true);
-        break;
+        return Figure(p, kGreen, kDarkGreen, true);
     case IconId::Paused:
-        Figure(p, kRed, kDarkRed, false);
-        break;
+        return Figure(p, kRed, kDarkRed, false);
     case IconId::CopyName:
-        CopiedPage(p);
-        Page(p, 5.5f, 4.5f, 15.5f, 15.5f, kPaper, kFold);
-        TextLines(p, 7, 13, 9, 3, kInkOnWhite);
-        break;
+        return CopiedName(p);
     case IconId::CopyTime:
-        CopiedPage(p);
-        ClockFace(p, {10, 10}, 5.5f);
-        break;
+        return CopiedTime(p);
     case IconId::Delete:
-        p.StrokeLines({{3, 3}, {13, 13}}, 4, kDarkRed);
-        p.StrokeLines({{13, 3}, {3, 13}}, 4, kDarkRed);
-        p.StrokeLines({{3, 3}, {13, 13}}, 2.6f, kRed);
-        p.StrokeLines({{13, 3}, {3, 13}}, 2.6f, kRed);
-        break;
+        return Cross(p);
     case IconId::Pause:
-        Box(p, 3.5f, 2.5f, 6.5f, 13.5f, kBlue, kDarkBlue);
-        Box(p, 9.5f, 2.5f, 12.5f, 13.5f, kBlue, kDarkBlue);
-        break;
+        return PauseBars(p);
     case IconId::NewProject:
-        Window(p, 2.5f, 4.5f, 15.5f, 14.5f, kPaper);
-        Star(p, {4, 4}, 3.8f);
-        break;
+        return NewWindow(p);
     case IconId::Activate:
-        Outlined(p, {{4.5f, 2.5f}, {13, 8}, {4.5f, 13.5f}}, kGreen, kDarkGreen);
-        break;
+        return PlayTriangle(p);
     case IconId::Completed:
-        p.StrokeLines({{2.5f, 8.5f}, {6, 12}, {13.5f, 3.5f}}, 4, kDarkBlue);
-        p.StrokeLines({{2.5f, 8.5f}, {6, 12}, {13.5f, 3.5f}}, 2.6f, kBlue);
-        break;
+        return CheckMark(p);
     case IconId::NewTodo:
-        Page(p, 4.5f, 2.5f, 14.5f, 15.5f, kPaper, kFold);
-        Star(p, {4, 4}, 3.8f);
-        break;
+        return NewPage(p);
     case IconId::CleanUp:
-        Broom(p);
-        break;
+        return Broom(p);
     default:
-        break;
+        return;
     }
 }
 

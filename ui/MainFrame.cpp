@@ -58,7 +58,22 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
 {
     SetDocumentTitle(toolbox::Translation::Tr("Paused"));
     SetIcons(WindowIcons(res::IconId::Paused));
+    CreateBars();
+    view = new MainView(this, app, prompts,
+                        [this](TreeItem& dragged, TreeItem* target)
+                        { viewCommands.DropOnItem(dragged, target); });
+    BindWindowEvents();
+    BindMenuCommands();
 
+    if (!sizeStored)
+        SetClientSize(FittingClientSize());
+
+    // A timer that does not start leaves the clock to the commands.
+    timer.Start(res::CLOCK_TIMER_PERIOD_MS);
+}
+
+void MainFrame::CreateBars()
+{
     SetMenuBar(CreateMainMenuBar());
     SetAcceleratorTable(MainAcceleratorTable());
     GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_TOOLBAR), true);
@@ -70,11 +85,10 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     FillMainToolBar(*toolBar);
     CreateStatusBar(1, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     ShowStatusText();
+}
 
-    view = new MainView(this, app, prompts,
-                        [this](TreeItem& dragged, TreeItem* target)
-                        { viewCommands.DropOnItem(dragged, target); });
-
+void MainFrame::BindWindowEvents()
+{
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
     Bind(wxEVT_TIMER, &MainFrame::OnTimer, this, res::ID_CLOCK_TIMER);
     const auto placementChanged = [this](wxEvent& event)
@@ -86,36 +100,29 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     Bind(wxEVT_SIZE, placementChanged);
     Bind(wxEVT_MAXIMIZE, placementChanged);
     Bind(wxEVT_ICONIZE, placementChanged);
+}
 
+void MainFrame::BindMenuCommands()
+{
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, res::WxIdOf(res::ID_APP_EXIT));
     Bind(
-        wxEVT_MENU,
-        [this](wxCommandEvent&)
-        {
-            GetToolBar()->Show(!GetToolBar()->IsShown());
-            GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_TOOLBAR), GetToolBar()->IsShown());
-            SendSizeEvent();
-        },
+        wxEVT_MENU, [this](wxCommandEvent&) { ToggleBar(*GetToolBar(), res::ID_VIEW_TOOLBAR); },
         res::WxIdOf(res::ID_VIEW_TOOLBAR));
     Bind(
         wxEVT_MENU,
-        [this](wxCommandEvent&)
-        {
-            GetStatusBar()->Show(!GetStatusBar()->IsShown());
-            GetMenuBar()->Check(res::WxIdOf(res::ID_VIEW_STATUS_BAR), GetStatusBar()->IsShown());
-            SendSizeEvent();
-        },
+        [this](wxCommandEvent&) { ToggleBar(*GetStatusBar(), res::ID_VIEW_STATUS_BAR); },
         res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     // The project and todo commands, from the menus, keys, tool bar, context menus and
     // double-clicks alike.
     Bind(wxEVT_MENU, &MainFrame::OnCommand, this);
+}
 
-    if (!sizeStored)
-        SetClientSize(FittingClientSize());
-
-    // A timer that does not start leaves the clock to the commands.
-    timer.Start(res::CLOCK_TIMER_PERIOD_MS);
+void MainFrame::ToggleBar(wxWindow& bar, int command)
+{
+    bar.Show(!bar.IsShown());
+    GetMenuBar()->Check(res::WxIdOf(command), bar.IsShown());
+    SendSizeEvent();
 }
 
 MainFrame::~MainFrame()

@@ -72,6 +72,15 @@ private:
     // shows it, at least the default size.
     wxSize FittingClientSize() const;
 
+    // The menu bar, keys, tool bar and status bar, each as its table in res/ gives it.
+    void CreateBars();
+    // Closing, the clock and the placement, which the frame remembers as it changes.
+    void BindWindowEvents();
+    // Quitting, showing or hiding the bars, and every project and todo command.
+    void BindMenuCommands();
+    // Shows or hides the tool bar or status bar and keeps its menu entry's check in step.
+    void ToggleBar(wxWindow& bar, int command);
+
     // The window is the end of every command's way: a command nobody handles ends here, so
     // that a key given by the shortcut table is never also taken by the menu entry whose
     // label shows the same key.

@@ -52,6 +52,23 @@ HistoryDialog::HistoryDialog(wxWindow* parent, HistoryForm& form, Prompts& promp
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       form(form), prompts(prompts)
 {
+    wxButton* filter = CreateFilterFields();
+    list = new HistoryList(this, form);
+    wxSizer* filters = LayOutFilters(*filter);
+    wxSizer* buttons = CreateSessionButtons();
+
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    const int border = FromDIP(10);
+    content->Add(filters, wxSizerFlags().Border(wxALL, border));
+    content->Add(list, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, border));
+    content->Add(buttons, wxSizerFlags().Expand().Border(wxALL, border));
+    SetSizer(content);
+    SetSize(FromDIP(wxSize(760, 520)));
+    CentreOnParent();
+}
+
+wxButton* HistoryDialog::CreateFilterFields()
+{
     project = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0,
                            wxDefaultValidator, "project");
     project->Append(_("All projects"));
@@ -64,8 +81,12 @@ HistoryDialog::HistoryDialog(wxWindow* parent, HistoryForm& form, Prompts& promp
     from->SetHint(_("YYYY-MM-DD"));
     to->SetHint(_("YYYY-MM-DD"));
     auto* filter = new wxButton(this, wxID_ANY, _("&Filter"));
-    list = new HistoryList(this, form);
+    filter->Bind(wxEVT_BUTTON, &HistoryDialog::OnFilter, this);
+    return filter;
+}
 
+wxSizer* HistoryDialog::LayOutFilters(wxButton& filter)
+{
     const wxSizerFlags centred = wxSizerFlags().CenterVertical().Border(wxRIGHT, FromDIP(6));
     auto* filters = new wxBoxSizer(wxHORIZONTAL);
     filters->Add(project, centred);
@@ -77,8 +98,12 @@ HistoryDialog::HistoryDialog(wxWindow* parent, HistoryForm& form, Prompts& promp
     filters->Add(new wxStaticText(this, wxID_ANY, wxGETTEXT_IN_CONTEXT("date range", "T&o:")),
                  centred);
     filters->Add(to, centred);
-    filters->Add(filter, wxSizerFlags().CenterVertical());
+    filters->Add(&filter, wxSizerFlags().CenterVertical());
+    return filters;
+}
 
+wxSizer* HistoryDialog::CreateSessionButtons()
+{
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     auto* editButton = new wxButton(this, wxID_ANY, _("&Edit..."));
     auto* deleteButton = new wxButton(this, wxID_ANY, _("&Delete"));
@@ -86,19 +111,9 @@ HistoryDialog::HistoryDialog(wxWindow* parent, HistoryForm& form, Prompts& promp
     buttons->Add(deleteButton);
     buttons->AddStretchSpacer();
     buttons->Add(new wxButton(this, wxID_CANCEL, _("Close")));
-
-    auto* content = new wxBoxSizer(wxVERTICAL);
-    const int border = FromDIP(10);
-    content->Add(filters, wxSizerFlags().Border(wxALL, border));
-    content->Add(list, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, border));
-    content->Add(buttons, wxSizerFlags().Expand().Border(wxALL, border));
-    SetSizer(content);
-    SetSize(FromDIP(wxSize(760, 520)));
-    CentreOnParent();
-
-    filter->Bind(wxEVT_BUTTON, &HistoryDialog::OnFilter, this);
     editButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnEdit, this);
     deleteButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnDelete, this);
+    return buttons;
 }
 
 void HistoryDialog::OnFilter(wxCommandEvent&)

@@ -6,6 +6,8 @@
 
 class HistoryList;
 class Prompts;
+class wxButton;
+class wxSizer;
 class wxChoice;
 class wxTextCtrl;
 
@@ -21,6 +23,12 @@ public:
     HistoryForm& GetForm() { return form; }
 
 private:
+    // The project choice, the todo and date fields and the Filter button, which it returns.
+    wxButton* CreateFilterFields();
+    // The filters in one row, each field after its label.
+    wxSizer* LayOutFilters(wxButton& filter);
+    // Edit and Delete for the selected session, and Close.
+    wxSizer* CreateSessionButtons();
     void OnFilter(wxCommandEvent& event);
     void OnEdit(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);

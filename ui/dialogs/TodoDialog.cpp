@@ -23,6 +23,17 @@ TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
     : FormDialog(parent, _("Todo properties")), form(form), shownName(form.name),
       shownComment(form.comment), prompts(prompts)
 {
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    AddNameAndTime(*content);
+    content->Add(CreatePriorityBox(), wxSizerFlags().Expand().Border(wxBOTTOM, WideGap()));
+    AddComment(*content);
+    LinkField(FormField::Name, name);
+    Finish(content, wxSize(199, 217));
+    name->SetFocus();
+}
+
+void TodoDialog::AddNameAndTime(wxSizer& content)
+{
     auto* nameLabel = new wxStaticText(this, wxID_ANY, _("&Name:"));
     name = new wxTextCtrl(this, wxID_ANY, ToWx(form.name), wxDefaultPosition, wxDefaultSize, 0,
                           wxDefaultValidator, "name");
@@ -35,6 +46,18 @@ TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
                                     "from the Todo menu or the drag and drop feature."));
     note->Wrap(ConvertDialogToPixels(wxSize(185, 0)).x);
 
+    auto* fields = new wxFlexGridSizer(2, Gap(), Gap());
+    fields->AddGrowableCol(1);
+    fields->Add(nameLabel, wxSizerFlags().CenterVertical());
+    fields->Add(name, wxSizerFlags().Expand());
+    fields->Add(timeLabel, wxSizerFlags().CenterVertical());
+    fields->Add(time, wxSizerFlags().Expand());
+    content.Add(fields, wxSizerFlags().Expand().Border(wxBOTTOM, Gap()));
+    content.Add(note, wxSizerFlags().Border(wxBOTTOM, WideGap()));
+}
+
+wxSizer* TodoDialog::CreatePriorityBox()
+{
     auto* priorityBox = new wxStaticBoxSizer(wxVERTICAL, this, _("Priority"));
     wxStaticBox* box = priorityBox->GetStaticBox();
     for (size_t i = 0; i < priorities.size(); ++i)
@@ -50,34 +73,23 @@ TodoDialog::TodoDialog(wxWindow* parent, TodoForm& form, Prompts& prompts)
     else
         noPriority->SetValue(true);
 
-    auto* commentLabel = new wxStaticText(this, wxID_ANY, _("Co&mment:"));
-    comment =
-        new wxTextCtrl(this, wxID_ANY, CommentForEditing(form.comment), wxDefaultPosition,
-                       wxDefaultSize, wxTE_MULTILINE | wxVSCROLL, wxDefaultValidator, "comment");
-    LinkField(FormField::Name, name);
-
-    auto* fields = new wxFlexGridSizer(2, Gap(), Gap());
-    fields->AddGrowableCol(1);
-    fields->Add(nameLabel, wxSizerFlags().CenterVertical());
-    fields->Add(name, wxSizerFlags().Expand());
-    fields->Add(timeLabel, wxSizerFlags().CenterVertical());
-    fields->Add(time, wxSizerFlags().Expand());
-
     // Three columns of two: 1 and 2, 3 and 4, 5 and Completed.
     auto* columns = new wxFlexGridSizer(2, 3, Gap(), WideGap());
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 3; ++column)
             columns->Add(priorities[column * 2 + row]);
     priorityBox->Add(columns, wxSizerFlags().Border(wxALL, Gap()));
+    return priorityBox;
+}
 
-    auto* content = new wxBoxSizer(wxVERTICAL);
-    content->Add(fields, wxSizerFlags().Expand().Border(wxBOTTOM, Gap()));
-    content->Add(note, wxSizerFlags().Border(wxBOTTOM, WideGap()));
-    content->Add(priorityBox, wxSizerFlags().Expand().Border(wxBOTTOM, WideGap()));
-    content->Add(commentLabel, wxSizerFlags().Border(wxBOTTOM, Gap()));
-    content->Add(comment, wxSizerFlags(1).Expand());
-    Finish(content, wxSize(199, 217));
-    name->SetFocus();
+void TodoDialog::AddComment(wxSizer& content)
+{
+    auto* commentLabel = new wxStaticText(this, wxID_ANY, _("Co&mment:"));
+    comment =
+        new wxTextCtrl(this, wxID_ANY, CommentForEditing(form.comment), wxDefaultPosition,
+                       wxDefaultSize, wxTE_MULTILINE | wxVSCROLL, wxDefaultValidator, "comment");
+    content.Add(commentLabel, wxSizerFlags().Border(wxBOTTOM, Gap()));
+    content.Add(comment, wxSizerFlags(1).Expand());
 }
 
 bool TodoDialog::TransferDataFromWindow()

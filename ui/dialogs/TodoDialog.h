@@ -7,6 +7,7 @@
 class Prompts;
 class TodoForm;
 class wxRadioButton;
+class wxSizer;
 class wxTextCtrl;
 
 // "Todo properties": the name, the todo's time (shown, not edited) with a note on how to
@@ -19,6 +20,12 @@ public:
     bool TransferDataFromWindow() override;
 
 private:
+    // The name and the time, which only the note below it says how to change.
+    void AddNameAndTime(wxSizer& content);
+    // The six priorities, the form's one chosen.
+    wxSizer* CreatePriorityBox();
+    void AddComment(wxSizer& content);
+
     TodoForm& form;
     const std::string shownName;
     const std::string shownComment;

@@ -22,28 +22,19 @@ public:
 
     explicit ArrayList(int minimumCapacity = 16, int shrinkPercentage = 30,
                        int growthPercentage = 60)
-        : growthPercentage_(growthPercentage), minimumCapacity_(minimumCapacity),
-          shrinkPercentage_(shrinkPercentage)
+        : growthPercentage(ValidPolicy(shrinkPercentage, growthPercentage) ? growthPercentage : 60),
+          minimumCapacity(std::max(minimumCapacity, 8)),
+          shrinkPercentage(ValidPolicy(shrinkPercentage, growthPercentage) ? shrinkPercentage : 30)
     {
-        if (minimumCapacity_ < 8)
-        {
-            minimumCapacity_ = 8;
-        }
-        if (!(0 <= shrinkPercentage_ && shrinkPercentage_ < growthPercentage_ &&
-              growthPercentage_ < 100))
-        {
-            shrinkPercentage_ = 30;
-            growthPercentage_ = 60;
-        }
-        Reallocate(minimumCapacity_);
+        Reallocate(this->minimumCapacity);
     }
 
     ArrayList(const ArrayList&) = delete;
     ArrayList& operator=(const ArrayList&) = delete;
 
-    int Count() const { return static_cast<int>(items_.size()); }
-    int Capacity() const { return capacity_; }
-    bool IsEmpty() const { return items_.empty(); }
+    int Count() const { return static_cast<int>(items.size()); }
+    int Capacity() const { return capacity; }
+    bool IsEmpty() const { return items.empty(); }
 
     void Append(std::unique_ptr<T> item) { Insert(Count(), std::move(item)); }
 
@@ -55,19 +46,19 @@ public:
             return false;
         }
         Prepare(Count() + 1);
-        items_.insert(items_.begin() + index, std::move(item));
+        items.insert(items.begin() + index, std::move(item));
         return true;
     }
 
     // nullptr when out of range.
-    T* Get(int index) const { return InRange(index) ? items_[index].get() : nullptr; }
-    T* Last() const { return items_.empty() ? nullptr : items_.back().get(); }
+    T* Get(int index) const { return InRange(index) ? items[index].get() : nullptr; }
+    T* Last() const { return items.empty() ? nullptr : items.back().get(); }
 
     int IndexOf(const T* item) const
     {
         for (int i = 0; i < Count(); ++i)
         {
-            if (items_[i].get() == item)
+            if (items[i].get() == item)
             {
                 return i;
             }
@@ -83,8 +74,8 @@ public:
             return nullptr;
         }
         Prepare(Count() - 1);
-        std::unique_ptr<T> item = std::move(items_[index]);
-        items_.erase(items_.begin() + index);
+        std::unique_ptr<T> item = std::move(items[index]);
+        items.erase(items.begin() + index);
         return item;
     }
 
@@ -112,7 +103,7 @@ public:
         std::vector<int> tree(2 * static_cast<size_t>(leaves), -1);
         auto winner = [&](int a, int b)
         {
-            if (a < 0 || (b >= 0 && compare(*items_[b], *items_[a]) < 0))
+            if (a < 0 || (b >= 0 && compare(*items[b], *items[a]) < 0))
             {
                 return b;
             }
@@ -138,7 +129,7 @@ public:
         for (int i = 0; i + 1 < count; ++i)
         {
             const int smallest = tree[1];
-            std::swap(items_[i], items_[smallest]);
+            std::swap(items[i], items[smallest]);
             update(i, -1);
             if (smallest != i)
             {
@@ -150,7 +141,7 @@ public:
     // Destroys every item.
     void Clear()
     {
-        items_.clear();
+        items.clear();
         Prepare(0);
     }
 
@@ -158,61 +149,67 @@ public:
     {
     public:
         using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
-        explicit Iterator(Base position) : position_(position) {}
-        T* operator*() const { return position_->get(); }
+        explicit Iterator(Base position) : position(position) {}
+        T* operator*() const { return position->get(); }
         Iterator& operator++()
         {
-            ++position_;
+            ++position;
             return *this;
         }
-        bool operator==(const Iterator& other) const { return position_ == other.position_; }
+        bool operator==(const Iterator& other) const { return position == other.position; }
 
     private:
-        Base position_;
+        Base position;
     };
 
-    Iterator begin() const { return Iterator(items_.begin()); }
-    Iterator end() const { return Iterator(items_.end()); }
+    Iterator begin() const { return Iterator(items.begin()); }
+    Iterator end() const { return Iterator(items.end()); }
 
 private:
+    // Percentages out of this order fall back to the defaults, 30 and 60.
+    static bool ValidPolicy(int shrink, int growth)
+    {
+        return 0 <= shrink && shrink < growth && growth < 100;
+    }
+
     bool InRange(int index) const { return index >= 0 && index < Count(); }
 
     // Gives the list room for the count it is about to have.
     void Prepare(int needed)
     {
         int64_t count = needed;
-        int64_t size = count * 100 / growthPercentage_;
-        if (capacity_ > minimumCapacity_ && count * 100 < int64_t{shrinkPercentage_} * capacity_)
+        int64_t size = count * 100 / growthPercentage;
+        if (capacity > minimumCapacity && count * 100 < int64_t{shrinkPercentage} * capacity)
         {
-            Reallocate(std::max(std::max(size, int64_t{minimumCapacity_}), count + 1));
+            Reallocate(std::max(std::max(size, int64_t{minimumCapacity}), count + 1));
         }
-        else if (count >= capacity_)
+        else if (count >= capacity)
         {
             Reallocate(std::max(size, count + 1));
         }
     }
 
-    void Reallocate(int64_t capacity)
+    void Reallocate(int64_t slots)
     {
         GuardAllocation(
             [&]
             {
-                std::vector<std::unique_ptr<T>> items;
-                items.reserve(static_cast<size_t>(capacity));
-                for (auto& item : items_)
+                std::vector<std::unique_ptr<T>> moved;
+                moved.reserve(static_cast<size_t>(slots));
+                for (auto& item : items)
                 {
-                    items.push_back(std::move(item));
+                    moved.push_back(std::move(item));
                 }
-                items_ = std::move(items);
+                items = std::move(moved);
             });
-        capacity_ = static_cast<int>(capacity);
+        capacity = static_cast<int>(slots);
     }
 
-    int growthPercentage_;
-    std::vector<std::unique_ptr<T>> items_;
-    int minimumCapacity_;
-    int shrinkPercentage_;
-    int capacity_ = 0;
+    int growthPercentage;
+    std::vector<std::unique_ptr<T>> items;
+    int minimumCapacity;
+    int shrinkPercentage;
+    int capacity = 0;
 };
 
 } // namespace toolbox

@@ -38,17 +38,12 @@ void SetExceptionLogHook(ExceptionLogHook hook)
     logHook = hook;
 }
 
-Exception::Exception(const char* name) : name_(name), line_(0) {}
+Exception::Exception(const char* name) : name(name), line(0) {}
 
 Exception::Exception(const char* name, const char* message, const char* place, int line)
-    : name_(name), line_(line)
+    : name(name), line(line), message(GuardAllocation([&] { return CopyText(message); })),
+      file(GuardAllocation([&] { return CopyFile(place); }))
 {
-    GuardAllocation(
-        [&]
-        {
-            message_ = CopyText(message);
-            file_ = CopyFile(place);
-        });
     ExceptionLogHook hook = logHook;
     if (place != nullptr && line != 0 && hook != nullptr)
     {
@@ -63,14 +58,10 @@ Exception::Exception(const char* name, const char* message, const char* place, i
     }
 }
 
-Exception::Exception(const Exception& other) : name_(other.name_), line_(other.line_)
+Exception::Exception(const Exception& other)
+    : name(other.name), line(other.line), message(GuardAllocation([&] { return other.message; })),
+      file(GuardAllocation([&] { return other.file; }))
 {
-    GuardAllocation(
-        [&]
-        {
-            message_ = other.message_;
-            file_ = other.file_;
-        });
 }
 
 Exception& Exception::operator=(const Exception& other)
@@ -80,11 +71,11 @@ Exception& Exception::operator=(const Exception& other)
         GuardAllocation(
             [&]
             {
-                message_ = other.message_;
-                file_ = other.file_;
+                message = other.message;
+                file = other.file;
             });
-        name_ = other.name_;
-        line_ = other.line_;
+        name = other.name;
+        line = other.line;
     }
     return *this;
 }

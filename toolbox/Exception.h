@@ -23,18 +23,18 @@ public:
     Exception& operator=(const Exception& other);
     virtual ~Exception();
 
-    const char* GetName() const { return name_; }
-    int GetLine() const { return line_; }
+    const char* GetName() const { return name; }
+    int GetLine() const { return line; }
     // nullptr when there is none.
-    const char* GetMessage() const { return message_ ? message_->c_str() : nullptr; }
+    const char* GetMessage() const { return message ? message->c_str() : nullptr; }
     // The place from after its last backslash; nullptr when there is none.
-    const char* GetFile() const { return file_ ? file_->c_str() : nullptr; }
+    const char* GetFile() const { return file ? file->c_str() : nullptr; }
 
 private:
-    const char* name_;
-    int line_;
-    std::optional<std::string> message_;
-    std::optional<std::string> file_;
+    const char* name;
+    int line;
+    std::optional<std::string> message;
+    std::optional<std::string> file;
 };
 
 class EOutOfMemory : public Exception

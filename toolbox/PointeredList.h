@@ -14,16 +14,16 @@ namespace toolbox
 template <class T> class PointeredList
 {
 public:
-    int Count() const { return static_cast<int>(items_.size()); }
-    bool IsEmpty() const { return items_.empty(); }
+    int Count() const { return static_cast<int>(items.size()); }
+    bool IsEmpty() const { return items.empty(); }
     void Append(T* item)
     {
-        GuardAllocation([&] { items_.push_back(item); });
+        GuardAllocation([&] { items.push_back(item); });
     }
     // nullptr when out of range.
     T* Get(int index) const
     {
-        return index >= 0 && index < Count() ? items_[static_cast<size_t>(index)] : nullptr;
+        return index >= 0 && index < Count() ? items[static_cast<size_t>(index)] : nullptr;
     }
 
     // Stable: the order is that of repeatedly taking the first item that no other remaining
@@ -32,15 +32,15 @@ public:
     template <class U = T>
     void Sort(const std::type_identity_t<std::function<int(const U& a, const U& b)>>& compare)
     {
-        std::stable_sort(items_.begin(), items_.end(),
+        std::stable_sort(items.begin(), items.end(),
                          [&](T* a, T* b) { return compare(*a, *b) < 0; });
     }
 
-    typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
-    typename std::vector<T*>::const_iterator end() const { return items_.end(); }
+    typename std::vector<T*>::const_iterator begin() const { return items.begin(); }
+    typename std::vector<T*>::const_iterator end() const { return items.end(); }
 
 private:
-    std::vector<T*> items_;
+    std::vector<T*> items;
 };
 
 } // namespace toolbox

@@ -33,12 +33,12 @@ String::String(char c)
 
 void String::Set(const char* text)
 {
-    GuardAllocation([&] { text_.assign(OrEmpty(text)); });
+    GuardAllocation([&] { content.assign(OrEmpty(text)); });
 }
 
 String& String::Append(const char* text)
 {
-    GuardAllocation([&] { text_.append(OrEmpty(text)); });
+    GuardAllocation([&] { content.append(OrEmpty(text)); });
     return *this;
 }
 
@@ -46,7 +46,7 @@ String& String::Append(char c)
 {
     if (c != '\0')
     {
-        GuardAllocation([&] { text_.push_back(c); });
+        GuardAllocation([&] { content.push_back(c); });
     }
     return *this;
 }
@@ -62,11 +62,11 @@ void String::Truncate(int position)
 {
     if (position < 0)
     {
-        text_.clear();
+        content.clear();
     }
     else if (position < Length())
     {
-        text_.resize(static_cast<size_t>(position));
+        content.resize(static_cast<size_t>(position));
     }
 }
 
@@ -76,19 +76,19 @@ void String::CutLast(int n)
     {
         return;
     }
-    text_.resize(n >= Length() ? 0 : text_.size() - static_cast<size_t>(n));
+    content.resize(n >= Length() ? 0 : content.size() - static_cast<size_t>(n));
 }
 
 bool String::EndsWith(const char* suffix) const
 {
     size_t length = std::strlen(OrEmpty(suffix));
-    return length <= text_.size() &&
-           text_.compare(text_.size() - length, length, OrEmpty(suffix)) == 0;
+    return length <= content.size() &&
+           content.compare(content.size() - length, length, OrEmpty(suffix)) == 0;
 }
 
 int String::IndexOf(char c) const
 {
-    size_t position = c == '\0' ? std::string::npos : text_.find(c);
+    size_t position = c == '\0' ? std::string::npos : content.find(c);
     return position == std::string::npos ? -1 : static_cast<int>(position);
 }
 
@@ -98,18 +98,18 @@ int String::IndexOf(const char* text, int from) const
     {
         return -1;
     }
-    size_t position = text_.find(text, from < 0 ? 0 : static_cast<size_t>(from));
+    size_t position = content.find(text, from < 0 ? 0 : static_cast<size_t>(from));
     return position == std::string::npos ? -1 : static_cast<int>(position);
 }
 
 int String::Compare(const char* text) const
 {
-    return std::strcmp(text_.c_str(), OrEmpty(text));
+    return std::strcmp(content.c_str(), OrEmpty(text));
 }
 
 void String::ToLowerCase()
 {
-    for (char& c : text_)
+    for (char& c : content)
     {
         auto byte = static_cast<unsigned char>(c);
         if ((byte >= 'A' && byte <= 'Z') || (byte >= 192 && byte <= 222 && byte != 215))
@@ -153,16 +153,16 @@ void String::FormatFromVargs(const char* format, va_list args)
     }
     if (length < 0 || length >= formatLimit)
     {
-        text_.clear();
+        content.clear();
         throw EIllegalArgument("Formatted string requires too much space (>512MB)",
                                "toolbox::String::FormatFromVargs", __LINE__);
     }
-    GuardAllocation([&] { text_.assign(static_cast<size_t>(length), '\0'); });
+    GuardAllocation([&] { content.assign(static_cast<size_t>(length), '\0'); });
     va_copy(attempt, args);
-    std::vsnprintf(text_.data(), static_cast<size_t>(length) + 1, format, attempt);
+    std::vsnprintf(content.data(), static_cast<size_t>(length) + 1, format, attempt);
     va_end(attempt);
     // A zero byte written by "%c" ends the text, as it does for short results.
-    text_.resize(std::strlen(text_.c_str()));
+    content.resize(std::strlen(content.c_str()));
 }
 
 } // namespace toolbox

@@ -17,10 +17,10 @@ public:
     // The single character; the zero byte gives the empty text, as it ends any text.
     explicit String(char c);
 
-    const char* c_str() const { return text_.c_str(); }
-    const std::string& str() const { return text_; }
-    int Length() const { return static_cast<int>(text_.size()); }
-    bool IsEmpty() const { return text_.empty(); }
+    const char* c_str() const { return content.c_str(); }
+    const std::string& str() const { return content; }
+    int Length() const { return static_cast<int>(content.size()); }
+    bool IsEmpty() const { return content.empty(); }
 
     void Set(const char* text);
     String& Append(const char* text);
@@ -46,11 +46,11 @@ public:
     // EIllegalArgument.
     void FormatFromVargs(const char* format, va_list args);
 
-    bool operator==(const String& other) const { return text_ == other.text_; }
+    bool operator==(const String& other) const { return content == other.content; }
     bool operator==(const char* text) const { return Compare(text) == 0; }
 
 private:
-    std::string text_;
+    std::string content;
 };
 
 } // namespace toolbox

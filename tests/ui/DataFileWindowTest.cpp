@@ -63,11 +63,11 @@ TEST_F(DataFileWindowTest, AFailedSaveIsToldOnceAndTheEndAsksBeforeQuittingUnsav
                                           .Optional());
 
     CloseWindow();
-    bool saved_ = true;
+    bool savedAtEnd = true;
     wxTEST_DIALOG(
-        saved_ = session->End(),
+        savedAtEnd = session->End(),
         ExpectMessageBox(DataFileMessages::SaveFailedAtEnd(failure), wxICON_WARNING, wxNO));
-    EXPECT_FALSE(saved_);
+    EXPECT_FALSE(savedAtEnd);
     EndSession();
     EXPECT_EQ(saved, ReadConfig());
 }

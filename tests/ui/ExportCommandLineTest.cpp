@@ -24,9 +24,9 @@ TEST(ExportCommandLine, WritesTheFileWithoutAWindowAndFailsOnABadDate)
                              "paused"}));
     const std::string out = (places.Root() / "week.csv").string();
 
-    ProgramProcess export_(places, {"--export-csv", out, "--from", "2026-03-02"});
-    ASSERT_TRUE(export_.started);
-    EXPECT_EQ(0, export_.WaitForExit(20000));
+    ProgramProcess exporting(places, {"--export-csv", out, "--from", "2026-03-02"});
+    ASSERT_TRUE(exporting.started);
+    EXPECT_EQ(0, exporting.WaitForExit(20000));
     std::ifstream file(out, std::ios::binary);
     EXPECT_EQ("Date,Start,End,Project,Todo,Duration,Hours,Ended\r\n"
               "2026-03-05,09:00,09:30,Office,Mail,0:30,0.50,paused\r\n",

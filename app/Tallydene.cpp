@@ -13,8 +13,8 @@
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp(applicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar), eventLog(FindConfigurationDirectory()),
-      journal(SessionJournal::FileIn(FindConfigurationDirectory()))
+      decimalChar(decimalChar), eventLog(GetDataFolder()),
+      journal(SessionJournal::FileIn(GetDataFolder()))
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();

@@ -14,11 +14,11 @@ TriExtApp::TriExtApp(const char* applicationName, std::vector<std::string> secti
 {
     sectionsEverySaveWrites.push_back("Application");
     config->SetSectionsEverySaveWrites(std::move(sectionsEverySaveWrites));
-    const Path directory = FindConfigurationDirectory();
+    dataFolder = FindConfigurationDirectory();
     const std::optional<Path> wanted = WantedDataFolder();
-    if (wanted && wanted->ToString(false) != directory.ToString(false))
+    if (wanted && wanted->ToString(false) != dataFolder.ToString(false))
         unmadeDataFolder = wanted->ToString(false).c_str();
-    const bool loaded = toolbox::ConfigLocation(*config).LoadFromDirectory(directory);
+    const bool loaded = toolbox::ConfigLocation(*config).LoadFromDirectory(dataFolder);
     loadReport = config->LastLoad();
     if (!loaded && toolbox::ConfigLocation(*config).LoadBesideExecutable())
         loadReport.loaded = config->LastLoad().loaded;

@@ -54,6 +54,8 @@ public:
     toolbox::Path FindConfigurationDirectory() const;
     // The same for the named application, without an application object.
     static toolbox::Path FindConfigurationDirectory(const char* applicationName);
+    // The data folder as the start found it, for what lives beside the data file.
+    const toolbox::Path& GetDataFolder() const { return dataFolder; }
 
     // What the start found: the file the data came from and what was wrong with the others.
     const toolbox::Config::LoadReport& GetLoadReport() const { return loadReport; }
@@ -65,6 +67,7 @@ private:
     std::optional<toolbox::Path> WantedDataFolder() const;
     static std::optional<toolbox::Path> WantedDataFolder(const char* applicationName);
 
+    toolbox::Path dataFolder;
     toolbox::Config::LoadReport loadReport;
     std::optional<std::string> unmadeDataFolder;
     toolbox::String applicationName;

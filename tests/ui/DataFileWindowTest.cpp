@@ -134,10 +134,12 @@ TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
     fs::remove(program);
     fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
 
-    // Closed as Alt+X closes it: the last save.
+    // Closed as Alt+X closes it: the last save. xdotool stops halfway when the window goes
+    // while it types, and the keys it held would repeat into the next test's window.
     const std::string close = "timeout 10 xdotool search --sync --onlyvisible --pid " +
                               std::to_string(running.Pid()) +
-                              " --name ' - Tallydene$' windowfocus --sync %1 key alt+x 2>/dev/null";
+                              " --name ' - Tallydene$' windowfocus --sync %1 key alt+x 2>/dev/null;"
+                              " xdotool keyup alt+x 2>/dev/null";
     int exitCode = -1;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (exitCode == -1 && std::chrono::steady_clock::now() < end)

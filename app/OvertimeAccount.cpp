@@ -5,6 +5,7 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Exception.h"
 
+#include <algorithm>
 #include <string>
 
 namespace
@@ -41,12 +42,44 @@ void OvertimeAccount::Credit(int64_t seconds)
     balance = SaturatedDuration(balance + seconds);
 }
 
-void OvertimeAccount::ChargeDaysUntil(int32_t moment)
+void OvertimeAccount::ChargeDaysUntil(int32_t today)
 {
     int64_t charged = balance;
-    for (int32_t day = DayOf(lastTimeUpdated) + 1; day <= DayOf(moment); ++day)
-        charged = SaturatedDuration(charged - targets[WeekdayOf(day)]);
+    for (int32_t day = lastChargedDay; day < today; ++day)
+        charged = SaturatedDuration(charged - targets[WeekdayOf(day + 1)]);
     balance = SaturatedDuration(charged);
+    SkipDaysUntil(today);
+}
+
+void OvertimeAccount::SkipDaysUntil(int32_t today)
+{
+    if (today > lastChargedDay)
+        leftUnchargedAfter = 0;
+    lastChargedDay = std::max(lastChargedDay, today);
+}
+
+void OvertimeAccount::LeaveDaysUncharged(int32_t today)
+{
+    const int32_t charged = lastChargedDay;
+    SkipDaysUntil(today);
+    if (lastChargedDay > charged)
+        leftUnchargedAfter = charged;
+}
+
+void OvertimeAccount::ClockWasAhead(int32_t today)
+{
+    if (leftUnchargedAfter != 0 && today < lastChargedDay)
+        lastChargedDay = leftUnchargedAfter;
+    leftUnchargedAfter = 0;
+}
+
+int OvertimeAccount::WorkingDaysUntil(int32_t today) const
+{
+    int days = 0;
+    for (int32_t day = lastChargedDay; day < today; ++day)
+        if (targets[WeekdayOf(day + 1)] != 0)
+            ++days;
+    return days;
 }
 
 void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
@@ -56,6 +89,8 @@ void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
     for (int weekday = 0; weekday < 7; ++weekday)
         targets[weekday] = workingTime.GetInt(TargetKey(weekday).c_str(), 0);
     lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", now);
+    lastChargedDay = workingTime.GetInt("LastChargedDay", DayOf(lastTimeUpdated));
+    leftUnchargedAfter = workingTime.GetInt("LeftUnchargedAfter", 0);
 }
 
 void OvertimeAccount::Save(toolbox::ConfigSection& root) const
@@ -64,5 +99,7 @@ void OvertimeAccount::Save(toolbox::ConfigSection& root) const
     workingTime.GetParameter("Actual").SetInt(balance);
     for (int weekday = 0; weekday < 7; ++weekday)
         workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
+    workingTime.GetParameter("LastChargedDay").SetInt(lastChargedDay);
+    workingTime.GetParameter("LeftUnchargedAfter").SetInt(leftUnchargedAfter);
     root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
 }

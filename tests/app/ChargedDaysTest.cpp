@@ -1,10 +1,8 @@
 #include "app/ClockValue.h"
-#include "app/OptionsForm.h"
 #include "model/Todo.h"
 #include "tests/app/AppScenario.h"
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace
@@ -16,25 +14,27 @@ constexpr int32_t Workday = 8 * 3600;
 class LocalZone
 {
 public:
-    explicit LocalZone(const char* zone)
+    explicit LocalZone(const char* zone) : saved(std::getenv("TZ") ? std::getenv("TZ") : "")
     {
-        if (const char* old = std::getenv("TZ"))
-            saved = old;
         setenv("TZ", zone, 1);
         tzset();
     }
     ~LocalZone()
     {
-        if (saved)
-            setenv("TZ", saved->c_str(), 1);
-        else
-            unsetenv("TZ");
+        saved.empty() ? unsetenv("TZ") : setenv("TZ", saved.c_str(), 1);
         tzset();
     }
 
 private:
-    std::optional<std::string> saved;
+    std::string saved;
 };
+
+std::string ClockBehindQuestion(const std::string& now, const std::string& lastUpdate)
+{
+    return "The clock shows " + now + ", earlier than the last update at " + lastUpdate +
+           ". Is the clock right?\n\nYes goes on from now; days already charged are not charged "
+           "again. No books nothing until the clock has passed the last update.";
+}
 
 // Eight hours on each weekday and none at the weekend, logging on, one todo.
 ExpectedSettings Weekdays(int32_t lastTimeUpdated)
@@ -109,11 +109,7 @@ TEST_F(ChargedDays, AClockSetBackAcrossMidnightAndForwardAgainChargesNoDayTwice)
 
         EXPECT_EQ(c.booked, report.GetTime());
         EXPECT_EQ(c.booked - Workday, Balance(*app));
-        EXPECT_EQ(std::vector<std::string>{"The clock shows 2 March 2026, 23:55, earlier than the "
-                                           "last update at 3 March 2026, 00:10. Is the clock "
-                                           "right?\n\nYes goes on from now; days already charged "
-                                           "are not charged again. No books nothing until the "
-                                           "clock has passed the last update."},
+        EXPECT_EQ(std::vector{ClockBehindQuestion("2 March 2026, 23:55", "3 March 2026, 00:10")},
                   Questions());
         EXPECT_NE(Log().find(LogLine("2026-03-02 23:55:00", c.logged, "2026-03-03 00:10:00")),
                   std::string::npos);
@@ -165,9 +161,7 @@ TEST_F(ChargedDays, AStartWithTheClockYearsOffIsAskedAndChargesNothing)
     };
     const Case cases[] = {
         {2000,
-         "The clock shows 3 March 2000, 09:00, earlier than the last update at 2 March 2026, "
-         "17:00. Is the clock right?\n\nYes goes on from now; days already charged are not "
-         "charged again. No books nothing until the clock has passed the last update.",
+         ClockBehindQuestion("3 March 2000, 09:00", "2 March 2026, 17:00"),
          LogLine("2000-03-03 09:00:00", "Kept the last update ahead of the clock",
                  "2026-03-02 17:00:00"),
          {}},
@@ -236,6 +230,7 @@ TEST_F(ChargedDays, AGapOfTwelveWorkingDaysIsChargedOnlyWhenTheUserAgrees)
 
 // With local days each day's target is charged at the local midnight, also after a change to
 // daylight saving time; the file keeps UTC seconds. Without the option, midnight UTC counts.
+// The option is read from the file and saved back.
 TEST_F(ChargedDays, LocalDaysChangeAtTheLocalMidnightOfEachZone)
 {
     struct Case
@@ -273,27 +268,9 @@ TEST_F(ChargedDays, LocalDaysChangeAtTheLocalMidnightOfEachZone)
             app->UpdateTime();
             EXPECT_EQ(localDays ? -Workday : -c.utcDaysBefore * Workday, Balance(*app));
             EXPECT_EQ(c.before + 60, app->GetOvertimeAccount().GetLastTimeUpdated());
+            app.reset();
+            EXPECT_NE(SavedConfig().find(localDays ? "<DaysAtLocalMidnight>1" : "Midnight>0"),
+                      std::string::npos);
         }
     }
-}
-
-// The option is saved under its own key and read back at the next start.
-TEST_F(ChargedDays, TheLocalDaysOptionIsSavedAndLoaded)
-{
-    ExpectedSettings settings = Weekdays(ClockAt(2026, 3, 2, 9));
-    WriteConfig(settings);
-    clock.Set(2026, 3, 2, 9);
-    {
-        auto app = Start();
-        OptionsForm form(*app);
-        form.Open();
-        EXPECT_FALSE(form.daysLocal);
-        form.daysLocal = true;
-        form.Confirm(window.prompts);
-        app->UpdateTime();
-    }
-    settings.daysLocal = true;
-    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
-    auto app = Start();
-    EXPECT_TRUE(app->GetOptions().AreDaysLocal());
 }

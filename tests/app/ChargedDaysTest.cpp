@@ -274,3 +274,14 @@ TEST_F(ChargedDays, LocalDaysChangeAtTheLocalMidnightOfEachZone)
         }
     }
 }
+
+// Switched on, the option reaches the file under its own key; the days stay as they were.
+TEST_F(ChargedDays, TheLocalDaysOptionIsSaved)
+{
+    ExpectedSettings settings = Weekdays(ClockAt(2026, 3, 2, 9));
+    WriteConfig(settings);
+    clock.Set(2026, 3, 2, 9);
+    Start()->GetOptions().SetDaysLocal(true); // the end saves
+    settings.daysLocal = true;
+    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+}

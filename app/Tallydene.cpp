@@ -282,9 +282,10 @@ std::string Tallydene::StatusText() const
         projectsTotal += project->GetTotalTime();
     }
     using toolbox::Translation;
-    std::string text = Translation::TrFormat("Open todos: %s      Projects: %s",
-                                             {FormatDuration(SaturatedDuration(todosTotal), 0),
-                                              FormatDuration(SaturatedDuration(projectsTotal), 0)});
+    std::string text =
+        Translation::TrFormat("Open todos: %s      Projects: %s",
+                              {FormatDuration(SaturatedDuration(todosTotal), 0),
+                               FormatDuration(SaturatedDuration(projectsTotal), 0)});
     if (options.IsWorkingTimeEnabled())
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});

@@ -6,6 +6,7 @@
 #include "toolbox/Exception.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace
@@ -21,6 +22,14 @@ void CheckWeekday(int weekday)
 std::string TargetKey(int weekday)
 {
     return "Target" + std::to_string(weekday);
+}
+
+// A day the clock can reach: a day number edited far out of it would make the charging walk
+// billions of days.
+int32_t DayInRange(int32_t day)
+{
+    return std::clamp(day, DayOf(std::numeric_limits<int32_t>::min()),
+                      DayOf(std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace
@@ -89,8 +98,8 @@ void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
     for (int weekday = 0; weekday < 7; ++weekday)
         targets[weekday] = workingTime.GetInt(TargetKey(weekday).c_str(), 0);
     lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", now);
-    lastChargedDay = workingTime.GetInt("LastChargedDay", DayOf(lastTimeUpdated));
-    leftUnchargedAfter = workingTime.GetInt("LeftUnchargedAfter", 0);
+    lastChargedDay = DayInRange(workingTime.GetInt("LastChargedDay", DayOf(lastTimeUpdated)));
+    leftUnchargedAfter = DayInRange(workingTime.GetInt("LeftUnchargedAfter", 0));
 }
 
 void OvertimeAccount::Save(toolbox::ConfigSection& root) const

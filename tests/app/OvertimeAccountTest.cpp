@@ -92,6 +92,10 @@ TEST(OvertimeAccount, CreditAndChargesStayWithinTheRangeAndSurviveTheirKeys)
     root.GetSection("WorkingTime").RemoveParameter("LastChargedDay");
     loaded.Load(root, At(2030, 1, 1));
     EXPECT_EQ(DayOf(At(2026, 12, 6)), loaded.GetLastChargedDay());
+    // One out of the clock's range is taken as its first day, so charging ends.
+    root.GetSection("WorkingTime").GetParameter("LastChargedDay").SetInt(minimum);
+    loaded.Load(root, At(2030, 1, 1));
+    EXPECT_EQ(DayOf(minimum), loaded.GetLastChargedDay());
     for (int weekday = 0; weekday < 7; ++weekday)
         EXPECT_EQ((8 - weekday) * 3600, loaded.GetTarget(weekday)) << weekday;
 }

@@ -1,6 +1,7 @@
 #include "app/BackupRestore.h"
 
 #include "app/BackupSchedule.h"
+#include "app/DayCharging.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
@@ -33,6 +34,7 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
         .GetParameter("LastTimeUpdated")
         .SetInt(app.Now());
     app.LoadSettings();
+    app.GetOvertimeAccount().SkipDaysUntil(DayCharging::DayOf(app.GetOptions(), app.Now()));
     app.RecheckFirstRun();
     app.LogEvent("Restored a backup", BackupCatalog::DateOf(backup.stamp));
     if (MainWindow* window = app.GetMainWindow())

@@ -7,6 +7,8 @@ namespace
 {
 
 constexpr int64_t SecondsPerDay = 86400;
+// 31 December 1989, 00:00:00 UTC, in seconds since 1970.
+constexpr int64_t ClockStart = 631065600;
 
 // Days before each month in a common year.
 constexpr int64_t DaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
@@ -61,4 +63,27 @@ int WeekdayOf(int32_t day)
 {
     int64_t shifted = static_cast<int64_t>(day) + 6;
     return static_cast<int>(shifted - 7 * FloorDivide(shifted, 7));
+}
+
+std::time_t UnixTimeOf(int32_t clockValue)
+{
+    return static_cast<std::time_t>(clockValue + ClockStart);
+}
+
+int32_t LocalDayOf(int32_t clockValue)
+{
+    const std::time_t moment = UnixTimeOf(clockValue);
+    std::tm date{};
+    localtime_r(&moment, &date);
+    date.tm_hour = date.tm_min = date.tm_sec = 0;
+    date.tm_isdst = 0;
+    return static_cast<int32_t>(FloorDivide(timegm(&date) - ClockStart, SecondsPerDay));
+}
+
+std::tm DateOfDay(int32_t day)
+{
+    const std::time_t moment = static_cast<std::time_t>(day * SecondsPerDay + ClockStart);
+    std::tm date{};
+    gmtime_r(&moment, &date);
+    return date;
 }

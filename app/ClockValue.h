@@ -15,3 +15,13 @@ int32_t DayOf(int32_t clockValue);
 
 // 0 for Monday up to 6 for Sunday, also for days before the clock's start.
 int WeekdayOf(int32_t day);
+
+// The same moment in seconds since 1970, as the C library counts.
+std::time_t UnixTimeOf(int32_t clockValue);
+
+// The day number of the local calendar date at that moment, counted as DayOf counts UTC dates,
+// so that a day number names the same date whichever midnight the days change at.
+int32_t LocalDayOf(int32_t clockValue);
+
+// The date a day number names: year since 1900, month 0 to 11 and day 1 to 31, as std::gmtime.
+std::tm DateOfDay(int32_t day);

@@ -8,6 +8,7 @@ void Options::Load(toolbox::ConfigSection& section)
     trayIcon = section.GetBool("TrayIcon", true);
     loggingEnabled = section.GetBool("LoggingEnabled", false);
     workingTimeEnabled = section.GetBool("WorkingTimeEnabled", true);
+    daysLocal = section.GetBool("DaysAtLocalMidnight", false);
 }
 
 void Options::Save(toolbox::ConfigSection& section) const
@@ -16,4 +17,5 @@ void Options::Save(toolbox::ConfigSection& section) const
     section.GetParameter("TrayIcon").SetBool(trayIcon);
     section.GetParameter("LoggingEnabled").SetBool(loggingEnabled);
     section.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
+    section.GetParameter("DaysAtLocalMidnight").SetBool(daysLocal);
 }

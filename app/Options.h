@@ -18,6 +18,9 @@ public:
     void SetLoggingEnabled(bool enabled) { loggingEnabled = enabled; }
     bool IsWorkingTimeEnabled() const { return workingTimeEnabled; }
     void SetWorkingTimeEnabled(bool enabled) { workingTimeEnabled = enabled; }
+    // Off: days change at midnight UTC, wherever the user is.
+    bool AreDaysLocal() const { return daysLocal; }
+    void SetDaysLocal(bool local) { daysLocal = local; }
 
     // From and into the section "Options"; a missing key is created with its default.
     void Load(toolbox::ConfigSection& section);
@@ -28,4 +31,5 @@ private:
     bool trayIcon = true;
     bool loggingEnabled = false;
     bool workingTimeEnabled = true;
+    bool daysLocal = false;
 };

@@ -8,7 +8,7 @@
 class Prompts;
 class Tallydene;
 
-// The options dialog's content: the four switches, the main view's time format and the
+// The options dialog's content: the switches, the main view's time format and the
 // rounding of copied times. A radio group with no button selected is -1; a setting without a
 // button of its own (time format 0) opens as -1 and stays as it was on OK.
 class OptionsForm
@@ -26,6 +26,7 @@ public:
     bool loggingEnabled = false;
     bool autoSaveEnabled = false;
     bool trayIcon = false;
+    bool daysLocal = false;
     int timeFormat = NONE; // 1 to 3
     int timeRound = NONE;  // 0 to 4
     // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".

@@ -5,6 +5,8 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Exception.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 namespace
@@ -20,6 +22,14 @@ void CheckWeekday(int weekday)
 std::string TargetKey(int weekday)
 {
     return "Target" + std::to_string(weekday);
+}
+
+// A day the clock can reach: a day number edited far out of it would make the charging walk
+// billions of days.
+int32_t DayInRange(int32_t day)
+{
+    return std::clamp(day, DayOf(std::numeric_limits<int32_t>::min()),
+                      DayOf(std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace
@@ -41,12 +51,44 @@ void OvertimeAccount::Credit(int64_t seconds)
     balance = SaturatedDuration(balance + seconds);
 }
 
-void OvertimeAccount::ChargeDaysUntil(int32_t moment)
+void OvertimeAccount::ChargeDaysUntil(int32_t today)
 {
     int64_t charged = balance;
-    for (int32_t day = DayOf(lastTimeUpdated) + 1; day <= DayOf(moment); ++day)
-        charged = SaturatedDuration(charged - targets[WeekdayOf(day)]);
+    for (int32_t day = lastChargedDay; day < today; ++day)
+        charged = SaturatedDuration(charged - targets[WeekdayOf(day + 1)]);
     balance = SaturatedDuration(charged);
+    SkipDaysUntil(today);
+}
+
+void OvertimeAccount::SkipDaysUntil(int32_t today)
+{
+    if (today > lastChargedDay)
+        leftUnchargedAfter = 0;
+    lastChargedDay = std::max(lastChargedDay, today);
+}
+
+void OvertimeAccount::LeaveDaysUncharged(int32_t today)
+{
+    const int32_t charged = lastChargedDay;
+    SkipDaysUntil(today);
+    if (lastChargedDay > charged)
+        leftUnchargedAfter = charged;
+}
+
+void OvertimeAccount::ClockWasAhead(int32_t today)
+{
+    if (leftUnchargedAfter != 0 && today < lastChargedDay)
+        lastChargedDay = leftUnchargedAfter;
+    leftUnchargedAfter = 0;
+}
+
+int OvertimeAccount::WorkingDaysUntil(int32_t today) const
+{
+    int days = 0;
+    for (int32_t day = lastChargedDay; day < today; ++day)
+        if (targets[WeekdayOf(day + 1)] != 0)
+            ++days;
+    return days;
 }
 
 void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
@@ -56,6 +98,8 @@ void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
     for (int weekday = 0; weekday < 7; ++weekday)
         targets[weekday] = workingTime.GetInt(TargetKey(weekday).c_str(), 0);
     lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", now);
+    lastChargedDay = DayInRange(workingTime.GetInt("LastChargedDay", DayOf(lastTimeUpdated)));
+    leftUnchargedAfter = DayInRange(workingTime.GetInt("LeftUnchargedAfter", 0));
 }
 
 void OvertimeAccount::Save(toolbox::ConfigSection& root) const
@@ -64,5 +108,7 @@ void OvertimeAccount::Save(toolbox::ConfigSection& root) const
     workingTime.GetParameter("Actual").SetInt(balance);
     for (int weekday = 0; weekday < 7; ++weekday)
         workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
+    workingTime.GetParameter("LastChargedDay").SetInt(lastChargedDay);
+    workingTime.GetParameter("LeftUnchargedAfter").SetInt(leftUnchargedAfter);
     root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
 }

@@ -132,11 +132,15 @@ void Tallydene::BringUpToDate()
 void Tallydene::BookTime()
 {
     const int32_t moment = Now();
+    Prompts* prompts = mainWindow != nullptr ? &mainWindow->GetPrompts() : nullptr;
+    // An update that comes while a question is shown waits for its answer.
+    if (dayCharging.IsAsking() || (moment < account.GetLastTimeUpdated() &&
+                                   !dayCharging.AcceptClockBehind(*this, prompts, moment)))
+        return;
     const bool overtime = options.IsWorkingTimeEnabled();
 
     if (activeTodo != nullptr)
     {
-        // Negative when the system clock was set back: the accounts give the time back.
         const int64_t elapsed = static_cast<int64_t>(moment) - account.GetLastTimeUpdated();
         Project& project = *activeTodo->GetProject();
         const int64_t todoBefore = activeTodo->GetTime();
@@ -152,7 +156,9 @@ void Tallydene::BookTime()
                      account.GetBalance() - balanceBefore);
     }
     if (overtime)
-        account.ChargeDaysUntil(moment);
+        dayCharging.ChargeDays(*this, prompts, moment);
+    else
+        account.SkipDaysUntil(DayCharging::DayOf(options, moment));
     account.SetLastTimeUpdated(moment);
     unsavedChanges = true;
 }

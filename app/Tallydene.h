@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BackupSchedule.h"
+#include "app/DayCharging.h"
 #include "app/Durations.h"
 #include "app/EventLog.h"
 #include "app/Options.h"
@@ -160,4 +161,5 @@ private:
     toolbox::FileResult lastSave;
     SessionJournal journal;
     BackupSchedule backupSchedule;
+    DayCharging dayCharging;
 };

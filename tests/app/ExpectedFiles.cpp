@@ -78,11 +78,16 @@ std::string ExpectedConfigFile(const ExpectedSettings& s)
     std::string application = Value("LastTimeUpdated", s.lastTimeUpdated, 1) + "\r\n" +
                               Section("OnceActions", Value("FirstRun", false, 2), 1);
     std::string options = Value("AutoSaveEnabled", s.autoSaveEnabled, 1) +
+                          Value("DaysAtLocalMidnight", s.daysLocal, 1) +
                           Value("LoggingEnabled", s.loggingEnabled, 1) +
                           Value("TimeFormat", s.timeFormat, 1) +
                           Value("TimeRound", s.timeRound, 1) + Value("TrayIcon", s.trayIcon, 1) +
                           Value("WorkingTimeEnabled", s.workingTimeEnabled, 1);
-    std::string workingTime = Value("Actual", s.actual, 1);
+    // Unless a test says otherwise, the day of the last update was the last one charged.
+    std::string workingTime =
+        Value("Actual", s.actual, 1) +
+        Value("LastChargedDay", s.lastChargedDay.value_or(s.lastTimeUpdated / 86400), 1) +
+        Value("LeftUnchargedAfter", 0, 1);
     for (int weekday = 0; weekday < 7; ++weekday)
         workingTime += Value("Target" + std::to_string(weekday), s.targets[weekday], 1);
 

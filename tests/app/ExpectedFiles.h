@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,7 @@ struct ExpectedSettings
 {
     int32_t lastTimeUpdated = 0;
     int32_t actual = 0;
+    std::optional<int32_t> lastChargedDay;
     std::array<int32_t, 7> targets{};
     bool autoSaveEnabled = true;
     bool loggingEnabled = false;
@@ -46,6 +48,7 @@ struct ExpectedSettings
     int32_t timeRound = 1;
     bool trayIcon = true;
     bool workingTimeEnabled = true;
+    bool daysLocal = false;
     std::vector<ExpectedProject> projects;
 };
 

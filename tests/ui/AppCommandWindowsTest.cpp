@@ -212,9 +212,14 @@ TEST_F(AppCommandWindows, OptionsShownForAFormatWithoutAButtonSelectNoneAndKeepI
     ASSERT_GE(children.size(), 2u);
     EXPECT_EQ(children.GetLast()->GetPrevious()->GetData()->GetId(), wxID_OK);
     EXPECT_EQ(children.GetLast()->GetData()->GetId(), wxID_CANCEL);
+    // The local-days switch shows the option and sets it on OK.
+    wxCheckBox& daysLocal = Find<wxCheckBox>(dialog, "daysLocal");
+    EXPECT_FALSE(daysLocal.GetValue());
+    daysLocal.SetValue(true);
     EXPECT_TRUE(dialog.TransferDataFromWindow());
     EXPECT_EQ(App().GetDurations().TimeFormat(), 0);
     EXPECT_EQ(App().GetDurations().TimeRound(), 1);
+    EXPECT_TRUE(App().GetOptions().AreDaysLocal());
     dialog.Hide();
 }
 

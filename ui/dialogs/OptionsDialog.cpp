@@ -46,44 +46,14 @@ template <size_t N> int OptionsDialog::RadioGroup<N>::Selected() const
 }
 
 OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts)
-    : wxDialog(parent, wxID_ANY, _("Options")), form(form), prompts(prompts)
+    : wxDialog(parent, wxID_ANY, _("Options")), form(form), prompts(prompts),
+      gap(ConvertDialogToPixels(wxSize(4, 0)).x), wideGap(ConvertDialogToPixels(wxSize(7, 0)).x)
 {
-    const int gap = ConvertDialogToPixels(wxSize(4, 0)).x;
-    const int wideGap = ConvertDialogToPixels(wxSize(7, 0)).x;
-
-    auto* formatFrame = new wxStaticBoxSizer(wxVERTICAL, this, _("&Main view time format"));
-    // GTK does not widen a frame to its label, which is longer than the buttons here.
-    formatFrame->SetMinSize(
-        wxSize(GetTextExtent(wxStripMenuCodes(_("&Main view time format"))).x + 3 * wideGap, -1));
-    timeFormat.first = 1;
-    timeFormat.Create(formatFrame, form.formatLabels, gap);
-
-    workingTime = new wxCheckBox(this, wxID_ANY, _("Enable &overtime"), wxDefaultPosition,
-                                 wxDefaultSize, 0, wxDefaultValidator, "workingTime");
-    logging = new wxCheckBox(this, wxID_ANY, _("Enable &logging"), wxDefaultPosition, wxDefaultSize,
-                             0, wxDefaultValidator, "logging");
-    autoSave = new wxCheckBox(this, wxID_ANY, _("&Auto save"), wxDefaultPosition, wxDefaultSize, 0,
-                              wxDefaultValidator, "autoSave");
-    trayIcon = new wxCheckBox(this, wxID_ANY, _("&Tray icon"), wxDefaultPosition, wxDefaultSize, 0,
-                              wxDefaultValidator, "trayIcon");
-    auto* switches = new wxFlexGridSizer(2, 2, wideGap, 2 * wideGap);
-    for (wxCheckBox* box : {workingTime, autoSave, logging, trayIcon})
-        switches->Add(box);
-
-    auto* roundFrame = new wxStaticBoxSizer(wxHORIZONTAL, this, _("&Round time when copying"));
-    timeRound.first = 0;
-    timeRound.Create(roundFrame,
-                     {FromWx(_("two digits")), FromWx(_("one digit")),
-                      FromWx(_("quarter of an hour")), FromWx(_("half an hour")),
-                      FromWx(_("hours"))},
-                     gap);
-
+    wxSizer* formatFrame = CreateFormatFrame();
+    wxSizer* switches = CreateSwitches();
+    wxSizer* roundFrame = CreateRoundFrame();
     // Made last, so that they come last in the tab order.
-    auto* buttons = new wxBoxSizer(wxVERTICAL);
-    auto* ok = new wxButton(this, wxID_OK, _("OK"));
-    buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
-    buttons->Add(new wxButton(this, wxID_CANCEL, _("Cancel")), wxSizerFlags().Expand());
-    ok->SetDefault();
+    wxSizer* buttons = CreateButtons();
 
     auto* firstRow = new wxBoxSizer(wxHORIZONTAL);
     firstRow->Add(formatFrame, wxSizerFlags().Expand());
@@ -96,11 +66,74 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
     SetSizerAndFit(top);
     CentreOnParent(); // as every form dialog opens
+    ShowForm();
+}
 
+wxSizer* OptionsDialog::CreateFormatFrame()
+{
+    auto* frame = new wxStaticBoxSizer(wxVERTICAL, this, _("&Main view time format"));
+    // GTK does not widen a frame to its label, which is longer than the buttons here.
+    frame->SetMinSize(
+        wxSize(GetTextExtent(wxStripMenuCodes(_("&Main view time format"))).x + 3 * wideGap, -1));
+    timeFormat.first = 1;
+    timeFormat.Create(frame, form.formatLabels, gap);
+    return frame;
+}
+
+wxCheckBox* OptionsDialog::AddSwitch(const wxString& label, const char* name)
+{
+    return new wxCheckBox(this, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, 0,
+                          wxDefaultValidator, name);
+}
+
+wxSizer* OptionsDialog::CreateSwitches()
+{
+    workingTime = AddSwitch(_("Enable &overtime"), "workingTime");
+    logging = AddSwitch(_("Enable &logging"), "logging");
+    autoSave = AddSwitch(_("&Auto save"), "autoSave");
+    trayIcon = AddSwitch(_("&Tray icon"), "trayIcon");
+    auto* pairs = new wxFlexGridSizer(2, 2, wideGap, 2 * wideGap);
+    for (wxCheckBox* box : {workingTime, autoSave, logging, trayIcon})
+        pairs->Add(box);
+
+    // Longer settings take a row of their own below the pairs.
+    const wxSizerFlags row = wxSizerFlags().Border(wxTOP, wideGap);
+    auto* rows = new wxBoxSizer(wxVERTICAL);
+    rows->Add(pairs);
+    daysLocal = AddSwitch(_("&Days change at local midnight"), "daysLocal");
+    rows->Add(daysLocal, row);
+    return rows;
+}
+
+wxSizer* OptionsDialog::CreateRoundFrame()
+{
+    auto* frame = new wxStaticBoxSizer(wxHORIZONTAL, this, _("&Round time when copying"));
+    timeRound.first = 0;
+    timeRound.Create(frame,
+                     {FromWx(_("two digits")), FromWx(_("one digit")),
+                      FromWx(_("quarter of an hour")), FromWx(_("half an hour")),
+                      FromWx(_("hours"))},
+                     gap);
+    return frame;
+}
+
+wxSizer* OptionsDialog::CreateButtons()
+{
+    auto* buttons = new wxBoxSizer(wxVERTICAL);
+    auto* ok = new wxButton(this, wxID_OK, _("OK"));
+    buttons->Add(ok, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
+    buttons->Add(new wxButton(this, wxID_CANCEL, _("Cancel")), wxSizerFlags().Expand());
+    ok->SetDefault();
+    return buttons;
+}
+
+void OptionsDialog::ShowForm()
+{
     workingTime->SetValue(form.workingTimeEnabled);
     logging->SetValue(form.loggingEnabled);
     autoSave->SetValue(form.autoSaveEnabled);
     trayIcon->SetValue(form.trayIcon);
+    daysLocal->SetValue(form.daysLocal);
     timeFormat.Select(form.timeFormat);
     timeRound.Select(form.timeRound);
 }
@@ -111,6 +144,7 @@ bool OptionsDialog::TransferDataFromWindow()
     form.loggingEnabled = logging->GetValue();
     form.autoSaveEnabled = autoSave->GetValue();
     form.trayIcon = trayIcon->GetValue();
+    form.daysLocal = daysLocal->GetValue();
     form.timeFormat = timeFormat.Selected();
     form.timeRound = timeRound.Selected();
     return form.Confirm(prompts).accepted;

@@ -9,9 +9,10 @@ class OptionsForm;
 class Prompts;
 class wxCheckBox;
 class wxRadioButton;
+class wxSizer;
 class wxStaticBoxSizer;
 
-// "Options": the main view's time format beside the four switches, and the rounding of copied
+// "Options": the main view's time format beside the switches, and the rounding of copied
 // times spanning the width below them. OK and Cancel stand at the right of the first row, which
 // keeps the dialog as low as its frames.
 class OptionsDialog : public wxDialog
@@ -22,6 +23,15 @@ public:
     bool TransferDataFromWindow() override;
 
 private:
+    wxSizer* CreateFormatFrame();
+    // The four short switches in two pairs, then one row for each longer setting.
+    wxSizer* CreateSwitches();
+    wxCheckBox* AddSwitch(const wxString& label, const char* name);
+    wxSizer* CreateRoundFrame();
+    wxSizer* CreateButtons();
+    // The form's values into the controls.
+    void ShowForm();
+
     // Radio buttons for the values first to first + N - 1, and a hidden last one that stands
     // for "none selected", which GTK cannot show otherwise: it always selects a button of a
     // group on screen.
@@ -38,10 +48,13 @@ private:
 
     OptionsForm& form;
     Prompts& prompts;
+    const int gap;
+    const int wideGap;
     RadioGroup<3> timeFormat;
     RadioGroup<5> timeRound;
     wxCheckBox* workingTime;
     wxCheckBox* logging;
     wxCheckBox* autoSave;
     wxCheckBox* trayIcon;
+    wxCheckBox* daysLocal;
 };

@@ -1,0 +1,135 @@
+#include "app/DayCharging.h"
+
+#include "app/ClockValue.h"
+#include "app/Options.h"
+#include "app/Prompts.h"
+#include "app/Tallydene.h"
+#include "toolbox/Translation.h"
+
+#include <ctime>
+
+using toolbox::Translation;
+
+namespace
+{
+
+constexpr const char* MonthNames[12] = {
+    toolbox::TrLater("January"), toolbox::TrLater("February"), toolbox::TrLater("March"),
+    toolbox::TrLater("April"),   toolbox::TrLater("May"),      toolbox::TrLater("June"),
+    toolbox::TrLater("July"),    toolbox::TrLater("August"),   toolbox::TrLater("September"),
+    toolbox::TrLater("October"), toolbox::TrLater("November"), toolbox::TrLater("December")};
+
+// "27 November", or "27 November 2025" with the year, in the user's language.
+std::string DateText(const std::tm& date, bool withYear)
+{
+    const std::string day = std::to_string(date.tm_mday);
+    const std::string month = Translation::Tr(MonthNames[date.tm_mon]);
+    if (!withYear)
+        return Translation::TrFormat("%s %s", {day, month});
+    return Translation::TrFormat("%s %s %s", {day, month, std::to_string(1900 + date.tm_year)});
+}
+
+// A moment as the user reads it: the local date with its year and the time to the minute.
+std::string LocalMomentText(int32_t moment)
+{
+    const std::time_t time = UnixTimeOf(moment);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char clock[8];
+    std::strftime(clock, sizeof clock, "%H:%M", &local);
+    return Translation::TrFormat("%s, %s", {DateText(local, true), clock});
+}
+
+// The event log's form of a UTC date or time, which stays English.
+std::string LogText(const std::tm& utc, const char* format)
+{
+    char text[32];
+    std::strftime(text, sizeof text, format, &utc);
+    return text;
+}
+
+std::tm UtcTimeOf(int32_t moment)
+{
+    const std::time_t time = UnixTimeOf(moment);
+    std::tm utc{};
+    gmtime_r(&time, &utc);
+    return utc;
+}
+
+std::string GapQuestion(int workingDays, int32_t lastCharged, int32_t today)
+{
+    const std::tm since = DateOfDay(lastCharged);
+    const std::string sinceText = DateText(since, since.tm_year != DateOfDay(today).tm_year);
+    if (workingDays == 1)
+        return Translation::TrFormat("Charge the target of the working day since %s?", {sinceText});
+    return Translation::TrFormat("Charge the targets of the %s working days since %s?",
+                                 {std::to_string(workingDays), sinceText});
+}
+
+} // namespace
+
+int32_t DayCharging::DayOf(const Options& options, int32_t moment)
+{
+    return options.AreDaysLocal() ? LocalDayOf(moment) : ::DayOf(moment);
+}
+
+bool DayCharging::AcceptClockBehind(Tallydene& app, Prompts* prompts, int32_t moment)
+{
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    const int32_t lastUpdate = account.GetLastTimeUpdated();
+    if (prompts == nullptr || keptLastUpdate == lastUpdate ||
+        static_cast<int64_t>(lastUpdate) - moment <= clockSlack)
+        return false;
+    const std::string logged = LogText(UtcTimeOf(lastUpdate), "%Y-%m-%d %H:%M:%S");
+    if (!Ask(*prompts,
+             Translation::TrFormat(
+                 "The clock shows %s, earlier than the last update at %s. Is the clock right?\n\n"
+                 "Yes goes on from now; days already charged are not charged again. No books "
+                 "nothing until the clock has passed the last update.",
+                 {LocalMomentText(moment), LocalMomentText(lastUpdate)})))
+    {
+        keptLastUpdate = lastUpdate;
+        app.LogEvent("Kept the last update ahead of the clock", logged);
+        return false;
+    }
+    account.SetLastTimeUpdated(moment);
+    account.ClockWasAhead(DayOf(app.GetOptions(), moment));
+    app.LogEvent("Moved the last update back to the clock from", logged);
+    return true;
+}
+
+void DayCharging::ChargeDays(Tallydene& app, Prompts* prompts, int32_t moment)
+{
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    const int32_t today = DayOf(app.GetOptions(), moment);
+    const int32_t lastCharged = account.GetLastChargedDay();
+    const int workingDays = account.WorkingDaysUntil(today);
+    if (today - static_cast<int64_t>(lastCharged) <= longGap || workingDays == 0)
+    {
+        account.ChargeDaysUntil(today);
+        return;
+    }
+    // Left for a later update that can ask.
+    if (prompts == nullptr)
+        return;
+    const std::string logged = std::to_string(workingDays) + " working days since " +
+                               LogText(DateOfDay(lastCharged), "%Y-%m-%d");
+    if (Ask(*prompts, GapQuestion(workingDays, lastCharged, today)))
+    {
+        account.ChargeDaysUntil(today);
+        app.LogEvent("Charged the targets of a long gap", logged);
+    }
+    else
+    {
+        account.LeaveDaysUncharged(today);
+        app.LogEvent("Left the targets of a long gap uncharged", logged);
+    }
+}
+
+bool DayCharging::Ask(Prompts& prompts, const std::string& question)
+{
+    asking = true;
+    const bool yes = prompts.Ask(question, Prompts::QuestionIcon::Question);
+    asking = false;
+    return yes;
+}

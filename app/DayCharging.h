@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class Options;
+class Prompts;
+class Tallydene;
+
+// The calendar side of the clock update: each day's target is charged once, and a clock set
+// wrongly cannot wreck the balance. A long gap is charged only after the user agrees, and a
+// clock that reads earlier than the last update is asked about before the update moves back.
+// Without prompts (no window, or at the end) nothing is asked and nothing doubtful is done.
+class DayCharging
+{
+public:
+    // A week away (a long weekend, a few days off) is charged as it comes; a longer gap is as
+    // likely a clock set weeks or years wrong, or a holiday the user wants no targets for.
+    static constexpr int32_t longGap = 7;
+    // A clock corrected by a few minutes is no fault worth a question; those minutes, until
+    // the clock is past the last update again, are not booked.
+    static constexpr int32_t clockSlack = 5 * 60;
+
+    // The number of the day the moment falls on, by the midnight the user chose.
+    static int32_t DayOf(const Options& options, int32_t moment);
+
+    // While a question is open, an update that comes in meanwhile must do nothing.
+    bool IsAsking() const { return asking; }
+
+    // The clock reads earlier than the last update. True when the update may go on from the
+    // clock's time: the user said the clock is right now, and the last update is moved back to
+    // it. Otherwise the last update stays, and nothing is booked until the clock passes it.
+    bool AcceptClockBehind(Tallydene& app, Prompts* prompts, int32_t moment);
+    // Charges the targets of the days after the last charged one up to the moment's day.
+    void ChargeDays(Tallydene& app, Prompts* prompts, int32_t moment);
+
+private:
+    bool Ask(Prompts& prompts, const std::string& question);
+
+    bool asking = false;
+    // The last update the user kept ahead of the clock; not asked about again in this run.
+    std::optional<int32_t> keptLastUpdate;
+};

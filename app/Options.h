@@ -18,6 +18,11 @@ public:
     void SetLoggingEnabled(bool enabled) { loggingEnabled = enabled; }
     bool IsWorkingTimeEnabled() const { return workingTimeEnabled; }
     void SetWorkingTimeEnabled(bool enabled) { workingTimeEnabled = enabled; }
+    // Minutes away after which the user is asked whether the time counts; 0 never asks and
+    // books all the time that passed.
+    int GetAwayThresholdMinutes() const { return awayThresholdMinutes; }
+    void SetAwayThresholdMinutes(int minutes) { awayThresholdMinutes = minutes; }
+    static constexpr int kMaxAwayThresholdMinutes = 1440;
 
     // From and into the section "Options"; a missing key is created with its default.
     void Load(toolbox::ConfigSection& section);
@@ -28,4 +33,5 @@ private:
     bool trayIcon = true;
     bool loggingEnabled = false;
     bool workingTimeEnabled = true;
+    int awayThresholdMinutes = 15;
 };

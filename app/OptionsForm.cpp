@@ -2,6 +2,8 @@
 
 #include "app/Tallydene.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -29,6 +31,7 @@ void OptionsForm::Open()
     loggingEnabled = options.IsLoggingEnabled();
     autoSaveEnabled = options.IsAutoSaveEnabled();
     trayIcon = options.IsTrayIconEnabled();
+    awayThresholdMinutes = options.GetAwayThresholdMinutes();
     timeFormat = ButtonOf(durations.TimeFormat(), FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON);
     timeRound = ButtonOf(durations.TimeRound(), FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON);
     for (int format = FIRST_FORMAT_BUTTON; format <= LAST_FORMAT_BUTTON; ++format)
@@ -43,6 +46,8 @@ FormResult OptionsForm::Confirm(Prompts& /*prompts*/)
     options.SetLoggingEnabled(loggingEnabled);
     options.SetAutoSaveEnabled(autoSaveEnabled);
     options.SetTrayIconEnabled(trayIcon);
+    options.SetAwayThresholdMinutes(
+        std::clamp(awayThresholdMinutes, 0, Options::kMaxAwayThresholdMinutes));
     if (ButtonOf(timeFormat, FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON) != NONE)
         app.GetDurations().SetTimeFormat(timeFormat);
     if (ButtonOf(timeRound, FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON) != NONE)

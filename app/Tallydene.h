@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AwayWatch.h"
 #include "app/BackupSchedule.h"
 #include "app/Durations.h"
 #include "app/EventLog.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <string>
 
+class IdleSource;
 class MainWindow;
 class Prompts;
 class Todo;
@@ -89,6 +91,9 @@ public:
 
     // The clock: seconds since 31 December 1989, 00:00:00 UTC.
     int32_t Now() const;
+    // Not owned; nullptr while the desktop's idle time is unknown, which turns idle detection
+    // off.
+    void SetIdleSource(const IdleSource* source) { idleSource = source; }
 
     // The clock update of a tick and of the start: BringUpToDate, then FinishCommand's save.
     void UpdateTime();
@@ -107,6 +112,17 @@ public:
     void Activate(Todo& todo);
     // Stops the clock; nothing happens while paused.
     void Pause();
+    // Books seconds of either sign on the todo, its project and, with overtime on, the balance;
+    // the running session's journal entry takes them.
+    void BookOn(Todo& todo, int64_t seconds);
+
+    // Time away while a todo ran that waits for the user's answer; nothing of it is booked yet.
+    const std::optional<AwayGap>& GetAwayTime() const { return awayWatch.Pending(); }
+    // Away time waits, the user is back, and no question about it is open.
+    bool IsAwayQuestionDue() const { return awayWatch.IsQuestionDue() && !askingAboutAway; }
+    void SetAskingAboutAway(bool asking) { askingAboutAway = asking; }
+    // The answer takes the away time; the todo is nullptr when it no longer exists.
+    std::optional<AwayGap> TakeAwayTime();
 
     // The status line: the totals of all todos and of all projects, and with overtime on the
     // balance.
@@ -132,6 +148,10 @@ private:
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();
+    ClockReading ReadClocks() const;
+    // The desktop's idle seconds, asked only where they matter.
+    std::optional<int64_t> IdleSeconds(int64_t thresholdSeconds) const;
+    bool HasTodo(const Todo* todo) const;
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
     // The projects into the store: in full, or after a clock update with nothing else unsaved,
@@ -160,4 +180,7 @@ private:
     toolbox::FileResult lastSave;
     SessionJournal journal;
     BackupSchedule backupSchedule;
+    const IdleSource* idleSource = nullptr;
+    AwayWatch awayWatch;
+    bool askingAboutAway = false;
 };

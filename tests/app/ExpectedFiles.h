@@ -46,6 +46,7 @@ struct ExpectedSettings
     int32_t timeRound = 1;
     bool trayIcon = true;
     bool workingTimeEnabled = true;
+    int32_t awayThresholdMinutes = 15;
     std::vector<ExpectedProject> projects;
 };
 

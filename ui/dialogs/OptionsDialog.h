@@ -9,6 +9,8 @@ class OptionsForm;
 class Prompts;
 class wxCheckBox;
 class wxRadioButton;
+class wxSizer;
+class wxSpinCtrl;
 class wxStaticBoxSizer;
 
 // "Options": the main view's time format beside the four switches, and the rounding of copied
@@ -36,6 +38,9 @@ private:
         int Selected() const;
     };
 
+    // "Ask about away time after [15] minutes".
+    wxSizer* NewAwayRow(int gap);
+
     OptionsForm& form;
     Prompts& prompts;
     RadioGroup<3> timeFormat;
@@ -44,4 +49,5 @@ private:
     wxCheckBox* logging;
     wxCheckBox* autoSave;
     wxCheckBox* trayIcon;
+    wxSpinCtrl* awayMinutes = nullptr;
 };

@@ -41,11 +41,13 @@ void AwayTimeForm::Ask(Tallydene& app, Dialogs& dialogs)
 void AwayTimeForm::Open()
 {
     answer = Answer::Keep;
-    const std::optional<AwayGap>& away = app.GetAwayTime();
+    const std::optional<AwayGap> away = app.GetAwayTime();
     if (!away)
         return;
     const auto [from, to] = LocalTimes(*away);
-    const std::string todo = away->todo != nullptr ? away->todo->GetName() : std::string();
+    const std::string todo = away->todo != nullptr
+                                 ? away->todo->GetName()
+                                 : toolbox::Translation::Tr("a todo deleted since");
     question = toolbox::Translation::TrFormat(
         "You were away from %s to %s (%s) while %s was running.",
         {from, to, app.FormatDuration(static_cast<int32_t>(away->seconds), 0), todo});

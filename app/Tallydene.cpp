@@ -182,21 +182,17 @@ std::optional<int64_t> Tallydene::IdleSeconds(int64_t thresholdSeconds) const
     return idleSource->IdleSeconds();
 }
 
-std::optional<AwayGap> Tallydene::TakeAwayTime()
+std::optional<AwayGap> Tallydene::WithLiveTodo(std::optional<AwayGap> away) const
 {
-    std::optional<AwayGap> away = awayWatch.TakePending();
-    if (away && !HasTodo(away->todo))
-        away->todo = nullptr;
-    return away;
-}
-
-bool Tallydene::HasTodo(const Todo* todo) const
-{
+    if (!away)
+        return away;
+    // Only compared, never followed: the todo may be gone.
     for (const Project* project : projects)
-        for (const Todo* candidate : project->GetTodos())
-            if (candidate == todo)
-                return true;
-    return false;
+        for (const Todo* todo : project->GetTodos())
+            if (todo == away->todo)
+                return away;
+    away->todo = nullptr;
+    return away;
 }
 
 void Tallydene::RefreshStatus()

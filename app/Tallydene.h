@@ -117,12 +117,13 @@ public:
     void BookOn(Todo& todo, int64_t seconds);
 
     // Time away while a todo ran that waits for the user's answer; nothing of it is booked yet.
-    const std::optional<AwayGap>& GetAwayTime() const { return awayWatch.Pending(); }
+    // Its todo is nullptr when the todo has been deleted since.
+    std::optional<AwayGap> GetAwayTime() const { return WithLiveTodo(awayWatch.Pending()); }
     // Away time waits, the user is back, and no question about it is open.
     bool IsAwayQuestionDue() const { return awayWatch.IsQuestionDue() && !askingAboutAway; }
     void SetAskingAboutAway(bool asking) { askingAboutAway = asking; }
-    // The answer takes the away time; the todo is nullptr when it no longer exists.
-    std::optional<AwayGap> TakeAwayTime();
+    // The answer takes the away time, its todo as GetAwayTime gives it.
+    std::optional<AwayGap> TakeAwayTime() { return WithLiveTodo(awayWatch.TakePending()); }
 
     // The status line: the totals of all todos and of all projects, and with overtime on the
     // balance.
@@ -151,7 +152,7 @@ private:
     ClockReading ReadClocks() const;
     // The desktop's idle seconds, asked only where they matter.
     std::optional<int64_t> IdleSeconds(int64_t thresholdSeconds) const;
-    bool HasTodo(const Todo* todo) const;
+    std::optional<AwayGap> WithLiveTodo(std::optional<AwayGap> away) const;
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
     // The projects into the store: in full, or after a clock update with nothing else unsaved,

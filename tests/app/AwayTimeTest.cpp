@@ -232,3 +232,19 @@ TEST_F(AwayTime, TwoGapsBeforeAnAnswerMakeOneQuestion)
     EXPECT_EQ(600 + 5 * Minute + 100 * Minute, Report().GetTime());
     EXPECT_EQ(std::vector<std::string>({"away time", "away time"}), dialogs.opened);
 }
+
+// The user pauses and deletes the todo before the question opens: it names no todo and keeps
+// nothing, as there is nothing left to keep it on.
+TEST_F(AwayTime, AwayTimeOfADeletedTodoCanOnlyBeDiscarded)
+{
+    RunReport();
+    clock.Suspend(Hour);
+    app->UpdateTime();
+    app->Pause();
+    Project& office = ProjectNamed(*app, "Office");
+    office.GetTodos().Delete(&Report());
+    EXPECT_EQ("You were away from 18:00 to 19:00 (1:00) while a todo deleted since was running.",
+              Ask(Answer::Keep));
+    EXPECT_EQ(1200, office.GetTotalTime());
+    EXPECT_NE(std::string::npos, SavedLog().find("Discarded away time: 3600"));
+}

@@ -16,6 +16,7 @@ class WorkingTimeForm;
 class CleanUpForm;
 class RestoreForm;
 class HistoryForm;
+class AwayTimeForm;
 
 class Dialogs
 {
@@ -34,4 +35,6 @@ public:
     virtual bool Show(RestoreForm& form) = 0;
     // The history window has no OK: its edits apply at once, and Show returns false.
     virtual bool Show(HistoryForm& form) = 0;
+    // OK means the form applied the chosen answer; Cancel leaves the question for later.
+    virtual bool Show(AwayTimeForm& form) = 0;
 };

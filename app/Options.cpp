@@ -2,6 +2,8 @@
 
 #include "toolbox/ConfigSection.h"
 
+#include <algorithm>
+
 void Options::Load(toolbox::ConfigSection& section)
 {
     autoSaveEnabled = section.GetBool("AutoSaveEnabled", true);
@@ -9,6 +11,9 @@ void Options::Load(toolbox::ConfigSection& section)
     loggingEnabled = section.GetBool("LoggingEnabled", false);
     workingTimeEnabled = section.GetBool("WorkingTimeEnabled", true);
     daysLocal = section.GetBool("DaysAtLocalMidnight", false);
+    // A value edited by hand out of range is taken as the nearest one the dialog offers.
+    awayThresholdMinutes =
+        std::clamp(section.GetInt("AskAboutAwayAfter", 15), 0, kMaxAwayThresholdMinutes);
 }
 
 void Options::Save(toolbox::ConfigSection& section) const
@@ -18,4 +23,5 @@ void Options::Save(toolbox::ConfigSection& section) const
     section.GetParameter("LoggingEnabled").SetBool(loggingEnabled);
     section.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
     section.GetParameter("DaysAtLocalMidnight").SetBool(daysLocal);
+    section.GetParameter("AskAboutAwayAfter").SetInt(awayThresholdMinutes);
 }

@@ -21,6 +21,11 @@ public:
     // Off: days change at midnight UTC, wherever the user is.
     bool AreDaysLocal() const { return daysLocal; }
     void SetDaysLocal(bool local) { daysLocal = local; }
+    // Minutes away after which the user is asked whether the time counts; 0 never asks and
+    // books all the time that passed.
+    int GetAwayThresholdMinutes() const { return awayThresholdMinutes; }
+    void SetAwayThresholdMinutes(int minutes) { awayThresholdMinutes = minutes; }
+    static constexpr int kMaxAwayThresholdMinutes = 1440;
 
     // From and into the section "Options"; a missing key is created with its default.
     void Load(toolbox::ConfigSection& section);
@@ -32,4 +37,5 @@ private:
     bool loggingEnabled = false;
     bool workingTimeEnabled = true;
     bool daysLocal = false;
+    int awayThresholdMinutes = 15;
 };

@@ -2,6 +2,8 @@
 
 #include "app/Tallydene.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -30,6 +32,7 @@ void OptionsForm::Open()
     autoSaveEnabled = options.IsAutoSaveEnabled();
     trayIcon = options.IsTrayIconEnabled();
     daysLocal = options.AreDaysLocal();
+    awayThresholdMinutes = options.GetAwayThresholdMinutes();
     timeFormat = ButtonOf(durations.TimeFormat(), FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON);
     timeRound = ButtonOf(durations.TimeRound(), FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON);
     for (int format = FIRST_FORMAT_BUTTON; format <= LAST_FORMAT_BUTTON; ++format)
@@ -45,6 +48,8 @@ FormResult OptionsForm::Confirm(Prompts& /*prompts*/)
     options.SetAutoSaveEnabled(autoSaveEnabled);
     options.SetTrayIconEnabled(trayIcon);
     options.SetDaysLocal(daysLocal);
+    options.SetAwayThresholdMinutes(
+        std::clamp(awayThresholdMinutes, 0, Options::kMaxAwayThresholdMinutes));
     if (ButtonOf(timeFormat, FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON) != NONE)
         app.GetDurations().SetTimeFormat(timeFormat);
     if (ButtonOf(timeRound, FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON) != NONE)

@@ -29,6 +29,8 @@ public:
     bool daysLocal = false;
     int timeFormat = NONE; // 1 to 3
     int timeRound = NONE;  // 0 to 4
+    // 0 never asks about away time.
+    int awayThresholdMinutes = 0;
     // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".
     std::array<std::string, 3> formatLabels;
 

@@ -2,9 +2,11 @@
 
 #include "app/UtcClock.h"
 
-// The operating system's clock.
+// The operating system's clocks.
 class SystemUtcClock : public UtcClock
 {
 public:
     std::tm NowUtc() const override;
+    int64_t MonotonicSeconds() const override;
+    int64_t BootSeconds() const override;
 };

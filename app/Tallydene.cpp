@@ -3,6 +3,7 @@
 #include "app/BackupRestore.h"
 #include "app/ClockValue.h"
 #include "app/DataFileMessages.h"
+#include "app/IdleSource.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/UtcClock.h"
@@ -35,6 +36,9 @@ bool Tallydene::End(Prompts* prompts)
         return true;
     ended = true;
     BookTime();
+    // Unanswered, the away time is not booked.
+    if (const std::optional<AwayGap> away = awayWatch.TakePending())
+        LogEvent("Discarded away time", std::to_string(away->seconds));
     journal.EndSession(account.GetLastTimeUpdated(), "quit");
     LogEvent("Tallydene ended");
     const bool saved = SaveAtEnd(prompts);
@@ -131,7 +135,8 @@ void Tallydene::BringUpToDate()
 
 void Tallydene::BookTime()
 {
-    const int32_t moment = Now();
+    const ClockReading now = ReadClocks();
+    const int32_t moment = now.wall;
     Prompts* prompts = mainWindow != nullptr ? &mainWindow->GetPrompts() : nullptr;
     // An update that comes while a question is shown waits for its answer.
     if (dayCharging.IsAsking() || (moment < account.GetLastTimeUpdated() &&
@@ -141,26 +146,61 @@ void Tallydene::BookTime()
 
     if (activeTodo != nullptr)
     {
-        const int64_t elapsed = static_cast<int64_t>(moment) - account.GetLastTimeUpdated();
-        Project& project = *activeTodo->GetProject();
-        const int64_t todoBefore = activeTodo->GetTime();
-        const int64_t projectBefore = project.GetTotalTime();
-        const int64_t balanceBefore = account.GetBalance();
-        activeTodo->AddTime(elapsed);
-        activeTodo->Refresh(*this);
-        project.AddTime(elapsed);
-        project.Refresh(*this);
-        if (overtime)
-            account.Credit(elapsed);
-        journal.Book(activeTodo->GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
-                     account.GetBalance() - balanceBefore);
+        const int64_t threshold = int64_t{60} * options.GetAwayThresholdMinutes();
+        BookOn(*activeTodo,
+               awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)));
     }
+    else
+        awayWatch.Paused(now);
     if (overtime)
         dayCharging.ChargeDays(*this, prompts, moment);
     else
         account.SkipDaysUntil(DayCharging::DayOf(options, moment));
     account.SetLastTimeUpdated(moment);
     unsavedChanges = true;
+}
+
+void Tallydene::BookOn(Todo& todo, int64_t seconds)
+{
+    Project& project = *todo.GetProject();
+    const int64_t todoBefore = todo.GetTime();
+    const int64_t projectBefore = project.GetTotalTime();
+    const int64_t balanceBefore = account.GetBalance();
+    todo.AddTime(seconds);
+    todo.Refresh(*this);
+    project.AddTime(seconds);
+    project.Refresh(*this);
+    if (options.IsWorkingTimeEnabled())
+        account.Credit(seconds);
+    if (&todo == activeTodo)
+        journal.Book(todo.GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
+                     account.GetBalance() - balanceBefore);
+    unsavedChanges = true;
+}
+
+ClockReading Tallydene::ReadClocks() const
+{
+    return {Now(), clock.MonotonicSeconds(), clock.BootSeconds()};
+}
+
+std::optional<int64_t> Tallydene::IdleSeconds(int64_t thresholdSeconds) const
+{
+    if (idleSource == nullptr || thresholdSeconds <= 0)
+        return std::nullopt;
+    return idleSource->IdleSeconds();
+}
+
+std::optional<AwayGap> Tallydene::WithLiveTodo(std::optional<AwayGap> away) const
+{
+    if (!away)
+        return away;
+    // Only compared, never followed: the todo may be gone.
+    for (const Project* project : projects)
+        for (const Todo* todo : project->GetTodos())
+            if (todo == away->todo)
+                return away;
+    away->todo = nullptr;
+    return away;
 }
 
 void Tallydene::RefreshStatus()

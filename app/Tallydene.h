@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AwayWatch.h"
 #include "app/BackupSchedule.h"
 #include "app/DayCharging.h"
 #include "app/Durations.h"
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <string>
 
+class IdleSource;
 class MainWindow;
 class Prompts;
 class Todo;
@@ -90,12 +92,15 @@ public:
 
     // The clock: seconds since 31 December 1989, 00:00:00 UTC.
     int32_t Now() const;
+    // Not owned; nullptr while the desktop's idle time is unknown, which turns idle detection
+    // off.
+    void SetIdleSource(const IdleSource* source) { idleSource = source; }
 
     // The clock update of a tick and of the start: BringUpToDate, then FinishCommand's save.
     void UpdateTime();
-    // Books the time since the last update on the active todo, its project and, with overtime
-    // on, the balance; charges each new day's target; refreshes the status line and the tray
-    // tooltip. Nothing is saved: a command brings the clock up to date before and after its
+    // Books the time the machine was awake since the last update on the active todo, its
+    // project and, with overtime on, the balance, keeping away time for the user's answer;
+    // charges each new day's target; refreshes the status line and the tray tooltip. Nothing is saved: a command brings the clock up to date before and after its
     // change and saves once, in FinishCommand.
     void BringUpToDate();
     // A change that must reach the file when the command finishes, though no time was booked.
@@ -108,6 +113,18 @@ public:
     void Activate(Todo& todo);
     // Stops the clock; nothing happens while paused.
     void Pause();
+    // Books seconds of either sign on the todo, its project and, with overtime on, the balance;
+    // the running session's journal entry takes them.
+    void BookOn(Todo& todo, int64_t seconds);
+
+    // Time away while a todo ran that waits for the user's answer; nothing of it is booked yet.
+    // Its todo is nullptr when the todo has been deleted since.
+    std::optional<AwayGap> GetAwayTime() const { return WithLiveTodo(awayWatch.Pending()); }
+    // Away time waits, the user is back, and no question about it is open.
+    bool IsAwayQuestionDue() const { return awayWatch.IsQuestionDue() && !askingAboutAway; }
+    void SetAskingAboutAway(bool asking) { askingAboutAway = asking; }
+    // The answer takes the away time, its todo as GetAwayTime gives it.
+    std::optional<AwayGap> TakeAwayTime() { return WithLiveTodo(awayWatch.TakePending()); }
 
     // The status line: the totals of all todos and of all projects, and with overtime on the
     // balance.
@@ -133,6 +150,10 @@ private:
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();
+    ClockReading ReadClocks() const;
+    // The desktop's idle seconds, asked only where they matter.
+    std::optional<int64_t> IdleSeconds(int64_t thresholdSeconds) const;
+    std::optional<AwayGap> WithLiveTodo(std::optional<AwayGap> away) const;
     // The settings and projects written to the file; the outcome is kept in lastSave.
     bool WriteFile();
     // The projects into the store: in full, or after a clock update with nothing else unsaved,
@@ -162,4 +183,7 @@ private:
     SessionJournal journal;
     BackupSchedule backupSchedule;
     DayCharging dayCharging;
+    const IdleSource* idleSource = nullptr;
+    AwayWatch awayWatch;
+    bool askingAboutAway = false;
 };

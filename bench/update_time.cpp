@@ -39,6 +39,8 @@ public:
         gmtime_r(&moment, &utc);
         return utc;
     }
+    int64_t MonotonicSeconds() const override { return seconds; }
+    int64_t BootSeconds() const override { return seconds; }
     void Advance(int by) { seconds += by; }
 
 private:

@@ -12,6 +12,7 @@
 AppSession::AppSession(const UtcClock& clock)
     : tallydene(std::make_unique<Tallydene>(clock, LocaleDecimalChar()))
 {
+    tallydene->SetIdleSource(&idle);
 }
 
 AppSession::~AppSession()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/MainFrame.h"
+#include "ui/ScreenSaverIdle.h"
 
 #include <wx/weakref.h>
 
@@ -44,6 +45,8 @@ public:
 private:
     void DeleteWindow();
 
+    // Declared first: the application reads it until its own end.
+    ScreenSaverIdle idle;
     std::unique_ptr<Tallydene> tallydene;
     wxWeakRef<MainFrame> frame;
 };

@@ -1,5 +1,6 @@
 #include "ui/MainFrame.h"
 
+#include "app/AwayTimeForm.h"
 #include "app/QuitQuestions.h"
 #include "app/Tallydene.h"
 #include "res/CommandIds.h"
@@ -266,8 +267,12 @@ void MainFrame::OnPlacementChanged()
 
 void MainFrame::OnTimer(wxTimerEvent&)
 {
-    if (timer.IsRunning())
-        app.UpdateTime();
+    if (!timer.IsRunning())
+        return;
+    app.UpdateTime();
+    // Asked from the event loop, so that the tick never waits for the user's answer.
+    if (app.IsAwayQuestionDue())
+        CallAfter([this] { AwayTimeForm::Ask(app, dialogs); });
 }
 
 void MainFrame::RestoreFromTray()

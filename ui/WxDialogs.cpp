@@ -1,6 +1,7 @@
 #include "ui/WxDialogs.h"
 
 #include "app/AddTimeForm.h"
+#include "app/AwayTimeForm.h"
 #include "app/CleanUpForm.h"
 #include "app/HistoryForm.h"
 #include "app/OptionsForm.h"
@@ -10,6 +11,7 @@
 #include "app/TodoForm.h"
 #include "app/TransferTimeForm.h"
 #include "app/WorkingTimeForm.h"
+#include "ui/dialogs/AwayTimeDialog.h"
 #include "ui/dialogs/CleanUpDialog.h"
 #include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -72,4 +74,9 @@ bool WxDialogs::Show(HistoryForm& form)
     form.Open();
     HistoryDialog dialog(parent, form, prompts);
     return dialog.ShowModal() == wxID_OK;
+}
+
+bool WxDialogs::Show(AwayTimeForm& form)
+{
+    return ShowFormDialog<AwayTimeDialog>(parent, form, prompts);
 }

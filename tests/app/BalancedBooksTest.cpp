@@ -88,6 +88,7 @@ public:
     bool Show(HistoryForm&) override { return false; }
     bool Show(OptionsForm&) override { return false; }
     bool Show(WorkingTimeForm&) override { return false; }
+    bool Show(AwayTimeForm&) override { return false; }
 
     Todo* AnyTodo()
     {

@@ -77,7 +77,8 @@ std::string ExpectedConfigFile(const ExpectedSettings& s)
 {
     std::string application = Value("LastTimeUpdated", s.lastTimeUpdated, 1) + "\r\n" +
                               Section("OnceActions", Value("FirstRun", false, 2), 1);
-    std::string options = Value("AutoSaveEnabled", s.autoSaveEnabled, 1) +
+    std::string options = Value("AskAboutAwayAfter", s.awayThresholdMinutes, 1) +
+                          Value("AutoSaveEnabled", s.autoSaveEnabled, 1) +
                           Value("DaysAtLocalMidnight", s.daysLocal, 1) +
                           Value("LoggingEnabled", s.loggingEnabled, 1) +
                           Value("TimeFormat", s.timeFormat, 1) +

@@ -49,6 +49,7 @@ struct ExpectedSettings
     bool trayIcon = true;
     bool workingTimeEnabled = true;
     bool daysLocal = false;
+    int32_t awayThresholdMinutes = 15;
     std::vector<ExpectedProject> projects;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AddTimeForm.h"
+#include "app/AwayTimeForm.h"
 #include "app/CleanUpForm.h"
 #include "app/Dialogs.h"
 #include "app/HistoryForm.h"
@@ -73,6 +74,7 @@ public:
     bool Show(WorkingTimeForm& form) override { return Run("working hours", form, workingTime); }
     bool Show(CleanUpForm& form) override { return Run("clean up", form, cleanUp); }
     bool Show(RestoreForm& form) override { return Run("restore", form, restore); }
+    bool Show(AwayTimeForm& form) override { return Run("away time", form, away); }
 
     // The history window has no OK: it opens its form, and each answer acts on it as the user
     // would while the window is open; the window then closes.
@@ -117,6 +119,7 @@ public:
     Answers<WorkingTimeForm> workingTime;
     Answers<CleanUpForm> cleanUp;
     Answers<RestoreForm> restore;
+    Answers<AwayTimeForm> away;
     std::deque<std::function<void(HistoryForm&)>> history;
 
     // The dialogs in the order they opened.

@@ -188,6 +188,8 @@ TEST_F(TransferTimeForms, ARunningFromTodoIsComparedWithItsTimeUpToNow)
     from = &TodoNamed(*app, "Garden", "Mow");
     to = &TodoNamed(*app, "Office", "Mail");
     app->Activate(*from);
+    // The hour passes without a tick in between; it is booked, not asked about.
+    app->GetOptions().SetAwayThresholdMinutes(0);
     clock.Advance(hour);
     TransferTimeForm form(*app, from, to, true);
     OpenWith(form, "1:30");

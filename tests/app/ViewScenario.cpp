@@ -11,6 +11,9 @@ ViewScenario::ViewScenario()
     settings.loggingEnabled = true;
     // Keeps the balance out of the stored files; the accounts have tests of their own.
     settings.workingTimeEnabled = false;
+    // The scenarios move the clock between commands as if the minute timer had run in
+    // between; away time has tests of its own.
+    settings.awayThresholdMinutes = 0;
     clock.Set(2026, 3, 2, 10, 0, 0);
 }
 

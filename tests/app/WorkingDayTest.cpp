@@ -44,7 +44,7 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
         auto app = Start();
         Todo& report = TodoNamed(*app, "Office", "Report");
         app->Activate(report);
-        for (int minute : {1, 10, 29, 30})
+        for (int minute : {1, 10, 20, 29, 30})
         {
             clock.Set(2026, 3, 2, 10, minute, 0);
             app->UpdateTime();

@@ -4,19 +4,24 @@
 #include "app/OptionsForm.h"
 #include "app/Tallydene.h"
 #include "app/WorkingTimeForm.h"
+#include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "res/Menus.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxDialogs.h"
 #include "ui/WxText.h"
+#include "ui/dialogs/AwayTimeDialog.h"
 #include "ui/dialogs/CleanUpDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
+#include <wx/spinctrl.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include <algorithm>
 #include <functional>
@@ -276,4 +281,49 @@ TEST_F(AppCommandWindows, CleanUpChoicesShowAsStoredAndAreStoredOnOk)
                           EXPECT_FALSE(Find<wxCheckBox>(dialog, "zeroClocks").GetValue());
                           EXPECT_TRUE(Find<wxCheckBox>(dialog, "deleteCompleted").GetValue());
                       }));
+}
+
+TEST_F(AppCommandWindows, TheAwayThresholdIsSetInTheOptionsAndKeptForTheNextStart)
+{
+    Start();
+    EXPECT_EQ(App().GetOptions().GetAwayThresholdMinutes(), 15);
+    wxTEST_DIALOG(Execute(res::ID_TOOLS_OPTIONS),
+                  PressOk<OptionsDialog>([](OptionsDialog& dialog)
+                                         { Find<wxSpinCtrl>(dialog, "awayMinutes").SetValue(0); }));
+    EXPECT_EQ(App().GetOptions().GetAwayThresholdMinutes(), 0);
+    EndSession();
+    Start();
+    EXPECT_EQ(App().GetOptions().GetAwayThresholdMinutes(), 0);
+}
+
+// Eight hours asleep with Report running: the ticks book nothing and the question opens once,
+// from the event loop; discarding and pausing keeps the night off the todo and stops it.
+TEST_F(AppCommandWindows, TheAwayQuestionAfterASleepOpensOnceAndAppliesTheChoice)
+{
+    WriteConfig(OfficeInFormat(3));
+    Start();
+    Todo& report = TodoNamed("Office", "Report");
+    App().Activate(report);
+    clock.now.tm_hour += 8;
+    clock.asleep += 8 * 3600;
+    wxTimer sameId(Frame(), 1); // ticks as the window's own timer gives them
+    for (int ticks = 0; ticks < 2; ++ticks)
+    {
+        wxTimerEvent tick(sameId);
+        Frame()->ProcessWindowEvent(tick);
+    }
+    EXPECT_EQ(report.GetTime(), 9000);
+
+    std::string question;
+    wxTEST_DIALOG(wxTheApp->ProcessPendingEvents(),
+                  PressOk<AwayTimeDialog>(
+                      [&question](AwayTimeDialog& dialog)
+                      {
+                          question = FromWx(dialog.GetChildren()[0]->GetLabel());
+                          Radio(dialog, "Discard it and &pause").SetValue(true);
+                      }));
+    EXPECT_NE(question.find("(8:00) while Report was running."), std::string::npos) << question;
+    EXPECT_EQ(report.GetTime(), 9000);
+    EXPECT_EQ(App().GetActiveTodo(), nullptr);
+    EXPECT_FALSE(App().GetAwayTime().has_value());
 }

@@ -23,7 +23,8 @@ class wxTreeCtrl;
 class wxTreeItemId;
 class wxWindow;
 
-// A clock standing at the moment a test sets, so that no time passes on its own.
+// A clock standing at the moment a test sets, so that no time passes on its own. Moving the
+// moment forward is time the machine was awake, unless the test counts part of it as asleep.
 class FixedUtcClock : public UtcClock
 {
 public:
@@ -35,7 +36,14 @@ public:
         now.tm_hour = 10;
     }
     std::tm NowUtc() const override { return now; }
+    int64_t MonotonicSeconds() const override { return BootSeconds() - asleep; }
+    int64_t BootSeconds() const override
+    {
+        std::tm copy = now;
+        return static_cast<int64_t>(timegm(&copy));
+    }
     std::tm now{};
+    int64_t asleep = 0;
 };
 
 // A message box the test expects, answered with the given button; its text, caption and icon

@@ -1,5 +1,6 @@
 #include "ui/dialogs/OptionsDialog.h"
 
+#include "app/Options.h"
 #include "app/OptionsForm.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/FormDialog.h"
@@ -8,7 +9,9 @@
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
+#include <wx/spinctrl.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 
 template <size_t N>
 void OptionsDialog::RadioGroup<N>::Create(wxStaticBoxSizer* frame,
@@ -52,6 +55,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     wxSizer* formatFrame = CreateFormatFrame();
     wxSizer* switches = CreateSwitches();
     wxSizer* roundFrame = CreateRoundFrame();
+    wxSizer* awayRow = NewAwayRow();
     // Made last, so that they come last in the tab order.
     wxSizer* buttons = CreateButtons();
 
@@ -63,6 +67,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(firstRow, wxSizerFlags().Expand().Border(wxALL, wideGap));
     top->Add(roundFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
+    top->Add(awayRow, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
     top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
     SetSizerAndFit(top);
     CentreOnParent(); // as every form dialog opens
@@ -138,8 +143,22 @@ void OptionsDialog::ShowForm()
     timeRound.Select(form.timeRound);
 }
 
+wxSizer* OptionsDialog::NewAwayRow()
+{
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(new wxStaticText(this, wxID_ANY, _("Ask about a&way time after")),
+             wxSizerFlags().CentreVertical());
+    awayMinutes = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                 wxSP_ARROW_KEYS, 0, Options::kMaxAwayThresholdMinutes,
+                                 form.awayThresholdMinutes, "awayMinutes");
+    row->Add(awayMinutes, wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, gap));
+    row->Add(new wxStaticText(this, wxID_ANY, _("minutes")), wxSizerFlags().CentreVertical());
+    return row;
+}
+
 bool OptionsDialog::TransferDataFromWindow()
 {
+    form.awayThresholdMinutes = awayMinutes->GetValue();
     form.workingTimeEnabled = workingTime->GetValue();
     form.loggingEnabled = logging->GetValue();
     form.autoSaveEnabled = autoSave->GetValue();

@@ -10,6 +10,7 @@ class Prompts;
 class wxCheckBox;
 class wxRadioButton;
 class wxSizer;
+class wxSpinCtrl;
 class wxStaticBoxSizer;
 
 // "Options": the main view's time format beside the switches, and the rounding of copied
@@ -46,6 +47,9 @@ private:
         int Selected() const;
     };
 
+    // "Ask about away time after [15] minutes".
+    wxSizer* NewAwayRow();
+
     OptionsForm& form;
     Prompts& prompts;
     const int gap;
@@ -57,4 +61,5 @@ private:
     wxCheckBox* autoSave;
     wxCheckBox* trayIcon;
     wxCheckBox* daysLocal;
+    wxSpinCtrl* awayMinutes = nullptr;
 };

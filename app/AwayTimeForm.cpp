@@ -1,0 +1,95 @@
+#include "app/AwayTimeForm.h"
+
+#include "app/BookedChange.h"
+#include "app/Dialogs.h"
+#include "app/LocalDates.h"
+#include "app/SessionJournal.h"
+#include "app/Tallydene.h"
+#include "model/Todo.h"
+#include "toolbox/Translation.h"
+
+namespace
+{
+
+// Local times; with the date when the away time spans days.
+std::pair<std::string, std::string> LocalTimes(const AwayGap& away)
+{
+    const int64_t from = SessionJournal::UnixTimeOf(away.from);
+    const int64_t to = SessionJournal::UnixTimeOf(away.to);
+    const char* format =
+        LocalDates::Text(from, "%F") == LocalDates::Text(to, "%F") ? "%H:%M" : "%F %H:%M";
+    return {LocalDates::Text(from, format), LocalDates::Text(to, format)};
+}
+
+} // namespace
+
+AwayTimeForm::AwayTimeForm(Tallydene& app) : app(app) {}
+
+void AwayTimeForm::Ask(Tallydene& app, Dialogs& dialogs)
+{
+    if (!app.IsAwayQuestionDue())
+        return;
+    AwayTimeForm form(app);
+    // Ticks go on while the question is open; they must not open it a second time.
+    app.SetAskingAboutAway(true);
+    const bool answered = dialogs.Show(form);
+    app.SetAskingAboutAway(false);
+    if (answered)
+        app.FinishCommand();
+}
+
+void AwayTimeForm::Open()
+{
+    answer = Answer::Keep;
+    const std::optional<AwayGap> away = app.GetAwayTime();
+    if (!away)
+        return;
+    const auto [from, to] = LocalTimes(*away);
+    const std::string todo = away->todo != nullptr
+                                 ? away->todo->GetName()
+                                 : toolbox::Translation::Tr("a todo deleted since");
+    question = toolbox::Translation::TrFormat(
+        "You were away from %s to %s (%s) while %s was running.",
+        {from, to, app.FormatDuration(static_cast<int32_t>(away->seconds), 0), todo});
+}
+
+FormResult AwayTimeForm::Confirm(Prompts& /*prompts*/)
+{
+    // The time since the last update first, so that any away time in it joins this answer.
+    app.BringUpToDate();
+    const std::optional<AwayGap> away = app.TakeAwayTime();
+    if (!away)
+        return FormResult::Accept();
+    if (answer == Answer::Keep && away->todo != nullptr)
+    {
+        const BookedChange booked(app, away->todo);
+        app.BookOn(*away->todo, away->seconds);
+        // A todo no longer running takes the time as a change of its own in the journal.
+        if (away->todo != app.GetActiveTodo())
+            booked.Record(JournalKind::add, "away");
+        app.LogEvent("Booked away time", std::to_string(away->seconds));
+    }
+    else
+        Discard(*away);
+    app.MarkChanged();
+    app.BringUpToDate();
+    return FormResult::Accept();
+}
+
+void AwayTimeForm::Discard(const AwayGap& away)
+{
+    app.LogEvent("Discarded away time", std::to_string(away.seconds));
+    // The journal's session ends where the user left; running on, a new one starts on return.
+    Todo* running = app.GetActiveTodo();
+    if (running != nullptr && running == away.todo)
+    {
+        app.GetJournal().EndSession(away.from, "away");
+        if (answer == Answer::Discard)
+            app.GetJournal().BeginSession(away.to, *running);
+    }
+    if (answer == Answer::DiscardAndPause && running != nullptr)
+    {
+        app.Pause();
+        app.LogEvent("Paused");
+    }
+}

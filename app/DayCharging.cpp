@@ -84,8 +84,8 @@ bool DayCharging::AcceptClockBehind(Tallydene& app, Prompts* prompts, int32_t mo
     if (!Ask(*prompts,
              Translation::TrFormat(
                  "The clock shows %s, earlier than the last update at %s. Is the clock right?\n\n"
-                 "Yes goes on from now; days already charged are not charged again. No books "
-                 "nothing until the clock has passed the last update.",
+                 "Yes goes on from now; days already charged are not charged again. No keeps "
+                 "the last update and charges no day until the clock has passed it.",
                  {LocalMomentText(moment), LocalMomentText(lastUpdate)})))
     {
         keptLastUpdate = lastUpdate;

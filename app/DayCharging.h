@@ -18,8 +18,8 @@ public:
     // A week away (a long weekend, a few days off) is charged as it comes; a longer gap is as
     // likely a clock set weeks or years wrong, or a holiday the user wants no targets for.
     static constexpr int32_t longGap = 7;
-    // A clock corrected by a few minutes is no fault worth a question; those minutes, until
-    // the clock is past the last update again, are not booked.
+    // A clock corrected by a few minutes is no fault worth a question; the last update stays
+    // until the clock is past it again.
     static constexpr int32_t clockSlack = 5 * 60;
 
     // The number of the day the moment falls on, by the midnight the user chose.
@@ -30,7 +30,8 @@ public:
 
     // The clock reads earlier than the last update. True when the update may go on from the
     // clock's time: the user said the clock is right now, and the last update is moved back to
-    // it. Otherwise the last update stays, and nothing is booked until the clock passes it.
+    // it. Otherwise the last update stays, and no day is charged until the clock passes it.
+    // The work itself is measured apart from the wall clock and is booked either way.
     bool AcceptClockBehind(Tallydene& app, Prompts* prompts, int32_t moment);
     // Charges the targets of the days after the last charged one up to the moment's day.
     void ChargeDays(Tallydene& app, Prompts* prompts, int32_t moment);

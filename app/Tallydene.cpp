@@ -135,13 +135,12 @@ void Tallydene::BringUpToDate()
 
 void Tallydene::BookTime()
 {
+    // An update that comes while a question is shown waits for its answer.
+    if (dayCharging.IsAsking())
+        return;
     const ClockReading now = ReadClocks();
     const int32_t moment = now.wall;
     Prompts* prompts = mainWindow != nullptr ? &mainWindow->GetPrompts() : nullptr;
-    // An update that comes while a question is shown waits for its answer.
-    if (dayCharging.IsAsking() || (moment < account.GetLastTimeUpdated() &&
-                                   !dayCharging.AcceptClockBehind(*this, prompts, moment)))
-        return;
     const bool overtime = options.IsWorkingTimeEnabled();
 
     if (activeTodo != nullptr)
@@ -152,6 +151,11 @@ void Tallydene::BookTime()
     }
     else
         awayWatch.Paused(now);
+    unsavedChanges = true;
+    // The calendar follows the wall clock, which may have been put back.
+    if (moment < account.GetLastTimeUpdated() &&
+        !dayCharging.AcceptClockBehind(*this, prompts, moment))
+        return;
     if (overtime)
         dayCharging.ChargeDays(*this, prompts, moment);
     else

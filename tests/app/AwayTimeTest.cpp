@@ -156,17 +156,21 @@ TEST_F(AwayTime, AnEightHourSleepIsBookedOnlyAsTheAnswerSays)
 }
 
 // A time service puts the clock an hour forward, later back again: the work in between is
-// booked as it passed, the hour neither added nor taken, and nothing is asked.
+// booked as it passed, the hour neither added nor taken, and no away time is asked about. Only
+// the calendar asks whether the clock, now behind the last update, is right.
 TEST_F(AwayTime, AClockSetForwardAndBackChangesNothing)
 {
     RunReport();
     Work(5);
     clock.MoveWallClock(Hour);
     Work(5);
+    window.prompts.answers = {true};
     clock.MoveWallClock(-Hour);
     Work(5);
     EXPECT_EQ((std::array<int64_t, 3>{600 + 900, 1200 + 900, -2 * Hour + 900}), Accounts());
     EXPECT_FALSE(app->GetAwayTime().has_value());
+    ASSERT_EQ(1u, window.prompts.shown.size());
+    EXPECT_EQ(0u, window.prompts.shown[0].message.find("The clock shows "));
 }
 
 // The user leaves at 17:05. Back after ten minutes, all of it counts; back after twenty, the

@@ -57,7 +57,7 @@ TEST_F(Restore, FromTheMenuReplacesTheDataAndKeepsWhatItReplaced)
     dialogs.restore = {
         [](RestoreForm& form)
         {
-            EXPECT_EQ((std::vector<std::string>{"2026-12-06    0.9 KB    2 projects, 2 todos    "
+            EXPECT_EQ((std::vector<std::string>{"2026-12-06    1.0 KB    2 projects, 2 todos    "
                                                 "Working time: 1,0"}),
                       form.rows);
             return true;

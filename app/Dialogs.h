@@ -16,6 +16,7 @@ class WorkingTimeForm;
 class CleanUpForm;
 class RestoreForm;
 class HistoryForm;
+class ReportForm;
 
 class Dialogs
 {
@@ -34,4 +35,6 @@ public:
     virtual bool Show(RestoreForm& form) = 0;
     // The history window has no OK: its edits apply at once, and Show returns false.
     virtual bool Show(HistoryForm& form) = 0;
+    // The report window only shows: Show returns false.
+    virtual bool Show(ReportForm& form) = 0;
 };

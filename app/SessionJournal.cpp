@@ -96,6 +96,13 @@ void SessionJournal::CloseInterrupted(int32_t lastSavedUpdate, bool balanceBooke
 
 void SessionJournal::Record(JournalEntry entry, int32_t moment)
 {
+    // The running session ends under the names its todo has then, as the history shows it.
+    if (running && entry.kind == JournalKind::rename && entry.project == running->project &&
+        (entry.todo.empty() || entry.todo == running->todo))
+        (entry.todo.empty() ? running->project : running->todo) = entry.note;
+    else if (running && entry.kind == JournalKind::move && entry.project == running->project &&
+             entry.todo == running->todo)
+        running->project = entry.note;
     entry.start = entry.end = UnixTimeOf(moment);
     file.Append(entry);
 }

@@ -3,6 +3,7 @@
 #include "app/AddTimeForm.h"
 #include "app/CleanUpForm.h"
 #include "app/HistoryForm.h"
+#include "app/ReportForm.h"
 #include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
 #include "app/RemoveTimeForm.h"
@@ -12,6 +13,7 @@
 #include "app/WorkingTimeForm.h"
 #include "ui/dialogs/CleanUpDialog.h"
 #include "ui/dialogs/HistoryDialog.h"
+#include "ui/dialogs/ReportDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/ProjectDialog.h"
 #include "ui/dialogs/RestoreDialog.h"
@@ -71,5 +73,15 @@ bool WxDialogs::Show(HistoryForm& form)
 {
     form.Open();
     HistoryDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
+}
+
+bool WxDialogs::Show(ReportForm& form)
+{
+    // Weeks start on the locale's first weekday; wx counts it from Sunday as the form does.
+    wxDateTime::WeekDay firstWeekday = wxDateTime::Mon;
+    wxDateTime::GetFirstWeekDay(&firstWeekday);
+    form.Open(static_cast<int>(firstWeekday));
+    ReportDialog dialog(parent, form, prompts);
     return dialog.ShowModal() == wxID_OK;
 }

@@ -23,6 +23,7 @@ public:
     bool Show(CleanUpForm& form) override;
     bool Show(RestoreForm& form) override;
     bool Show(HistoryForm& form) override;
+    bool Show(ReportForm& form) override;
 
 private:
     wxWindow* parent;

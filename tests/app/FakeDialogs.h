@@ -4,6 +4,7 @@
 #include "app/CleanUpForm.h"
 #include "app/Dialogs.h"
 #include "app/HistoryForm.h"
+#include "app/ReportForm.h"
 #include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
 #include "app/RemoveTimeForm.h"
@@ -89,6 +90,19 @@ public:
         return false;
     }
 
+    // The report opens on the week of today, weeks starting on Monday; each answer looks at it.
+    bool Show(ReportForm& form) override
+    {
+        form.Open(1);
+        opened.emplace_back("report");
+        while (!report.empty())
+        {
+            report.front()(form);
+            report.pop_front();
+        }
+        return false;
+    }
+
     // Like the window: the selector variant fills its two trees and starts from what they
     // show selected; the main tree is left as it is.
     bool Show(TransferTimeForm& form) override
@@ -118,6 +132,7 @@ public:
     Answers<CleanUpForm> cleanUp;
     Answers<RestoreForm> restore;
     std::deque<std::function<void(HistoryForm&)>> history;
+    std::deque<std::function<void(ReportForm&)>> report;
 
     // The dialogs in the order they opened.
     std::vector<std::string> opened;

@@ -6,6 +6,8 @@
 #include "ui/WxText.h"
 #include "ui/dialogs/ReportChart.h"
 
+#include <wx/artprov.h>
+#include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
@@ -47,10 +49,14 @@ wxSizer* ReportDialog::NewPeriodRow()
     span->Append(_("Week"));
     span->Append(_("Month"));
     span->SetSelection(static_cast<int>(form.GetPeriod().GetSpan()));
-    auto* earlier = new wxButton(this, wxID_ANY, "<", wxDefaultPosition, wxDefaultSize,
-                                 wxBU_EXACTFIT, wxDefaultValidator, "earlier");
-    auto* later = new wxButton(this, wxID_ANY, ">", wxDefaultPosition, wxDefaultSize,
-                               wxBU_EXACTFIT, wxDefaultValidator, "later");
+    auto* earlier = new wxBitmapButton(this, wxID_ANY,
+                                       wxArtProvider::GetBitmapBundle(wxART_GO_BACK, wxART_BUTTON),
+                                       wxDefaultPosition, wxDefaultSize, wxBU_AUTODRAW,
+                                       wxDefaultValidator, "earlier");
+    auto* later = new wxBitmapButton(this, wxID_ANY,
+                                     wxArtProvider::GetBitmapBundle(wxART_GO_FORWARD, wxART_BUTTON),
+                                     wxDefaultPosition, wxDefaultSize, wxBU_AUTODRAW,
+                                     wxDefaultValidator, "later");
     earlier->SetToolTip(_("Earlier"));
     later->SetToolTip(_("Later"));
     title = new wxStaticText(this, wxID_ANY, wxEmptyString);

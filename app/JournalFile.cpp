@@ -2,10 +2,10 @@
 
 #include "toolbox/Logger.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <sstream>

@@ -27,7 +27,8 @@ bool IsWork(const std::string& kind)
 // A name on one line of the table.
 std::string OneLine(std::string name)
 {
-    std::replace_if(name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return name;
 }
 

@@ -60,9 +60,10 @@ void ReportPeriod::Fill(int year, int month, int day)
         first = LocalDate(year, month, day - (first.tm_wday - firstWeekday + 7) % 7);
     else if (span == ReportSpan::month)
         first = LocalDate(year, month, 1);
-    const int count = span == ReportSpan::day    ? 1
-                      : span == ReportSpan::week ? 7
-                                                 : LocalDate(first.tm_year + 1900, first.tm_mon + 1, 0).tm_mday;
+    const int count = span == ReportSpan::day ? 1
+                      : span == ReportSpan::week
+                          ? 7
+                          : LocalDate(first.tm_year + 1900, first.tm_mon + 1, 0).tm_mday;
     days.clear();
     for (int index = 0; index < count; ++index)
         days.push_back(

@@ -33,8 +33,8 @@ std::string WriteYear(const std::filesystem::path& folder)
         const std::string project = "Project " + std::to_string(entry % 4);
         const std::string todo = "Todo " + std::to_string(entry % 37);
         file << JournalEntry{"open", moment, moment, 0, 0, 0, project, todo, ""}.Format()
-             << JournalEntry{"session", moment, moment + 1200, 1200, 1200, 1200, project, todo,
-                             "switched"}
+             << JournalEntry{"session", moment,  moment + 1200, 1200,      1200,
+                             1200,      project, todo,          "switched"}
                     .Format();
     }
     file << JournalEntry{"open", moment + 1500, moment + 1500, 0, 0, 0, "Project 0", "Todo 0", ""}

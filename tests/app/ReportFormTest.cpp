@@ -188,7 +188,7 @@ TEST_F(ReportFormTest, CsvAndTextKeepQuotesCommasLineBreaksAndWideLetters)
                     "Line\nbreak", "paused"});
     journal.Append({"add", monday + 6000, monday + 6000, 900, 900, 0, "Büro", "Post", ""});
     dialogs.report.push_back(
-        [](ReportForm& form)
+        [this](ReportForm& form)
         {
             EXPECT_EQ("From,To,Project,Todo,Duration,Hours\r\n"
                       "2026-03-02,2026-03-08,\"Acme, \"\"Big\"\" Co\",,1:31,1.51\r\n"
@@ -201,7 +201,15 @@ TEST_F(ReportFormTest, CsvAndTextKeepQuotesCommasLineBreaksAndWideLetters)
                                                    "Büro                        0:15   0.25\n"
                                                    "                Post        0:15   0.25\n"))
                 << text;
+
+            // Exported as shown; a folder that is not there is told.
+            const std::filesystem::path file = DataFolder() / "week.csv";
+            EXPECT_TRUE(form.ExportCsv(file.string(), prompts));
+            EXPECT_EQ(form.Csv(), ReadFileBytes(file.c_str()));
+            EXPECT_FALSE(form.ExportCsv((DataFolder() / "gone" / "week.csv").string(), prompts));
         });
     EXPECT_TRUE(ShowReport());
     EXPECT_TRUE(dialogs.report.empty());
+    ASSERT_EQ(1u, Boxes().size());
+    EXPECT_NE(std::string::npos, Boxes()[0].find("could not be written to")) << Boxes()[0];
 }

@@ -48,10 +48,10 @@ protected:
             const int64_t start = kMonday + day * kDay;
             const int64_t mail = 3600;
             const int64_t report = (hours[day] - 1) * 3600;
-            journal.Append({"session", start, start + mail, mail, mail, mail, "Office", "Mail",
-                            "switched"});
-            journal.Append({"session", start + mail, start + mail + report, report, report,
-                            report, "Office", "Report", "paused"});
+            journal.Append(
+                {"session", start, start + mail, mail, mail, mail, "Office", "Mail", "switched"});
+            journal.Append({"session", start + mail, start + mail + report, report, report, report,
+                            "Office", "Report", "paused"});
         }
     }
     ~ReportWindow() override { tzset(); }
@@ -60,10 +60,9 @@ protected:
     {
         std::vector<std::string> rows;
         for (long row = 0; row < list.GetItemCount(); ++row)
-            rows.push_back(FromWx(list.GetItemText(row, 0)) + "|" +
-                           FromWx(list.GetItemText(row, 1)) + "|" +
-                           FromWx(list.GetItemText(row, 2)) + "|" +
-                           FromWx(list.GetItemText(row, 3)));
+            rows.push_back(
+                FromWx(list.GetItemText(row, 0)) + "|" + FromWx(list.GetItemText(row, 1)) + "|" +
+                FromWx(list.GetItemText(row, 2)) + "|" + FromWx(list.GetItemText(row, 3)));
         return rows;
     }
 
@@ -91,10 +90,10 @@ TEST_F(ReportWindow, ShowsTheWeeksTotalsAndDrawsTheChart)
                   ExpectDialog<ReportDialog>(
                       [](ReportDialog& dialog)
                       {
-                          EXPECT_EQ((std::vector<std::string>{"Office||18:00|18.00",
-                                                              "|Mail|3:00|3.00",
-                                                              "|Report|15:00|15.00"}),
-                                    Rows(dialog.GetList()));
+                          EXPECT_EQ(
+                              (std::vector<std::string>{"Office||18:00|18.00", "|Mail|3:00|3.00",
+                                                        "|Report|15:00|15.00"}),
+                              Rows(dialog.GetList()));
                           dialog.Show();
                           Pump(300);
                           const wxImage shot(Screenshot(dialog, "report").string());

@@ -52,8 +52,7 @@ void ReportChart::OnPaint(wxPaintEvent&)
         return;
     const wxSize size = GetClientSize();
     // Room for the hours on the left, the legend above and the days below.
-    const wxRect2DDouble plot(FromDIP(44), FromDIP(30), size.x - FromDIP(56),
-                              size.y - FromDIP(58));
+    const wxRect2DDouble plot(FromDIP(44), FromDIP(30), size.x - FromDIP(56), size.y - FromDIP(58));
     if (plot.m_width <= 0 || plot.m_height <= 0)
         return;
     const Scale scale = ScaleOfDays();

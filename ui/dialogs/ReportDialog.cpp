@@ -49,22 +49,20 @@ wxSizer* ReportDialog::NewPeriodRow()
     span->Append(_("Week"));
     span->Append(_("Month"));
     span->SetSelection(static_cast<int>(form.GetPeriod().GetSpan()));
-    auto* earlier = new wxBitmapButton(this, wxID_ANY,
-                                       wxArtProvider::GetBitmapBundle(wxART_GO_BACK, wxART_BUTTON),
-                                       wxDefaultPosition, wxDefaultSize, wxBU_AUTODRAW,
-                                       wxDefaultValidator, "earlier");
-    auto* later = new wxBitmapButton(this, wxID_ANY,
-                                     wxArtProvider::GetBitmapBundle(wxART_GO_FORWARD, wxART_BUTTON),
-                                     wxDefaultPosition, wxDefaultSize, wxBU_AUTODRAW,
-                                     wxDefaultValidator, "later");
+    auto* earlier = new wxBitmapButton(
+        this, wxID_ANY, wxArtProvider::GetBitmapBundle(wxART_GO_BACK, wxART_BUTTON),
+        wxDefaultPosition, wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator, "earlier");
+    auto* later = new wxBitmapButton(
+        this, wxID_ANY, wxArtProvider::GetBitmapBundle(wxART_GO_FORWARD, wxART_BUTTON),
+        wxDefaultPosition, wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator, "later");
     earlier->SetToolTip(_("Earlier"));
     later->SetToolTip(_("Later"));
     title = new wxStaticText(this, wxID_ANY, wxEmptyString);
     title->SetFont(title->GetFont().Bold());
 
     span->Bind(wxEVT_CHOICE, &ReportDialog::OnSpan, this);
-    earlier->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { form.Step(-1), ShowPeriod(); });
-    later->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { form.Step(1), ShowPeriod(); });
+    earlier->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Step(-1); });
+    later->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Step(1); });
 
     const wxSizerFlags centred = wxSizerFlags().CenterVertical().Border(wxRIGHT, FromDIP(6));
     auto* row = new wxBoxSizer(wxHORIZONTAL);
@@ -95,7 +93,8 @@ void ReportDialog::ShowPeriod()
     list->DeleteAllItems();
     for (const ReportForm::Total& total : form.Totals())
     {
-        const long row = list->InsertItem(list->GetItemCount(), ToWx(total.todo.empty() ? total.project : ""));
+        const long row =
+            list->InsertItem(list->GetItemCount(), ToWx(total.todo.empty() ? total.project : ""));
         list->SetItem(row, 1, ToWx(total.todo));
         list->SetItem(row, 2, ToWx(SessionsCsv::HoursAndMinutes(total.seconds)));
         list->SetItem(row, 3, ToWx(SessionsCsv::DecimalHours(total.seconds)));
@@ -104,6 +103,12 @@ void ReportDialog::ShowPeriod()
     }
     chart->Refresh();
     Layout();
+}
+
+void ReportDialog::Step(int count)
+{
+    form.Step(count);
+    ShowPeriod();
 }
 
 void ReportDialog::OnSpan(wxCommandEvent&)

@@ -26,6 +26,8 @@ private:
     wxSizer* NewButtonRow();
     // The list, the heading and the chart show the form's period.
     void ShowPeriod();
+    // The period as many spans later, or earlier for a negative count.
+    void Step(int count);
     void OnSpan(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnExport(wxCommandEvent& event);

@@ -6,6 +6,7 @@
 #include "app/DeleteCommands.h"
 #include "app/HelpCommands.h"
 #include "app/HistoryCommands.h"
+#include "app/ReportCommands.h"
 #include "app/OvertimeCommands.h"
 #include "app/ProjectCommands.h"
 #include "app/TimeCommands.h"
@@ -61,6 +62,7 @@ constexpr Command kCommands[] = {
     {res::ID_TOOLS_CLEAN_UP, "Clean up", App, Edits, CleanUpCommand},
     {res::ID_FILE_RESTORE, "Restore from backup", App, Edits, RestoreFromBackupCommand},
     {res::ID_VIEW_HISTORY, "History", App, Edits, HistoryCommand},
+    {res::ID_VIEW_REPORT, "Report", App, Reads, ReportCommand},
     {res::ID_HELP_INDEX, "Help topics", App, Reads, HelpIndexCommand},
     {res::ID_HELP_TERMS, "Terms", App, Reads, HelpTermsCommand},
     {res::ID_HELP_WEB_SITE, "Web site", App, Reads, WebSiteCommand},

@@ -17,6 +17,7 @@ class CleanUpForm;
 class RestoreForm;
 class HistoryForm;
 class AwayTimeForm;
+class ReportForm;
 
 class Dialogs
 {
@@ -37,4 +38,6 @@ public:
     virtual bool Show(HistoryForm& form) = 0;
     // OK means the form applied the chosen answer; Cancel leaves the question for later.
     virtual bool Show(AwayTimeForm& form) = 0;
+    // The report window only shows: Show returns false.
+    virtual bool Show(ReportForm& form) = 0;
 };

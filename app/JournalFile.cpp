@@ -2,10 +2,13 @@
 
 #include "toolbox/Logger.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +46,40 @@ bool EndsMidLine(int file)
     return ::pread(file, &last, 1, status.st_size - 1) == 1 && last != '\n';
 }
 
+// The entries of the lines in text; the first line has the number given (0: not known).
+std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path)
+{
+    std::vector<JournalEntry> entries;
+    std::string line;
+    for (int number = firstNumber; std::getline(text, line); number += firstNumber > 0 ? 1 : 0)
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (auto entry = JournalEntry::Parse(line))
+            entries.push_back(std::move(*entry));
+        else
+            Warn(__LINE__, "Skipped the damaged journal line " +
+                               (number > 0 ? std::to_string(number) : "near the end") + " in " +
+                               path);
+    }
+    return entries;
+}
+
+// Where the last line starting with the prefix begins in text, the first line counting when
+// it is the file's first.
+std::optional<size_t> LastLineStarting(const std::string& text, const std::string& prefix,
+                                       bool startsFile)
+{
+    const size_t found = text.rfind('\n' + prefix);
+    if (found != std::string::npos)
+        return found + 1;
+    if (startsFile && text.starts_with(prefix))
+        return 0;
+    return std::nullopt;
+}
+
 } // namespace
 
 bool JournalFile::Append(const JournalEntry& entry) const
@@ -66,20 +103,27 @@ bool JournalFile::Append(const JournalEntry& entry) const
 
 std::vector<JournalEntry> JournalFile::ReadAll() const
 {
-    std::vector<JournalEntry> entries;
     std::ifstream file(path, std::ios::binary);
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number)
+    return EntriesOf(file, 1, path);
+}
+
+std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const
+{
+    constexpr std::streamoff kBlock = 64 * 1024;
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string tail;
+    std::optional<size_t> start;
+    while (!start && position > 0)
     {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line.front() == '#')
-            continue;
-        if (auto entry = JournalEntry::Parse(line))
-            entries.push_back(std::move(*entry));
-        else
-            Warn(__LINE__,
-                 "Skipped the damaged journal line " + std::to_string(number) + " in " + path);
+        const std::streamoff count = std::min(kBlock, position);
+        position -= count;
+        std::string block(static_cast<size_t>(count), '\0');
+        file.seekg(position);
+        file.read(block.data(), count);
+        tail.insert(0, block);
+        start = LastLineStarting(tail, kind + '\t', position == 0);
     }
-    return entries;
+    std::istringstream lines(tail.substr(start.value_or(0)));
+    return EntriesOf(lines, 0, path);
 }

@@ -1,5 +1,7 @@
 #include "app/SessionHistory.h"
 
+#include "app/JournalNames.h"
+
 #include <algorithm>
 #include <exception>
 #include <map>
@@ -8,56 +10,11 @@
 namespace
 {
 
-using Names = std::pair<std::string, std::string>;
-
 struct Found
 {
     Session session;
     size_t identity;
     bool deleted = false;
-};
-
-// Each todo's names through its renames: the sessions point at an identity whose names
-// follow every later rename and move.
-class Identities
-{
-public:
-    size_t Of(const Names& names)
-    {
-        const auto [found, added] = byNames.try_emplace(names, current.size());
-        if (added)
-            current.push_back(names);
-        return found->second;
-    }
-
-    void Rename(const JournalEntry& entry)
-    {
-        std::map<Names, size_t> renamed;
-        for (auto& [names, identity] : byNames)
-            renamed.insert_or_assign(Renamed(entry, names), identity);
-        byNames = std::move(renamed);
-        for (Names& names : current)
-            names = Renamed(entry, names);
-    }
-
-    const Names& NamesOf(size_t identity) const { return current[identity]; }
-
-private:
-    static Names Renamed(const JournalEntry& entry, const Names& names)
-    {
-        if (names.first != entry.project)
-            return names;
-        if (entry.kind == JournalKind::rename && entry.todo.empty())
-            return {entry.note, names.second};
-        if (names.second != entry.todo)
-            return names;
-        if (entry.kind == JournalKind::rename)
-            return {names.first, entry.note};
-        return {entry.note, names.second};
-    }
-
-    std::map<Names, size_t> byNames;
-    std::vector<Names> current;
 };
 
 void ApplyEdit(const JournalEntry& entry, size_t identity,
@@ -93,7 +50,7 @@ void ApplyEdit(const JournalEntry& entry, size_t identity,
 
 std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries)
 {
-    Identities identities;
+    JournalNames identities;
     std::vector<Found> found;
     // Where each todo's session of a start is, for the edits that name it.
     std::map<std::pair<size_t, int64_t>, size_t> byStart;

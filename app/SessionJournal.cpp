@@ -13,7 +13,8 @@ namespace
 // The clock's day 0, 31 December 1989, in seconds since 1970.
 constexpr int64_t kClockStartInUnixTime = 631065600;
 
-// The open entry of a session that has none ending it, with the names it has now.
+// The open entry of a session that has none ending it, with the names it has now. Only the
+// last open entry can be one: a new session ends the one before.
 std::optional<JournalEntry> LastUnendedSession(const std::vector<JournalEntry>& entries)
 {
     std::optional<JournalEntry> open;
@@ -82,7 +83,7 @@ void SessionJournal::EndSession(int32_t moment, const char* how)
 
 void SessionJournal::CloseInterrupted(int32_t lastSavedUpdate, bool balanceBooked)
 {
-    std::optional<JournalEntry> open = LastUnendedSession(file.ReadAll());
+    std::optional<JournalEntry> open = LastUnendedSession(file.ReadFromLast(JournalKind::open));
     if (!open)
         return;
     open->kind = JournalKind::session;
@@ -95,6 +96,13 @@ void SessionJournal::CloseInterrupted(int32_t lastSavedUpdate, bool balanceBooke
 
 void SessionJournal::Record(JournalEntry entry, int32_t moment)
 {
+    // The running session ends under the names its todo has then, as the history shows it.
+    if (running && entry.kind == JournalKind::rename && entry.project == running->project &&
+        (entry.todo.empty() || entry.todo == running->todo))
+        (entry.todo.empty() ? running->project : running->todo) = entry.note;
+    else if (running && entry.kind == JournalKind::move && entry.project == running->project &&
+             entry.todo == running->todo)
+        running->project = entry.note;
     entry.start = entry.end = UnixTimeOf(moment);
     file.Append(entry);
 }

@@ -31,6 +31,8 @@ public:
     // how: "paused", "switched" or "quit". Nothing happens while no session runs.
     void EndSession(int32_t moment, const char* how);
     bool IsSessionRunning() const { return running.has_value(); }
+    // The running session with what it has booked so far.
+    const std::optional<JournalEntry>& GetRunningSession() const { return running; }
 
     // At the start: a session of an earlier run that was never ended (a crash, a kill) ends at
     // that run's last saved clock update, with the time that update had booked.

@@ -5,11 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace
-{
-
-// Rounded to the minute, as a timesheet shows it.
-std::string HoursAndMinutes(int64_t seconds)
+std::string SessionsCsv::HoursAndMinutes(int64_t seconds)
 {
     const int64_t minutes = (std::llabs(seconds) + 30) / 60;
     char text[48];
@@ -18,8 +14,7 @@ std::string HoursAndMinutes(int64_t seconds)
     return text;
 }
 
-// Always with a point: the comma separates the fields.
-std::string DecimalHours(int64_t seconds)
+std::string SessionsCsv::DecimalHours(int64_t seconds)
 {
     const int64_t hundredths = (std::llabs(seconds) * 100 + 1800) / 3600;
     char text[48];
@@ -28,8 +23,6 @@ std::string DecimalHours(int64_t seconds)
                   static_cast<long long>(hundredths % 100));
     return text;
 }
-
-} // namespace
 
 std::string SessionsCsv::Field(const std::string& text)
 {

@@ -2,6 +2,7 @@
 
 #include "app/SessionHistory.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace SessionsCsv
 
 // A field as written: quoted when it holds a comma, a quote or a line end.
 std::string Field(const std::string& text);
+// A duration rounded to the minute, as a timesheet shows it ("1:05").
+std::string HoursAndMinutes(int64_t seconds);
+// A duration in hours with two decimals and always a point: the comma separates the fields.
+std::string DecimalHours(int64_t seconds);
 std::string Text(const std::vector<Session>& sessions);
 
 } // namespace SessionsCsv

@@ -46,6 +46,8 @@ constexpr int ID_TOOLS_OPTIONS = 32804;
 constexpr int ID_VIEW_REFRESH = 32805;
 // The window of the sessions worked.
 constexpr int ID_VIEW_HISTORY = 32840;
+// The report of a day, week or month.
+constexpr int ID_VIEW_REPORT = 32841;
 
 constexpr int ID_OVERTIME_WORKING_HOURS = 32806;
 constexpr int ID_OVERTIME_TODAYS_TARGET = 32807;

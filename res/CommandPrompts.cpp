@@ -62,6 +62,7 @@ constexpr Prompt kPrompts[] = {
     {ID_FILE_RESTORE,
      TrLater("Replace the data with one of its daily backups.\nRestore from backup")},
     {ID_VIEW_HISTORY, TrLater("Show and correct the sessions worked.\nHistory")},
+    {ID_VIEW_REPORT, TrLater("Show the time booked in a day, week or month.\nReport")},
     {ID_ITEM_DELETE, TrLater("Delete the selected item.\nDelete item\n")},
     {ID_APP_EXIT, TrLater("Quit the application.\nExit")},
     {ID_VIEW_TOOLBAR, TrLater("Show or hide the tool bar.\nToggle tool bar")},

@@ -98,6 +98,7 @@ constexpr MenuItemSpec kViewItems[] = {
     Separator(),
     Item(ID_VIEW_REFRESH, "&Refresh\tF5"),
     Item(ID_VIEW_HISTORY, "&History...\tCtrl+H"),
+    Item(ID_VIEW_REPORT, "Re&port..."),
 };
 
 constexpr MenuItemSpec kHelpItems[] = {

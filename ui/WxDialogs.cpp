@@ -7,6 +7,7 @@
 #include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
 #include "app/RemoveTimeForm.h"
+#include "app/ReportForm.h"
 #include "app/RestoreForm.h"
 #include "app/TodoForm.h"
 #include "app/TransferTimeForm.h"
@@ -16,6 +17,7 @@
 #include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/ProjectDialog.h"
+#include "ui/dialogs/ReportDialog.h"
 #include "ui/dialogs/RestoreDialog.h"
 #include "ui/dialogs/TimeChangeDialog.h"
 #include "ui/dialogs/TodoDialog.h"
@@ -79,4 +81,14 @@ bool WxDialogs::Show(HistoryForm& form)
 bool WxDialogs::Show(AwayTimeForm& form)
 {
     return ShowFormDialog<AwayTimeDialog>(parent, form, prompts);
+}
+
+bool WxDialogs::Show(ReportForm& form)
+{
+    // Weeks start on the locale's first weekday; wx counts it from Sunday as the form does.
+    wxDateTime::WeekDay firstWeekday = wxDateTime::Mon;
+    wxDateTime::GetFirstWeekDay(&firstWeekday);
+    form.Open(static_cast<int>(firstWeekday));
+    ReportDialog dialog(parent, form, prompts);
+    return dialog.ShowModal() == wxID_OK;
 }

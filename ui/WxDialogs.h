@@ -24,6 +24,7 @@ public:
     bool Show(RestoreForm& form) override;
     bool Show(HistoryForm& form) override;
     bool Show(AwayTimeForm& form) override;
+    bool Show(ReportForm& form) override;
 
 private:
     wxWindow* parent;

@@ -86,6 +86,7 @@ public:
     bool Show(ProjectForm&) override { return false; }
     bool Show(RestoreForm&) override { return false; }
     bool Show(HistoryForm&) override { return false; }
+    bool Show(ReportForm&) override { return false; }
     bool Show(OptionsForm&) override { return false; }
     bool Show(WorkingTimeForm&) override { return false; }
     bool Show(AwayTimeForm&) override { return false; }

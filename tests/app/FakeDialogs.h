@@ -8,6 +8,7 @@
 #include "app/OptionsForm.h"
 #include "app/ProjectForm.h"
 #include "app/RemoveTimeForm.h"
+#include "app/ReportForm.h"
 #include "app/RestoreForm.h"
 #include "app/TodoForm.h"
 #include "app/TransferTimeForm.h"
@@ -91,6 +92,19 @@ public:
         return false;
     }
 
+    // The report opens on the week of today, weeks starting on Monday; each answer looks at it.
+    bool Show(ReportForm& form) override
+    {
+        form.Open(1);
+        opened.emplace_back("report");
+        while (!report.empty())
+        {
+            report.front()(form);
+            report.pop_front();
+        }
+        return false;
+    }
+
     // Like the window: the selector variant fills its two trees and starts from what they
     // show selected; the main tree is left as it is.
     bool Show(TransferTimeForm& form) override
@@ -121,6 +135,7 @@ public:
     Answers<RestoreForm> restore;
     Answers<AwayTimeForm> away;
     std::deque<std::function<void(HistoryForm&)>> history;
+    std::deque<std::function<void(ReportForm&)>> report;
 
     // The dialogs in the order they opened.
     std::vector<std::string> opened;

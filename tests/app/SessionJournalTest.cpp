@@ -199,4 +199,14 @@ TEST(JournalFileRead, ADamagedLineIsSkippedWithAWarningAndAYearOfEntriesReadsWho
     EXPECT_EQ(4999900, entries.back().start);
     const std::string log = ReadFileBytes(logger.GetPath().c_str());
     EXPECT_NE(std::string::npos, log.find("Skipped the damaged journal line 3"));
+
+    // Read from the end: from the last entry of a kind on, or everything without one.
+    for (int64_t start : {4999980, 5000000})
+        ASSERT_TRUE(file.Append({"open", start, start, 0, 0, 0, "Office", "Mail", ""}));
+    ASSERT_TRUE(file.Append({"rename", 5000010, 5000010, 0, 0, 0, "Office", "Mail", "Post"}));
+    const std::vector<JournalEntry> tail = file.ReadFromLast("open");
+    ASSERT_EQ(2u, tail.size());
+    EXPECT_EQ("Post", tail[1].note);
+    ASSERT_EQ(1u, file.ReadFromLast("rename").size());
+    EXPECT_EQ(50003u, file.ReadFromLast("zero").size());
 }

@@ -132,6 +132,9 @@ TEST(ConfigKeptText, KeptTextServesOnlyTheSameLayout)
 
     StringWriter lf;
     ASSERT_TRUE(ConfigFormat::Write(root, lf));
+    StringWriter kept;
+    ASSERT_TRUE(ConfigFormat::Write(root, kept));
+    EXPECT_EQ(lf.written, kept.written) << "the kept text, copied across the writer's blocks";
     class CrLfWriter : public ConfigWriter
     {
     public:

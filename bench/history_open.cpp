@@ -55,7 +55,6 @@ std::filesystem::path WriteJournal(const BenchFolder& folder)
 
 std::filesystem::path journal;
 
-
 void OpenHistory(benchmark::State& state)
 {
     SystemUtcClock clock;
@@ -115,14 +114,12 @@ int main(int argc, char** argv)
 {
     BenchFolder folder;
     journal = WriteJournal(folder);
-    return WindowBench::Main(argc, argv,
-                             []
-                             {
-                                 benchmark::RegisterBenchmark("OpenHistory", OpenHistory)
-                                     ->Unit(benchmark::kMillisecond);
-                                 benchmark::RegisterBenchmark("PlainRead", PlainRead)
-                                     ->Unit(benchmark::kMillisecond);
-                                 benchmark::RegisterBenchmark("EmptyDialog", EmptyDialog)
-                                     ->Unit(benchmark::kMillisecond);
-                             });
+    return WindowBench::Main(
+        argc, argv,
+        []
+        {
+            benchmark::RegisterBenchmark("OpenHistory", OpenHistory)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("PlainRead", PlainRead)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("EmptyDialog", EmptyDialog)->Unit(benchmark::kMillisecond);
+        });
 }

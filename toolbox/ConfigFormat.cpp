@@ -84,7 +84,8 @@ const std::vector<const char*>& FileOrder(const std::vector<const char*>& sorted
         auto last = first + 1;
         while (last != reordered.end() && tied(*first, *last))
             ++last;
-        std::sort(first, last, [&](const char* a, const char* b)
+        std::sort(first, last,
+                  [&](const char* a, const char* b)
                   { return map.IterationRank(a) < map.IterationRank(b); });
         first = last;
     }
@@ -136,7 +137,8 @@ void ConfigFormat::CloseTag(Reading& reading, const char* begin, const char* end
 {
     std::vector<OpenTag>& open = reading.open;
     Unescape(begin, end, reading.name);
-    reading.malformed = open.size() == 1 || (!reading.name.empty() && reading.name != open.back().name);
+    reading.malformed =
+        open.size() == 1 || (!reading.name.empty() && reading.name != open.back().name);
     if (reading.malformed)
         return;
     // A same-named section from earlier in the text goes too, as it always has.

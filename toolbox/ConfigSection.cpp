@@ -37,7 +37,8 @@ void InsertName(std::vector<const char*>& names, const char* name)
 void EraseName(std::vector<const char*>& names, const char* name)
 {
     auto [first, last] = std::equal_range(names.begin(), names.end(), name, Before);
-    auto found = std::find_if(first, last, [&](const char* n) { return std::strcmp(n, name) == 0; });
+    auto found =
+        std::find_if(first, last, [&](const char* n) { return std::strcmp(n, name) == 0; });
     if (found != last)
         names.erase(found);
 }
@@ -80,7 +81,9 @@ const std::string* ConfigSection::WrittenText(int depth, const std::string& line
 void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::string text) const
 {
     written = GuardAllocation(
-        [&] { return std::make_unique<Written>(Written{depth, lineEnd, std::move(text)}); });
+        [&] {
+            return std::make_unique<Written>(Written{depth, lineEnd, std::move(text)});
+        });
 }
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)

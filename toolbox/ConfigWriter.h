@@ -55,7 +55,6 @@ private:
     bool failed = false;
     std::string* copy = nullptr;
     std::size_t copiedUpTo = 0; // what of the buffer is in the copy already
-
 };
 
 } // namespace toolbox

@@ -177,8 +177,10 @@ private:
         if (buckets.empty())
             GuardAllocation([&] { buckets.resize(minimumBuckets); });
         const uint32_t hash = KeyRules::Hash(key);
-        Entry* entry =
-            GuardAllocation([&] { return new Entry{KeyRules::Take(key), hash, nullptr, nullptr}; });
+        Entry* entry = GuardAllocation(
+            [&] {
+                return new Entry{KeyRules::Take(key), hash, nullptr, nullptr};
+            });
         entry->value = value.release();
         Append(buckets[hash % buckets.size()], entry);
         ++count;
@@ -248,8 +250,10 @@ private:
     // taken before the first entry moves, so a failure leaves the map as it was.
     void Rebuild(size_t bucketCount)
     {
-        std::vector<Entry*> table = GuardAllocation([&] { return std::vector<Entry*>(bucketCount); });
-        std::vector<Entry**> ends = GuardAllocation([&] { return std::vector<Entry**>(bucketCount); });
+        std::vector<Entry*> table =
+            GuardAllocation([&] { return std::vector<Entry*>(bucketCount); });
+        std::vector<Entry**> ends =
+            GuardAllocation([&] { return std::vector<Entry**>(bucketCount); });
         for (size_t i = 0; i < bucketCount; ++i)
             ends[i] = &table[i];
         for (Entry* chain : buckets)

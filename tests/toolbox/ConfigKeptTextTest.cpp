@@ -21,7 +21,8 @@ void WriteAfresh(const ConfigSection& section, std::string& out, int depth)
 {
     const auto sorted = [](PointeredList<const char> names)
     {
-        names.Sort([](const char& a, const char& b) { return ConfigSection::CompareNames(&a, &b); });
+        names.Sort([](const char& a, const char& b)
+                   { return ConfigSection::CompareNames(&a, &b); });
         return names;
     };
     const std::string indent(static_cast<std::size_t>(depth), '\t');
@@ -49,8 +50,8 @@ void WriteAfresh(const ConfigSection& section, std::string& out, int depth)
 // in letter case, so that the map's own order decides between them.
 std::string PickName(std::mt19937& random)
 {
-    static const char* const names[] = {"alpha", "Alpha", "ALPHA", "beta", "b", "B", "gamma",
-                                        "Gamma1", "delta", "x", "X", "zeta"};
+    static const char* const names[] = {"alpha", "Alpha",  "ALPHA", "beta", "b", "B",
+                                        "gamma", "Gamma1", "delta", "x",    "X", "zeta"};
     return names[random() % std::size(names)] + std::to_string(random() % 3);
 }
 

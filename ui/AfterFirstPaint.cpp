@@ -3,6 +3,7 @@
 #include <wx/window.h>
 
 #include <memory>
+#include <utility>
 
 void AfterFirstPaint::Schedule(wxWindow& window, std::function<void()> action)
 {

@@ -3,12 +3,13 @@
 // same file into memory and showing an empty dialog (the floor of any window). Goal: under
 // 200 ms.
 //
-//   xvfb-run -a build/release/bench/bench_history_open
+//   xvfb-run -a build/bench/bench/bench_history_open
 #include "app/JournalFile.h"
 #include "app/SessionJournal.h"
 #include "app/SystemUtcClock.h"
 #include "app/Tallydene.h"
-#include "toolbox/Places.h"
+#include "bench/support/BenchFolder.h"
+#include "bench/support/WindowBench.h"
 #include "ui/WxPrompts.h"
 #include "ui/dialogs/HistoryDialog.h"
 
@@ -16,9 +17,7 @@
 
 #include <wx/app.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,56 +29,31 @@ namespace
 
 constexpr int kEntries = 50000;
 
-// A data folder of its own holding a journal of a year's sessions.
-class BenchData
+// A journal of a year's sessions, in the data folder of the run.
+std::filesystem::path WriteJournal(const BenchFolder& folder)
 {
-public:
-    BenchData()
+    const std::filesystem::path journal = folder.DataFolder() / "Tallydene.journal";
+    std::ofstream file(journal, std::ios::binary);
+    // Twenty sessions of twenty minutes on each working day, among four projects.
+    int64_t start = 1741593600; // Monday 10 March 2025, 08:00 UTC
+    for (int entry = 0; entry < kEntries; ++entry)
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallybench-XXXXXX");
-        folder = mkdtemp(pattern.data());
-        setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-        toolbox::Places::SetProgramPath(toolbox::String((folder / "Tallydene").c_str()));
-        std::filesystem::create_directories(Journal().parent_path());
-        std::ofstream file(Journal(), std::ios::binary);
-        // Twenty sessions of twenty minutes on each working day, among four projects.
-        int64_t start = 1741593600; // Monday 10 March 2025, 08:00 UTC
-        for (int entry = 0; entry < kEntries; ++entry)
-        {
-            const int64_t moment = start + (entry / 20) * 86400 + (entry % 20) * 1500;
-            file << JournalEntry{"session",
-                                 moment,
-                                 moment + 1200,
-                                 1200,
-                                 1200,
-                                 1200,
-                                 "Project " + std::to_string(entry % 4),
-                                 "Todo " + std::to_string(entry % 37),
-                                 "switched"}
-                        .Format();
-        }
+        const int64_t moment = start + (entry / 20) * 86400 + (entry % 20) * 1500;
+        file << JournalEntry{"session",
+                             moment,
+                             moment + 1200,
+                             1200,
+                             1200,
+                             1200,
+                             "Project " + std::to_string(entry % 4),
+                             "Todo " + std::to_string(entry % 37),
+                             "switched"}
+                    .Format();
     }
-    ~BenchData()
-    {
-        toolbox::Places::SetProgramPath(std::nullopt);
-        std::filesystem::remove_all(folder);
-    }
-    std::filesystem::path Journal() const
-    {
-        return folder / "data" / "Brindlecott" / "Tallydene" / "Tallydene.journal";
-    }
+    return journal;
+}
 
-private:
-    std::filesystem::path folder;
-};
-
-class BenchApp : public wxApp
-{
-public:
-    bool OnInit() override { return true; }
-};
-
-BenchData* data = nullptr;
+std::filesystem::path journal;
 
 void OpenHistory(benchmark::State& state)
 {
@@ -112,7 +86,7 @@ void PlainRead(benchmark::State& state)
 {
     for (auto _ : state)
     {
-        std::ifstream file(data->Journal(), std::ios::binary);
+        std::ifstream file(journal, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(file)), {});
         benchmark::DoNotOptimize(bytes.data());
     }
@@ -138,18 +112,14 @@ void EmptyDialog(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
-    BenchData folder;
-    data = &folder;
-    wxApp::SetInstance(new BenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
-        return EXIT_FAILURE;
-    benchmark::RegisterBenchmark("OpenHistory", OpenHistory)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlainRead", PlainRead)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("EmptyDialog", EmptyDialog)->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return EXIT_SUCCESS;
+    BenchFolder folder;
+    journal = WriteJournal(folder);
+    return WindowBench::Main(
+        argc, argv,
+        []
+        {
+            benchmark::RegisterBenchmark("OpenHistory", OpenHistory)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("PlainRead", PlainRead)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("EmptyDialog", EmptyDialog)->Unit(benchmark::kMillisecond);
+        });
 }

@@ -4,9 +4,11 @@
 //   - the start without showing the window: the application object made, the configuration
 //     loaded and the tree filled, beside making and drawing an empty frame.
 // It opens real windows, so it needs a display:
-//   xvfb-run -a -s '-screen 0 1600x1200x24' build/release/bench/bench_tree_update
+//   xvfb-run -a -s '-screen 0 1600x1200x24' build/bench/bench/bench_tree_update
 #include "app/SystemUtcClock.h"
 #include "app/Tallydene.h"
+#include "bench/support/BenchFolder.h"
+#include "bench/support/WindowBench.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "ui/AppSession.h"
@@ -15,11 +17,7 @@
 #include "ui/WxText.h"
 
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
-#include <wx/init.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -30,48 +28,21 @@ namespace
 
 constexpr int kTodosPerProject = 10;
 
-// A data folder of its own for the whole run, holding the configuration of the size measured.
-class BenchData
+// The configuration of the given size, in the data folder of the run.
+void WriteData(const BenchFolder& folder, int projects)
 {
-public:
-    BenchData()
+    std::ofstream file(folder.ConfigFile(), std::ios::binary | std::ios::trunc);
+    file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n<Projects>\r\n";
+    for (int p = 0; p < projects; ++p)
     {
-        char pattern[] = "/tmp/tallydene-bench-XXXXXX";
-        folder = mkdtemp(pattern);
-        setenv("HOME", folder.c_str(), 1);
-        setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-        setenv("XDG_DOCUMENTS_DIR", (folder / "Documents").c_str(), 1);
-        std::filesystem::create_directories(Data());
+        file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60 << "</>\r\n\t\t<Todos>\r\n";
+        for (int t = 0; t < kTodosPerProject; ++t)
+            file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
+                 << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
+        file << "\t\t</Todos>\r\n\t</Project " << p << ">\r\n";
     }
-    ~BenchData() { std::filesystem::remove_all(folder); }
-
-    void Write(int projects) const
-    {
-        std::ofstream file(Data() / "bench_tree_update.cfg", std::ios::binary | std::ios::trunc);
-        file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n<Projects>\r\n";
-        for (int p = 0; p < projects; ++p)
-        {
-            file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60
-                 << "</>\r\n\t\t<Todos>\r\n";
-            for (int t = 0; t < kTodosPerProject; ++t)
-                file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
-                     << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
-            file << "\t\t</Todos>\r\n\t</Project " << p << ">\r\n";
-        }
-        file << "</Projects>\r\n";
-    }
-
-private:
-    std::filesystem::path Data() const { return folder / "data" / "Brindlecott" / "Tallydene"; }
-
-    std::filesystem::path folder;
-};
-
-class BenchApp : public wxApp
-{
-public:
-    bool OnInit() override { return true; }
-};
+    file << "</Projects>\r\n";
+}
 
 // The started program on the data of one size; nothing of it is saved.
 struct Windows
@@ -89,7 +60,7 @@ struct Windows
     MainFrame* frame = nullptr;
 };
 
-BenchData* data = nullptr;
+const BenchFolder* data = nullptr;
 std::unique_ptr<Windows> windows;
 
 // The program started on the given number of projects, kept while the benchmarks of that
@@ -99,7 +70,7 @@ Windows& Started(int projects)
     if (!windows || windows->projects != projects)
     {
         windows.reset();
-        data->Write(projects);
+        WriteData(*data, projects);
         windows = std::make_unique<Windows>(projects);
     }
     return *windows;
@@ -219,17 +190,7 @@ void Register()
 
 int main(int argc, char** argv)
 {
-    BenchData folder;
+    BenchFolder folder;
     data = &folder;
-    wxApp::SetInstance(new BenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
-        return EXIT_FAILURE;
-    Register();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    windows.reset();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return EXIT_SUCCESS;
+    return WindowBench::Main(argc, argv, Register, [] { windows.reset(); });
 }

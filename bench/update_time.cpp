@@ -6,11 +6,11 @@
 //   - loading the configuration, with the memory each todo takes beside its bytes on disk.
 // The costs must grow linearly with the number of todos.
 //
-//   build/release/bench/bench_update_time
+//   build/bench/bench/bench_update_time
 #include "app/Tallydene.h"
 #include "app/UtcClock.h"
+#include "bench/support/BenchFolder.h"
 #include "model/Todo.h"
-#include "toolbox/Places.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,32 +48,7 @@ private:
     time_t seconds = 0;
 };
 
-// A program folder and a data folder of their own under the system's temporary folder.
-class Machine
-{
-public:
-    Machine()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallybench-XXXXXX");
-        folder = mkdtemp(pattern.data());
-        setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-        toolbox::Places::SetProgramPath(toolbox::String((folder / "Tallydene").c_str()));
-    }
-    ~Machine()
-    {
-        toolbox::Places::SetProgramPath(std::nullopt);
-        std::filesystem::remove_all(folder);
-    }
-
-    std::filesystem::path ConfigFile() const
-    {
-        return folder / "data" / "Brindlecott" / "Tallydene" / "Tallydene.cfg";
-    }
-    std::filesystem::path Folder() const { return folder; }
-
-private:
-    std::filesystem::path folder;
-};
+using Machine = BenchFolder;
 
 void Fill(Tallydene& app, int projects)
 {
@@ -144,7 +119,7 @@ void PlainWriteAndSync(benchmark::State& state)
     Machine machine;
     SteppingClock clock;
     const std::string bytes = SaveFilled(machine, clock, Projects(state));
-    const std::string target = machine.Folder() / "plain.cfg";
+    const std::string target = machine.Path() / "plain.cfg";
     for (auto _ : state)
     {
         int file = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);

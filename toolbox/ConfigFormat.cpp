@@ -3,8 +3,8 @@
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/ConfigWriter.h"
-#include "toolbox/PointeredList.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -66,27 +66,30 @@ void Unescape(const char* begin, const char* end, std::string& out)
     }
 }
 
-// Names sort without regard to the letter case of A to Z, byte by byte as unsigned values,
-// a prefix before the longer name.
-int CompareNames(const char* a, const char* b)
+// The names in the file's order: the section's sorted names, and among names that differ
+// only in letter case the map's iteration order. Such names are rare, so the sorted names
+// themselves serve nearly always and nothing is copied.
+template <class Map>
+const std::vector<const char*>& FileOrder(const std::vector<const char*>& sorted, const Map& map,
+                                          std::vector<const char*>& reordered)
 {
-    for (;; ++a, ++b)
+    const auto tied = [](const char* a, const char* b)
+    { return ConfigSection::CompareNames(a, b) == 0; };
+    auto run = std::adjacent_find(sorted.begin(), sorted.end(), tied);
+    if (run == sorted.end())
+        return sorted;
+    reordered = sorted;
+    for (auto first = reordered.begin(); first != reordered.end();)
     {
-        unsigned char x = static_cast<unsigned char>(*a);
-        unsigned char y = static_cast<unsigned char>(*b);
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<unsigned char>(x + ('a' - 'A'));
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<unsigned char>(y + ('a' - 'A'));
-        if (x != y || x == 0)
-            return x - y;
+        auto last = first + 1;
+        while (last != reordered.end() && tied(*first, *last))
+            ++last;
+        std::sort(first, last,
+                  [&](const char* a, const char* b)
+                  { return map.IterationRank(a) < map.IterationRank(b); });
+        first = last;
     }
-}
-
-PointeredList<const char> SortedNames(PointeredList<const char> names)
-{
-    names.Sort([](const char& a, const char& b) { return CompareNames(&a, &b); });
-    return names;
+    return reordered;
 }
 
 bool WriteIndent(ConfigWriter& writer, int depth)
@@ -101,15 +104,10 @@ bool WriteIndent(ConfigWriter& writer, int depth)
 
 bool ConfigFormat::Parse(ConfigSection& root, char* text)
 {
-    // A tag opens a section only once it holds something: most tags hold a value, which makes
-    // them a parameter of the section around them, and no section is made for those.
-    std::vector<OpenTag> open{{std::string(), &root}};
-    // The top tag got a value: it is a parameter, and a section made under its name goes.
-    bool pending = false;
-    bool malformed = false;
-    std::string name;
+    Reading reading;
+    reading.open.push_back({std::string(), &root});
     const char* position = text;
-    while (!malformed && *position != '\0')
+    while (!reading.malformed && *position != '\0')
     {
         const char* begin = position;
         const char* end = *position == '<' ? position + 1 : position;
@@ -124,45 +122,54 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
         // An escaped space at the end belongs to the value.
         while (end > begin && IsLayout(end[-1]) && !(end[-1] == ' ' && IsEscaped(begin, end - 1)))
             --end;
-        std::size_t length = static_cast<std::size_t>(end - begin);
-        if (length == 0)
-            continue;
-
+        const std::size_t length = static_cast<std::size_t>(end - begin);
         if (length >= 3 && begin[0] == '<' && begin[1] == '/' && end[-1] == '>')
-        {
-            Unescape(begin + 2, end - 1, name);
-            malformed = open.size() == 1 || (!name.empty() && name != open.back().name);
-            if (malformed)
-                continue;
-            // A same-named section from earlier in the text goes too, as it always has.
-            if (pending)
-                SectionOf(open, open.size() - 2).RemoveSection(open.back().name.c_str());
-            else
-                SectionOf(open, open.size() - 1);
-            pending = false;
-            open.pop_back();
-        }
+            CloseTag(reading, begin + 2, end - 1);
         else if (length >= 2 && begin[0] == '<' && end[-1] == '>')
-        {
-            malformed = open.size() > maximumDepth;
-            if (malformed)
-                continue;
-            Unescape(begin + 1, end - 1, name);
-            open.push_back({name, nullptr});
-        }
-        else
-        {
-            malformed = open.size() == 1;
-            if (malformed)
-                continue;
-            Unescape(begin, end, name);
-            SectionOf(open, open.size() - 2)
-                .GetParameter(open.back().name.c_str())
-                .SetString(name.c_str());
-            pending = true;
-        }
+            OpenTagOf(reading, begin + 1, end - 1);
+        else if (length > 0)
+            Value(reading, begin, end);
     }
-    return !malformed && open.size() == 1;
+    return !reading.malformed && reading.open.size() == 1;
+}
+
+void ConfigFormat::CloseTag(Reading& reading, const char* begin, const char* end)
+{
+    std::vector<OpenTag>& open = reading.open;
+    Unescape(begin, end, reading.name);
+    reading.malformed =
+        open.size() == 1 || (!reading.name.empty() && reading.name != open.back().name);
+    if (reading.malformed)
+        return;
+    // A same-named section from earlier in the text goes too, as it always has.
+    if (reading.pending)
+        SectionOf(open, open.size() - 2).RemoveSection(open.back().name.c_str());
+    else
+        SectionOf(open, open.size() - 1);
+    reading.pending = false;
+    open.pop_back();
+}
+
+void ConfigFormat::OpenTagOf(Reading& reading, const char* begin, const char* end)
+{
+    reading.malformed = reading.open.size() > maximumDepth;
+    if (reading.malformed)
+        return;
+    Unescape(begin, end, reading.name);
+    reading.open.push_back({reading.name, nullptr});
+}
+
+void ConfigFormat::Value(Reading& reading, const char* begin, const char* end)
+{
+    std::vector<OpenTag>& open = reading.open;
+    reading.malformed = open.size() == 1;
+    if (reading.malformed)
+        return;
+    Unescape(begin, end, reading.name);
+    SectionOf(open, open.size() - 2)
+        .GetParameter(open.back().name.c_str())
+        .SetString(reading.name.c_str());
+    reading.pending = true;
 }
 
 ConfigSection& ConfigFormat::SectionOf(std::vector<OpenTag>& open, std::size_t level)
@@ -179,9 +186,9 @@ bool ConfigFormat::Write(const ConfigSection& section, ConfigWriter& writer)
 
 bool ConfigFormat::WriteSection(const ConfigSection& section, ConfigWriter& writer, int depth)
 {
-    PointeredList<const char> parameterNames = SortedNames(section.Parameters().Keys());
-    PointeredList<const char> sectionNames = SortedNames(section.Sections().Keys());
-    for (const char* parameterName : parameterNames)
+    std::vector<const char*> reordered;
+    for (const char* parameterName :
+         FileOrder(section.ParameterNames(), section.Parameters(), reordered))
     {
         if (!WriteIndent(writer, depth) || !writer.WriteChar('<') ||
             !writer.WriteEscaped(parameterName) || !writer.WriteChar('>') ||
@@ -189,22 +196,43 @@ bool ConfigFormat::WriteSection(const ConfigSection& section, ConfigWriter& writ
             !writer.WriteString("</>\n"))
             return false;
     }
-    if (parameterNames.Count() > 0 && sectionNames.Count() > 0 && !writer.WriteChar('\n'))
+    const bool both = section.Parameters().Count() > 0 && section.Sections().Count() > 0;
+    if (both && !writer.WriteChar('\n'))
         return false;
     bool first = true;
-    for (const char* sectionName : sectionNames)
+    for (const char* sectionName : FileOrder(section.SectionNames(), section.Sections(), reordered))
     {
         if (!first && !writer.WriteChar('\n'))
             return false;
         first = false;
-        if (!WriteIndent(writer, depth) || !writer.WriteChar('<') ||
-            !writer.WriteEscaped(sectionName) || !writer.WriteString(">\n") ||
-            !WriteSection(*section.Sections().Get(sectionName), writer, depth + 1) ||
-            !WriteIndent(writer, depth) || !writer.WriteString("</") ||
-            !writer.WriteEscaped(sectionName) || !writer.WriteString(">\n"))
+        if (!WriteSubSection(*section.Sections().Get(sectionName), writer, depth))
             return false;
     }
     return true;
+}
+
+bool ConfigFormat::WriteSubSection(const ConfigSection& section, ConfigWriter& writer, int depth)
+{
+    if (depth != keptDepth)
+        return WriteTagged(section, writer, depth);
+    if (const std::string* text = section.WrittenText(depth, writer.LineEnd()))
+        return writer.WriteWritten(*text);
+    std::string copy;
+    writer.StartCopy(copy);
+    const bool written = WriteTagged(section, writer, depth);
+    writer.EndCopy();
+    if (written)
+        section.KeepWrittenText(depth, writer.LineEnd(), std::move(copy));
+    return written;
+}
+
+bool ConfigFormat::WriteTagged(const ConfigSection& section, ConfigWriter& writer, int depth)
+{
+    return WriteIndent(writer, depth) && writer.WriteChar('<') &&
+           writer.WriteEscaped(section.GetName()) && writer.WriteString(">\n") &&
+           WriteSection(section, writer, depth + 1) && WriteIndent(writer, depth) &&
+           writer.WriteString("</") && writer.WriteEscaped(section.GetName()) &&
+           writer.WriteString(">\n");
 }
 
 bool ConfigFormat::WriteValue(const ConfigParameter& parameter, ConfigWriter& writer)

@@ -25,18 +25,38 @@ public:
     // malformed text, which leaves the section partly filled.
     static bool Parse(ConfigSection& root, char* text);
     // Writes the content, not the section's own tags, sorted by name, indented by tabs, and
-    // hands all of it on.
+    // hands all of it on. The sections one level down keep the text written of them and give
+    // it again while they are unchanged: a save after a small change mostly copies.
     static bool Write(const ConfigSection& section, ConfigWriter& writer);
 
 private:
+    // The indentation of the sections that keep their text: one project each in this
+    // program's file, so that a save rewrites only the projects that changed.
+    static constexpr int keptDepth = 1;
+
     struct OpenTag
     {
         std::string name;
         ConfigSection* section; // nullptr until something goes into it
     };
+    // A tag opens a section only once it holds something: most tags hold a value, which makes
+    // them a parameter of the section around them, and no section is made for those.
+    struct Reading
+    {
+        std::vector<OpenTag> open;
+        // The top tag got a value: it is a parameter, and a section made under its name goes.
+        bool pending = false;
+        bool malformed = false;
+        std::string name; // the token being read, unescaped
+    };
+    static void CloseTag(Reading& reading, const char* begin, const char* end);
+    static void OpenTagOf(Reading& reading, const char* begin, const char* end);
+    static void Value(Reading& reading, const char* begin, const char* end);
     // The section of an open tag, made (with those around it) where it is still missing.
     static ConfigSection& SectionOf(std::vector<OpenTag>& open, std::size_t level);
     static bool WriteSection(const ConfigSection& section, ConfigWriter& writer, int depth);
+    static bool WriteSubSection(const ConfigSection& section, ConfigWriter& writer, int depth);
+    static bool WriteTagged(const ConfigSection& section, ConfigWriter& writer, int depth);
     static bool WriteValue(const ConfigParameter& parameter, ConfigWriter& writer);
 };
 

@@ -2,14 +2,88 @@
 
 #include "toolbox/Exception.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace toolbox
 {
 
-ConfigSection::ConfigSection(const char* sectionName)
+namespace
+{
+
+bool Before(const char* a, const char* b)
+{
+    return ConfigSection::CompareNames(a, b) < 0;
+}
+
+// Taken before the map takes the entry, so that a failure leaves the map and the names alike.
+void MakeRoom(std::vector<const char*>& names)
+{
+    if (names.size() == names.capacity())
+        GuardAllocation([&] { names.reserve(std::max<std::size_t>(4, names.size() * 2)); });
+}
+
+// Never fails: MakeRoom came first.
+void InsertName(std::vector<const char*>& names, const char* name)
+{
+    // A file lists its names in order, so a load appends.
+    auto place = names.empty() || !Before(name, names.back())
+                     ? names.end()
+                     : std::upper_bound(names.begin(), names.end(), name, Before);
+    names.insert(place, name);
+}
+
+void EraseName(std::vector<const char*>& names, const char* name)
+{
+    auto [first, last] = std::equal_range(names.begin(), names.end(), name, Before);
+    auto found =
+        std::find_if(first, last, [&](const char* n) { return std::strcmp(n, name) == 0; });
+    if (found != last)
+        names.erase(found);
+}
+
+} // namespace
+
+ConfigSection::ConfigSection(const char* sectionName, ConfigSection* parent) : parent(parent)
 {
     GuardAllocation([&] { name.Set(sectionName); });
+}
+
+int ConfigSection::CompareNames(const char* a, const char* b)
+{
+    for (;; ++a, ++b)
+    {
+        unsigned char x = static_cast<unsigned char>(*a);
+        unsigned char y = static_cast<unsigned char>(*b);
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<unsigned char>(x + ('a' - 'A'));
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<unsigned char>(y + ('a' - 'A'));
+        if (x != y || x == 0)
+            return x - y;
+    }
+}
+
+void ConfigSection::Changed()
+{
+    for (const ConfigSection* section = this; section != nullptr; section = section->parent)
+        section->written.reset();
+}
+
+const std::string* ConfigSection::WrittenText(int depth, const std::string& lineEnd) const
+{
+    if (written == nullptr || written->depth != depth || written->lineEnd != lineEnd)
+        return nullptr;
+    return &written->text;
+}
+
+void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::string text) const
+{
+    written = GuardAllocation(
+        [&] {
+            return std::make_unique<Written>(Written{depth, lineEnd, std::move(text)});
+        });
 }
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)
@@ -17,7 +91,9 @@ ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParamete
     auto created =
         GuardAllocation([&] { return std::make_unique<ConfigParameter>(std::move(parameter)); });
     ConfigParameter& result = *created;
-    parameters.Put(parameterName, std::move(created));
+    MakeRoom(parameterNames);
+    InsertName(parameterNames, parameters.Put(parameterName, std::move(created)));
+    Changed();
     return result;
 }
 
@@ -46,18 +122,23 @@ const char* ConfigSection::GetString(const char* parameterName, const char* def)
 
 ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
 {
-    if (ConfigParameter* parameter = parameters.Get(parameterName))
-        return *parameter;
-    return Insert(parameterName, ConfigParameter());
+    ConfigParameter* parameter = parameters.Get(parameterName);
+    if (parameter == nullptr)
+        return Insert(parameterName, ConfigParameter());
+    Changed();
+    return *parameter;
 }
 
 ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
     if (ConfigSection* section = sections.Get(sectionName))
         return *section;
-    auto created = GuardAllocation([&] { return std::make_unique<ConfigSection>(sectionName); });
+    auto created =
+        GuardAllocation([&] { return std::make_unique<ConfigSection>(sectionName, this); });
     ConfigSection& result = *created;
-    sections.Put(sectionName, std::move(created));
+    MakeRoom(sectionNames);
+    InsertName(sectionNames, sections.Put(sectionName, std::move(created)));
+    Changed();
     return result;
 }
 
@@ -68,22 +149,34 @@ bool ConfigSection::HasParameter(const char* parameterName) const
 
 void ConfigSection::RemoveParameter(const char* parameterName)
 {
+    if (parameters.Get(parameterName) == nullptr)
+        return;
+    EraseName(parameterNames, parameterName);
     parameters.Delete(parameterName);
+    Changed();
 }
 
 void ConfigSection::RemoveSection(const char* sectionName)
 {
+    if (sections.Get(sectionName) == nullptr)
+        return;
+    EraseName(sectionNames, sectionName);
     sections.Delete(sectionName);
+    Changed();
 }
 
 void ConfigSection::RemoveAllParameters()
 {
+    parameterNames.clear();
     parameters.Clear();
+    Changed();
 }
 
 void ConfigSection::RemoveAllSections()
 {
+    sectionNames.clear();
     sections.Clear();
+    Changed();
 }
 
 } // namespace toolbox

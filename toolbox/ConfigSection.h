@@ -5,16 +5,21 @@
 #include "toolbox/StringKeyHashMap.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace toolbox
 {
 
 // A named node of the configuration tree, owning its parameters and sub-sections. Names are
 // compared byte for byte, case-sensitively; a parameter and a sub-section may share a name.
+// The section keeps its names in the file's order, so that a save never sorts, and it can keep
+// the text a save made of it until it or anything in it changes.
 class ConfigSection
 {
 public:
-    explicit ConfigSection(const char* name);
+    explicit ConfigSection(const char* name, ConfigSection* parent = nullptr);
     ConfigSection(const ConfigSection&) = delete;
     ConfigSection& operator=(const ConfigSection&) = delete;
 
@@ -25,6 +30,7 @@ public:
     bool GetBool(const char* name, bool def);
     int32_t GetInt(const char* name, int32_t def);
     const char* GetString(const char* name, const char* def);
+    // Hands the parameter out to be changed: the section counts as changed from here on.
     ConfigParameter& GetParameter(const char* name);
     ConfigSection& GetSection(const char* name);
     bool HasParameter(const char* name) const;
@@ -33,17 +39,41 @@ public:
     void RemoveAllParameters();
     void RemoveAllSections();
 
-    StringKeyHashMap<ConfigParameter>& Parameters() { return parameters; }
     const StringKeyHashMap<ConfigParameter>& Parameters() const { return parameters; }
-    StringKeyHashMap<ConfigSection>& Sections() { return sections; }
     const StringKeyHashMap<ConfigSection>& Sections() const { return sections; }
+    // The names sorted as the file lists them; names that differ only in letter case are
+    // next to each other in no particular order.
+    const std::vector<const char*>& ParameterNames() const { return parameterNames; }
+    const std::vector<const char*>& SectionNames() const { return sectionNames; }
+
+    // The text a save made of this section, tags included, for that indentation and line end;
+    // nullptr when the section has changed since.
+    const std::string* WrittenText(int depth, const std::string& lineEnd) const;
+    void KeepWrittenText(int depth, const std::string& lineEnd, std::string text) const;
+
+    // Names without regard to the letter case of A to Z, byte by byte as unsigned values, a
+    // prefix before the longer name.
+    static int CompareNames(const char* a, const char* b);
 
 private:
+    struct Written
+    {
+        int depth;
+        std::string lineEnd;
+        std::string text;
+    };
+
     ConfigParameter& Insert(const char* name, ConfigParameter&& parameter);
+    // Drops the written text of this section and of every section around it.
+    void Changed();
 
     String name;
+    ConfigSection* parent;
     StringKeyHashMap<ConfigParameter> parameters;
     StringKeyHashMap<ConfigSection> sections;
+    std::vector<const char*> parameterNames;
+    std::vector<const char*> sectionNames;
+    mutable std::unique_ptr<Written> written;
 };
 
 } // namespace toolbox

@@ -3,6 +3,7 @@
 #include "toolbox/Exception.h"
 
 #include <cstring>
+#include <utility>
 
 namespace toolbox
 {
@@ -88,10 +89,31 @@ bool ConfigWriter::WriteString(const char* text)
 
 bool ConfigWriter::Pass()
 {
+    if (copy != nullptr)
+        GuardAllocation([&] { copy->append(buffer, copiedUpTo); });
+    copiedUpTo = 0;
     if (!failed && !buffer.empty())
         failed = !Deliver(buffer.data(), buffer.size());
     buffer.clear();
     return !failed;
+}
+
+bool ConfigWriter::WriteWritten(const std::string& text)
+{
+    GuardAllocation([&] { buffer += text; });
+    return buffer.size() < blockSize ? !failed : Pass();
+}
+
+void ConfigWriter::StartCopy(std::string& into)
+{
+    copy = &into;
+    copiedUpTo = buffer.size();
+}
+
+void ConfigWriter::EndCopy()
+{
+    if (std::string* into = std::exchange(copy, nullptr))
+        GuardAllocation([&] { into->append(buffer, copiedUpTo); });
 }
 
 bool ConfigWriter::WriteEscaped(const char* text)

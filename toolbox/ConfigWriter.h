@@ -36,6 +36,13 @@ public:
     // Hands on what the buffer holds.
     bool Pass();
 
+    const std::string& LineEnd() const { return lineEnd; }
+    // Text this writer made before, line ends and all, written again as it is.
+    bool WriteWritten(const std::string& text);
+    // From StartCopy to EndCopy, the text written also goes into copy, which must outlive it.
+    void StartCopy(std::string& copy);
+    void EndCopy();
+
 protected:
     // Takes a block of the text; false when it cannot.
     virtual bool Deliver(const char* data, std::size_t size) = 0;
@@ -46,6 +53,8 @@ private:
     std::string buffer;
     std::string lineEnd;
     bool failed = false;
+    std::string* copy = nullptr;
+    std::size_t copiedUpTo = 0; // what of the buffer is in the copy already
 };
 
 } // namespace toolbox

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace toolbox
@@ -27,101 +28,106 @@ struct PointerKeys
 };
 
 // A hash map of values it owns (or, when built not owning, merely points to). Each bucket
-// keeps its entries in insertion order; the bucket count follows the load: it grows when the
+// chains its entries in insertion order; the bucket count follows the load: it grows when the
 // entries outnumber the buckets and shrinks when they fill fewer than a quarter of them. An
 // empty map holds no buckets at all: a large store has many sections, and most hold no
-// sub-sections. Iteration runs over the buckets in index order, each in its own order.
+// sub-sections. A bucket is one pointer, so the many small maps of a large store stay small.
+// Iteration runs over the buckets in index order, each in its own order.
 template <class T, class KeyRules = PointerKeys> class HashMap
 {
 public:
     using Key = typename KeyRules::Argument;
 
-    explicit HashMap(bool ownsValues = true) : ownsValues_(ownsValues) {}
+    explicit HashMap(bool ownsValues = true) : ownsValues(ownsValues) {}
     HashMap(const HashMap&) = delete;
     HashMap& operator=(const HashMap&) = delete;
     ~HashMap() { ReleaseEntries(); }
 
-    int Count() const { return count_; }
-    int BucketCount() const { return static_cast<int>(buckets_.size()); }
+    int Count() const { return count; }
+    int BucketCount() const { return static_cast<int>(buckets.size()); }
 
     // nullptr when absent.
     T* Get(Key key) const
     {
-        if (buckets_.empty())
-        {
-            return nullptr;
-        }
-        const Bucket& bucket = BucketOf(KeyRules::Hash(key));
-        int index = Find(bucket, key);
-        return index < 0 ? nullptr : bucket[static_cast<size_t>(index)]->value.get();
+        const Entry* entry = Find(key);
+        return entry == nullptr ? nullptr : entry->value;
     }
 
-    // An existing key keeps its entry; its old value is destroyed.
-    void Put(Key key, std::unique_ptr<T> value)
+    // Where the key comes in an iteration: smaller ranks come first. Only for a key present.
+    uint64_t IterationRank(Key key) const
     {
-        if (!ownsValues_)
+        const uint32_t hash = KeyRules::Hash(key);
+        uint64_t rank = uint64_t{hash % buckets.size()} << 32;
+        for (const Entry* entry = buckets[hash % buckets.size()];
+             !KeyRules::Equal(KeyRules::View(entry->key), key); entry = entry->next)
+            ++rank;
+        return rank;
+    }
+
+    // An existing key keeps its entry; its old value is destroyed. Gives the map's own copy of
+    // the key, which stays where it is while the key is in the map.
+    Key Put(Key key, std::unique_ptr<T> value)
+    {
+        if (!ownsValues)
         {
             throw EIllegalArgument("A map that does not own its values cannot take one over",
                                    "toolbox::HashMap::Put", __LINE__);
         }
-        Store(key, Value(value.release(), ValueRelease{true}));
+        return Store(key, value);
     }
 
-    void Put(Key key, T* value)
+    Key Put(Key key, T* value)
     {
-        if (ownsValues_)
+        if (ownsValues)
         {
             throw EIllegalArgument("A map that owns its values needs them handed over",
                                    "toolbox::HashMap::Put", __LINE__);
         }
-        Store(key, Value(value, ValueRelease{false}));
+        std::unique_ptr<T, Unowned> handed(value);
+        return Store(key, handed);
     }
 
     // The value leaves the map without being destroyed; nullptr when absent.
     std::unique_ptr<T> Remove(Key key)
     {
-        if (!ownsValues_)
+        if (!ownsValues)
         {
             throw EIllegalArgument("A map that does not own its values cannot hand one over",
                                    "toolbox::HashMap::Remove", __LINE__);
         }
         std::unique_ptr<Entry> entry = Unlink(key);
-        return std::unique_ptr<T>(entry ? entry->value.release() : nullptr);
+        return std::unique_ptr<T>(entry ? std::exchange(entry->value, nullptr) : nullptr);
     }
 
     // Destroys the value, unless the map does not own it.
-    void Delete(Key key) { Unlink(key); }
+    void Delete(Key key)
+    {
+        if (std::unique_ptr<Entry> entry = Unlink(key))
+            Release(entry->value);
+    }
 
     void Clear()
     {
         ReleaseEntries();
-        count_ = 0;
-        std::vector<Bucket>().swap(buckets_);
+        count = 0;
+        std::vector<Entry*>().swap(buckets);
     }
 
     PointeredList<std::remove_pointer_t<Key>> Keys() const
     {
         PointeredList<std::remove_pointer_t<Key>> keys;
-        for (const Bucket& bucket : buckets_)
-        {
-            for (const auto& entry : bucket)
-            {
+        for (const Entry* chain : buckets)
+            for (const Entry* entry = chain; entry != nullptr; entry = entry->next)
                 keys.Append(KeyRules::View(entry->key));
-            }
-        }
         return keys;
     }
 
     PointeredList<T> Values() const
     {
         PointeredList<T> values;
-        for (const Bucket& bucket : buckets_)
-        {
-            for (const auto& entry : bucket)
-            {
-                values.Append(entry->value.get());
-            }
-        }
+        for (const Entry* chain : buckets)
+            for (const Entry* entry = chain; entry != nullptr; entry = entry->next)
+                values.Append(entry->value);
         return values;
     }
 
@@ -129,116 +135,110 @@ private:
     static constexpr int loadPercentage = 50;
     static constexpr int minimumBuckets = 16;
 
-    struct ValueRelease
+    struct Unowned
     {
-        bool owns;
-        void operator()(T* value) const
-        {
-            if (owns)
-            {
-                delete value;
-            }
-        }
+        void operator()(T*) const {}
     };
-    using Value = std::unique_ptr<T, ValueRelease>;
 
+    // Entries live on the heap so that the key texts handed out stay where they are.
     struct Entry
     {
         typename KeyRules::Stored key;
         uint32_t hash;
-        Value value;
+        T* value; // owned when the map owns its values
+        Entry* next;
     };
-    // Entries live on the heap so that the key texts handed out stay where they are.
-    using Bucket = std::vector<std::unique_ptr<Entry>>;
 
-    Bucket& BucketOf(uint32_t hash) { return buckets_[hash % buckets_.size()]; }
-    const Bucket& BucketOf(uint32_t hash) const { return buckets_[hash % buckets_.size()]; }
-
-    static int Find(const Bucket& bucket, Key key)
+    void Release(T* value) const
     {
-        for (size_t i = 0; i < bucket.size(); ++i)
-        {
-            if (KeyRules::Equal(KeyRules::View(bucket[i]->key), key))
-            {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
+        if (ownsValues)
+            delete value;
     }
 
-    void Store(Key key, Value value)
+    Entry* Find(Key key) const
     {
-        if (buckets_.empty())
+        if (buckets.empty())
+            return nullptr;
+        const uint32_t hash = KeyRules::Hash(key);
+        for (Entry* entry = buckets[hash % buckets.size()]; entry != nullptr; entry = entry->next)
+            if (entry->hash == hash && KeyRules::Equal(KeyRules::View(entry->key), key))
+                return entry;
+        return nullptr;
+    }
+
+    // The value stays with the caller until the map has taken it.
+    template <class Holder> Key Store(Key key, Holder& value)
+    {
+        if (Entry* entry = Find(key))
         {
-            GuardAllocation([&] { buckets_.resize(minimumBuckets); });
+            Release(std::exchange(entry->value, value.release()));
+            return KeyRules::View(entry->key);
         }
-        uint32_t hash = KeyRules::Hash(key);
-        Bucket& bucket = BucketOf(hash);
-        int index = Find(bucket, key);
-        if (index >= 0)
-        {
-            bucket[static_cast<size_t>(index)]->value = std::move(value);
-        }
-        else
-        {
-            GuardAllocation(
-                [&]
-                {
-                    bucket.push_back(std::unique_ptr<Entry>(
-                        new Entry{KeyRules::Take(key), hash, std::move(value)}));
-                });
-            ++count_;
-        }
+        if (buckets.empty())
+            GuardAllocation([&] { buckets.resize(minimumBuckets); });
+        const uint32_t hash = KeyRules::Hash(key);
+        Entry* entry = GuardAllocation(
+            [&] {
+                return new Entry{KeyRules::Take(key), hash, nullptr, nullptr};
+            });
+        entry->value = value.release();
+        Append(buckets[hash % buckets.size()], entry);
+        ++count;
         Rebalance();
+        return KeyRules::View(entry->key);
+    }
+
+    static void Append(Entry*& chain, Entry* entry)
+    {
+        Entry** end = &chain;
+        while (*end != nullptr)
+            end = &(*end)->next;
+        *end = entry;
     }
 
     std::unique_ptr<Entry> Unlink(Key key)
     {
-        if (buckets_.empty())
-        {
+        if (buckets.empty())
             return nullptr;
-        }
-        Bucket& bucket = BucketOf(KeyRules::Hash(key));
-        int index = Find(bucket, key);
-        if (index < 0)
+        const uint32_t hash = KeyRules::Hash(key);
+        for (Entry** link = &buckets[hash % buckets.size()]; *link != nullptr;
+             link = &(*link)->next)
         {
-            return nullptr;
+            if ((*link)->hash == hash && KeyRules::Equal(KeyRules::View((*link)->key), key))
+            {
+                std::unique_ptr<Entry> entry(*link);
+                *link = entry->next;
+                --count;
+                return entry;
+            }
         }
-        std::unique_ptr<Entry> entry = std::move(bucket[static_cast<size_t>(index)]);
-        bucket.erase(bucket.begin() + index);
-        if (bucket.empty())
-        {
-            Bucket().swap(bucket);
-        }
-        --count_;
-        return entry;
+        return nullptr;
     }
 
     // Entries go in iteration order.
     void ReleaseEntries()
     {
-        for (Bucket& bucket : buckets_)
+        for (Entry*& chain : buckets)
         {
-            for (auto& entry : bucket)
+            while (Entry* entry = chain)
             {
-                entry.reset();
+                chain = entry->next;
+                Release(entry->value);
+                delete entry;
             }
-            Bucket().swap(bucket);
         }
     }
 
     void Rebalance()
     {
-        int64_t buckets = BucketCount();
-        int64_t wanted = int64_t{count_} * 100 / loadPercentage;
-        int64_t load = int64_t{count_} * 100 / buckets;
+        int64_t bucketCount = BucketCount();
+        int64_t wanted = int64_t{count} * 100 / loadPercentage;
+        int64_t load = int64_t{count} * 100 / bucketCount;
         if (load < loadPercentage / 2)
         {
             wanted = std::max(wanted, int64_t{minimumBuckets});
-            if (wanted < buckets)
-            {
+            if (wanted < bucketCount)
                 Rebuild(static_cast<size_t>(wanted));
-            }
         }
         else if (load > loadPercentage * 2)
         {
@@ -246,42 +246,32 @@ private:
         }
     }
 
-    // Old buckets in index order, each in its own order, go into the new table. All memory
-    // is taken before the first entry moves, so a failure leaves the map as it was.
+    // Old buckets in index order, each in its own order, go into the new table. The table is
+    // taken before the first entry moves, so a failure leaves the map as it was.
     void Rebuild(size_t bucketCount)
     {
-        std::vector<Bucket> table;
-        GuardAllocation(
-            [&]
-            {
-                std::vector<size_t> sizes(bucketCount);
-                for (const Bucket& bucket : buckets_)
-                {
-                    for (const auto& entry : bucket)
-                    {
-                        ++sizes[entry->hash % bucketCount];
-                    }
-                }
-                table.resize(bucketCount);
-                for (size_t i = 0; i < bucketCount; ++i)
-                {
-                    table[i].reserve(sizes[i]);
-                }
-            });
-        for (Bucket& bucket : buckets_)
+        std::vector<Entry*> table =
+            GuardAllocation([&] { return std::vector<Entry*>(bucketCount); });
+        std::vector<Entry**> ends =
+            GuardAllocation([&] { return std::vector<Entry**>(bucketCount); });
+        for (size_t i = 0; i < bucketCount; ++i)
+            ends[i] = &table[i];
+        for (Entry* chain : buckets)
         {
-            for (auto& entry : bucket)
+            while (Entry* entry = chain)
             {
-                uint32_t hash = entry->hash;
-                table[hash % bucketCount].push_back(std::move(entry));
+                chain = entry->next;
+                entry->next = nullptr;
+                *ends[entry->hash % bucketCount] = entry;
+                ends[entry->hash % bucketCount] = &entry->next;
             }
         }
-        buckets_ = std::move(table);
+        buckets = std::move(table);
     }
 
-    int count_ = 0;
-    std::vector<Bucket> buckets_;
-    bool ownsValues_;
+    int count = 0;
+    std::vector<Entry*> buckets;
+    bool ownsValues;
 };
 
 } // namespace toolbox

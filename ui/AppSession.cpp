@@ -4,7 +4,9 @@
 #include "app/Durations.h"
 #include "app/Tallydene.h"
 #include "toolbox/ConfigSection.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/MainFrame.h"
+#include "ui/MainView.h"
 #include "ui/WxPrompts.h"
 
 #include <wx/app.h>
@@ -57,9 +59,12 @@ MainFrame& AppSession::Start()
     tallydene->ReportDataFileProblems();
 
     tallydene->CloseInterruptedSession();
-    tallydene->UpdateTime();
+    // The start's clock update books at once, and its save of the whole file waits until the
+    // window is drawn; a command or tick before then saves anyway.
+    tallydene->BringUpToDate();
     window->UpdateMenu();
     tallydene->LogEvent("Tallydene started");
+    AfterFirstPaint::Schedule(window->GetView(), [this] { tallydene->FinishCommand(); });
     return *window;
 }
 

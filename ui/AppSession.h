@@ -24,7 +24,8 @@ public:
     AppSession& operator=(const AppSession&) = delete;
 
     // Opens the main window as the program starts: the stored placement, the tree, shown
-    // maximised or normal, then the first clock update, the menu update and "Tallydene started".
+    // maximised or normal, then the first clock update, the menu update and "Tallydene started";
+    // the update's save waits until the window is drawn.
     MainFrame& Start();
 
     // On the program's first run, after the start: the options dialog, then the working hours

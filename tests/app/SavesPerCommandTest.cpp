@@ -51,3 +51,15 @@ TEST_F(SavesPerCommand, EachCommandSavesOnceAndOnlyWhenItChangedSomething)
     app->GetOptions().SetAutoSaveEnabled(false);
     EXPECT_EQ(0, SavesOf(ID_ITEM_ACTIVATE));
 }
+
+// Quitting writes the file once: the shutdown steps save, and the base class's own end after
+// them writes nothing more.
+TEST_F(SavesPerCommand, QuittingSavesOnce)
+{
+    StartWith({{"Office", 900, {{"Mail", 600}}}});
+    app->GetConfig().SetFileSystem(files);
+    clock.Advance(60);
+    app->SetMainWindow(nullptr);
+    app.reset();
+    EXPECT_EQ(1, files.Calls(FaultyFileSystem::Operation::Open));
+}

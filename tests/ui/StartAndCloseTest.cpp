@@ -258,3 +258,16 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 } // namespace
+
+// The start's save of the whole file comes after the window is drawn, so the user does not
+// wait for it; it does come, without any tick or command.
+TEST_F(CloseTest, TheStartSavesOnceTheWindowIsDrawn)
+{
+    WriteConfig(TwoTodos(0, 600));
+    const std::string written = ReadConfig();
+    session = std::make_unique<AppSession>(clock);
+    MainFrame& frame = session->Start();
+    EXPECT_EQ(ReadConfig(), written) << "saved before the window was drawn";
+    EXPECT_TRUE(PumpUntil([&] { return ReadConfig() != written; }));
+    EXPECT_TRUE(frame.IsShownOnScreen());
+}

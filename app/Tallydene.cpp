@@ -55,6 +55,7 @@ void Tallydene::LoadSettings()
 
     activeTodo = nullptr;
     projects.Clear();
+    undoHistory.Clear();
     for (toolbox::ConfigSection* section : root.GetSection("Projects").Sections().Values())
     {
         auto project = std::make_unique<Project>();
@@ -133,6 +134,8 @@ void Tallydene::BookTime()
 {
     const int32_t moment = Now();
     const bool overtime = options.IsWorkingTimeEnabled();
+    // The clock's booking is no part of a command's change: undo leaves it in place.
+    const int32_t balanceAtStart = account.GetBalance();
 
     if (activeTodo != nullptr)
     {
@@ -150,9 +153,12 @@ void Tallydene::BookTime()
             account.Credit(elapsed);
         journal.Book(activeTodo->GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
                      account.GetBalance() - balanceBefore);
+        undoHistory.Booked(*activeTodo, activeTodo->GetTime() - todoBefore,
+                           project.GetTotalTime() - projectBefore);
     }
     if (overtime)
         account.ChargeDaysUntil(moment);
+    undoHistory.BookedOnBalance(account.GetBalance() - balanceAtStart);
     account.SetLastTimeUpdated(moment);
     unsavedChanges = true;
 }
@@ -290,12 +296,14 @@ std::string Tallydene::StatusText() const
 
 void Tallydene::LogEvent(const std::string& message)
 {
+    undoHistory.Logged(message, nullptr);
     if (options.IsLoggingEnabled())
         eventLog.Write(clock.NowUtc(), message);
 }
 
 void Tallydene::LogEvent(const std::string& message, const std::string& detail)
 {
+    undoHistory.Logged(message, &detail);
     if (options.IsLoggingEnabled())
         eventLog.Write(clock.NowUtc(), message, detail);
 }

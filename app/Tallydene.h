@@ -6,6 +6,7 @@
 #include "app/Options.h"
 #include "app/OvertimeAccount.h"
 #include "app/SessionJournal.h"
+#include "app/UndoHistory.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -118,6 +119,8 @@ public:
 
     // The history of sessions and changes made by hand, in its file beside the configuration.
     SessionJournal& GetJournal() { return journal; }
+    // The steps undo and redo take in this session.
+    UndoHistory& GetUndoHistory() { return undoHistory; }
     // At the start, before the first clock update: ends a session a crash left open.
     void CloseInterruptedSession();
 
@@ -160,4 +163,5 @@ private:
     toolbox::FileResult lastSave;
     SessionJournal journal;
     BackupSchedule backupSchedule;
+    UndoHistory undoHistory;
 };

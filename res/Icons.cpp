@@ -292,6 +292,16 @@ void CopiedPage(IconCanvas& p)
     Page(p, 0.5f, 0.5f, 9.5f, 11.5f, kPaper, kFold);
 }
 
+// An arrow that bends over the top back to the left; mirrored, on to the right.
+void TurningArrow(IconCanvas& p, bool mirrored)
+{
+    const auto at = [mirrored](float x, float y) { return Point{mirrored ? 16 - x : x, y}; };
+    const Point bend[] = {at(12, 14), at(13.5f, 10), at(12, 6.5f), at(9, 5.5f), at(6, 5.5f)};
+    p.StrokeLines(bend, 3.6f, kDarkBlue);
+    p.StrokeLines(bend, 2.2f, kBlue);
+    Outlined(p, {at(1, 5.5f), at(6.5f, 1), at(6.5f, 10)}, kBlue, kDarkBlue);
+}
+
 void DrawOther(IconCanvas& p, IconId icon)
 {
     switch (icon)
@@ -338,6 +348,10 @@ void DrawOther(IconCanvas& p, IconId icon)
         break;
     case IconId::CleanUp:
         Broom(p);
+        break;
+    case IconId::Undo:
+    case IconId::Redo:
+        TurningArrow(p, icon == IconId::Redo);
         break;
     default:
         break;

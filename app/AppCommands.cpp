@@ -17,7 +17,7 @@ bool AppCommands::Execute(int commandId)
     if (handled)
     {
         CommandContext context(app, prompts, dialogs, commandId);
-        command->run(context);
+        app.GetUndoHistory().Run(*command, context);
     }
     app.FinishCommand();
     return handled;

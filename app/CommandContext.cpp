@@ -1,5 +1,6 @@
 #include "app/CommandContext.h"
 
+#include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
@@ -72,8 +73,12 @@ void CommandContext::RefreshTodoAndProject(Todo& todo)
 void CommandContext::ForSelected(Run onTodo, Run onProject)
 {
     TreeItem* item = SelectedItem();
-    if (item != nullptr)
-        (item->IsTodo() ? onTodo : onProject)(*this);
+    if (item == nullptr)
+        return;
+    const Run run = item->IsTodo() ? onTodo : onProject;
+    if (const Command* command = FindCommandRunning(run))
+        app.GetUndoHistory().NameStep(command->name);
+    run(*this);
 }
 
 void CommandContext::FocusTree()

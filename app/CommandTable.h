@@ -11,3 +11,6 @@ std::span<const Command> AllCommands();
 
 // The entry with that identifier, or nullptr.
 const Command* FindCommand(int id);
+
+// The first entry that runs that function, or nullptr.
+const Command* FindCommandRunning(void (*run)(CommandContext& context));

@@ -51,4 +51,8 @@ inline constexpr const char* move = "move";
 // the session's start before, the amounts what the change moved.
 inline constexpr const char* edit = "edit";
 inline constexpr const char* erase = "delete";
+// What undoing or redoing a step moved on a todo, a project or the balance; the note holds the
+// event-log line.
+inline constexpr const char* undo = "undo";
+inline constexpr const char* redo = "redo";
 } // namespace JournalKind

@@ -59,6 +59,7 @@ void Tallydene::LoadSettings()
 
     activeTodo = nullptr;
     projects.Clear();
+    undoHistory.Clear();
     for (toolbox::ConfigSection* section : root.GetSection("Projects").Sections().Values())
     {
         auto project = std::make_unique<Project>();
@@ -142,6 +143,8 @@ void Tallydene::BookTime()
     const int32_t moment = now.wall;
     Prompts* prompts = mainWindow != nullptr ? &mainWindow->GetPrompts() : nullptr;
     const bool overtime = options.IsWorkingTimeEnabled();
+    // The clock's booking is no part of a command's change: undo leaves it in place.
+    const int32_t balanceAtStart = account.GetBalance();
 
     if (activeTodo != nullptr)
     {
@@ -151,16 +154,17 @@ void Tallydene::BookTime()
     }
     else
         awayWatch.Paused(now);
-    unsavedChanges = true;
     // The calendar follows the wall clock, which may have been put back.
-    if (moment < account.GetLastTimeUpdated() &&
-        !dayCharging.AcceptClockBehind(*this, prompts, moment))
-        return;
-    if (overtime)
-        dayCharging.ChargeDays(*this, prompts, moment);
-    else
-        account.SkipDaysUntil(DayCharging::DayOf(options, moment));
-    account.SetLastTimeUpdated(moment);
+    if (moment >= account.GetLastTimeUpdated() ||
+        dayCharging.AcceptClockBehind(*this, prompts, moment))
+    {
+        if (overtime)
+            dayCharging.ChargeDays(*this, prompts, moment);
+        else
+            account.SkipDaysUntil(DayCharging::DayOf(options, moment));
+        account.SetLastTimeUpdated(moment);
+    }
+    undoHistory.BookedOnBalance(account.GetBalance() - balanceAtStart);
     unsavedChanges = true;
 }
 
@@ -179,6 +183,7 @@ void Tallydene::BookOn(Todo& todo, int64_t seconds)
     if (&todo == activeTodo)
         journal.Book(todo.GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
                      account.GetBalance() - balanceBefore);
+    undoHistory.Booked(todo, todo.GetTime() - todoBefore, project.GetTotalTime() - projectBefore);
     unsavedChanges = true;
 }
 
@@ -340,12 +345,14 @@ std::string Tallydene::StatusText() const
 
 void Tallydene::LogEvent(const std::string& message)
 {
+    undoHistory.Logged(message, nullptr);
     if (options.IsLoggingEnabled())
         eventLog.Write(clock.NowUtc(), message);
 }
 
 void Tallydene::LogEvent(const std::string& message, const std::string& detail)
 {
+    undoHistory.Logged(message, &detail);
     if (options.IsLoggingEnabled())
         eventLog.Write(clock.NowUtc(), message, detail);
 }

@@ -8,6 +8,7 @@
 #include "app/Options.h"
 #include "app/OvertimeAccount.h"
 #include "app/SessionJournal.h"
+#include "app/UndoHistory.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -136,6 +137,8 @@ public:
 
     // The history of sessions and changes made by hand, in its file beside the configuration.
     SessionJournal& GetJournal() { return journal; }
+    // The steps undo and redo take in this session.
+    UndoHistory& GetUndoHistory() { return undoHistory; }
     // At the start, before the first clock update: ends a session a crash left open.
     void CloseInterruptedSession();
 
@@ -186,4 +189,5 @@ private:
     const IdleSource* idleSource = nullptr;
     AwayWatch awayWatch;
     bool askingAboutAway = false;
+    UndoHistory undoHistory;
 };

@@ -6,6 +6,7 @@
 #include "app/DropRule.h"
 #include "app/Tallydene.h"
 #include "model/Todo.h"
+#include "toolbox/Translation.h"
 
 ViewCommands::ViewCommands(Tallydene& app, Prompts& prompts, Dialogs& dialogs)
     : app(app), prompts(prompts), dialogs(dialogs)
@@ -21,7 +22,7 @@ bool ViewCommands::Execute(int commandId)
     if (handled)
     {
         CommandContext context(app, prompts, dialogs, commandId);
-        command->run(context);
+        app.GetUndoHistory().Run(*command, context);
         if (command->scope == CommandScope::View)
             context.FocusTree();
     }
@@ -34,7 +35,8 @@ void ViewCommands::DropOnItem(TreeItem& dragged, TreeItem* target)
     if (!TakesDrop(dragged, target) || app.GetMainWindow() == nullptr)
         return;
     CommandContext context(app, prompts, dialogs, 0);
-    DropTodo(context, static_cast<Todo&>(dragged), *target);
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Drag and drop"),
+                                [&] { DropTodo(context, static_cast<Todo&>(dragged), *target); });
     app.FinishCommand();
 }
 

@@ -33,6 +33,8 @@ constexpr AcceleratorSpec kMainAccelerators[] = {
     {kCtrl, Key::H, ID_VIEW_HISTORY},
     {kNoModifier, Key::F9, ID_OVERTIME_WORKING_HOURS},
     {kNoModifier, Key::F6, ID_TOOLS_CLEAN_UP},
+    {kCtrl, Key::Z, ID_EDIT_UNDO},
+    {kCtrl, Key::Y, ID_EDIT_REDO},
 };
 
 } // namespace

@@ -17,6 +17,8 @@ enum class Key : int
     C = 'C',
     H = 'H',
     X = 'X',
+    Y = 'Y',
+    Z = 'Z',
     Space = 0x100,
     Enter,
     Escape,

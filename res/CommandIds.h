@@ -54,6 +54,10 @@ constexpr int ID_OVERTIME_TODAYS_TARGET = 32807;
 constexpr int ID_OVERTIME_ZERO = 32808;
 
 constexpr int ID_FILE_RESTORE = 32809;
+
+// Taking a data-changing command back, and doing it again.
+constexpr int ID_EDIT_UNDO = 32810;
+constexpr int ID_EDIT_REDO = 32811;
 constexpr int ID_APP_EXIT = 57665;
 
 // The tool bar and the status bar: their control ids are also the commands that show or hide
@@ -70,7 +74,7 @@ constexpr int ID_TRAY_ICON = 1;
 
 // The toolkit takes menu and command ids below 0x7FFF only, but the program's command
 // identifiers reach 59393. Every command therefore travels as its identifier less 30000
-// (2771 to 2808, 27632 to 29393): clear of the toolkit's own ids (4999 to 5999) and of its
+// (2771 to 2840, 27632 to 29393): clear of the toolkit's own ids (4999 to 5999) and of its
 // generated ones (negative).
 inline constexpr int kCommandIdOffset = 30000;
 

@@ -61,6 +61,8 @@ constexpr Prompt kPrompts[] = {
     {ID_OVERTIME_ZERO, TrLater("Zero the overtime (target is reached).\nZero overtime")},
     {ID_FILE_RESTORE,
      TrLater("Replace the data with one of its daily backups.\nRestore from backup")},
+    {ID_EDIT_UNDO, TrLater("Take back the last change of the data.\nUndo")},
+    {ID_EDIT_REDO, TrLater("Make the last undone change again.\nRedo")},
     {ID_VIEW_HISTORY, TrLater("Show and correct the sessions worked.\nHistory")},
     {ID_VIEW_REPORT, TrLater("Show the time booked in a day, week or month.\nReport")},
     {ID_ITEM_DELETE, TrLater("Delete the selected item.\nDelete item\n")},

@@ -343,6 +343,16 @@ void NewPage(IconCanvas& p)
     Star(p, {4, 4}, 3.8f);
 }
 
+// An arrow that bends over the top back to the left; mirrored, on to the right.
+void TurningArrow(IconCanvas& p, bool mirrored)
+{
+    const auto at = [mirrored](float x, float y) { return Point{mirrored ? 16 - x : x, y}; };
+    const Point bend[] = {at(12, 14), at(13.5f, 10), at(12, 6.5f), at(9, 5.5f), at(6, 5.5f)};
+    p.StrokeLines(bend, 3.6f, kDarkBlue);
+    p.StrokeLines(bend, 2.2f, kBlue);
+    Outlined(p, {at(1, 5.5f), at(6.5f, 1), at(6.5f, 10)}, kBlue, kDarkBlue);
+}
+
 void DrawOther(IconCanvas& p, IconId icon)
 {
     switch (icon)
@@ -369,6 +379,9 @@ void DrawOther(IconCanvas& p, IconId icon)
         return NewPage(p);
     case IconId::CleanUp:
         return Broom(p);
+    case IconId::Undo:
+    case IconId::Redo:
+        return TurningArrow(p, icon == IconId::Redo);
     default:
         return;
     }

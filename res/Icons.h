@@ -41,6 +41,8 @@ enum class IconId : int
     Activate,
     Completed,
     NewTodo,
+    Undo, // arrow turning back to the left
+    Redo, // arrow turning on to the right
 
     // Tool bar only.
     CleanUp, // broom
@@ -49,7 +51,7 @@ enum class IconId : int
 };
 
 inline constexpr int kTreeImageCount = 17;
-inline constexpr int kMenuImageCount = 8;
+inline constexpr int kMenuImageCount = 10;
 
 // The picture of tree image i (0 to 16).
 constexpr IconId TreeImage(int index)
@@ -57,7 +59,7 @@ constexpr IconId TreeImage(int index)
     return static_cast<IconId>(index);
 }
 
-// The picture of menu image i (0 to 7), the index that the menu tables name.
+// The picture of menu image i (0 to 9), the index that the menu tables name.
 constexpr IconId MenuImageIcon(int index)
 {
     return static_cast<IconId>(static_cast<int>(IconId::CopyName) + index);

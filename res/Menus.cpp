@@ -19,6 +19,8 @@ constexpr int kNewProject = 4;
 constexpr int kActivate = 5;
 constexpr int kCompleted = 6;
 constexpr int kNewTodo = 7;
+constexpr int kUndo = 8;
+constexpr int kRedo = 9;
 
 constexpr MenuItemSpec Item(int id, const char* label, int image = kNoMenuImage)
 {
@@ -87,6 +89,9 @@ constexpr MenuItemSpec kOvertimeItems[] = {
 };
 
 constexpr MenuItemSpec kToolsItems[] = {
+    Item(ID_EDIT_UNDO, "&Undo\tCtrl+Z", kUndo),
+    Item(ID_EDIT_REDO, "&Redo\tCtrl+Y", kRedo),
+    Separator(),
     Item(ID_TOOLS_CLEAN_UP, "&Clean up\tF6"),
     Separator(),
     Item(ID_TOOLS_OPTIONS, "O&ptions...\tF10"),

@@ -12,6 +12,7 @@
 #include "ui/MainView.h"
 #include "ui/TrayIcon.h"
 #include "ui/TrayTooltip.h"
+#include "ui/UndoEntries.h"
 #include "ui/WxText.h"
 
 #include <wx/clipbrd.h>
@@ -84,6 +85,7 @@ void MainFrame::CreateBars()
         CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
+    BindUndoEntries(*this, app.GetUndoHistory());
     CreateStatusBar(1, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     ShowStatusText();
 }

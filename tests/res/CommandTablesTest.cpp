@@ -59,8 +59,9 @@ bool ParseShortcut(const std::string& text, unsigned& modifiers, Key& key)
         {"Space", Key::Space}, {"Enter", Key::Enter}, {"Esc", Key::Escape}, {"Ins", Key::Insert},
         {"Del", Key::Delete},  {"F1", Key::F1},       {"F5", Key::F5},      {"F6", Key::F6},
         {"F7", Key::F7},       {"F8", Key::F8},       {"F9", Key::F9},      {"F10", Key::F10},
-        {"C", Key::C},         {"H", Key::H},         {"X", Key::X},         {"1", Key::Digit1},   {"2", Key::Digit2},
-        {"3", Key::Digit3},    {"4", Key::Digit4},    {"5", Key::Digit5}};
+        {"C", Key::C},         {"H", Key::H},         {"X", Key::X},        {"Y", Key::Y},
+        {"Z", Key::Z},         {"1", Key::Digit1},    {"2", Key::Digit2},   {"3", Key::Digit3},
+        {"4", Key::Digit4},    {"5", Key::Digit5}};
     modifiers = kNoModifier;
     std::string rest = text;
     for (const auto& [prefix, flag] :
@@ -275,7 +276,7 @@ TEST(Accelerators, EveryKeyIsUniqueAndGivesAKnownCommand)
         EXPECT_TRUE(known.count(a.id) != 0);
         EXPECT_TRUE(keys.insert({a.modifiers, a.key}).second) << "key given twice";
     }
-    EXPECT_EQ(keys.size(), 23u);
+    EXPECT_EQ(keys.size(), 25u);
     // Two keys copy the name.
     EXPECT_EQ(FindAccelerator(kCtrl, Key::Insert)->id, ID_ITEM_COPY_NAME);
     EXPECT_EQ(FindAccelerator(kCtrl, Key::C)->id, ID_ITEM_COPY_NAME);
@@ -310,10 +311,12 @@ TEST(ToolBar, ButtonsInOrderWithTheirTooltipsAndTheMenusImages)
     }
     EXPECT_EQ(ids, (std::vector<int>{ID_PROJECT_NEW, ID_TODO_NEW, 0, ID_TODO_PAUSE,
                                      ID_ITEM_ACTIVATE, 0, ID_ITEM_COPY_NAME, ID_ITEM_COPY_TIME, 0,
-                                     ID_TODO_COMPLETED, ID_ITEM_DELETE, 0, ID_TOOLS_CLEAN_UP}));
+                                     ID_TODO_COMPLETED, ID_ITEM_DELETE, 0, ID_EDIT_UNDO,
+                                     ID_EDIT_REDO, 0, ID_TOOLS_CLEAN_UP}));
     EXPECT_EQ(tips, (std::vector<std::string>{"New project", "New todo", "Pause", "Activate todo",
                                               "Copy item's name", "Copy item's time",
-                                              "Set todo completed", "Delete item", "Clean up"}));
+                                              "Set todo completed", "Delete item", "Undo", "Redo",
+                                              "Clean up"}));
 
     // A button shows the picture its command (or the todo form of it) has in the menus.
     std::map<int, IconId> menuIcon;

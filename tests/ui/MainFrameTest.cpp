@@ -66,7 +66,7 @@ TEST_F(MainFrameTest, MenuBarAndToolBarCarryEveryCommandWithItsTextsAndPrompts)
                   res::StatusPromptOf(tool.id));
     }
     EXPECT_EQ(tools.GetToolsCount(), res::MainToolBar().size());
-    EXPECT_EQ(buttons, 9);
+    EXPECT_EQ(buttons, 11);
 
     // The "&Overtime" menu follows the working-time option.
     EXPECT_TRUE(bar.IsEnabledTop(res::kOvertimeMenuPosition));

@@ -2,6 +2,7 @@
 #include "app/JournalFile.h"
 #include "model/Todo.h"
 #include "tests/app/AppScenario.h"
+#include "tests/app/LocalZone.h"
 #include "tests/app/FakeDialogs.h"
 #include "tests/app/FakeIdleSource.h"
 #include "tests/app/ScriptedPrompts.h"
@@ -23,24 +24,12 @@ class AwayTime : public AppScenario
 protected:
     AwayTime()
     {
-        if (const char* zone = std::getenv("TZ"))
-            savedZone = zone;
-        setenv("TZ", "XXX-1", 1);
-        tzset();
         settings.lastTimeUpdated = ClockAt(2026, 3, 2, 17);
         settings.actual = -2 * Hour;
         settings.targets = {8 * Hour, 1 * Hour, 2 * Hour, 4 * Hour, 16 * Hour, 0, 0};
         settings.loggingEnabled = true;
         settings.timeFormat = 3;
         settings.projects = {{"Office", 1200, {{"Report", 600}, {"Mail", 300}}}};
-    }
-    ~AwayTime() override
-    {
-        if (savedZone)
-            setenv("TZ", savedZone->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
     }
 
     // Starts at 17:00 with Report running.
@@ -95,7 +84,7 @@ protected:
     std::unique_ptr<Tallydene> app;
 
 private:
-    std::optional<std::string> savedZone;
+    LocalZone zone{"XXX-1"};
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/ClockValue.h"
 #include "model/Todo.h"
 #include "tests/app/AppScenario.h"
+#include "tests/app/LocalZone.h"
 
 #include <cstdlib>
 #include <string>
@@ -9,25 +10,6 @@ namespace
 {
 
 constexpr int32_t Workday = 8 * 3600;
-
-// The time zone the C library takes local time in, for the length of a test.
-class LocalZone
-{
-public:
-    explicit LocalZone(const char* zone) : saved(std::getenv("TZ") ? std::getenv("TZ") : "")
-    {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~LocalZone()
-    {
-        saved.empty() ? unsetenv("TZ") : setenv("TZ", saved.c_str(), 1);
-        tzset();
-    }
-
-private:
-    std::string saved;
-};
 
 std::string ClockBehindQuestion(const std::string& now, const std::string& lastUpdate)
 {

@@ -4,6 +4,7 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
+#include "tests/app/LocalZone.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -14,22 +15,6 @@ using namespace res;
 class HistoryFormTest : public ViewScenario
 {
 protected:
-    // The days and times shown are local: here they are UTC.
-    HistoryFormTest()
-    {
-        if (const char* zone = std::getenv("TZ"))
-            savedZone = zone;
-        setenv("TZ", "UTC0", 1);
-        tzset();
-    }
-    ~HistoryFormTest() override
-    {
-        if (savedZone)
-            setenv("TZ", savedZone->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
 
     // Mail ran 10:00-10:30 and Call 10:40-11:00 on Monday 2 March 2026 (UTC).
     void StartWithTwoSessions()
@@ -67,7 +52,8 @@ protected:
         return 0;
     }
 
-    std::optional<std::string> savedZone;
+    // The days and times shown are local: here they are UTC.
+    LocalZone zone{"UTC0"};
     std::optional<HistoryForm> form;
 };
 

@@ -6,6 +6,7 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
+#include "tests/app/LocalZone.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -16,30 +17,6 @@ using namespace res;
 
 namespace
 {
-
-// Sets the local time zone for a test and restores the one before.
-class LocalZone
-{
-public:
-    explicit LocalZone(const char* zone)
-    {
-        if (const char* before = std::getenv("TZ"))
-            saved = before;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~LocalZone()
-    {
-        if (saved)
-            setenv("TZ", saved->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> saved;
-};
 
 std::string Date(int64_t moment)
 {

@@ -46,7 +46,7 @@ void UndoHistory::Run(const Command& command, CommandContext& context)
 
 void UndoHistory::Record(Tallydene& app, const char* name, const std::function<void()>& change)
 {
-    recording.emplace(name, DataState::Of(app));
+    recording.emplace(Recording{name, DataState::Of(app), {}, 0, {}});
     change();
     // Empty when the data was loaded anew meanwhile.
     std::optional<Recording> done = std::exchange(recording, std::nullopt);

@@ -1,18 +1,11 @@
 #include "app/BackupSchedule.h"
 
+#include "app/ClockValue.h"
 #include "toolbox/DailyBackups.h"
 #include "toolbox/Logger.h"
 
 #include <cstdio>
 #include <ctime>
-
-namespace
-{
-
-// 31 December 1989, 00:00:00 UTC, in seconds since 1 January 1970.
-constexpr std::time_t clockStart = 631065600;
-
-} // namespace
 
 std::string BackupSchedule::LocalDate(int32_t clockValue)
 {
@@ -21,7 +14,7 @@ std::string BackupSchedule::LocalDate(int32_t clockValue)
 
 std::string BackupSchedule::LocalStamp(int32_t clockValue)
 {
-    const std::time_t moment = clockStart + clockValue;
+    const std::time_t moment = UnixTimeOf(clockValue);
     std::tm local{};
     localtime_r(&moment, &local);
     char text[64];
@@ -40,7 +33,7 @@ void BackupSchedule::Keep(const std::string& dataFile, toolbox::FileSystem& file
     const toolbox::FileResult kept =
         toolbox::DailyBackups(dataFile, files).Keep(LocalDate(*savedMoment));
     if (!kept)
-        toolbox::Logger::Report("BackupSchedule::Keep", __LINE__, toolbox::Logger::LevelError,
+        toolbox::Logger::Report("BackupSchedule::Keep", __LINE__, toolbox::Logger::kLevelError,
                                 "The day's backup was not made: " + kept.Reason());
     // One try a day: the save that follows makes the file today's.
     savedMoment.reset();

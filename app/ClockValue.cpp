@@ -6,9 +6,9 @@
 namespace
 {
 
-constexpr int64_t SecondsPerDay = 86400;
+constexpr int64_t kSecondsPerDay = 86400;
 // 31 December 1989, 00:00:00 UTC, in seconds since 1970.
-constexpr int64_t ClockStart = 631065600;
+constexpr int64_t kClockStart = 631065600;
 
 // Days before each month in a common year.
 constexpr int64_t DaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
@@ -43,12 +43,12 @@ int32_t ClockValueOf(const std::tm& utc)
         ++dayOfYear;
 
     int64_t value = utc.tm_sec + 60 * static_cast<int64_t>(utc.tm_min) +
-                    3600 * static_cast<int64_t>(utc.tm_hour) + SecondsPerDay * dayOfYear;
+                    3600 * static_cast<int64_t>(utc.tm_hour) + kSecondsPerDay * dayOfYear;
     // The whole years from 1990 to the year before; none before 1990.
     if (year > 1990)
     {
         int64_t days = 365 * (year - 1990) + LeapYearsUpTo(year - 1) - LeapYearsUpTo(1989);
-        value += SecondsPerDay * days;
+        value += kSecondsPerDay * days;
     }
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
@@ -56,7 +56,7 @@ int32_t ClockValueOf(const std::tm& utc)
 
 int32_t DayOf(int32_t clockValue)
 {
-    return clockValue / static_cast<int32_t>(SecondsPerDay);
+    return clockValue / static_cast<int32_t>(kSecondsPerDay);
 }
 
 int WeekdayOf(int32_t day)
@@ -67,7 +67,7 @@ int WeekdayOf(int32_t day)
 
 std::time_t UnixTimeOf(int32_t clockValue)
 {
-    return static_cast<std::time_t>(clockValue + ClockStart);
+    return static_cast<std::time_t>(clockValue + kClockStart);
 }
 
 int32_t LocalDayOf(int32_t clockValue)
@@ -77,12 +77,12 @@ int32_t LocalDayOf(int32_t clockValue)
     localtime_r(&moment, &date);
     date.tm_hour = date.tm_min = date.tm_sec = 0;
     date.tm_isdst = 0;
-    return static_cast<int32_t>(FloorDivide(timegm(&date) - ClockStart, SecondsPerDay));
+    return static_cast<int32_t>(FloorDivide(timegm(&date) - kClockStart, kSecondsPerDay));
 }
 
 std::tm DateOfDay(int32_t day)
 {
-    const std::time_t moment = static_cast<std::time_t>(day * SecondsPerDay + ClockStart);
+    const std::time_t moment = static_cast<std::time_t>(day * kSecondsPerDay + kClockStart);
     std::tm date{};
     gmtime_r(&moment, &date);
     return date;

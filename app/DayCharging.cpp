@@ -78,7 +78,7 @@ bool DayCharging::AcceptClockBehind(Tallydene& app, Prompts* prompts, int32_t mo
     OvertimeAccount& account = app.GetOvertimeAccount();
     const int32_t lastUpdate = account.GetLastTimeUpdated();
     if (prompts == nullptr || keptLastUpdate == lastUpdate ||
-        static_cast<int64_t>(lastUpdate) - moment <= clockSlack)
+        static_cast<int64_t>(lastUpdate) - moment <= kClockSlack)
         return false;
     const std::string logged = LogText(UtcTimeOf(lastUpdate), "%Y-%m-%d %H:%M:%S");
     if (!Ask(*prompts,
@@ -104,7 +104,7 @@ void DayCharging::ChargeDays(Tallydene& app, Prompts* prompts, int32_t moment)
     const int32_t today = DayOf(app.GetOptions(), moment);
     const int32_t lastCharged = account.GetLastChargedDay();
     const int workingDays = account.WorkingDaysUntil(today);
-    if (today - static_cast<int64_t>(lastCharged) <= longGap || workingDays == 0)
+    if (today - static_cast<int64_t>(lastCharged) <= kLongGap || workingDays == 0)
     {
         account.ChargeDaysUntil(today);
         return;

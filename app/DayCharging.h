@@ -17,10 +17,10 @@ class DayCharging
 public:
     // A week away (a long weekend, a few days off) is charged as it comes; a longer gap is as
     // likely a clock set weeks or years wrong, or a holiday the user wants no targets for.
-    static constexpr int32_t longGap = 7;
+    static constexpr int32_t kLongGap = 7;
     // A clock corrected by a few minutes is no fault worth a question; the last update stays
     // until the clock is past it again.
-    static constexpr int32_t clockSlack = 5 * 60;
+    static constexpr int32_t kClockSlack = 5 * 60;
 
     // The number of the day the moment falls on, by the midnight the user chose.
     static int32_t DayOf(const Options& options, int32_t moment);

@@ -11,12 +11,12 @@
 
 namespace
 {
-constexpr int64_t int64Max = std::numeric_limits<int64_t>::max();
-constexpr int64_t int64Min = std::numeric_limits<int64_t>::min();
+constexpr int64_t kInt64Max = std::numeric_limits<int64_t>::max();
+constexpr int64_t kInt64Min = std::numeric_limits<int64_t>::min();
 
 // Every text stays within 63 characters: 29 missing digits of padding, a sign, one hour digit
 // and the three characters after it make exactly 63, so wider widths pad as 30.
-constexpr int maxWidth = 30;
+constexpr int kMaxWidth = 30;
 
 // Seconds of the copy rounding unit of a TimeRound value; 0 for no rounding.
 int64_t RoundingUnit(int32_t timeRound)
@@ -55,19 +55,19 @@ std::string TwoDigits(int64_t value)
 // 64-bit limits and the parsed duration at the 32-bit limits.
 int64_t MultiplySaturated(int64_t value, int64_t factor)
 {
-    if (value > int64Max / factor)
-        return int64Max;
-    if (value < int64Min / factor)
-        return int64Min;
+    if (value > kInt64Max / factor)
+        return kInt64Max;
+    if (value < kInt64Min / factor)
+        return kInt64Min;
     return value * factor;
 }
 
 int64_t AddSaturated(int64_t a, int64_t b)
 {
-    if (b > 0 && a > int64Max - b)
-        return int64Max;
-    if (b < 0 && a < int64Min - b)
-        return int64Min;
+    if (b > 0 && a > kInt64Max - b)
+        return kInt64Max;
+    if (b < 0 && a < kInt64Min - b)
+        return kInt64Min;
     return a + b;
 }
 
@@ -141,7 +141,7 @@ std::string Durations::FormatDuration(int32_t seconds, int width, bool roundForC
     }
 
     std::string text;
-    for (int digit = CountDigits(hours); digit < std::min(width, maxWidth); ++digit)
+    for (int digit = CountDigits(hours); digit < std::min(width, kMaxWidth); ++digit)
         text += "  ";
     if (seconds < 0)
         text += '-';
@@ -192,7 +192,7 @@ int32_t Durations::ParseDuration(const std::string& input)
         result = MultiplySaturated(LeadingInteger(text), 3600);
 
     if (negative)
-        result = result == int64Min ? int64Max : -result;
+        result = result == kInt64Min ? kInt64Max : -result;
     return static_cast<int32_t>(std::clamp<int64_t>(result, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }

@@ -17,7 +17,7 @@ namespace
 
 void Warn(int line, const std::string& text)
 {
-    toolbox::Logger::Report("JournalFile", line, toolbox::Logger::LevelWarn, text);
+    toolbox::Logger::Report("JournalFile", line, toolbox::Logger::kLevelWarn, text);
 }
 
 bool WriteAll(int file, const std::string& bytes)

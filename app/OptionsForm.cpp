@@ -12,7 +12,7 @@ constexpr int LAST_FORMAT_BUTTON = 3;
 constexpr int FIRST_ROUND_BUTTON = 0;
 constexpr int LAST_ROUND_BUTTON = 4;
 // The format buttons show 4 h 45 min as each format writes it.
-constexpr int32_t SAMPLE = 17100;
+constexpr int32_t kSampleSeconds = 17100;
 
 int ButtonOf(int value, int first, int last)
 {
@@ -37,7 +37,7 @@ void OptionsForm::Open()
     timeRound = ButtonOf(durations.TimeRound(), FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON);
     for (int format = FIRST_FORMAT_BUTTON; format <= LAST_FORMAT_BUTTON; ++format)
         formatLabels[format - FIRST_FORMAT_BUTTON] =
-            durations.FormatDuration(SAMPLE, 0, false, format);
+            durations.FormatDuration(kSampleSeconds, 0, false, format);
 }
 
 FormResult OptionsForm::Confirm(Prompts& /*prompts*/)

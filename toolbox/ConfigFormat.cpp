@@ -152,7 +152,7 @@ void ConfigFormat::CloseTag(Reading& reading, const char* begin, const char* end
 
 void ConfigFormat::OpenTagOf(Reading& reading, const char* begin, const char* end)
 {
-    reading.malformed = reading.open.size() > maximumDepth;
+    reading.malformed = reading.open.size() > kMaximumDepth;
     if (reading.malformed)
         return;
     Unescape(begin, end, reading.name);

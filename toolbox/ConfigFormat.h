@@ -19,7 +19,7 @@ class ConfigFormat
 public:
     // Sections nested deeper than this make a text malformed: no file this program writes
     // comes near it, and every walk over the tree stays shallow.
-    static constexpr std::size_t maximumDepth = 64;
+    static constexpr std::size_t kMaximumDepth = 64;
 
     // Adds what the text holds (up to its first NUL) to an empty section; false for a
     // malformed text, which leaves the section partly filled.

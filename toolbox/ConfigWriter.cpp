@@ -66,7 +66,7 @@ ConfigWriter::ConfigWriter(const char* lineEnd)
         [&]
         {
             this->lineEnd = lineEnd;
-            buffer.reserve(blockSize + 64);
+            buffer.reserve(kBlockSize + 64);
         });
 }
 
@@ -84,7 +84,7 @@ bool ConfigWriter::WriteString(const char* text)
         buffer += lineEnd;
         text = lineBreak + 1;
     }
-    return buffer.size() < blockSize ? !failed : Pass();
+    return buffer.size() < kBlockSize ? !failed : Pass();
 }
 
 bool ConfigWriter::Pass()
@@ -101,7 +101,7 @@ bool ConfigWriter::Pass()
 bool ConfigWriter::WriteWritten(const std::string& text)
 {
     GuardAllocation([&] { buffer += text; });
-    return buffer.size() < blockSize ? !failed : Pass();
+    return buffer.size() < kBlockSize ? !failed : Pass();
 }
 
 void ConfigWriter::StartCopy(std::string& into)

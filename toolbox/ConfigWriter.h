@@ -25,7 +25,7 @@ public:
             buffer += lineEnd;
         else
             buffer += c;
-        return buffer.size() < blockSize ? !failed : Pass();
+        return buffer.size() < kBlockSize ? !failed : Pass();
     }
     // Writes a name so that reading gives it back unchanged.
     bool WriteEscaped(const char* text);
@@ -48,7 +48,7 @@ protected:
     virtual bool Deliver(const char* data, std::size_t size) = 0;
 
 private:
-    static constexpr std::size_t blockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = 64 * 1024;
 
     std::string buffer;
     std::string lineEnd;

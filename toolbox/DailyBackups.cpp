@@ -137,13 +137,13 @@ std::vector<std::string> DailyBackups::Unkept(std::vector<std::string> stamps)
     for (const std::string& stamp : stamps)
     {
         const std::string day = stamp.substr(0, 10);
-        if (days.contains(day) || days.size() < dailyKept)
+        if (days.contains(day) || days.size() < kDailyKept)
         {
             days.insert(day);
             continue;
         }
         const long week = WeekOf(stamp);
-        if (!weeks.contains(week) && weeks.size() < weeklyKept)
+        if (!weeks.contains(week) && weeks.size() < kWeeklyKept)
         {
             weeks.insert(week);
             continue;

@@ -24,8 +24,8 @@ public:
     };
 
     // The last this many days keep their copies, and then the newest copy of this many weeks.
-    static constexpr int dailyKept = 14;
-    static constexpr int weeklyKept = 8;
+    static constexpr int kDailyKept = 14;
+    static constexpr int kWeeklyKept = 8;
 
     explicit DailyBackups(const std::string& dataFile, FileSystem& files = FileSystem::Native());
 

@@ -132,8 +132,8 @@ public:
     }
 
 private:
-    static constexpr int loadPercentage = 50;
-    static constexpr int minimumBuckets = 16;
+    static constexpr int kLoadPercentage = 50;
+    static constexpr int kMinimumBuckets = 16;
 
     struct Unowned
     {
@@ -175,7 +175,7 @@ private:
             return KeyRules::View(entry->key);
         }
         if (buckets.empty())
-            GuardAllocation([&] { buckets.resize(minimumBuckets); });
+            GuardAllocation([&] { buckets.resize(kMinimumBuckets); });
         const uint32_t hash = KeyRules::Hash(key);
         Entry* entry = GuardAllocation(
             [&] {
@@ -232,15 +232,15 @@ private:
     void Rebalance()
     {
         int64_t bucketCount = BucketCount();
-        int64_t wanted = int64_t{count} * 100 / loadPercentage;
+        int64_t wanted = int64_t{count} * 100 / kLoadPercentage;
         int64_t load = int64_t{count} * 100 / bucketCount;
-        if (load < loadPercentage / 2)
+        if (load < kLoadPercentage / 2)
         {
-            wanted = std::max(wanted, int64_t{minimumBuckets});
+            wanted = std::max(wanted, int64_t{kMinimumBuckets});
             if (wanted < bucketCount)
                 Rebuild(static_cast<size_t>(wanted));
         }
-        else if (load > loadPercentage * 2)
+        else if (load > kLoadPercentage * 2)
         {
             Rebuild(static_cast<size_t>(wanted));
         }

@@ -37,16 +37,16 @@ public:
 int32_t LevelFromWord(const String& word)
 {
     static const char* const words[] = {"debug", "info", "warn", "error", "exception", "fatal"};
-    for (int32_t level = Logger::LevelDebug; level <= Logger::LevelFatal; ++level)
+    for (int32_t level = Logger::kLevelDebug; level <= Logger::kLevelFatal; ++level)
         if (word == words[level - 1])
             return level;
-    return Logger::LevelNothing;
+    return Logger::kLevelNothing;
 }
 
 const char* WordOfLevel(int32_t level)
 {
     static const char* const words[] = {"Debug", "Info", "Warn", "Error", "Exception", "Fatal"};
-    if (level < Logger::LevelDebug || level > Logger::LevelFatal)
+    if (level < Logger::kLevelDebug || level > Logger::kLevelFatal)
         return "Unknown";
     return words[level - 1];
 }
@@ -81,7 +81,7 @@ void WriteAll(int file, const std::string& bytes)
 void LogException(const char* place, int line, const char* text)
 {
     if (current != nullptr)
-        current->Log(place, line, Logger::LevelException, "%s", text);
+        current->Log(place, line, Logger::kLevelException, "%s", text);
 }
 
 void LogConfigReport(const char* place, int line, int level, const char* text)
@@ -126,12 +126,12 @@ Logger::Logger(const Clock& clock) : clock(clock), startTick(clock.TickMilliseco
     current = this;
     SetExceptionLogHook(&LogException);
     SetConfigLogHook(&LogConfigReport);
-    Log("toolbox::Logger::Logger", __LINE__, LevelInfo, "Logger initialized");
+    Log("toolbox::Logger::Logger", __LINE__, kLevelInfo, "Logger initialized");
 }
 
 Logger::~Logger()
 {
-    Log("toolbox::Logger::~Logger", __LINE__, LevelInfo, "Shutting down logger");
+    Log("toolbox::Logger::~Logger", __LINE__, kLevelInfo, "Shutting down logger");
     if (file >= 0)
         close(file);
     if (current == this)

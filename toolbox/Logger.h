@@ -22,14 +22,14 @@ namespace toolbox
 class Logger
 {
 public:
-    static constexpr int32_t LevelDebug = 1;
-    static constexpr int32_t LevelInfo = 2;
-    static constexpr int32_t LevelWarn = 3;
-    static constexpr int32_t LevelError = 4;
-    static constexpr int32_t LevelException = 5;
-    static constexpr int32_t LevelFatal = 6;
+    static constexpr int32_t kLevelDebug = 1;
+    static constexpr int32_t kLevelInfo = 2;
+    static constexpr int32_t kLevelWarn = 3;
+    static constexpr int32_t kLevelError = 4;
+    static constexpr int32_t kLevelException = 5;
+    static constexpr int32_t kLevelFatal = 6;
     // Set by an unknown level word; no line reaches it.
-    static constexpr int32_t LevelNothing = 127;
+    static constexpr int32_t kLevelNothing = 127;
 
     // Where the logger takes its time from; tests give one they can set.
     class Clock
@@ -69,7 +69,7 @@ private:
     const Clock& clock;
     int file = -1;
     String path;
-    int32_t threshold = LevelError;
+    int32_t threshold = kLevelError;
     int64_t startTick;
     Logger* previous = nullptr;
 };

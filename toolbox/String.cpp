@@ -17,7 +17,7 @@ const char* OrEmpty(const char* text)
 }
 
 // Results this long or longer are refused rather than allocated.
-constexpr int formatLimit = 536870912;
+constexpr int kFormatLimit = 536870912;
 
 } // namespace
 
@@ -151,7 +151,7 @@ void String::FormatFromVargs(const char* format, va_list args)
         Set(small);
         return;
     }
-    if (length < 0 || length >= formatLimit)
+    if (length < 0 || length >= kFormatLimit)
     {
         content.clear();
         throw EIllegalArgument("Formatted string requires too much space (>512MB)",

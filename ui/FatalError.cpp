@@ -25,7 +25,7 @@ bool EndOnFatalError(std::exception_ptr exception, AppSession* session)
     catch (const toolbox::Exception& e)
     {
         const std::string text = FatalErrorText(e);
-        toolbox::Logger::Global().Log("EndOnFatalError", __LINE__, toolbox::Logger::LevelFatal,
+        toolbox::Logger::Global().Log("EndOnFatalError", __LINE__, toolbox::Logger::kLevelFatal,
                                       "%s", text.c_str());
         // Abandoned before the box shows: a clock tick while it waits must not save either.
         if (session)

@@ -106,7 +106,7 @@ bool InstanceLock::Acquire()
 {
     if (!IsPrivateFolder(folder))
     {
-        toolbox::Logger::Global().Log("InstanceLock::Acquire", __LINE__, toolbox::Logger::LevelWarn,
+        toolbox::Logger::Global().Log("InstanceLock::Acquire", __LINE__, toolbox::Logger::kLevelWarn,
                                       "No single-instance lock: %s is not a private folder",
                                       folder.c_str());
         return true;

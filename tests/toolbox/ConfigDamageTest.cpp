@@ -182,7 +182,7 @@ TEST_F(ConfigDamage, DeepNestingIsMalformedAndFailsFast)
         EXPECT_EQ(0, config.GetRoot().Sections().Count());
     }
     // Well past the deepest file ever written, the limit itself loads and writes back.
-    const std::size_t limit = toolbox::ConfigFormat::maximumDepth;
+    const std::size_t limit = toolbox::ConfigFormat::kMaximumDepth;
     Config config;
     EXPECT_TRUE(ParseText(config, open.substr(0, 3 * limit) + close.substr(0, 4 * limit)));
     Config again;

@@ -57,12 +57,12 @@ TEST_F(LoggerTest, WithoutTheSwitchOnlyErrorsAndWorseOpenTheFile)
 {
     auto logger = MakeLogger({});
     EXPECT_EQ(logger->GetPath().c_str(), LogFile().string());
-    logger->Log("here", 1, Logger::LevelWarn, "a warning");
+    logger->Log("here", 1, Logger::kLevelWarn, "a warning");
     logger.reset();
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 
     logger = MakeLogger({});
-    logger->Log("here", 2, Logger::LevelError, "an error %d", 42);
+    logger->Log("here", 2, Logger::kLevelError, "an error %d", 42);
     logger.reset();
     EXPECT_EQ(LogText(),
               separator + "[2026-01-31 08:15:02 (T+0.000)] Error (here:2) an error 42\r\n");
@@ -81,7 +81,7 @@ TEST_F(LoggerTest, InfoRunHasSeparatorStartAndEndLines)
     // A later run appends its own part and keeps the earlier one.
     const std::string first = LogText();
     auto logger = MakeLogger({});
-    logger->Log("again", 3, Logger::LevelFatal, "x");
+    logger->Log("again", 3, Logger::kLevelFatal, "x");
     logger.reset();
     EXPECT_EQ(LogText(),
               first + separator + "[2026-01-31 08:15:02 (T+0.000)] Fatal (again:3) x\r\n");
@@ -95,14 +95,14 @@ TEST_F(LoggerTest, LevelWordsSetTheThreshold)
         int32_t threshold;
     };
     for (const Case& run : std::vector<Case>{
-             {{"/log", "DEBUG"}, Logger::LevelDebug},
-             {{"/log", "Exception"}, Logger::LevelException},
-             {{"/log", "fatal"}, Logger::LevelFatal},
-             {{"/log", "verbose"}, Logger::LevelNothing},
-             {{"/log", "info", "/log", "warn"}, Logger::LevelWarn},
-             {{"-log", "debug"}, Logger::LevelError},
-             {{"/LOG", "debug"}, Logger::LevelError},
-             {{"/log"}, Logger::LevelError},
+             {{"/log", "DEBUG"}, Logger::kLevelDebug},
+             {{"/log", "Exception"}, Logger::kLevelException},
+             {{"/log", "fatal"}, Logger::kLevelFatal},
+             {{"/log", "verbose"}, Logger::kLevelNothing},
+             {{"/log", "info", "/log", "warn"}, Logger::kLevelWarn},
+             {{"-log", "debug"}, Logger::kLevelError},
+             {{"/LOG", "debug"}, Logger::kLevelError},
+             {{"/log"}, Logger::kLevelError},
          })
     {
         EXPECT_EQ(MakeLogger(run.arguments)->GetThreshold(), run.threshold)
@@ -112,14 +112,14 @@ TEST_F(LoggerTest, LevelWordsSetTheThreshold)
 
     // An unknown word keeps out everything, even the worst.
     auto logger = MakeLogger({"/log", "verbose"});
-    logger->Log("here", 1, Logger::LevelFatal, "lost");
+    logger->Log("here", 1, Logger::kLevelFatal, "lost");
     logger->Log("here", 1, 100, "lost too");
     logger.reset();
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 
     // DEBUG lets debug lines through.
     logger = MakeLogger({"/log", "DEBUG"});
-    logger->Log("here", 7, Logger::LevelDebug, "seen");
+    logger->Log("here", 7, Logger::kLevelDebug, "seen");
     logger->Log("here", 8, 0, "below every level");
     logger->Log("here", 9, 200, "above every level");
     logger.reset();
@@ -134,10 +134,10 @@ TEST_F(LoggerTest, StampsCountFromCreationInLocalStandardTime)
     clock.utc = 1'782'907'200;              // 2026-07-01 12:00:00 UTC
     auto logger = MakeLogger({});
     clock.tick += 1234;
-    logger->Log("here", 1, Logger::LevelError, "one");
+    logger->Log("here", 1, Logger::kLevelError, "one");
     clock.tick -= 1229;
     clock.utc += 61;
-    logger->Log("here", 2, Logger::LevelError, "two");
+    logger->Log("here", 2, Logger::kLevelError, "two");
     logger.reset();
     EXPECT_EQ(LogText(), separator + "[2026-07-01 07:00:00 (T+1.234)] Error (here:1) one\r\n" +
                              "[2026-07-01 07:01:01 (T+0.005)] Error (here:2) two\r\n");
@@ -146,8 +146,8 @@ TEST_F(LoggerTest, StampsCountFromCreationInLocalStandardTime)
 TEST_F(LoggerTest, PlaceFromAfterItsLastBackslashAndLineEndsInMessages)
 {
     auto logger = MakeLogger({});
-    logger->Log("C:\\src\\toolbox\\Config.cpp", 12, Logger::LevelError, "first\nsecond\n");
-    logger->Log("toolbox/Config.cpp\\", 13, Logger::LevelError, "%s", "100% sure");
+    logger->Log("C:\\src\\toolbox\\Config.cpp", 12, Logger::kLevelError, "first\nsecond\n");
+    logger->Log("toolbox/Config.cpp\\", 13, Logger::kLevelError, "%s", "100% sure");
     logger.reset();
     EXPECT_EQ(LogText(), separator +
                              "[2026-01-31 08:15:02 (T+0.000)] Error (Config.cpp:12) first\r\n"
@@ -195,10 +195,10 @@ TEST_F(LoggerTest, ExceptionsAndConfigurationReportsWriteTheirLines)
 TEST_F(LoggerTest, OpenFileIsLockedAgainstASecondLogger)
 {
     auto first = MakeLogger({});
-    first->Log("first", 1, Logger::LevelError, "kept");
+    first->Log("first", 1, Logger::kLevelError, "kept");
     {
         Logger second(clock);
-        second.Log("second", 1, Logger::LevelError, "lost while the first holds the file");
+        second.Log("second", 1, Logger::kLevelError, "lost while the first holds the file");
     }
     first.reset();
     EXPECT_EQ(LogText(), separator + "[2026-01-31 08:15:02 (T+0.000)] Error (first:1) kept\r\n");
@@ -234,7 +234,7 @@ TEST_F(LoggerTest, APipeInTheFilesPlaceNeitherBlocksNorIsWritten)
     ASSERT_EQ(0, ::mkfifo(LogFile().c_str(), 0600));
     auto logger = MakeLogger({});
     auto logged = std::async(std::launch::async,
-                             [&] { logger->Log("here", 1, Logger::LevelError, "an error"); });
+                             [&] { logger->Log("here", 1, Logger::kLevelError, "an error"); });
     const bool returned = logged.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
     const int release = returned ? -1 : ::open(LogFile().c_str(), O_RDONLY | O_NONBLOCK);
     logged.wait();

@@ -27,7 +27,7 @@
 namespace
 {
 
-constexpr int TodosPerProject = 10;
+constexpr int kTodosPerProject = 10;
 
 class SteppingClock : public UtcClock
 {
@@ -56,7 +56,7 @@ void Fill(Tallydene& app, int projects)
     {
         auto project = std::make_unique<Project>();
         project->SetName("Project " + std::to_string(p));
-        for (int t = 0; t < TodosPerProject; ++t)
+        for (int t = 0; t < kTodosPerProject; ++t)
         {
             auto todo = std::make_unique<Todo>(project.get());
             todo->SetName("Todo " + std::to_string(t));
@@ -108,7 +108,7 @@ void UpdateTimeWithAutoSave(benchmark::State& state)
         clock.Advance(60);
         app.UpdateTime();
     }
-    state.SetComplexityN(state.range(0) * TodosPerProject);
+    state.SetComplexityN(state.range(0) * kTodosPerProject);
     app.SkipShutdownSteps();
 }
 
@@ -145,7 +145,7 @@ void QuitWithSave(benchmark::State& state)
         state.ResumeTiming();
         app.reset();
     }
-    state.SetComplexityN(state.range(0) * TodosPerProject);
+    state.SetComplexityN(state.range(0) * kTodosPerProject);
 }
 
 void LoadConfiguration(benchmark::State& state)
@@ -153,7 +153,7 @@ void LoadConfiguration(benchmark::State& state)
     Machine machine;
     SteppingClock clock;
     const std::string bytes = SaveFilled(machine, clock, Projects(state));
-    const double todos = static_cast<double>(state.range(0) * TodosPerProject);
+    const double todos = static_cast<double>(state.range(0) * kTodosPerProject);
     {
         const int64_t before = AllocatedBytes();
         auto app = std::make_unique<Tallydene>(clock, ',');
@@ -172,7 +172,7 @@ void LoadConfiguration(benchmark::State& state)
         app.reset();
         state.ResumeTiming();
     }
-    state.SetComplexityN(state.range(0) * TodosPerProject);
+    state.SetComplexityN(state.range(0) * kTodosPerProject);
 }
 
 void Sizes(benchmark::internal::Benchmark* benchmark)

@@ -13,8 +13,8 @@
 namespace
 {
 
-constexpr int32_t Hour = 3600;
-constexpr int32_t Minute = 60;
+constexpr int32_t kHour = 3600;
+constexpr int32_t kMinute = 60;
 using Answer = AwayTimeForm::Answer;
 
 // Office with Report (10 min) and Mail (5 min), last updated at 17:00 UTC on Monday 2 March
@@ -25,8 +25,8 @@ protected:
     AwayTime()
     {
         settings.lastTimeUpdated = ClockAt(2026, 3, 2, 17);
-        settings.actual = -2 * Hour;
-        settings.targets = {8 * Hour, 1 * Hour, 2 * Hour, 4 * Hour, 16 * Hour, 0, 0};
+        settings.actual = -2 * kHour;
+        settings.targets = {8 * kHour, 1 * kHour, 2 * kHour, 4 * kHour, 16 * kHour, 0, 0};
         settings.loggingEnabled = true;
         settings.timeFormat = 3;
         settings.projects = {{"Office", 1200, {{"Report", 600}, {"Mail", 300}}}};
@@ -48,7 +48,7 @@ protected:
     {
         for (int minute = 0; minute < minutes; ++minute)
         {
-            clock.Advance(Minute);
+            clock.Advance(kMinute);
             app->UpdateTime();
         }
     }
@@ -100,7 +100,7 @@ TEST_F(AwayTime, AnEightHourSleepIsBookedOnlyAsTheAnswerSays)
         int64_t kept;
         const char* logged;
         bool running;
-    } cases[] = {{Answer::Keep, 8 * Hour, "Booked away time: 28800", true},
+    } cases[] = {{Answer::Keep, 8 * kHour, "Booked away time: 28800", true},
                  {Answer::Discard, 0, "Discarded away time: 28800", true},
                  {Answer::DiscardAndPause, 0, "Discarded away time: 28800", false}};
     for (const auto& c : cases)
@@ -110,9 +110,9 @@ TEST_F(AwayTime, AnEightHourSleepIsBookedOnlyAsTheAnswerSays)
         std::filesystem::remove(DataFolder() / "Tallydene.journal");
         RunReport();
         Work(10);
-        clock.Suspend(8 * Hour); // until 01:10 UTC on Tuesday
+        clock.Suspend(8 * kHour); // until 01:10 UTC on Tuesday
         app->UpdateTime();
-        const int64_t charged = -2 * Hour + 600 - 1 * Hour;
+        const int64_t charged = -2 * kHour + 600 - 1 * kHour;
         EXPECT_EQ((std::array<int64_t, 3>{1200, 1800, charged}), Accounts());
         ASSERT_TRUE(app->IsAwayQuestionDue());
 
@@ -137,7 +137,7 @@ TEST_F(AwayTime, AnEightHourSleepIsBookedOnlyAsTheAnswerSays)
         app.reset();
         const std::vector<JournalEntry> entries = Journal();
         ASSERT_LE(2u, entries.size());
-        EXPECT_EQ(600 + c.kept + (c.kept != 0 ? Minute : 0), entries[1].todoSeconds);
+        EXPECT_EQ(600 + c.kept + (c.kept != 0 ? kMinute : 0), entries[1].todoSeconds);
         EXPECT_EQ(c.kept != 0 ? "quit" : "away", entries[1].note);
         // Running on, a new session starts where the user came back.
         EXPECT_EQ(c.answer == Answer::Discard ? 4u : 2u, entries.size());
@@ -151,12 +151,12 @@ TEST_F(AwayTime, AClockSetForwardAndBackChangesNothing)
 {
     RunReport();
     Work(5);
-    clock.MoveWallClock(Hour);
+    clock.MoveWallClock(kHour);
     Work(5);
     window.prompts.answers = {true};
-    clock.MoveWallClock(-Hour);
+    clock.MoveWallClock(-kHour);
     Work(5);
-    EXPECT_EQ((std::array<int64_t, 3>{600 + 900, 1200 + 900, -2 * Hour + 900}), Accounts());
+    EXPECT_EQ((std::array<int64_t, 3>{600 + 900, 1200 + 900, -2 * kHour + 900}), Accounts());
     EXPECT_FALSE(app->GetAwayTime().has_value());
     ASSERT_EQ(1u, window.prompts.shown.size());
     EXPECT_EQ(0u, window.prompts.shown[0].message.find("The clock shows "));
@@ -174,16 +174,16 @@ TEST_F(AwayTime, AnIdleDesktopIsAskedAboutOnlyPastTheThreshold)
         Work(5);
         for (int minute = 1; minute <= away; ++minute)
         {
-            idle.idle = minute * Minute;
+            idle.idle = minute * kMinute;
             Work(1);
             EXPECT_FALSE(app->IsAwayQuestionDue());
         }
-        idle.idle = Minute; // back as the last idle minute ended
+        idle.idle = kMinute; // back as the last idle minute ended
         Work(1);
         idle.idle = 0;
         Work(4);
-        const int64_t worked = (10 + away) * Minute;
-        const int64_t asked = away > 15 ? away * Minute : 0;
+        const int64_t worked = (10 + away) * kMinute;
+        const int64_t asked = away > 15 ? away * kMinute : 0;
         EXPECT_EQ(600 + worked - asked, Report().GetTime());
         EXPECT_EQ(asked != 0, app->IsAwayQuestionDue());
         if (asked != 0)
@@ -200,10 +200,10 @@ TEST_F(AwayTime, ThresholdZeroBooksTheGapAsBefore)
 {
     settings.awayThresholdMinutes = 0;
     RunReport();
-    clock.Suspend(8 * Hour);
+    clock.Suspend(8 * kHour);
     app->UpdateTime();
     EXPECT_FALSE(app->GetAwayTime().has_value());
-    EXPECT_EQ(600 + 8 * Hour, Report().GetTime());
+    EXPECT_EQ(600 + 8 * kHour, Report().GetTime());
 }
 
 // A sleep of an hour, a question put off, five minutes of work, then forty minutes without a
@@ -211,18 +211,18 @@ TEST_F(AwayTime, ThresholdZeroBooksTheGapAsBefore)
 TEST_F(AwayTime, TwoGapsBeforeAnAnswerMakeOneQuestion)
 {
     RunReport();
-    clock.Suspend(Hour);
+    clock.Suspend(kHour);
     app->UpdateTime();
     dialogs.away.emplace_back(PressCancel<AwayTimeForm>);
     AwayTimeForm::Ask(*app, dialogs);
     EXPECT_TRUE(app->IsAwayQuestionDue()); // Cancel asks again later
     Work(5);
-    clock.Advance(40 * Minute); // the program was not scheduled
+    clock.Advance(40 * kMinute); // the program was not scheduled
     app->UpdateTime();
-    EXPECT_EQ(600 + 5 * Minute, Report().GetTime());
+    EXPECT_EQ(600 + 5 * kMinute, Report().GetTime());
     EXPECT_EQ("You were away from 18:00 to 19:45 (1:40) while Report was running.",
               Ask(Answer::Keep));
-    EXPECT_EQ(600 + 5 * Minute + 100 * Minute, Report().GetTime());
+    EXPECT_EQ(600 + 5 * kMinute + 100 * kMinute, Report().GetTime());
     EXPECT_EQ(std::vector<std::string>({"away time", "away time"}), dialogs.opened);
 }
 
@@ -231,7 +231,7 @@ TEST_F(AwayTime, TwoGapsBeforeAnAnswerMakeOneQuestion)
 TEST_F(AwayTime, AwayTimeOfADeletedTodoCanOnlyBeDiscarded)
 {
     RunReport();
-    clock.Suspend(Hour);
+    clock.Suspend(kHour);
     app->UpdateTime();
     app->Pause();
     Project& office = ProjectNamed(*app, "Office");

@@ -9,7 +9,7 @@
 namespace
 {
 
-constexpr int32_t Workday = 8 * 3600;
+constexpr int32_t kWorkday = 8 * 3600;
 
 std::string ClockBehindQuestion(const std::string& now, const std::string& lastUpdate)
 {
@@ -25,7 +25,7 @@ ExpectedSettings Weekdays(int32_t lastTimeUpdated)
     ExpectedSettings settings;
     settings.awayThresholdMinutes = 0;
     settings.lastTimeUpdated = lastTimeUpdated;
-    settings.targets = {Workday, Workday, Workday, Workday, Workday, 0, 0};
+    settings.targets = {kWorkday, kWorkday, kWorkday, kWorkday, kWorkday, 0, 0};
     settings.loggingEnabled = true;
     settings.projects = {{"Office", 0, {{"Report", 0}}}};
     return settings;
@@ -81,7 +81,7 @@ TEST_F(ChargedDays, AClockSetBackAcrossMidnightAndForwardAgainChargesNoDayTwice)
         app->Activate(report);
         clock.Set(2026, 3, 3, 0, 10);
         app->UpdateTime();
-        EXPECT_EQ(1200 - Workday, Balance(*app));
+        EXPECT_EQ(1200 - kWorkday, Balance(*app));
 
         window.prompts.answers = {c.clockRight};
         clock.Set(2026, 3, 2, 23, 55);
@@ -93,7 +93,7 @@ TEST_F(ChargedDays, AClockSetBackAcrossMidnightAndForwardAgainChargesNoDayTwice)
         }
 
         EXPECT_EQ(c.booked, report.GetTime());
-        EXPECT_EQ(c.booked - Workday, Balance(*app));
+        EXPECT_EQ(c.booked - kWorkday, Balance(*app));
         EXPECT_EQ(std::vector{ClockBehindQuestion("2 March 2026, 23:55", "3 March 2026, 00:10")},
                   Questions());
         EXPECT_NE(Log().find(LogLine("2026-03-02 23:55:00", c.logged, "2026-03-03 00:10:00")),
@@ -127,7 +127,7 @@ TEST_F(ChargedDays, ARunThirtyDaysAheadThenANormalStartChargesEachWorkingDayOnce
     {
         clock.Set(2026, 3, day, 9, 0);
         app->UpdateTime();
-        EXPECT_EQ(day < 33 ? -633600 : -633600 - Workday, Balance(*app)) << day;
+        EXPECT_EQ(day < 33 ? -633600 : -633600 - kWorkday, Balance(*app)) << day;
     }
     EXPECT_EQ(1u, Questions().size());
 }
@@ -176,11 +176,11 @@ TEST_F(ChargedDays, AStartWithTheClockYearsOffIsAskedAndChargesNothing)
         clock.Set(2026, 3, 3, 9, 0);
         auto app = Start();
         app->UpdateTime();
-        EXPECT_EQ(-Workday, Balance(*app));
+        EXPECT_EQ(-kWorkday, Balance(*app));
         EXPECT_EQ(c.answersAfter.size(), Questions().size());
         clock.Set(2026, 3, 4, 9, 0);
         app->UpdateTime();
-        EXPECT_EQ(-2 * Workday, Balance(*app));
+        EXPECT_EQ(-2 * kWorkday, Balance(*app));
     }
 }
 
@@ -200,7 +200,7 @@ TEST_F(ChargedDays, AGapOfTwelveWorkingDaysIsChargedOnlyWhenTheUserAgrees)
         clock.Set(2026, 12, 16, 9, 0);
         app->UpdateTime();
 
-        EXPECT_EQ((charge ? -12 : 0) * Workday - Workday, Balance(*app));
+        EXPECT_EQ((charge ? -12 : 0) * kWorkday - kWorkday, Balance(*app));
         EXPECT_EQ(
             std::vector<std::string>{
                 "Charge the targets of the 12 working days since 27 November?"},
@@ -248,10 +248,10 @@ TEST_F(ChargedDays, LocalDaysChangeAtTheLocalMidnightOfEachZone)
             clock.Advance(c.before);
             auto app = Start();
             app->UpdateTime();
-            EXPECT_EQ(localDays ? 0 : -c.utcDaysBefore * Workday, Balance(*app));
+            EXPECT_EQ(localDays ? 0 : -c.utcDaysBefore * kWorkday, Balance(*app));
             clock.Advance(60);
             app->UpdateTime();
-            EXPECT_EQ(localDays ? -Workday : -c.utcDaysBefore * Workday, Balance(*app));
+            EXPECT_EQ(localDays ? -kWorkday : -c.utcDaysBefore * kWorkday, Balance(*app));
             EXPECT_EQ(c.before + 60, app->GetOvertimeAccount().GetLastTimeUpdated());
             app.reset();
             EXPECT_NE(SavedConfig().find(localDays ? "<DaysAtLocalMidnight>1" : "Midnight>0"),

@@ -13,7 +13,7 @@ protected:
     // state writes.
     std::pair<std::string, std::string> TickedAndFull()
     {
-        clock.Advance(Minute);
+        clock.Advance(kMinute);
         app->UpdateTime();
         const std::string ticked = SavedConfig();
         app->SaveSettings();
@@ -36,7 +36,7 @@ TEST_F(ClockUpdateSave, WritesTheSameFileAsAFullSave)
         const auto [ticked, full] = TickedAndFull();
         EXPECT_EQ(full, ticked) << "tick " << tick;
     }
-    EXPECT_EQ(600 + 3 * Minute, T("Office", "Mail").GetTime());
+    EXPECT_EQ(600 + 3 * kMinute, T("Office", "Mail").GetTime());
     EXPECT_NE(SavedConfig().find("<Time>780</>"), std::string::npos);
 
     // A command that saved nothing: its change goes with the next update.

@@ -11,8 +11,8 @@
 
 namespace
 {
-constexpr int32_t int32Min = std::numeric_limits<int32_t>::min();
-constexpr int32_t int32Max = std::numeric_limits<int32_t>::max();
+constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
+constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 Durations WithComma()
 {
@@ -71,21 +71,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The extremes of the 32-bit range format exactly; no magnitude overflows.
 INSTANTIATE_TEST_SUITE_P(Extremes, DurationFormat,
-                         testing::Values(FormatCase{int32Max, 0, 0, "596523"},
-                                         FormatCase{int32Max, 0, 1, "596523,2"},
-                                         FormatCase{int32Max, 0, 2, "596523,24"},
-                                         FormatCase{int32Max, 0, 3, "596523:14"},
-                                         FormatCase{int32Min, 0, 0, "-596523"},
-                                         FormatCase{int32Min, 0, 1, "-596523,2"},
-                                         FormatCase{int32Min, 0, 2, "-596523,24"},
-                                         FormatCase{int32Min, 0, 3, "-596523:14"}));
+                         testing::Values(FormatCase{kInt32Max, 0, 0, "596523"},
+                                         FormatCase{kInt32Max, 0, 1, "596523,2"},
+                                         FormatCase{kInt32Max, 0, 2, "596523,24"},
+                                         FormatCase{kInt32Max, 0, 3, "596523:14"},
+                                         FormatCase{kInt32Min, 0, 0, "-596523"},
+                                         FormatCase{kInt32Min, 0, 1, "-596523,2"},
+                                         FormatCase{kInt32Min, 0, 2, "-596523,24"},
+                                         FormatCase{kInt32Min, 0, 3, "-596523:14"}));
 
 TEST(DurationFormatWidth, TextsStayWithin63CharactersWhateverTheWidth)
 {
     const Durations durations = WithComma();
     EXPECT_EQ(durations.FormatDuration(-3600, 30, false, 2), std::string(58, ' ') + "-1,00");
     EXPECT_EQ(durations.FormatDuration(-3600, 1000, false, 2), std::string(58, ' ') + "-1,00");
-    for (int32_t seconds : {int32Min, -1, 0, int32Max})
+    for (int32_t seconds : {kInt32Min, -1, 0, kInt32Max})
         for (int32_t format = 0; format <= 3; ++format)
             EXPECT_LE(
                 durations.FormatDuration(seconds, std::numeric_limits<int>::max(), true, format)
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Halves round up, for the magnitude of negative values too.
                     CopyCase{4, 5399, "1"}, CopyCase{4, 5400, "2"}, CopyCase{4, -5400, "-2"},
                     CopyCase{2, 449, "0,00"}, CopyCase{2, 450, "0,25"},
-                    CopyCase{4, int32Min, "-596523"}, CopyCase{4, int32Max, "596523"}));
+                    CopyCase{4, kInt32Min, "-596523"}, CopyCase{4, kInt32Max, "596523"}));
 
 TEST(DurationCopyRounding, FlagRoundsBeforeAnyFormat)
 {
@@ -227,12 +227,12 @@ INSTANTIATE_TEST_SUITE_P(SignsAndNoise, DurationParse,
 // Beyond the 32-bit range the result saturates at its limits instead of wrapping.
 INSTANTIATE_TEST_SUITE_P(
     Saturation, DurationParse,
-    testing::Values(ParseCase{"596523", 2147482800}, ParseCase{"596524", int32Max},
-                    ParseCase{"-596524", int32Min}, ParseCase{"596523,99", int32Max},
-                    ParseCase{"99999999999999999999999", int32Max},
-                    ParseCase{"-99999999999999999999999", int32Min},
-                    ParseCase{"--99999999999999999999999", int32Max},
-                    ParseCase{"99999999999999999999999:99", int32Max},
+    testing::Values(ParseCase{"596523", 2147482800}, ParseCase{"596524", kInt32Max},
+                    ParseCase{"-596524", kInt32Min}, ParseCase{"596523,99", kInt32Max},
+                    ParseCase{"99999999999999999999999", kInt32Max},
+                    ParseCase{"-99999999999999999999999", kInt32Min},
+                    ParseCase{"--99999999999999999999999", kInt32Max},
+                    ParseCase{"99999999999999999999999:99", kInt32Max},
                     ParseCase{"1,000000000000001", 3600}, ParseCase{"1:000000000000001", 3600}));
 
 // What a dialog's duration field accepts, and what it refuses (none).
@@ -255,8 +255,8 @@ TEST(DurationRead, AcceptsHoursAndHoursWithMinutesAndRefusesTheRest)
         {"-1,5", -5400},
         {"  -1:30", -5400},
         {"-0", 0},
-        {"596524", int32Max},
-        {"-99999999999999999999999", int32Min},
+        {"596524", kInt32Max},
+        {"-99999999999999999999999", kInt32Min},
         // Letters, trailing text, two separators, stray signs and blanks, and no digits.
         {"30m", {}},
         {"7h", {}},
@@ -329,8 +329,8 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, DurationVisibleTime,
                                          VisibleCase{3, 29, false}, VisibleCase{3, 30, true},
                                          VisibleCase{0, 1, true}, VisibleCase{0, 0, false},
                                          VisibleCase{7, 1, true}, VisibleCase{1, -180, false},
-                                         VisibleCase{0, int32Min, false},
-                                         VisibleCase{3, int32Max, true}));
+                                         VisibleCase{0, kInt32Min, false},
+                                         VisibleCase{3, kInt32Max, true}));
 
 // In the formats with a fraction, a time is visible exactly when its display is not zero.
 TEST(DurationVisibleTimeDisplay, MatchesANonZeroDisplay)

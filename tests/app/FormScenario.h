@@ -12,7 +12,7 @@
 class FormScenario : public AppScenario
 {
 protected:
-    static constexpr int32_t hour = 3600;
+    static constexpr int32_t kHour = 3600;
 
     std::unique_ptr<Tallydene> StartWith(ExpectedSettings settings)
     {
@@ -25,10 +25,10 @@ protected:
     static ExpectedSettings Usual()
     {
         ExpectedSettings settings;
-        settings.actual = hour;
+        settings.actual = kHour;
         settings.projects = {
-            {"Garden", 3 * hour, {{"Mow", hour}, {"Weed", hour / 2}}},
-            {"Office", 2 * hour, {{"Mail", 2 * hour}}},
+            {"Garden", 3 * kHour, {{"Mow", kHour}, {"Weed", kHour / 2}}},
+            {"Office", 2 * kHour, {{"Mail", 2 * kHour}}},
         };
         return settings;
     }

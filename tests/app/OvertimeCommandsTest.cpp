@@ -5,7 +5,7 @@
 namespace
 {
 
-constexpr int32_t Hour = 3600;
+constexpr int32_t kHour = 3600;
 
 // Every weekday's target differs, Saturday's is 0.
 ExpectedSettings Account(int32_t lastTimeUpdated, int32_t balance)
@@ -13,7 +13,7 @@ ExpectedSettings Account(int32_t lastTimeUpdated, int32_t balance)
     ExpectedSettings settings;
     settings.lastTimeUpdated = lastTimeUpdated;
     settings.actual = balance;
-    settings.targets = {8 * Hour, 7 * Hour, 6 * Hour, 5 * Hour, 4 * Hour, 0, 1 * Hour};
+    settings.targets = {8 * kHour, 7 * kHour, 6 * kHour, 5 * kHour, 4 * kHour, 0, 1 * kHour};
     settings.loggingEnabled = true;
     return settings;
 }
@@ -29,7 +29,7 @@ protected:
     // Starts on Saturday 7 March 2026 at 10:00 with a balance of -1,5 hours.
     void StartOnSaturday()
     {
-        WriteConfig(Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour * 3 / 2));
+        WriteConfig(Account(ClockAt(2026, 3, 7, 10, 0, 0), -kHour * 3 / 2));
         clock.Set(2026, 3, 7, 10, 0, 0);
         Run();
     }
@@ -41,7 +41,7 @@ TEST_F(OvertimeCommands, ZeroAnsweredNoChangesNothingAndYesZeroesAndLogs)
     prompts.answers = {false};
     EXPECT_TRUE(Execute(res::ID_OVERTIME_ZERO));
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", ZeroQuestion}}), prompts.shown);
-    EXPECT_EQ(-Hour * 3 / 2, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-kHour * 3 / 2, app->GetOvertimeAccount().GetBalance());
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 
     prompts.answers = {true};
@@ -66,12 +66,12 @@ TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)
     clock.Set(2026, 3, 8, 23, 30, 0);
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ(Hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(kHour, app->GetOvertimeAccount().GetBalance());
 
     prompts.answers = {false};
     clock.Set(2026, 3, 9, 9, 0, 0);
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ(Hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(kHour, app->GetOvertimeAccount().GetBalance());
 
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "0") +
                   LogLine("2026-03-08 23:30:00", "Set actual working time", "3600"),
@@ -82,7 +82,7 @@ TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)
 // balance is what the user asked for and not already short by the new day's target.
 TEST_F(OvertimeCommands, SettingTheBalanceJustAfterMidnightChargesTheNewDayFirst)
 {
-    WriteConfig(Account(ClockAt(2026, 3, 8, 23, 59, 30), 2 * Hour)); // Sunday
+    WriteConfig(Account(ClockAt(2026, 3, 8, 23, 59, 30), 2 * kHour)); // Sunday
     clock.Set(2026, 3, 8, 23, 59, 40);
     Run();
     clock.Set(2026, 3, 9, 0, 0, 10); // Monday, 8 hours to work
@@ -93,7 +93,7 @@ TEST_F(OvertimeCommands, SettingTheBalanceJustAfterMidnightChargesTheNewDayFirst
     clock.Set(2026, 3, 10, 0, 0, 5); // Tuesday, 7 hours
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ(7 * Hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(7 * kHour, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(LogLine("2026-03-09 00:00:10", "Set actual working time", "0") +
                   LogLine("2026-03-10 00:00:05", "Set actual working time", "25200"),
               SavedLog());
@@ -116,11 +116,11 @@ TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
         });
     Execute(res::ID_OVERTIME_WORKING_HOURS);
 
-    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeAccount().GetBalance());
-    EXPECT_EQ(7 * Hour + 1800, app->GetOvertimeAccount().GetTarget(0));
-    EXPECT_EQ(7 * Hour, app->GetOvertimeAccount().GetTarget(1));
+    EXPECT_EQ(-12 * kHour - 1800, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(7 * kHour + 1800, app->GetOvertimeAccount().GetTarget(0));
+    EXPECT_EQ(7 * kHour, app->GetOvertimeAccount().GetTarget(1));
     EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(2));
-    EXPECT_EQ(-Hour, app->GetOvertimeAccount().GetTarget(6));
+    EXPECT_EQ(-kHour, app->GetOvertimeAccount().GetTarget(6));
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
     EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: -12,5",
               mainWindow.statusTexts.back());
@@ -136,7 +136,7 @@ TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
             return false;
         });
     Execute(res::ID_OVERTIME_WORKING_HOURS);
-    EXPECT_EQ(-12 * Hour - 1800, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-12 * kHour - 1800, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "-45000"), SavedLog());
 }
 
@@ -144,9 +144,9 @@ TEST_F(OvertimeCommands, WorkingHoursReadEmptyFieldsAsZeroAndKeepNegativeValues)
 // the balance keeps what the running todo earned while the dialog was open.
 TEST_F(OvertimeCommands, WorkingHoursLeftAsShownKeepTheirExactValues)
 {
-    ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour * 3 / 2);
+    ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -kHour * 3 / 2);
     settings.timeFormat = 0;
-    settings.targets[1] = 7 * Hour + 1800;
+    settings.targets[1] = 7 * kHour + 1800;
     settings.projects = {ExpectedProject("Garden", 0, {ExpectedTodo("Mow", 0)})};
     WriteConfig(settings);
     clock.Set(2026, 3, 7, 10, 0, 0);
@@ -165,14 +165,14 @@ TEST_F(OvertimeCommands, WorkingHoursLeftAsShownKeepTheirExactValues)
         });
     Execute(res::ID_OVERTIME_WORKING_HOURS);
 
-    EXPECT_EQ(7 * Hour + 1800, app->GetOvertimeAccount().GetTarget(1));
-    EXPECT_EQ(5 * Hour + 1800, app->GetOvertimeAccount().GetTarget(2));
-    EXPECT_EQ(-Hour * 3 / 2 + 600, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(7 * kHour + 1800, app->GetOvertimeAccount().GetTarget(1));
+    EXPECT_EQ(5 * kHour + 1800, app->GetOvertimeAccount().GetTarget(2));
+    EXPECT_EQ(-kHour * 3 / 2 + 600, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(OvertimeCommands, DoNothingWhileOvertimeIsOff)
 {
-    ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -Hour);
+    ExpectedSettings settings = Account(ClockAt(2026, 3, 7, 10, 0, 0), -kHour);
     settings.workingTimeEnabled = false;
     WriteConfig(settings);
     clock.Set(2026, 3, 7, 10, 0, 0);
@@ -184,6 +184,6 @@ TEST_F(OvertimeCommands, DoNothingWhileOvertimeIsOff)
 
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_TRUE(dialogs.opened.empty());
-    EXPECT_EQ(-Hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-kHour, app->GetOvertimeAccount().GetBalance());
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 }

@@ -36,7 +36,7 @@ TEST_F(PropertyForms, ProjectFormShowsAndStoresNameTotalAndTrimmedComment)
     form.comment = "\v behind the house\r\nand the front \f";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ("Yard", garden.GetName());
-    EXPECT_EQ(6 * hour + hour / 2, garden.GetTotalTime());
+    EXPECT_EQ(6 * kHour + kHour / 2, garden.GetTotalTime());
     EXPECT_EQ("behind the house\r\nand the front", garden.GetComment());
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -63,7 +63,7 @@ TEST_F(PropertyForms, ProjectNamesAreComparedExactlyAfterTrimming)
     ExpectRefused(FormField::Name, form.Confirm(prompts));
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"refuse", projectExists}}), prompts.shown);
     EXPECT_EQ("office", garden.GetName());
-    EXPECT_EQ(3 * hour, garden.GetTotalTime());
+    EXPECT_EQ(3 * kHour, garden.GetTotalTime());
     EXPECT_EQ("", garden.GetComment());
 
     // An empty name is a name like any other.
@@ -113,7 +113,7 @@ TEST_F(PropertyForms, AProjectTotalBelowItsTodosSumAsksAndYesStoresTheSum)
     form.totalTime = "1";
     prompts.answers = {true};
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
+    EXPECT_EQ(kHour + kHour / 2, garden.GetTotalTime());
 
     // Exactly the sum asks nothing.
     form.Open();
@@ -128,7 +128,7 @@ TEST_F(PropertyForms, AProjectTotalLeftAsShownKeepsItsExactValue)
 {
     ExpectedSettings settings = Usual();
     settings.timeFormat = 0;
-    settings.projects[0].totalTime = 5 * hour + 1234;
+    settings.projects[0].totalTime = 5 * kHour + 1234;
     auto app = StartWith(settings);
     Project& garden = ProjectNamed(*app, "Garden");
     ProjectForm form(*app, garden);
@@ -136,12 +136,12 @@ TEST_F(PropertyForms, AProjectTotalLeftAsShownKeepsItsExactValue)
     EXPECT_EQ("5", form.totalTime);
     garden.SetTotalTime(garden.GetTotalTime() + 60);
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(5 * hour + 1294, garden.GetTotalTime());
+    EXPECT_EQ(5 * kHour + 1294, garden.GetTotalTime());
 
     form.Open();
     form.totalTime = "6";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(6 * hour, garden.GetTotalTime());
+    EXPECT_EQ(6 * kHour, garden.GetTotalTime());
 }
 
 TEST_F(PropertyForms, TodoFormShowsTheTimeAndAFreshLineAfterTheCommentButChangesNeitherTime)
@@ -163,7 +163,7 @@ TEST_F(PropertyForms, TodoFormShowsTheTimeAndAFreshLineAfterTheCommentButChanges
     form.time = "7:00";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ("sharpen the blades", mow.GetComment());
-    EXPECT_EQ(hour, mow.GetTime());
+    EXPECT_EQ(kHour, mow.GetTime());
 
     form.Open();
     form.comment = " \r\n\t ";
@@ -243,7 +243,7 @@ TEST_F(PropertyForms, DurationFieldsRefuseWhatIsNoDurationOnTheirOwnFieldAndChan
         ExpectRefused(FormField::TotalTime, project.Confirm(prompts));
     }
     EXPECT_EQ("Garden", garden.GetName());
-    EXPECT_EQ(3 * hour, garden.GetTotalTime());
+    EXPECT_EQ(3 * kHour, garden.GetTotalTime());
 
     WorkingTimeForm hours(*app);
     hours.Open();
@@ -253,7 +253,7 @@ TEST_F(PropertyForms, DurationFieldsRefuseWhatIsNoDurationOnTheirOwnFieldAndChan
     hours.targets[0] = "9";
     hours.targets[4] = "8h";
     ExpectRefused(FormField::Friday, hours.Confirm(prompts));
-    EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(kHour, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(0));
     EXPECT_EQ(5u, prompts.shown.size());
     EXPECT_EQ("refuse", prompts.shown.back().kind);
@@ -261,7 +261,7 @@ TEST_F(PropertyForms, DurationFieldsRefuseWhatIsNoDurationOnTheirOwnFieldAndChan
     // An emptied weekday is a day off.
     hours.targets[4] = "  ";
     EXPECT_TRUE(hours.Confirm(prompts).accepted);
-    EXPECT_EQ(2 * hour, app->GetOvertimeAccount().GetBalance());
-    EXPECT_EQ(9 * hour, app->GetOvertimeAccount().GetTarget(0));
+    EXPECT_EQ(2 * kHour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(9 * kHour, app->GetOvertimeAccount().GetTarget(0));
     EXPECT_EQ(0, app->GetOvertimeAccount().GetTarget(4));
 }

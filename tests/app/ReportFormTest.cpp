@@ -53,7 +53,7 @@ protected:
 TEST_F(ReportFormTest, TheWeeksTotalsAgreeWithTheTreeToTheSecondAndTheDaysWithTheAccount)
 {
     settings.workingTimeEnabled = true;
-    settings.targets = {8 * Hour, 8 * Hour, 8 * Hour, 8 * Hour, 8 * Hour, 0, 0};
+    settings.targets = {8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0, 0};
     StartWith({{"Office", 3000, {{"Report", 1200}, {"Mail", 600}, {"Call", 300}}},
                {"Home", 100, {{"Garden", 100}}}});
     // Monday: two sessions, time added and moved by hand.
@@ -100,7 +100,7 @@ TEST_F(ReportFormTest, TheWeeksTotalsAgreeWithTheTreeToTheSecondAndTheDaysWithTh
             // Monday's sessions and the ten minutes added; the transfer moved, not worked.
             EXPECT_EQ(1800 + 1817 + 600, days[0].worked);
             EXPECT_EQ(47 * 60 + 13, days[1].worked);
-            EXPECT_EQ(8 * Hour, days[1].target);
+            EXPECT_EQ(8 * kHour, days[1].target);
             EXPECT_EQ(0, days[5].target);
             EXPECT_EQ(mondaysBalance, days[0].balance);
             EXPECT_EQ(app->GetOvertimeAccount().GetBalance(), days[1].balance);

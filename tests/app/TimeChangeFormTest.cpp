@@ -53,7 +53,7 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     form.Open();
     form.amount = "1:30";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ((TodoTimes{2 * hour + hour / 2, 4 * hour + hour / 2, 2 * hour + hour / 2}),
+    EXPECT_EQ((TodoTimes{2 * kHour + kHour / 2, 4 * kHour + kHour / 2, 2 * kHour + kHour / 2}),
               TimesOf(mow, *app));
     EXPECT_TRUE(prompts.shown.empty());
 
@@ -63,7 +63,7 @@ TEST_F(TimeChangeForms, AddingMovesTheTodoThenItsProjectThenTheBalance)
     form.adjustProject = false;
     form.adjustOvertime = false;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ((TodoTimes{3 * hour + hour / 2, 4 * hour + hour / 2, 2 * hour + hour / 2}),
+    EXPECT_EQ((TodoTimes{3 * kHour + kHour / 2, 4 * kHour + kHour / 2, 2 * kHour + kHour / 2}),
               TimesOf(mow, *app));
 }
 
@@ -72,7 +72,7 @@ TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSu
     auto app = StartUsual();
     Todo& mow = TodoNamed(*app, "Garden", "Mow");
     // The todo gained time on its own, so the project's total lies below the todos' sum.
-    mow.SetTime(4 * hour);
+    mow.SetTime(4 * kHour);
     for (bool remove : {false, true})
     {
         std::unique_ptr<TimeChangeForm> form;
@@ -85,7 +85,7 @@ TEST_F(TimeChangeForms, AZeroAmountChangesNothingButLiftsAProjectBelowItsTodosSu
         // Unchecked, the box keeps the amount off the total, not the total off its floor.
         form->adjustProject = remove;
         EXPECT_TRUE(form->Confirm(prompts).accepted);
-        EXPECT_EQ((TodoTimes{4 * hour, 4 * hour + hour / 2, hour}), TimesOf(mow, *app));
+        EXPECT_EQ((TodoTimes{4 * kHour, 4 * kHour + kHour / 2, kHour}), TimesOf(mow, *app));
     }
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -98,13 +98,13 @@ TEST_F(TimeChangeForms, ANegativeAddTakesOnlyWhatTheTodoHasFromAllThree)
     form.Open();
     form.amount = "-2";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ((TodoTimes{0, 2 * hour, 0}), TimesOf(mow, *app));
+    EXPECT_EQ((TodoTimes{0, 2 * kHour, 0}), TimesOf(mow, *app));
 
     // A todo at zero has nothing to give.
     form.Open();
     form.amount = "-5";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ((TodoTimes{0, 2 * hour, 0}), TimesOf(mow, *app));
+    EXPECT_EQ((TodoTimes{0, 2 * kHour, 0}), TimesOf(mow, *app));
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -131,12 +131,12 @@ TEST_F(TimeChangeForms, AnAmountThatIsNoDurationIsRefusedWithAnExampleInTheCurre
                           prompts.shown)
                     << typed;
             }
-        EXPECT_EQ((TodoTimes{hour, 3 * hour, hour}), TimesOf(mow, *app));
+        EXPECT_EQ((TodoTimes{kHour, 3 * kHour, kHour}), TimesOf(mow, *app));
         // Either decimal character is read, whatever the user's is.
         add.Open();
         add.amount = "0.5";
         EXPECT_TRUE(add.Confirm(prompts).accepted);
-        EXPECT_EQ(hour + hour / 2, mow.GetTime());
+        EXPECT_EQ(kHour + kHour / 2, mow.GetTime());
         EXPECT_EQ(std::string("(e.g. 12,50 or 12:30)"), add.hint);
     }
 }
@@ -150,7 +150,7 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     form.amount = "1";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ((TodoTimes{0, 2 * hour, 0}), TimesOf(mow, *app));
+    EXPECT_EQ((TodoTimes{0, 2 * kHour, 0}), TimesOf(mow, *app));
 
     Todo& mail = TodoNamed(*app, "Office", "Mail");
     RemoveTimeForm more(*app, mail);
@@ -159,12 +159,12 @@ TEST_F(TimeChangeForms, RemovingAllOrMoreOfTheTodosTimeAsksOnlyWhenItIsMore)
     prompts.answers = {false};
     ExpectRefused(FormField::Amount, more.Confirm(prompts));
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"warning", notEnough}}), prompts.shown);
-    EXPECT_EQ((TodoTimes{2 * hour, 2 * hour, 0}), TimesOf(mail, *app));
+    EXPECT_EQ((TodoTimes{2 * kHour, 2 * kHour, 0}), TimesOf(mail, *app));
 
     // Yes takes exactly what the todo had, from all three.
     prompts.answers = {true};
     EXPECT_TRUE(more.Confirm(prompts).accepted);
-    EXPECT_EQ((TodoTimes{0, 0, -2 * hour}), TimesOf(mail, *app));
+    EXPECT_EQ((TodoTimes{0, 0, -2 * kHour}), TimesOf(mail, *app));
 }
 
 TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
@@ -176,7 +176,7 @@ TEST_F(TimeChangeForms, ANegativeRemoveAsksNothingAndAddsItsSize)
     form.amount = "-0:30";
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ((TodoTimes{hour, 3 * hour + hour / 2, hour + hour / 2}), TimesOf(weed, *app));
+    EXPECT_EQ((TodoTimes{kHour, 3 * kHour + kHour / 2, kHour + kHour / 2}), TimesOf(weed, *app));
 }
 
 TEST_F(TimeChangeForms, WithOvertimeOffTheBalanceNeverMovesWhateverTheBoxSays)
@@ -195,8 +195,8 @@ TEST_F(TimeChangeForms, WithOvertimeOffTheBalanceNeverMovesWhateverTheBoxSays)
     remove.adjustOvertime = true;
     remove.amount = "0,5";
     EXPECT_TRUE(remove.Confirm(prompts).accepted);
-    EXPECT_EQ(2 * hour + hour / 2, mow.GetTime());
-    EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(2 * kHour + kHour / 2, mow.GetTime());
+    EXPECT_EQ(kHour, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TimeChangeForms, HugeAmountsSaturateInsteadOfWrapping)

@@ -8,7 +8,7 @@ using Lines = std::vector<std::string>;
 
 namespace
 {
-constexpr int32_t OneHourSeven = 4020;
+constexpr int32_t kOneHourSeven = 4020;
 } // namespace
 
 class TimeCommands : public ViewScenario
@@ -17,8 +17,8 @@ protected:
     void StartOffice(int32_t timeRound = 1)
     {
         StartWith({{"Office",
-                    OneHourSeven + 900,
-                    {{"Report", OneHourSeven}, {"Mail", 600}, {"Call", 300}}},
+                    kOneHourSeven + 900,
+                    {{"Report", kOneHourSeven}, {"Mail", 600}, {"Call", 300}}},
                    {"Web", 1800, {{"Shop", 1800}}}},
                   timeRound);
     }
@@ -38,7 +38,7 @@ TEST_F(TimeCommands, ZeroingTheActiveTodoLetsItsClockGoOnFromZero)
 
     prompts.answers = {false};
     Run(ID_TODO_ZERO_TIME);
-    EXPECT_EQ(OneHourSeven + 600,
+    EXPECT_EQ(kOneHourSeven + 600,
               T("Office", "Report").GetTime()); // the clock was brought up to date
 
     prompts.answers = {true};
@@ -59,7 +59,7 @@ TEST_F(TimeCommands, ZeroingTheActiveTodoLetsItsClockGoOnFromZero)
     // The project keeps every second booked.
     EXPECT_EQ(
         Config(
-            {{"Office", OneHourSeven + 900 + 900, {{"Report", 300}, {"Mail", 600}, {"Call", 300}}},
+            {{"Office", kOneHourSeven + 900 + 900, {{"Report", 300}, {"Mail", 600}, {"Call", 300}}},
              {"Web", 1800, {{"Shop", 1800}}}},
             At(10, 15)),
         SavedConfig());
@@ -168,8 +168,8 @@ TEST_F(TimeCommands, PrioritiesOneToFiveResortTheTodoAndKeepItSelected)
     }
     EXPECT_EQ(logged, Logged());
     EXPECT_EQ(Config({{"Office",
-                       OneHourSeven + 900,
-                       {{"Report", OneHourSeven}, {"Mail", 600, 4}, {"Call", 300}}},
+                       kOneHourSeven + 900,
+                       {{"Report", kOneHourSeven}, {"Mail", 600, 4}, {"Call", 300}}},
                       {"Web", 1800, {{"Shop", 1800}}}},
                      At(10)),
               SavedConfig());
@@ -197,8 +197,8 @@ TEST_F(TimeCommands, AddAndRemoveTimeChangeTheTodoAndItsProject)
     EXPECT_EQ((Lines{"add time", "remove time", "add time", "remove time"}), dialogs.opened);
     EXPECT_EQ((Lines{"Added time to a todo: Mail", "Removed time from a todo: Call"}), Logged());
     EXPECT_EQ(Config({{"Office",
-                       OneHourSeven + 900 + 5400 - 300,
-                       {{"Report", OneHourSeven}, {"Mail", 6000}, {"Call", 0}}},
+                       kOneHourSeven + 900 + 5400 - 300,
+                       {{"Report", kOneHourSeven}, {"Mail", 6000}, {"Call", 0}}},
                       {"Web", 1800, {{"Shop", 1800}}}},
                      At(10)),
               SavedConfig());
@@ -216,12 +216,12 @@ TEST_F(TimeCommands, TransferTakesTheActiveTodoFromAndTheSelectedTodoTo)
 
     EXPECT_EQ(&T("Office", "Report"), dialogs.preselectedFrom);
     EXPECT_EQ(&T("Web", "Shop"), dialogs.preselectedTo);
-    EXPECT_EQ(OneHourSeven + 900, T("Office", "Report").GetTime());
+    EXPECT_EQ(kOneHourSeven + 900, T("Office", "Report").GetTime());
     EXPECT_EQ(900, T("Web", "Shop").GetTime());
     EXPECT_EQ((Lines{"Activated a todo: Report", "Transferred time between todos"}), Logged());
     EXPECT_EQ(Config({{"Office",
-                       OneHourSeven + 900 + 900,
-                       {{"Report", OneHourSeven + 900}, {"Mail", 600}, {"Call", 300}}},
+                       kOneHourSeven + 900 + 900,
+                       {{"Report", kOneHourSeven + 900}, {"Mail", 600}, {"Call", 300}}},
                       {"Web", 900, {{"Shop", 900}}}},
                      At(10)),
               SavedConfig());

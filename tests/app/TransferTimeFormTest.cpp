@@ -91,19 +91,19 @@ TEST_F(TransferTimeForms, AnAmountMovesBetweenTheTodosAndTheirProjectsButNeverTh
     OpenWith(form, "1,5");
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(2 * hour, to->GetTime());
-    EXPECT_EQ(hour / 2, from->GetProject()->GetTotalTime());
-    EXPECT_EQ(4 * hour + hour / 2, to->GetProject()->GetTotalTime());
-    EXPECT_EQ(hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(kHour / 2, from->GetTime());
+    EXPECT_EQ(2 * kHour, to->GetTime());
+    EXPECT_EQ(kHour / 2, from->GetProject()->GetTotalTime());
+    EXPECT_EQ(4 * kHour + kHour / 2, to->GetProject()->GetTotalTime());
+    EXPECT_EQ(kHour, app->GetOvertimeAccount().GetBalance());
 
     // Unchecked, the projects keep their totals.
     OpenWith(form, "0,5");
     form.adjustProjects = false;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, from->GetTime());
-    EXPECT_EQ(hour / 2, from->GetProject()->GetTotalTime());
-    EXPECT_EQ(4 * hour + hour / 2, to->GetProject()->GetTotalTime());
+    EXPECT_EQ(kHour / 2, from->GetProject()->GetTotalTime());
+    EXPECT_EQ(4 * kHour + kHour / 2, to->GetProject()->GetTotalTime());
 }
 
 TEST_F(TransferTimeForms, AllTheTimeIgnoresTheAmountAndAcceptsATodoAtZero)
@@ -116,13 +116,13 @@ TEST_F(TransferTimeForms, AllTheTimeIgnoresTheAmountAndAcceptsATodoAtZero)
     form.allTheTime = true;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, from->GetTime());
-    EXPECT_EQ(3 * hour, to->GetTime());
+    EXPECT_EQ(3 * kHour, to->GetTime());
 
     OpenWith(form, "7");
     form.allTheTime = true;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, from->GetTime());
-    EXPECT_EQ(3 * hour, to->GetTime());
+    EXPECT_EQ(3 * kHour, to->GetTime());
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -138,13 +138,13 @@ TEST_F(TransferTimeForms, MoreThanTheFromTodoHasAsksAndTheChoicesStayInTheVariab
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"warning", notEnough}}), prompts.shown);
     EXPECT_EQ(&TodoNamed(*app, "Office", "Mail"), from);
     EXPECT_EQ(&TodoNamed(*app, "Garden", "Weed"), to);
-    EXPECT_EQ(2 * hour, from->GetTime());
-    EXPECT_EQ(hour / 2, to->GetTime());
+    EXPECT_EQ(2 * kHour, from->GetTime());
+    EXPECT_EQ(kHour / 2, to->GetTime());
 
     prompts.answers = {true};
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, from->GetTime());
-    EXPECT_EQ(2 * hour + hour / 2, to->GetTime());
+    EXPECT_EQ(2 * kHour + kHour / 2, to->GetTime());
 
     // Exactly what the todo has asks nothing.
     prompts.shown.clear();
@@ -154,7 +154,7 @@ TEST_F(TransferTimeForms, MoreThanTheFromTodoHasAsksAndTheChoicesStayInTheVariab
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(0, TodoNamed(*app, "Garden", "Weed").GetTime());
-    EXPECT_EQ(2 * hour + hour / 2, TodoNamed(*app, "Office", "Mail").GetTime());
+    EXPECT_EQ(2 * kHour + kHour / 2, TodoNamed(*app, "Office", "Mail").GetTime());
 }
 
 TEST_F(TransferTimeForms, AProjectOrNothingInASelectorIsRefusedAfterTheClockUpdate)
@@ -178,7 +178,7 @@ TEST_F(TransferTimeForms, AProjectOrNothingInASelectorIsRefusedAfterTheClockUpda
     EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"refuse", selectBoth}, {"refuse", selectBoth}}),
               prompts.shown);
     // The running todo's ten minutes were booked all the same; nothing was moved.
-    EXPECT_EQ(hour + 600, mow.GetTime());
+    EXPECT_EQ(kHour + 600, mow.GetTime());
     EXPECT_EQ(ClockAt(2026, 3, 2, 9, 10, 0), app->GetOvertimeAccount().GetLastTimeUpdated());
 }
 
@@ -190,15 +190,15 @@ TEST_F(TransferTimeForms, ARunningFromTodoIsComparedWithItsTimeUpToNow)
     app->Activate(*from);
     // The hour passes without a tick in between; it is booked, not asked about.
     app->GetOptions().SetAwayThresholdMinutes(0);
-    clock.Advance(hour);
+    clock.Advance(kHour);
     TransferTimeForm form(*app, from, to, true);
     OpenWith(form, "1:30");
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(3 * hour + hour / 2, to->GetTime());
+    EXPECT_EQ(kHour / 2, from->GetTime());
+    EXPECT_EQ(3 * kHour + kHour / 2, to->GetTime());
     // The hour that ran is on the balance; the transfer itself moved none of it.
-    EXPECT_EQ(2 * hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(2 * kHour, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(TransferTimeForms, TheSimpleVariantUsesTheTodosItWasGiven)
@@ -213,14 +213,14 @@ TEST_F(TransferTimeForms, TheSimpleVariantUsesTheTodosItWasGiven)
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(&TodoNamed(*app, "Garden", "Mow"), from);
     EXPECT_EQ(0, from->GetTime());
-    EXPECT_EQ(hour + hour / 2, to->GetTime());
+    EXPECT_EQ(kHour + kHour / 2, to->GetTime());
 }
 
 TEST_F(TransferTimeForms, WithinOneProjectItsTotalStaysAsItWas)
 {
     ExpectedSettings settings = Usual();
     // Garden's total equals its todos' sum.
-    settings.projects[0].totalTime = hour + hour / 2;
+    settings.projects[0].totalTime = kHour + kHour / 2;
     auto app = StartWith(settings);
     Project& garden = ProjectNamed(*app, "Garden");
 
@@ -229,23 +229,23 @@ TEST_F(TransferTimeForms, WithinOneProjectItsTotalStaysAsItWas)
     TransferTimeForm between(*app, from, to, true);
     OpenWith(between, "0,5");
     EXPECT_TRUE(between.Confirm(prompts).accepted);
-    EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(hour, to->GetTime());
-    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
+    EXPECT_EQ(kHour / 2, from->GetTime());
+    EXPECT_EQ(kHour, to->GetTime());
+    EXPECT_EQ(kHour + kHour / 2, garden.GetTotalTime());
 
     // A todo onto itself keeps its time, and so does the project.
     to = from;
     TransferTimeForm itself(*app, from, to, true);
     OpenWith(itself, "0,25");
     EXPECT_TRUE(itself.Confirm(prompts).accepted);
-    EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
+    EXPECT_EQ(kHour / 2, from->GetTime());
+    EXPECT_EQ(kHour + kHour / 2, garden.GetTotalTime());
     OpenWith(itself, "0,75");
     prompts.answers = {true};
     EXPECT_TRUE(itself.Confirm(prompts).accepted);
     // More than it has: Yes moves its half hour, to itself.
-    EXPECT_EQ(hour / 2, from->GetTime());
-    EXPECT_EQ(hour + hour / 2, garden.GetTotalTime());
+    EXPECT_EQ(kHour / 2, from->GetTime());
+    EXPECT_EQ(kHour + kHour / 2, garden.GetTotalTime());
 }
 
 TEST_F(TransferTimeForms, AnAmountThatIsNoDurationIsRefusedUnlessAllTheTimeGoes)
@@ -260,15 +260,15 @@ TEST_F(TransferTimeForms, AnAmountThatIsNoDurationIsRefusedUnlessAllTheTimeGoes)
         ExpectRefused(FormField::Amount, form.Confirm(prompts));
     }
     EXPECT_EQ(4u, prompts.shown.size());
-    EXPECT_EQ(2 * hour, from->GetTime());
-    EXPECT_EQ(hour / 2, to->GetTime());
+    EXPECT_EQ(2 * kHour, from->GetTime());
+    EXPECT_EQ(kHour / 2, to->GetTime());
     EXPECT_EQ("(e.g. 12,50 or 12:30)", form.hint);
 
     OpenWith(form, "1h");
     form.allTheTime = true;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_EQ(0, from->GetTime());
-    EXPECT_EQ(2 * hour + hour / 2, to->GetTime());
+    EXPECT_EQ(2 * kHour + kHour / 2, to->GetTime());
     EXPECT_EQ(4u, prompts.shown.size());
 }
 
@@ -276,7 +276,7 @@ TEST_F(TransferTimeForms, TotalsLeftAloneStillHoldTheirTodosSum)
 {
     ExpectedSettings settings = Usual();
     // Office's total equals its todos' sum.
-    settings.projects[1].totalTime = 2 * hour;
+    settings.projects[1].totalTime = 2 * kHour;
     auto app = StartWith(settings);
     from = &TodoNamed(*app, "Garden", "Mow");
     to = &TodoNamed(*app, "Office", "Mail");
@@ -284,8 +284,8 @@ TEST_F(TransferTimeForms, TotalsLeftAloneStillHoldTheirTodosSum)
     OpenWith(form, "1");
     form.adjustProjects = false;
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(3 * hour, from->GetProject()->GetTotalTime());
-    EXPECT_EQ(3 * hour, to->GetProject()->GetTotalTime());
+    EXPECT_EQ(3 * kHour, from->GetProject()->GetTotalTime());
+    EXPECT_EQ(3 * kHour, to->GetProject()->GetTotalTime());
 }
 
 TEST_F(TransferTimeForms, ANegativeAmountMovesBackAtMostWhatTheToTodoHas)
@@ -297,16 +297,16 @@ TEST_F(TransferTimeForms, ANegativeAmountMovesBackAtMostWhatTheToTodoHas)
     OpenWith(form, "-0,5");
     EXPECT_TRUE(form.Confirm(prompts).accepted);
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(hour, from->GetTime());
-    EXPECT_EQ(hour + hour / 2, to->GetTime());
-    EXPECT_EQ(3 * hour + hour / 2, from->GetProject()->GetTotalTime());
-    EXPECT_EQ(hour + hour / 2, to->GetProject()->GetTotalTime());
+    EXPECT_EQ(kHour, from->GetTime());
+    EXPECT_EQ(kHour + kHour / 2, to->GetTime());
+    EXPECT_EQ(3 * kHour + kHour / 2, from->GetProject()->GetTotalTime());
+    EXPECT_EQ(kHour + kHour / 2, to->GetProject()->GetTotalTime());
 
     // Booked time is never made up: the to todo gives its hour and a half and no more.
     OpenWith(form, "-5");
     EXPECT_TRUE(form.Confirm(prompts).accepted);
-    EXPECT_EQ(2 * hour + hour / 2, from->GetTime());
+    EXPECT_EQ(2 * kHour + kHour / 2, from->GetTime());
     EXPECT_EQ(0, to->GetTime());
-    EXPECT_EQ(5 * hour, from->GetProject()->GetTotalTime());
+    EXPECT_EQ(5 * kHour, from->GetProject()->GetTotalTime());
     EXPECT_EQ(0, to->GetProject()->GetTotalTime());
 }

@@ -24,8 +24,8 @@ protected:
         commands.reset();
         app.reset();
         settings.workingTimeEnabled = true;
-        settings.actual = 2 * Hour;
-        settings.targets = {8 * Hour, 8 * Hour, 8 * Hour, 8 * Hour, 8 * Hour, 0, 0};
+        settings.actual = 2 * kHour;
+        settings.targets = {8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0, 0};
         StartWith({{"Office", 3000, {{"Report", 1200, 2, "notes"}, {"Mail", 600, 5}}},
                    {"Home", 900, {{"Garden", 900}}},
                    {"Spare", 0, {}}});
@@ -232,15 +232,15 @@ TEST_F(Undo, TimeTheClockBookedStaysBooked)
     Give(ID_TODO_DELETE);
     clock.Set(2026, 3, 2, 10, 15, 0);
     app->UpdateTime();
-    EXPECT_EQ(1200 + 15 * Minute + Hour, T("Office", "Report").GetTime());
+    EXPECT_EQ(1200 + 15 * kMinute + kHour, T("Office", "Report").GetTime());
 
     Give(ID_EDIT_UNDO);
     EXPECT_EQ(600, T("Office", "Mail").GetTime());
     EXPECT_EQ(&T("Office", "Mail"), Selected());
     Give(ID_EDIT_UNDO);
-    EXPECT_EQ(1200 + 15 * Minute, T("Office", "Report").GetTime());
-    EXPECT_EQ(3000 + 15 * Minute, P("Office").GetTotalTime());
-    EXPECT_EQ(2 * Hour + 15 * Minute, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(1200 + 15 * kMinute, T("Office", "Report").GetTime());
+    EXPECT_EQ(3000 + 15 * kMinute, P("Office").GetTotalTime());
+    EXPECT_EQ(2 * kHour + 15 * kMinute, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(&T("Office", "Report"), app->GetActiveTodo());
     EXPECT_EQ(&T("Office", "Report"), Selected());
 
@@ -251,7 +251,7 @@ TEST_F(Undo, TimeTheClockBookedStaysBooked)
     const JournalEntry& balance = journal.back();
     EXPECT_EQ((Lines{"undo", "Office", "Report", "Undone: Added time to a todo: Report"}),
               (Lines{todo.kind, todo.project, todo.todo, todo.note}));
-    EXPECT_EQ((std::vector<int64_t>{-Hour, -Hour, 0, 0, 0, -Hour}),
+    EXPECT_EQ((std::vector<int64_t>{-kHour, -kHour, 0, 0, 0, -kHour}),
               (std::vector<int64_t>{todo.todoSeconds, todo.projectSeconds, todo.balanceSeconds,
                                     balance.todoSeconds, balance.projectSeconds,
                                     balance.balanceSeconds}));

@@ -45,8 +45,8 @@ protected:
     // The configuration file that the settings below would make, with these projects.
     std::string Config(std::vector<ExpectedProject> projects, int32_t lastTimeUpdated) const;
 
-    static constexpr int32_t Minute = 60;
-    static constexpr int32_t Hour = 3600;
+    static constexpr int32_t kMinute = 60;
+    static constexpr int32_t kHour = 3600;
     static int32_t At(int hour, int minute = 0) { return ClockAt(2026, 3, 2, hour, minute); }
 
     ExpectedSettings settings;

@@ -7,19 +7,19 @@
 namespace
 {
 
-constexpr int32_t Hour = 3600;
+constexpr int32_t kHour = 3600;
 
 // A week of targets with a different value for every day, so that a day charged twice or
 // charged with another day's target shows in the balance.
-constexpr std::array<int32_t, 7> WeekTargets = {8 * Hour,  1 * Hour,  2 * Hour, 4 * Hour,
-                                                16 * Hour, 32 * Hour, 64 * Hour};
+constexpr std::array<int32_t, 7> WeekTargets = {8 * kHour,  1 * kHour,  2 * kHour, 4 * kHour,
+                                                16 * kHour, 32 * kHour, 64 * kHour};
 
 // Office with the todos Report (10 min) and Mail (5 min), 20 min on the project in all.
 ExpectedSettings OfficeDay(int32_t lastTimeUpdated)
 {
     ExpectedSettings settings;
     settings.lastTimeUpdated = lastTimeUpdated;
-    settings.actual = -2 * Hour;
+    settings.actual = -2 * kHour;
     settings.targets = WeekTargets;
     settings.projects = {{"Office", 1200, {{"Report", 600}, {"Mail", 300}}}};
     return settings;
@@ -52,7 +52,7 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
 
         EXPECT_EQ(600 + 1800, report.GetTime());
         EXPECT_EQ(1200 + 1800, ProjectNamed(*app, "Office").GetTotalTime());
-        EXPECT_EQ(overtime ? -2 * Hour + 1800 : -2 * Hour, app->GetOvertimeAccount().GetBalance());
+        EXPECT_EQ(overtime ? -2 * kHour + 1800 : -2 * kHour, app->GetOvertimeAccount().GetBalance());
         EXPECT_EQ(report.GetLabel(*app),
                   FakeTreeControl::Of(window.tree.NodeOf(report))->text); // the line was redrawn
         EXPECT_EQ(overtime ? "Open todos: 0,8      Projects: 0,8      Working time: -1,5"
@@ -60,7 +60,7 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
                   window.statusTexts.back());
 
         expected.lastTimeUpdated = ClockAt(2026, 3, 2, 10, 30, 0);
-        expected.actual = overtime ? -2 * Hour + 1800 : -2 * Hour;
+        expected.actual = overtime ? -2 * kHour + 1800 : -2 * kHour;
         expected.projects = {{"Office", 3000, {{"Report", 2400}, {"Mail", 300}}}};
         EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
     }
@@ -72,16 +72,16 @@ TEST_F(WorkingDay, TheFirstUpdateAfterMidnightChargesTheNewDayOnce)
     clock.Set(2026, 3, 1, 23, 59, 0);
     auto app = Start();
     app->UpdateTime();
-    EXPECT_EQ(-2 * Hour, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-2 * kHour, app->GetOvertimeAccount().GetBalance());
 
     clock.Set(2026, 3, 2, 0, 0, 0); // Monday
     app->UpdateTime();
-    EXPECT_EQ(-2 * Hour - WeekTargets[0], app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-2 * kHour - WeekTargets[0], app->GetOvertimeAccount().GetBalance());
     clock.Set(2026, 3, 2, 0, 1, 0);
     app->UpdateTime();
     clock.Set(2026, 3, 2, 23, 59, 59);
     app->UpdateTime();
-    EXPECT_EQ(-2 * Hour - WeekTargets[0], app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-2 * kHour - WeekTargets[0], app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(WorkingDay, AStartOnThursdayAfterMondayChargesTheDaysBetweenAndBooksTheGapOnNoTodo)
@@ -92,7 +92,7 @@ TEST_F(WorkingDay, AStartOnThursdayAfterMondayChargesTheDaysBetweenAndBooksTheGa
     app->UpdateTime();
 
     int32_t charged = WeekTargets[1] + WeekTargets[2] + WeekTargets[3];
-    EXPECT_EQ(-2 * Hour - charged, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-2 * kHour - charged, app->GetOvertimeAccount().GetBalance());
     EXPECT_EQ(600, TodoNamed(*app, "Office", "Report").GetTime());
     EXPECT_EQ(300, TodoNamed(*app, "Office", "Mail").GetTime());
     EXPECT_EQ(1200, ProjectNamed(*app, "Office").GetTotalTime());
@@ -102,7 +102,7 @@ TEST_F(WorkingDay, AStartOnThursdayAfterMondayChargesTheDaysBetweenAndBooksTheGa
     clock.Advance(60);
     app->UpdateTime();
     EXPECT_EQ(360, TodoNamed(*app, "Office", "Mail").GetTime());
-    EXPECT_EQ(-2 * Hour - charged + 60, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ(-2 * kHour - charged + 60, app->GetOvertimeAccount().GetBalance());
 }
 
 TEST_F(WorkingDay, WithOvertimeOffTheAccountIsKeptAsStored)
@@ -117,7 +117,7 @@ TEST_F(WorkingDay, WithOvertimeOffTheAccountIsKeptAsStored)
         app->Activate(TodoNamed(*app, "Office", "Report"));
         clock.Advance(600);
         app->UpdateTime();
-        EXPECT_EQ(-2 * Hour, app->GetOvertimeAccount().GetBalance());
+        EXPECT_EQ(-2 * kHour, app->GetOvertimeAccount().GetBalance());
     }
 
     stored.lastTimeUpdated = ClockAt(2026, 3, 5, 8, 10, 0);

@@ -25,7 +25,7 @@ public:
         Link,
         SyncFolder,
     };
-    static constexpr int operationCount = static_cast<int>(Operation::SyncFolder) + 1;
+    static constexpr int kOperationCount = static_cast<int>(Operation::SyncFolder) + 1;
 
     void Fail(Operation operation, int occurrence, bool fromThenOn, int error = EIO)
     {
@@ -105,5 +105,5 @@ private:
     int failAt = 0; // 0: nothing fails
     bool keepFailing = false;
     int failError = EIO;
-    std::array<int, operationCount> calls{};
+    std::array<int, kOperationCount> calls{};
 };

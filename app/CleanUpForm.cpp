@@ -6,9 +6,9 @@
 namespace
 {
 
-constexpr const char* SECTION = "CleanUp";
-constexpr const char* DELETE_COMPLETED = "DeleteCompleted";
-constexpr const char* ZERO_CLOCKS = "ZeroClocks";
+constexpr const char* kSection = "CleanUp";
+constexpr const char* kDeleteCompleted = "DeleteCompleted";
+constexpr const char* kZeroClocks = "ZeroClocks";
 
 } // namespace
 
@@ -16,15 +16,15 @@ CleanUpForm::CleanUpForm(Tallydene& app) : app(app) {}
 
 void CleanUpForm::Open()
 {
-    toolbox::ConfigSection& section = app.GetConfig().GetRoot().GetSection(SECTION);
-    deleteCompleted = section.GetBool(DELETE_COMPLETED, true);
-    zeroClocks = section.GetBool(ZERO_CLOCKS, true);
+    toolbox::ConfigSection& section = app.GetConfig().GetRoot().GetSection(kSection);
+    deleteCompleted = section.GetBool(kDeleteCompleted, true);
+    zeroClocks = section.GetBool(kZeroClocks, true);
 }
 
 FormResult CleanUpForm::Confirm(Prompts& /*prompts*/)
 {
-    toolbox::ConfigSection& section = app.GetConfig().GetRoot().GetSection(SECTION);
-    section.GetParameter(DELETE_COMPLETED).SetBool(deleteCompleted);
-    section.GetParameter(ZERO_CLOCKS).SetBool(zeroClocks);
+    toolbox::ConfigSection& section = app.GetConfig().GetRoot().GetSection(kSection);
+    section.GetParameter(kDeleteCompleted).SetBool(deleteCompleted);
+    section.GetParameter(kZeroClocks).SetBool(zeroClocks);
     return FormResult::Accept();
 }

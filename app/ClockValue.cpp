@@ -11,7 +11,7 @@ constexpr int64_t kSecondsPerDay = 86400;
 constexpr int64_t kClockStart = 631065600;
 
 // Days before each month in a common year.
-constexpr int64_t DaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+constexpr int64_t kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
 bool IsLeapYear(int64_t year)
 {
@@ -38,7 +38,7 @@ int32_t ClockValueOf(const std::tm& utc)
     int64_t year = 1900 + static_cast<int64_t>(utc.tm_year) + FloorDivide(utc.tm_mon, 12);
     int64_t month = utc.tm_mon - 12 * FloorDivide(utc.tm_mon, 12);
 
-    int64_t dayOfYear = utc.tm_mday + DaysBeforeMonth[month];
+    int64_t dayOfYear = utc.tm_mday + kDaysBeforeMonth[month];
     if (month >= 2 && IsLeapYear(year))
         ++dayOfYear;
 

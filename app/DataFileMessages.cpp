@@ -4,7 +4,7 @@
 
 using toolbox::Translation;
 
-const char* const DataFileMessages::notSavedStatus = toolbox::TrLater("NOT SAVED      ");
+const char* const DataFileMessages::kNotSavedStatus = toolbox::TrLater("NOT SAVED      ");
 
 std::string DataFileMessages::SaveFailed(const toolbox::FileResult& result)
 {

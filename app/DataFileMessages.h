@@ -17,7 +17,7 @@ public:
     // The question at the end of the run, Yes trying again.
     static std::string SaveFailedAtEnd(const toolbox::FileResult& result);
     // Put in front of the status line while the data is not saved.
-    static const char* const notSavedStatus;
+    static const char* const kNotSavedStatus;
     // What the start found wrong with the data file; empty when nothing was.
     static std::string LoadProblems(const toolbox::Config::LoadReport& report);
     static std::string DataFolderUnmade(const std::string& wanted, const std::string& used);

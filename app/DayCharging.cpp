@@ -13,7 +13,7 @@ using toolbox::Translation;
 namespace
 {
 
-constexpr const char* MonthNames[12] = {
+constexpr const char* kMonthNames[12] = {
     toolbox::TrLater("January"), toolbox::TrLater("February"), toolbox::TrLater("March"),
     toolbox::TrLater("April"),   toolbox::TrLater("May"),      toolbox::TrLater("June"),
     toolbox::TrLater("July"),    toolbox::TrLater("August"),   toolbox::TrLater("September"),
@@ -23,7 +23,7 @@ constexpr const char* MonthNames[12] = {
 std::string DateText(const std::tm& date, bool withYear)
 {
     const std::string day = std::to_string(date.tm_mday);
-    const std::string month = Translation::Tr(MonthNames[date.tm_mon]);
+    const std::string month = Translation::Tr(kMonthNames[date.tm_mon]);
     if (!withYear)
         return Translation::TrFormat("%s %s", {day, month});
     return Translation::TrFormat("%s %s %s", {day, month, std::to_string(1900 + date.tm_year)});

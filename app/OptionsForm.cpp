@@ -7,16 +7,16 @@
 namespace
 {
 
-constexpr int FIRST_FORMAT_BUTTON = 1;
-constexpr int LAST_FORMAT_BUTTON = 3;
-constexpr int FIRST_ROUND_BUTTON = 0;
-constexpr int LAST_ROUND_BUTTON = 4;
+constexpr int kFirstFormatButton = 1;
+constexpr int kLastFormatButton = 3;
+constexpr int kFirstRoundButton = 0;
+constexpr int kLastRoundButton = 4;
 // The format buttons show 4 h 45 min as each format writes it.
 constexpr int32_t kSampleSeconds = 17100;
 
 int ButtonOf(int value, int first, int last)
 {
-    return value >= first && value <= last ? value : OptionsForm::NONE;
+    return value >= first && value <= last ? value : OptionsForm::kNone;
 }
 
 } // namespace
@@ -33,10 +33,10 @@ void OptionsForm::Open()
     trayIcon = options.IsTrayIconEnabled();
     daysLocal = options.AreDaysLocal();
     awayThresholdMinutes = options.GetAwayThresholdMinutes();
-    timeFormat = ButtonOf(durations.TimeFormat(), FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON);
-    timeRound = ButtonOf(durations.TimeRound(), FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON);
-    for (int format = FIRST_FORMAT_BUTTON; format <= LAST_FORMAT_BUTTON; ++format)
-        formatLabels[format - FIRST_FORMAT_BUTTON] =
+    timeFormat = ButtonOf(durations.TimeFormat(), kFirstFormatButton, kLastFormatButton);
+    timeRound = ButtonOf(durations.TimeRound(), kFirstRoundButton, kLastRoundButton);
+    for (int format = kFirstFormatButton; format <= kLastFormatButton; ++format)
+        formatLabels[format - kFirstFormatButton] =
             durations.FormatDuration(kSampleSeconds, 0, false, format);
 }
 
@@ -50,9 +50,9 @@ FormResult OptionsForm::Confirm(Prompts& /*prompts*/)
     options.SetDaysLocal(daysLocal);
     options.SetAwayThresholdMinutes(
         std::clamp(awayThresholdMinutes, 0, Options::kMaxAwayThresholdMinutes));
-    if (ButtonOf(timeFormat, FIRST_FORMAT_BUTTON, LAST_FORMAT_BUTTON) != NONE)
+    if (ButtonOf(timeFormat, kFirstFormatButton, kLastFormatButton) != kNone)
         app.GetDurations().SetTimeFormat(timeFormat);
-    if (ButtonOf(timeRound, FIRST_ROUND_BUTTON, LAST_ROUND_BUTTON) != NONE)
+    if (ButtonOf(timeRound, kFirstRoundButton, kLastRoundButton) != kNone)
         app.GetDurations().SetTimeRound(timeRound);
     return FormResult::Accept();
 }

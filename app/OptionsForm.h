@@ -14,7 +14,7 @@ class Tallydene;
 class OptionsForm
 {
 public:
-    static constexpr int NONE = -1;
+    static constexpr int kNone = -1;
 
     explicit OptionsForm(Tallydene& app);
 
@@ -27,8 +27,8 @@ public:
     bool autoSaveEnabled = false;
     bool trayIcon = false;
     bool daysLocal = false;
-    int timeFormat = NONE; // 1 to 3
-    int timeRound = NONE;  // 0 to 4
+    int timeFormat = kNone; // 1 to 3
+    int timeRound = kNone;  // 0 to 4
     // 0 never asks about away time.
     int awayThresholdMinutes = 0;
     // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".

@@ -13,7 +13,7 @@
 #include "toolbox/Translation.h"
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp(applicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
+    : TriExtApp(kApplicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
       decimalChar(decimalChar), eventLog(GetDataFolder()),
       journal(SessionJournal::FileIn(GetDataFolder()))
 {
@@ -339,7 +339,7 @@ std::string Tallydene::StatusText() const
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});
     if (IsSaveFailing())
-        return Translation::Tr(DataFileMessages::notSavedStatus) + text;
+        return Translation::Tr(DataFileMessages::kNotSavedStatus) + text;
     return text;
 }
 

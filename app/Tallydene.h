@@ -34,7 +34,7 @@ class Tallydene : public mfctriext::TriExtApp, public ItemContext
 {
 public:
     // Names the data folder.
-    static constexpr const char* applicationName = "Tallydene";
+    static constexpr const char* kApplicationName = "Tallydene";
 
     // The clock is not owned and must outlive the application object. The decimal character
     // stands for the user's locale (LocaleDecimalChar in the running program).

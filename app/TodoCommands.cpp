@@ -56,7 +56,7 @@ void SetCompletedCommand(CommandContext& context)
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;
-    todo->SetPriority(PRIORITY_COMPLETED);
+    todo->SetPriority(kPriorityCompleted);
     context.app.LogEvent("Set todo to completed", todo->GetName());
     todo->GetProject()->ResortTodos(context.app);
     context.Select(*todo);

@@ -12,7 +12,7 @@ namespace
 
 bool IsPriority(int32_t value)
 {
-    return value >= 0 && value <= PRIORITY_COMPLETED;
+    return value >= 0 && value <= kPriorityCompleted;
 }
 
 } // namespace

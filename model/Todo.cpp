@@ -53,7 +53,7 @@ TreeNode Todo::GetParentNode(const TreeControl& tree) const
 
 int Todo::GetStateImage() const
 {
-    if (priority < 0 || priority > PRIORITY_COMPLETED)
+    if (priority < 0 || priority > kPriorityCompleted)
     {
         return -1;
     }

@@ -7,7 +7,7 @@
 
 class Project;
 
-constexpr int32_t PRIORITY_COMPLETED = 5;
+constexpr int32_t kPriorityCompleted = 5;
 
 // A piece of work in a project, with the time booked on it and a priority from 0 (urgent) to
 // 5 (completed); other priority values are kept as they are but show no priority icon.
@@ -25,7 +25,7 @@ public:
     bool HasComment() const;
     int32_t GetPriority() const { return priority; }
     void SetPriority(int32_t value) { priority = value; }
-    bool IsCompleted() const { return priority == PRIORITY_COMPLETED; }
+    bool IsCompleted() const { return priority == kPriorityCompleted; }
     Project* GetProject() const { return project; }
     void SetProject(Project* owner) { project = owner; }
     int32_t GetTime() const { return time; }

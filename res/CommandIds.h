@@ -67,7 +67,7 @@ constexpr int ID_VIEW_STATUS_BAR = 59393;
 
 // The one-minute clock timer of the main window.
 constexpr int ID_CLOCK_TIMER = 1;
-constexpr int CLOCK_TIMER_PERIOD_MS = 60000;
+constexpr int kClockTimerPeriodMs = 60000;
 
 // The notification-area icon.
 constexpr int ID_TRAY_ICON = 1;

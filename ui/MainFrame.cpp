@@ -71,7 +71,7 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
         SetClientSize(FittingClientSize());
 
     // A timer that does not start leaves the clock to the commands.
-    timer.Start(res::CLOCK_TIMER_PERIOD_MS);
+    timer.Start(res::kClockTimerPeriodMs);
 }
 
 void MainFrame::CreateBars()

@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     // The diagnostic log comes first, so that it outlives everything that may write to it.
     toolbox::Logger::Global();
     const std::string journal = SessionJournal::FileIn(
-        mfctriext::TriExtApp::FindConfigurationDirectory(Tallydene::applicationName));
+        mfctriext::TriExtApp::FindConfigurationDirectory(Tallydene::kApplicationName));
     if (const std::optional<int> exitCode = CsvExport::Run(argc, argv, journal, std::cerr))
         return *exitCode;
     return wxEntry(argc, argv);

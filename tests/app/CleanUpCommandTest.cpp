@@ -29,7 +29,7 @@ std::function<bool(CleanUpForm&)> Choose(bool zeroClocks, bool deleteCompleted)
     };
 }
 
-const std::string When = "2026-03-04 17:00:00";
+const std::string kWhen = "2026-03-04 17:00:00";
 
 } // namespace
 
@@ -84,9 +84,9 @@ TEST_F(CleanUpCommand, DeletingRemovesExactlyTheCompletedTodosOfEveryProject)
     EXPECT_EQ((std::vector<std::pair<std::string, int32_t>>{{"Rake", 1800}, {"Plan", 7200}}),
               TodoTimes());
     EXPECT_EQ((std::vector<int32_t>{9000, 9000}), TotalTimes());
-    EXPECT_EQ(LogLine(When, "Deleted a todo (clean up)", "Mow") +
-                  LogLine(When, "Deleted a todo (clean up)", "Weed") +
-                  LogLine(When, "Deleted a todo (clean up)", "Mail"),
+    EXPECT_EQ(LogLine(kWhen, "Deleted a todo (clean up)", "Mow") +
+                  LogLine(kWhen, "Deleted a todo (clean up)", "Weed") +
+                  LogLine(kWhen, "Deleted a todo (clean up)", "Mail"),
               SavedLog());
     // Two completed todos side by side: the second moved into the first's place and went too.
     EXPECT_EQ((std::vector<std::string>{"  0,5  [2,5]  Garden", "    0,5    Rake",
@@ -116,10 +116,10 @@ TEST_F(CleanUpCommand, WithBothChoicesATodoIsZeroedAndLoggedBeforeItIsDeleted)
     EXPECT_EQ((std::vector<int32_t>{9000, 9000}), TotalTimes());
     const std::string zeroed = "Set todo's time to zero (clean up)";
     const std::string deleted = "Deleted a todo (clean up)";
-    EXPECT_EQ(LogLine(When, zeroed, "Rake") + LogLine(When, zeroed, "Mow") +
-                  LogLine(When, deleted, "Mow") + LogLine(When, zeroed, "Weed") +
-                  LogLine(When, deleted, "Weed") + LogLine(When, zeroed, "Plan") +
-                  LogLine(When, zeroed, "Mail") + LogLine(When, deleted, "Mail"),
+    EXPECT_EQ(LogLine(kWhen, zeroed, "Rake") + LogLine(kWhen, zeroed, "Mow") +
+                  LogLine(kWhen, deleted, "Mow") + LogLine(kWhen, zeroed, "Weed") +
+                  LogLine(kWhen, deleted, "Weed") + LogLine(kWhen, zeroed, "Plan") +
+                  LogLine(kWhen, zeroed, "Mail") + LogLine(kWhen, deleted, "Mail"),
               SavedLog());
     EXPECT_EQ((std::vector<std::string>{"  0,0  [2,5]  Garden", "    0,0    Rake",
                                         "  0,0  [2,5]  Office", "    0,0    Plan"}),

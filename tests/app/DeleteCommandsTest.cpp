@@ -8,11 +8,11 @@ using Lines = std::vector<std::string>;
 
 namespace
 {
-const char* const SureTodo = "question: Are you sure to delete this todo?";
-const char* const TodoComment = "question: This todo has a comment. Still sure?";
-const char* const SureProject = "question: Are you sure to delete this project?";
-const char* const ProjectComment = "question: This project has a comment. Still sure?";
-const char* const LineBreak = "\\r\\n";
+const char* const kSureTodo = "question: Are you sure to delete this todo?";
+const char* const kTodoComment = "question: This todo has a comment. Still sure?";
+const char* const kSureProject = "question: Are you sure to delete this project?";
+const char* const kProjectComment = "question: This project has a comment. Still sure?";
+const char* const kLineBreak = "\\r\\n";
 } // namespace
 
 class DeleteCommands : public ViewScenario
@@ -22,7 +22,7 @@ protected:
     {
         // Report's comment is a line break alone (escaped in the file): it shows as no comment,
         // but counts when deleting.
-        StartWith({{"Office", 1500, {{"Report", 600, 2, LineBreak}, {"Mail", 300}}},
+        StartWith({{"Office", 1500, {{"Report", 600, 2, kLineBreak}, {"Mail", 300}}},
                    {"Web", 0, {}, "the shop"},
                    {"Home", 0, {}}});
     }
@@ -36,7 +36,7 @@ TEST_F(DeleteCommands, ATodoWithACommentIsDeletedOnlyAfterTwoYes)
         prompts.answers = answers;
         prompts.shown.clear();
         EXPECT_TRUE(Run(ID_ITEM_DELETE));
-        const Lines asked = answers.size() == 1 ? Lines{SureTodo} : Lines{SureTodo, TodoComment};
+        const Lines asked = answers.size() == 1 ? Lines{kSureTodo} : Lines{kSureTodo, kTodoComment};
         EXPECT_EQ(asked, Boxes());
         EXPECT_EQ(2, P("Office").GetTodos().Count());
     }
@@ -61,7 +61,7 @@ TEST_F(DeleteCommands, ATodoWithoutACommentIsAskedOnce)
     Select(T("Office", "Mail"));
     prompts.answers = {true};
     Run(ID_ITEM_DELETE);
-    EXPECT_EQ((Lines{SureTodo}), Boxes());
+    EXPECT_EQ((Lines{kSureTodo}), Boxes());
     EXPECT_EQ((Lines{"Report"}), TreeTodos(P("Office")));
 }
 
@@ -90,7 +90,7 @@ TEST_F(DeleteCommands, AProjectWithACommentIsDeletedOnlyAfterTwoYes)
     Select(P("Web"));
     prompts.answers = {true, false};
     Run(ID_ITEM_DELETE);
-    EXPECT_EQ((Lines{SureProject, ProjectComment}), Boxes());
+    EXPECT_EQ((Lines{kSureProject, kProjectComment}), Boxes());
     EXPECT_EQ(3, app->GetProjects().Count());
 
     prompts.answers = {true, true};
@@ -99,7 +99,7 @@ TEST_F(DeleteCommands, AProjectWithACommentIsDeletedOnlyAfterTwoYes)
     EXPECT_EQ((Lines{"Home", "Office"}), TreeProjects());
     EXPECT_EQ((Lines{"Deleted a project: Web"}), Logged());
     EXPECT_EQ(
-        Config({{"Office", 1500, {{"Report", 600, 2, LineBreak}, {"Mail", 300}}}, {"Home", 0, {}}},
+        Config({{"Office", 1500, {{"Report", 600, 2, kLineBreak}, {"Mail", 300}}}, {"Home", 0, {}}},
                At(10)),
         SavedConfig());
 
@@ -107,7 +107,7 @@ TEST_F(DeleteCommands, AProjectWithACommentIsDeletedOnlyAfterTwoYes)
     prompts.answers = {false};
     Select(P("Home"));
     Run(ID_PROJECT_DELETE);
-    EXPECT_EQ((Lines{SureProject}), Boxes());
+    EXPECT_EQ((Lines{kSureProject}), Boxes());
     EXPECT_EQ(2, app->GetProjects().Count());
 }
 

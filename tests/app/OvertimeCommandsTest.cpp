@@ -18,8 +18,8 @@ ExpectedSettings Account(int32_t lastTimeUpdated, int32_t balance)
     return settings;
 }
 
-const std::string ZeroQuestion = "Sure to set the actual working time to zero?";
-const std::string TargetQuestion = "Sure to set the actual working time to today's target?";
+const std::string kZeroQuestion = "Sure to set the actual working time to zero?";
+const std::string kTargetQuestion = "Sure to set the actual working time to today's target?";
 
 } // namespace
 
@@ -40,7 +40,7 @@ TEST_F(OvertimeCommands, ZeroAnsweredNoChangesNothingAndYesZeroesAndLogs)
     StartOnSaturday();
     prompts.answers = {false};
     EXPECT_TRUE(Execute(res::ID_OVERTIME_ZERO));
-    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", ZeroQuestion}}), prompts.shown);
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", kZeroQuestion}}), prompts.shown);
     EXPECT_EQ(-kHour * 3 / 2, app->GetOvertimeAccount().GetBalance());
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 
@@ -59,7 +59,7 @@ TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)
     StartOnSaturday();
     prompts.answers = {true};
     Execute(res::ID_OVERTIME_TODAYS_TARGET);
-    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", TargetQuestion}}), prompts.shown);
+    EXPECT_EQ((std::vector<ScriptedPrompts::Shown>{{"question", kTargetQuestion}}), prompts.shown);
     EXPECT_EQ(0, app->GetOvertimeAccount().GetBalance());
 
     // Sunday 23:30 UTC is still Sunday, whatever the local time zone says.

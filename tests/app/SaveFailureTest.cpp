@@ -44,14 +44,14 @@ TEST_F(SaveFailure, IsToldOnceMarkedInTheStatusLineAndRetriedAtEveryTick)
                                                     "save succeeds, the status line says that "
                                                     "your data is not saved."}),
               Shown()[0]);
-    EXPECT_TRUE(window.statusTexts.back().starts_with(DataFileMessages::notSavedStatus));
+    EXPECT_TRUE(window.statusTexts.back().starts_with(DataFileMessages::kNotSavedStatus));
 
     const int writes = disk.Calls(FaultyFileSystem::Operation::Write);
     clock.Advance(60);
     app->UpdateTime();
     EXPECT_GT(disk.Calls(FaultyFileSystem::Operation::Write), writes) << "the tick retries";
     EXPECT_EQ(1u, Shown().size()) << "one message, not one per minute";
-    EXPECT_TRUE(window.statusTexts.back().starts_with(DataFileMessages::notSavedStatus));
+    EXPECT_TRUE(window.statusTexts.back().starts_with(DataFileMessages::kNotSavedStatus));
     EXPECT_EQ(saved, SavedConfig());
 
     disk.Heal();

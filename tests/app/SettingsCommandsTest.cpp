@@ -26,8 +26,8 @@ TEST_F(SettingsCommands, OptionsUnchangedKeepASettingThatHasNoButton)
     dialogs.options.push_back(
         [](OptionsForm& form)
         {
-            EXPECT_EQ(OptionsForm::NONE, form.timeFormat);
-            EXPECT_EQ(OptionsForm::NONE, form.timeRound);
+            EXPECT_EQ(OptionsForm::kNone, form.timeFormat);
+            EXPECT_EQ(OptionsForm::kNone, form.timeRound);
             EXPECT_TRUE(form.workingTimeEnabled);
             EXPECT_TRUE(form.loggingEnabled);
             EXPECT_TRUE(form.autoSaveEnabled);

@@ -138,7 +138,7 @@ TEST_F(TimeCommands, SettingTheActiveTodoCompletedKeepsItRunningAmongTheComplete
     EXPECT_EQ((Lines{"Mail", "Report", "Call"}), TreeTodos(P("Office")));
     EXPECT_EQ(&T("Office", "Call"), Selected());
     EXPECT_EQ(&T("Office", "Call"), app->GetActiveTodo());
-    EXPECT_EQ(PRIORITY_COMPLETED, T("Office", "Call").GetPriority());
+    EXPECT_EQ(kPriorityCompleted, T("Office", "Call").GetPriority());
     EXPECT_EQ(stored, SavedConfig()); // no clock update, so nothing saved yet
     EXPECT_EQ((Lines{"Activated a todo: Call", "Set todo to completed: Call"}), Logged());
 

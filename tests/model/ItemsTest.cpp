@@ -47,7 +47,7 @@ TEST(ItemTimes, SumOfTodoTimesSaturatesInsteadOfOverflowing)
     constexpr int32_t maximum = std::numeric_limits<int32_t>::max();
     Project project;
     AddTodo(project, "a", maximum - 10);
-    AddTodo(project, "b", 20, PRIORITY_COMPLETED);
+    AddTodo(project, "b", 20, kPriorityCompleted);
     AddTodo(project, "c", 5);
     EXPECT_EQ(project.SumOfTodoTimes(), maximum);
     project.SetTotalTime(0);
@@ -100,7 +100,7 @@ TEST(ItemOrder, TodosByPriorityThenName)
     Project project;
     AddTodo(project, "a", 0, 2);
     AddTodo(project, "odd", 0, 7);
-    AddTodo(project, "done", 0, PRIORITY_COMPLETED);
+    AddTodo(project, "done", 0, kPriorityCompleted);
     AddTodo(project, "B", 0, 2);
     AddTodo(project, "x", 0, 0);
     AddTodo(project, "neg", 0, -1);
@@ -131,7 +131,7 @@ TEST(ItemPriority, OutOfRangeIsKeptWithoutIconAndNotCompleted)
     EXPECT_EQ(todo.GetStateImage(), -1);
     todo.SetPriority(0);
     EXPECT_EQ(todo.GetStateImage(), 9);
-    todo.SetPriority(PRIORITY_COMPLETED);
+    todo.SetPriority(kPriorityCompleted);
     EXPECT_EQ(todo.GetStateImage(), 14);
     EXPECT_TRUE(todo.IsCompleted());
     EXPECT_EQ(project.GetStateImage(), -1);
@@ -173,7 +173,7 @@ TEST(ItemImages, ProjectByCommentAndAnyTodoWithVisibleTime)
     project.SetComment("\r\n");
     EXPECT_EQ(project.GetImage(context), 5);
 
-    AddTodo(project, "c", 30, PRIORITY_COMPLETED);
+    AddTodo(project, "c", 30, kPriorityCompleted);
     EXPECT_TRUE(project.AnyTodoHasVisibleTime(context));
     EXPECT_EQ(project.GetImage(context), 3);
     project.SetComment("");

@@ -118,7 +118,7 @@ TEST(ItemPersistence, RoundTripThroughTheFile)
         web.SetComment("client <a/b>\r\nsecond line");
         Todo& mail = AddTodo(web, "Mail");
         mail.SetTime(3900);
-        mail.SetPriority(PRIORITY_COMPLETED);
+        mail.SetPriority(kPriorityCompleted);
         mail.SetExpanded(false);
         mail.SetComment("ask \"Bob\"");
         web.SetTotalTime(43500);
@@ -155,7 +155,7 @@ TEST(ItemPersistence, RoundTripThroughTheFile)
     const Todo& mail = *web.GetTodos().Get(0);
     EXPECT_EQ(mail.GetProject(), &web);
     EXPECT_EQ(mail.GetTime(), 3900);
-    EXPECT_EQ(mail.GetPriority(), PRIORITY_COMPLETED);
+    EXPECT_EQ(mail.GetPriority(), kPriorityCompleted);
     EXPECT_FALSE(mail.IsExpanded());
     EXPECT_EQ(mail.GetComment(), "ask \"Bob\"");
 }

@@ -97,7 +97,7 @@ TEST_F(TreeDisplay, RefreshUpdatesTheMainTree)
     InsertAll();
 
     mail.SetTime(7200);
-    mail.SetPriority(PRIORITY_COMPLETED);
+    mail.SetPriority(kPriorityCompleted);
     context.activeTodo = &mail;
     mail.Refresh(context);
     EXPECT_EQ(NodeOf(mail)->text, "    2:00    Mail");
@@ -138,7 +138,7 @@ TEST_F(TreeDisplay, ResortTodosRebuildsOnlyTheTodoNodes)
 {
     AddTodo("later", 0, 3);
     AddTodo("Urgent", 0, 0);
-    AddTodo("all done", 0, PRIORITY_COMPLETED);
+    AddTodo("all done", 0, kPriorityCompleted);
     AddTodo("asap", 0, 1);
     InsertAll();
     Node* projectNode = NodeOf(project);

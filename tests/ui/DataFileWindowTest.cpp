@@ -51,7 +51,7 @@ TEST_F(DataFileWindowTest, AFailedSaveIsToldOnceAndTheEndAsksBeforeQuittingUnsav
 
     wxTEST_DIALOG(App().UpdateTime(),
                   ExpectMessageBox(DataFileMessages::SaveFailed(failure), wxICON_ERROR, wxOK));
-    EXPECT_TRUE(StatusLine().starts_with(DataFileMessages::notSavedStatus)) << StatusLine();
+    EXPECT_TRUE(StatusLine().starts_with(DataFileMessages::kNotSavedStatus)) << StatusLine();
     Screenshot(*Frame(), "not-saved");
     wxTEST_DIALOG(App().UpdateTime(), ExpectDialog<wxMessageDialog>(
                                           [](wxMessageDialog& box)

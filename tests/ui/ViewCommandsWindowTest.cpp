@@ -232,7 +232,7 @@ TEST_F(ViewCommandWindows, KeysActOnTheSelectedTodo)
     }
     EXPECT_EQ((std::vector<std::string>{"Mail", "Report"}), TodosShown("Office"));
     Press(WXK_F8);
-    EXPECT_EQ(PRIORITY_COMPLETED, report.GetPriority());
+    EXPECT_EQ(kPriorityCompleted, report.GetPriority());
     EXPECT_EQ(&report, App().GetActiveTodo());
 
     // Insert makes a todo in the selected todo's project; Delete takes it away again.

@@ -45,7 +45,7 @@ template <size_t N> int OptionsDialog::RadioGroup<N>::Selected() const
     for (size_t i = 0; i < N; ++i)
         if (buttons[i]->GetValue())
             return first + static_cast<int>(i);
-    return OptionsForm::NONE;
+    return OptionsForm::kNone;
 }
 
 OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& prompts)

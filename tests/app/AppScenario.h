@@ -34,6 +34,7 @@ protected:
         return temp.Path() / "data" / "Brindlecott" / "Tallydene";
     }
     std::filesystem::path ConfigFile() const { return DataFolder() / "Tallydene.cfg"; }
+    std::filesystem::path JournalPath() const { return DataFolder() / "Tallydene.journal"; }
     std::filesystem::path LogFile() const { return ProgramFolder() / "Tallydene.log"; }
 
     void WriteConfig(const ExpectedSettings& settings);

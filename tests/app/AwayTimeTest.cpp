@@ -74,7 +74,7 @@ protected:
     std::string SavedLog() const { return ReadFileBytes(LogFile()); }
     std::vector<JournalEntry> Journal() const
     {
-        return JournalFile((DataFolder() / "Tallydene.journal").string()).ReadAll();
+        return JournalFile(JournalPath().string()).ReadAll();
     }
 
     ExpectedSettings settings;
@@ -107,7 +107,7 @@ TEST_F(AwayTime, AnEightHourSleepIsBookedOnlyAsTheAnswerSays)
     {
         SCOPED_TRACE(c.logged + std::string(c.running ? " running" : " paused"));
         std::filesystem::remove(LogFile());
-        std::filesystem::remove(DataFolder() / "Tallydene.journal");
+        std::filesystem::remove(JournalPath());
         RunReport();
         Work(10);
         clock.Suspend(8 * kHour); // until 01:10 UTC on Tuesday

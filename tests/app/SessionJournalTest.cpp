@@ -23,7 +23,6 @@ constexpr int64_t kTen = 1772445600;
 class SessionJournalTest : public ViewScenario
 {
 protected:
-    std::filesystem::path JournalPath() const { return DataFolder() / "Tallydene.journal"; }
     std::vector<JournalEntry> Entries() const { return JournalFile(JournalPath()).ReadAll(); }
 
     void StartOffice()

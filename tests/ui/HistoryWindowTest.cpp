@@ -37,7 +37,7 @@ protected:
         config.Close("Office");
         config.Close("Projects");
         WriteConfig(config);
-        const JournalFile journal((ConfigFile().parent_path() / "Tallydene.journal").string());
+        const JournalFile journal(JournalPath().string());
         journal.Append({"session", kMorning - 86400, kMorning - 86400 + 1800, 1800, 1800, 0,
                         "Office", "Report", "paused"});
         journal.Append(

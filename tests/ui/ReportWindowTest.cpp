@@ -40,7 +40,7 @@ protected:
         config.Close("Office");
         config.Close("Projects");
         WriteConfig(config);
-        const JournalFile journal((ConfigFile().parent_path() / "Tallydene.journal").string());
+        const JournalFile journal(JournalPath().string());
         // Worked on Monday to Wednesday: 5, 7 and 6 hours.
         const int64_t hours[] = {5, 7, 6};
         for (int day = 0; day < 3; ++day)

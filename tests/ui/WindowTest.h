@@ -109,6 +109,10 @@ protected:
     void TearDown() override;
 
     std::filesystem::path ConfigFile() const;
+    std::filesystem::path JournalPath() const
+    {
+        return ConfigFile().parent_path() / "Tallydene.journal";
+    }
     void WriteConfig(const ConfigText& config);
     std::string ReadConfig() const;
 

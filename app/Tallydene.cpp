@@ -12,6 +12,35 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Translation.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace
+{
+
+bool HasTies(const std::vector<const char*>& sortedNames)
+{
+    return std::adjacent_find(sortedNames.begin(), sortedNames.end(),
+                              [](const char* a, const char* b)
+                              { return toolbox::ConfigSection::CompareNames(a, b) == 0; }) !=
+           sortedNames.end();
+}
+
+// Whether two projects, or two todos of a project, have names that differ only in letter case.
+bool HasNamesAlike(const toolbox::ConfigSection& list)
+{
+    if (HasTies(list.SectionNames()))
+        return true;
+    for (const toolbox::ConfigSection* project : list.Sections().Values())
+        if (const toolbox::ConfigSection* todos = project->Sections().Get("Todos"))
+            if (HasTies(todos->SectionNames()))
+                return true;
+    return false;
+}
+
+} // namespace
+
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp(kApplicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
       decimalChar(decimalChar), eventLog(GetDataFolder()),
@@ -91,11 +120,29 @@ void Tallydene::SaveProjects(toolbox::ConfigSection& root)
             activeTodo->GetProject()->SaveBookedTime(root.GetSection("Projects"), *activeTodo);
         return;
     }
-    // Written afresh, so that deleted and renamed items leave nothing behind.
-    root.RemoveSection("Projects");
-    toolbox::ConfigSection& projectsSection = root.GetSection("Projects");
+    // Brought up to date in place: a project whose values are all unchanged keeps its written
+    // text, and deleted and renamed items leave nothing behind.
+    toolbox::ConfigSection& list = root.GetSection("Projects");
     for (const Project* project : projects)
-        project->Save(projectsSection);
+        project->Save(list);
+    if (list.Parameters().Count() > 0)
+        list.RemoveAllParameters();
+    if (list.Sections().Count() != projects.Count())
+    {
+        std::vector<std::string_view> names;
+        for (const Project* project : projects)
+            names.emplace_back(project->GetName());
+        TreeItem::KeepOnlySections(list, names);
+    }
+    // Names that differ only in letter case are written in the order of their making: that
+    // order is the one of a section written afresh.
+    if (HasNamesAlike(list))
+    {
+        root.RemoveSection("Projects");
+        toolbox::ConfigSection& fresh = root.GetSection("Projects");
+        for (const Project* project : projects)
+            project->Save(fresh);
+    }
     projectsWritten = true;
 }
 

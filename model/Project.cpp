@@ -6,6 +6,8 @@
 
 #include <limits>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 Project::Project() : TreeItem("Project") {}
 
@@ -105,12 +107,30 @@ void Project::Save(toolbox::ConfigSection& parent) const
 {
     TreeItem::Save(parent);
     toolbox::ConfigSection& own = OwnSection(parent);
-    own.GetParameter("Comment").SetString(comment.c_str());
+    own.SetString("Comment", comment.c_str());
     for (const Todo* todo : todos)
     {
         todo->Save(own.GetSection("Todos"));
     }
-    own.GetParameter("TotalTime").SetInt(totalTime);
+    own.SetInt("TotalTime", totalTime);
+    KeepOnly(own, {"Expanded", "Comment", "TotalTime"});
+    // A project without todos has no "Todos" section.
+    if (todos.Count() == 0)
+    {
+        KeepOnlySections(own, {});
+        return;
+    }
+    KeepOnlySections(own, {"Todos"});
+    toolbox::ConfigSection& list = own.GetSection("Todos");
+    if (list.Parameters().Count() > 0)
+        list.RemoveAllParameters();
+    if (list.Sections().Count() != todos.Count())
+    {
+        std::vector<std::string_view> names;
+        for (const Todo* todo : todos)
+            names.emplace_back(todo->GetName());
+        KeepOnlySections(list, names);
+    }
 }
 
 void Project::SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) const

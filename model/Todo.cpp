@@ -72,14 +72,17 @@ void Todo::Save(toolbox::ConfigSection& parent) const
 {
     TreeItem::Save(parent);
     toolbox::ConfigSection& own = OwnSection(parent);
-    own.GetParameter("Comment").SetString(comment.c_str());
-    own.GetParameter("Priority").SetInt(priority);
+    own.SetString("Comment", comment.c_str());
+    own.SetInt("Priority", priority);
     SaveTime(parent);
+    KeepOnly(own, {"Expanded", "Comment", "Priority", "Time"});
+    if (own.Sections().Count() > 0)
+        own.RemoveAllSections();
 }
 
 void Todo::SaveTime(toolbox::ConfigSection& parent) const
 {
-    OwnSection(parent).GetParameter("Time").SetInt(time);
+    OwnSection(parent).SetInt("Time", time);
 }
 
 void Todo::Refresh(const ItemContext& context)

@@ -3,7 +3,10 @@
 #include "toolbox/ConfigSection.h"
 
 #include <algorithm>
+#include <cstring>
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 TreeItem::TreeItem(std::string defaultName) : name(std::move(defaultName)) {}
 
@@ -17,7 +20,35 @@ void TreeItem::Load(toolbox::ConfigSection& own)
 
 void TreeItem::Save(toolbox::ConfigSection& parent) const
 {
-    OwnSection(parent).GetParameter("Expanded").SetBool(expanded);
+    OwnSection(parent).SetBool("Expanded", expanded);
+}
+
+void TreeItem::KeepOnly(toolbox::ConfigSection& own,
+                        std::initializer_list<const char*> parameterNames)
+{
+    if (own.Parameters().Count() == static_cast<int>(parameterNames.size()))
+        return;
+    std::vector<std::string> others;
+    for (const char* name : own.ParameterNames())
+        if (std::none_of(parameterNames.begin(), parameterNames.end(),
+                         [&](const char* kept) { return std::strcmp(kept, name) == 0; }))
+            others.emplace_back(name);
+    for (const std::string& name : others)
+        own.RemoveParameter(name.c_str());
+}
+
+void TreeItem::KeepOnlySections(toolbox::ConfigSection& section,
+                                const std::vector<std::string_view>& sectionNames)
+{
+    if (section.Sections().Count() == static_cast<int>(sectionNames.size()))
+        return;
+    const std::unordered_set<std::string_view> kept(sectionNames.begin(), sectionNames.end());
+    std::vector<std::string> others;
+    for (const char* name : section.SectionNames())
+        if (kept.count(name) == 0)
+            others.emplace_back(name);
+    for (const std::string& name : others)
+        section.RemoveSection(name.c_str());
 }
 
 toolbox::ConfigSection& TreeItem::OwnSection(toolbox::ConfigSection& parent) const

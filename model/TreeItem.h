@@ -3,7 +3,10 @@
 #include "model/ItemContext.h"
 #include "model/TreeControl.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace toolbox
 {
@@ -43,7 +46,8 @@ public:
 
     // Reads the name and the expanded flag from the item's own section.
     virtual void Load(toolbox::ConfigSection& own);
-    // Writes the expanded flag into the section named after the item inside parent.
+    // Writes the item into the section named after it inside parent; a value that is already
+    // there unchanged is left alone, and whatever the item does not write goes.
     virtual void Save(toolbox::ConfigSection& parent) const;
 
     // Adds the item's node as the last child of its parent node in tree.
@@ -51,11 +55,18 @@ public:
     // Brings the item's node on the main tree up to date; nothing while there is no main tree.
     virtual void Refresh(const ItemContext& context) = 0;
 
+    // Removes every sub-section of section but the ones named, which the caller has just written.
+    static void KeepOnlySections(toolbox::ConfigSection& section,
+                                 const std::vector<std::string_view>& sectionNames);
+
 protected:
     explicit TreeItem(std::string defaultName);
 
     // The section named after the item inside parent, created when missing.
     toolbox::ConfigSection& OwnSection(toolbox::ConfigSection& parent) const;
+    // Removes every parameter of own but the ones named, which the caller has just written.
+    static void KeepOnly(toolbox::ConfigSection& own,
+                         std::initializer_list<const char*> parameterNames);
 
 private:
     bool expanded = true;

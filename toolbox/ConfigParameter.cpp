@@ -3,7 +3,9 @@
 #include "toolbox/Exception.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace toolbox
 {
@@ -92,6 +94,15 @@ const char* ConfigParameter::AsString() const
         break;
     }
     return "";
+}
+
+bool ConfigParameter::IsWrittenAs(const char* written) const
+{
+    if (kind != Kind::Int)
+        return std::strcmp(AsString(), written) == 0;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(number));
+    return std::strcmp(digits, written) == 0;
 }
 
 } // namespace toolbox

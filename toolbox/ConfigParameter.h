@@ -34,6 +34,9 @@ public:
     // Only a text or a flag have a text form; an integer reads as the empty text.
     const char* AsString() const;
     Kind GetKind() const { return kind; }
+    // Whether the value is written as exactly this text, before escaping: an empty text, a
+    // flag's "1" or "0" and a number's digits alike. Setting such a text changes no byte.
+    bool IsWrittenAs(const char* text) const;
 
 private:
     Kind kind = Kind::None;

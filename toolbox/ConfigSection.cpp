@@ -3,6 +3,7 @@
 #include "toolbox/Exception.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -127,6 +128,29 @@ ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
         return Insert(parameterName, ConfigParameter());
     Changed();
     return *parameter;
+}
+
+void ConfigSection::SetBool(const char* parameterName, bool value)
+{
+    const ConfigParameter* parameter = parameters.Get(parameterName);
+    if (parameter == nullptr || !parameter->IsWrittenAs(value ? "1" : "0"))
+        GetParameter(parameterName).SetBool(value);
+}
+
+void ConfigSection::SetInt(const char* parameterName, int32_t value)
+{
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(value));
+    const ConfigParameter* parameter = parameters.Get(parameterName);
+    if (parameter == nullptr || !parameter->IsWrittenAs(digits))
+        GetParameter(parameterName).SetInt(value);
+}
+
+void ConfigSection::SetString(const char* parameterName, const char* value)
+{
+    const ConfigParameter* parameter = parameters.Get(parameterName);
+    if (parameter == nullptr || !parameter->IsWrittenAs(value != nullptr ? value : ""))
+        GetParameter(parameterName).SetString(value);
 }
 
 ConfigSection& ConfigSection::GetSection(const char* sectionName)

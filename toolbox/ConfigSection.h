@@ -33,6 +33,11 @@ public:
     // Hands the parameter out to be changed: the section counts as changed from here on.
     ConfigParameter& GetParameter(const char* name);
     ConfigSection& GetSection(const char* name);
+    // Set a value only where it would be written differently, so that a section whose values
+    // are all set again unchanged keeps its written text. An unchanged value keeps its kind.
+    void SetBool(const char* name, bool value);
+    void SetInt(const char* name, int32_t value);
+    void SetString(const char* name, const char* value);
     bool HasParameter(const char* name) const;
     void RemoveParameter(const char* name);
     void RemoveSection(const char* name);

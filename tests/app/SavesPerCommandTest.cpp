@@ -2,6 +2,12 @@
 #include "res/CommandIds.h"
 #include "tests/app/ViewScenario.h"
 #include "tests/toolbox/FaultyFileSystem.h"
+#include "tests/toolbox/StringWriter.h"
+#include "toolbox/Config.h"
+#include "toolbox/ConfigFormat.h"
+#include "toolbox/ConfigSection.h"
+
+#include <random>
 
 using namespace res;
 
@@ -62,4 +68,79 @@ TEST_F(SavesPerCommand, QuittingSavesOnce)
     app->SetMainWindow(nullptr);
     app.reset();
     EXPECT_EQ(1, files.Calls(FaultyFileSystem::Operation::Open));
+}
+
+// A full save brings the stored projects up to date in place. After any mix of changes, keys
+// the program does not write, and names that differ only in letter case, the file must be the
+// one that writing every project afresh gives.
+TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
+{
+    StartWith({{"Office", 900, {{"Mail", 600}, {"Report", 300}}}, {"Home", 0, {{"Tax", 60}}}});
+    toolbox::ConfigSection& stored = app->GetConfig().GetRoot().GetSection("Projects");
+    stored.GetParameter("Stray").SetInt(1);
+    stored.GetSection("Office").GetParameter("Colour").SetString("red");
+    stored.GetSection("Office").GetSection("Todos").GetSection("Mail").GetSection("Notes");
+    stored.GetSection("Gone").GetParameter("TotalTime").SetInt(5);
+
+    const std::vector<std::string> names = {"Mail", "mail", "MAIL", "Report", "Tax", "Zoo", "a"};
+    std::mt19937 random(17);
+    const auto pick = [&](int count) { return static_cast<int>(random() % count); };
+    toolbox::ArrayList<Project>& projects = app->GetProjects();
+    for (int round = 0; round < 300; ++round)
+    {
+        Project& project = *projects.Get(pick(projects.Count()));
+        toolbox::ArrayList<Todo>& todos = project.GetTodos();
+        Todo* todo = todos.IsEmpty() ? nullptr : todos.Get(pick(todos.Count()));
+        switch (pick(8))
+        {
+        case 0:
+            project.SetName(names[pick(names.size())] + "s");
+            break;
+        case 1:
+            if (todo != nullptr)
+                todo->SetName(names[pick(names.size())]);
+            break;
+        case 2:
+            if (todo != nullptr)
+                todos.Delete(todo);
+            break;
+        case 3:
+            todos.Append(std::make_unique<Todo>(&project));
+            todos.Last()->SetName(names[pick(names.size())] + std::to_string(round));
+            break;
+        case 4:
+            if (projects.Count() > 1)
+                projects.Delete(&project);
+            break;
+        case 5:
+            projects.Append(std::make_unique<Project>());
+            projects.Last()->SetName(names[pick(names.size())] + std::to_string(round % 4));
+            break;
+        case 6:
+            if (todo != nullptr)
+                todo->SetComment(round % 3 == 0 ? "" : "line\nline " + std::to_string(round));
+            break;
+        default:
+            project.SetExpanded(!project.IsExpanded());
+            if (todo != nullptr)
+                todo->AddTime(round);
+            project.AddTime(round);
+            break;
+        }
+        if (round % 7 != 0)
+            continue;
+        app->MarkChanged();
+        app->FinishCommand();
+        const std::string saved = SavedConfig();
+
+        toolbox::Config fresh;
+        std::string text = saved;
+        ASSERT_TRUE(fresh.Parse(text.data()));
+        fresh.GetRoot().RemoveSection("Projects");
+        for (const Project* each : projects)
+            each->Save(fresh.GetRoot().GetSection("Projects"));
+        StringWriter writer("\r\n");
+        ASSERT_TRUE(toolbox::ConfigFormat::Write(fresh.GetRoot(), writer));
+        ASSERT_EQ(writer.written, saved) << "after round " << round;
+    }
 }

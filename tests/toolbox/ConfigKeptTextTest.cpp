@@ -136,19 +136,7 @@ TEST(ConfigKeptText, KeptTextServesOnlyTheSameLayout)
     StringWriter kept;
     ASSERT_TRUE(ConfigFormat::Write(root, kept));
     EXPECT_EQ(lf.written, kept.written) << "the kept text, copied across the writer's blocks";
-    class CrLfWriter : public ConfigWriter
-    {
-    public:
-        CrLfWriter() : ConfigWriter("\r\n") {}
-        std::string written;
-
-    protected:
-        bool Deliver(const char* data, std::size_t size) override
-        {
-            written.append(data, size);
-            return true;
-        }
-    } crlf;
+    StringWriter crlf("\r\n");
     ASSERT_TRUE(ConfigFormat::Write(root, crlf));
     std::string expected;
     for (char c : lf.written)

@@ -4,11 +4,11 @@
 
 #include <string>
 
-// Collects what a section writes, with the line ends as the writer gives them (LF).
+// Collects what a section writes, with the line ends given (LF unless said otherwise).
 class StringWriter : public toolbox::ConfigWriter
 {
 public:
-    StringWriter() : ConfigWriter("\n") {}
+    explicit StringWriter(const char* lineEnd = "\n") : ConfigWriter(lineEnd) {}
     std::string written;
 
 protected:

@@ -79,7 +79,9 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
     toolbox::ConfigSection& stored = app->GetConfig().GetRoot().GetSection("Projects");
     stored.GetParameter("Stray").SetInt(1);
     stored.GetSection("Office").GetParameter("Colour").SetString("red");
-    stored.GetSection("Office").GetSection("Todos").GetSection("Mail").GetSection("Notes");
+    toolbox::ConfigSection& mail = stored.GetSection("Office").GetSection("Todos").GetSection("Mail");
+    mail.GetSection("Notes");
+    mail.GetParameter("Colour").SetString("blue");
     stored.GetSection("Gone").GetParameter("TotalTime").SetInt(5);
 
     const std::vector<std::string> names = {"Mail", "mail", "MAIL", "Report", "Tax", "Zoo", "a"};
@@ -143,4 +145,18 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
         ASSERT_TRUE(toolbox::ConfigFormat::Write(fresh.GetRoot(), writer));
         ASSERT_EQ(writer.written, saved) << "after round " << round;
     }
+
+    // With the names apart again, booking on one project leaves the text written for the
+    // others in place.
+    for (int p = 0; p < projects.Count(); ++p)
+        projects.Get(p)->SetName("Project " + std::to_string(p));
+    app->MarkChanged();
+    app->FinishCommand();
+    projects.Get(0)->AddTime(60);
+    app->SaveSettings();
+    const toolbox::ConfigSection& list = app->GetConfig().GetRoot().GetSection("Projects");
+    for (const Project* project : projects)
+        EXPECT_EQ(project != projects.Get(0),
+                  list.Sections().Get(project->GetName().c_str())->WrittenText(1, "\r\n") != nullptr)
+            << project->GetName();
 }

@@ -27,16 +27,12 @@ bool HasTies(const std::vector<const char*>& sortedNames)
            sortedNames.end();
 }
 
-// Whether two projects, or two todos of a project, have names that differ only in letter case.
-bool HasNamesAlike(const toolbox::ConfigSection& list)
+// Whether two todos of the project have names that differ only in letter case.
+bool HasTodoNamesAlike(const toolbox::ConfigSection& list, const Project& project)
 {
-    if (HasTies(list.SectionNames()))
-        return true;
-    for (const toolbox::ConfigSection* project : list.Sections().Values())
-        if (const toolbox::ConfigSection* todos = project->Sections().Get("Todos"))
-            if (HasTies(todos->SectionNames()))
-                return true;
-    return false;
+    const toolbox::ConfigSection* own = list.Sections().Get(project.GetName().c_str());
+    const toolbox::ConfigSection* todos = own->Sections().Get("Todos");
+    return todos != nullptr && HasTies(todos->SectionNames());
 }
 
 } // namespace
@@ -120,28 +116,43 @@ void Tallydene::SaveProjects(toolbox::ConfigSection& root)
             activeTodo->GetProject()->SaveBookedTime(root.GetSection("Projects"), *activeTodo);
         return;
     }
-    // Brought up to date in place: a project whose values are all unchanged keeps its written
-    // text, and deleted and renamed items leave nothing behind.
+    // Brought up to date in place: only projects changed since the last save are written into
+    // the store, so the others keep their written text, and deleted and renamed items leave
+    // nothing behind.
     toolbox::ConfigSection& list = root.GetSection("Projects");
-    for (const Project* project : projects)
-        project->Save(list);
+    bool namesAlike = false;
+    for (Project* project : projects)
+    {
+        if (project->ChangedSinceSave())
+        {
+            project->Save(list);
+            namesAlike = namesAlike || HasTodoNamesAlike(list, *project);
+        }
+    }
     if (list.Parameters().Count() > 0)
         list.RemoveAllParameters();
-    if (list.Sections().Count() != projects.Count())
-    {
-        std::vector<std::string_view> names;
-        for (const Project* project : projects)
-            names.emplace_back(project->GetName());
-        TreeItem::KeepOnlySections(list, names);
-    }
-    // Names that differ only in letter case are written in the order of their making: that
-    // order is the one of a section written afresh.
-    if (HasNamesAlike(list))
+    std::vector<std::string_view> names;
+    for (const Project* project : projects)
+        names.emplace_back(project->GetName());
+    const int distinct = TreeItem::KeepOnlySections(list, names);
+    // Names that differ only in letter case are written in the order of their making, and two
+    // projects of one name share a section: in either case the list is written afresh, which
+    // gives that order and merges what they hold. The projects are then marked as changed, so
+    // that the next save writes each again: a section may hold more than one of them.
+    if (namesAlike || distinct < projects.Count() || HasTies(list.SectionNames()))
     {
         root.RemoveSection("Projects");
         toolbox::ConfigSection& fresh = root.GetSection("Projects");
-        for (const Project* project : projects)
+        for (Project* project : projects)
+        {
             project->Save(fresh);
+            project->MarkChanged();
+        }
+    }
+    else
+    {
+        for (Project* project : projects)
+            project->SavedAsItIs();
     }
     projectsWritten = true;
 }

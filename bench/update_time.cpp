@@ -141,6 +141,9 @@ void QuitWithSave(benchmark::State& state)
     {
         state.PauseTiming();
         auto app = std::make_unique<Tallydene>(clock, ',');
+        // As a start does: the clock brought up to date and the whole file saved once.
+        app->BringUpToDate();
+        app->FinishCommand();
         clock.Advance(60);
         state.ResumeTiming();
         app.reset();

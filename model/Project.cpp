@@ -15,6 +15,7 @@ void Project::SetTotalTime(int32_t seconds)
 {
     const int32_t sum = SumOfTodoTimes();
     totalTime = seconds < sum ? sum : seconds;
+    MarkChanged();
 }
 
 void Project::AddTime(int64_t change)
@@ -124,13 +125,10 @@ void Project::Save(toolbox::ConfigSection& parent) const
     toolbox::ConfigSection& list = own.GetSection("Todos");
     if (list.Parameters().Count() > 0)
         list.RemoveAllParameters();
-    if (list.Sections().Count() != todos.Count())
-    {
-        std::vector<std::string_view> names;
-        for (const Todo* todo : todos)
-            names.emplace_back(todo->GetName());
-        KeepOnlySections(list, names);
-    }
+    std::vector<std::string_view> names;
+    for (const Todo* todo : todos)
+        names.emplace_back(todo->GetName());
+    KeepOnlySections(list, names);
 }
 
 void Project::SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) const
@@ -138,6 +136,24 @@ void Project::SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) c
     toolbox::ConfigSection& own = OwnSection(parent);
     todo.SaveTime(own.GetSection("Todos"));
     own.GetParameter("TotalTime").SetInt(totalTime);
+}
+
+bool Project::ChangedSinceSave() const
+{
+    if (TreeItem::ChangedSinceSave() || todos.Count() != savedTodoCount)
+        return true;
+    for (const Todo* todo : todos)
+        if (todo->ChangedSinceSave())
+            return true;
+    return false;
+}
+
+void Project::SavedAsItIs()
+{
+    TreeItem::SavedAsItIs();
+    for (Todo* todo : todos)
+        todo->SavedAsItIs();
+    savedTodoCount = todos.Count();
 }
 
 void Project::Refresh(const ItemContext& context)

@@ -17,7 +17,11 @@ public:
     bool IsProject() const override { return true; }
 
     const std::string& GetComment() const { return comment; }
-    void SetComment(const std::string& text) { comment = text; }
+    void SetComment(const std::string& text)
+    {
+        comment = text;
+        MarkChanged();
+    }
     toolbox::ArrayList<Todo>& GetTodos() { return todos; }
     const toolbox::ArrayList<Todo>& GetTodos() const { return todos; }
     int32_t GetTotalTime() const { return totalTime; }
@@ -42,6 +46,11 @@ public:
     void Save(toolbox::ConfigSection& parent) const override;
     // Only what booking time on one of its todos changes: the todo's time and the total.
     void SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) const;
+    // Whether the project, a todo of it or the list of its todos changed since the last
+    // SavedAsItIs(); todos join and leave only through SetProject or as new ones.
+    bool ChangedSinceSave() const;
+    // The project and its todos are in the store as they are now.
+    void SavedAsItIs();
 
     void Refresh(const ItemContext& context) override;
 
@@ -49,6 +58,7 @@ private:
     std::string comment;
     toolbox::ArrayList<Todo> todos;
     int32_t totalTime = 0;
+    int savedTodoCount = -1;
 };
 
 // Names without regard to ASCII letter case.

@@ -15,6 +15,7 @@ bool Todo::HasComment() const
 void Todo::SetTime(int32_t seconds)
 {
     time = seconds < 0 ? 0 : seconds;
+    MarkChanged();
 }
 
 void Todo::AddTime(int64_t change)

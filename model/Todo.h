@@ -20,14 +20,26 @@ public:
     bool IsTodo() const override { return true; }
 
     const std::string& GetComment() const { return comment; }
-    void SetComment(const std::string& text) { comment = text; }
+    void SetComment(const std::string& text)
+    {
+        comment = text;
+        MarkChanged();
+    }
     // A comment of nothing but a line break counts as none.
     bool HasComment() const;
     int32_t GetPriority() const { return priority; }
-    void SetPriority(int32_t value) { priority = value; }
+    void SetPriority(int32_t value)
+    {
+        priority = value;
+        MarkChanged();
+    }
     bool IsCompleted() const { return priority == kPriorityCompleted; }
     Project* GetProject() const { return project; }
-    void SetProject(Project* owner) { project = owner; }
+    void SetProject(Project* owner)
+    {
+        project = owner;
+        MarkChanged();
+    }
     int32_t GetTime() const { return time; }
     // A negative time is stored as 0.
     void SetTime(int32_t seconds);

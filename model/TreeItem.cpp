@@ -37,18 +37,20 @@ void TreeItem::KeepOnly(toolbox::ConfigSection& own,
         own.RemoveParameter(name.c_str());
 }
 
-void TreeItem::KeepOnlySections(toolbox::ConfigSection& section,
-                                const std::vector<std::string_view>& sectionNames)
+int TreeItem::KeepOnlySections(toolbox::ConfigSection& section,
+                               const std::vector<std::string_view>& sectionNames)
 {
-    if (section.Sections().Count() == static_cast<int>(sectionNames.size()))
-        return;
     const std::unordered_set<std::string_view> kept(sectionNames.begin(), sectionNames.end());
+    const int distinct = static_cast<int>(kept.size());
+    if (section.Sections().Count() == distinct)
+        return distinct;
     std::vector<std::string> others;
     for (const char* name : section.SectionNames())
         if (kept.count(name) == 0)
             others.emplace_back(name);
     for (const std::string& name : others)
         section.RemoveSection(name.c_str());
+    return distinct;
 }
 
 toolbox::ConfigSection& TreeItem::OwnSection(toolbox::ConfigSection& parent) const

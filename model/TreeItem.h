@@ -30,9 +30,21 @@ public:
     TreeItem& operator=(const TreeItem&) = delete;
 
     const std::string& GetName() const { return name; }
-    void SetName(const std::string& newName) { name = newName; }
+    void SetName(const std::string& newName)
+    {
+        name = newName;
+        changedSinceSave = true;
+    }
     bool IsExpanded() const { return expanded; }
-    void SetExpanded(bool isExpanded) { expanded = isExpanded; }
+    void SetExpanded(bool isExpanded)
+    {
+        expanded = isExpanded;
+        changedSinceSave = true;
+    }
+    // Whether the item changed since it was last saved into the store; a new item has.
+    bool ChangedSinceSave() const { return changedSinceSave; }
+    void MarkChanged() { changedSinceSave = true; }
+    void SavedAsItIs() { changedSinceSave = false; }
 
     virtual bool IsProject() const { return false; }
     virtual bool IsTodo() const { return false; }
@@ -55,8 +67,9 @@ public:
     // Brings the item's node on the main tree up to date; nothing while there is no main tree.
     virtual void Refresh(const ItemContext& context) = 0;
 
-    // Removes every sub-section of section but the ones named, which the caller has just written.
-    static void KeepOnlySections(toolbox::ConfigSection& section,
+    // Removes every sub-section of section but the ones named, which are all there; gives how
+    // many different names there are.
+    static int KeepOnlySections(toolbox::ConfigSection& section,
                                  const std::vector<std::string_view>& sectionNames);
 
 protected:
@@ -69,6 +82,7 @@ protected:
                          std::initializer_list<const char*> parameterNames);
 
 private:
+    bool changedSinceSave = true;
     bool expanded = true;
     std::string name;
 };

@@ -84,23 +84,28 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
     mail.GetParameter("Colour").SetString("blue");
     stored.GetSection("Gone").GetParameter("TotalTime").SetInt(5);
 
-    const std::vector<std::string> names = {"Mail", "mail", "MAIL", "Report", "Tax", "Zoo", "a"};
     std::mt19937 random(17);
     const auto pick = [&](int count) { return static_cast<int>(random() % count); };
+    // Now and then a name that differs from another only in letter case.
+    const auto name = [&]
+    {
+        const std::vector<std::string> names = {"Mail", "Report", "Tax", "Zoo", "a", "b", "c"};
+        return pick(12) == 0 ? std::string("MAIL") : names[pick(names.size())];
+    };
     toolbox::ArrayList<Project>& projects = app->GetProjects();
-    for (int round = 0; round < 300; ++round)
+    for (int round = 0; round < 160; ++round)
     {
         Project& project = *projects.Get(pick(projects.Count()));
         toolbox::ArrayList<Todo>& todos = project.GetTodos();
         Todo* todo = todos.IsEmpty() ? nullptr : todos.Get(pick(todos.Count()));
-        switch (pick(8))
+        switch (pick(9))
         {
         case 0:
-            project.SetName(names[pick(names.size())] + "s");
+            project.SetName(name() + "s");
             break;
         case 1:
             if (todo != nullptr)
-                todo->SetName(names[pick(names.size())]);
+                todo->SetName(name());
             break;
         case 2:
             if (todo != nullptr)
@@ -108,7 +113,7 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
             break;
         case 3:
             todos.Append(std::make_unique<Todo>(&project));
-            todos.Last()->SetName(names[pick(names.size())] + std::to_string(round));
+            todos.Last()->SetName(name() + std::to_string(round % 5));
             break;
         case 4:
             if (projects.Count() > 1)
@@ -116,11 +121,15 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
             break;
         case 5:
             projects.Append(std::make_unique<Project>());
-            projects.Last()->SetName(names[pick(names.size())] + std::to_string(round % 4));
+            projects.Last()->SetName(name() + std::to_string(round % 4));
             break;
         case 6:
             if (todo != nullptr)
                 todo->SetComment(round % 3 == 0 ? "" : "line\nline " + std::to_string(round));
+            break;
+        case 7:
+            if (todo != nullptr)
+                todo->SetTime(round); // the project keeps its total
             break;
         default:
             project.SetExpanded(!project.IsExpanded());
@@ -129,7 +138,7 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
             project.AddTime(round);
             break;
         }
-        if (round % 7 != 0)
+        if (round % 2 != 0)
             continue;
         app->MarkChanged();
         app->FinishCommand();

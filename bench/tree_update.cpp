@@ -145,13 +145,15 @@ void Startup(benchmark::State& state, int projects)
     SystemUtcClock clock;
     for (auto _ : state)
     {
-        AppSession session(clock);
-        auto frame = std::make_unique<MainFrame>(session.GetTallydene());
-        session.GetTallydene().SetMainWindow(frame.get());
+        auto session = std::make_unique<AppSession>(clock);
+        auto frame = std::make_unique<MainFrame>(session->GetTallydene());
+        session->GetTallydene().SetMainWindow(frame.get());
         frame->RebuildTree();
+        // Tearing down is no part of a start.
         state.PauseTiming();
         frame.reset();
-        session.Abandon();
+        session->Abandon();
+        session.reset();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * Rows(projects));

@@ -2,7 +2,9 @@
 // the plain file operation that bounds it:
 //   - the minute's clock update with auto save, in CPU time, beside a plain write and fsync of
 //     the same bytes;
-//   - quitting (the last update and the save), beside two plain writes with fsync;
+//   - a command's save, beside the same plain write and fsync;
+//   - quitting (the last update and the save, then also the memory's release), beside two
+//     plain writes with fsync;
 //   - loading the configuration, with the memory each todo takes beside its bytes on disk.
 // The costs must grow linearly with the number of todos.
 //
@@ -131,8 +133,30 @@ void PlainWriteAndSync(benchmark::State& state)
     state.counters["file_MB"] = static_cast<double>(bytes.size()) / 1e6;
 }
 
-// Ending the application object: the last clock update, the end line and the save.
-void QuitWithSave(benchmark::State& state)
+// A command's save: one todo renamed, the file saved as after any command.
+void CommandSave(benchmark::State& state)
+{
+    Machine machine;
+    SteppingClock clock;
+    Tallydene app(clock, ',');
+    Fill(app, Projects(state));
+    app.UpdateTime();
+    Todo& todo = *app.GetProjects().Get(Projects(state) / 2)->GetTodos().Get(3);
+    int round = 0;
+    for (auto _ : state)
+    {
+        todo.SetName("Renamed " + std::to_string(++round));
+        app.MarkChanged();
+        app.FinishCommand();
+    }
+    state.SetComplexityN(state.range(0) * kTodosPerProject);
+    app.SkipShutdownSteps();
+}
+
+// Ending the application object: the last clock update, the end line and the save, which
+// the user's data waits for; with teardown, also the release of the memory after them, which
+// only the end of the process waits for (the window is gone before either).
+void Quit(benchmark::State& state, bool teardown)
 {
     Machine machine;
     SteppingClock clock;
@@ -146,9 +170,24 @@ void QuitWithSave(benchmark::State& state)
         app->FinishCommand();
         clock.Advance(60);
         state.ResumeTiming();
+        app->End(nullptr);
+        if (!teardown)
+            state.PauseTiming();
         app.reset();
+        if (!teardown)
+            state.ResumeTiming();
     }
     state.SetComplexityN(state.range(0) * kTodosPerProject);
+}
+
+void QuitWithSave(benchmark::State& state)
+{
+    Quit(state, false);
+}
+
+void QuitWithTeardown(benchmark::State& state)
+{
+    Quit(state, true);
 }
 
 void LoadConfiguration(benchmark::State& state)
@@ -187,7 +226,9 @@ void Sizes(benchmark::internal::Benchmark* benchmark)
 
 BENCHMARK(UpdateTimeWithAutoSave)->Apply(Sizes)->Complexity(benchmark::oN);
 BENCHMARK(PlainWriteAndSync)->Apply(Sizes);
+BENCHMARK(CommandSave)->Apply(Sizes)->Complexity(benchmark::oN);
 BENCHMARK(QuitWithSave)->Apply(Sizes)->Complexity(benchmark::oN);
+BENCHMARK(QuitWithTeardown)->Apply(Sizes)->Complexity(benchmark::oN);
 BENCHMARK(LoadConfiguration)->Apply(Sizes)->Complexity(benchmark::oN);
 
 BENCHMARK_MAIN();

@@ -140,19 +140,19 @@ void Project::SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) c
 
 bool Project::ChangedSinceSave() const
 {
-    if (TreeItem::ChangedSinceSave() || todos.Count() != savedTodoCount)
+    if (IsMarkedChanged() || todos.Count() != savedTodoCount)
         return true;
     for (const Todo* todo : todos)
-        if (todo->ChangedSinceSave())
+        if (todo->IsMarkedChanged())
             return true;
     return false;
 }
 
 void Project::SavedAsItIs()
 {
-    TreeItem::SavedAsItIs();
+    ClearChangedMark();
     for (Todo* todo : todos)
-        todo->SavedAsItIs();
+        todo->ClearChangedMark();
     savedTodoCount = todos.Count();
 }
 

@@ -33,18 +33,19 @@ public:
     void SetName(const std::string& newName)
     {
         name = newName;
-        changedSinceSave = true;
+        MarkChanged();
     }
     bool IsExpanded() const { return expanded; }
     void SetExpanded(bool isExpanded)
     {
         expanded = isExpanded;
-        changedSinceSave = true;
+        MarkChanged();
     }
-    // Whether the item changed since it was last saved into the store; a new item has.
-    bool ChangedSinceSave() const { return changedSinceSave; }
-    void MarkChanged() { changedSinceSave = true; }
-    void SavedAsItIs() { changedSinceSave = false; }
+    // Set by every change of what the item saves, and by its making; cleared once the store
+    // holds the item as it is.
+    bool IsMarkedChanged() const { return markedChanged; }
+    void MarkChanged() { markedChanged = true; }
+    void ClearChangedMark() { markedChanged = false; }
 
     virtual bool IsProject() const { return false; }
     virtual bool IsTodo() const { return false; }
@@ -82,7 +83,7 @@ protected:
                          std::initializer_list<const char*> parameterNames);
 
 private:
-    bool changedSinceSave = true;
+    bool markedChanged = true;
     bool expanded = true;
     std::string name;
 };

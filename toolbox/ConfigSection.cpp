@@ -47,7 +47,11 @@ void EraseName(std::vector<const char*>& names, const char* name)
 
 ConfigSection::ConfigSection(const char* sectionName, ConfigSection* parent) : parent(parent)
 {
-    GuardAllocation([&] { name.Set(sectionName); });
+    if (sectionName == nullptr)
+        return;
+    const std::size_t size = std::strlen(sectionName) + 1;
+    ownName = GuardAllocation([&] { return std::make_unique<char[]>(size); });
+    name = static_cast<const char*>(std::memcpy(ownName.get(), sectionName, size));
 }
 
 int ConfigSection::CompareNames(const char* a, const char* b)
@@ -88,13 +92,11 @@ void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)
 {
-    auto created =
-        GuardAllocation([&] { return std::make_unique<ConfigParameter>(std::move(parameter)); });
-    ConfigParameter& result = *created;
     MakeRoom(parameterNames);
-    InsertName(parameterNames, parameters.Put(parameterName, std::move(created)));
+    auto [key, created] = parameters.Emplace(parameterName, std::move(parameter));
+    InsertName(parameterNames, key);
     Changed();
-    return result;
+    return *created;
 }
 
 bool ConfigSection::GetBool(const char* parameterName, bool def)
@@ -133,13 +135,12 @@ ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
     if (ConfigSection* section = sections.Get(sectionName))
         return *section;
-    auto created =
-        GuardAllocation([&] { return std::make_unique<ConfigSection>(sectionName, this); });
-    ConfigSection& result = *created;
     MakeRoom(sectionNames);
-    InsertName(sectionNames, sections.Put(sectionName, std::move(created)));
+    auto [key, created] = sections.Emplace(sectionName, this);
+    created->name = key;
+    InsertName(sectionNames, key);
     Changed();
-    return result;
+    return *created;
 }
 
 bool ConfigSection::HasParameter(const char* parameterName) const

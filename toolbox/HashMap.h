@@ -52,7 +52,12 @@ public:
     explicit HashMap(bool ownsValues = true) : ownsValues(ownsValues) {}
     HashMap(const HashMap&) = delete;
     HashMap& operator=(const HashMap&) = delete;
-    ~HashMap() { ReleaseEntries(); }
+    ~HashMap()
+    {
+        ReleaseEntries();
+        if (!Listed())
+            delete[] chains.table;
+    }
 
     int Count() const { return count; }
     int BucketCount() const { return static_cast<int>(bucketCount); }
@@ -69,7 +74,7 @@ public:
     {
         const uint32_t bucket = KeyRules::Hash(key) % bucketCount;
         uint64_t rank = uint64_t{bucket} << 32;
-        const Entry* entry = table ? table[bucket] : head;
+        const Entry* entry = *Chain(bucket);
         while (entry->hash % bucketCount != bucket)
             entry = entry->next;
         for (; !KeyRules::Equal(KeyOf(entry), key); entry = entry->next)
@@ -156,9 +161,11 @@ public:
     void Clear()
     {
         ReleaseEntries();
+        if (!Listed())
+            delete[] chains.table;
+        chains.head = nullptr;
         count = 0;
         bucketCount = 0;
-        table.reset();
     }
 
     PointeredList<std::remove_pointer_t<Key>> Keys() const
@@ -243,8 +250,7 @@ private:
         if (count == 0)
             return nullptr;
         const uint32_t hash = KeyRules::Hash(key);
-        for (Entry* entry = table ? table[hash % bucketCount] : head; entry != nullptr;
-             entry = entry->next)
+        for (Entry* entry = *Chain(hash % bucketCount); entry != nullptr; entry = entry->next)
             if (entry->hash == hash && KeyRules::Equal(KeyOf(entry), key))
                 return entry;
         return nullptr;
@@ -277,8 +283,8 @@ private:
         if (bucketCount == 0)
             bucketCount = kMinimumBuckets;
         const uint32_t bucket = entry->hash % bucketCount;
-        Entry** end = table ? &table[bucket] : &head;
-        while (*end != nullptr && (table || (*end)->hash % bucketCount <= bucket))
+        Entry** end = Chain(bucket);
+        while (*end != nullptr && (!Listed() || (*end)->hash % bucketCount <= bucket))
             end = &(*end)->next;
         entry->next = *end;
         *end = entry;
@@ -291,8 +297,7 @@ private:
         if (count == 0)
             return nullptr;
         const uint32_t hash = KeyRules::Hash(key);
-        for (Entry** link = table ? &table[hash % bucketCount] : &head; *link != nullptr;
-             link = &(*link)->next)
+        for (Entry** link = Chain(hash % bucketCount); *link != nullptr; link = &(*link)->next)
         {
             if ((*link)->hash == hash && KeyRules::Equal(KeyOf(*link), key))
             {
@@ -308,10 +313,10 @@ private:
     // In iteration order; the action may unchain the entry it is given.
     template <class Action> void ForEach(Action action) const
     {
-        const uint32_t chains = table ? bucketCount : 1;
-        for (uint32_t i = 0; i < chains; ++i)
+        const uint32_t chainCount = Listed() ? 1 : bucketCount;
+        for (uint32_t i = 0; i < chainCount; ++i)
         {
-            Entry* entry = table ? table[i] : head;
+            Entry* entry = *Chain(i);
             while (entry != nullptr)
                 action(std::exchange(entry, entry->next));
         }
@@ -320,9 +325,10 @@ private:
     void ReleaseEntries()
     {
         ForEach([&](const Entry* entry) { Destroy(const_cast<Entry*>(entry)); });
-        head = nullptr;
-        if (table)
-            std::fill_n(table.get(), bucketCount, nullptr);
+        if (Listed())
+            chains.head = nullptr;
+        else
+            std::fill_n(chains.table, bucketCount, nullptr);
     }
 
     void Rebalance()
@@ -348,11 +354,12 @@ private:
     {
         const bool listed = newCount <= kMinimumBuckets;
         std::unique_ptr<Entry*[]> newTable;
-        if (!listed)
-            newTable = GuardAllocation([&] { return std::make_unique<Entry*[]>(newCount); });
         std::unique_ptr<Entry**[]> newEnds;
         if (!listed)
+        {
+            newTable = GuardAllocation([&] { return std::make_unique<Entry*[]>(newCount); });
             newEnds = GuardAllocation([&] { return std::make_unique<Entry**[]>(newCount); });
+        }
         Entry* listedHeads[kMinimumBuckets] = {};
         Entry** listedEnds[kMinimumBuckets];
         Entry** heads = listed ? listedHeads : newTable.get();
@@ -367,20 +374,35 @@ private:
                 *ends[entry->hash % newCount] = entry;
                 ends[entry->hash % newCount] = &entry->next;
             });
-        head = nullptr;
-        Entry** end = &head;
-        for (uint32_t i = 0; listed && i < newCount; ++i)
-            if (heads[i] != nullptr)
-            {
-                *end = heads[i];
-                end = ends[i];
-            }
-        table = std::move(newTable);
+        if (!Listed())
+            delete[] chains.table;
+        if (listed)
+        {
+            chains.head = nullptr;
+            Entry** end = &chains.head;
+            for (uint32_t i = 0; i < newCount; ++i)
+                if (heads[i] != nullptr)
+                {
+                    *end = heads[i];
+                    end = ends[i];
+                }
+        }
+        else
+        {
+            chains.table = newTable.release();
+        }
         bucketCount = newCount;
     }
 
-    std::unique_ptr<Entry*[]> table; // none while the bucket count is the minimum
-    Entry* head = nullptr;           // the entries while there is no table
+    // The minimum bucket count keeps no table: its buckets follow each other in one list.
+    bool Listed() const { return bucketCount <= kMinimumBuckets; }
+    Entry** Chain(uint32_t bucket) const { return Listed() ? &chains.head : &chains.table[bucket]; }
+
+    mutable union
+    {
+        Entry* head;   // listed
+        Entry** table; // owned, one chain a bucket
+    } chains{nullptr};
     uint32_t bucketCount = 0;
     int count = 0;
     bool ownsValues;

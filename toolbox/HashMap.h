@@ -20,7 +20,10 @@ struct PointerKeys
 {
     using Argument = const void*;
     static std::size_t StoredSize(Argument) { return sizeof(Argument); }
-    static void Store(void* place, Argument key) { std::memcpy(place, &key, sizeof key); }
+    static void Store(void* place, Argument key, std::size_t size)
+    {
+        std::memcpy(place, &key, size);
+    }
     static Argument View(const void* place)
     {
         Argument key;
@@ -109,12 +112,13 @@ public:
     // stays in the map until deleted: it cannot be handed over or replaced by a Put.
     template <class... Arguments> std::pair<Key, T*> Emplace(Key key, Arguments&&... arguments)
     {
-        if (!ownsValues || Find(key) != nullptr)
+        const uint32_t hash = KeyRules::Hash(key);
+        if (!ownsValues || Find(key, hash) != nullptr)
         {
             throw EIllegalArgument("Only an owning map makes a value, and only for a new key",
                                    "toolbox::HashMap::Emplace", __LINE__);
         }
-        Entry* entry = NewEntry(key, true);
+        Entry* entry = NewEntry(key, hash, true);
         try
         {
             GuardAllocation([&]
@@ -225,14 +229,14 @@ private:
     static Key KeyOf(const Entry* entry) { return KeyRules::View(KeyPlace(entry)); }
 
     // The entry with its key stored; the value's place is still empty.
-    static Entry* NewEntry(Key key, bool madeHere)
+    static Entry* NewEntry(Key key, uint32_t hash, bool madeHere)
     {
         const std::size_t keySize = KeyRules::StoredSize(key);
         const std::size_t size =
             Rounded(sizeof(Entry)) + Rounded(madeHere ? sizeof(T) : sizeof(T*)) + keySize;
         Entry* entry = new (GuardAllocation([&] { return ::operator new(size); }))
-            Entry{nullptr, KeyRules::Hash(key), madeHere};
-        KeyRules::Store(const_cast<void*>(KeyPlace(entry)), key);
+            Entry{nullptr, hash, madeHere};
+        KeyRules::Store(const_cast<void*>(KeyPlace(entry)), key, keySize);
         return entry;
     }
 
@@ -245,11 +249,12 @@ private:
         ::operator delete(entry);
     }
 
-    Entry* Find(Key key) const
+    Entry* Find(Key key) const { return count == 0 ? nullptr : Find(key, KeyRules::Hash(key)); }
+
+    Entry* Find(Key key, uint32_t hash) const
     {
         if (count == 0)
             return nullptr;
-        const uint32_t hash = KeyRules::Hash(key);
         for (Entry* entry = *Chain(hash % bucketCount); entry != nullptr; entry = entry->next)
             if (entry->hash == hash && KeyRules::Equal(KeyOf(entry), key))
                 return entry;
@@ -259,7 +264,8 @@ private:
     // The value stays with the caller until the map has taken it.
     template <class Holder> Key Store(Key key, Holder& value)
     {
-        if (Entry* entry = Find(key))
+        const uint32_t hash = KeyRules::Hash(key);
+        if (Entry* entry = Find(key, hash))
         {
             if (entry->madeHere)
             {
@@ -271,7 +277,7 @@ private:
                 delete old;
             return KeyOf(entry);
         }
-        Entry* entry = NewEntry(key, false);
+        Entry* entry = NewEntry(key, hash, false);
         new (ValuePlace(entry)) T*(value.release());
         Link(entry);
         return KeyOf(entry);

@@ -17,9 +17,9 @@ std::size_t TextKeys::StoredSize(const char* key)
     return std::strlen(key) + 1;
 }
 
-void TextKeys::Store(void* place, const char* key)
+void TextKeys::Store(void* place, const char* key, std::size_t size)
 {
-    std::memcpy(place, key, std::strlen(key) + 1);
+    std::memcpy(place, key, size);
 }
 
 bool TextKeys::Equal(const char* a, const char* b)

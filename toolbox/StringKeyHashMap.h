@@ -14,7 +14,8 @@ struct TextKeys
 {
     using Argument = const char*;
     static std::size_t StoredSize(Argument key);
-    static void Store(void* place, Argument key);
+    // Stores the StoredSize bytes of the key.
+    static void Store(void* place, Argument key, std::size_t size);
     static Argument View(const void* place) { return static_cast<const char*>(place); }
     static bool Equal(Argument a, Argument b);
     static uint32_t Hash(Argument key);

@@ -23,9 +23,9 @@ bool IsLayout(char c)
     return c == ' ' || c == '\r' || c == '\n' || c == '\t' || c == '\f';
 }
 
-// The first NUL, '<' or '>' at or after p that no backslash escapes. One table look-up a byte:
-// this is the loop a load spends the most time in.
-const char* NextMark(const char* p)
+// The first NUL, '<' or '>' at or after p that no backslash escapes, and whether a backslash
+// came before it. One table look-up a byte: this is the loop a load spends the most time in.
+const char* NextMark(const char* p, bool& escapes)
 {
     static constexpr std::array<bool, 256> kMarks = []
     {
@@ -40,6 +40,7 @@ const char* NextMark(const char* p)
             ++p;
         if (*p != '\\')
             return p;
+        escapes = true;
         p += p[1] != '\0' ? 2 : 1;
     }
 }
@@ -56,11 +57,12 @@ bool IsEscaped(const char* begin, const char* position)
     return backslashes % 2 == 1;
 }
 
-void Unescape(const char* begin, const char* end, std::string& out)
+// Most tokens hold no backslash and are taken whole: the scan tells.
+void Unescape(const char* begin, const char* end, bool escapes, std::string& out)
 {
-    // Most tokens hold no backslash and are taken whole.
-    const char* escape =
-        static_cast<const char*>(std::memchr(begin, '\\', static_cast<std::size_t>(end - begin)));
+    const char* escape = escapes ? static_cast<const char*>(std::memchr(
+                                       begin, '\\', static_cast<std::size_t>(end - begin)))
+                                 : nullptr;
     out.assign(begin, escape != nullptr ? escape : end);
     for (const char* p = escape != nullptr ? escape : end; p < end; ++p)
     {
@@ -138,7 +140,8 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
     {
         const char* begin = position;
         const char* end = *position == '<' ? position + 1 : position;
-        end = NextMark(end);
+        reading.escapes = false;
+        end = NextMark(end, reading.escapes);
         if (*end == '>')
             ++end;
         position = end;
@@ -163,7 +166,7 @@ void ConfigFormat::CloseTag(Reading& reading, const char* begin, const char* end
 {
     std::vector<OpenTag>& open = reading.open;
     const std::size_t top = reading.depth - 1;
-    Unescape(begin, end, reading.name);
+    Unescape(begin, end, reading.escapes, reading.name);
     reading.malformed = top == 0 || (!reading.name.empty() && reading.name != open[top].name);
     if (reading.malformed)
         return;
@@ -184,7 +187,7 @@ void ConfigFormat::OpenTagOf(Reading& reading, const char* begin, const char* en
     if (reading.depth == reading.open.size())
         reading.open.emplace_back();
     OpenTag& tag = reading.open[reading.depth++];
-    Unescape(begin, end, tag.name);
+    Unescape(begin, end, reading.escapes, tag.name);
     tag.section = nullptr;
 }
 
@@ -195,7 +198,7 @@ void ConfigFormat::Value(Reading& reading, const char* begin, const char* end)
     reading.malformed = top == 0;
     if (reading.malformed)
         return;
-    Unescape(begin, end, reading.name);
+    Unescape(begin, end, reading.escapes, reading.name);
     SectionOf(open, top - 1).GetParameter(open[top].name.c_str()).SetString(reading.name.c_str());
     reading.pending = true;
 }

@@ -49,7 +49,8 @@ private:
         // The top tag got a value: it is a parameter, and a section made under its name goes.
         bool pending = false;
         bool malformed = false;
-        std::string name; // the token being read, unescaped
+        bool escapes = false; // the token holds a backslash
+        std::string name;     // the token being read, unescaped
     };
     static void CloseTag(Reading& reading, const char* begin, const char* end);
     static void OpenTagOf(Reading& reading, const char* begin, const char* end);

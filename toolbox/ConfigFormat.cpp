@@ -57,41 +57,45 @@ bool IsEscaped(const char* begin, const char* position)
     return backslashes % 2 == 1;
 }
 
-// Most tokens hold no backslash and are taken whole: the scan tells.
+// The byte an escape stands for; '\0' for "\0", which stands for nothing.
+char Escaped(char c)
+{
+    switch (c)
+    {
+    case '0':
+        return '\0';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    default:
+        return c;
+    }
+}
+
+// Most tokens hold no backslash and are taken whole: the scan tells. The others are written
+// byte by byte into room for the whole token, which they never outgrow.
 void Unescape(const char* begin, const char* end, bool escapes, std::string& out)
 {
-    const char* escape = escapes ? static_cast<const char*>(std::memchr(
-                                       begin, '\\', static_cast<std::size_t>(end - begin)))
-                                 : nullptr;
-    out.assign(begin, escape != nullptr ? escape : end);
-    for (const char* p = escape != nullptr ? escape : end; p < end; ++p)
+    if (!escapes)
+    {
+        out.assign(begin, end);
+        return;
+    }
+    out.resize(static_cast<std::size_t>(end - begin));
+    char* to = out.data();
+    for (const char* p = begin; p < end; ++p)
     {
         if (*p != '\\' || p + 1 == end)
-        {
-            out += *p;
-            continue;
-        }
-        switch (*++p)
-        {
-        case '0':
-            break;
-        case 'f':
-            out += '\f';
-            break;
-        case 'n':
-            out += '\n';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        case 't':
-            out += '\t';
-            break;
-        default:
-            out += *p;
-            break;
-        }
+            *to++ = *p;
+        else if (const char c = Escaped(*++p); c != '\0' || *p != '0')
+            *to++ = c;
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 // The names in the file's order: the section's sorted names, and among names that differ

@@ -75,10 +75,10 @@ public:
     // Where the key comes in an iteration: smaller ranks come first. Only for a key present.
     uint64_t IterationRank(Key key) const
     {
-        const uint32_t bucket = KeyRules::Hash(key) % bucketCount;
+        const uint32_t bucket = BucketOf(KeyRules::Hash(key));
         uint64_t rank = uint64_t{bucket} << 32;
         const Entry* entry = *Chain(bucket);
-        while (entry->hash % bucketCount != bucket)
+        while (BucketOf(entry->hash) != bucket)
             entry = entry->next;
         for (; !KeyRules::Equal(KeyOf(entry), key); entry = entry->next)
             ++rank;
@@ -255,7 +255,7 @@ private:
     {
         if (count == 0)
             return nullptr;
-        for (Entry* entry = *Chain(hash % bucketCount); entry != nullptr; entry = entry->next)
+        for (Entry* entry = *Chain(BucketOf(hash)); entry != nullptr; entry = entry->next)
             if (entry->hash == hash && KeyRules::Equal(KeyOf(entry), key))
                 return entry;
         return nullptr;
@@ -288,9 +288,9 @@ private:
     {
         if (bucketCount == 0)
             bucketCount = kMinimumBuckets;
-        const uint32_t bucket = entry->hash % bucketCount;
+        const uint32_t bucket = BucketOf(entry->hash);
         Entry** end = Chain(bucket);
-        while (*end != nullptr && (!Listed() || (*end)->hash % bucketCount <= bucket))
+        while (*end != nullptr && (!Listed() || BucketOf((*end)->hash) <= bucket))
             end = &(*end)->next;
         entry->next = *end;
         *end = entry;
@@ -303,7 +303,7 @@ private:
         if (count == 0)
             return nullptr;
         const uint32_t hash = KeyRules::Hash(key);
-        for (Entry** link = Chain(hash % bucketCount); *link != nullptr; link = &(*link)->next)
+        for (Entry** link = Chain(BucketOf(hash)); *link != nullptr; link = &(*link)->next)
         {
             if ((*link)->hash == hash && KeyRules::Equal(KeyOf(*link), key))
             {
@@ -402,6 +402,11 @@ private:
 
     // The minimum bucket count keeps no table: its buckets follow each other in one list.
     bool Listed() const { return bucketCount <= kMinimumBuckets; }
+    // The minimum count is a constant, which spares a listed map the divisions.
+    uint32_t BucketOf(uint32_t hash) const
+    {
+        return Listed() ? hash % kMinimumBuckets : hash % bucketCount;
+    }
     Entry** Chain(uint32_t bucket) const { return Listed() ? &chains.head : &chains.table[bucket]; }
 
     mutable union

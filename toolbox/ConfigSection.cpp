@@ -18,9 +18,11 @@ bool Before(const char* a, const char* b)
 }
 
 // Taken before the map takes the entry, so that a failure leaves the map and the names alike.
-void MakeRoom(std::vector<const char*>& names)
+// A full list grows only for a name the map lacks, and only then is the map asked twice.
+template <class Map>
+void MakeRoom(std::vector<const char*>& names, const Map& map, const char* name)
 {
-    if (names.size() == names.capacity())
+    if (names.size() == names.capacity() && map.Get(name) == nullptr)
         GuardAllocation([&] { names.reserve(std::max<std::size_t>(4, names.size() * 2)); });
 }
 
@@ -92,11 +94,11 @@ void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)
 {
-    MakeRoom(parameterNames);
-    auto [key, created] = parameters.Emplace(parameterName, std::move(parameter));
-    InsertName(parameterNames, key);
+    MakeRoom(parameterNames, parameters, parameterName);
+    auto made = parameters.Emplace(parameterName, std::move(parameter));
+    InsertName(parameterNames, made.key);
     Changed();
-    return *created;
+    return *made.value;
 }
 
 bool ConfigSection::GetBool(const char* parameterName, bool def)
@@ -124,23 +126,25 @@ const char* ConfigSection::GetString(const char* parameterName, const char* def)
 
 ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
 {
-    ConfigParameter* parameter = parameters.Get(parameterName);
-    if (parameter == nullptr)
-        return Insert(parameterName, ConfigParameter());
+    MakeRoom(parameterNames, parameters, parameterName);
+    auto found = parameters.Emplace(parameterName);
+    if (found.made)
+        InsertName(parameterNames, found.key);
     Changed();
-    return *parameter;
+    return *found.value;
 }
 
 ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
-    if (ConfigSection* section = sections.Get(sectionName))
-        return *section;
-    MakeRoom(sectionNames);
-    auto [key, created] = sections.Emplace(sectionName, this);
-    created->name = key;
-    InsertName(sectionNames, key);
-    Changed();
-    return *created;
+    MakeRoom(sectionNames, sections, sectionName);
+    auto found = sections.Emplace(sectionName, this);
+    if (found.made)
+    {
+        found.value->name = found.key;
+        InsertName(sectionNames, found.key);
+        Changed();
+    }
+    return *found.value;
 }
 
 bool ConfigSection::HasParameter(const char* parameterName) const

@@ -108,16 +108,25 @@ public:
         return Store(key, handed);
     }
 
-    // Makes the value of a new key inside the key's entry, from the arguments. Such a value
-    // stays in the map until deleted: it cannot be handed over or replaced by a Put.
-    template <class... Arguments> std::pair<Key, T*> Emplace(Key key, Arguments&&... arguments)
+    struct Made
     {
-        const uint32_t hash = KeyRules::Hash(key);
-        if (!ownsValues || Find(key, hash) != nullptr)
+        Key key; // the map's own copy
+        T* value;
+        bool made; // the key was new
+    };
+
+    // The key's value; for a new key, made from the arguments inside the key's entry. Such a
+    // value stays in the map until deleted: it cannot be handed over or replaced by a Put.
+    template <class... Arguments> Made Emplace(Key key, Arguments&&... arguments)
+    {
+        if (!ownsValues)
         {
-            throw EIllegalArgument("Only an owning map makes a value, and only for a new key",
-                                   "toolbox::HashMap::Emplace", __LINE__);
+            throw EIllegalArgument("Only an owning map makes a value", "toolbox::HashMap::Emplace",
+                                   __LINE__);
         }
+        const uint32_t hash = KeyRules::Hash(key);
+        if (const Entry* found = Find(key, hash))
+            return {KeyOf(found), ValueOf(found), false};
         Entry* entry = NewEntry(key, hash, true);
         try
         {
@@ -130,7 +139,7 @@ public:
             throw;
         }
         Link(entry);
-        return {KeyOf(entry), ValueOf(entry)};
+        return {KeyOf(entry), ValueOf(entry), true};
     }
 
     // The value leaves the map without being destroyed; nullptr when absent.

@@ -166,15 +166,20 @@ TEST(HashMapOrderTest, RandomPutsAndDeletesKeepTheBucketTableOrder)
 }
 
 // A value made in the map lives in the key's entry: it can be deleted but not handed over or
-// replaced, and it is destroyed with the map.
+// replaced, and it is destroyed with the map. Making a value for a key present gives that
+// key's value.
 TEST(HashMapOrderTest, ValuesMadeInTheMapStayInIt)
 {
     StringKeyHashMap<std::string> map;
-    auto [key, value] = map.Emplace("made", "in the map");
+    auto [key, value, made] = map.Emplace("made", "in the map");
     EXPECT_STREQ(key, "made");
     EXPECT_EQ(*value, "in the map");
+    EXPECT_TRUE(made);
     EXPECT_EQ(map.Get("made"), value);
-    EXPECT_THROW(map.Emplace("made", "again"), EIllegalArgument);
+    auto again = map.Emplace("made", "again");
+    EXPECT_EQ(again.key, key);
+    EXPECT_EQ(again.value, value);
+    EXPECT_FALSE(again.made);
     EXPECT_THROW(map.Put("made", std::make_unique<std::string>("x")), EIllegalArgument);
     EXPECT_THROW(map.Remove("made"), EIllegalArgument);
     EXPECT_EQ(*map.Get("made"), "in the map");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "toolbox/ConfigParameter.h"
-#include "toolbox/String.h"
 #include "toolbox/StringKeyHashMap.h"
 
 #include <cstdint>

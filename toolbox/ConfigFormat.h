@@ -43,11 +43,14 @@ private:
     // them a parameter of the section around them, and no section is made for those.
     struct Reading
     {
+        // The tags below depth are open; those above keep their names' room for the next.
         std::vector<OpenTag> open;
+        std::size_t depth = 0;
         // The top tag got a value: it is a parameter, and a section made under its name goes.
         bool pending = false;
         bool malformed = false;
-        std::string name; // the token being read, unescaped
+        bool escapes = false; // the token holds a backslash
+        std::string name;     // the token being read, unescaped
     };
     static void CloseTag(Reading& reading, const char* begin, const char* end);
     static void OpenTagOf(Reading& reading, const char* begin, const char* end);

@@ -11,7 +11,7 @@ namespace toolbox
 class ConfigParameter
 {
 public:
-    enum class Kind
+    enum class Kind : uint8_t
     {
         None,
         Bool,

@@ -19,9 +19,11 @@ bool Before(const char* a, const char* b)
 }
 
 // Taken before the map takes the entry, so that a failure leaves the map and the names alike.
-void MakeRoom(std::vector<const char*>& names)
+// A full list grows only for a name the map lacks, and only then is the map asked twice.
+template <class Map>
+void MakeRoom(std::vector<const char*>& names, const Map& map, const char* name)
 {
-    if (names.size() == names.capacity())
+    if (names.size() == names.capacity() && map.Get(name) == nullptr)
         GuardAllocation([&] { names.reserve(std::max<std::size_t>(4, names.size() * 2)); });
 }
 
@@ -48,7 +50,11 @@ void EraseName(std::vector<const char*>& names, const char* name)
 
 ConfigSection::ConfigSection(const char* sectionName, ConfigSection* parent) : parent(parent)
 {
-    GuardAllocation([&] { name.Set(sectionName); });
+    if (sectionName == nullptr)
+        return;
+    const std::size_t size = std::strlen(sectionName) + 1;
+    ownName = GuardAllocation([&] { return std::make_unique<char[]>(size); });
+    name = static_cast<const char*>(std::memcpy(ownName.get(), sectionName, size));
 }
 
 int ConfigSection::CompareNames(const char* a, const char* b)
@@ -89,13 +95,11 @@ void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)
 {
-    auto created =
-        GuardAllocation([&] { return std::make_unique<ConfigParameter>(std::move(parameter)); });
-    ConfigParameter& result = *created;
-    MakeRoom(parameterNames);
-    InsertName(parameterNames, parameters.Put(parameterName, std::move(created)));
+    MakeRoom(parameterNames, parameters, parameterName);
+    auto made = parameters.Emplace(parameterName, std::move(parameter));
+    InsertName(parameterNames, made.key);
     Changed();
-    return result;
+    return *made.value;
 }
 
 bool ConfigSection::GetBool(const char* parameterName, bool def)
@@ -123,11 +127,12 @@ const char* ConfigSection::GetString(const char* parameterName, const char* def)
 
 ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
 {
-    ConfigParameter* parameter = parameters.Get(parameterName);
-    if (parameter == nullptr)
-        return Insert(parameterName, ConfigParameter());
+    MakeRoom(parameterNames, parameters, parameterName);
+    auto found = parameters.Emplace(parameterName);
+    if (found.made)
+        InsertName(parameterNames, found.key);
     Changed();
-    return *parameter;
+    return *found.value;
 }
 
 void ConfigSection::SetBool(const char* parameterName, bool value)
@@ -155,15 +160,15 @@ void ConfigSection::SetString(const char* parameterName, const char* value)
 
 ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
-    if (ConfigSection* section = sections.Get(sectionName))
-        return *section;
-    auto created =
-        GuardAllocation([&] { return std::make_unique<ConfigSection>(sectionName, this); });
-    ConfigSection& result = *created;
-    MakeRoom(sectionNames);
-    InsertName(sectionNames, sections.Put(sectionName, std::move(created)));
-    Changed();
-    return result;
+    MakeRoom(sectionNames, sections, sectionName);
+    auto found = sections.Emplace(sectionName, this);
+    if (found.made)
+    {
+        found.value->name = found.key;
+        InsertName(sectionNames, found.key);
+        Changed();
+    }
+    return *found.value;
 }
 
 bool ConfigSection::HasParameter(const char* parameterName) const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "toolbox/ConfigParameter.h"
-#include "toolbox/String.h"
 #include "toolbox/StringKeyHashMap.h"
 
 #include <cstdint>
@@ -23,7 +22,7 @@ public:
     ConfigSection(const ConfigSection&) = delete;
     ConfigSection& operator=(const ConfigSection&) = delete;
 
-    const char* GetName() const { return name.c_str(); }
+    const char* GetName() const { return name; }
 
     // The getters create a missing parameter with the default, so that the next save writes
     // it; an existing one is read converted, whatever its kind.
@@ -61,6 +60,10 @@ public:
     static int CompareNames(const char* a, const char* b);
 
 private:
+    // A sub-section, named by its entry's key in the parent's map.
+    template <class, class> friend class HashMap;
+    explicit ConfigSection(ConfigSection* parent) : parent(parent) {}
+
     struct Written
     {
         int depth;
@@ -72,7 +75,8 @@ private:
     // Drops the written text of this section and of every section around it.
     void Changed();
 
-    String name;
+    const char* name = "";
+    std::unique_ptr<char[]> ownName; // only a section outside any map owns its name
     ConfigSection* parent;
     StringKeyHashMap<ConfigParameter> parameters;
     StringKeyHashMap<ConfigSection> sections;

@@ -4,11 +4,13 @@
 #include "toolbox/PointeredList.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <new>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace toolbox
 {
@@ -17,9 +19,17 @@ namespace toolbox
 struct PointerKeys
 {
     using Argument = const void*;
-    using Stored = const void*;
-    static Stored Take(Argument key) { return key; }
-    static Argument View(const Stored& key) { return key; }
+    static std::size_t StoredSize(Argument) { return sizeof(Argument); }
+    static void Store(void* place, Argument key, std::size_t size)
+    {
+        std::memcpy(place, &key, size);
+    }
+    static Argument View(const void* place)
+    {
+        Argument key;
+        std::memcpy(&key, place, sizeof key);
+        return key;
+    }
     static bool Equal(Argument a, Argument b) { return a == b; }
     static uint32_t Hash(Argument key)
     {
@@ -30,9 +40,13 @@ struct PointerKeys
 // A hash map of values it owns (or, when built not owning, merely points to). Each bucket
 // chains its entries in insertion order; the bucket count follows the load: it grows when the
 // entries outnumber the buckets and shrinks when they fill fewer than a quarter of them. An
-// empty map holds no buckets at all: a large store has many sections, and most hold no
-// sub-sections. A bucket is one pointer, so the many small maps of a large store stay small.
-// Iteration runs over the buckets in index order, each in its own order.
+// empty map holds no buckets at all. Iteration runs over the buckets in index order, each in
+// its own order.
+//
+// A large store has many small maps, so each entry is one allocation holding the key's copy
+// and, for a value made in the map (Emplace), the value itself. A map of at most the minimum
+// bucket count keeps no bucket table: its entries form one list in iteration order, which a
+// look-up walks, comparing hashes first.
 template <class T, class KeyRules = PointerKeys> class HashMap
 {
 public:
@@ -41,25 +55,32 @@ public:
     explicit HashMap(bool ownsValues = true) : ownsValues(ownsValues) {}
     HashMap(const HashMap&) = delete;
     HashMap& operator=(const HashMap&) = delete;
-    ~HashMap() { ReleaseEntries(); }
+    ~HashMap()
+    {
+        ReleaseEntries();
+        if (!Listed())
+            delete[] chains.table;
+    }
 
     int Count() const { return count; }
-    int BucketCount() const { return static_cast<int>(buckets.size()); }
+    int BucketCount() const { return static_cast<int>(bucketCount); }
 
     // nullptr when absent.
     T* Get(Key key) const
     {
         const Entry* entry = Find(key);
-        return entry == nullptr ? nullptr : entry->value;
+        return entry == nullptr ? nullptr : ValueOf(entry);
     }
 
     // Where the key comes in an iteration: smaller ranks come first. Only for a key present.
     uint64_t IterationRank(Key key) const
     {
-        const uint32_t hash = KeyRules::Hash(key);
-        uint64_t rank = uint64_t{hash % buckets.size()} << 32;
-        for (const Entry* entry = buckets[hash % buckets.size()];
-             !KeyRules::Equal(KeyRules::View(entry->key), key); entry = entry->next)
+        const uint32_t bucket = BucketOf(KeyRules::Hash(key));
+        uint64_t rank = uint64_t{bucket} << 32;
+        const Entry* entry = *Chain(bucket);
+        while (BucketOf(entry->hash) != bucket)
+            entry = entry->next;
+        for (; !KeyRules::Equal(KeyOf(entry), key); entry = entry->next)
             ++rank;
         return rank;
     }
@@ -87,6 +108,40 @@ public:
         return Store(key, handed);
     }
 
+    struct Made
+    {
+        Key key; // the map's own copy
+        T* value;
+        bool made; // the key was new
+    };
+
+    // The key's value; for a new key, made from the arguments inside the key's entry. Such a
+    // value stays in the map until deleted: it cannot be handed over or replaced by a Put.
+    template <class... Arguments> Made Emplace(Key key, Arguments&&... arguments)
+    {
+        if (!ownsValues)
+        {
+            throw EIllegalArgument("Only an owning map makes a value", "toolbox::HashMap::Emplace",
+                                   __LINE__);
+        }
+        const uint32_t hash = KeyRules::Hash(key);
+        if (const Entry* found = Find(key, hash))
+            return {KeyOf(found), ValueOf(found), false};
+        Entry* entry = NewEntry(key, hash, true);
+        try
+        {
+            GuardAllocation([&]
+                            { new (ValuePlace(entry)) T(std::forward<Arguments>(arguments)...); });
+        }
+        catch (...)
+        {
+            ::operator delete(entry);
+            throw;
+        }
+        Link(entry);
+        return {KeyOf(entry), ValueOf(entry), true};
+    }
+
     // The value leaves the map without being destroyed; nullptr when absent.
     std::unique_ptr<T> Remove(Key key)
     {
@@ -95,73 +150,122 @@ public:
             throw EIllegalArgument("A map that does not own its values cannot hand one over",
                                    "toolbox::HashMap::Remove", __LINE__);
         }
-        std::unique_ptr<Entry> entry = Unlink(key);
-        return std::unique_ptr<T>(entry ? std::exchange(entry->value, nullptr) : nullptr);
+        const Entry* found = Find(key);
+        if (found != nullptr && found->madeHere)
+        {
+            throw EIllegalArgument("A value made in the map cannot leave it",
+                                   "toolbox::HashMap::Remove", __LINE__);
+        }
+        Entry* entry = Unlink(key);
+        if (entry == nullptr)
+            return nullptr;
+        std::unique_ptr<T> value(ValueOf(entry));
+        ::operator delete(entry);
+        return value;
     }
 
     // Destroys the value, unless the map does not own it.
     void Delete(Key key)
     {
-        if (std::unique_ptr<Entry> entry = Unlink(key))
-            Release(entry->value);
+        if (Entry* entry = Unlink(key))
+            Destroy(entry);
     }
 
     void Clear()
     {
         ReleaseEntries();
+        if (!Listed())
+            delete[] chains.table;
+        chains.head = nullptr;
         count = 0;
-        std::vector<Entry*>().swap(buckets);
+        bucketCount = 0;
     }
 
     PointeredList<std::remove_pointer_t<Key>> Keys() const
     {
         PointeredList<std::remove_pointer_t<Key>> keys;
-        for (const Entry* chain : buckets)
-            for (const Entry* entry = chain; entry != nullptr; entry = entry->next)
-                keys.Append(KeyRules::View(entry->key));
+        ForEach([&](const Entry* entry) { keys.Append(KeyOf(entry)); });
         return keys;
     }
 
     PointeredList<T> Values() const
     {
         PointeredList<T> values;
-        for (const Entry* chain : buckets)
-            for (const Entry* entry = chain; entry != nullptr; entry = entry->next)
-                values.Append(entry->value);
+        ForEach([&](const Entry* entry) { values.Append(ValueOf(entry)); });
         return values;
     }
 
 private:
     static constexpr int kLoadPercentage = 50;
-    static constexpr int kMinimumBuckets = 16;
+    static constexpr uint32_t kMinimumBuckets = 16;
 
     struct Unowned
     {
         void operator()(T*) const {}
     };
 
-    // Entries live on the heap so that the key texts handed out stay where they are.
+    // Followed in the same allocation by the value's place (the value, or a pointer to it),
+    // then by the key's copy, which therefore stays where it is.
     struct Entry
     {
-        typename KeyRules::Stored key;
-        uint32_t hash;
-        T* value; // owned when the map owns its values
         Entry* next;
+        uint32_t hash;
+        bool madeHere;
     };
 
-    void Release(T* value) const
+    static constexpr std::size_t Rounded(std::size_t size)
     {
-        if (ownsValues)
-            delete value;
+        return (size + alignof(Entry) - 1) / alignof(Entry) * alignof(Entry);
+    }
+    static char* ValuePlace(const Entry* entry)
+    {
+        static_assert(alignof(T) <= alignof(Entry));
+        return reinterpret_cast<char*>(const_cast<Entry*>(entry)) + Rounded(sizeof(Entry));
+    }
+    static T*& PointerOf(const Entry* entry)
+    {
+        return *std::launder(reinterpret_cast<T**>(ValuePlace(entry)));
+    }
+    static T* ValueOf(const Entry* entry)
+    {
+        return entry->madeHere ? std::launder(reinterpret_cast<T*>(ValuePlace(entry)))
+                               : PointerOf(entry);
+    }
+    static const void* KeyPlace(const Entry* entry)
+    {
+        return ValuePlace(entry) + Rounded(entry->madeHere ? sizeof(T) : sizeof(T*));
+    }
+    static Key KeyOf(const Entry* entry) { return KeyRules::View(KeyPlace(entry)); }
+
+    // The entry with its key stored; the value's place is still empty.
+    static Entry* NewEntry(Key key, uint32_t hash, bool madeHere)
+    {
+        const std::size_t keySize = KeyRules::StoredSize(key);
+        const std::size_t size =
+            Rounded(sizeof(Entry)) + Rounded(madeHere ? sizeof(T) : sizeof(T*)) + keySize;
+        Entry* entry = new (GuardAllocation([&] { return ::operator new(size); }))
+            Entry{nullptr, hash, madeHere};
+        KeyRules::Store(const_cast<void*>(KeyPlace(entry)), key, keySize);
+        return entry;
     }
 
-    Entry* Find(Key key) const
+    void Destroy(Entry* entry) const
     {
-        if (buckets.empty())
+        if (entry->madeHere)
+            ValueOf(entry)->~T();
+        else if (ownsValues)
+            delete PointerOf(entry);
+        ::operator delete(entry);
+    }
+
+    Entry* Find(Key key) const { return count == 0 ? nullptr : Find(key, KeyRules::Hash(key)); }
+
+    Entry* Find(Key key, uint32_t hash) const
+    {
+        if (count == 0)
             return nullptr;
-        const uint32_t hash = KeyRules::Hash(key);
-        for (Entry* entry = buckets[hash % buckets.size()]; entry != nullptr; entry = entry->next)
-            if (entry->hash == hash && KeyRules::Equal(KeyRules::View(entry->key), key))
+        for (Entry* entry = *Chain(BucketOf(hash)); entry != nullptr; entry = entry->next)
+            if (entry->hash == hash && KeyRules::Equal(KeyOf(entry), key))
                 return entry;
         return nullptr;
     }
@@ -169,44 +273,50 @@ private:
     // The value stays with the caller until the map has taken it.
     template <class Holder> Key Store(Key key, Holder& value)
     {
-        if (Entry* entry = Find(key))
-        {
-            Release(std::exchange(entry->value, value.release()));
-            return KeyRules::View(entry->key);
-        }
-        if (buckets.empty())
-            GuardAllocation([&] { buckets.resize(kMinimumBuckets); });
         const uint32_t hash = KeyRules::Hash(key);
-        Entry* entry = GuardAllocation(
-            [&] {
-                return new Entry{KeyRules::Take(key), hash, nullptr, nullptr};
-            });
-        entry->value = value.release();
-        Append(buckets[hash % buckets.size()], entry);
+        if (Entry* entry = Find(key, hash))
+        {
+            if (entry->madeHere)
+            {
+                throw EIllegalArgument("A value made in the map cannot be replaced",
+                                       "toolbox::HashMap::Put", __LINE__);
+            }
+            T* old = std::exchange(PointerOf(entry), value.release());
+            if (ownsValues)
+                delete old;
+            return KeyOf(entry);
+        }
+        Entry* entry = NewEntry(key, hash, false);
+        new (ValuePlace(entry)) T*(value.release());
+        Link(entry);
+        return KeyOf(entry);
+    }
+
+    // Joins the end of the entry's bucket.
+    void Link(Entry* entry)
+    {
+        if (bucketCount == 0)
+            bucketCount = kMinimumBuckets;
+        const uint32_t bucket = BucketOf(entry->hash);
+        Entry** end = Chain(bucket);
+        while (*end != nullptr && (!Listed() || BucketOf((*end)->hash) <= bucket))
+            end = &(*end)->next;
+        entry->next = *end;
+        *end = entry;
         ++count;
         Rebalance();
-        return KeyRules::View(entry->key);
     }
 
-    static void Append(Entry*& chain, Entry* entry)
+    Entry* Unlink(Key key)
     {
-        Entry** end = &chain;
-        while (*end != nullptr)
-            end = &(*end)->next;
-        *end = entry;
-    }
-
-    std::unique_ptr<Entry> Unlink(Key key)
-    {
-        if (buckets.empty())
+        if (count == 0)
             return nullptr;
         const uint32_t hash = KeyRules::Hash(key);
-        for (Entry** link = &buckets[hash % buckets.size()]; *link != nullptr;
-             link = &(*link)->next)
+        for (Entry** link = Chain(BucketOf(hash)); *link != nullptr; link = &(*link)->next)
         {
-            if ((*link)->hash == hash && KeyRules::Equal(KeyRules::View((*link)->key), key))
+            if ((*link)->hash == hash && KeyRules::Equal(KeyOf(*link), key))
             {
-                std::unique_ptr<Entry> entry(*link);
+                Entry* entry = *link;
                 *link = entry->next;
                 --count;
                 return entry;
@@ -215,62 +325,106 @@ private:
         return nullptr;
     }
 
-    // Entries go in iteration order.
+    // In iteration order; the action may unchain the entry it is given.
+    template <class Action> void ForEach(Action action) const
+    {
+        const uint32_t chainCount = Listed() ? 1 : bucketCount;
+        for (uint32_t i = 0; i < chainCount; ++i)
+        {
+            Entry* entry = *Chain(i);
+            while (entry != nullptr)
+                action(std::exchange(entry, entry->next));
+        }
+    }
+
     void ReleaseEntries()
     {
-        for (Entry*& chain : buckets)
-        {
-            while (Entry* entry = chain)
-            {
-                chain = entry->next;
-                Release(entry->value);
-                delete entry;
-            }
-        }
+        ForEach([&](const Entry* entry) { Destroy(const_cast<Entry*>(entry)); });
+        if (Listed())
+            chains.head = nullptr;
+        else
+            std::fill_n(chains.table, bucketCount, nullptr);
     }
 
     void Rebalance()
     {
-        int64_t bucketCount = BucketCount();
         int64_t wanted = int64_t{count} * 100 / kLoadPercentage;
         int64_t load = int64_t{count} * 100 / bucketCount;
         if (load < kLoadPercentage / 2)
         {
             wanted = std::max(wanted, int64_t{kMinimumBuckets});
             if (wanted < bucketCount)
-                Rebuild(static_cast<size_t>(wanted));
+                Rebuild(static_cast<uint32_t>(wanted));
         }
         else if (load > kLoadPercentage * 2)
         {
-            Rebuild(static_cast<size_t>(wanted));
+            Rebuild(static_cast<uint32_t>(wanted));
         }
     }
 
-    // Old buckets in index order, each in its own order, go into the new table. The table is
-    // taken before the first entry moves, so a failure leaves the map as it was.
-    void Rebuild(size_t bucketCount)
+    // Entries in iteration order go to the ends of their new buckets. A table is taken before
+    // the first entry moves, so a failure leaves the map as it was; the minimum count takes
+    // none and lists the new buckets one after the other.
+    void Rebuild(uint32_t newCount)
     {
-        std::vector<Entry*> table =
-            GuardAllocation([&] { return std::vector<Entry*>(bucketCount); });
-        std::vector<Entry**> ends =
-            GuardAllocation([&] { return std::vector<Entry**>(bucketCount); });
-        for (size_t i = 0; i < bucketCount; ++i)
-            ends[i] = &table[i];
-        for (Entry* chain : buckets)
+        const bool listed = newCount <= kMinimumBuckets;
+        std::unique_ptr<Entry*[]> newTable;
+        std::unique_ptr<Entry**[]> newEnds;
+        if (!listed)
         {
-            while (Entry* entry = chain)
-            {
-                chain = entry->next;
-                entry->next = nullptr;
-                *ends[entry->hash % bucketCount] = entry;
-                ends[entry->hash % bucketCount] = &entry->next;
-            }
+            newTable = GuardAllocation([&] { return std::make_unique<Entry*[]>(newCount); });
+            newEnds = GuardAllocation([&] { return std::make_unique<Entry**[]>(newCount); });
         }
-        buckets = std::move(table);
+        Entry* listedHeads[kMinimumBuckets] = {};
+        Entry** listedEnds[kMinimumBuckets];
+        Entry** heads = listed ? listedHeads : newTable.get();
+        Entry*** ends = listed ? listedEnds : newEnds.get();
+        for (uint32_t i = 0; i < newCount; ++i)
+            ends[i] = &heads[i];
+        ForEach(
+            [&](const Entry* moved)
+            {
+                Entry* entry = const_cast<Entry*>(moved);
+                entry->next = nullptr;
+                *ends[entry->hash % newCount] = entry;
+                ends[entry->hash % newCount] = &entry->next;
+            });
+        if (!Listed())
+            delete[] chains.table;
+        if (listed)
+        {
+            chains.head = nullptr;
+            Entry** end = &chains.head;
+            for (uint32_t i = 0; i < newCount; ++i)
+                if (heads[i] != nullptr)
+                {
+                    *end = heads[i];
+                    end = ends[i];
+                }
+        }
+        else
+        {
+            chains.table = newTable.release();
+        }
+        bucketCount = newCount;
     }
 
+    // The minimum bucket count keeps no table: its buckets follow each other in one list.
+    bool Listed() const { return bucketCount <= kMinimumBuckets; }
+    // The minimum count is a constant, which spares a listed map the divisions.
+    uint32_t BucketOf(uint32_t hash) const
+    {
+        return Listed() ? hash % kMinimumBuckets : hash % bucketCount;
+    }
+    Entry** Chain(uint32_t bucket) const { return Listed() ? &chains.head : &chains.table[bucket]; }
+
+    mutable union
+    {
+        Entry* head;   // listed
+        Entry** table; // owned, one chain a bucket
+    } chains{nullptr};
+    uint32_t bucketCount = 0;
     int count = 0;
-    std::vector<Entry*> buckets;
     bool ownsValues;
 };
 

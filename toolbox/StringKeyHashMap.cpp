@@ -7,14 +7,19 @@
 namespace toolbox
 {
 
-std::string TextKeys::Take(const char* key)
+std::size_t TextKeys::StoredSize(const char* key)
 {
     if (key == nullptr)
     {
         throw EIllegalArgument("A map key must be a text", "toolbox::StringKeyHashMap::Put",
                                __LINE__);
     }
-    return GuardAllocation([&] { return std::string(key); });
+    return std::strlen(key) + 1;
+}
+
+void TextKeys::Store(void* place, const char* key, std::size_t size)
+{
+    std::memcpy(place, key, size);
 }
 
 bool TextKeys::Equal(const char* a, const char* b)

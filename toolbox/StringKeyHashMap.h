@@ -2,8 +2,8 @@
 
 #include "toolbox/HashMap.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace toolbox
 {
@@ -13,9 +13,10 @@ namespace toolbox
 struct TextKeys
 {
     using Argument = const char*;
-    using Stored = std::string;
-    static Stored Take(Argument key);
-    static Argument View(const Stored& key) { return key.c_str(); }
+    static std::size_t StoredSize(Argument key);
+    // Stores the StoredSize bytes of the key.
+    static void Store(void* place, Argument key, std::size_t size);
+    static Argument View(const void* place) { return static_cast<const char*>(place); }
     static bool Equal(Argument a, Argument b);
     static uint32_t Hash(Argument key);
 };

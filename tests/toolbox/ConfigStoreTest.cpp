@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,65 @@ TEST(ConfigStore, RemovingAndClearing)
     EXPECT_STREQ("Root", config.GetRoot().GetName());
     EXPECT_EQ(0, root.Sections().Count());
     EXPECT_EQ("", WrittenText(root));
+}
+
+// A section's name is its entry's key in the parent: it must stay put while the parent grows
+// past its minimum table, rebuilds and shrinks again; a section outside any map keeps a copy.
+TEST(ConfigStore, SectionNamesStayThroughGrowthAndShrinking)
+{
+    ConfigSection& projects = *[]
+    {
+        std::string name = "Projects";
+        auto* section = new ConfigSection(name.c_str());
+        name = "changed";
+        return section;
+    }();
+    std::unique_ptr<ConfigSection> owner(&projects);
+    std::vector<ConfigSection*> made;
+    for (int i = 0; i < 40; ++i)
+    {
+        const std::string name = "Project " + std::to_string(i);
+        made.push_back(&projects.GetSection(name.c_str()));
+        made.back()->GetParameter(name.c_str()).SetInt(i);
+    }
+    for (int i = 5; i < 40; ++i)
+        projects.RemoveSection(("Project " + std::to_string(i)).c_str());
+    projects.GetSection("Last");
+    EXPECT_STREQ("Projects", projects.GetName());
+    for (int i = 0; i < 5; ++i)
+    {
+        const std::string name = "Project " + std::to_string(i);
+        EXPECT_EQ(made[static_cast<std::size_t>(i)], &projects.GetSection(name.c_str()));
+        EXPECT_STREQ(name.c_str(), made[static_cast<std::size_t>(i)]->GetName());
+        EXPECT_EQ(i, made[static_cast<std::size_t>(i)]->GetInt(name.c_str(), -1));
+    }
+    const std::string written = WrittenText(projects);
+    EXPECT_TRUE(written.starts_with("<Last>\n</Last>\n\n<Project 0>\n\t<Project 0>0</>\n"))
+        << written;
+    EXPECT_TRUE(written.ends_with("<Project 4>\n\t<Project 4>4</>\n</Project 4>\n")) << written;
+}
+
+// Asking for names a section has takes no memory: the list of names grows for new ones only.
+TEST(ConfigStore, AskingForPresentNamesKeepsTheNamesListsAsTheyAre)
+{
+    ConfigSection todo("Todo");
+    for (const char* name : {"Comment", "Expanded", "Priority", "Time"})
+        todo.GetParameter(name).SetInt(1);
+    todo.GetSection("Notes");
+    const std::size_t parameterRoom = todo.ParameterNames().capacity();
+    const std::size_t sectionRoom = todo.SectionNames().capacity();
+    ASSERT_EQ(todo.ParameterNames().size(), parameterRoom) << "the test needs a full list";
+    for (const char* name : {"Comment", "Expanded", "Priority", "Time"})
+    {
+        todo.GetParameter(name).SetInt(2);
+        todo.GetInt(name, 0);
+    }
+    for (int i = 0; i < 4; ++i)
+        todo.GetSection("Notes");
+    EXPECT_EQ(parameterRoom, todo.ParameterNames().capacity());
+    EXPECT_EQ(sectionRoom, todo.SectionNames().capacity());
+    todo.GetParameter("Fifth");
+    EXPECT_EQ(5u, todo.ParameterNames().size());
 }
 
 namespace

@@ -12,27 +12,18 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Translation.h"
 
-#include <algorithm>
 #include <string_view>
 #include <vector>
 
 namespace
 {
 
-bool HasTies(const std::vector<const char*>& sortedNames)
-{
-    return std::adjacent_find(sortedNames.begin(), sortedNames.end(),
-                              [](const char* a, const char* b)
-                              { return toolbox::ConfigSection::CompareNames(a, b) == 0; }) !=
-           sortedNames.end();
-}
-
 // Whether two todos of the project have names that differ only in letter case.
 bool HasTodoNamesAlike(const toolbox::ConfigSection& list, const Project& project)
 {
     const toolbox::ConfigSection* own = list.Sections().Get(project.GetName().c_str());
     const toolbox::ConfigSection* todos = own->Sections().Get("Todos");
-    return todos != nullptr && HasTies(todos->SectionNames());
+    return todos != nullptr && toolbox::ConfigSection::HasNamesAlike(todos->SectionNames());
 }
 
 } // namespace
@@ -139,7 +130,8 @@ void Tallydene::SaveProjects(toolbox::ConfigSection& root)
     // projects of one name share a section: in either case the list is written afresh, which
     // gives that order and merges what they hold. The projects are then marked as changed, so
     // that the next save writes each again: a section may hold more than one of them.
-    if (namesAlike || distinct < projects.Count() || HasTies(list.SectionNames()))
+    if (namesAlike || distinct < projects.Count() ||
+        toolbox::ConfigSection::HasNamesAlike(list.SectionNames()))
     {
         root.RemoveSection("Projects");
         toolbox::ConfigSection& fresh = root.GetSection("Projects");

@@ -101,8 +101,9 @@ public:
     void UpdateTime();
     // Books the time the machine was awake since the last update on the active todo, its
     // project and, with overtime on, the balance, keeping away time for the user's answer;
-    // charges each new day's target; refreshes the status line and the tray tooltip. Nothing is saved: a command brings the clock up to date before and after its
-    // change and saves once, in FinishCommand.
+    // charges each new day's target; refreshes the status line and the tray tooltip. Nothing
+    // is saved: a command brings the clock up to date before and after its change and saves
+    // once, in FinishCommand.
     void BringUpToDate();
     // A change that must reach the file when the command finishes, though no time was booked.
     void MarkChanged() { unsavedChanges = true; }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -105,11 +104,10 @@ template <class Map>
 const std::vector<const char*>& FileOrder(const std::vector<const char*>& sorted, const Map& map,
                                           std::vector<const char*>& reordered)
 {
+    if (!ConfigSection::HasNamesAlike(sorted))
+        return sorted;
     const auto tied = [](const char* a, const char* b)
     { return ConfigSection::CompareNames(a, b) == 0; };
-    auto run = std::adjacent_find(sorted.begin(), sorted.end(), tied);
-    if (run == sorted.end())
-        return sorted;
     reordered = sorted;
     for (auto first = reordered.begin(); first != reordered.end();)
     {
@@ -275,12 +273,10 @@ bool ConfigFormat::WriteValue(const ConfigParameter& parameter, ConfigWriter& wr
     switch (parameter.GetKind())
     {
     case ConfigParameter::Kind::Bool:
-        return writer.WriteChar(parameter.AsBool() ? '1' : '0');
     case ConfigParameter::Kind::Int:
     {
         char digits[16];
-        std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(parameter.AsInt()));
-        return writer.WriteString(digits);
+        return writer.WriteString(parameter.WrittenForm(digits));
     }
     case ConfigParameter::Kind::Text:
         return writer.WriteEscapedValue(parameter.AsString());

@@ -96,13 +96,18 @@ const char* ConfigParameter::AsString() const
     return "";
 }
 
-bool ConfigParameter::IsWrittenAs(const char* written) const
+const char* ConfigParameter::WrittenForm(char (&digits)[16]) const
 {
     if (kind != Kind::Int)
-        return std::strcmp(AsString(), written) == 0;
-    char digits[16];
+        return AsString();
     std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(number));
-    return std::strcmp(digits, written) == 0;
+    return digits;
+}
+
+bool ConfigParameter::IsWrittenAs(const char* written) const
+{
+    char digits[16];
+    return std::strcmp(WrittenForm(digits), written) == 0;
 }
 
 } // namespace toolbox

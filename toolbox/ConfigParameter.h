@@ -34,8 +34,10 @@ public:
     // Only a text or a flag have a text form; an integer reads as the empty text.
     const char* AsString() const;
     Kind GetKind() const { return kind; }
-    // Whether the value is written as exactly this text, before escaping: an empty text, a
-    // flag's "1" or "0" and a number's digits alike. Setting such a text changes no byte.
+    // The text the value is written as, before escaping: a flag's "1" or "0", a number's
+    // digits (made in digits), a text itself; nothing is the empty text.
+    const char* WrittenForm(char (&digits)[16]) const;
+    // Whether the value is written as exactly this text: setting it would change no byte.
     bool IsWrittenAs(const char* text) const;
 
 private:

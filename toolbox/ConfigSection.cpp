@@ -3,7 +3,6 @@
 #include "toolbox/Exception.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -70,6 +69,13 @@ int ConfigSection::CompareNames(const char* a, const char* b)
         if (x != y || x == 0)
             return x - y;
     }
+}
+
+bool ConfigSection::HasNamesAlike(const std::vector<const char*>& sortedNames)
+{
+    return std::adjacent_find(sortedNames.begin(), sortedNames.end(),
+                              [](const char* a, const char* b) { return CompareNames(a, b) == 0; }) !=
+           sortedNames.end();
 }
 
 void ConfigSection::Changed()
@@ -145,9 +151,9 @@ void ConfigSection::SetBool(const char* parameterName, bool value)
 void ConfigSection::SetInt(const char* parameterName, int32_t value)
 {
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(value));
+    const char* written = ConfigParameter(value).WrittenForm(digits);
     const ConfigParameter* parameter = parameters.Get(parameterName);
-    if (parameter == nullptr || !parameter->IsWrittenAs(digits))
+    if (parameter == nullptr || !parameter->IsWrittenAs(written))
         GetParameter(parameterName).SetInt(value);
 }
 

@@ -58,6 +58,9 @@ public:
     // Names without regard to the letter case of A to Z, byte by byte as unsigned values, a
     // prefix before the longer name.
     static int CompareNames(const char* a, const char* b);
+    // Whether two of the sorted names differ only in letter case: their order in the file is
+    // then the map's, not the names'.
+    static bool HasNamesAlike(const std::vector<const char*>& sortedNames);
 
 private:
     // A sub-section, named by its entry's key in the parent's map.

@@ -1,4 +1,5 @@
 #include "app/Durations.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -347,39 +348,15 @@ TEST(DurationVisibleTimeDisplay, MatchesANonZeroDisplay)
     }
 }
 
-// Sets LC_ALL for one test and puts back what was there.
-class ScopedLocaleEnvironment
-{
-public:
-    explicit ScopedLocaleEnvironment(const char* value)
-    {
-        if (const char* old = std::getenv("LC_ALL"))
-            previous = old;
-        setenv("LC_ALL", value, 1);
-    }
-    ~ScopedLocaleEnvironment()
-    {
-        if (previous)
-            setenv("LC_ALL", previous->c_str(), 1);
-        else
-            unsetenv("LC_ALL");
-    }
-    ScopedLocaleEnvironment(const ScopedLocaleEnvironment&) = delete;
-    ScopedLocaleEnvironment& operator=(const ScopedLocaleEnvironment&) = delete;
-
-private:
-    std::optional<std::string> previous;
-};
-
 TEST(LocaleDecimalChar, IsTheFullStopInTheCLocale)
 {
-    ScopedLocaleEnvironment environment("C");
+    ScopedVariable environment("LC_ALL", "C");
     EXPECT_EQ(LocaleDecimalChar(), '.');
 }
 
 TEST(LocaleDecimalChar, FallsBackToTheFullStopForAnUnknownLocale)
 {
-    ScopedLocaleEnvironment environment("xx_NOWHERE.nothing");
+    ScopedVariable environment("LC_ALL", "xx_NOWHERE.nothing");
     EXPECT_EQ(LocaleDecimalChar(), '.');
 }
 
@@ -395,7 +372,7 @@ TEST(LocaleDecimalChar, IsTheCommaInAGermanLocale)
         {
             continue;
         }
-        ScopedLocaleEnvironment environment(name);
+        ScopedVariable environment("LC_ALL", name);
         EXPECT_EQ(LocaleDecimalChar(), ',');
         return;
     }

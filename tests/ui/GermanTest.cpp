@@ -31,29 +31,6 @@ namespace
 
 constexpr const char* kGerman = "de_DE.UTF-8";
 
-// One environment variable set for the life of the object, and put back as it was.
-class ScopedVariable
-{
-public:
-    ScopedVariable(const char* name, const char* value) : name(name)
-    {
-        if (const char* old = std::getenv(name))
-            before = old;
-        setenv(name, value, 1);
-    }
-    ~ScopedVariable()
-    {
-        if (before)
-            setenv(name, before->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-
-private:
-    const char* name;
-    std::optional<std::string> before;
-};
-
 // The program's windows in this process as a user under a German locale sees them, with the
 // built catalog beside the program.
 class GermanWindows : public WindowTest

@@ -27,8 +27,7 @@ protected:
     HistoryWindow()
     {
         // The history shows local times: here they are UTC.
-        places.SetEnvironment("TZ", "UTC0");
-        tzset();
+        zone.emplace("TZ", "UTC0", tzset);
         ConfigText config;
         config.Open("Options").Value("TimeFormat", 3).Close("Options");
         config.Open("Projects");
@@ -45,17 +44,7 @@ protected:
         journal.Append({"session", kMorning + 1800, kMorning + 3600, 1800, 1800, 0, "Office",
                         "Report", "paused"});
     }
-    ~HistoryWindow() override { tzset(); }
 
-    static std::vector<std::string> Rows(HistoryList& list)
-    {
-        std::vector<std::string> rows;
-        for (long row = 0; row < list.GetItemCount(); ++row)
-            rows.push_back(FromWx(list.GetItemText(row, 0)) + "|" +
-                           FromWx(list.GetItemText(row, 1)) + "|" +
-                           FromWx(list.GetItemText(row, 3)));
-        return rows;
-    }
 };
 
 } // namespace
@@ -73,7 +62,7 @@ TEST_F(HistoryWindow, ShowsTheDaysNewestFirstAndAnEditChangesTheTree)
                                         "Thursday, 05 March 2026||", "09:30 - 10:00|0:30|Report",
                                         "09:00 - 09:30|0:30|Mail", "Wednesday, 04 March 2026||",
                                         "09:00 - 09:30|0:30|Report"}),
-                                    Rows(list));
+                                    ListRows(list, {0, 1, 3}));
                           dialog.Show();
                           Pump(200);
                           Screenshot(dialog, "history");
@@ -84,7 +73,7 @@ TEST_F(HistoryWindow, ShowsTheDaysNewestFirstAndAnEditChangesTheTree)
                           EXPECT_TRUE(dialog.GetForm().EditSession(
                               mail, "2026-03-05 08:50", "2026-03-05 09:30", frame.GetPrompts()));
                           list.Refill();
-                          EXPECT_EQ("08:50 - 09:30|0:40|Mail", Rows(list)[2]);
+                          EXPECT_EQ("08:50 - 09:30|0:40|Mail", ListRows(list, {0, 1, 3})[2]);
                           return wxID_CANCEL;
                       }));
     EXPECT_EQ(1800 + 600, TodoNamed("Office", "Mail").GetTime());

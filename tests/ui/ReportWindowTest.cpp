@@ -26,8 +26,7 @@ class ReportWindow : public WindowTest
 protected:
     ReportWindow()
     {
-        places.SetEnvironment("TZ", "UTC0");
-        tzset();
+        zone.emplace("TZ", "UTC0", tzset);
         ConfigText config;
         config.Open("Options").Value("WorkingTimeEnabled", 1).Close("Options");
         config.Open("WorkingTime").Value("Actual", 3600);
@@ -53,17 +52,6 @@ protected:
             journal.Append({"session", start + mail, start + mail + report, report, report, report,
                             "Office", "Report", "paused"});
         }
-    }
-    ~ReportWindow() override { tzset(); }
-
-    static std::vector<std::string> Rows(wxListCtrl& list)
-    {
-        std::vector<std::string> rows;
-        for (long row = 0; row < list.GetItemCount(); ++row)
-            rows.push_back(
-                FromWx(list.GetItemText(row, 0)) + "|" + FromWx(list.GetItemText(row, 1)) + "|" +
-                FromWx(list.GetItemText(row, 2)) + "|" + FromWx(list.GetItemText(row, 3)));
-        return rows;
     }
 
     // How many pixels of the colour the chart's part of the screenshot holds.
@@ -93,7 +81,7 @@ TEST_F(ReportWindow, ShowsTheWeeksTotalsAndDrawsTheChart)
                           EXPECT_EQ(
                               (std::vector<std::string>{"Office||18:00|18.00", "|Mail|3:00|3.00",
                                                         "|Report|15:00|15.00"}),
-                              Rows(dialog.GetList()));
+                              ListRows(dialog.GetList(), {0, 1, 2, 3}));
                           dialog.Show();
                           Pump(300);
                           const wxImage shot(Screenshot(dialog, "report").string());

@@ -9,6 +9,7 @@
 #include "ui/WxTreeControl.h"
 
 #include <wx/app.h>
+#include <wx/listctrl.h>
 #include <wx/statbmp.h>
 #include <wx/utils.h>
 
@@ -188,6 +189,20 @@ bool WindowTest::PumpUntil(const std::function<bool()>& condition, int timeoutMi
         wxMilliSleep(5);
     }
     return true;
+}
+
+std::vector<std::string> WindowTest::ListRows(const wxListCtrl& list,
+                                              std::initializer_list<int> columns)
+{
+    std::vector<std::string> rows;
+    for (long row = 0; row < list.GetItemCount(); ++row)
+    {
+        std::string text;
+        for (int column : columns)
+            text += (column == *columns.begin() ? "" : "|") + FromWx(list.GetItemText(row, column));
+        rows.push_back(text);
+    }
+    return rows;
 }
 
 std::filesystem::path WindowTest::Screenshot(wxWindow& window, const std::string& name)

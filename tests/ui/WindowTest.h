@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UtcClock.h"
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/TestPlaces.h"
 #include "ui/AppSession.h"
 #include "ui/MessageBox.h"
@@ -11,8 +12,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
+
+class wxListCtrl;
 
 class MainFrame;
 class Project;
@@ -142,8 +148,13 @@ protected:
     // Writes a PNG of the window as the screen shows it into the build folder's
     // "screenshots"; gives the file's path.
     static std::filesystem::path Screenshot(wxWindow& window, const std::string& name);
+    // Each row of the list as the texts of these columns joined by "|".
+    static std::vector<std::string> ListRows(const wxListCtrl& list,
+                                             std::initializer_list<int> columns);
 
     TestPlaces places;
+    // For a test that needs a time zone, given back before the places.
+    std::optional<ScopedVariable> zone;
     FixedUtcClock clock;
     std::unique_ptr<AppSession> session;
 };

@@ -36,7 +36,8 @@ public:
     StringKeyHashMap<Configurable>& Configurables() { return configurables; }
 
     // Replaces the store's content by the file text, which ends at its first NUL; false for a
-    // malformed text, which leaves the store empty.
+    // malformed text, which leaves the store empty. The text is used up: it is unescaped where
+    // it stands.
     bool Parse(char* text);
     // The file's load and save; see ConfigFile.
     bool LoadFile(const char* fileName, bool readOnly = false)

@@ -106,8 +106,9 @@ bool ConfigFile::Load(const char* fileName, bool readOnly)
         loaded = fileName;
     else if (copy == Found::Partial || (copy == Found::Empty && file == Found::Missing))
         loaded = old;
+    // The ".old" copy was parsed last, and a parse uses its text up: the file is read again.
     if (loaded == fileName && file != Found::Whole)
-        ParseFound(fileText); // the ".old" copy was read last
+        Read(fileName, fileText);
 
     if (!readOnly)
     {

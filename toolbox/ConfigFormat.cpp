@@ -24,7 +24,7 @@ bool IsLayout(char c)
 
 // The first NUL, '<' or '>' at or after p that no backslash escapes, and whether a backslash
 // came before it. One table look-up a byte: this is the loop a load spends the most time in.
-const char* NextMark(const char* p, bool& escapes)
+char* NextMark(char* p, bool& escapes)
 {
     static constexpr std::array<bool, 256> kMarks = []
     {
@@ -76,17 +76,13 @@ char Escaped(char c)
     }
 }
 
-// Most tokens hold no backslash and are taken whole: the scan tells. The others are written
-// byte by byte into room for the whole token, which they never outgrow.
-void Unescape(const char* begin, const char* end, bool escapes, std::string& out)
+// A token's bytes unescaped where they stand, which they never outgrow; gives the new end.
+// Most tokens hold no backslash and stay as they are: the scan tells.
+char* Unescape(char* begin, char* end, bool escapes)
 {
     if (!escapes)
-    {
-        out.assign(begin, end);
-        return;
-    }
-    out.resize(static_cast<std::size_t>(end - begin));
-    char* to = out.data();
+        return end;
+    char* to = begin;
     for (const char* p = begin; p < end; ++p)
     {
         if (*p != '\\' || p + 1 == end)
@@ -94,7 +90,14 @@ void Unescape(const char* begin, const char* end, bool escapes, std::string& out
         else if (const char c = Escaped(*++p); c != '\0' || *p != '0')
             *to++ = c;
     }
-    out.resize(static_cast<std::size_t>(to - out.data()));
+    return to;
+}
+
+// A tag's name unescaped and ended where it stands: the '>' after it makes room for the end.
+const char* NameOf(char* begin, char* end, bool escapes)
+{
+    *Unescape(begin, end, escapes) = '\0';
+    return begin;
 }
 
 // The names in the file's order: the section's sorted names, and among names that differ
@@ -135,13 +138,13 @@ bool WriteIndent(ConfigWriter& writer, int depth)
 bool ConfigFormat::Parse(ConfigSection& root, char* text)
 {
     Reading reading;
-    reading.open.push_back({std::string(), &root});
+    reading.open.push_back({"", &root});
     reading.depth = 1;
-    const char* position = text;
+    char* position = text;
     while (!reading.malformed && *position != '\0')
     {
-        const char* begin = position;
-        const char* end = *position == '<' ? position + 1 : position;
+        char* begin = position;
+        char* end = *position == '<' ? position + 1 : position;
         reading.escapes = false;
         end = NextMark(end, reading.escapes);
         if (*end == '>')
@@ -164,24 +167,24 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
     return !reading.malformed && reading.depth == 1;
 }
 
-void ConfigFormat::CloseTag(Reading& reading, const char* begin, const char* end)
+void ConfigFormat::CloseTag(Reading& reading, char* begin, char* end)
 {
     std::vector<OpenTag>& open = reading.open;
     const std::size_t top = reading.depth - 1;
-    Unescape(begin, end, reading.escapes, reading.name);
-    reading.malformed = top == 0 || (!reading.name.empty() && reading.name != open[top].name);
+    const char* name = NameOf(begin, end, reading.escapes);
+    reading.malformed = top == 0 || (*name != '\0' && std::strcmp(name, open[top].name) != 0);
     if (reading.malformed)
         return;
     // A same-named section from earlier in the text goes too, as it always has.
     if (reading.pending)
-        SectionOf(open, top - 1).RemoveSection(open[top].name.c_str());
+        SectionOf(open, top - 1).RemoveSection(open[top].name);
     else
         SectionOf(open, top);
     reading.pending = false;
     --reading.depth;
 }
 
-void ConfigFormat::OpenTagOf(Reading& reading, const char* begin, const char* end)
+void ConfigFormat::OpenTagOf(Reading& reading, char* begin, char* end)
 {
     reading.malformed = reading.depth > kMaximumDepth;
     if (reading.malformed)
@@ -189,26 +192,29 @@ void ConfigFormat::OpenTagOf(Reading& reading, const char* begin, const char* en
     if (reading.depth == reading.open.size())
         reading.open.emplace_back();
     OpenTag& tag = reading.open[reading.depth++];
-    Unescape(begin, end, reading.escapes, tag.name);
+    tag.name = NameOf(begin, end, reading.escapes);
     tag.section = nullptr;
 }
 
-void ConfigFormat::Value(Reading& reading, const char* begin, const char* end)
+void ConfigFormat::Value(Reading& reading, char* begin, char* end)
 {
     std::vector<OpenTag>& open = reading.open;
     const std::size_t top = reading.depth - 1;
     reading.malformed = top == 0;
     if (reading.malformed)
         return;
-    Unescape(begin, end, reading.escapes, reading.name);
-    SectionOf(open, top - 1).GetParameter(open[top].name.c_str()).SetString(reading.name.c_str());
+    // No room to end it: the next tag may follow at once.
+    end = Unescape(begin, end, reading.escapes);
+    SectionOf(open, top - 1)
+        .GetParameter(open[top].name)
+        .SetString(begin, static_cast<std::size_t>(end - begin));
     reading.pending = true;
 }
 
 ConfigSection& ConfigFormat::SectionOf(std::vector<OpenTag>& open, std::size_t level)
 {
     if (open[level].section == nullptr)
-        open[level].section = &SectionOf(open, level - 1).GetSection(open[level].name.c_str());
+        open[level].section = &SectionOf(open, level - 1).GetSection(open[level].name);
     return *open[level].section;
 }
 

@@ -22,7 +22,8 @@ public:
     static constexpr std::size_t kMaximumDepth = 64;
 
     // Adds what the text holds (up to its first NUL) to an empty section; false for a
-    // malformed text, which leaves the section partly filled.
+    // malformed text, which leaves the section partly filled. The text is worked on where it
+    // stands, which leaves it unfit for another parse.
     static bool Parse(ConfigSection& root, char* text);
     // Writes the content, not the section's own tags, sorted by name, indented by tabs, and
     // hands all of it on. The sections one level down keep the text written of them and give
@@ -36,25 +37,24 @@ private:
 
     struct OpenTag
     {
-        std::string name;
+        const char* name; // in the text
         ConfigSection* section; // nullptr until something goes into it
     };
     // A tag opens a section only once it holds something: most tags hold a value, which makes
     // them a parameter of the section around them, and no section is made for those.
     struct Reading
     {
-        // The tags below depth are open; those above keep their names' room for the next.
+        // The tags below depth are open; those above are kept for reuse.
         std::vector<OpenTag> open;
         std::size_t depth = 0;
         // The top tag got a value: it is a parameter, and a section made under its name goes.
         bool pending = false;
         bool malformed = false;
         bool escapes = false; // the token holds a backslash
-        std::string name;     // the token being read, unescaped
     };
-    static void CloseTag(Reading& reading, const char* begin, const char* end);
-    static void OpenTagOf(Reading& reading, const char* begin, const char* end);
-    static void Value(Reading& reading, const char* begin, const char* end);
+    static void CloseTag(Reading& reading, char* begin, char* end);
+    static void OpenTagOf(Reading& reading, char* begin, char* end);
+    static void Value(Reading& reading, char* begin, char* end);
     // The section of an open tag, made (with those around it) where it is still missing.
     static ConfigSection& SectionOf(std::vector<OpenTag>& open, std::size_t level);
     static bool WriteSection(const ConfigSection& section, ConfigWriter& writer, int depth);

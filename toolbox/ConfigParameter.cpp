@@ -35,9 +35,14 @@ void ConfigParameter::SetInt(int32_t value)
 
 void ConfigParameter::SetString(const char* value)
 {
+    SetString(value != nullptr ? value : "", value != nullptr ? std::strlen(value) : 0);
+}
+
+void ConfigParameter::SetString(const char* value, std::size_t length)
+{
     // Copied first, so that a failed copy leaves the parameter as it was.
     String copy;
-    GuardAllocation([&] { copy.Set(value); });
+    copy.Set(value, length);
     text = std::move(copy);
     kind = Kind::Text;
 }

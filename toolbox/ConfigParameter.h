@@ -2,6 +2,7 @@
 
 #include "toolbox/String.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace toolbox
@@ -27,6 +28,8 @@ public:
     void SetBool(bool flag);
     void SetInt(int32_t number);
     void SetString(const char* text);
+    // The first length bytes, which must hold no zero byte.
+    void SetString(const char* text, std::size_t length);
 
     bool AsBool() const;
     // A text gives its leading decimal number (as strtol does), clamped to 32 bits.

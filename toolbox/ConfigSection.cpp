@@ -47,7 +47,9 @@ void EraseName(std::vector<const char*>& names, const char* name)
 
 } // namespace
 
-ConfigSection::ConfigSection(const char* sectionName, ConfigSection* parent) : parent(parent)
+ConfigSection::ConfigSection(const char* sectionName)
+    : ownArena(GuardAllocation([] { return std::make_unique<NodeArena>(); })), parent(nullptr),
+      parameters(true, ownArena.get()), sections(true, ownArena.get())
 {
     if (sectionName == nullptr)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolbox/ConfigParameter.h"
+#include "toolbox/NodeArena.h"
 #include "toolbox/StringKeyHashMap.h"
 
 #include <cstdint>
@@ -14,11 +15,12 @@ namespace toolbox
 // A named node of the configuration tree, owning its parameters and sub-sections. Names are
 // compared byte for byte, case-sensitively; a parameter and a sub-section may share a name.
 // The section keeps its names in the file's order, so that a save never sorts, and it can keep
-// the text a save made of it until it or anything in it changes.
+// the text a save made of it until it or anything in it changes. A section made on its own is
+// the root of a tree: its arena holds the entries of every section in it.
 class ConfigSection
 {
 public:
-    explicit ConfigSection(const char* name, ConfigSection* parent = nullptr);
+    explicit ConfigSection(const char* name);
     ConfigSection(const ConfigSection&) = delete;
     ConfigSection& operator=(const ConfigSection&) = delete;
 
@@ -65,7 +67,11 @@ public:
 private:
     // A sub-section, named by its entry's key in the parent's map.
     template <class, class> friend class HashMap;
-    explicit ConfigSection(ConfigSection* parent) : parent(parent) {}
+    explicit ConfigSection(ConfigSection* parent)
+        : parent(parent), parameters(true, parent->sections.Arena()),
+          sections(true, parent->sections.Arena())
+    {
+    }
 
     struct Written
     {
@@ -79,7 +85,8 @@ private:
     void Changed();
 
     const char* name = "";
-    std::unique_ptr<char[]> ownName; // only a section outside any map owns its name
+    std::unique_ptr<char[]> ownName; // only a root owns its name
+    std::unique_ptr<NodeArena> ownArena; // and its arena, which outlives its maps
     ConfigSection* parent;
     StringKeyHashMap<ConfigParameter> parameters;
     StringKeyHashMap<ConfigSection> sections;

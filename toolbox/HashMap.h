@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolbox/Exception.h"
+#include "toolbox/NodeArena.h"
 #include "toolbox/PointeredList.h"
 
 #include <algorithm>
@@ -46,13 +47,16 @@ struct PointerKeys
 // A large store has many small maps, so each entry is one allocation holding the key's copy
 // and, for a value made in the map (Emplace), the value itself. A map of at most the minimum
 // bucket count keeps no bucket table: its entries form one list in iteration order, which a
-// look-up walks, comparing hashes first.
+// look-up walks, comparing hashes first. Given an arena, the map takes its entries from it.
 template <class T, class KeyRules = PointerKeys> class HashMap
 {
 public:
     using Key = typename KeyRules::Argument;
 
-    explicit HashMap(bool ownsValues = true) : ownsValues(ownsValues) {}
+    explicit HashMap(bool ownsValues = true, NodeArena* arena = nullptr)
+        : arena(arena), ownsValues(ownsValues)
+    {
+    }
     HashMap(const HashMap&) = delete;
     HashMap& operator=(const HashMap&) = delete;
     ~HashMap()
@@ -63,6 +67,7 @@ public:
     }
 
     int Count() const { return count; }
+    NodeArena* Arena() const { return arena; }
     int BucketCount() const { return static_cast<int>(bucketCount); }
 
     // nullptr when absent.
@@ -135,7 +140,7 @@ public:
         }
         catch (...)
         {
-            ::operator delete(entry);
+            Release(entry);
             throw;
         }
         Link(entry);
@@ -160,7 +165,7 @@ public:
         if (entry == nullptr)
             return nullptr;
         std::unique_ptr<T> value(ValueOf(entry));
-        ::operator delete(entry);
+        Release(entry);
         return value;
     }
 
@@ -237,16 +242,30 @@ private:
     }
     static Key KeyOf(const Entry* entry) { return KeyRules::View(KeyPlace(entry)); }
 
+    static std::size_t EntrySize(bool madeHere, std::size_t keySize)
+    {
+        return Rounded(sizeof(Entry)) + Rounded(madeHere ? sizeof(T) : sizeof(T*)) + keySize;
+    }
+
     // The entry with its key stored; the value's place is still empty.
-    static Entry* NewEntry(Key key, uint32_t hash, bool madeHere)
+    Entry* NewEntry(Key key, uint32_t hash, bool madeHere)
     {
         const std::size_t keySize = KeyRules::StoredSize(key);
-        const std::size_t size =
-            Rounded(sizeof(Entry)) + Rounded(madeHere ? sizeof(T) : sizeof(T*)) + keySize;
-        Entry* entry = new (GuardAllocation([&] { return ::operator new(size); }))
-            Entry{nullptr, hash, madeHere};
+        const std::size_t size = EntrySize(madeHere, keySize);
+        void* place = arena != nullptr ? arena->Take(size)
+                                       : GuardAllocation([&] { return ::operator new(size); });
+        Entry* entry = new (place) Entry{nullptr, hash, madeHere};
         KeyRules::Store(const_cast<void*>(KeyPlace(entry)), key, keySize);
         return entry;
+    }
+
+    // The entry's memory, its value already destroyed or handed on.
+    void Release(Entry* entry) const
+    {
+        if (arena != nullptr)
+            arena->Give(entry, EntrySize(entry->madeHere, KeyRules::StoredSize(KeyOf(entry))));
+        else
+            ::operator delete(entry);
     }
 
     void Destroy(Entry* entry) const
@@ -255,7 +274,7 @@ private:
             ValueOf(entry)->~T();
         else if (ownsValues)
             delete PointerOf(entry);
-        ::operator delete(entry);
+        Release(entry);
     }
 
     Entry* Find(Key key) const { return count == 0 ? nullptr : Find(key, KeyRules::Hash(key)); }
@@ -423,6 +442,7 @@ private:
         Entry* head;   // listed
         Entry** table; // owned, one chain a bucket
     } chains{nullptr};
+    NodeArena* arena;
     uint32_t bucketCount = 0;
     int count = 0;
     bool ownsValues;

@@ -36,6 +36,11 @@ void String::Set(const char* text)
     GuardAllocation([&] { content.assign(OrEmpty(text)); });
 }
 
+void String::Set(const char* text, std::size_t length)
+{
+    GuardAllocation([&] { content.assign(text, length); });
+}
+
 String& String::Append(const char* text)
 {
     GuardAllocation([&] { content.append(OrEmpty(text)); });

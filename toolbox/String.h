@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,8 @@ public:
     bool IsEmpty() const { return content.empty(); }
 
     void Set(const char* text);
+    // The first length bytes, which must hold no zero byte.
+    void Set(const char* text, std::size_t length);
     String& Append(const char* text);
     // Appending the zero byte does nothing: it would end the text.
     String& Append(char c);

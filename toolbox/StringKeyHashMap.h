@@ -25,7 +25,10 @@ struct TextKeys
 template <class T> class StringKeyHashMap : public HashMap<T, TextKeys>
 {
 public:
-    explicit StringKeyHashMap(bool ownsValues = true) : HashMap<T, TextKeys>(ownsValues) {}
+    explicit StringKeyHashMap(bool ownsValues = true, NodeArena* arena = nullptr)
+        : HashMap<T, TextKeys>(ownsValues, arena)
+    {
+    }
 
     // The text hash, before it is reduced to a bucket.
     static uint32_t Hash(const char* key) { return TextKeys::Hash(key); }

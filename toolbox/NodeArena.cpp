@@ -8,28 +8,6 @@
 namespace toolbox
 {
 
-namespace
-{
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
-} // namespace
-
-bool NodeArena::FromHeap(std::size_t size)
-{
-    return kSanitized || size > kLargest;
-}
-
 void* NodeArena::Take(std::size_t size)
 {
     if (FromHeap(size))

@@ -5,6 +5,17 @@
 #include <memory>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define TOOLBOX_NODE_ARENA_POOLED false
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TOOLBOX_NODE_ARENA_POOLED false
+#endif
+#endif
+#ifndef TOOLBOX_NODE_ARENA_POOLED
+#define TOOLBOX_NODE_ARENA_POOLED true
+#endif
+
 namespace toolbox
 {
 
@@ -13,10 +24,12 @@ namespace toolbox
 // all of the release at the end. Nodes come from large chunks instead; a given-back node is
 // kept for the next one of its size, and everything goes back to the heap with the arena.
 //
-// Under a sanitizer every node is its own heap allocation, so that misuse is still found.
 class NodeArena
 {
 public:
+    // Under a sanitizer every node is its own heap allocation, so that misuse is still found.
+    static constexpr bool kPooled = TOOLBOX_NODE_ARENA_POOLED;
+
     NodeArena() = default;
     NodeArena(const NodeArena&) = delete;
     NodeArena& operator=(const NodeArena&) = delete;
@@ -38,7 +51,7 @@ private:
     };
 
     static std::size_t Rounded(std::size_t size) { return (size + kGrain - 1) / kGrain * kGrain; }
-    static bool FromHeap(std::size_t size);
+    static bool FromHeap(std::size_t size) { return !kPooled || size > kLargest; }
 
     std::vector<std::unique_ptr<std::max_align_t[]>> chunks;
     char* next = nullptr;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -104,14 +105,14 @@ const char* NameOf(char* begin, char* end, bool escapes)
 // only in letter case the map's iteration order. Such names are rare, so the sorted names
 // themselves serve nearly always and nothing is copied.
 template <class Map>
-const std::vector<const char*>& FileOrder(const std::vector<const char*>& sorted, const Map& map,
-                                          std::vector<const char*>& reordered)
+std::span<const char* const> FileOrder(const ConfigSection::Names& sorted, const Map& map,
+                                       std::vector<const char*>& reordered)
 {
     if (!ConfigSection::HasNamesAlike(sorted))
         return sorted;
     const auto tied = [](const char* a, const char* b)
     { return ConfigSection::CompareNames(a, b) == 0; };
-    reordered = sorted;
+    reordered.assign(sorted.begin(), sorted.end());
     for (auto first = reordered.begin(); first != reordered.end();)
     {
         auto last = first + 1;

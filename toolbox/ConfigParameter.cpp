@@ -40,10 +40,8 @@ void ConfigParameter::SetString(const char* value)
 
 void ConfigParameter::SetString(const char* value, std::size_t length)
 {
-    // Copied first, so that a failed copy leaves the parameter as it was.
-    String copy;
-    copy.Set(value, length);
-    text = std::move(copy);
+    // A failed copy leaves the text as it was, and the kind is set only after it.
+    text.Set(value, length);
     kind = Kind::Text;
 }
 

@@ -20,14 +20,14 @@ bool Before(const char* a, const char* b)
 // Taken before the map takes the entry, so that a failure leaves the map and the names alike.
 // A full list grows only for a name the map lacks, and only then is the map asked twice.
 template <class Map>
-void MakeRoom(std::vector<const char*>& names, const Map& map, const char* name)
+void MakeRoom(ConfigSection::Names& names, const Map& map, const char* name)
 {
     if (names.size() == names.capacity() && map.Get(name) == nullptr)
         GuardAllocation([&] { names.reserve(std::max<std::size_t>(4, names.size() * 2)); });
 }
 
 // Never fails: MakeRoom came first.
-void InsertName(std::vector<const char*>& names, const char* name)
+void InsertName(ConfigSection::Names& names, const char* name)
 {
     // A file lists its names in order, so a load appends.
     auto place = names.empty() || !Before(name, names.back())
@@ -36,7 +36,7 @@ void InsertName(std::vector<const char*>& names, const char* name)
     names.insert(place, name);
 }
 
-void EraseName(std::vector<const char*>& names, const char* name)
+void EraseName(ConfigSection::Names& names, const char* name)
 {
     auto [first, last] = std::equal_range(names.begin(), names.end(), name, Before);
     auto found =
@@ -49,13 +49,22 @@ void EraseName(std::vector<const char*>& names, const char* name)
 
 ConfigSection::ConfigSection(const char* sectionName)
     : ownArena(GuardAllocation([] { return std::make_unique<NodeArena>(); })), parent(nullptr),
-      parameters(true, ownArena.get()), sections(true, ownArena.get())
+      parameters(true, ownArena.get()), sections(true, ownArena.get()),
+      parameterNames(Names::allocator_type(ownArena.get())),
+      sectionNames(Names::allocator_type(ownArena.get()))
 {
     if (sectionName == nullptr)
         return;
     const std::size_t size = std::strlen(sectionName) + 1;
     ownName = GuardAllocation([&] { return std::make_unique<char[]>(size); });
     name = static_cast<const char*>(std::memcpy(ownName.get(), sectionName, size));
+}
+
+ConfigSection::~ConfigSection()
+{
+    // A root takes its whole tree along: the entries go with the arena, not one by one.
+    if (ownArena)
+        ownArena->Close();
 }
 
 int ConfigSection::CompareNames(const char* a, const char* b)
@@ -73,7 +82,7 @@ int ConfigSection::CompareNames(const char* a, const char* b)
     }
 }
 
-bool ConfigSection::HasNamesAlike(const std::vector<const char*>& sortedNames)
+bool ConfigSection::HasNamesAlike(std::span<const char* const> sortedNames)
 {
     return std::adjacent_find(sortedNames.begin(), sortedNames.end(),
                               [](const char* a, const char* b) { return CompareNames(a, b) == 0; }) !=

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     explicit ConfigSection(const char* name);
     ConfigSection(const ConfigSection&) = delete;
     ConfigSection& operator=(const ConfigSection&) = delete;
+    ~ConfigSection();
 
     const char* GetName() const { return name; }
 
@@ -49,8 +51,9 @@ public:
     const StringKeyHashMap<ConfigSection>& Sections() const { return sections; }
     // The names sorted as the file lists them; names that differ only in letter case are
     // next to each other in no particular order.
-    const std::vector<const char*>& ParameterNames() const { return parameterNames; }
-    const std::vector<const char*>& SectionNames() const { return sectionNames; }
+    using Names = std::vector<const char*, NodeArena::Allocator<const char*>>;
+    const Names& ParameterNames() const { return parameterNames; }
+    const Names& SectionNames() const { return sectionNames; }
 
     // The text a save made of this section, tags included, for that indentation and line end;
     // nullptr when the section has changed since.
@@ -62,14 +65,16 @@ public:
     static int CompareNames(const char* a, const char* b);
     // Whether two of the sorted names differ only in letter case: their order in the file is
     // then the map's, not the names'.
-    static bool HasNamesAlike(const std::vector<const char*>& sortedNames);
+    static bool HasNamesAlike(std::span<const char* const> sortedNames);
 
 private:
     // A sub-section, named by its entry's key in the parent's map.
     template <class, class> friend class HashMap;
     explicit ConfigSection(ConfigSection* parent)
         : parent(parent), parameters(true, parent->sections.Arena()),
-          sections(true, parent->sections.Arena())
+          sections(true, parent->sections.Arena()),
+          parameterNames(Names::allocator_type(parent->sections.Arena())),
+          sectionNames(Names::allocator_type(parent->sections.Arena()))
     {
     }
 
@@ -90,8 +95,8 @@ private:
     ConfigSection* parent;
     StringKeyHashMap<ConfigParameter> parameters;
     StringKeyHashMap<ConfigSection> sections;
-    std::vector<const char*> parameterNames;
-    std::vector<const char*> sectionNames;
+    Names parameterNames;
+    Names sectionNames;
     mutable std::unique_ptr<Written> written;
 };
 

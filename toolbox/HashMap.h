@@ -262,10 +262,10 @@ private:
     // The entry's memory, its value already destroyed or handed on.
     void Release(Entry* entry) const
     {
-        if (arena != nullptr)
-            arena->Give(entry, EntrySize(entry->madeHere, KeyRules::StoredSize(KeyOf(entry))));
-        else
+        if (arena == nullptr)
             ::operator delete(entry);
+        else if (arena->TakesBack())
+            arena->Give(entry, EntrySize(entry->madeHere, KeyRules::StoredSize(KeyOf(entry))));
     }
 
     void Destroy(Entry* entry) const

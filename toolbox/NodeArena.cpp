@@ -8,10 +8,30 @@
 namespace toolbox
 {
 
+NodeArena::~NodeArena()
+{
+    for (void* place : large)
+        ::operator delete(place);
+}
+
 void* NodeArena::Take(std::size_t size)
 {
-    if (FromHeap(size))
+    if (!kPooled)
         return GuardAllocation([&] { return ::operator new(size); });
+    if (size > kLargest)
+    {
+        void* place = GuardAllocation([&] { return ::operator new(size); });
+        try
+        {
+            GuardAllocation([&] { large.insert(place); });
+        }
+        catch (...)
+        {
+            ::operator delete(place);
+            throw;
+        }
+        return place;
+    }
     size = Rounded(size);
     if (Free* node = free[size / kGrain])
     {
@@ -32,8 +52,16 @@ void* NodeArena::Take(std::size_t size)
 
 void NodeArena::Give(void* place, std::size_t size) noexcept
 {
-    if (FromHeap(size))
+    if (!kPooled)
     {
+        ::operator delete(place);
+        return;
+    }
+    if (closed)
+        return;
+    if (size > kLargest)
+    {
+        large.erase(place);
         ::operator delete(place);
         return;
     }

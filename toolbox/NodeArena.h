@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -33,15 +34,42 @@ public:
     NodeArena() = default;
     NodeArena(const NodeArena&) = delete;
     NodeArena& operator=(const NodeArena&) = delete;
+    ~NodeArena();
 
     // Aligned for any node; raises EOutOfMemory.
     void* Take(std::size_t size);
     // The size must be the one the place was taken with.
     void Give(void* place, std::size_t size) noexcept;
+    // Whether nodes are worth giving back: not once the arena is closed, as the whole tree it
+    // holds is going, and everything, large nodes too, goes back to the heap with it.
+    bool TakesBack() const { return !kPooled || !closed; }
+    void Close() { closed = true; }
+
+    // For the standard containers of a tree's nodes.
+    template <class T> class Allocator
+    {
+    public:
+        using value_type = T;
+
+        explicit Allocator(NodeArena* arena) : arena(arena) {}
+        template <class U> Allocator(const Allocator<U>& other) : arena(other.arena) {}
+
+        T* allocate(std::size_t count) { return static_cast<T*>(arena->Take(count * sizeof(T))); }
+        void deallocate(T* place, std::size_t count) noexcept
+        {
+            if (arena->TakesBack())
+                arena->Give(place, count * sizeof(T));
+        }
+        bool operator==(const Allocator& other) const { return arena == other.arena; }
+
+    private:
+        template <class> friend class Allocator;
+        NodeArena* arena;
+    };
 
 private:
     static constexpr std::size_t kGrain = alignof(std::max_align_t);
-    // Larger nodes are rare: they come from the heap each.
+    // Larger nodes are rare: they come from the heap each, and the arena keeps a list of them.
     static constexpr std::size_t kLargest = 512;
     static constexpr std::size_t kChunk = 64 * 1024;
 
@@ -51,12 +79,13 @@ private:
     };
 
     static std::size_t Rounded(std::size_t size) { return (size + kGrain - 1) / kGrain * kGrain; }
-    static bool FromHeap(std::size_t size) { return !kPooled || size > kLargest; }
 
     std::vector<std::unique_ptr<std::max_align_t[]>> chunks;
     char* next = nullptr;
     char* end = nullptr;
     std::array<Free*, kLargest / kGrain + 1> free{};
+    std::unordered_set<void*> large;
+    bool closed = false;
 };
 
 } // namespace toolbox

@@ -1,6 +1,7 @@
 #include "toolbox/NodeArena.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -63,4 +64,24 @@ TEST(NodeArenaTest, NodesStayApartAndGivenBackOnesAreTakenAgain)
     EXPECT_EQ(reused, NodeArena::kPooled ? small : reused);
     for (const Node& node : nodes)
         arena.Give(node.place, node.size);
+}
+
+// A closed arena is left with its nodes, large ones too, and gives all of them back to the heap
+// when it goes. (Under a sanitizer the nodes are given back one by one and checked there.)
+TEST(NodeArenaTest, AClosedArenaStillReturnsEveryNodeToTheHeap)
+{
+    const auto allocated = [] { return static_cast<int64_t>(mallinfo2().uordblks); };
+    const int64_t before = allocated();
+    {
+        NodeArena arena;
+        for (std::size_t i = 0; i < 200; ++i)
+            arena.Take(i % 2 == 0 ? 40 : 10000 + i);
+        EXPECT_TRUE(arena.TakesBack());
+        arena.Close();
+        EXPECT_EQ(!NodeArena::kPooled, arena.TakesBack());
+    }
+    if (NodeArena::kPooled)
+    {
+        EXPECT_LT(allocated() - before, 10000);
+    }
 }

@@ -74,11 +74,18 @@ TEST(NodeArenaTest, AClosedArenaStillReturnsEveryNodeToTheHeap)
     const int64_t before = allocated();
     {
         NodeArena arena;
+        std::vector<Node> nodes;
         for (std::size_t i = 0; i < 200; ++i)
-            arena.Take(i % 2 == 0 ? 40 : 10000 + i);
+        {
+            const std::size_t size = i % 2 == 0 ? 40 : 10000 + i;
+            nodes.push_back({static_cast<unsigned char*>(arena.Take(size)), size, 0});
+        }
         EXPECT_TRUE(arena.TakesBack());
         arena.Close();
         EXPECT_EQ(!NodeArena::kPooled, arena.TakesBack());
+        for (const Node& node : nodes)
+            if (arena.TakesBack())
+                arena.Give(node.place, node.size);
     }
     if (NodeArena::kPooled)
     {

@@ -12,9 +12,6 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Translation.h"
 
-#include <string_view>
-#include <vector>
-
 namespace
 {
 
@@ -120,12 +117,7 @@ void Tallydene::SaveProjects(toolbox::ConfigSection& root)
             namesAlike = namesAlike || HasTodoNamesAlike(list, *project);
         }
     }
-    if (list.Parameters().Count() > 0)
-        list.RemoveAllParameters();
-    std::vector<std::string_view> names;
-    for (const Project* project : projects)
-        names.emplace_back(project->GetName());
-    const int distinct = TreeItem::KeepOnlySections(list, names);
+    const int distinct = TreeItem::KeepOnlyItems(list, projects);
     // Names that differ only in letter case are written in the order of their making, and two
     // projects of one name share a section: in either case the list is written afresh, which
     // gives that order and merges what they hold. The projects are then marked as changed, so

@@ -6,8 +6,6 @@
 
 #include <limits>
 #include <memory>
-#include <string_view>
-#include <vector>
 
 Project::Project() : TreeItem("Project") {}
 
@@ -122,13 +120,7 @@ void Project::Save(toolbox::ConfigSection& parent) const
         return;
     }
     KeepOnlySections(own, {"Todos"});
-    toolbox::ConfigSection& list = own.GetSection("Todos");
-    if (list.Parameters().Count() > 0)
-        list.RemoveAllParameters();
-    std::vector<std::string_view> names;
-    for (const Todo* todo : todos)
-        names.emplace_back(todo->GetName());
-    KeepOnlySections(list, names);
+    KeepOnlyItems(own.GetSection("Todos"), todos);
 }
 
 void Project::SaveBookedTime(toolbox::ConfigSection& parent, const Todo& todo) const

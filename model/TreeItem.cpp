@@ -53,6 +53,14 @@ int TreeItem::KeepOnlySections(toolbox::ConfigSection& section,
     return distinct;
 }
 
+int TreeItem::KeepOnlyList(toolbox::ConfigSection& list,
+                           const std::vector<std::string_view>& itemNames)
+{
+    if (list.Parameters().Count() > 0)
+        list.RemoveAllParameters();
+    return KeepOnlySections(list, itemNames);
+}
+
 toolbox::ConfigSection& TreeItem::OwnSection(toolbox::ConfigSection& parent) const
 {
     return parent.GetSection(name.c_str());

@@ -2,6 +2,7 @@
 
 #include "model/ItemContext.h"
 #include "model/TreeControl.h"
+#include "toolbox/ArrayList.h"
 
 #include <initializer_list>
 #include <string>
@@ -72,6 +73,16 @@ public:
     // many different names there are.
     static int KeepOnlySections(toolbox::ConfigSection& section,
                                  const std::vector<std::string_view>& sectionNames);
+    // A list section holds the sections of its items, just written, and nothing else; gives
+    // how many different names the items have.
+    template <class Item>
+    static int KeepOnlyItems(toolbox::ConfigSection& list, const toolbox::ArrayList<Item>& items)
+    {
+        std::vector<std::string_view> names;
+        for (const Item* item : items)
+            names.emplace_back(item->GetName());
+        return KeepOnlyList(list, names);
+    }
 
 protected:
     explicit TreeItem(std::string defaultName);
@@ -83,6 +94,9 @@ protected:
                          std::initializer_list<const char*> parameterNames);
 
 private:
+    static int KeepOnlyList(toolbox::ConfigSection& list,
+                            const std::vector<std::string_view>& itemNames);
+
     bool markedChanged = true;
     bool expanded = true;
     std::string name;

@@ -35,7 +35,8 @@ void ConfigParameter::SetInt(int32_t value)
 
 void ConfigParameter::SetString(const char* value)
 {
-    SetString(value != nullptr ? value : "", value != nullptr ? std::strlen(value) : 0);
+    const char* given = value != nullptr ? value : "";
+    SetString(given, std::strlen(given));
 }
 
 void ConfigParameter::SetString(const char* value, std::size_t length)

@@ -57,8 +57,7 @@ public:
         T* allocate(std::size_t count) { return static_cast<T*>(arena->Take(count * sizeof(T))); }
         void deallocate(T* place, std::size_t count) noexcept
         {
-            if (arena->TakesBack())
-                arena->Give(place, count * sizeof(T));
+            arena->Give(place, count * sizeof(T));
         }
         bool operator==(const Allocator& other) const { return arena == other.arena; }
 

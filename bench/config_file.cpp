@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -164,18 +165,20 @@ void PlainRead(benchmark::State& state)
     Report(state, fixture);
 }
 
+// The bytes that end a token, as the parser's own scan has them.
+constexpr std::array<bool, 256> kMarks = []
+{
+    std::array<bool, 256> marks{};
+    for (unsigned char mark : {'\0', '<', '>', '\\'})
+        marks[mark] = true;
+    return marks;
+}();
+
 // The least any parse of this text does: every byte looked at once, through a table of the
 // bytes that end a token, as the parser's own scan does.
 void ScanMarks(benchmark::State& state)
 {
     Fixture& fixture = Get(static_cast<int>(state.range(0)));
-    static constexpr std::array<bool, 256> kMarks = []
-    {
-        std::array<bool, 256> marks{};
-        for (unsigned char mark : {'\0', '<', '>', '\\'})
-            marks[mark] = true;
-        return marks;
-    }();
     for (auto _ : state)
     {
         std::size_t marks = 0;
@@ -190,6 +193,122 @@ void ScanMarks(benchmark::State& state)
         benchmark::DoNotOptimize(marks);
     }
     Report(state, fixture);
+}
+
+// The bytes a reader skips around tags and values.
+bool IsLayout(char c)
+{
+    return c == ' ' || c == '\r' || c == '\n' || c == '\t' || c == '\f';
+}
+
+// One node of the barest tree the text can be read into.
+struct BareNode
+{
+    const char* name;
+    const char* value;
+    std::size_t length;
+    BareNode* first;
+    BareNode* last;
+    BareNode* next;
+};
+
+// Nodes cut one after another from 64 KB blocks, all freed together.
+class BareArena
+{
+public:
+    BareNode* Take()
+    {
+        if (left == 0)
+        {
+            blocks.push_back(std::make_unique_for_overwrite<BareNode[]>(kPerBlock));
+            left = kPerBlock;
+        }
+        return &blocks.back()[kPerBlock - left--];
+    }
+    std::size_t Count() const { return blocks.size() * kPerBlock - left; }
+
+private:
+    static constexpr std::size_t kPerBlock = 65536 / sizeof(BareNode);
+    std::vector<std::unique_ptr<BareNode[]>> blocks;
+    std::size_t left = 0;
+};
+
+// The least any tree of this text costs: the scan above, and for each tag one node cut from an
+// arena and hung under the open one, its name ended and its value unescaped where they stand.
+// Nothing is hashed, looked up, sorted or copied. What the parse spends beyond this goes on
+// the store's own work: its maps, its sorted names and its values' strings.
+void BareTree(benchmark::State& state)
+{
+    Fixture& fixture = Get(static_cast<int>(state.range(0)));
+    std::string text;
+    std::vector<BareNode*> open;
+    std::size_t nodes = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        text = fixture.text;
+        auto arena = std::make_unique<BareArena>();
+        state.ResumeTiming();
+        BareNode root{};
+        open.assign(1, &root);
+        for (char* p = text.data(); *p != '\0';)
+        {
+            char* begin = p;
+            char* end = *p == '<' ? p + 1 : p;
+            bool escapes = false;
+            for (;;)
+            {
+                while (!kMarks[static_cast<unsigned char>(*end)])
+                    ++end;
+                if (*end != '\\')
+                    break;
+                escapes = true;
+                end += end[1] != '\0' ? 2 : 1;
+            }
+            if (*end == '>')
+                ++end;
+            p = end;
+            while (begin < end && IsLayout(*begin))
+                ++begin;
+            while (end > begin && IsLayout(end[-1]))
+                --end;
+            if (begin == end)
+                continue;
+            if (begin[0] == '<' && begin[1] == '/')
+            {
+                if (open.size() > 1)
+                    open.pop_back();
+            }
+            else if (begin[0] == '<')
+            {
+                end[-1] = '\0';
+                BareNode* node = arena->Take();
+                *node = {begin + 1, "", 0, nullptr, nullptr, nullptr};
+                BareNode* parent = open.back();
+                (parent->last != nullptr ? parent->last->next : parent->first) = node;
+                parent->last = node;
+                open.push_back(node);
+            }
+            else
+            {
+                char* to = begin;
+                if (escapes)
+                    for (const char* from = begin; from < end; ++from)
+                        *to++ = *from == '\\' && from + 1 < end ? *++from : *from;
+                open.back()->value = begin;
+                open.back()->length = static_cast<std::size_t>((escapes ? to : end) - begin);
+            }
+        }
+        benchmark::DoNotOptimize(root.first);
+        state.PauseTiming();
+        if (open.size() != 1)
+            state.SkipWithError("the tags do not close");
+        nodes = arena->Count();
+        arena.reset();
+        state.ResumeTiming();
+    }
+    Report(state, fixture);
+    state.counters["nodes"] = static_cast<double>(nodes);
 }
 
 void PlainWrite(benchmark::State& state, bool sync)
@@ -221,6 +340,7 @@ void PlainWriteAndSync(benchmark::State& state)
 
 BENCHMARK(Parse)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanMarks)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BareTree)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainRead)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteWithoutSync)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainWriteWithoutSync)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -24,7 +24,6 @@ namespace toolbox
 // thousands of them, and taking each from the general heap costs most of a load and nearly
 // all of the release at the end. Nodes come from large chunks instead; a given-back node is
 // kept for the next one of its size, and everything goes back to the heap with the arena.
-//
 class NodeArena
 {
 public:

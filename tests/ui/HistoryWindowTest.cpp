@@ -44,7 +44,6 @@ protected:
         journal.Append({"session", kMorning + 1800, kMorning + 3600, 1800, 1800, 0, "Office",
                         "Report", "paused"});
     }
-
 };
 
 } // namespace

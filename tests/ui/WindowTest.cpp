@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 int ExpectMessageBox::OnInvoked(MessageBox* box) const
 {
@@ -198,8 +199,9 @@ std::vector<std::string> WindowTest::ListRows(const wxListCtrl& list,
     for (long row = 0; row < list.GetItemCount(); ++row)
     {
         std::string text;
+        const char* separator = "";
         for (int column : columns)
-            text += (column == *columns.begin() ? "" : "|") + FromWx(list.GetItemText(row, column));
+            text += std::exchange(separator, "|") + FromWx(list.GetItemText(row, column));
         rows.push_back(text);
     }
     return rows;

@@ -16,6 +16,13 @@ using namespace res;
 class JournalFailure : public ViewScenario
 {
 protected:
+    // The program ends while the disk it may write to is still there.
+    ~JournalFailure() override
+    {
+        commands.reset();
+        app.reset();
+    }
+
     void StartOnMail()
     {
         StartWith({{"Office", 600, {{"Mail", 600}}}});
@@ -43,6 +50,8 @@ protected:
             toolbox::FileResult::Failure("cannot write", JournalPath().string(), error));
     }
     std::vector<ScriptedPrompts::Shown>& Shown() { return view.prompts.shown; }
+
+    FaultyFileSystem disk;
 };
 
 // The journal's file takes nothing: the user is told once, as of a failed save, the entries
@@ -52,7 +61,6 @@ TEST_F(JournalFailure, EntriesWaitInOrderAndTheDataIsNotSavedUntilTheJournalTake
 {
     StartOnMail();
     const std::string saved = SavedConfig();
-    FaultyFileSystem disk;
     app->GetJournal().GetFile().SetFileSystem(disk);
     disk.Fail(FaultyFileSystem::Operation::Append, 1, true, ENOSPC);
     clock.Advance(5 * kMinute);
@@ -79,7 +87,6 @@ TEST_F(JournalFailure, EntriesWaitInOrderAndTheDataIsNotSavedUntilTheJournalTake
     EXPECT_EQ((std::vector<std::string>{"open", "progress", "add", "progress"}), Kinds());
     EXPECT_EQ(600 + 600 + 420, T("Office", "Mail").GetTime());
     EXPECT_NE(saved, SavedConfig());
-    app->GetJournal().GetFile().SetFileSystem(toolbox::FileSystem::Native());
 }
 
 // The real faults: a disk so full that it takes part of an entry, then the data folder mounted

@@ -156,6 +156,7 @@ TEST_F(SessionJournalTest, AKilledRunsSessionIsClosedWithWhatItsSavedBooksHold)
     enum class Then
     {
         WallClockAWeekAhead,
+        WallClockPutBackAndKept,
         AwayUnanswered,
         KilledBetweenJournalAndFile
     };
@@ -167,6 +168,8 @@ TEST_F(SessionJournalTest, AKilledRunsSessionIsClosedWithWhatItsSavedBooksHold)
         int64_t booked;
     } cases[] = {
         {Then::WallClockAWeekAhead, "the wall clock set a week ahead", kTen + 7 * 86400 + 480, 480},
+        {Then::WallClockPutBackAndKept, "the wall clock put back, the last update kept", kTen + 420,
+         480},
         {Then::AwayUnanswered, "an hour away, the question unanswered", kTen + 4080, 480},
         {Then::KilledBetweenJournalAndFile, "killed before the data file took the save", kTen + 420,
          420},
@@ -185,6 +188,11 @@ TEST_F(SessionJournalTest, AKilledRunsSessionIsClosedWithWhatItsSavedBooksHold)
         FaultyFileSystem disk;
         if (c.then == Then::WallClockAWeekAhead)
             clock.MoveWallClock(7 * 86400);
+        if (c.then == Then::WallClockPutBackAndKept)
+        {
+            clock.MoveWallClock(-kHour);
+            view.prompts.answers = {false};
+        }
         if (c.then == Then::KilledBetweenJournalAndFile)
         {
             app->GetConfig().SetFileSystem(disk);

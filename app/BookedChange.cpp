@@ -4,6 +4,8 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 
+#include <utility>
+
 BookedChange::BookedChange(Tallydene& app, const Todo* todo)
     : app(app), todo(todo), balance(app.GetOvertimeAccount().GetBalance())
 {
@@ -24,7 +26,7 @@ void BookedChange::RecordSession(const char* kind, int64_t start, int64_t end,
     JournalEntry entry = Entry(kind, note);
     entry.start = start;
     entry.end = end;
-    app.GetJournal().GetFile().Append(entry);
+    app.GetJournal().Append(std::move(entry));
 }
 
 JournalEntry BookedChange::Entry(const char* kind, const std::string& note) const

@@ -35,6 +35,10 @@ namespace JournalKind
 inline constexpr const char* open = "open";
 // A period a todo ran; the note says how it ended.
 inline constexpr const char* session = "session";
+// What the running session had booked at a save of the books (end: the saved update), so
+// that a run that is killed is closed with what its saved books hold. Readers of the history
+// pass it by: the session's own entry follows.
+inline constexpr const char* progress = "progress";
 inline constexpr const char* add = "add";
 inline constexpr const char* remove = "remove";
 inline constexpr const char* transfer = "transfer";

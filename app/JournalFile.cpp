@@ -5,12 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace
 {
@@ -20,42 +17,28 @@ void Warn(int line, const std::string& text)
     toolbox::Logger::Report("JournalFile", line, toolbox::Logger::kLevelWarn, text);
 }
 
-bool WriteAll(int file, const std::string& bytes)
+// A line cut short by a crash must not swallow the next entry: it is ended first.
+bool EndsMidLine(const std::string& path)
 {
-    size_t written = 0;
-    while (written < bytes.size())
-    {
-        const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        written += static_cast<size_t>(count);
-    }
-    return true;
-}
-
-// A line cut short by a crash must not swallow the next entry: it is ended first (hence the
-// file is opened for reading too).
-bool EndsMidLine(int file)
-{
-    struct stat status;
-    if (::fstat(file, &status) != 0 || status.st_size == 0)
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file || file.tellg() <= 0)
         return false;
-    char last = '\n';
-    return ::pread(file, &last, 1, status.st_size - 1) == 1 && last != '\n';
+    file.seekg(-1, std::ios::end);
+    return file.get() != '\n';
 }
 
 // The entries of the lines in text; the first line has the number given (0: not known).
-std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path)
+std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path,
+                                    bool withProgress)
 {
+    const std::string progress = std::string(JournalKind::progress) + '\t';
     std::vector<JournalEntry> entries;
     std::string line;
     for (int number = firstNumber; std::getline(text, line); number += firstNumber > 0 ? 1 : 0)
     {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.empty() || line.front() == '#')
+        if (line.empty() || line.front() == '#' || (!withProgress && line.starts_with(progress)))
             continue;
         if (auto entry = JournalEntry::Parse(line))
             entries.push_back(std::move(*entry));
@@ -67,63 +50,65 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
     return entries;
 }
 
-// Where the last line starting with the prefix begins in text, the first line counting when
-// it is the file's first.
-std::optional<size_t> LastLineStarting(const std::string& text, const std::string& prefix,
-                                       bool startsFile)
-{
-    const size_t found = text.rfind('\n' + prefix);
-    if (found != std::string::npos)
-        return found + 1;
-    if (startsFile && text.starts_with(prefix))
-        return 0;
-    return std::nullopt;
-}
-
-} // namespace
-
-bool JournalFile::Append(const JournalEntry& entry) const
-{
-    const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-    if (file < 0)
-    {
-        Warn(__LINE__, "Cannot open the journal " + path + ": " + std::strerror(errno));
-        return false;
-    }
-    std::string bytes = entry.Format();
-    if (EndsMidLine(file))
-        bytes.insert(0, "\r\n");
-    bool written = WriteAll(file, bytes) && ::fsync(file) == 0;
-    const int error = errno;
-    written = ::close(file) == 0 && written;
-    if (!written)
-        Warn(__LINE__, "Cannot write the journal " + path + ": " + std::strerror(error));
-    return written;
-}
-
-std::vector<JournalEntry> JournalFile::ReadAll() const
-{
-    std::ifstream file(path, std::ios::binary);
-    return EntriesOf(file, 1, path);
-}
-
-std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const
+// Where the last line starting with the prefix begins in the file, read backwards a block at
+// a time: each block is searched once, with the few bytes of the block after it that a line
+// start found at its end needs. Nothing when no line starts with it.
+std::optional<std::streamoff> LastLineStarting(std::ifstream& file, const std::string& prefix)
 {
     constexpr std::streamoff kBlock = 64 * 1024;
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::string lineStart = '\n' + prefix;
+    file.seekg(0, std::ios::end);
     std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
-    std::string tail;
-    std::optional<size_t> start;
-    while (!start && position > 0)
+    std::string after;
+    while (position > 0)
     {
         const std::streamoff count = std::min(kBlock, position);
         position -= count;
         std::string block(static_cast<size_t>(count), '\0');
         file.seekg(position);
         file.read(block.data(), count);
-        tail.insert(0, block);
-        start = LastLineStarting(tail, kind + '\t', position == 0);
+        const std::string head = block.substr(0, prefix.size());
+        block += after;
+        const size_t found = block.rfind(lineStart);
+        if (found != std::string::npos)
+            return position + static_cast<std::streamoff>(found) + 1;
+        if (position == 0 && block.starts_with(prefix))
+            return 0;
+        after = head;
     }
-    std::istringstream lines(tail.substr(start.value_or(0)));
-    return EntriesOf(lines, 0, path);
+    return std::nullopt;
+}
+
+} // namespace
+
+toolbox::FileResult JournalFile::Append(const JournalEntry& entry) const
+{
+    std::string bytes = entry.Format();
+    if (EndsMidLine(path))
+        bytes.insert(0, "\r\n");
+    if (files->Append(path.c_str(), bytes))
+        return {};
+    const int error = errno;
+    Warn(__LINE__, "Cannot write the journal " + path + ": " + std::strerror(error));
+    return toolbox::FileResult::Failure("cannot write", path, error);
+}
+
+std::vector<JournalEntry> JournalFile::ReadAll() const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, false);
+}
+
+std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::streamoff start = LastLineStarting(file, kind + '\t').value_or(0);
+    file.clear();
+    file.seekg(0, std::ios::end);
+    const std::streamoff end = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string tail(static_cast<size_t>(std::max<std::streamoff>(end - start, 0)), '\0');
+    file.seekg(start);
+    file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+    std::istringstream lines(tail);
+    return EntriesOf(lines, 0, path, true);
 }

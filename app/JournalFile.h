@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/JournalEntry.h"
+#include "toolbox/FileResult.h"
+#include "toolbox/FileSystem.h"
 
 #include <string>
 #include <vector>
@@ -12,10 +14,14 @@ class JournalFile
 public:
     explicit JournalFile(std::string path) : path(std::move(path)) {}
 
-    // False when the entry could not be written whole; the reason goes to the diagnostic log.
-    bool Append(const JournalEntry& entry) const;
-    // Every entry in file order. A damaged line is skipped with a warning in the diagnostic
-    // log; a missing file has no entries.
+    // Where the entries are written; the system's own files unless a test says otherwise.
+    void SetFileSystem(toolbox::FileSystem& fileSystem) { files = &fileSystem; }
+    // A failure when the entry could not be written whole, the file then left as it was; the
+    // reason also goes to the diagnostic log.
+    toolbox::FileResult Append(const JournalEntry& entry) const;
+    // Every entry in file order but the progress of sessions, which only the start needs. A
+    // damaged line is skipped with a warning in the diagnostic log; a missing file has no
+    // entries.
     std::vector<JournalEntry> ReadAll() const;
     // The entries from the last one of the kind to the end, read backwards from the file's end
     // so that a long journal is not read whole; all of them when no entry is of the kind.
@@ -25,4 +31,5 @@ public:
 
 private:
     std::string path;
+    toolbox::FileSystem* files = &toolbox::FileSystem::Native();
 };

@@ -5,6 +5,7 @@
 #include "toolbox/Path.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace
@@ -36,6 +37,24 @@ std::optional<JournalEntry> LastUnendedSession(const std::vector<JournalEntry>& 
     return open;
 }
 
+// The amounts of the session's last progress entry at the moment saved; nothing without one.
+// The first is true when the session has progress entries at all.
+std::pair<bool, std::optional<JournalEntry>> ProgressAt(const std::vector<JournalEntry>& entries,
+                                                        int64_t start, int64_t saved)
+{
+    bool any = false;
+    std::optional<JournalEntry> found;
+    for (const JournalEntry& entry : entries)
+    {
+        if (entry.kind != JournalKind::progress || entry.start != start)
+            continue;
+        any = true;
+        if (entry.end == saved)
+            found = entry;
+    }
+    return {any, found};
+}
+
 } // namespace
 
 std::string SessionJournal::FileIn(const toolbox::Path& dataFolder)
@@ -56,7 +75,7 @@ void SessionJournal::BeginSession(int32_t moment, const Todo& todo)
     entry.start = entry.end = UnixTimeOf(moment);
     entry.project = todo.GetProject()->GetName();
     entry.todo = todo.GetName();
-    file.Append(entry);
+    Append(entry);
     running = std::move(entry);
 }
 
@@ -75,23 +94,59 @@ void SessionJournal::EndSession(int32_t moment, const char* how)
         return;
     JournalEntry entry = std::move(*running);
     running.reset();
+    progress.reset();
     entry.kind = JournalKind::session;
     entry.end = std::max(entry.start, UnixTimeOf(moment));
     entry.note = how;
-    file.Append(entry);
+    Append(std::move(entry));
+}
+
+void SessionJournal::RecordProgress(int32_t savedUpdate)
+{
+    if (!running)
+        return;
+    JournalEntry entry = *running;
+    entry.kind = JournalKind::progress;
+    entry.end = UnixTimeOf(savedUpdate);
+    if (progress && progress->end == entry.end && progress->todoSeconds == entry.todoSeconds &&
+        progress->projectSeconds == entry.projectSeconds &&
+        progress->balanceSeconds == entry.balanceSeconds)
+        return;
+    progress = entry;
+    // While the file takes nothing, the books are not saved either: only the newest waits.
+    if (!waiting.empty() && waiting.back().kind == JournalKind::progress &&
+        waiting.back().start == entry.start)
+        waiting.pop_back();
+    Append(std::move(entry));
 }
 
 void SessionJournal::CloseInterrupted(int32_t lastSavedUpdate, bool balanceBooked)
 {
-    std::optional<JournalEntry> open = LastUnendedSession(file.ReadFromLast(JournalKind::open));
+    const std::vector<JournalEntry> entries = file.ReadFromLast(JournalKind::open);
+    std::optional<JournalEntry> open = LastUnendedSession(entries);
     if (!open)
         return;
+    const int64_t saved = UnixTimeOf(lastSavedUpdate);
     open->kind = JournalKind::session;
-    open->end = std::max(open->start, UnixTimeOf(lastSavedUpdate));
-    open->todoSeconds = open->projectSeconds = open->end - open->start;
-    open->balanceSeconds = balanceBooked ? open->todoSeconds : 0;
+    open->end = std::max(open->start, saved);
     open->note = "interrupted";
-    file.Append(*open);
+    const auto [hasProgress, savedProgress] = ProgressAt(entries, open->start, saved);
+    if (savedProgress)
+    {
+        open->todoSeconds = savedProgress->todoSeconds;
+        open->projectSeconds = savedProgress->projectSeconds;
+        open->balanceSeconds = savedProgress->balanceSeconds;
+    }
+    else if (!hasProgress)
+    {
+        open->todoSeconds = open->projectSeconds = open->end - open->start;
+        open->balanceSeconds = balanceBooked ? open->todoSeconds : 0;
+    }
+    // With progress but none at the saved update, no save of the session reached the books:
+    // it booked nothing there.
+    else
+        open->end = open->start;
+    Append(std::move(*open));
 }
 
 void SessionJournal::Record(JournalEntry entry, int32_t moment)
@@ -104,5 +159,23 @@ void SessionJournal::Record(JournalEntry entry, int32_t moment)
              entry.todo == running->todo)
         running->project = entry.note;
     entry.start = entry.end = UnixTimeOf(moment);
-    file.Append(entry);
+    Append(std::move(entry));
+}
+
+void SessionJournal::Append(JournalEntry entry)
+{
+    waiting.push_back(std::move(entry));
+    WriteWaiting();
+}
+
+toolbox::FileResult SessionJournal::WriteWaiting()
+{
+    while (!waiting.empty())
+    {
+        toolbox::FileResult written = file.Append(waiting.front());
+        if (!written)
+            return written;
+        waiting.pop_front();
+    }
+    return {};
 }

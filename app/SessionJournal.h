@@ -3,6 +3,7 @@
 #include "app/JournalFile.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,9 @@ class Path;
 // The history of the application's accounts: each period a todo runs and each change made by
 // hand, kept in the journal file. A session's start is written when it starts; its end, with
 // the time booked, when it ends. Moments come in as clock values.
+//
+// An entry the file does not take (a full disk, a read-only folder) waits in memory, in its
+// order, and is written before any later one; the books are saved only once none waits.
 class SessionJournal
 {
 public:
@@ -34,16 +38,32 @@ public:
     // The running session with what it has booked so far.
     const std::optional<JournalEntry>& GetRunningSession() const { return running; }
 
+    // At each save of the books while a session runs, before the file is written: what the
+    // session has booked up to the update the save holds. Nothing when that is already written.
+    void RecordProgress(int32_t savedUpdate);
     // At the start: a session of an earlier run that was never ended (a crash, a kill) ends at
-    // that run's last saved clock update, with the time that update had booked.
+    // that run's last saved clock update, with what its progress at that update had booked,
+    // which is what the saved books hold of it. A session written before there was progress
+    // takes the span from its start to that update.
     void CloseInterrupted(int32_t lastSavedUpdate, bool balanceBooked);
 
     // A change made by hand, written at once.
     void Record(JournalEntry entry, int32_t moment);
+    // An entry with the moments it has.
+    void Append(JournalEntry entry);
 
+    // Writes the entries that wait, oldest first, up to the first the file does not take; that
+    // failure is the result.
+    toolbox::FileResult WriteWaiting();
+    size_t WaitingCount() const { return waiting.size(); }
+
+    JournalFile& GetFile() { return file; }
     const JournalFile& GetFile() const { return file; }
 
 private:
     JournalFile file;
     std::optional<JournalEntry> running;
+    // The running session's last progress, so that a save that booked nothing adds none.
+    std::optional<JournalEntry> progress;
+    std::deque<JournalEntry> waiting;
 };

@@ -191,8 +191,7 @@ void Tallydene::BookTime()
     if (activeTodo != nullptr)
     {
         const int64_t threshold = int64_t{60} * options.GetAwayThresholdMinutes();
-        BookOn(*activeTodo,
-               awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)));
+        BookOn(*activeTodo, awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)));
     }
     else
         awayWatch.Paused(now);
@@ -301,6 +300,13 @@ bool Tallydene::SaveAtEnd(Prompts* prompts)
 bool Tallydene::WriteFile()
 {
     SaveSettings();
+    // The journal first: the books on the disk never hold what the journal does not, and a
+    // run that is killed finds the running session's part of them in its progress.
+    if (activeTodo != nullptr)
+        journal.RecordProgress(account.GetLastTimeUpdated());
+    lastSave = journal.WriteWaiting();
+    if (IsSaveFailing())
+        return false;
     if (backupSchedule.IsDue(Now()))
         backupSchedule.Keep(DataFilePath(), GetConfig().GetFileSystem());
     lastSave = Save();
@@ -373,10 +379,9 @@ std::string Tallydene::StatusText() const
         projectsTotal += project->GetTotalTime();
     }
     using toolbox::Translation;
-    std::string text =
-        Translation::TrFormat("Open todos: %s      Projects: %s",
-                              {FormatDuration(SaturatedDuration(todosTotal), 0),
-                               FormatDuration(SaturatedDuration(projectsTotal), 0)});
+    std::string text = Translation::TrFormat("Open todos: %s      Projects: %s",
+                                             {FormatDuration(SaturatedDuration(todosTotal), 0),
+                                              FormatDuration(SaturatedDuration(projectsTotal), 0)});
     if (options.IsWorkingTimeEnabled())
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});

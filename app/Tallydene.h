@@ -53,9 +53,10 @@ public:
     void SaveSettings();
 
     // Saves the settings and writes the file; every save of a command and of a tick goes
-    // through here. The first failure is told in a message naming the file and the reason;
-    // until a save succeeds again, the status line says the data is not saved and every clock
-    // update tries again. True when the file was written.
+    // through here, after the journal has taken every entry. The first failure of either is
+    // told in a message naming the file and the reason; until a save succeeds again, the
+    // status line says the data is not saved and every clock update tries again. True when the
+    // file was written.
     bool SaveAndReport();
     bool IsSaveFailing() const { return !lastSave; }
     // The run's last save. When it fails, asks whether to try again or to quit without saving
@@ -158,7 +159,8 @@ private:
     // The desktop's idle seconds, asked only where they matter.
     std::optional<int64_t> IdleSeconds(int64_t thresholdSeconds) const;
     std::optional<AwayGap> WithLiveTodo(std::optional<AwayGap> away) const;
-    // The settings and projects written to the file; the outcome is kept in lastSave.
+    // The journal's waiting entries, then the settings and projects written to the file; the
+    // outcome is kept in lastSave.
     bool WriteFile();
     // The projects into the store: in full, or after a clock update with nothing else unsaved,
     // only the times it booked.

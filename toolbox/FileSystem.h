@@ -43,6 +43,10 @@ public:
     // gets the permissions of the file permissionsOf where that exists, so that a file the
     // user closed to others stays closed when a save replaces it.
     virtual std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) = 0;
+    // Adds the bytes at the end of the file, creating it, and returns once they are on the
+    // disk. All or nothing: when a step fails, the file is cut back to its length before, so
+    // that a retry never finds a part of the bytes already there.
+    virtual bool Append(const char* name, const std::string& bytes) = 0;
     // Gives the file a new name, replacing a file of that name in one step.
     virtual bool Rename(const char* from, const char* to) = 0;
     // Gives the file a second name, replacing a file of that name in one step; both names then

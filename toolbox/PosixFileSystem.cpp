@@ -135,6 +135,34 @@ std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name
     }
 }
 
+bool PosixFileSystem::Append(const char* name, const std::string& bytes)
+{
+    const int descriptor = OpenRetrying(name, O_WRONLY | O_CREAT | O_APPEND, 0666);
+    if (descriptor < 0)
+        return false;
+    struct stat before
+    {
+    };
+    const bool measured = ::fstat(descriptor, &before) == 0;
+    bool appended = measured && WriteAll(descriptor, bytes.data(), bytes.size());
+    int result = -1;
+    if (appended)
+    {
+        do
+            result = ::fsync(descriptor);
+        while (result != 0 && errno == EINTR);
+    }
+    appended = appended && result == 0;
+    const int error = errno;
+    // A full disk may take part of the bytes before it refuses the rest.
+    if (!appended && measured)
+        static_cast<void>(::ftruncate(descriptor, before.st_size));
+    // Synced, the bytes are on the disk whatever close says.
+    ::close(descriptor);
+    errno = error;
+    return appended;
+}
+
 bool PosixFileSystem::Rename(const char* from, const char* to)
 {
     return std::rename(from, to) == 0;

@@ -5,6 +5,7 @@
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "tests/support/TestPlaces.h"
+#include "tests/toolbox/FaultyFileSystem.h"
 #include "toolbox/Logger.h"
 
 #include <fstream>
@@ -33,6 +34,14 @@ protected:
     void SetTime(int hour, int minute, int second = 0)
     {
         clock.Set(2026, 3, 2, hour, minute, second);
+    }
+    // The run ends as a kill ends it: no shutdown step, nothing more written.
+    void Kill()
+    {
+        app->SkipShutdownSteps();
+        app->Abandon();
+        commands.reset();
+        app.reset();
     }
 };
 
@@ -139,6 +148,103 @@ TEST_F(SessionJournalTest, AKilledRunsSessionEndsAtItsLastSavedUpdateAtTheNextSt
     EXPECT_EQ(600 + 420, T("Office", "Mail").GetTime());
 }
 
+// Whatever happened after the last save that reached the data file, the next start closes the
+// session with what that save had booked of it: not the wall clock's span, and not what a save
+// that the journal took but the data file did not had booked.
+TEST_F(SessionJournalTest, AKilledRunsSessionIsClosedWithWhatItsSavedBooksHold)
+{
+    enum class Then
+    {
+        WallClockAWeekAhead,
+        WallClockPutBackAndKept,
+        AwayUnanswered,
+        KilledBetweenJournalAndFile
+    };
+    const struct
+    {
+        Then then;
+        const char* name;
+        int64_t end;
+        int64_t booked;
+    } cases[] = {
+        {Then::WallClockAWeekAhead, "the wall clock set a week ahead", kTen + 7 * 86400 + 480, 480},
+        {Then::WallClockPutBackAndKept, "the wall clock put back, the last update kept", kTen + 420,
+         480},
+        {Then::AwayUnanswered, "an hour away, the question unanswered", kTen + 4080, 480},
+        {Then::KilledBetweenJournalAndFile, "killed before the data file took the save", kTen + 420,
+         420},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(JournalPath());
+        SetTime(10, 0);
+        settings.awayThresholdMinutes = 10;
+        StartOffice();
+        Select(T("Office", "Mail"));
+        Run(ID_TODO_ACTIVATE);
+        clock.Advance(7 * kMinute);
+        app->UpdateTime();
+        FaultyFileSystem disk;
+        if (c.then == Then::WallClockAWeekAhead)
+            clock.MoveWallClock(7 * 86400);
+        if (c.then == Then::WallClockPutBackAndKept)
+        {
+            clock.MoveWallClock(-kHour);
+            view.prompts.answers = {false};
+        }
+        if (c.then == Then::KilledBetweenJournalAndFile)
+        {
+            app->GetConfig().SetFileSystem(disk);
+            disk.Fail(FaultyFileSystem::Operation::Rename, 1, true);
+        }
+        clock.Advance(kMinute);
+        app->UpdateTime();
+        if (c.then == Then::AwayUnanswered)
+        {
+            clock.Suspend(kHour);
+            app->UpdateTime();
+            ASSERT_TRUE(app->GetAwayTime().has_value());
+        }
+        app->GetConfig().SetFileSystem(toolbox::FileSystem::Native());
+        Kill();
+
+        SetTime(12, 0);
+        app = Start(false);
+        app->CloseInterruptedSession();
+        const std::vector<JournalEntry> entries = Entries();
+        ASSERT_EQ(2u, entries.size());
+        EXPECT_EQ("interrupted", entries[1].note);
+        EXPECT_EQ(kTen, entries[1].start);
+        EXPECT_EQ(c.end, entries[1].end);
+        EXPECT_EQ(c.booked, entries[1].todoSeconds);
+        EXPECT_EQ(c.booked, entries[1].projectSeconds);
+        EXPECT_EQ(c.booked, entries[1].balanceSeconds);
+        EXPECT_EQ(600 + c.booked, T("Office", "Mail").GetTime()) << "what the books hold";
+        prompts.shown.clear();
+        app.reset();
+    }
+}
+
+// A journal written before sessions recorded their progress: its open session ends at the
+// last saved update with the span since its start, as it always did.
+TEST_F(SessionJournalTest, AnOpenSessionWithoutProgressTakesTheSpanToTheSavedUpdate)
+{
+    settings.workingTimeEnabled = true;
+    settings.lastTimeUpdated = At(10, 7);
+    WriteConfig(settings);
+    std::ofstream(JournalPath(), std::ios::binary)
+        << JournalEntry{"open", kTen, kTen, 0, 0, 0, "Office", "Mail", ""}.Format();
+    app = Start(false);
+    app->CloseInterruptedSession();
+    const std::vector<JournalEntry> entries = Entries();
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ(
+        (JournalEntry{"session", kTen, kTen + 420, 420, 420, 420, "Office", "Mail", "interrupted"}
+             .Format()),
+        entries[1].Format());
+}
+
 TEST_F(SessionJournalTest, AQuitEndsTheRunningSession)
 {
     StartOffice();
@@ -208,4 +314,27 @@ TEST(JournalFileRead, ADamagedLineIsSkippedWithAWarningAndAYearOfEntriesReadsWho
     EXPECT_EQ("Post", tail[1].note);
     ASSERT_EQ(1u, file.ReadFromLast("rename").size());
     EXPECT_EQ(50003u, file.ReadFromLast("zero").size());
+}
+
+// The search from the end finds a line's start wherever it falls beside the 64 KiB blocks it
+// reads the file in: the line end before it in one block and its kind in the next.
+TEST(JournalFileRead, TheLastEntryOfAKindIsFoundAcrossTheBlocksTheFileIsReadIn)
+{
+    TestPlaces places;
+    std::filesystem::create_directories(places.DocumentsFolder());
+    const std::filesystem::path path = places.DocumentsFolder() / "test.journal";
+    const std::string open = JournalEntry{"open", 2, 2, 0, 0, 0, "Office", "Mail", ""}.Format();
+    for (int shift = -8; shift <= 8; ++shift)
+    {
+        SCOPED_TRACE(shift);
+        // The open line starts shift bytes after the place 64 KiB before the file's end.
+        const std::string rest = '#' + std::string(65536 - shift - open.size() - 3, 'x') + "\r\n";
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            << JournalEntry{"open", 1, 1, 0, 0, 0, "Home", "Garden", ""}.Format()
+            << std::string(100, '#') << "\r\n"
+            << open << rest;
+        const std::vector<JournalEntry> tail = JournalFile(path.string()).ReadFromLast("open");
+        ASSERT_EQ(1u, tail.size());
+        EXPECT_EQ(2, tail[0].start);
+    }
 }

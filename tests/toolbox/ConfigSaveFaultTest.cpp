@@ -1,5 +1,6 @@
 #include "tests/toolbox/FaultyFileSystem.h"
 
+#include "tests/support/Mount.h"
 #include "tests/support/TempFolder.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigParameter.h"
@@ -29,29 +30,6 @@ void Fill(Config& config, int projects)
             .GetParameter("Comment")
             .SetString(std::string(100, 'c').c_str());
 }
-
-// A folder mounted for the test and unmounted after it; Mounted() is false where the system
-// does not let the test mount (not root, or a container without the right).
-class Mount
-{
-public:
-    Mount(const fs::path& at, const char* source, const char* type, unsigned long flags,
-          const char* options)
-        : at(at)
-    {
-        fs::create_directories(at);
-        mounted = ::mount(source, at.c_str(), type, flags, options) == 0;
-    }
-    ~Mount()
-    {
-        if (mounted)
-            ::umount2(at.c_str(), MNT_DETACH);
-    }
-    bool Mounted() const { return mounted; }
-
-    fs::path at;
-    bool mounted = false;
-};
 
 } // namespace
 

@@ -105,7 +105,7 @@ TEST_F(ConfigSave, AFailedOperationLeavesALoadableFileAndTheNextSaveSucceeds)
     }
     int cases = 0;
     using Operation = FaultyFileSystem::Operation;
-    for (int op = 0; op < FaultyFileSystem::kOperationCount; ++op)
+    for (int op = 0; op < FaultyFileSystem::kSaveOperationCount; ++op)
     {
         const auto operation = static_cast<Operation>(op);
         for (int occurrence : {1, counting.Calls(operation)})
@@ -147,7 +147,7 @@ TEST_F(ConfigSave, AFailedOperationLeavesALoadableFileAndTheNextSaveSucceeds)
                 EXPECT_FALSE(Exists(file + ".new"));
             }
     }
-    EXPECT_EQ(4 * FaultyFileSystem::kOperationCount, cases);
+    EXPECT_EQ(4 * FaultyFileSystem::kSaveOperationCount, cases);
 }
 
 TEST_F(ConfigSave, AFullDiskFailsTheSaveBeforeAnyRename)

@@ -24,8 +24,11 @@ public:
         Rename,
         Link,
         SyncFolder,
+        Append,
     };
-    static constexpr int kOperationCount = static_cast<int>(Operation::SyncFolder) + 1;
+    static constexpr int kOperationCount = static_cast<int>(Operation::Append) + 1;
+    // The operations a save of the configuration uses: all but Append, which the journal uses.
+    static constexpr int kSaveOperationCount = static_cast<int>(Operation::SyncFolder) + 1;
 
     void Fail(Operation operation, int occurrence, bool fromThenOn, int error = EIO)
     {
@@ -44,6 +47,11 @@ public:
             return nullptr;
         std::unique_ptr<File> file = native.OpenForWrite(name, permissionsOf);
         return file ? std::make_unique<FaultyFile>(*this, std::move(file)) : nullptr;
+    }
+    // Fails before the file is touched, as the system's append leaves it after a failure.
+    bool Append(const char* name, const std::string& bytes) override
+    {
+        return !Fails(Operation::Append) && native.Append(name, bytes);
     }
     bool Rename(const char* from, const char* to) override
     {

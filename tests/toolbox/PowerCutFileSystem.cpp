@@ -73,6 +73,24 @@ std::unique_ptr<toolbox::FileSystem::File> PowerCutFileSystem::OpenForWrite(cons
     return std::make_unique<MemoryFile>(*this, inode);
 }
 
+bool PowerCutFileSystem::Append(const char* name, const std::string& bytes)
+{
+    Step();
+    auto found = names.find(name);
+    if (found == names.end())
+    {
+        found = names.emplace(name, static_cast<int>(inodes.size())).first;
+        inodes.push_back({});
+        pending.push_back({"", name, found->second});
+    }
+    Inode& inode = inodes[found->second];
+    inode.current += bytes;
+    // The sync: the bytes are durable, the name of a new file only once its folder is synced.
+    Step();
+    inode.durable = inode.current;
+    return true;
+}
+
 bool PowerCutFileSystem::Rename(const char* from, const char* to)
 {
     Step();

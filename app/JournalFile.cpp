@@ -46,8 +46,10 @@ bool EndsMidLine(int file)
     return ::pread(file, &last, 1, status.st_size - 1) == 1 && last != '\n';
 }
 
-// The entries of the lines in text; the first line has the number given (0: not known).
-std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path)
+// The entries of the lines in text; the first line has the number given (0: not known). With
+// a moment given, only the entries plausible then.
+std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path,
+                                    std::optional<int64_t> now = std::nullopt)
 {
     std::vector<JournalEntry> entries;
     std::string line;
@@ -57,12 +59,15 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
             line.pop_back();
         if (line.empty() || line.front() == '#')
             continue;
-        if (auto entry = JournalEntry::Parse(line))
-            entries.push_back(std::move(*entry));
+        const std::string where =
+            (number > 0 ? std::to_string(number) : "near the end") + " in " + path;
+        std::optional<JournalEntry> entry = JournalEntry::Parse(line);
+        if (!entry)
+            Warn(__LINE__, "Skipped the damaged journal line " + where);
+        else if (now && !entry->IsPlausible(*now))
+            Warn(__LINE__, "Skipped the journal line " + where + ": its times cannot be true");
         else
-            Warn(__LINE__, "Skipped the damaged journal line " +
-                               (number > 0 ? std::to_string(number) : "near the end") + " in " +
-                               path);
+            entries.push_back(std::move(*entry));
     }
     return entries;
 }
@@ -105,6 +110,12 @@ std::vector<JournalEntry> JournalFile::ReadAll() const
 {
     std::ifstream file(path, std::ios::binary);
     return EntriesOf(file, 1, path);
+}
+
+std::vector<JournalEntry> JournalFile::ReadPlausible(int64_t now) const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, now);
 }
 
 std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const

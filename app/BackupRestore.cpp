@@ -71,21 +71,25 @@ bool BackupRestore::KeepCurrent(Tallydene& app, Prompts& prompts)
 
 bool BackupRestore::OfferAtStart(Tallydene& app, Prompts& prompts)
 {
+    const std::optional<BackupCatalog::Entry> entry = OfferedAtStart(app);
+    if (!entry ||
+        !prompts.Ask(Translation::TrFormat(
+                         "Tallydene cannot read its data file. Restore the backup of %s (%s)?",
+                         {BackupCatalog::DateOf(entry->stamp), BackupCatalog::Contents(*entry)}),
+                     Prompts::QuestionIcon::Warning))
+        return false;
+    return Restore(app, prompts, *entry, false);
+}
+
+std::optional<BackupCatalog::Entry> BackupRestore::OfferedAtStart(Tallydene& app)
+{
     const toolbox::Config::LoadReport& report = app.GetLoadReport();
     const bool unreadable =
         !report.keptAside.empty() || !report.oldKeptAside.empty() || !report.readError;
     if (!report.loaded.empty() || !unreadable)
-        return false;
+        return std::nullopt;
     for (const BackupCatalog::Entry& entry : BackupCatalog::List(app))
-    {
-        if (!entry.readable)
-            continue;
-        if (!prompts.Ask(Translation::TrFormat(
-                             "Tallydene cannot read its data file. Restore the backup of %s (%s)?",
-                             {BackupCatalog::DateOf(entry.stamp), BackupCatalog::Contents(entry)}),
-                         Prompts::QuestionIcon::Warning))
-            return false;
-        return Restore(app, prompts, entry, false);
-    }
-    return false;
+        if (entry.readable)
+            return entry;
+    return std::nullopt;
 }

@@ -27,13 +27,11 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     if (keepCurrent && !KeepCurrent(app, prompts))
         return false;
     app.GetConfig().Parse(text->data());
-    // The backup's balance is what the list showed: the days since it was made are not
-    // charged again, and the clock goes on from now.
-    app.GetRootSection()
-        ->GetSection("Application")
-        .GetParameter("LastTimeUpdated")
-        .SetInt(app.Now());
     app.LoadSettings();
+    // The backup's balance is what the list showed: the days since it was made are not
+    // charged again, and the clock goes on from now. Set after loading, so that the account
+    // does not take the moved last update for one moved on by another program.
+    app.GetOvertimeAccount().SetLastTimeUpdated(app.Now());
     app.GetOvertimeAccount().SkipDaysUntil(DayCharging::DayOf(app.GetOptions(), app.Now()));
     app.RecheckFirstRun();
     app.LogEvent("Restored a backup", BackupCatalog::DateOf(backup.stamp));

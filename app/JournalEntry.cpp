@@ -10,7 +10,8 @@ namespace
 constexpr int64_t kDay = 24 * 60 * 60;
 constexpr int64_t kFirstMoment = 631152000; // 1 January 1990, 00:00 UTC
 constexpr int64_t kLongestSession = 7 * kDay;
-constexpr int64_t kLargestAmount = 100 * 366 * kDay;
+// No change between two of the program's durations (32 bits) is larger.
+constexpr int64_t kLargestAmount = int64_t{1} << 32;
 
 std::string Escaped(const std::string& text)
 {

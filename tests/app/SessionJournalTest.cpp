@@ -218,7 +218,7 @@ TEST(JournalFileRead, EntriesWithNumbersNoClockWroteAreSkippedWithAWarning)
     const std::filesystem::path path = places.DocumentsFolder() / "test.journal";
     constexpr int64_t kDay = 86400;
     constexpr int64_t k1990 = 631152000;
-    constexpr int64_t kCentury = 100 * 366 * kDay;
+    constexpr int64_t kLargest = int64_t{1} << 32; // 136 years
     const struct
     {
         int64_t start, end, todo, balance;
@@ -234,9 +234,9 @@ TEST(JournalFileRead, EntriesWithNumbersNoClockWroteAreSkippedWithAWarning)
         {kTen, kTen - 1, 0, 0, false},
         {INT64_MIN, INT64_MAX, INT64_MAX, 0, false},
         {-6918867498811, -6918867498811, 0, 0, false},
-        {kTen, kTen, kCentury, -kCentury, true},
-        {kTen, kTen, kCentury + 1, 0, false},
-        {kTen, kTen, 0, -kCentury - 1, false},
+        {kTen, kTen, kLargest, -kLargest, true},
+        {kTen, kTen, kLargest + 1, 0, false},
+        {kTen, kTen, 0, -kLargest - 1, false},
     };
     std::string text;
     int64_t skipped = 0;

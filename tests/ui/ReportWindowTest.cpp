@@ -107,10 +107,10 @@ TEST_F(ReportWindow, AJournalOfExtremeNumbersStillDraws)
     std::string lines =
         "session\t-9223372036854775808\t9223372036854775807\t1\t1\t1\tOffice\tMail\t"
         "paused\r\n";
-    const int64_t century = 100 * 366 * kDay;
-    for (int entry = 0; entry < 2300; ++entry)
-        lines += JournalEntry{"add",   kMonday + kDay, kMonday + kDay, century, century,
-                              century, "Office",       "Mail",         ""}
+    const int64_t largest = int64_t{1} << 32;
+    for (int entry = 0; entry < 1700; ++entry)
+        lines += JournalEntry{"add",   kMonday + kDay, kMonday + kDay, largest, largest,
+                              largest, "Office",       "Mail",         ""}
                      .Format();
     std::ofstream(JournalPath(), std::ios::binary | std::ios::app) << lines;
     MainFrame& frame = Start();

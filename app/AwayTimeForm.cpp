@@ -25,10 +25,10 @@ std::pair<std::string, std::string> LocalTimes(const AwayGap& away)
 
 AwayTimeForm::AwayTimeForm(Tallydene& app) : app(app) {}
 
-void AwayTimeForm::Ask(Tallydene& app, Dialogs& dialogs)
+bool AwayTimeForm::Ask(Tallydene& app, Dialogs& dialogs)
 {
     if (!app.IsAwayQuestionDue())
-        return;
+        return true;
     AwayTimeForm form(app);
     // Ticks go on while the question is open; they must not open it a second time.
     app.SetAskingAboutAway(true);
@@ -36,6 +36,7 @@ void AwayTimeForm::Ask(Tallydene& app, Dialogs& dialogs)
     app.SetAskingAboutAway(false);
     if (answered)
         app.FinishCommand();
+    return answered;
 }
 
 void AwayTimeForm::Open()

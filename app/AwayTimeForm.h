@@ -24,8 +24,9 @@ public:
 
     explicit AwayTimeForm(Tallydene& app);
 
-    // Shows the question once while one is due; Cancel leaves it for a later tick.
-    static void Ask(Tallydene& app, Dialogs& dialogs);
+    // Shows the question once while one is due; Cancel leaves it for a later tick. False when
+    // the user cancelled it.
+    static bool Ask(Tallydene& app, Dialogs& dialogs);
 
     void Open();
     // Applies the answer to the away time as it stands now; nothing is ever refused.

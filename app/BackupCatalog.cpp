@@ -28,8 +28,11 @@ std::vector<BackupCatalog::Entry> BackupCatalog::List(Tallydene& app)
     for (const toolbox::DailyBackups::Backup& backup :
          toolbox::DailyBackups(app.DataFilePath(), app.GetConfig().GetFileSystem()).List())
     {
-        Entry entry{backup.path, backup.stamp};
+        // A folder or a pipe may carry a backup's name: it has no size, and a pipe's read waits.
         std::error_code error;
+        if (!std::filesystem::is_regular_file(backup.path, error))
+            continue;
+        Entry entry{backup.path, backup.stamp};
         entry.size = std::filesystem::file_size(backup.path, error);
         toolbox::Config config;
         const std::optional<std::string> text = ReadWhole(app, backup.path);

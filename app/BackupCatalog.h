@@ -23,7 +23,7 @@ public:
         int32_t balance = 0;
     };
 
-    // Every backup beside the application's data file, the newest first.
+    // Every backup beside the application's data file, the newest first; only files.
     static std::vector<Entry> List(Tallydene& app);
     // The backup's text when it reads as a data file.
     static std::optional<std::string> ReadWhole(Tallydene& app, const std::string& path);

@@ -27,13 +27,11 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     if (keepCurrent && !KeepCurrent(app, prompts))
         return false;
     app.GetConfig().Parse(text->data());
-    // The backup's balance is what the list showed: the days since it was made are not
-    // charged again, and the clock goes on from now.
-    app.GetRootSection()
-        ->GetSection("Application")
-        .GetParameter("LastTimeUpdated")
-        .SetInt(app.Now());
     app.LoadSettings();
+    // The backup's balance is what the list showed: the days since it was made are not
+    // charged again, and the clock goes on from now. Set after loading, so that the account
+    // does not take the moved last update for one moved on by another program.
+    app.GetOvertimeAccount().SetLastTimeUpdated(app.Now());
     app.GetOvertimeAccount().SkipDaysUntil(DayCharging::DayOf(app.GetOptions(), app.Now()));
     app.RecheckFirstRun();
     app.LogEvent("Restored a backup", BackupCatalog::DateOf(backup.stamp));
@@ -71,21 +69,25 @@ bool BackupRestore::KeepCurrent(Tallydene& app, Prompts& prompts)
 
 bool BackupRestore::OfferAtStart(Tallydene& app, Prompts& prompts)
 {
+    const std::optional<BackupCatalog::Entry> entry = OfferedAtStart(app);
+    if (!entry ||
+        !prompts.Ask(Translation::TrFormat(
+                         "Tallydene cannot read its data file. Restore the backup of %s (%s)?",
+                         {BackupCatalog::DateOf(entry->stamp), BackupCatalog::Contents(*entry)}),
+                     Prompts::QuestionIcon::Warning))
+        return false;
+    return Restore(app, prompts, *entry, false);
+}
+
+std::optional<BackupCatalog::Entry> BackupRestore::OfferedAtStart(Tallydene& app)
+{
     const toolbox::Config::LoadReport& report = app.GetLoadReport();
     const bool unreadable =
         !report.keptAside.empty() || !report.oldKeptAside.empty() || !report.readError;
     if (!report.loaded.empty() || !unreadable)
-        return false;
+        return std::nullopt;
     for (const BackupCatalog::Entry& entry : BackupCatalog::List(app))
-    {
-        if (!entry.readable)
-            continue;
-        if (!prompts.Ask(Translation::TrFormat(
-                             "Tallydene cannot read its data file. Restore the backup of %s (%s)?",
-                             {BackupCatalog::DateOf(entry.stamp), BackupCatalog::Contents(entry)}),
-                         Prompts::QuestionIcon::Warning))
-            return false;
-        return Restore(app, prompts, entry, false);
-    }
-    return false;
+        if (entry.readable)
+            return entry;
+    return std::nullopt;
 }

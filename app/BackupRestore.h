@@ -2,6 +2,8 @@
 
 #include "app/BackupCatalog.h"
 
+#include <optional>
+
 class Prompts;
 class Tallydene;
 
@@ -18,6 +20,8 @@ public:
     // At a start that could read neither the data file nor its ".old" copy: offers the newest
     // backup that reads. True when it was restored.
     static bool OfferAtStart(Tallydene& app, Prompts& prompts);
+    // The backup OfferAtStart offers; nothing when it offers none.
+    static std::optional<BackupCatalog::Entry> OfferedAtStart(Tallydene& app);
 
 private:
     static bool KeepCurrent(Tallydene& app, Prompts& prompts);

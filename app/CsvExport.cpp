@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <limits>
 #include <vector>
 
@@ -121,7 +122,7 @@ std::optional<int> CsvExport::Run(int argc, const char* const* argv, const std::
     }
 
     std::vector<Session> chosen;
-    for (Session& session : SessionsOf(JournalFile(journalPath).ReadAll()))
+    for (Session& session : SessionsOf(JournalFile(journalPath).ReadPlausible(std::time(nullptr))))
         if (session.start >= *from && session.start < *to)
             chosen.push_back(std::move(session));
     return WriteFile(request->file, SessionsCsv::Text(chosen), errors) ? kWritten : kNotWritten;

@@ -21,7 +21,8 @@ std::string DataFileMessages::SaveFailedAtEnd(const toolbox::FileResult& result)
                                  {result.Reason()});
 }
 
-std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& report)
+std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& report,
+                                           bool backupOffered)
 {
     std::string text;
     if (!report.readError)
@@ -37,6 +38,10 @@ std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& re
                                       {report.oldKeptAside});
     if (text.empty())
         return text;
+    if (report.loaded.empty() && backupOffered)
+        return text + "\n\n" +
+               Translation::Tr("No other copy can be read. Unless you restore a backup, Tallydene "
+                               "starts without your data.");
     if (report.loaded.empty())
         return text + "\n\n" +
                Translation::Tr("No other copy can be read: Tallydene starts without your data.");

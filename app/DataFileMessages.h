@@ -18,7 +18,9 @@ public:
     static std::string SaveFailedAtEnd(const toolbox::FileResult& result);
     // Put in front of the status line while the data is not saved.
     static const char* const kNotSavedStatus;
-    // What the start found wrong with the data file; empty when nothing was.
-    static std::string LoadProblems(const toolbox::Config::LoadReport& report);
+    // What the start found wrong with the data file; empty when nothing was. With a backup
+    // offered next, the start without the data is only what happens when it is declined.
+    static std::string LoadProblems(const toolbox::Config::LoadReport& report,
+                                    bool backupOffered = false);
     static std::string DataFolderUnmade(const std::string& wanted, const std::string& used);
 };

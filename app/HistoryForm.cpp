@@ -31,7 +31,8 @@ bool Overlap(const Session& a, const Session& b)
 
 void HistoryForm::Open()
 {
-    sessions = SessionsOf(app.GetJournal().GetFile().ReadAll());
+    sessions =
+        SessionsOf(app.GetJournal().GetFile().ReadPlausible(SessionJournal::UnixTimeOf(app.Now())));
     project.clear();
     todo.clear();
     from.clear();

@@ -1,10 +1,17 @@
 #include "app/JournalEntry.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <vector>
 
 namespace
 {
+
+constexpr int64_t kDay = 24 * 60 * 60;
+constexpr int64_t kFirstMoment = 631152000; // 1 January 1990, 00:00 UTC
+constexpr int64_t kLongestSession = 7 * kDay;
+// No change between two of the program's durations (32 bits) is larger.
+constexpr int64_t kLargestAmount = int64_t{1} << 32;
 
 std::string Escaped(const std::string& text)
 {
@@ -109,4 +116,13 @@ std::optional<JournalEntry> JournalEntry::Parse(const std::string& line)
         return std::nullopt;
     return JournalEntry{fields[0],       *start,   *end,  *todoSeconds, *projectSeconds,
                         *balanceSeconds, *project, *todo, *note};
+}
+
+bool JournalEntry::IsPlausible(int64_t now) const
+{
+    const auto withinAmount = [](int64_t seconds)
+    { return seconds >= -kLargestAmount && seconds <= kLargestAmount; };
+    return start >= kFirstMoment && end >= start && end - start <= kLongestSession &&
+           end <= now + kDay && withinAmount(todoSeconds) && withinAmount(projectSeconds) &&
+           withinAmount(balanceSeconds);
 }

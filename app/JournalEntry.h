@@ -26,6 +26,10 @@ struct JournalEntry
     // The entry of a line without its line end; nothing when a field is missing or a number
     // is not one.
     static std::optional<JournalEntry> Parse(const std::string& line);
+    // False for numbers that no clock of ours wrote: a time before 1990 or more than a day
+    // after now, an end before the start or more than a week after it, an amount larger than
+    // two durations can differ by. Such numbers would overflow the sums and dates made of them.
+    bool IsPlausible(int64_t now) const;
 };
 
 // The kinds of entries.

@@ -27,9 +27,11 @@ bool EndsMidLine(const std::string& path)
     return file.get() != '\n';
 }
 
-// The entries of the lines in text; the first line has the number given (0: not known).
+// The entries of the lines in text; the first line has the number given (0: not known). The
+// progress of sessions only where asked for; with a moment given, only the entries plausible
+// then.
 std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path,
-                                    bool withProgress)
+                                    bool withProgress, std::optional<int64_t> now = std::nullopt)
 {
     const std::string progress = std::string(JournalKind::progress) + '\t';
     std::vector<JournalEntry> entries;
@@ -40,12 +42,15 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
             line.pop_back();
         if (line.empty() || line.front() == '#' || (!withProgress && line.starts_with(progress)))
             continue;
-        if (auto entry = JournalEntry::Parse(line))
-            entries.push_back(std::move(*entry));
+        const std::string where =
+            (number > 0 ? std::to_string(number) : "near the end") + " in " + path;
+        std::optional<JournalEntry> entry = JournalEntry::Parse(line);
+        if (!entry)
+            Warn(__LINE__, "Skipped the damaged journal line " + where);
+        else if (now && !entry->IsPlausible(*now))
+            Warn(__LINE__, "Skipped the journal line " + where + ": its times cannot be true");
         else
-            Warn(__LINE__, "Skipped the damaged journal line " +
-                               (number > 0 ? std::to_string(number) : "near the end") + " in " +
-                               path);
+            entries.push_back(std::move(*entry));
     }
     return entries;
 }
@@ -97,6 +102,12 @@ std::vector<JournalEntry> JournalFile::ReadAll() const
 {
     std::ifstream file(path, std::ios::binary);
     return EntriesOf(file, 1, path, false);
+}
+
+std::vector<JournalEntry> JournalFile::ReadPlausible(int64_t now) const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, false, now);
 }
 
 std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const

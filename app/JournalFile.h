@@ -23,6 +23,9 @@ public:
     // damaged line is skipped with a warning in the diagnostic log; a missing file has no
     // entries.
     std::vector<JournalEntry> ReadAll() const;
+    // As ReadAll, leaving out with a warning the entries that are not plausible at the moment
+    // given: for everything that shows or exports the journal.
+    std::vector<JournalEntry> ReadPlausible(int64_t now) const;
     // The entries from the last one of the kind to the end, read backwards from the file's end
     // so that a long journal is not read whole; all of them when no entry is of the kind.
     std::vector<JournalEntry> ReadFromLast(const std::string& kind) const;

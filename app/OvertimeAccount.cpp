@@ -12,6 +12,9 @@
 namespace
 {
 
+// The last update that was saved with the last charged day.
+constexpr const char* kChargedAtUpdate = "LastChargedDayUpdate";
+
 void CheckWeekday(int weekday)
 {
     if (weekday < 0 || weekday > 6)
@@ -100,6 +103,13 @@ void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
     lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", now);
     lastChargedDay = DayInRange(workingTime.GetInt("LastChargedDay", DayOf(lastTimeUpdated)));
     leftUnchargedAfter = DayInRange(workingTime.GetInt("LeftUnchargedAfter", 0));
+    // A program that keeps no last charged day moved the last update on, and charged the days
+    // up to the last update's day as it went.
+    if (workingTime.GetInt(kChargedAtUpdate, lastTimeUpdated) != lastTimeUpdated)
+    {
+        lastChargedDay = std::max(lastChargedDay, DayInRange(DayOf(lastTimeUpdated)));
+        leftUnchargedAfter = 0;
+    }
 }
 
 void OvertimeAccount::Save(toolbox::ConfigSection& root) const
@@ -110,5 +120,6 @@ void OvertimeAccount::Save(toolbox::ConfigSection& root) const
         workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
     workingTime.GetParameter("LastChargedDay").SetInt(lastChargedDay);
     workingTime.GetParameter("LeftUnchargedAfter").SetInt(leftUnchargedAfter);
+    workingTime.GetParameter(kChargedAtUpdate).SetInt(lastTimeUpdated);
     root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
 }

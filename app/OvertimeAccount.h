@@ -44,7 +44,9 @@ public:
     // From and into the sections "WorkingTime" and "Application" below the root; a missing key
     // is created with its default. With no last update stored, now is the last update, so a
     // first start charges no day; with no last charged day stored, it is the UTC day of the
-    // last update, as files from before it was kept were charged.
+    // last update, as files from before it was kept were charged. A last update that is no
+    // longer the one saved with the last charged day was moved on by a program that does not
+    // keep that day, and the days up to the last update's day count as charged.
     void Load(toolbox::ConfigSection& root, int32_t now);
     void Save(toolbox::ConfigSection& root) const;
 

@@ -3,6 +3,7 @@
 #include "app/BookedChange.h"
 #include "app/ClockValue.h"
 #include "app/CommandContext.h"
+#include "app/DayCharging.h"
 #include "app/Dialogs.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
@@ -42,7 +43,9 @@ void OvertimeToTodaysTargetCommand(CommandContext& context)
     app.BringUpToDate();
     const BookedChange booked(app, nullptr);
     OvertimeAccount& account = app.GetOvertimeAccount();
-    account.SetBalance(account.GetTarget(WeekdayOf(DayOf(app.Now()))));
+    // The day the targets are charged by, so the balance matches the day being charged.
+    account.SetBalance(
+        account.GetTarget(WeekdayOf(DayCharging::DayOf(app.GetOptions(), app.Now()))));
     booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", std::to_string(account.GetBalance()));
     app.BringUpToDate();

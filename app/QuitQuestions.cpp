@@ -1,5 +1,6 @@
 #include "app/QuitQuestions.h"
 
+#include "app/AwayTimeForm.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "toolbox/Translation.h"
@@ -13,6 +14,12 @@ constexpr const char* kOpenTodosQuestion =
     toolbox::TrLater("You have open todos. Are you sure to quit?");
 
 } // namespace
+
+bool AskAboutAwayBeforeQuitting(Tallydene& app, Dialogs& dialogs)
+{
+    app.UpdateTime();
+    return AwayTimeForm::Ask(app, dialogs);
+}
 
 bool AskBeforeQuitting(const Tallydene& app, Prompts& prompts)
 {

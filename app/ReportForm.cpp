@@ -65,7 +65,8 @@ std::string Aligned(const std::vector<std::vector<std::string>>& rows, size_t fi
 
 void ReportForm::Open(int firstWeekday)
 {
-    std::vector<JournalEntry> entries = app.GetJournal().GetFile().ReadAll();
+    std::vector<JournalEntry> entries =
+        app.GetJournal().GetFile().ReadPlausible(SessionJournal::UnixTimeOf(app.Now()));
     if (const std::optional<JournalEntry>& running = app.GetJournal().GetRunningSession())
     {
         entries.push_back(*running);

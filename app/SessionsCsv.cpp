@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 std::string SessionsCsv::HoursAndMinutes(int64_t seconds)
 {
@@ -26,10 +27,14 @@ std::string SessionsCsv::DecimalHours(int64_t seconds)
 
 std::string SessionsCsv::Field(const std::string& text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
+    // A spreadsheet runs a cell that starts like a formula; the quote makes it show as text.
+    const bool formulaLike =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    const std::string shown = formulaLike ? '\'' + text : text;
+    if (shown.find_first_of(",\"\r\n") == std::string::npos)
+        return shown;
     std::string quoted = "\"";
-    for (char c : text)
+    for (char c : shown)
     {
         if (c == '"')
             quoted += '"';

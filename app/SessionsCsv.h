@@ -12,7 +12,9 @@
 namespace SessionsCsv
 {
 
-// A field as written: quoted when it holds a comma, a quote or a line end.
+// A text field as written: quoted when it holds a comma, a quote or a line end, and after a
+// single quote when it starts as a formula would (=, +, -, @, tab, CR). Only for names and
+// notes: the program's own numbers ("-1:30") are written as they are.
 std::string Field(const std::string& text);
 // A duration rounded to the minute, as a timesheet shows it ("1:05").
 std::string HoursAndMinutes(int64_t seconds);

@@ -329,7 +329,8 @@ void Tallydene::ReportDataFileProblems()
     if (const auto& wanted = GetUnmadeDataFolder())
         mainWindow->GetPrompts().Inform(DataFileMessages::DataFolderUnmade(
             *wanted, FindConfigurationDirectory().ToString(false).c_str()));
-    const std::string problems = DataFileMessages::LoadProblems(GetLoadReport());
+    const std::string problems = DataFileMessages::LoadProblems(
+        GetLoadReport(), BackupRestore::OfferedAtStart(*this).has_value());
     if (!problems.empty())
         mainWindow->GetPrompts().Refuse(problems);
     BackupRestore::OfferAtStart(*this, mainWindow->GetPrompts());

@@ -32,6 +32,12 @@ void TodoForm::Open()
 FormResult TodoForm::Confirm(Prompts& prompts)
 {
     const std::string newName = TrimWhiteSpace(name);
+    // A todo is stored and found by its name; an empty one would be written as "\0".
+    if (newName.empty())
+    {
+        prompts.Refuse(toolbox::Translation::Tr("Please enter a name for the todo."));
+        return FormResult::Refuse(FormField::Name);
+    }
     if (const Project* project = todo.GetProject())
     {
         for (const Todo* other : project->GetTodos())
@@ -46,8 +52,8 @@ FormResult TodoForm::Confirm(Prompts& prompts)
 
     // A new todo has no history yet.
     if (!todo.GetName().empty() && newName != todo.GetName())
-        app.GetJournal().Record({JournalKind::rename, 0, 0, 0, 0, 0,
-                                 todo.GetProject()->GetName(), todo.GetName(), newName},
+        app.GetJournal().Record({JournalKind::rename, 0, 0, 0, 0, 0, todo.GetProject()->GetName(),
+                                 todo.GetName(), newName},
                                 app.Now());
     todo.SetName(newName);
     if (IsPriority(priority))

@@ -237,7 +237,9 @@ bool MainFrame::TryAfter(wxEvent& event)
 
 void MainFrame::OnClose(wxCloseEvent& event)
 {
-    if (event.CanVeto() && !AskBeforeQuitting(app, prompts))
+    // Only the user's own quitting asks; at logout and on a signal, the end discards away time.
+    if (event.CanVeto() &&
+        (!AskAboutAwayBeforeQuitting(app, dialogs) || !AskBeforeQuitting(app, prompts)))
         return event.Veto();
     Destroy();
 }

@@ -1,5 +1,6 @@
 #include "app/AwayTimeForm.h"
 #include "app/JournalFile.h"
+#include "app/QuitQuestions.h"
 #include "model/Todo.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/LocalZone.h"
@@ -240,4 +241,65 @@ TEST_F(AwayTime, AwayTimeOfADeletedTodoCanOnlyBeDiscarded)
               Ask(Answer::Keep));
     EXPECT_EQ(1200, office.GetTotalTime());
     EXPECT_NE(std::string::npos, SavedLog().find("Discarded away time: 3600"));
+}
+
+// Quitting before the first tick after a sleep: the question comes first, Cancel keeps the
+// program running, and the answer is what gets booked. Ending without the user (a logout, a
+// signal) discards it and says so in the event log.
+TEST_F(AwayTime, QuittingRightAfterASleepAsksAboutTheAwayTimeFirst)
+{
+    for (const bool userQuits : {true, false})
+    {
+        SCOPED_TRACE(userQuits ? "quit" : "logout");
+        std::filesystem::remove(LogFile());
+        RunReport();
+        Work(10);
+        clock.Suspend(8 * kHour);
+        if (userQuits)
+        {
+            dialogs.away.emplace_back([](AwayTimeForm&) { return false; });
+            EXPECT_FALSE(AskAboutAwayBeforeQuitting(*app, dialogs));
+            EXPECT_TRUE(app->GetAwayTime());
+            dialogs.away.emplace_back([](AwayTimeForm& form) { form.answer = Answer::Keep; });
+            EXPECT_TRUE(AskAboutAwayBeforeQuitting(*app, dialogs));
+            EXPECT_EQ(1200 + 8 * kHour, Report().GetTime());
+            EXPECT_TRUE(AskAboutAwayBeforeQuitting(*app, dialogs)); // nothing left to ask
+        }
+        app.reset();
+        EXPECT_EQ(userQuits, SavedLog().find("Booked away time: 28800") != std::string::npos);
+        EXPECT_EQ(!userQuits, SavedLog().find("Discarded away time: 28800") != std::string::npos);
+    }
+}
+
+// The timer may tick late: an update up to a minute past the threshold is still work. With a
+// threshold of one minute, ticks a second late book every second and ask nothing.
+TEST_F(AwayTime, ALateTickIsWorkUpToAMinutePastTheThreshold)
+{
+    const struct
+    {
+        int thresholdMinutes;
+        int64_t tickSeconds;
+        int ticks;
+        bool away;
+    } cases[] = {
+        {15, 15 * kMinute + 59, 1, false},
+        {15, 15 * kMinute + 61, 1, true},
+        {1, kMinute + 1, 10, false},
+        {1, 2 * kMinute + 1, 1, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.thresholdMinutes) + " min, tick " +
+                     std::to_string(c.tickSeconds));
+        settings.awayThresholdMinutes = c.thresholdMinutes;
+        RunReport();
+        for (int tick = 0; tick < c.ticks; ++tick)
+        {
+            clock.Advance(c.tickSeconds);
+            app->UpdateTime();
+        }
+        EXPECT_EQ(600 + (c.away ? 0 : c.ticks * c.tickSeconds), Report().GetTime());
+        EXPECT_EQ(c.away, app->IsAwayQuestionDue());
+        app.reset();
+    }
 }

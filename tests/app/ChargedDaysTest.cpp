@@ -213,6 +213,39 @@ TEST_F(ChargedDays, AGapOfTwelveWorkingDaysIsChargedOnlyWhenTheUserAgrees)
     }
 }
 
+// A gap of a week is charged as it comes; a day more is asked about, counting only the days
+// with a target.
+TEST_F(ChargedDays, AWeekAwayIsChargedAndADayMoreIsAskedAbout)
+{
+    const std::string question = "Charge the targets of the 5 working days since 27 November?";
+    const struct
+    {
+        int32_t lastUpdate;
+        int day; // of December, at 09:00
+        std::deque<bool> answers;
+        int chargedDays;
+        std::vector<std::string> asked;
+    } cases[] = {
+        {ClockAt(2026, 11, 27, 17), 4, {}, 5, {}},
+        {ClockAt(2026, 11, 28, 17), 5, {}, 5, {}},
+        {ClockAt(2026, 11, 27, 17), 5, {false}, 0, {question}},
+        {ClockAt(2026, 11, 27, 17), 5, {true}, 5, {question}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.day);
+        Restart();
+        WriteConfig(Weekdays(c.lastUpdate));
+        clock.Set(2026, 12, c.day, 9, 0);
+        window.prompts.answers = c.answers;
+        auto app = Start();
+        app->UpdateTime();
+        EXPECT_EQ(-c.chargedDays * kWorkday, Balance(*app));
+        EXPECT_EQ(c.asked, Questions());
+        EXPECT_TRUE(window.prompts.answers.empty());
+    }
+}
+
 // With local days each day's target is charged at the local midnight, also after a change to
 // daylight saving time; the file keeps UTC seconds. Without the option, midnight UTC counts.
 // The option is read from the file and saved back.

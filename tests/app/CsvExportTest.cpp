@@ -61,6 +61,24 @@ TEST(SessionsCsvField, QuotesOnlyWhatNeedsIt)
         EXPECT_EQ(field, SessionsCsv::Field(text)) << text;
 }
 
+TEST(SessionsCsvField, TextThatStartsLikeAFormulaIsShownAsText)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+1", "'+1"},
+        {"-1:30", "'-1:30"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tcmd", "'\tcmd"},
+        {"\rcmd", "\"'\rcmd\""},
+        {"=a,b", "\"'=a,b\""},
+        {"a=b", "a=b"},
+        {" =x", " =x"},
+        {"'quoted", "'quoted"},
+    };
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(field, SessionsCsv::Field(text)) << text;
+}
+
 TEST_F(CsvExportTest, WritesTheSessionsWithinTheDatesUnderTheirCurrentNames)
 {
     Add({"session", kMorning - kDay, kMorning - kDay + 600, 600, 600, 0, "Web", "Shop", "paused"});

@@ -88,7 +88,7 @@ std::string ExpectedConfigFile(const ExpectedSettings& s)
     std::string workingTime =
         Value("Actual", s.actual, 1) +
         Value("LastChargedDay", s.lastChargedDay.value_or(s.lastTimeUpdated / 86400), 1) +
-        Value("LeftUnchargedAfter", 0, 1);
+        Value("LastChargedDayUpdate", s.lastTimeUpdated, 1) + Value("LeftUnchargedAfter", 0, 1);
     for (int weekday = 0; weekday < 7; ++weekday)
         workingTime += Value("Target" + std::to_string(weekday), s.targets[weekday], 1);
 

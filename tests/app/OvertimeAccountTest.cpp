@@ -99,3 +99,32 @@ TEST(OvertimeAccount, CreditAndChargesStayWithinTheRangeAndSurviveTheirKeys)
     for (int weekday = 0; weekday < 7; ++weekday)
         EXPECT_EQ((8 - weekday) * 3600, loaded.GetTarget(weekday)) << weekday;
 }
+
+// Another program that keeps no last charged day ran on the file and moved the last update on:
+// it charged the days up to the last update's, which are not charged again.
+TEST(OvertimeAccount, ALastUpdateMovedOnElsewhereCountsItsDaysAsCharged)
+{
+    OvertimeAccount account = WeekOfTargets();
+    account.SetLastTimeUpdated(At(2026, 12, 7, 18)); // Monday
+    account.SkipDaysUntil(DayOf(At(2026, 12, 7)));
+    toolbox::ConfigSection root("");
+    account.Save(root);
+    const struct
+    {
+        int32_t lastUpdate;
+        int32_t chargedUntilThursday; // hours
+    } cases[] = {
+        {At(2026, 12, 7, 18), 7 + 6 + 5},
+        {At(2026, 12, 9, 9), 5},
+        // Moved back: the days charged here stay charged.
+        {At(2026, 12, 6, 9), 7 + 6 + 5},
+    };
+    for (const auto& each : cases)
+    {
+        root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(each.lastUpdate);
+        OvertimeAccount loaded;
+        loaded.Load(root, At(2026, 12, 11));
+        loaded.ChargeDaysUntil(DayOf(At(2026, 12, 10)));
+        EXPECT_EQ(-each.chargedUntilThursday * 3600, loaded.GetBalance()) << each.lastUpdate;
+    }
+}

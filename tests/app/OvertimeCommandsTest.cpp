@@ -1,6 +1,7 @@
 #include "tests/app/CommandScenario.h"
 
 #include "res/CommandIds.h"
+#include "tests/app/LocalZone.h"
 
 namespace
 {
@@ -76,6 +77,19 @@ TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)
     EXPECT_EQ(LogLine("2026-03-07 10:00:00", "Set actual working time", "0") +
                   LogLine("2026-03-08 23:30:00", "Set actual working time", "3600"),
               SavedLog());
+}
+
+TEST_F(OvertimeCommands, TodaysTargetWithLocalDaysTakesTheLocalWeekday)
+{
+    LocalZone tonga("Pacific/Tongatapu"); // UTC+13: Sunday 12:00 UTC is Monday 01:00 there
+    ExpectedSettings settings = Account(ClockAt(2026, 3, 8, 11, 0, 0), 0);
+    settings.daysLocal = true;
+    WriteConfig(settings);
+    clock.Set(2026, 3, 8, 12, 0, 0);
+    Run();
+    prompts.answers = {true};
+    Execute(res::ID_OVERTIME_TODAYS_TARGET);
+    EXPECT_EQ(8 * kHour, app->GetOvertimeAccount().GetBalance());
 }
 
 // A day that began since the last clock update is charged before the balance is set, so the

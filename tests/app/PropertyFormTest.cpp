@@ -226,8 +226,21 @@ TEST_F(PropertyForms, TodoNamesAreUniqueWithinTheirProjectOnly)
     create.Open();
     EXPECT_EQ(2, create.priority);
     ExpectRefused(FormField::Name, create.Confirm(prompts));
-    create.name = "";
+    create.name = "Filing";
     EXPECT_TRUE(create.Confirm(prompts).accepted);
+
+    // Unlike a project, a todo needs a name: an empty one would be stored as "\0".
+    for (const char* empty : {"", "   ", "\t \r\n"})
+    {
+        prompts.shown.clear();
+        form.Open();
+        form.name = empty;
+        ExpectRefused(FormField::Name, form.Confirm(prompts));
+        EXPECT_EQ(
+            (std::vector<ScriptedPrompts::Shown>{{"refuse", "Please enter a name for the todo."}}),
+            prompts.shown);
+        EXPECT_EQ("Mail", mow.GetName());
+    }
 }
 
 TEST_F(PropertyForms, DurationFieldsRefuseWhatIsNoDurationOnTheirOwnFieldAndChangeNothing)

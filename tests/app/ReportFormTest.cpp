@@ -156,6 +156,23 @@ TEST(ReportPeriodTest, WeeksStartOnTheLocalesFirstWeekdayAndDaysAtLocalMidnight)
     }
 }
 
+TEST_F(ReportFormTest, CsvShowsFormulaLikeNamesAsTextAndKeepsNegativeDurationsAsNumbers)
+{
+    StartWith({{"-Ops", 0, {{"=1+1", 0}}}});
+    const int64_t monday = 1772445600; // 10:00 on 2 March 2026
+    app->GetJournal().GetFile().Append(
+        {"remove", monday, monday, -5400, -5400, 0, "-Ops", "=1+1", ""});
+    dialogs.report.push_back(
+        [](ReportForm& form)
+        {
+            EXPECT_EQ("From,To,Project,Todo,Duration,Hours\r\n"
+                      "2026-03-02,2026-03-08,'-Ops,,-1:30,-1.50\r\n"
+                      "2026-03-02,2026-03-08,'-Ops,'=1+1,-1:30,-1.50\r\n",
+                      form.Csv());
+        });
+    EXPECT_TRUE(ShowReport());
+}
+
 TEST_F(ReportFormTest, CsvAndTextKeepQuotesCommasLineBreaksAndWideLetters)
 {
     StartWith({{"Acme, \"Big\" Co", 0, {{"Line\nbreak", 0}}}, {"Büro", 0, {{"Post", 0}}}});

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace
 {
 
@@ -90,6 +92,23 @@ TEST_F(Restore, FromTheMenuReplacesTheDataAndKeepsWhatItReplaced)
     EXPECT_EQ(1u, app->GetProjects().Count());
 }
 
+// A folder or a pipe named like a backup is no backup: the list leaves them out (a pipe would
+// make it wait for ever, a folder shows no size).
+TEST_F(Restore, OnlyFilesAreListed)
+{
+    WorkOnThe7th();
+    std::filesystem::create_directories(Backups() / "Tallydene-2026-12-05.cfg");
+    ASSERT_EQ(0, mkfifo((Backups() / "Tallydene-2026-12-04.cfg").c_str(), 0600));
+    dialogs.restore = {[](RestoreForm& form)
+                       {
+                           EXPECT_EQ(1u, form.rows.size());
+                           EXPECT_TRUE(form.rows.at(0).starts_with("2026-12-06    1.0 KB"));
+                           return false;
+                       }};
+    Execute(res::ID_FILE_RESTORE);
+    EXPECT_TRUE(dialogs.restore.empty());
+}
+
 // Nothing is restored while a todo runs, nor without a backup.
 TEST_F(Restore, RefusedWhileActiveAndToldWhenThereIsNoBackup)
 {
@@ -126,6 +145,10 @@ TEST_F(Restore, OfferedAtAStartWithBothFilesDamaged)
     app->ReportDataFileProblems();
     ASSERT_EQ(2u, mainWindow.prompts.shown.size());
     EXPECT_EQ("refuse", mainWindow.prompts.shown[0].kind);
+    EXPECT_NE(std::string::npos,
+              mainWindow.prompts.shown[0].message.find("\n\nNo other copy can be read. Unless you "
+                                                       "restore a backup, Tallydene starts"))
+        << mainWindow.prompts.shown[0].message;
     EXPECT_EQ((ScriptedPrompts::Shown{"warning", "Tallydene cannot read its data file. Restore "
                                                  "the backup of 2026-12-05 (1 project, 1 todo)?"}),
               mainWindow.prompts.shown[1]);

@@ -338,3 +338,64 @@ TEST(JournalFileRead, TheLastEntryOfAKindIsFoundAcrossTheBlocksTheFileIsReadIn)
         EXPECT_EQ(2, tail[0].start);
     }
 }
+
+TEST(JournalFileRead, EntriesWithNumbersNoClockWroteAreSkippedWithAWarning)
+{
+    TestPlaces places;
+    places.SetArguments({"/log", "warn"});
+    toolbox::Logger logger;
+    const std::filesystem::path path = places.DocumentsFolder() / "test.journal";
+    constexpr int64_t kDay = 86400;
+    constexpr int64_t k1990 = 631152000;
+    constexpr int64_t kLargest = int64_t{1} << 32; // 136 years
+    const struct
+    {
+        int64_t start, end, todo, balance;
+        bool kept;
+    } cases[] = {
+        {kTen - 3600, kTen, 3600, 0, true},
+        {k1990, k1990 + 60, 60, 0, true},
+        {k1990 - 1, k1990 + 60, 60, 0, false},
+        {kTen, kTen + kDay, kDay, 0, true},
+        {kTen + 1, kTen + kDay + 1, kDay, 0, false},
+        {kTen - 7 * kDay, kTen, 7 * kDay, 0, true},
+        {kTen - 7 * kDay - 1, kTen, 7 * kDay, 0, false},
+        {kTen, kTen - 1, 0, 0, false},
+        {INT64_MIN, INT64_MAX, INT64_MAX, 0, false},
+        {-6918867498811, -6918867498811, 0, 0, false},
+        {kTen, kTen, kLargest, -kLargest, true},
+        {kTen, kTen, kLargest + 1, 0, false},
+        {kTen, kTen, 0, -kLargest - 1, false},
+    };
+    std::string text;
+    int64_t skipped = 0;
+    for (const auto& each : cases)
+    {
+        text += JournalEntry{"session",    each.start, each.end, each.todo, each.todo,
+                             each.balance, "Office",   "Mail",   "paused"}
+                    .Format();
+        skipped += each.kept ? 0 : 1;
+    }
+    std::ofstream(path, std::ios::binary) << text;
+
+    const std::vector<JournalEntry> entries = JournalFile(path.string()).ReadPlausible(kTen);
+    size_t next = 0;
+    for (size_t line = 0; line < std::size(cases); ++line)
+    {
+        if (!cases[line].kept)
+            continue;
+        ASSERT_LT(next, entries.size());
+        EXPECT_EQ(cases[line].start, entries[next].start) << "line " << line + 1;
+        EXPECT_EQ(cases[line].todo, entries[next++].todoSeconds) << "line " << line + 1;
+    }
+    EXPECT_EQ(next, entries.size());
+    const std::string log = ReadFileBytes(logger.GetPath().c_str());
+    EXPECT_NE(std::string::npos, log.find("Skipped the journal line 3 in"));
+    size_t warnings = 0;
+    for (size_t at = log.find("cannot be true"); at != std::string::npos;
+         at = log.find("cannot be true", at + 1))
+        ++warnings;
+    EXPECT_EQ(skipped, static_cast<int64_t>(warnings));
+    // What the program wrote itself is still read whole where it is replayed.
+    EXPECT_EQ(std::size(cases), JournalFile(path.string()).ReadAll().size());
+}

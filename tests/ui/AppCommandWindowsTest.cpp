@@ -296,6 +296,26 @@ TEST_F(AppCommandWindows, TheAwayThresholdIsSetInTheOptionsAndKeptForTheNextStar
     EXPECT_EQ(App().GetOptions().GetAwayThresholdMinutes(), 0);
 }
 
+// Exit straight after a sleep, before any tick: the away question comes before the quit
+// questions, Cancel keeps the program running, and the answer is booked.
+TEST_F(AppCommandWindows, ExitRightAfterASleepAsksAboutTheAwayTimeFirst)
+{
+    WriteConfig(OfficeInFormat(3));
+    Start();
+    Todo& report = TodoNamed("Office", "Report");
+    App().Activate(report);
+    clock.now.tm_hour += 8;
+    clock.asleep += 8 * 3600;
+    wxTEST_DIALOG(CloseWindow(), wxExpectDismissableModal<AwayTimeDialog>(wxID_CANCEL));
+    ASSERT_NE(Frame(), nullptr);
+    wxTEST_DIALOG(CloseWindow(), PressOk<AwayTimeDialog>(),
+                  ExpectMessageBox("You have an active todo. Ending Tallydene will\nstop the "
+                                   "todo's clock. Are you sure to quit?",
+                                   wxICON_QUESTION, wxNO));
+    ASSERT_NE(Frame(), nullptr);
+    EXPECT_EQ(report.GetTime(), 9000 + 8 * 3600);
+}
+
 // Eight hours asleep with Report running: the ticks book nothing and the question opens once,
 // from the event loop; discarding and pausing keeps the night off the todo and stops it.
 TEST_F(AppCommandWindows, TheAwayQuestionAfterASleepOpensOnceAndAppliesTheChoice)

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -93,6 +94,35 @@ TEST_F(ReportWindow, ShowsTheWeeksTotalsAndDrawsTheChart)
                           // More than the legend's small box of each colour.
                           EXPECT_GT(PixelsOf(shot, area, ReportChart::kWorked), 500);
                           EXPECT_GT(PixelsOf(shot, area, ReportChart::kBalance), 400);
+                          dialog.Hide();
+                          return wxID_CANCEL;
+                      }));
+}
+
+// A journal written by something else: one line of impossible numbers, left out, and a day of
+// amounts that each could be true but add up to two billion hours. The chart still draws, and
+// the scale's hours cannot overflow into a loop that never ends.
+TEST_F(ReportWindow, AJournalOfExtremeNumbersStillDraws)
+{
+    std::string lines =
+        "session\t-9223372036854775808\t9223372036854775807\t1\t1\t1\tOffice\tMail\t"
+        "paused\r\n";
+    const int64_t largest = int64_t{1} << 32;
+    for (int entry = 0; entry < 1700; ++entry)
+        lines += JournalEntry{"add",   kMonday + kDay, kMonday + kDay, largest, largest,
+                              largest, "Office",       "Mail",         ""}
+                     .Format();
+    std::ofstream(JournalPath(), std::ios::binary | std::ios::app) << lines;
+    MainFrame& frame = Start();
+    wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_REPORT));
+    wxTEST_DIALOG(frame.ProcessWindowEvent(command),
+                  ExpectDialog<ReportDialog>(
+                      [](ReportDialog& dialog)
+                      {
+                          dialog.Show();
+                          Pump(300);
+                          EXPECT_TRUE(
+                              wxImage(Screenshot(dialog, "report-extreme").string()).IsOk());
                           dialog.Hide();
                           return wxID_CANCEL;
                       }));

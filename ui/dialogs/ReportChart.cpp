@@ -20,9 +20,12 @@ namespace
 const wxColour kTarget(90, 90, 90);
 const wxColour kGrid(220, 220, 220);
 
+// Hours as drawn: a balance from a hand-edited file can be any number, and the scale's whole
+// hours must stay far within an int so that its steps cannot overflow.
 double HoursOf(int64_t seconds)
 {
-    return static_cast<double>(seconds) / 3600.0;
+    constexpr double kMostHours = 1e6;
+    return std::clamp(static_cast<double>(seconds) / 3600.0, -kMostHours, kMostHours);
 }
 
 // The height in the plot of an amount of hours.

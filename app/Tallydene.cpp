@@ -26,9 +26,8 @@ bool HasTodoNamesAlike(const toolbox::ConfigSection& list, const Project& projec
 } // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp(kApplicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar), eventLog(GetDataFolder()),
-      journal(SessionJournal::FileIn(GetDataFolder()))
+    : TriExtApp(kApplicationName, {"Projects"}), clock(clock), decimalChar(decimalChar),
+      eventLog(GetDataFolder()), journal(SessionJournal::FileIn(GetDataFolder()))
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -191,8 +190,7 @@ void Tallydene::BookTime()
     if (activeTodo != nullptr)
     {
         const int64_t threshold = int64_t{60} * options.GetAwayThresholdMinutes();
-        BookOn(*activeTodo,
-               awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)));
+        BookOn(*activeTodo, awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)));
     }
     else
         awayWatch.Paused(now);
@@ -373,10 +371,9 @@ std::string Tallydene::StatusText() const
         projectsTotal += project->GetTotalTime();
     }
     using toolbox::Translation;
-    std::string text =
-        Translation::TrFormat("Open todos: %s      Projects: %s",
-                              {FormatDuration(SaturatedDuration(todosTotal), 0),
-                               FormatDuration(SaturatedDuration(projectsTotal), 0)});
+    std::string text = Translation::TrFormat("Open todos: %s      Projects: %s",
+                                             {FormatDuration(SaturatedDuration(todosTotal), 0),
+                                              FormatDuration(SaturatedDuration(projectsTotal), 0)});
     if (options.IsWorkingTimeEnabled())
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});

@@ -117,7 +117,8 @@ std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name
     struct stat opened;
     if (permissionsOf != nullptr && ::stat(permissionsOf, &model) == 0 &&
         ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
-        ::fchmod(descriptor, model.st_mode & 07777) != 0)
+        // A file that keeps its owner out would be lost to the next load.
+        ::fchmod(descriptor, (model.st_mode & 0777) | S_IRUSR | S_IWUSR) != 0)
     {
         const int error = errno;
         ::close(descriptor);
@@ -138,6 +139,16 @@ std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name
 bool PosixFileSystem::Rename(const char* from, const char* to)
 {
     return std::rename(from, to) == 0;
+}
+
+bool PosixFileSystem::RenameAside(const char* from, const char* to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return true;
+    // Some file systems cannot refuse to replace; there the name is checked first.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return FileSystem::RenameAside(from, to);
 }
 
 bool PosixFileSystem::Link(const char* from, const char* to)

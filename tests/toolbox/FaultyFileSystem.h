@@ -24,7 +24,9 @@ public:
         Rename,
         Link,
         SyncFolder,
+        Read, // a load's read, failing as an I/O error does
     };
+    // The operations of a save.
     static constexpr int kOperationCount = static_cast<int>(Operation::SyncFolder) + 1;
 
     void Fail(Operation operation, int occurrence, bool fromThenOn, int error = EIO)
@@ -61,7 +63,11 @@ public:
     std::string Resolve(const char* name) override { return native.Resolve(name); }
     ReadResult ReadWholeFile(const char* name, std::string& bytes) override
     {
-        return native.ReadWholeFile(name, bytes);
+        const ReadResult result = native.ReadWholeFile(name, bytes);
+        if (result != ReadResult::Read || !Fails(Operation::Read))
+            return result;
+        bytes.clear();
+        return ReadResult::Failed;
     }
 
 private:
@@ -105,5 +111,5 @@ private:
     int failAt = 0; // 0: nothing fails
     bool keepFailing = false;
     int failError = EIO;
-    std::array<int, kOperationCount> calls{};
+    std::array<int, kOperationCount + 1> calls{};
 };

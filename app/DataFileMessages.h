@@ -20,5 +20,8 @@ public:
     static const char* const kNotSavedStatus;
     // What the start found wrong with the data file; empty when nothing was.
     static std::string LoadProblems(const toolbox::Config::LoadReport& report);
+    // A file that is there but cannot be read: Yes tries again, No sets it aside.
+    static std::string CannotRead(const toolbox::Config::LoadReport& report);
+    static std::string CannotKeepAside(const toolbox::FileResult& result);
     static std::string DataFolderUnmade(const std::string& wanted, const std::string& used);
 };

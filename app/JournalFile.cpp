@@ -1,11 +1,13 @@
 #include "app/JournalFile.h"
 
+#include "toolbox/DataFilePermissions.h"
 #include "toolbox/Logger.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -84,7 +86,10 @@ std::optional<size_t> LastLineStarting(const std::string& text, const std::strin
 
 bool JournalFile::Append(const JournalEntry& entry) const
 {
-    const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    // The journal holds what the data file holds, and is closed to whom the data file is.
+    const int file = toolbox::DataFilePermissions::Open(
+        path, O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC,
+        std::filesystem::path(path).replace_extension("cfg").string());
     if (file < 0)
     {
         Warn(__LINE__, "Cannot open the journal " + path + ": " + std::strerror(errno));

@@ -146,6 +146,12 @@ void Logger::FollowPermissionsOf(std::string file)
         DataFilePermissions::Narrow(this->file, dataFile);
 }
 
+void Logger::FollowPermissionsOfDataFile(const std::string& file)
+{
+    if (current != nullptr)
+        current->FollowPermissionsOf(file);
+}
+
 Logger& Logger::Global()
 {
     static Logger logger;

@@ -59,6 +59,8 @@ public:
     const String& GetPath() const { return path; }
     // The log names the user's work: it is closed to whom the data file is closed.
     void FollowPermissionsOf(std::string file);
+    // The same for the logger alive last, if any, without making one.
+    static void FollowPermissionsOfDataFile(const std::string& file);
     int32_t GetThreshold() const { return threshold; }
 
     static Logger& Global();

@@ -16,7 +16,7 @@ AppSession::AppSession(const UtcClock& clock)
     : tallydene(std::make_unique<Tallydene>(clock, LocaleDecimalChar()))
 {
     tallydene->SetIdleSource(&idle);
-    toolbox::Logger::Global().FollowPermissionsOf(tallydene->DataFilePath());
+    toolbox::Logger::FollowPermissionsOfDataFile(tallydene->DataFilePath());
 }
 
 AppSession::~AppSession()

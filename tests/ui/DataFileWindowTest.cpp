@@ -192,55 +192,65 @@ void PressEnter(const std::string& window)
 
 } // namespace
 
-// The real program and a data file of mode 000. Root reads any file, so the program runs as
-// "nobody", who then owns the test's folders: the file stays as it is while the question is
-// open, Yes asks again while it is still shut, and once mended Yes reads it and its data is
-// what the end saves.
+// The real program and a data file shut away by mode 000: the file itself, its folder, or the
+// folder above. Root reads any file, so the program runs as "nobody", who then owns the test's
+// folders: the file stays as it is while the question is open, Yes asks again while it is
+// still shut, and once mended Yes reads it and its data is what the end saves.
 TEST(UnreadableFileTest, StaysUntouchedUntilMendedAndThenRead)
 {
-    TestPlaces places;
-    const fs::path data = places.DataFolder() / "Brindlecott" / "Tallydene";
-    const fs::path file = data / "tallydene.cfg";
-    fs::create_directories(data);
-    const std::string text = OneProject("Kept").Text();
-    WriteFileBytes(file, text);
-    const fs::path program = places.ProgramFolder() / "tallydene";
-    fs::create_directories(program.parent_path());
-    fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
-    const fs::path authority = places.Root() / "Xauthority";
-    if (const char* given = std::getenv("XAUTHORITY"))
-        fs::copy_file(given, authority);
-    ScopedVariable readable("XAUTHORITY", authority.c_str());
-    RuntimeFolder(places);
-    constexpr uid_t kNobody = 65534;
-    ASSERT_EQ(0, ::lchown(places.Root().c_str(), kNobody, kNobody));
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(places.Root()))
-        ASSERT_EQ(0, ::lchown(entry.path().c_str(), kNobody, kNobody));
-    ::chmod(file.c_str(), 0);
+    for (const int levelsUp : {0, 1, 2})
+    {
+        SCOPED_TRACE(levelsUp);
+        TestPlaces places;
+        const fs::path data = places.DataFolder() / "Brindlecott" / "Tallydene";
+        const fs::path file = data / "tallydene.cfg";
+        fs::create_directories(data);
+        const std::string text = OneProject("Kept").Text();
+        WriteFileBytes(file, text);
+        ::chmod(file.c_str(), 0600);
+        const fs::path program = places.ProgramFolder() / "tallydene";
+        fs::create_directories(program.parent_path());
+        fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
+        const fs::path authority = places.Root() / "Xauthority";
+        if (const char* given = std::getenv("XAUTHORITY"))
+            fs::copy_file(given, authority);
+        ScopedVariable readable("XAUTHORITY", authority.c_str());
+        RuntimeFolder(places);
+        constexpr uid_t kNobody = 65534;
+        ASSERT_EQ(0, ::lchown(places.Root().c_str(), kNobody, kNobody));
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(places.Root()))
+            ASSERT_EQ(0, ::lchown(entry.path().c_str(), kNobody, kNobody));
+        const fs::path shut = levelsUp == 0 ? file : levelsUp == 1 ? data : data.parent_path();
+        const auto mended = static_cast<mode_t>(fs::status(shut).permissions() & fs::perms::all);
+        ::chmod(shut.c_str(), 0);
 
-    ProgramProcess running(
-        places, {"--reuid=65534", "--regid=65534", "--clear-groups", "--", program.string()},
-        "/usr/bin/setpriv");
-    ASSERT_TRUE(running.started);
-    const std::string asked = MessageBoxOf(running.Pid());
-    ASSERT_FALSE(asked.empty());
-    PressEnter(asked);
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    const std::string askedAgain = MessageBoxOf(running.Pid());
-    ASSERT_FALSE(askedAgain.empty());
-    EXPECT_EQ(fs::perms::none, fs::status(file).permissions() & fs::perms::all);
-    for (const char* other : {".new", ".old", ".bad"})
-        EXPECT_FALSE(fs::exists(file.string() + other)) << other;
-    ::chmod(file.c_str(), 0600);
-    PressEnter(askedAgain);
+        ProgramProcess running(
+            places, {"--reuid=65534", "--regid=65534", "--clear-groups", "--", program.string()},
+            "/usr/bin/setpriv");
+        ASSERT_TRUE(running.started);
+        const std::string asked = MessageBoxOf(running.Pid());
+        ASSERT_FALSE(asked.empty());
+        PressEnter(asked);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        const std::string askedAgain = MessageBoxOf(running.Pid());
+        ASSERT_FALSE(askedAgain.empty());
+        EXPECT_EQ(fs::perms::none, fs::status(shut).permissions() & fs::perms::all);
+        EXPECT_EQ(text, ReadFileBytes(file));
+        for (const char* other : {".new", ".old", ".bad"})
+            EXPECT_FALSE(fs::exists(file.string() + other)) << other;
+        EXPECT_FALSE(fs::exists(places.ProgramFolder() / "tallydene.cfg"));
+        ::chmod(shut.c_str(), mended);
+        PressEnter(askedAgain);
 
-    // Read, the file's data runs, and the end saves it: the file read becomes the ".old" copy.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    ASSERT_TRUE(running.Send(SIGTERM));
-    EXPECT_EQ(0, running.WaitForExit(20000));
-    EXPECT_EQ(text, ReadFileBytes(data / "tallydene.cfg.old"));
-    EXPECT_NE(ReadFileBytes(file).find("<Kept>"), std::string::npos);
-    EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
-              fs::status(file).permissions() & fs::perms::all);
-    EXPECT_FALSE(fs::exists(data / "tallydene.cfg.bad"));
+        // Read, the file's data runs, and the end saves it: the file read becomes the ".old"
+        // copy.
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        ASSERT_TRUE(running.Send(SIGTERM));
+        EXPECT_EQ(0, running.WaitForExit(20000));
+        EXPECT_EQ(text, ReadFileBytes(data / "tallydene.cfg.old"));
+        EXPECT_NE(ReadFileBytes(file).find("<Kept>"), std::string::npos);
+        EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
+                  fs::status(file).permissions() & fs::perms::all);
+        EXPECT_FALSE(fs::exists(data / "tallydene.cfg.bad"));
+    }
 }

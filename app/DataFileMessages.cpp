@@ -49,6 +49,34 @@ std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& re
            Translation::TrFormat("Tallydene has loaded\n%s\ninstead.", {report.loaded});
 }
 
+std::string DataFileMessages::CannotRead(const toolbox::Config::LoadReport& report)
+{
+    std::string reasons;
+    for (const toolbox::FileResult& unread : report.unread)
+        reasons += (reasons.empty() ? "" : "\n") + unread.Reason();
+    const std::string problem =
+        Translation::TrFormat("Tallydene cannot read your data file:\n%s\n\nThe file stays as it "
+                              "is, and nothing is saved over it. If you can mend this (the "
+                              "file's permissions, for example), do so and choose Yes to try "
+                              "again.",
+                              {reasons});
+    if (report.loaded.empty())
+        return problem + "\n\n" +
+               Translation::Tr("No starts with empty books and sets the file aside as a .bad "
+                               "file.");
+    return problem + "\n\n" +
+           Translation::TrFormat("No goes on with the data of\n%s\nand sets the file aside as a "
+                                 ".bad file.",
+                                 {report.loaded});
+}
+
+std::string DataFileMessages::CannotKeepAside(const toolbox::FileResult& result)
+{
+    return Translation::TrFormat("Tallydene cannot set the file aside:\n%s\n\nNothing is saved "
+                                 "until it can read the file or set it aside.",
+                                 {result.Reason()});
+}
+
 std::string DataFileMessages::DataFolderUnmade(const std::string& wanted, const std::string& used)
 {
     return Translation::TrFormat("Tallydene cannot make its data folder\n%s\n(a file may stand in "

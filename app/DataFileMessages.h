@@ -22,5 +22,8 @@ public:
     // offered next, the start without the data is only what happens when it is declined.
     static std::string LoadProblems(const toolbox::Config::LoadReport& report,
                                     bool backupOffered = false);
+    // A file that is there but cannot be read: Yes tries again, No sets it aside.
+    static std::string CannotRead(const toolbox::Config::LoadReport& report);
+    static std::string CannotKeepAside(const toolbox::FileResult& result);
     static std::string DataFolderUnmade(const std::string& wanted, const std::string& used);
 };

@@ -1,5 +1,7 @@
 #include "app/EventLog.h"
 
+#include "toolbox/DataFilePermissions.h"
+
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -84,12 +86,13 @@ std::string EventLog::FormatLine(const std::tm& utc, const std::string& message,
     return Timestamp(utc) + Escaped(message) + ": " + Escaped(detail) + "\r\n";
 }
 
-bool EventLog::AppendLine(const std::string& fileName, const std::string& line)
+bool EventLog::AppendLine(const std::string& fileName, const std::string& line) const
 {
     // Never waits on a pipe or a device put in the log's place, and writes into nothing but a
-    // plain file.
-    const int file =
-        ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    // plain file. The names of the user's work are closed to whom the data file is.
+    const int file = toolbox::DataFilePermissions::Open(
+        fileName, O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC,
+        toolbox::Path::CreateApplicationLikePath(dataFolder, "cfg").ToString(false).str());
     if (file < 0)
         return false;
     struct stat status;

@@ -26,7 +26,7 @@ private:
     // Opens the file for this one line, so that other programs may read it at any time and no
     // handle is held between events. False only when the file cannot be opened for appending;
     // errors while writing are not reported.
-    static bool AppendLine(const std::string& fileName, const std::string& line);
+    bool AppendLine(const std::string& fileName, const std::string& line) const;
     void WriteLine(const std::string& line) const;
 
     toolbox::Path dataFolder;

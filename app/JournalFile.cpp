@@ -1,10 +1,12 @@
 #include "app/JournalFile.h"
 
+#include "toolbox/DataFilePermissions.h"
 #include "toolbox/Logger.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -91,7 +93,9 @@ toolbox::FileResult JournalFile::Append(const JournalEntry& entry) const
     std::string bytes = entry.Format();
     if (EndsMidLine(path))
         bytes.insert(0, "\r\n");
-    if (files->Append(path.c_str(), bytes))
+    // The journal holds what the data file holds, and is closed to whom the data file is.
+    const std::string dataFile = std::filesystem::path(path).replace_extension("cfg").string();
+    if (files->Append(path.c_str(), bytes, dataFile.c_str()))
         return {};
     const int error = errno;
     Warn(__LINE__, "Cannot write the journal " + path + ": " + std::strerror(error));

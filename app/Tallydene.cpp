@@ -26,9 +26,8 @@ bool HasTodoNamesAlike(const toolbox::ConfigSection& list, const Project& projec
 } // namespace
 
 Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
-    : TriExtApp(kApplicationName, {"Options", "Projects", "WorkingTime"}), clock(clock),
-      decimalChar(decimalChar), eventLog(GetDataFolder()),
-      journal(SessionJournal::FileIn(GetDataFolder()))
+    : TriExtApp(kApplicationName, {"Projects"}), clock(clock), decimalChar(decimalChar),
+      eventLog(GetDataFolder()), journal(SessionJournal::FileIn(GetDataFolder()))
 {
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
@@ -179,7 +178,7 @@ void Tallydene::BringUpToDate()
 void Tallydene::BookTime()
 {
     // An update that comes while a question is shown waits for its answer.
-    if (dayCharging.IsAsking())
+    if (dayCharging.IsAsking() || choosingAboutUnreadFiles)
         return;
     const ClockReading now = ReadClocks();
     const int32_t moment = now.wall;
@@ -264,6 +263,8 @@ void Tallydene::RefreshStatus()
 
 void Tallydene::FinishCommand()
 {
+    if (choosingAboutUnreadFiles)
+        return;
     // A command may have changed any project, marked or not: the projects are written in full.
     if (!onlyBookingUnsaved)
         projectsWritten = false;
@@ -329,11 +330,38 @@ void Tallydene::ReportDataFileProblems()
     if (const auto& wanted = GetUnmadeDataFolder())
         mainWindow->GetPrompts().Inform(DataFileMessages::DataFolderUnmade(
             *wanted, FindConfigurationDirectory().ToString(false).c_str()));
+    AskAboutUnreadFiles(mainWindow->GetPrompts());
     const std::string problems = DataFileMessages::LoadProblems(
         GetLoadReport(), BackupRestore::OfferedAtStart(*this).has_value());
     if (!problems.empty())
         mainWindow->GetPrompts().Refuse(problems);
     BackupRestore::OfferAtStart(*this, mainWindow->GetPrompts());
+}
+
+void Tallydene::AskAboutUnreadFiles(Prompts& prompts)
+{
+    // Nothing is booked or saved while the user decides: the data may yet come from the file.
+    choosingAboutUnreadFiles = true;
+    while (!GetLoadReport().unread.empty())
+    {
+        if (!prompts.Ask(DataFileMessages::CannotRead(GetLoadReport()),
+                         Prompts::QuestionIcon::Warning))
+        {
+            if (const toolbox::FileResult kept = KeepUnreadAside(); !kept)
+                prompts.Refuse(DataFileMessages::CannotKeepAside(kept));
+            break;
+        }
+        Load();
+        LoadSettings();
+        if (!GetLoadReport().loaded.empty())
+            backupSchedule.SetSavedMoment(account.GetLastTimeUpdated());
+        if (mainWindow != nullptr)
+        {
+            mainWindow->RebuildTree();
+            mainWindow->UpdateMenu();
+        }
+    }
+    choosingAboutUnreadFiles = false;
 }
 
 void Tallydene::Activate(Todo& todo)

@@ -69,6 +69,8 @@ public:
     // The data file: named after the program, in the data folder.
     std::string DataFilePath() const;
     // After the start, with the window up: what was wrong with the data file or its folder.
+    // A file that could not be read is asked about until the user has it read again or sets
+    // it aside; nothing is saved before.
     void ReportDataFileProblems();
 
     Options& GetOptions() { return options; }
@@ -165,6 +167,8 @@ private:
     // The projects into the store: in full, or after a clock update with nothing else unsaved,
     // only the times it booked.
     void SaveProjects(toolbox::ConfigSection& root);
+    // Until the user has had the files read again or set them aside.
+    void AskAboutUnreadFiles(Prompts& prompts);
 
     const UtcClock& clock;
     bool shutdownSkipped = false;
@@ -192,5 +196,6 @@ private:
     const IdleSource* idleSource = nullptr;
     AwayWatch awayWatch;
     bool askingAboutAway = false;
+    bool choosingAboutUnreadFiles = false;
     UndoHistory undoHistory;
 };

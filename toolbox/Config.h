@@ -46,6 +46,7 @@ public:
     }
     const LoadReport& LastLoad() const { return file.LastLoad(); }
     FileResult SaveFile(const char* fileName) { return file.Save(fileName); }
+    FileResult KeepUnreadAside(LoadReport& report) { return file.KeepUnreadAside(report); }
 
     void SetSectionsEverySaveWrites(std::vector<std::string> names)
     {

@@ -44,11 +44,10 @@ ConfigFile::Found ConfigFile::Read(const char* fileName, std::string& text)
         return Found::Missing;
     if (result != FileSystem::ReadResult::Read)
     {
+        readFailure = FileResult::Failure("cannot read", fileName, errno);
+        LogError("toolbox::Config::LoadFile", __LINE__, readFailure.Reason());
         if (lastLoad.readError) // none kept yet: the first one is told
-        {
-            lastLoad.readError = FileResult::Failure("cannot read", fileName, errno);
-            LogError("toolbox::Config::LoadFile", __LINE__, lastLoad.readError.Reason());
-        }
+            lastLoad.readError = readFailure;
         return Found::Unreadable;
     }
     return ParseFound(text);
@@ -72,11 +71,20 @@ ConfigFile::Found ConfigFile::ParseFound(std::string& text)
     return Found::Whole;
 }
 
-std::string ConfigFile::KeepAside(const std::string& fileName)
+std::string ConfigFile::FreeBadName(const std::string& fileName)
 {
     std::string bad = WithSuffix(fileName.c_str(), ".bad");
-    // Renamed rather than copied: the next two saves would otherwise rotate it away.
-    bool kept = fileSystem->Rename(fileName.c_str(), bad.c_str()) &&
+    for (int number = 1; fileSystem->Exists(bad.c_str()); ++number)
+        bad = WithSuffix(fileName.c_str(), (".bad." + std::to_string(number)).c_str());
+    return bad;
+}
+
+std::string ConfigFile::KeepAside(const std::string& fileName)
+{
+    // Renamed rather than copied: the next two saves would otherwise rotate it away. A ".bad"
+    // kept before may be the user's only copy, so it is never replaced.
+    const std::string bad = FreeBadName(fileName);
+    bool kept = fileSystem->RenameAside(fileName.c_str(), bad.c_str()) &&
                 fileSystem->SyncFolder(fileName.c_str());
     LogError("toolbox::Config::LoadFile", __LINE__,
              "The configuration file " + fileName +
@@ -91,10 +99,15 @@ bool ConfigFile::Load(const char* fileName, bool readOnly)
     const std::string old = WithSuffix(fileName, ".old");
     std::string fileText;
     const Found file = Read(fileName, fileText);
+    const FileResult fileFailure = readFailure;
     Found copy = Found::Missing;
     std::string oldText;
+    FileResult copyFailure;
     if (file != Found::Whole)
+    {
         copy = Read(old.c_str(), oldText);
+        copyFailure = readFailure;
+    }
 
     // The newest copy that is whole wins; failing that, the newest that reads at all.
     std::string loaded;
@@ -112,6 +125,15 @@ bool ConfigFile::Load(const char* fileName, bool readOnly)
 
     if (!readOnly)
     {
+        // A file that could not be read may hold the newest data: it stays where it is, and
+        // the user decides.
+        unread.clear();
+        if (file == Found::Unreadable)
+            unread.push_back(fileFailure);
+        if (copy == Found::Unreadable)
+            unread.push_back(copyFailure);
+        lastLoad.unread = unread;
+        loadedName = fileName;
         if (loaded != fileName && file != Found::Missing && file != Found::Unreadable)
             lastLoad.keptAside = KeepAside(fileName);
         if (loaded != old && copy == Found::Damaged)
@@ -120,6 +142,21 @@ bool ConfigFile::Load(const char* fileName, bool readOnly)
     }
     lastLoad.loaded = loaded;
     return !loaded.empty();
+}
+
+FileResult ConfigFile::KeepUnreadAside(LoadReport& report)
+{
+    while (!unread.empty())
+    {
+        const std::string name = unread.front().File();
+        const std::string bad = KeepAside(name);
+        if (bad.empty())
+            return FileResult::Failure("cannot rename", name, errno);
+        (name == loadedName ? report.keptAside : report.oldKeptAside) = bad;
+        unread.erase(unread.begin());
+        report.unread = unread;
+    }
+    return FileResult();
 }
 
 FileResult ConfigFile::Save(const char* name)
@@ -136,6 +173,13 @@ FileResult ConfigFile::Save(const char* name)
                  "The configuration cannot be saved: " + result.Reason());
         return result;
     };
+    if (!unread.empty())
+    {
+        LogError("toolbox::Config::SaveFile", __LINE__,
+                 "The configuration is not saved over a file that cannot be read: " +
+                     unread.front().Reason());
+        return unread.front();
+    }
     errno = 0;
     ConfigFileWriter writer(*fileSystem);
     if (!writer.Open(newName.c_str(), fileName.c_str()))
@@ -151,8 +195,8 @@ FileResult ConfigFile::Save(const char* name)
     {
         // The data did not come from this file: it must not replace the ".old" copy it came
         // from, and it is kept for the user instead of being overwritten.
-        const std::string bad = WithSuffix(fileName.c_str(), ".bad");
-        if (!fileSystem->Rename(fileName.c_str(), bad.c_str()))
+        const std::string bad = FreeBadName(fileName);
+        if (!fileSystem->RenameAside(fileName.c_str(), bad.c_str()))
             return failed("cannot rename", fileName);
     }
     // The file becomes ".old" under a second name while it keeps its own, and the new content

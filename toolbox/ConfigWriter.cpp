@@ -41,21 +41,25 @@ bool WriteEscapedText(ConfigWriter& writer, const char* text, bool keepEdgeSpace
 {
     if (*text == '\0')
         return writer.WriteString("\\0");
-    std::size_t length = std::strlen(text);
-    bool plain = !(keepEdgeSpaces && (text[0] == ' ' || text[length - 1] == ' '));
+    const std::size_t length = std::strlen(text);
+    // A reader strips the spaces around a value; an escaped nothing ("\0") beside them keeps
+    // them inside, where every reader of the format takes them as they are.
+    const bool leading = keepEdgeSpaces && text[0] == ' ';
+    const bool trailing = keepEdgeSpaces && text[length - 1] == ' ';
+    if (leading && !writer.WriteString("\\0"))
+        return false;
+    bool plain = true;
     for (std::size_t i = 0; plain && i < length; ++i)
         plain = EscapeOf(text[i]) == nullptr;
-    if (plain)
-        return writer.WriteString(text);
-    for (std::size_t i = 0; i < length; ++i)
+    if (plain && !writer.WriteString(text))
+        return false;
+    for (std::size_t i = 0; !plain && i < length; ++i)
     {
         const char* escape = EscapeOf(text[i]);
-        if (escape == nullptr && keepEdgeSpaces && text[i] == ' ' && (i == 0 || i + 1 == length))
-            escape = "\\ ";
         if (escape != nullptr ? !writer.WriteString(escape) : !writer.WriteChar(text[i]))
             return false;
     }
-    return true;
+    return !trailing || writer.WriteString("\\0");
 }
 
 } // namespace

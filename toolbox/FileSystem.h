@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -41,14 +42,26 @@ public:
 
     // Creates the file or cuts it to zero length; nullptr when it cannot be opened. A new file
     // gets the permissions of the file permissionsOf where that exists, so that a file the
-    // user closed to others stays closed when a save replaces it.
+    // user closed to others stays closed when a save replaces it; its owner can always read
+    // and write it.
     virtual std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) = 0;
     // Adds the bytes at the end of the file, creating it, and returns once they are on the
     // disk. All or nothing: when a step fails, the file is cut back to its length before, so
-    // that a retry never finds a part of the bytes already there.
-    virtual bool Append(const char* name, const std::string& bytes) = 0;
+    // that a retry never finds a part of the bytes already there. The file is no more open to
+    // others than the file permissionsOf, and always open to its owner.
+    virtual bool Append(const char* name, const std::string& bytes, const char* permissionsOf) = 0;
     // Gives the file a new name, replacing a file of that name in one step.
     virtual bool Rename(const char* from, const char* to) = 0;
+    // Gives the file a new name that no file has yet; fails, leaving both alone, where one has.
+    virtual bool RenameAside(const char* from, const char* to)
+    {
+        if (Exists(to))
+        {
+            errno = EEXIST;
+            return false;
+        }
+        return Rename(from, to);
+    }
     // Gives the file a second name, replacing a file of that name in one step; both names then
     // hold the same bytes. Fails where the file system has no such names (FAT, some shares).
     virtual bool Link(const char* from, const char* to) = 0;

@@ -2,6 +2,7 @@
 
 #include "toolbox/CommandLine.h"
 #include "toolbox/Config.h"
+#include "toolbox/DataFilePermissions.h"
 #include "toolbox/Exception.h"
 #include "toolbox/Path.h"
 
@@ -138,6 +139,19 @@ Logger::~Logger()
         current = previous;
 }
 
+void Logger::FollowPermissionsOf(std::string file)
+{
+    dataFile = std::move(file);
+    if (this->file >= 0)
+        DataFilePermissions::Narrow(this->file, dataFile);
+}
+
+void Logger::FollowPermissionsOfDataFile(const std::string& file)
+{
+    if (current != nullptr)
+        current->FollowPermissionsOf(file);
+}
+
 Logger& Logger::Global()
 {
     static Logger logger;
@@ -193,7 +207,8 @@ bool Logger::OpenFile()
         return false;
     // Never waits on a pipe or a device put in the log's place, and writes into nothing but a
     // plain file.
-    int opened = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    int opened = DataFilePermissions::Open(
+        path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, dataFile);
     if (opened < 0)
         return false;
     struct stat status;

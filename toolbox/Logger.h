@@ -57,6 +57,10 @@ public:
                       va_list arguments);
 
     const String& GetPath() const { return path; }
+    // The log names the user's work: it is closed to whom the data file is closed.
+    void FollowPermissionsOf(std::string file);
+    // The same for the logger alive last, if any, without making one.
+    static void FollowPermissionsOfDataFile(const std::string& file);
     int32_t GetThreshold() const { return threshold; }
 
     static Logger& Global();
@@ -69,6 +73,7 @@ private:
     const Clock& clock;
     int file = -1;
     String path;
+    std::string dataFile;
     int32_t threshold = kLevelError;
     int64_t startTick;
     Logger* previous = nullptr;

@@ -1,5 +1,6 @@
 #include "toolbox/PosixFileSystem.h"
 
+#include "toolbox/DataFilePermissions.h"
 #include "toolbox/Exception.h"
 
 #include <cerrno>
@@ -117,7 +118,8 @@ std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name
     struct stat opened;
     if (permissionsOf != nullptr && ::stat(permissionsOf, &model) == 0 &&
         ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
-        ::fchmod(descriptor, model.st_mode & 07777) != 0)
+        // A file that keeps its owner out would be lost to the next load.
+        ::fchmod(descriptor, (model.st_mode & 0777) | S_IRUSR | S_IWUSR) != 0)
     {
         const int error = errno;
         ::close(descriptor);
@@ -135,9 +137,10 @@ std::unique_ptr<FileSystem::File> PosixFileSystem::OpenForWrite(const char* name
     }
 }
 
-bool PosixFileSystem::Append(const char* name, const std::string& bytes)
+bool PosixFileSystem::Append(const char* name, const std::string& bytes, const char* permissionsOf)
 {
-    const int descriptor = OpenRetrying(name, O_WRONLY | O_CREAT | O_APPEND, 0666);
+    const int descriptor =
+        DataFilePermissions::Open(name, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, permissionsOf);
     if (descriptor < 0)
         return false;
     struct stat before
@@ -166,6 +169,16 @@ bool PosixFileSystem::Append(const char* name, const std::string& bytes)
 bool PosixFileSystem::Rename(const char* from, const char* to)
 {
     return std::rename(from, to) == 0;
+}
+
+bool PosixFileSystem::RenameAside(const char* from, const char* to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return true;
+    // Some file systems cannot refuse to replace; there the name is checked first.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return FileSystem::RenameAside(from, to);
 }
 
 bool PosixFileSystem::Link(const char* from, const char* to)

@@ -11,8 +11,9 @@ class PosixFileSystem : public FileSystem
 {
 public:
     std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) override;
-    bool Append(const char* name, const std::string& bytes) override;
+    bool Append(const char* name, const std::string& bytes, const char* permissionsOf) override;
     bool Rename(const char* from, const char* to) override;
+    bool RenameAside(const char* from, const char* to) override;
     bool Link(const char* from, const char* to) override;
     bool SyncFolder(const char* fileName) override;
     bool Exists(const char* name) override;

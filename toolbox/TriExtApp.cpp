@@ -4,25 +4,52 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Places.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace mfctriext
 {
 
 using toolbox::Path;
 
+namespace
+{
+
+// A folder on a path the program may not search may well hold the data: it stays the data
+// folder, so that its file is found unreadable and not replaced by one elsewhere.
+bool IsShutAway(const Path& folder)
+{
+    std::error_code error;
+    return std::filesystem::status(folder.ToString(false).c_str(), error).type() ==
+               std::filesystem::file_type::none &&
+           error == std::errc::permission_denied;
+}
+
+} // namespace
+
 TriExtApp::TriExtApp(const char* applicationName, std::vector<std::string> sectionsEverySaveWrites)
     : applicationName(applicationName), config(std::make_unique<toolbox::Config>())
 {
-    sectionsEverySaveWrites.push_back("Application");
     config->SetSectionsEverySaveWrites(std::move(sectionsEverySaveWrites));
     dataFolder = FindConfigurationDirectory();
     const std::optional<Path> wanted = WantedDataFolder();
     if (wanted && wanted->ToString(false) != dataFolder.ToString(false))
         unmadeDataFolder = wanted->ToString(false).c_str();
+    Load();
+}
+
+void TriExtApp::Load()
+{
     const bool loaded = toolbox::ConfigLocation(*config).LoadFromDirectory(dataFolder);
     loadReport = config->LastLoad();
     if (!loaded && toolbox::ConfigLocation(*config).LoadBesideExecutable())
         loadReport.loaded = config->LastLoad().loaded;
     firstRun = !OnceAction("FirstRun");
+}
+
+toolbox::FileResult TriExtApp::KeepUnreadAside()
+{
+    return config->KeepUnreadAside(loadReport);
 }
 
 TriExtApp::~TriExtApp()
@@ -77,7 +104,7 @@ Path TriExtApp::FindConfigurationDirectory(const char* applicationName)
 {
     // A file in the folder's place is no folder: its file could never be saved.
     if (const std::optional<Path> wanted = WantedDataFolder(applicationName);
-        wanted && wanted->CreateDirectories())
+        wanted && (wanted->CreateDirectories() || IsShutAway(*wanted)))
         return *wanted;
     return Path::CreateApplicationDirectoryPath();
 }

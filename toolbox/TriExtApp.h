@@ -25,8 +25,8 @@ class TriExtApp
 {
 public:
     // applicationName names the data folder: <local application data>/Brindlecott/<name>.
-    // sectionsEverySaveWrites tells a whole file from one cut short (the application's own
-    // once actions are always among them).
+    // sectionsEverySaveWrites are what a file must hold to be loaded in place of a whole
+    // ".old" copy.
     explicit TriExtApp(const char* applicationName,
                        std::vector<std::string> sectionsEverySaveWrites = {});
     virtual ~TriExtApp();
@@ -59,6 +59,12 @@ public:
 
     // What the start found: the file the data came from and what was wrong with the others.
     const toolbox::Config::LoadReport& GetLoadReport() const { return loadReport; }
+    // Loads the store again as the start did, replacing what it holds: after the user has
+    // mended a file that could not be read.
+    void Load();
+    // The user's choice to go on without the files the load could not read: they are set
+    // aside under free ".bad" names (the load report says which), and saves go on.
+    toolbox::FileResult KeepUnreadAside();
     // The data folder that could not be made at the start, so the program's folder serves.
     const std::optional<std::string>& GetUnmadeDataFolder() const { return unmadeDataFolder; }
 

@@ -4,6 +4,7 @@
 #include "app/Durations.h"
 #include "app/Tallydene.h"
 #include "toolbox/ConfigSection.h"
+#include "toolbox/Logger.h"
 #include "ui/AfterFirstPaint.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
@@ -15,6 +16,7 @@ AppSession::AppSession(const UtcClock& clock)
     : tallydene(std::make_unique<Tallydene>(clock, LocaleDecimalChar()))
 {
     tallydene->SetIdleSource(&idle);
+    toolbox::Logger::FollowPermissionsOfDataFile(tallydene->DataFilePath());
 }
 
 AppSession::~AppSession()

@@ -195,3 +195,23 @@ TEST_F(EventLogScenario, APipeInTheLogsPlaceNeitherBlocksNorTakesTheLine)
     EXPECT_EQ(LogLine("2026-12-06 21:29:00", "Paused") + LogLine("2026-12-06 21:29:00", "Paused"),
               ReadFileBytes(DataFolder() / "Tallydene.log"));
 }
+
+// The journal and the event log hold the names of the user's work: a data file closed to others
+// closes them too, a log made open before included, and their owner keeps reading them.
+TEST_F(EventLogScenario, TheJournalAndTheLogAreClosedAsTheDataFileIs)
+{
+    StartWithLogging();
+    ::chmod(ConfigFile().c_str(), 0640);
+    WriteFileBytes(LogFile(), "");
+    ::chmod(LogFile().c_str(), 0666);
+    clock.Set(2026, 12, 6, 21, 29, 0);
+    auto app = Start();
+    app->Activate(TodoNamed(*app, "Office", "Report"));
+    app->LogEvent("Tallydene started");
+    const auto mode = [](const fs::path& file)
+    { return fs::status(file).permissions() & fs::perms::all; };
+    const fs::perms closed = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    EXPECT_EQ(closed, mode(JournalPath()));
+    EXPECT_EQ(closed, mode(LogFile()));
+    app->SkipShutdownSteps();
+}

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
     bool Ask(const std::string& message, QuestionIcon icon) override
     {
         shown.push_back({icon == QuestionIcon::Question ? "question" : "warning", message});
+        if (whileAsking)
+            whileAsking();
         if (answers.empty())
         {
             ADD_FAILURE() << "unexpected question: " << message;
@@ -44,4 +47,6 @@ public:
 
     std::deque<bool> answers;
     std::vector<Shown> shown;
+    // What happens while a question is open: a tick of the clock, the user mending a file.
+    std::function<void()> whileAsking;
 };

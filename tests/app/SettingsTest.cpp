@@ -150,3 +150,29 @@ TEST_F(Settings, AnOpenTodoIsOneThatShowsTime)
     app->GetDurations().SetTimeFormat(1);
     EXPECT_FALSE(app->AnyTodoOpen());
 }
+
+// Beside a whole older copy, a file is read by what it holds: one with its projects loads, be
+// it hand-edited or written by a program that keeps fewer sections; one without them does not.
+TEST_F(Settings, AFileWithItsProjectsWinsOverAnOlderWholeCopy)
+{
+    ExpectedSettings older;
+    older.projects = {{"Older", 60, {}}};
+    WriteConfig(older);
+    std::filesystem::rename(ConfigFile(), ConfigFile().string() + ".old");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"<Projects>\r\n\t<Newer>\r\n\t</Newer>\r\n</Projects>\r\n", "Newer"},
+        {"<Options>\r\n</Options>\r\n<Projects>\r\n\t<Newer>\r\n\t</Newer>\r\n</Projects>\r\n",
+         "Newer"},
+        {"<Application>\r\n</Application>\r\n<Options>\r\n</Options>\r\n", "Older"},
+    };
+    for (const auto& [text, loaded] : cases)
+    {
+        SCOPED_TRACE(text);
+        WriteFileBytes(ConfigFile(), text);
+        auto app = Start(false);
+        ASSERT_EQ(1, app->GetProjects().Count());
+        EXPECT_EQ(loaded, app->GetProjects().Get(0)->GetName());
+        app->Abandon();
+        app->SkipShutdownSteps();
+    }
+}

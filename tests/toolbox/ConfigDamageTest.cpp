@@ -1,6 +1,7 @@
 #include "tests/toolbox/ConfigTestSupport.h"
 
 #include "tests/support/TempFolder.h"
+#include "tests/toolbox/FaultyFileSystem.h"
 #include "toolbox/ConfigFormat.h"
 #include "toolbox/ConfigParameter.h"
 
@@ -135,7 +136,7 @@ TEST_F(ConfigDamage, WithoutAWholeCopyTheFileLoadsAsItParsesAndDamageIsKeptAside
     EXPECT_EQ("", Loaded(none));
     EXPECT_EQ("", none.LastLoad().loaded);
     EXPECT_EQ(file + ".bad", none.LastLoad().keptAside);
-    EXPECT_EQ(file + ".old.bad", none.LastLoad().oldKeptAside);
+    EXPECT_EQ(file + ".old.bad.1", none.LastLoad().oldKeptAside) << "the first is kept";
     EXPECT_FALSE(Exists(file));
     EXPECT_FALSE(Exists(file + ".old"));
 
@@ -147,22 +148,85 @@ TEST_F(ConfigDamage, WithoutAWholeCopyTheFileLoadsAsItParsesAndDamageIsKeptAside
     EXPECT_EQ("<broken", ReadFileBytes(file));
 }
 
-TEST_F(ConfigDamage, AFileThatCannotBeReadIsReportedNotKeptAside)
+// A file that is there but cannot be read may hold the newest data: the load leaves it where
+// it is, no save goes over it, and only the user's choice sets it aside, beside (never over) a
+// file kept aside before. Read again once mended, it loads.
+TEST_F(ConfigDamage, AFileThatCannotBeReadIsLeftAloneUntilTheUserChooses)
 {
-    WriteFileBytes(file + ".old", WholeText("A"));
-    fs::create_directory(file);
-    Config config;
-    EXPECT_EQ("A", Loaded(config));
-    EXPECT_TRUE(config.LastLoad().keptAside.empty());
-    EXPECT_EQ("cannot read " + file + ": Is a directory", config.LastLoad().readError.Reason());
-    EXPECT_TRUE(fs::is_directory(file));
+    struct Case
+    {
+        const char* name;
+        bool withOld;
+        bool oldUnread; // the ".old" copy is the one that cannot be read
+        bool inputOutputError;
+    };
+    const std::vector<Case> cases = {
+        {"a folder at the name", true, false, false},
+        {"a folder at the name, no copy", false, false, false},
+        {"an I/O error", true, false, true},
+        {"an I/O error, no copy", false, false, true},
+        {"the copy a folder, no file", true, true, false},
+    };
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.name);
+        fs::remove_all(folder.Path());
+        fs::create_directories(folder.Path());
+        const std::string unread = test.oldUnread ? file + ".old" : file;
+        if (test.withOld && !test.oldUnread)
+            WriteFileBytes(file + ".old", WholeText("A"));
+        if (test.inputOutputError)
+            WriteFileBytes(unread, WholeText("N"));
+        else
+            fs::create_directory(unread);
+        WriteFileBytes(unread + ".bad", "kept before");
+        FaultyFileSystem disk;
+        if (test.inputOutputError)
+            disk.Fail(FaultyFileSystem::Operation::Read, 1, false);
 
-    // The save neither replaces the good copy with it nor loses it.
-    Fill(config, "B");
-    ASSERT_TRUE(config.SaveFile(file.c_str()));
-    EXPECT_EQ(WholeText("A"), ReadFileBytes(file + ".old"));
-    EXPECT_TRUE(fs::is_directory(file + ".bad"));
-    EXPECT_EQ("B", Loaded());
+        Config config;
+        config.SetFileSystem(disk);
+        EXPECT_EQ(test.withOld && !test.oldUnread ? "A" : "", Loaded(config));
+        Config::LoadReport report = config.LastLoad();
+        ASSERT_EQ(1u, report.unread.size());
+        const std::string reason =
+            "cannot read " + unread + ": " +
+            (test.inputOutputError ? "Input/output error" : "Is a directory");
+        EXPECT_EQ(reason, report.unread[0].Reason());
+        EXPECT_TRUE(report.keptAside.empty() && report.oldKeptAside.empty());
+
+        Fill(config, "B");
+        EXPECT_EQ(reason, config.SaveFile(file.c_str()).Reason());
+        EXPECT_EQ(test.inputOutputError, fs::is_regular_file(unread));
+        EXPECT_FALSE(Exists(file + ".new"));
+        if (test.withOld && !test.oldUnread)
+        {
+            EXPECT_EQ(WholeText("A"), ReadFileBytes(file + ".old"));
+        }
+
+        ASSERT_TRUE(config.KeepUnreadAside(report));
+        EXPECT_TRUE(report.unread.empty());
+        EXPECT_EQ(unread + ".bad.1", test.oldUnread ? report.oldKeptAside : report.keptAside);
+        EXPECT_EQ("kept before", ReadFileBytes(unread + ".bad"));
+        EXPECT_EQ(test.inputOutputError, fs::is_regular_file(unread + ".bad.1"));
+        ASSERT_TRUE(config.SaveFile(file.c_str()));
+        ASSERT_TRUE(config.SaveFile(file.c_str()));
+        EXPECT_EQ("B", Loaded());
+        EXPECT_TRUE(Exists(unread + ".bad.1"));
+    }
+
+    // Mended before the choice: read again, it loads and saves go on.
+    fs::remove_all(file);
+    WriteFileBytes(file, WholeText("N"));
+    FaultyFileSystem disk;
+    disk.Fail(FaultyFileSystem::Operation::Read, 1, false);
+    Config config;
+    config.SetFileSystem(disk);
+    EXPECT_EQ("B", Loaded(config)) << "the copy";
+    EXPECT_FALSE(config.SaveFile(file.c_str()));
+    EXPECT_EQ("N", Loaded(config));
+    EXPECT_TRUE(config.LastLoad().unread.empty());
+    EXPECT_TRUE(config.SaveFile(file.c_str()));
 }
 
 TEST_F(ConfigDamage, DeepNestingIsMalformedAndFailsFast)
@@ -212,5 +276,11 @@ TEST_F(ConfigDamage, ASaveKeepsTheFilesPermissionsAndWritesThroughALink)
     EXPECT_FALSE(Exists(file + ".old"));
     EXPECT_FALSE(Exists(target + ".new"));
     EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
+              fs::status(target).permissions() & fs::perms::all);
+
+    // A file that keeps its owner out does not hand that on: the next start could not read it.
+    ::chmod(target.c_str(), 0040);
+    ASSERT_TRUE(config.SaveFile(file.c_str()));
+    EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
               fs::status(target).permissions() & fs::perms::all);
 }

@@ -257,8 +257,38 @@ TEST(ConfigWrite, EscapesOnlyWhatAReaderWouldMisread)
     ConfigSection& root = config.GetRoot();
     root.GetParameter(" name ").SetString(" a b ");
     root.GetParameter("plain").SetString("\x01\x7f\xff caf\xc3\xa9 & \"quotes\"");
-    EXPECT_EQ("< name >\\ a b\\ </>\n<plain>\x01\x7f\xff caf\xc3\xa9 & \"quotes\"</>\n",
+    EXPECT_EQ("< name >\\0 a b \\0</>\n<plain>\x01\x7f\xff caf\xc3\xa9 & \"quotes\"</>\n",
               WrittenText(root));
+}
+
+// A reader that strips the white space around a value and then unescapes it, as every reader
+// of the format does, takes back each value whole, spaces at its edges and all.
+TEST(ConfigWrite, SpacesAtTheEdgesSurviveAReaderThatStripsThem)
+{
+    const auto strippedAndUnescaped = [](std::string token)
+    {
+        const char* layout = " \r\n\t\f";
+        token.erase(0, token.find_first_not_of(layout));
+        token.erase(token.find_last_not_of(layout) + 1);
+        std::string value;
+        for (std::size_t i = 0; i < token.size(); ++i)
+        {
+            const char c = token[i] == '\\' && i + 1 < token.size() ? token[++i] : '\0';
+            if (c == '\0')
+                value += token[i];
+            else if (c != '0')
+                value += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c == 'f' ? '\f' : c;
+        }
+        return value;
+    };
+    for (const char* value : {" a", "a ", "   ", " a\\ ", "a\\", " \t ", "a b", "\t"})
+    {
+        Config config;
+        config.GetRoot().GetParameter("v").SetString(value);
+        const std::string text = WrittenText(config.GetRoot());
+        ASSERT_TRUE(text.starts_with("<v>") && text.ends_with("</>\n")) << text;
+        EXPECT_EQ(value, strippedAndUnescaped(text.substr(3, text.size() - 7))) << text;
+    }
 }
 
 // A file many times the writer's block: every line, wherever a block ends, is whole and ends
@@ -275,7 +305,7 @@ TEST_F(ConfigFile, LargeFileIsWrittenWholeWithEveryLineEnd)
         const std::string value = "a/b " + std::to_string(i) + (i % 7 == 0 ? " " : "");
         todos.GetParameter(name).SetString(value.c_str());
         expected += std::string("\t<") + name + ">a\\/b " + std::to_string(i) +
-                    (i % 7 == 0 ? "\\ " : "") + "</>\r\n";
+                    (i % 7 == 0 ? " \\0" : "") + "</>\r\n";
     }
     expected += "</Todos>\r\n";
     const std::string file = Name("large.cfg");

@@ -183,11 +183,13 @@ TEST_F(ConfigSave, AnUnreadableFileIsKeptAsideAndItsOldCopyLoaded)
 
     EXPECT_EQ("A", Loaded());
     toolbox::SetConfigLogHook(nullptr);
-    EXPECT_EQ(broken, ReadFileBytes(file + ".bad"));
+    // A file kept aside before is never replaced: this one takes the next free name.
+    EXPECT_EQ("an older unreadable file", ReadFileBytes(file + ".bad"));
+    EXPECT_EQ(broken, ReadFileBytes(file + ".bad.1"));
     EXPECT_FALSE(Exists(file));
     ASSERT_EQ(1u, lines.size());
     EXPECT_EQ("4 toolbox::Config::LoadFile The configuration file " + file +
-                  " cannot be read; it is kept as " + file + ".bad",
+                  " cannot be read; it is kept as " + file + ".bad.1",
               lines[0]);
 
     // The first save keeps the good copy as it is, and two saves do not rotate the unreadable
@@ -195,7 +197,7 @@ TEST_F(ConfigSave, AnUnreadableFileIsKeptAsideAndItsOldCopyLoaded)
     ASSERT_TRUE(Save("C"));
     EXPECT_NE(std::string::npos, ReadFileBytes(file + ".old").find("<Version>A</>"));
     ASSERT_TRUE(Save("D"));
-    EXPECT_EQ(broken, ReadFileBytes(file + ".bad"));
+    EXPECT_EQ(broken, ReadFileBytes(file + ".bad.1"));
     EXPECT_EQ("D", Loaded());
 }
 
@@ -211,5 +213,6 @@ TEST_F(ConfigSave, AnUnreadableFileWithoutAReadableCopyLeavesTheStoreEmpty)
     WriteFileBytes(file, "<still>broken");
     WriteFileBytes(file + ".old", "<unreadable too");
     EXPECT_EQ("", Loaded());
-    EXPECT_EQ("<still>broken", ReadFileBytes(file + ".bad"));
+    EXPECT_EQ("not a configuration", ReadFileBytes(file + ".bad"));
+    EXPECT_EQ("<still>broken", ReadFileBytes(file + ".bad.1"));
 }

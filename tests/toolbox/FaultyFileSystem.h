@@ -25,9 +25,11 @@ public:
         Link,
         SyncFolder,
         Append,
+        Read, // a load's read, failing as an I/O error does
     };
-    static constexpr int kOperationCount = static_cast<int>(Operation::Append) + 1;
-    // The operations a save of the configuration uses: all but Append, which the journal uses.
+    static constexpr int kOperationCount = static_cast<int>(Operation::Read) + 1;
+    // The operations a save of the configuration uses: neither the journal's Append nor a load's
+    // Read.
     static constexpr int kSaveOperationCount = static_cast<int>(Operation::SyncFolder) + 1;
 
     void Fail(Operation operation, int occurrence, bool fromThenOn, int error = EIO)
@@ -49,9 +51,9 @@ public:
         return file ? std::make_unique<FaultyFile>(*this, std::move(file)) : nullptr;
     }
     // Fails before the file is touched, as the system's append leaves it after a failure.
-    bool Append(const char* name, const std::string& bytes) override
+    bool Append(const char* name, const std::string& bytes, const char* permissionsOf) override
     {
-        return !Fails(Operation::Append) && native.Append(name, bytes);
+        return !Fails(Operation::Append) && native.Append(name, bytes, permissionsOf);
     }
     bool Rename(const char* from, const char* to) override
     {
@@ -69,7 +71,11 @@ public:
     std::string Resolve(const char* name) override { return native.Resolve(name); }
     ReadResult ReadWholeFile(const char* name, std::string& bytes) override
     {
-        return native.ReadWholeFile(name, bytes);
+        const ReadResult result = native.ReadWholeFile(name, bytes);
+        if (result != ReadResult::Read || !Fails(Operation::Read))
+            return result;
+        bytes.clear();
+        return ReadResult::Failed;
     }
 
 private:
@@ -113,5 +119,5 @@ private:
     int failAt = 0; // 0: nothing fails
     bool keepFailing = false;
     int failError = EIO;
-    std::array<int, kOperationCount> calls{};
+    std::array<int, kOperationCount + 1> calls{};
 };

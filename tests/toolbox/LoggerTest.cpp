@@ -242,3 +242,26 @@ TEST_F(LoggerTest, APipeInTheFilesPlaceNeitherBlocksNorIsWritten)
         ::close(release);
     EXPECT_TRUE(returned);
 }
+
+// The log follows the data file's permissions, whether it opens before or after it is told.
+TEST_F(LoggerTest, TheFileIsClosedAsTheDataFileIs)
+{
+    const std::filesystem::path data = places.DataFolder() / "Tallydene.cfg";
+    std::filesystem::create_directories(data.parent_path());
+    WriteFileBytes(data, "");
+    ::chmod(data.c_str(), 0600);
+    const auto mode = [&]
+    { return std::filesystem::status(LogFile()).permissions() & std::filesystem::perms::all; };
+    const auto ownerOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    for (const bool openFirst : {true, false})
+    {
+        SCOPED_TRACE(openFirst ? "open first" : "told first");
+        std::filesystem::remove(LogFile());
+        auto logger = MakeLogger({});
+        if (openFirst)
+            logger->Log("here", 1, Logger::kLevelError, "an error");
+        logger->FollowPermissionsOf(data.string());
+        logger->Log("here", 2, Logger::kLevelError, "an error");
+        EXPECT_EQ(ownerOnly, mode());
+    }
+}

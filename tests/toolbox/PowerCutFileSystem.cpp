@@ -73,7 +73,7 @@ std::unique_ptr<toolbox::FileSystem::File> PowerCutFileSystem::OpenForWrite(cons
     return std::make_unique<MemoryFile>(*this, inode);
 }
 
-bool PowerCutFileSystem::Append(const char* name, const std::string& bytes)
+bool PowerCutFileSystem::Append(const char* name, const std::string& bytes, const char*)
 {
     Step();
     auto found = names.find(name);

@@ -32,7 +32,7 @@ public:
     Disk Current() const;
 
     std::unique_ptr<File> OpenForWrite(const char* name, const char* permissionsOf) override;
-    bool Append(const char* name, const std::string& bytes) override;
+    bool Append(const char* name, const std::string& bytes, const char*) override;
     bool Rename(const char* from, const char* to) override;
     bool Link(const char* from, const char* to) override;
     bool SyncFolder(const char* fileName) override;

@@ -1,3 +1,4 @@
+#include "tests/support/ScopedVariable.h"
 #include "tests/ui/ProgramProcess.h"
 #include "tests/ui/WindowTest.h"
 
@@ -10,8 +11,12 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace
 {
@@ -151,4 +156,101 @@ TEST(ProgramReplacedTest, TheDataStaysWhereItWas)
     EXPECT_FALSE(fs::exists(data / "tallydene (deleted).cfg"));
     // The first save of the run became the ".old" copy: the last one went to the same name.
     EXPECT_NE(ReadFileBytes(data / "tallydene.cfg.old").find("<MainFrame>"), std::string::npos);
+}
+
+namespace
+{
+
+std::string OutputOf(const std::string& command)
+{
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r"))
+    {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+            output += buffer;
+        pclose(pipe);
+    }
+    return output;
+}
+
+// The id of the program's visible message box (captioned "Tallydene" alone); empty when none
+// shows within 20 s.
+std::string MessageBoxOf(pid_t pid)
+{
+    const std::string id = OutputOf("timeout 20 xdotool search --sync --onlyvisible --pid " +
+                                    std::to_string(pid) + " --name '^Tallydene$' 2>/dev/null");
+    return id.substr(0, id.find('\n'));
+}
+
+void PressEnter(const std::string& window)
+{
+    std::system(("timeout 10 xdotool windowfocus --sync " + window +
+                 " key Return 2>/dev/null; xdotool keyup Return 2>/dev/null")
+                    .c_str());
+}
+
+} // namespace
+
+// The real program and a data file shut away by mode 000: the file itself, its folder, or the
+// folder above. Root reads any file, so the program runs as "nobody", who then owns the test's
+// folders: the file stays as it is while the question is open, Yes asks again while it is
+// still shut, and once mended Yes reads it and its data is what the end saves.
+TEST(UnreadableFileTest, StaysUntouchedUntilMendedAndThenRead)
+{
+    for (const int levelsUp : {0, 1, 2})
+    {
+        SCOPED_TRACE(levelsUp);
+        TestPlaces places;
+        const fs::path data = places.DataFolder() / "Brindlecott" / "Tallydene";
+        const fs::path file = data / "tallydene.cfg";
+        fs::create_directories(data);
+        const std::string text = OneProject("Kept").Text();
+        WriteFileBytes(file, text);
+        ::chmod(file.c_str(), 0600);
+        const fs::path program = places.ProgramFolder() / "tallydene";
+        fs::create_directories(program.parent_path());
+        fs::copy_file(TALLYDENE_BINARY_DIR "/ui/tallydene", program);
+        const fs::path authority = places.Root() / "Xauthority";
+        if (const char* given = std::getenv("XAUTHORITY"))
+            fs::copy_file(given, authority);
+        ScopedVariable readable("XAUTHORITY", authority.c_str());
+        RuntimeFolder(places);
+        constexpr uid_t kNobody = 65534;
+        ASSERT_EQ(0, ::lchown(places.Root().c_str(), kNobody, kNobody));
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(places.Root()))
+            ASSERT_EQ(0, ::lchown(entry.path().c_str(), kNobody, kNobody));
+        const fs::path shut = levelsUp == 0 ? file : levelsUp == 1 ? data : data.parent_path();
+        const auto mended = static_cast<mode_t>(fs::status(shut).permissions() & fs::perms::all);
+        ::chmod(shut.c_str(), 0);
+
+        ProgramProcess running(
+            places, {"--reuid=65534", "--regid=65534", "--clear-groups", "--", program.string()},
+            "/usr/bin/setpriv");
+        ASSERT_TRUE(running.started);
+        const std::string asked = MessageBoxOf(running.Pid());
+        ASSERT_FALSE(asked.empty());
+        PressEnter(asked);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        const std::string askedAgain = MessageBoxOf(running.Pid());
+        ASSERT_FALSE(askedAgain.empty());
+        EXPECT_EQ(fs::perms::none, fs::status(shut).permissions() & fs::perms::all);
+        EXPECT_EQ(text, ReadFileBytes(file));
+        for (const char* other : {".new", ".old", ".bad"})
+            EXPECT_FALSE(fs::exists(file.string() + other)) << other;
+        EXPECT_FALSE(fs::exists(places.ProgramFolder() / "tallydene.cfg"));
+        ::chmod(shut.c_str(), mended);
+        PressEnter(askedAgain);
+
+        // Read, the file's data runs, and the end saves it: the file read becomes the ".old"
+        // copy.
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        ASSERT_TRUE(running.Send(SIGTERM));
+        EXPECT_EQ(0, running.WaitForExit(20000));
+        EXPECT_EQ(text, ReadFileBytes(data / "tallydene.cfg.old"));
+        EXPECT_NE(ReadFileBytes(file).find("<Kept>"), std::string::npos);
+        EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
+                  fs::status(file).permissions() & fs::perms::all);
+        EXPECT_FALSE(fs::exists(data / "tallydene.cfg.bad"));
+    }
 }

@@ -178,16 +178,44 @@ TEST(SingleInstanceTest, ALockLeftByAnEndedCopyDoesNotKeepTheNextOut)
     {
         ProgramProcess killed(places);
         ASSERT_TRUE(killed.started);
+        // The lock file names the socket once the copy listens.
         ASSERT_TRUE(WindowTest::PumpUntil(
-            [&] { return std::filesystem::exists(RuntimeFolder(places) / "tallydene.socket"); },
-            20000));
+            [&] { return !ReadFileBytes(file.parent_path() / "tallydene.lock").empty(); }, 20000));
     } // killed with SIGKILL: its lock file and socket stay behind
-    ASSERT_TRUE(std::filesystem::exists(RuntimeFolder(places) / "tallydene.lock"));
+    ASSERT_TRUE(std::filesystem::exists(file.parent_path() / "tallydene.lock"));
 
     ProgramProcess next(places);
     ASSERT_TRUE(next.started);
     EXPECT_TRUE(WindowTest::PumpUntil([] { return !VisibleMainWindows().empty(); }, 20000));
     EXPECT_EQ(next.WaitForExit(500), -1) << "the next copy runs";
+}
+
+// Until the data is loaded nothing is written, so a signal then ends the program at once, as it
+// does by default, rather than after a long load and start.
+TEST(SingleInstanceTest, ASignalWhileTheDataLoadsEndsTheProgramAtOnce)
+{
+    TestPlaces places;
+    const auto folder = places.DataFolder() / "Brindlecott" / "Tallydene";
+    std::filesystem::create_directories(folder);
+    std::string text = "<Projects>\r\n";
+    for (int i = 0; i < 300000; ++i)
+    {
+        const std::string name = "Project " + std::to_string(i);
+        text += "\t<" + name + ">\r\n\t\t<TotalTime>60</TotalTime>\r\n\t</" + name + ">\r\n";
+    }
+    text += "</Projects>\r\n";
+    WriteFileBytes(folder / "tallydene.cfg", text);
+
+    ProgramProcess running(places);
+    ASSERT_TRUE(running.started);
+    // The lock, with the socket's place, is taken just before the load.
+    ASSERT_TRUE(WindowTest::PumpUntil(
+        [&] { return !ReadFileBytes(folder / "tallydene.lock").empty(); }, 20000));
+    // Well into the load, which takes seconds.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(running.Send(SIGTERM));
+    EXPECT_EQ(running.WaitForExit(3000), 128 + SIGTERM);
+    EXPECT_EQ(ReadFileBytes(folder / "tallydene.cfg"), text);
 }
 
 // The program's clock value of this moment: seconds since 31 December 1989, 00:00:00 UTC.

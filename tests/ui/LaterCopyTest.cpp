@@ -154,35 +154,6 @@ TEST_F(LaterCopy, CopiesWithOtherRuntimeFoldersFindTheRunningCopy)
     EXPECT_TRUE(std::filesystem::is_empty(hostile));
 }
 
-// Without a runtime folder, a temporary folder named for the user that others may write into
-// is not used for the socket; a private one beside it is, and it goes with the lock.
-TEST_F(LaterCopy, AHolderWithoutRuntimeFolderRefusesAFolderOthersMayWrite)
-{
-    const std::filesystem::path temporary = places.Root() / "tmp";
-    const std::filesystem::path hostile = temporary / ("tallydene-" + std::to_string(getuid()));
-    std::filesystem::create_directories(hostile);
-    std::filesystem::permissions(hostile, std::filesystem::perms::all);
-    unsetenv("XDG_RUNTIME_DIR"); // TearDown gives it back
-    places.SetEnvironment("TMPDIR", temporary.string());
-    std::string folder;
-    {
-        std::vector<InstanceLock::Request> asked;
-        InstanceLock other((places.Root() / "other-data").string(),
-                           [&](InstanceLock::Request request) { asked.push_back(request); });
-        std::filesystem::create_directories(places.Root() / "other-data");
-        ASSERT_EQ(other.Acquire(), InstanceLock::Outcome::Held);
-        folder = std::filesystem::path(other.SocketPath()).parent_path().string();
-        EXPECT_EQ(folder.rfind(hostile.string() + "-", 0), 0u) << other.SocketPath();
-        struct stat info = {};
-        ASSERT_EQ(lstat(folder.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0700u);
-        EXPECT_TRUE(other.AskHolder(InstanceLock::Request::Pause));
-        EXPECT_TRUE(PumpUntil([&] { return !asked.empty(); }, 3000));
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(hostile));
-    EXPECT_FALSE(std::filesystem::exists(folder));
-}
-
 // Peers that connect and send nothing, many at once, hold up neither the window nor a real
 // request, and the running copy closes them soon.
 TEST_F(LaterCopy, IdleConnectionsHoldUpNothing)

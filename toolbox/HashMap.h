@@ -48,6 +48,10 @@ struct PointerKeys
 // and, for a value made in the map (Emplace), the value itself. A map of at most the minimum
 // bucket count keeps no bucket table: its entries form one list in iteration order, which a
 // look-up walks, comparing hashes first. Given an arena, the map takes its entries from it.
+//
+// Keys whose rules also give a keyed hash (one with a secret of the process's own) cannot be
+// crafted to pile up: a chain that grows past kLongestChain, which chance alone never makes,
+// moves the whole map to the keyed hash. Everyday keys keep the plain hash and its order.
 template <class T, class KeyRules = PointerKeys> class HashMap
 {
 public:
@@ -80,7 +84,7 @@ public:
     // Where the key comes in an iteration: smaller ranks come first. Only for a key present.
     uint64_t IterationRank(Key key) const
     {
-        const uint32_t bucket = BucketOf(KeyRules::Hash(key));
+        const uint32_t bucket = BucketOf(HashOf(key));
         uint64_t rank = uint64_t{bucket} << 32;
         const Entry* entry = *Chain(bucket);
         while (BucketOf(entry->hash) != bucket)
@@ -129,7 +133,7 @@ public:
             throw EIllegalArgument("Only an owning map makes a value", "toolbox::HashMap::Emplace",
                                    __LINE__);
         }
-        const uint32_t hash = KeyRules::Hash(key);
+        const uint32_t hash = HashOf(key);
         if (const Entry* found = Find(key, hash))
             return {KeyOf(found), ValueOf(found), false};
         Entry* entry = NewEntry(key, hash, true);
@@ -184,6 +188,7 @@ public:
         chains.head = nullptr;
         count = 0;
         bucketCount = 0;
+        keyed = false;
     }
 
     PointeredList<std::remove_pointer_t<Key>> Keys() const
@@ -203,6 +208,9 @@ public:
 private:
     static constexpr int kLoadPercentage = 50;
     static constexpr uint32_t kMinimumBuckets = 16;
+    // With at most one entry a bucket on average, chance gives no chain of this length.
+    static constexpr uint32_t kLongestChain = 32;
+    static constexpr bool kCanKey = requires(Key key) { KeyRules::KeyedHash(key); };
 
     struct Unowned
     {
@@ -277,7 +285,7 @@ private:
         Release(entry);
     }
 
-    Entry* Find(Key key) const { return count == 0 ? nullptr : Find(key, KeyRules::Hash(key)); }
+    Entry* Find(Key key) const { return count == 0 ? nullptr : Find(key, HashOf(key)); }
 
     Entry* Find(Key key, uint32_t hash) const
     {
@@ -292,7 +300,7 @@ private:
     // The value stays with the caller until the map has taken it.
     template <class Holder> Key Store(Key key, Holder& value)
     {
-        const uint32_t hash = KeyRules::Hash(key);
+        const uint32_t hash = HashOf(key);
         if (Entry* entry = Find(key, hash))
         {
             if (entry->madeHere)
@@ -318,19 +326,63 @@ private:
             bucketCount = kMinimumBuckets;
         const uint32_t bucket = BucketOf(entry->hash);
         Entry** end = Chain(bucket);
+        uint32_t length = 0;
         while (*end != nullptr && (!Listed() || BucketOf((*end)->hash) <= bucket))
+        {
             end = &(*end)->next;
+            ++length;
+        }
         entry->next = *end;
         *end = entry;
         ++count;
+        if (length >= kLongestChain && !Listed())
+            UseKeyedHash();
         Rebalance();
+    }
+
+    uint32_t HashOf(Key key) const
+    {
+        if constexpr (kCanKey)
+            if (keyed)
+                return KeyRules::KeyedHash(key);
+        return KeyRules::Hash(key);
+    }
+
+    // Every entry is hashed anew with the keyed hash and the table rebuilt; a keyed map stays
+    // so until it is cleared.
+    void UseKeyedHash()
+    {
+        if constexpr (kCanKey)
+        {
+            if (keyed)
+                return;
+            keyed = true;
+            ForEach([&](const Entry* entry)
+                    { const_cast<Entry*>(entry)->hash = KeyRules::KeyedHash(KeyOf(entry)); });
+            Rebuild(bucketCount);
+        }
+    }
+
+    // Whether a chain of the table is longer than chance makes them.
+    bool HasLongChain() const
+    {
+        if (Listed())
+            return false;
+        for (uint32_t i = 0; i < bucketCount; ++i)
+        {
+            uint32_t length = 0;
+            for (const Entry* entry = chains.table[i]; entry != nullptr; entry = entry->next)
+                if (++length > kLongestChain)
+                    return true;
+        }
+        return false;
     }
 
     Entry* Unlink(Key key)
     {
         if (count == 0)
             return nullptr;
-        const uint32_t hash = KeyRules::Hash(key);
+        const uint32_t hash = HashOf(key);
         for (Entry** link = Chain(BucketOf(hash)); *link != nullptr; link = &(*link)->next)
         {
             if ((*link)->hash == hash && KeyRules::Equal(KeyOf(*link), key))
@@ -426,6 +478,9 @@ private:
             chains.table = newTable.release();
         }
         bucketCount = newCount;
+        if constexpr (kCanKey)
+            if (!keyed && HasLongChain())
+                UseKeyedHash();
     }
 
     // The minimum bucket count keeps no table: its buckets follow each other in one list.
@@ -446,6 +501,7 @@ private:
     uint32_t bucketCount = 0;
     int count = 0;
     bool ownsValues;
+    bool keyed = false;
 };
 
 } // namespace toolbox

@@ -19,6 +19,9 @@ struct TextKeys
     static Argument View(const void* place) { return static_cast<const char*>(place); }
     static bool Equal(Argument a, Argument b);
     static uint32_t Hash(Argument key);
+    // SipHash-1-3 under a secret made once per process: what it gives for a text cannot be
+    // told in advance, so no file can be made to pile its names into one bucket.
+    static uint32_t KeyedHash(Argument key);
 };
 
 // The map from texts to values that the configuration store and the command line use.

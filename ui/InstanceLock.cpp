@@ -1,16 +1,15 @@
 #include "ui/InstanceLock.h"
 
 #include "toolbox/Logger.h"
-
-#include <wx/evtloop.h>
-#include <wx/evtloopsrc.h>
+#include "ui/RequestListener.h"
 
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -21,12 +20,6 @@
 namespace
 {
 
-// What a later copy sends, one line, and what the holder answers: the answer proves that the
-// socket belongs to this program and not to whatever else took its name.
-constexpr char kShowRequest[] = "show";
-constexpr char kPauseRequest[] = "pause";
-constexpr std::size_t kLongestRequest = sizeof kPauseRequest;
-constexpr char kHolderAnswer[] = "Tallydene\n";
 // How long a later copy waits for a holder that has taken the lock but does not listen yet.
 constexpr auto kHolderStartTime = std::chrono::seconds(10);
 
@@ -34,7 +27,7 @@ bool FillAddress(sockaddr_un& address, const std::string& path)
 {
     address = {};
     address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof(address.sun_path))
+    if (path.empty() || path.size() >= sizeof(address.sun_path))
         return false;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     return true;
@@ -50,139 +43,152 @@ bool IsPrivateFolder(const std::string& path)
            (info.st_mode & 0077) == 0;
 }
 
-// One line from the peer without its end; empty when no whole line comes in time.
-std::string ReadLine(int channel)
+std::string AbsoluteVariable(const char* name)
 {
-    std::string line;
-    char c = 0;
-    while (line.size() < kLongestRequest && recv(channel, &c, 1, 0) == 1)
-    {
-        if (c == '\n')
-            return line;
-        line += c;
-    }
-    return {};
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] == '/' ? value : "";
 }
 
-class ConnectionHandler : public wxEventLoopSourceHandler
+// One socket name for each data folder, so that copies on other data folders listen apart.
+std::string SocketName(const std::string& dataFolder)
 {
-public:
-    explicit ConnectionHandler(std::function<void()> onReady) : onReady(std::move(onReady)) {}
-    void OnReadWaiting() override { onReady(); }
-    void OnWriteWaiting() override {}
-    void OnExceptionWaiting() override {}
+    uint64_t hash = 14695981039346656037u;
+    for (char c : dataFolder)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    char name[48];
+    std::snprintf(name, sizeof name, "tallydene-%016llx.socket",
+                  static_cast<unsigned long long>(hash));
+    return name;
+}
 
-private:
-    std::function<void()> onReady;
-};
+void Warn(int line, const std::string& text)
+{
+    toolbox::Logger::Global().Log("InstanceLock", line, toolbox::Logger::kLevelWarn, "%s",
+                                  text.c_str());
+}
 
 } // namespace
 
-InstanceLock::InstanceLock(std::function<void(Request)> onRequest)
-    : onRequest(std::move(onRequest)), folder(RuntimeFolder())
+InstanceLock::InstanceLock(std::string dataFolder, std::function<void(Request)> onRequest)
+    : dataFolder(std::move(dataFolder)), onRequest(std::move(onRequest))
 {
 }
 
 InstanceLock::~InstanceLock()
 {
-    source.reset();
-    if (listener >= 0)
-    {
-        unlink((folder + "/tallydene.socket").c_str());
-        close(listener);
-    }
+    listener.reset();
+    if (!socketPath.empty())
+        unlink(socketPath.c_str());
+    if (!madeFolder.empty())
+        rmdir(madeFolder.c_str());
     if (lockFile >= 0)
         close(lockFile); // the lock goes with the descriptor
 }
 
-std::string InstanceLock::RuntimeFolder()
+bool InstanceLock::OpenLockFile()
 {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
-        return runtime;
-    return "/tmp/tallydene-" + std::to_string(getuid());
+    const std::string path = dataFolder + "/tallydene.lock";
+    lockFile = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFile >= 0)
+        return true;
+    const int error = errno;
+    // A folder we may read but not write: the lock file of an earlier run, or the folder itself.
+    lockFile = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (lockFile < 0)
+        lockFile = open(dataFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lockFile < 0)
+        problem = std::strerror(error);
+    return lockFile >= 0;
 }
 
-bool InstanceLock::Acquire()
+InstanceLock::Outcome InstanceLock::Acquire()
 {
-    if (!IsPrivateFolder(folder))
-    {
-        toolbox::Logger::Global().Log("InstanceLock::Acquire", __LINE__, toolbox::Logger::kLevelWarn,
-                                      "No single-instance lock: %s is not a private folder",
-                                      folder.c_str());
-        return true;
-    }
-    lockFile = open((folder + "/tallydene.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFile < 0)
-        return true;
+    if (!OpenLockFile())
+        return Outcome::Unlocked;
     if (flock(lockFile, LOCK_EX | LOCK_NB) != 0)
     {
-        close(lockFile);
-        lockFile = -1;
-        return errno != EWOULDBLOCK;
+        if (errno == EWOULDBLOCK)
+            return Outcome::Taken; // the descriptor stays open: AskHolder reads the socket's path
+        problem = std::strerror(errno);
+        return Outcome::Unlocked;
     }
+    Listen();
+    return Outcome::Held;
+}
 
-    // Holding the lock, any socket left by an earlier holder is stale.
-    const std::string path = folder + "/tallydene.socket";
+// Without a socket the lock still holds; only the way to be shown is missing.
+void InstanceLock::Listen()
+{
+    std::string folder = AbsoluteVariable("XDG_RUNTIME_DIR");
+    if (folder.empty() || !IsPrivateFolder(folder))
+    {
+        const std::string temporary =
+            AbsoluteVariable("TMPDIR").empty() ? std::string("/tmp") : AbsoluteVariable("TMPDIR");
+        folder = temporary + "/tallydene-" + std::to_string(getuid());
+        if (!IsPrivateFolder(folder))
+        {
+            Warn(__LINE__, folder + " is not a private folder; the socket goes elsewhere");
+            std::string pattern = folder + "-XXXXXX";
+            if (mkdtemp(pattern.data()) == nullptr)
+                return;
+            folder = madeFolder = pattern;
+        }
+    }
+    const std::string path = folder + "/" + SocketName(dataFolder);
     sockaddr_un address;
-    if (!FillAddress(address, path))
-        return true;
+    const int channel = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (channel < 0)
+        return;
+    // Holding the lock, any socket left by an earlier holder is stale.
     unlink(path.c_str());
-    listener = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (listener < 0 ||
-        bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(listener, 4) != 0)
-        return true; // the lock holds; only the way to be shown is missing
-    handler = std::make_unique<ConnectionHandler>([this] { OnConnection(); });
-    source.reset(wxEventLoopBase::AddSourceForFD(listener, handler.get(), wxEVENT_SOURCE_INPUT));
-    return true;
+    if (!FillAddress(address, path) ||
+        bind(channel, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(channel, SOMAXCONN) != 0)
+    {
+        close(channel);
+        return;
+    }
+    socketPath = path;
+    const std::string line = path + "\n";
+    if (ftruncate(lockFile, 0) != 0 ||
+        pwrite(lockFile, line.data(), line.size(), 0) != static_cast<ssize_t>(line.size()))
+        Warn(__LINE__, "The socket's place cannot be written into the lock file");
+    listener = std::make_unique<RequestListener>(channel, onRequest);
 }
 
 bool InstanceLock::AskHolder(Request request) const
 {
-    const std::string line =
-        std::string(request == Request::Pause ? kPauseRequest : kShowRequest) + "\n";
-    sockaddr_un address;
-    if (!FillAddress(address, folder + "/tallydene.socket"))
-        return false;
+    const std::string line = RequestListener::LineOf(request);
     const auto end = std::chrono::steady_clock::now() + kHolderStartTime;
     while (true)
     {
-        const int channel = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (channel < 0)
-            return false;
-        const timeval wait = {2, 0};
-        setsockopt(channel, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-        char answer[sizeof kHolderAnswer] = {};
-        const bool confirmed =
-            connect(channel, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-            send(channel, line.data(), line.size(), MSG_NOSIGNAL) ==
-                static_cast<ssize_t>(line.size()) &&
-            recv(channel, answer, sizeof answer - 1, MSG_WAITALL) == sizeof answer - 1 &&
-            std::strcmp(answer, kHolderAnswer) == 0;
-        close(channel);
+        // Read afresh each time: a holder that has just started may not have written it yet.
+        char place[sizeof(sockaddr_un::sun_path) + 1] = {};
+        const ssize_t size = lockFile < 0 ? -1 : pread(lockFile, place, sizeof place - 1, 0);
+        std::string path(place, size > 0 ? static_cast<std::size_t>(size) : 0);
+        path = path.substr(0, path.find('\n'));
+        sockaddr_un address;
+        bool confirmed = false;
+        if (FillAddress(address, path))
+        {
+            const int channel = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            if (channel < 0)
+                return false;
+            const timeval wait = {2, 0};
+            setsockopt(channel, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+            const std::string answer = RequestListener::kAnswer;
+            std::string got(answer.size(), '\0');
+            confirmed =
+                connect(channel, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                send(channel, line.data(), line.size(), MSG_NOSIGNAL) ==
+                    static_cast<ssize_t>(line.size()) &&
+                recv(channel, got.data(), got.size(), MSG_WAITALL) ==
+                    static_cast<ssize_t>(got.size()) &&
+                got == answer;
+            close(channel);
+        }
         if (confirmed || std::chrono::steady_clock::now() > end)
             return confirmed;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-}
-
-void InstanceLock::OnConnection()
-{
-    const int channel = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
-    if (channel < 0)
-        return;
-    // A peer that never writes must not hold up the window.
-    const timeval wait = {1, 0};
-    setsockopt(channel, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    const std::string line = ReadLine(channel);
-    std::optional<Request> request;
-    if (line == kShowRequest)
-        request = Request::Show;
-    else if (line == kPauseRequest)
-        request = Request::Pause;
-    if (request)
-        send(channel, kHolderAnswer, sizeof kHolderAnswer - 1, MSG_NOSIGNAL);
-    close(channel);
-    if (request)
-        onRequest(*request);
 }

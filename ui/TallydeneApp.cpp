@@ -1,7 +1,10 @@
 #include "ui/TallydeneApp.h"
 
 #include "app/SystemUtcClock.h"
+#include "app/Tallydene.h"
 #include "toolbox/Places.h"
+#include "toolbox/Translation.h"
+#include "toolbox/TriExtApp.h"
 #include "ui/AppSession.h"
 #include "ui/FatalError.h"
 #include "ui/InstanceLock.h"
@@ -9,6 +12,7 @@
 #include "ui/LaterCopy.h"
 #include "ui/MainFrame.h"
 #include "ui/QuietEnd.h"
+#include "ui/WxPrompts.h"
 
 #include <algorithm>
 #include <vector>
@@ -35,25 +39,40 @@ bool TallydeneApp::OnInit()
     Language::Start();
     // The toolkit's own command-line parser is not run: "/log" with its level word is read by
     // the diagnostic logger, "--pause" by PauseAsked, and anything else is ignored.
+    const toolbox::Path dataFolder =
+        mfctriext::TriExtApp::FindConfigurationDirectory(Tallydene::kApplicationName);
     instanceLock = std::make_unique<InstanceLock>(
-        [this](InstanceLock::Request request)
+        dataFolder.ToString(false).c_str(), [this](InstanceLock::Request request)
         { AnswerLaterCopy(session ? session->GetMainFrame() : nullptr, request); });
-    if (!instanceLock->Acquire())
+    switch (instanceLock->Acquire())
     {
+    case InstanceLock::Outcome::Taken:
         anotherCopyRunning = true;
         instanceLock->AskHolder(PauseAsked() ? InstanceLock::Request::Pause
                                              : InstanceLock::Request::Show);
         return true; // OnRun ends at once with exit code 0
+    case InstanceLock::Outcome::Unlocked:
+        WxPrompts::Show(nullptr,
+                        toolbox::Translation::TrFormat(
+                            "Tallydene cannot start safely: its data folder\n%s\ncannot be "
+                            "locked against a second copy (%s).",
+                            {dataFolder.ToString(false).c_str(), instanceLock->Problem()}),
+                        wxOK | wxICON_ERROR);
+        return false;
+    case InstanceLock::Outcome::Held:
+        break;
     }
 
+    clock = std::make_unique<SystemUtcClock>();
+    // Until the data is loaded a signal ends the program at once, as it does by default: nothing
+    // has been written that the usual end would have to finish.
+    session = std::make_unique<AppSession>(*clock);
     const auto closeWithoutQuestions = [this]
     {
         if (session && session->GetMainFrame())
             session->GetMainFrame()->Close(true);
     };
     quietEnd = std::make_unique<QuietEnd>(*this, closeWithoutQuestions);
-    clock = std::make_unique<SystemUtcClock>();
-    session = std::make_unique<AppSession>(*clock);
     session->Start();
     session->RunFirstRun();
     return true;
@@ -74,6 +93,7 @@ int TallydeneApp::OnExit()
 {
     session.reset(); // the shutdown steps, unless abandoned
     quietEnd.reset();
+    instanceLock.reset(); // the data is written: the next copy may start
     return wxApp::OnExit();
 }
 

@@ -8,16 +8,39 @@
 #include "ui/WxText.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace
 {
 
-// This test process plays the running copy: it holds the user's single-instance lock in the
-// test's runtime folder and answers later copies with its window.
+// The data folder the program uses in the test's places.
+std::filesystem::path DataFolderOf(const TestPlaces& places)
+{
+    const std::filesystem::path folder = places.DataFolder() / "Brindlecott" / "Tallydene";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// A connection to the socket, not yet sending anything; -1 when the connection is refused.
+int Connect(const std::string& path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    const int channel = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    if (connect(channel, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return channel;
+    close(channel);
+    return -1;
+}
+
+// This test process plays the running copy: it holds the single-instance lock of the test's
+// data folder and answers later copies with its window.
 class LaterCopy : public WindowTest
 {
 protected:
@@ -26,13 +49,13 @@ protected:
         if (const char* old = std::getenv("XDG_RUNTIME_DIR"))
             runtimeBefore = old;
         setenv("XDG_RUNTIME_DIR", RuntimeFolder(places).c_str(), 1);
-        lock.emplace(
-            [this](InstanceLock::Request request)
-            {
-                requests.push_back(request);
-                AnswerLaterCopy(Frame(), request);
-            });
-        ASSERT_TRUE(lock->Acquire());
+        lock.emplace(DataFolderOf(places).string(),
+                     [this](InstanceLock::Request request)
+                     {
+                         requests.push_back(request);
+                         AnswerLaterCopy(Frame(), request);
+                     });
+        ASSERT_EQ(lock->Acquire(), InstanceLock::Outcome::Held);
     }
     void TearDown() override
     {
@@ -47,12 +70,8 @@ protected:
     // Sends a line to the running copy's socket as a later copy would; gives its answer.
     std::string Ask(const std::string& line)
     {
-        const std::string path = (RuntimeFolder(places) / "tallydene.socket").string();
-        sockaddr_un address = {};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, sizeof address.sun_path - 1);
-        const int channel = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        EXPECT_EQ(connect(channel, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const int channel = Connect(lock->SocketPath());
+        EXPECT_GE(channel, 0);
         EXPECT_EQ(send(channel, line.data(), line.size(), MSG_NOSIGNAL),
                   static_cast<ssize_t>(line.size()));
         std::string answer;
@@ -104,4 +123,63 @@ TEST_F(LaterCopy, OnlyTheKnownRequestsAreAnswered)
     EXPECT_EQ(Ask("pause"), ""); // no whole line
     EXPECT_EQ(Ask("pausepause\n"), "");
     EXPECT_EQ(requests, (std::vector{InstanceLock::Request::Pause, InstanceLock::Request::Show}));
+}
+
+// The lock is the data folder's: a copy started with another runtime folder, or with none and a
+// temporary folder where another user took the program's name first, still finds the running
+// copy and asks it to show itself.
+TEST_F(LaterCopy, CopiesWithOtherRuntimeFoldersFindTheRunningCopy)
+{
+    Start();
+    const std::filesystem::path hostile =
+        places.Root() / "tmp" / ("tallydene-" + std::to_string(getuid()));
+    std::filesystem::create_directories(hostile);
+    std::filesystem::permissions(hostile, std::filesystem::perms::all);
+    const std::filesystem::path otherRuntime = places.Root() / "other-runtime";
+    std::filesystem::create_directories(otherRuntime);
+    std::filesystem::permissions(otherRuntime, std::filesystem::perms::owner_all);
+    const EnvironmentChanges starts[] = {
+        {{"XDG_RUNTIME_DIR", otherRuntime.string()}},
+        {{"XDG_RUNTIME_DIR", std::nullopt}, {"TMPDIR", (places.Root() / "tmp").string()}},
+    };
+    for (const EnvironmentChanges& changes : starts)
+    {
+        requests.clear();
+        ProgramProcess later(places, {}, TALLYDENE_BINARY_DIR "/ui/tallydene", changes);
+        ASSERT_TRUE(later.started);
+        EXPECT_TRUE(PumpUntil([&] { return !requests.empty(); }, 20000));
+        EXPECT_EQ(later.WaitForExit(20000), 0);
+        EXPECT_EQ(requests, std::vector{InstanceLock::Request::Show});
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(hostile));
+}
+
+// Peers that connect and send nothing, many at once, hold up neither the window nor a real
+// request, and the running copy closes them soon.
+TEST_F(LaterCopy, IdleConnectionsHoldUpNothing)
+{
+    Start();
+    std::vector<int> idle;
+    for (int i = 0; i < 40; ++i)
+        idle.push_back(Connect(lock->SocketPath()));
+    EXPECT_TRUE(std::none_of(idle.begin(), idle.end(), [](int channel) { return channel < 0; }))
+        << "a burst of connections is refused";
+    const auto asked = std::chrono::steady_clock::now();
+    EXPECT_EQ(Ask("show\n"), "Tallydene\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(2));
+    EXPECT_TRUE(PumpUntil(
+        [&]
+        {
+            return std::all_of(idle.begin(), idle.end(),
+                               [](int channel)
+                               {
+                                   char c;
+                                   return channel < 0 || recv(channel, &c, 1, 0) == 0;
+                               });
+        },
+        5000))
+        << "idle connections are closed at their deadline";
+    for (int channel : idle)
+        if (channel >= 0)
+            close(channel);
 }

@@ -16,7 +16,7 @@ std::filesystem::path RuntimeFolder(const TestPlaces& places)
 }
 
 ProgramProcess::ProgramProcess(const TestPlaces& places, std::vector<std::string> arguments,
-                               std::string program)
+                               std::string program, const EnvironmentChanges& changes)
 {
     std::vector<std::string> environment = {
         "HOME=" + places.HomeFolder().string(),
@@ -28,6 +28,13 @@ ProgramProcess::ProgramProcess(const TestPlaces& places, std::vector<std::string
          {"DISPLAY", "XAUTHORITY", "PATH", "LANG", "LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"})
         if (const char* value = getenv(name))
             environment.push_back(std::string(name) + "=" + value);
+    for (const auto& [name, value] : changes)
+    {
+        std::erase_if(environment,
+                      [&](const std::string& entry) { return entry.starts_with(name + "="); });
+        if (value)
+            environment.push_back(name + "=" + *value);
+    }
     std::vector<char*> envp;
     for (std::string& entry : environment)
         envp.push_back(entry.data());

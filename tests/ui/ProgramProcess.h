@@ -3,7 +3,9 @@
 #include "tests/support/TestPlaces.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/types.h>
@@ -13,13 +15,17 @@
 // the single-instance lock.
 std::filesystem::path RuntimeFolder(const TestPlaces& places);
 
+// Variables of the program's environment set (or, without a value, unset) over the usual ones.
+using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
 // The built program (or a copy of it), started as a user would, with its folders in the
 // test's own places; killed at the end of the test if it still runs.
 class ProgramProcess
 {
 public:
     explicit ProgramProcess(const TestPlaces& places, std::vector<std::string> arguments = {},
-                            std::string program = TALLYDENE_BINARY_DIR "/ui/tallydene");
+                            std::string program = TALLYDENE_BINARY_DIR "/ui/tallydene",
+                            const EnvironmentChanges& changes = {});
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <sys/stat.h>
 #include <thread>
 
 extern char** environ;
@@ -178,16 +179,74 @@ TEST(SingleInstanceTest, ALockLeftByAnEndedCopyDoesNotKeepTheNextOut)
     {
         ProgramProcess killed(places);
         ASSERT_TRUE(killed.started);
+        // The lock file names the socket once the copy listens.
         ASSERT_TRUE(WindowTest::PumpUntil(
-            [&] { return std::filesystem::exists(RuntimeFolder(places) / "tallydene.socket"); },
-            20000));
+            [&] { return !ReadFileBytes(file.parent_path() / "tallydene.lock").empty(); }, 20000));
     } // killed with SIGKILL: its lock file and socket stay behind
-    ASSERT_TRUE(std::filesystem::exists(RuntimeFolder(places) / "tallydene.lock"));
+    ASSERT_TRUE(std::filesystem::exists(file.parent_path() / "tallydene.lock"));
 
     ProgramProcess next(places);
     ASSERT_TRUE(next.started);
     EXPECT_TRUE(WindowTest::PumpUntil([] { return !VisibleMainWindows().empty(); }, 20000));
     EXPECT_EQ(next.WaitForExit(500), -1) << "the next copy runs";
+}
+
+// Without a runtime folder, a temporary folder named for the user that others may write into
+// is not used for the socket: a private one beside it is. A copy started with a runtime folder
+// still finds the running copy through the lock file.
+TEST(SingleInstanceTest, WithoutRuntimeFolderTheSocketShunsAFolderOthersMayWrite)
+{
+    TestPlaces places;
+    const auto temporary = places.Root() / "tmp";
+    const auto hostile = temporary / ("tallydene-" + std::to_string(getuid()));
+    std::filesystem::create_directories(hostile);
+    std::filesystem::permissions(hostile, std::filesystem::perms::all);
+    const auto lock = places.DataFolder() / "Brindlecott" / "Tallydene" / "tallydene.lock";
+
+    ProgramProcess first(places, {}, TALLYDENE_BINARY_DIR "/ui/tallydene",
+                         {{"XDG_RUNTIME_DIR", std::nullopt}, {"TMPDIR", temporary.string()}});
+    ASSERT_TRUE(first.started);
+    ASSERT_TRUE(WindowTest::PumpUntil([&] { return !ReadFileBytes(lock).empty(); }, 20000));
+    const std::string socket = ReadFileBytes(lock).substr(0, ReadFileBytes(lock).find('\n'));
+    const std::string folder = std::filesystem::path(socket).parent_path().string();
+    EXPECT_EQ(folder.rfind(hostile.string() + "-", 0), 0u) << socket;
+    struct stat info = {};
+    ASSERT_EQ(lstat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    ProgramProcess second(places);
+    ASSERT_TRUE(second.started);
+    EXPECT_EQ(second.WaitForExit(20000), 0);
+    EXPECT_EQ(first.WaitForExit(500), -1) << "the first copy goes on";
+    EXPECT_TRUE(std::filesystem::is_empty(hostile));
+}
+
+// Until the data is loaded nothing is written, so a signal then ends the program at once, as it
+// does by default, rather than after a long load and start.
+TEST(SingleInstanceTest, ASignalWhileTheDataLoadsEndsTheProgramAtOnce)
+{
+    TestPlaces places;
+    const auto folder = places.DataFolder() / "Brindlecott" / "Tallydene";
+    std::filesystem::create_directories(folder);
+    std::string text = "<Projects>\r\n";
+    for (int i = 0; i < 300000; ++i)
+    {
+        const std::string name = "Project " + std::to_string(i);
+        text += "\t<" + name + ">\r\n\t\t<TotalTime>60</TotalTime>\r\n\t</" + name + ">\r\n";
+    }
+    text += "</Projects>\r\n";
+    WriteFileBytes(folder / "tallydene.cfg", text);
+
+    ProgramProcess running(places);
+    ASSERT_TRUE(running.started);
+    // The lock, with the socket's place, is taken just before the load.
+    ASSERT_TRUE(WindowTest::PumpUntil(
+        [&] { return !ReadFileBytes(folder / "tallydene.lock").empty(); }, 20000));
+    // Well into the load, which takes seconds.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(running.Send(SIGTERM));
+    EXPECT_EQ(running.WaitForExit(3000), 128 + SIGTERM);
+    EXPECT_EQ(ReadFileBytes(folder / "tallydene.cfg"), text);
 }
 
 // The program's clock value of this moment: seconds since 31 December 1989, 00:00:00 UTC.

@@ -103,6 +103,10 @@ bool InstanceLock::OpenLockFile()
 
 InstanceLock::Outcome InstanceLock::Acquire()
 {
+    // Asked again after the user mended the folder: the earlier try's descriptor goes first.
+    if (lockFile >= 0)
+        close(lockFile);
+    lockFile = -1;
     if (!OpenLockFile())
         return Outcome::Unlocked;
     if (flock(lockFile, LOCK_EX | LOCK_NB) != 0)

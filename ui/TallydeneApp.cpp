@@ -44,23 +44,24 @@ bool TallydeneApp::OnInit()
     instanceLock = std::make_unique<InstanceLock>(
         dataFolder.ToString(false).c_str(), [this](InstanceLock::Request request)
         { AnswerLaterCopy(session ? session->GetMainFrame() : nullptr, request); });
-    switch (instanceLock->Acquire())
+    // A folder that cannot be locked is never used: the user mends it and tries again, or quits.
+    InstanceLock::Outcome locked;
+    while ((locked = instanceLock->Acquire()) == InstanceLock::Outcome::Unlocked)
     {
-    case InstanceLock::Outcome::Taken:
+        const std::string problem = toolbox::Translation::TrFormat(
+            "Tallydene cannot start safely: its data folder\n%s\ncannot be locked against a "
+            "second copy (%s).\n\nIf you can mend this (the folder's permissions, for example), "
+            "do so and choose Yes to try again. No quits.",
+            {dataFolder.ToString(false).c_str(), instanceLock->Problem()});
+        if (WxPrompts::Show(nullptr, problem, wxYES_NO | wxICON_ERROR) != wxYES)
+            return false;
+    }
+    if (locked == InstanceLock::Outcome::Taken)
+    {
         anotherCopyRunning = true;
         instanceLock->AskHolder(PauseAsked() ? InstanceLock::Request::Pause
                                              : InstanceLock::Request::Show);
         return true; // OnRun ends at once with exit code 0
-    case InstanceLock::Outcome::Unlocked:
-        WxPrompts::Show(nullptr,
-                        toolbox::Translation::TrFormat(
-                            "Tallydene cannot start safely: its data folder\n%s\ncannot be "
-                            "locked against a second copy (%s).",
-                            {dataFolder.ToString(false).c_str(), instanceLock->Problem()}),
-                        wxOK | wxICON_ERROR);
-        return false;
-    case InstanceLock::Outcome::Held:
-        break;
     }
 
     clock = std::make_unique<SystemUtcClock>();

@@ -11,13 +11,14 @@ namespace
 
 DataState::TodoCopy CopyOf(const Todo& todo)
 {
-    return {&todo,          todo.GetName(),   todo.GetComment(), todo.GetPriority(),
+    return {&todo,          todo.GetId(),     todo.GetName(), todo.GetComment(), todo.GetPriority(),
             todo.GetTime(), todo.IsExpanded()};
 }
 
 DataState::ProjectCopy CopyOf(const Project& project)
 {
     DataState::ProjectCopy copy{&project,
+                                project.GetId(),
                                 project.GetName(),
                                 project.GetComment(),
                                 project.GetTotalTime(),

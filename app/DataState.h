@@ -12,7 +12,7 @@ class Todo;
 class TreeItem;
 
 // A copy of what the data-changing commands can change: every project and todo with its
-// names, properties and time, the overtime balance and the weekday targets. While a command
+// id, names, properties and time, the overtime balance and the weekday targets. While a command
 // runs, the items' addresses tell which copy belongs to which item, across renames and moves.
 class DataState
 {
@@ -20,6 +20,7 @@ public:
     struct TodoCopy
     {
         const Todo* item = nullptr;
+        std::string id;
         std::string name;
         std::string comment;
         int32_t priority = 2;
@@ -33,6 +34,7 @@ public:
     struct ProjectCopy
     {
         const Project* item = nullptr;
+        std::string id;
         std::string name;
         std::string comment;
         int64_t totalTime = 0;

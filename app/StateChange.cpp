@@ -116,6 +116,7 @@ std::unique_ptr<Project> StateChange::MakeProject(int index)
         from >= 0 ? std::move(projectPool[from]) : std::make_unique<Project>();
     if (from < 0)
         project->SetExpanded(copy.expanded);
+    project->SetId(copy.id);
     project->SetName(copy.name);
     project->SetComment(copy.comment);
     todoMoved[index].assign(copy.todos.size(), 0);
@@ -139,6 +140,7 @@ std::unique_ptr<Todo> StateChange::MakeTodo(int projectIndex, int todoIndex, Pro
     if (!kept)
         todo->SetExpanded(copy.expanded);
     todo->SetProject(&owner);
+    todo->SetId(copy.id);
     todo->SetName(copy.name);
     todo->SetComment(copy.comment);
     todo->SetPriority(copy.priority);

@@ -7,10 +7,14 @@
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/UtcClock.h"
+#include "model/ItemId.h"
 #include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
+#include "toolbox/Logger.h"
 #include "toolbox/Translation.h"
+
+#include <unordered_set>
 
 namespace
 {
@@ -77,6 +81,34 @@ void Tallydene::LoadSettings()
         auto project = std::make_unique<Project>();
         project->Load(*section);
         projects.Append(std::move(project));
+    }
+    GiveIdsToAll();
+}
+
+void Tallydene::GiveIdsToAll()
+{
+    std::unordered_set<std::string> taken;
+    const auto give = [&](TreeItem& item)
+    {
+        if (!taken.insert(item.GetId()).second)
+        {
+            // A hand-copied section: the later item is a different one.
+            toolbox::Logger::Report("Tallydene", __LINE__, toolbox::Logger::kLevelWarn,
+                                    "Id " + item.GetId() + " of \"" + item.GetName() +
+                                        "\" was taken by an earlier item; a new one is given");
+            do
+                item.SetId(ItemId::Make());
+            while (!taken.insert(item.GetId()).second);
+        }
+        else if (item.HasStoredId())
+            return;
+        unsavedChanges = true;
+    };
+    for (Project* project : projects)
+    {
+        give(*project);
+        for (Todo* todo : project->GetTodos())
+            give(*todo);
     }
 }
 

@@ -154,6 +154,9 @@ public:
     void LoadSettings();
 
 private:
+    // Items loaded without a well-formed id, or with one an earlier item holds, get a new one,
+    // and the file is marked changed so that the next save writes them.
+    void GiveIdsToAll();
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();

@@ -112,7 +112,7 @@ void Project::Save(toolbox::ConfigSection& parent) const
         todo->Save(own.GetSection("Todos"));
     }
     own.SetInt("TotalTime", totalTime);
-    KeepOnly(own, {"Expanded", "Comment", "TotalTime"});
+    KeepOnly(own, {"Expanded", "Id", "Comment", "TotalTime"});
     // A project without todos has no "Todos" section.
     if (todos.Count() == 0)
     {

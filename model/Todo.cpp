@@ -76,7 +76,7 @@ void Todo::Save(toolbox::ConfigSection& parent) const
     own.SetString("Comment", comment.c_str());
     own.SetInt("Priority", priority);
     SaveTime(parent);
-    KeepOnly(own, {"Expanded", "Comment", "Priority", "Time"});
+    KeepOnly(own, {"Expanded", "Id", "Comment", "Priority", "Time"});
     if (own.Sections().Count() > 0)
         own.RemoveAllSections();
 }

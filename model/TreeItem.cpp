@@ -1,5 +1,6 @@
 #include "model/TreeItem.h"
 
+#include "model/ItemId.h"
 #include "toolbox/ConfigSection.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-TreeItem::TreeItem(std::string defaultName) : name(std::move(defaultName)) {}
+TreeItem::TreeItem(std::string defaultName) : name(std::move(defaultName)), id(ItemId::Make()) {}
 
 TreeItem::~TreeItem() = default;
 
@@ -16,11 +17,20 @@ void TreeItem::Load(toolbox::ConfigSection& own)
 {
     name = own.GetName();
     expanded = own.GetBool("Expanded", true);
+    // Not read with a default: that would put an empty id into the store.
+    const std::string stored = own.HasParameter("Id") ? own.GetString("Id", "") : "";
+    idStored = ItemId::IsWellFormed(stored);
+    if (idStored)
+        id = stored;
+    else
+        MarkChanged();
 }
 
 void TreeItem::Save(toolbox::ConfigSection& parent) const
 {
-    OwnSection(parent).SetBool("Expanded", expanded);
+    toolbox::ConfigSection& own = OwnSection(parent);
+    own.SetBool("Expanded", expanded);
+    own.SetString("Id", id.c_str());
 }
 
 void TreeItem::KeepOnly(toolbox::ConfigSection& own,

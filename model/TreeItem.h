@@ -36,6 +36,18 @@ public:
         name = newName;
         MarkChanged();
     }
+    // Made with the item, or taken from its section at load; never changed by a command.
+    const std::string& GetId() const { return id; }
+    void SetId(const std::string& newId)
+    {
+        if (newId == id)
+            return;
+        id = newId;
+        MarkChanged();
+    }
+    // Whether the last Load found a well-formed id in the section; if not, the item kept the
+    // id it was made with, which the next save writes.
+    bool HasStoredId() const { return idStored; }
     bool IsExpanded() const { return expanded; }
     void SetExpanded(bool isExpanded)
     {
@@ -58,7 +70,7 @@ public:
     // -1 for none.
     virtual int GetStateImage() const = 0;
 
-    // Reads the name and the expanded flag from the item's own section.
+    // Reads the name, the id and the expanded flag from the item's own section.
     virtual void Load(toolbox::ConfigSection& own);
     // Writes the item into the section named after it inside parent; a value that is already
     // there unchanged is left alone, and whatever the item does not write goes.
@@ -72,7 +84,7 @@ public:
     // Removes every sub-section of section but the ones named, which are all there; gives how
     // many different names there are.
     static int KeepOnlySections(toolbox::ConfigSection& section,
-                                 const std::vector<std::string_view>& sectionNames);
+                                const std::vector<std::string_view>& sectionNames);
     // A list section holds the sections of its items, just written, and nothing else; gives
     // how many different names the items have.
     template <class Item>
@@ -99,7 +111,9 @@ private:
 
     bool markedChanged = true;
     bool expanded = true;
+    bool idStored = false;
     std::string name;
+    std::string id;
 };
 
 // Orders names without regard to letter case: ASCII letters folded to lower case, then the

@@ -59,6 +59,7 @@ TEST_F(ActivationCommands, AProjectWithoutTodosGetsItsMiscTodoToo)
 TEST_F(ActivationCommands, SpaceWithNothingSelectedDoesNothing)
 {
     EXPECT_EQ(nullptr, Selected());
+    app->UpdateTime(); // the start's save, which adds the ids the file had not
     const std::string stored = SavedConfig();
     EXPECT_TRUE(Run(ID_ITEM_ACTIVATE));
     EXPECT_EQ(nullptr, app->GetActiveTodo());

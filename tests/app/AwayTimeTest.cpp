@@ -3,9 +3,9 @@
 #include "app/QuitQuestions.h"
 #include "model/Todo.h"
 #include "tests/app/AppScenario.h"
-#include "tests/app/LocalZone.h"
 #include "tests/app/FakeDialogs.h"
 #include "tests/app/FakeIdleSource.h"
+#include "tests/app/LocalZone.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <cstdlib>
@@ -129,9 +129,10 @@ TEST_F(AwayTime, AnEightHourSleepIsBookedOnlyAsTheAnswerSays)
         ExpectedSettings expected = settings;
         expected.lastTimeUpdated = ClockAt(2026, 3, 3, 1, 10);
         expected.actual = static_cast<int32_t>(charged + c.kept);
-        expected.projects = {{"Office", static_cast<int32_t>(1800 + c.kept),
+        expected.projects = {{"Office",
+                              static_cast<int32_t>(1800 + c.kept),
                               {{"Report", static_cast<int32_t>(1200 + c.kept)}, {"Mail", 300}}}};
-        EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+        EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig());
 
         // The day is not charged again; the journal's session holds the night only when kept.
         Work(1);

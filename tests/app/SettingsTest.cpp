@@ -36,7 +36,7 @@ TEST_F(Settings, AFirstStartHasTheDefaultsAndItsFirstSaveHoldsEveryKey)
 
     ExpectedSettings defaults;
     defaults.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 15, 30);
-    EXPECT_EQ(ExpectedConfigFile(defaults), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(defaults, SavedConfig()), SavedConfig());
 }
 
 TEST_F(Settings, EverySettingComesBackFromTheFileAndGoesBackUnchanged)
@@ -79,11 +79,11 @@ TEST_F(Settings, EverySettingComesBackFromTheFileAndGoesBackUnchanged)
 
     app->SaveSettings();
     app->Save();
-    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(stored, SavedConfig()), SavedConfig());
     // Saving again without a change writes the very same bytes.
     app->SaveSettings();
     app->Save();
-    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(stored, SavedConfig()), SavedConfig());
     EXPECT_EQ(SavedConfig(), ReadFileBytes(ConfigFile().string() + ".old"));
 }
 
@@ -103,7 +103,7 @@ TEST_F(Settings, DeletedAndRenamedProjectsLeaveNothingBehind)
     app->UpdateTime();
 
     stored.projects = {{"Workplace", 900, {{"Report", 300}, {"Post", 600}}}};
-    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(stored, SavedConfig()), SavedConfig());
 }
 
 TEST_F(Settings, MissingKeysAreAddedWithTheirDefaults)
@@ -120,7 +120,7 @@ TEST_F(Settings, MissingKeysAreAddedWithTheirDefaults)
     ExpectedSettings expected;
     expected.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
     expected.projects = {{"Office", 0, {}}};
-    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig());
 }
 
 TEST_F(Settings, TargetsExistForSevenWeekdaysOnly)

@@ -92,5 +92,5 @@ std::string ViewScenario::Config(std::vector<ExpectedProject> projects,
     ExpectedSettings expected = settings;
     expected.projects = std::move(projects);
     expected.lastTimeUpdated = lastTimeUpdated;
-    return ExpectedConfigFile(expected);
+    return ExpectedConfigFile(expected, SavedConfig());
 }

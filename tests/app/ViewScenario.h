@@ -42,7 +42,8 @@ protected:
     std::vector<std::string> Boxes() const;
     // The event log written since the start, one "message[: detail]" per line.
     std::vector<std::string> Logged() const;
-    // The configuration file that the settings below would make, with these projects.
+    // The configuration file that the settings below would make, with these projects, their
+    // ids taken from the saved file.
     std::string Config(std::vector<ExpectedProject> projects, int32_t lastTimeUpdated) const;
 
     static constexpr int32_t kMinute = 60;

@@ -52,7 +52,8 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
 
         EXPECT_EQ(600 + 1800, report.GetTime());
         EXPECT_EQ(1200 + 1800, ProjectNamed(*app, "Office").GetTotalTime());
-        EXPECT_EQ(overtime ? -2 * kHour + 1800 : -2 * kHour, app->GetOvertimeAccount().GetBalance());
+        EXPECT_EQ(overtime ? -2 * kHour + 1800 : -2 * kHour,
+                  app->GetOvertimeAccount().GetBalance());
         EXPECT_EQ(report.GetLabel(*app),
                   FakeTreeControl::Of(window.tree.NodeOf(report))->text); // the line was redrawn
         EXPECT_EQ(overtime ? "Open todos: 0,8      Projects: 0,8      Working time: -1,5"
@@ -62,7 +63,7 @@ TEST_F(WorkingDay, HalfAnHourOnATodoGoesToTheTodoItsProjectAndTheBalance)
         expected.lastTimeUpdated = ClockAt(2026, 3, 2, 10, 30, 0);
         expected.actual = overtime ? -2 * kHour + 1800 : -2 * kHour;
         expected.projects = {{"Office", 3000, {{"Report", 2400}, {"Mail", 300}}}};
-        EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+        EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig());
     }
 }
 
@@ -122,7 +123,7 @@ TEST_F(WorkingDay, WithOvertimeOffTheAccountIsKeptAsStored)
 
     stored.lastTimeUpdated = ClockAt(2026, 3, 5, 8, 10, 0);
     stored.projects = {{"Office", 1800, {{"Report", 1200}, {"Mail", 300}}}};
-    EXPECT_EQ(ExpectedConfigFile(stored), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(stored, SavedConfig()), SavedConfig());
 }
 
 TEST_F(WorkingDay, AutoSaveWritesTheFileAtEveryUpdate)
@@ -136,14 +137,14 @@ TEST_F(WorkingDay, AutoSaveWritesTheFileAtEveryUpdate)
         clock.Set(2026, 3, 2, 9, minute, 0);
         app->UpdateTime();
         expected.lastTimeUpdated = ClockAt(2026, 3, 2, 9, minute, 0);
-        EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig()) << minute;
+        EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig()) << minute;
     }
 
     // Without auto save an update leaves the file alone.
     app->GetOptions().SetAutoSaveEnabled(false);
     clock.Set(2026, 3, 2, 9, 4, 0);
     app->UpdateTime();
-    EXPECT_EQ(ExpectedConfigFile(expected), SavedConfig());
+    EXPECT_EQ(ExpectedConfigFile(expected, SavedConfig()), SavedConfig());
 }
 
 TEST_F(WorkingDay, ActivatingAndPausingShowInTheWindow)

@@ -1,3 +1,4 @@
+#include "model/ItemId.h"
 #include "model/Project.h"
 #include "tests/model/AddTodo.h"
 #include "tests/support/TempFolder.h"
@@ -62,6 +63,13 @@ TEST(ItemPersistence, EmptySectionsLoadTheDefaultsAndKeepThem)
     EXPECT_EQ(mail.GetComment(), "");
     EXPECT_EQ(mail.GetPriority(), 2);
     EXPECT_EQ(mail.GetTime(), 0);
+    // No id in the file: the ones made with the items stay, to be saved.
+    EXPECT_FALSE(mail.HasStoredId());
+    EXPECT_TRUE(ItemId::IsWellFormed(mail.GetId())) << mail.GetId();
+    EXPECT_NE(mail.GetId(), project.GetId());
+    ConfigSection projects("Projects");
+    project.Save(projects);
+    EXPECT_EQ(projects.GetSection("Web").GetString("Id", ""), project.GetId());
 
     // Reading a default leaves it in the store for the next save.
     ConfigSection& mailSection = web.GetSection("Todos").GetSection("Mail");
@@ -111,6 +119,8 @@ TEST(ItemPersistence, RoundTripThroughTheFile)
 {
     TempFolder folder;
     const std::string file = (folder.Path() / "Tallydene.cfg").string();
+    std::string webId;
+    std::string mailId;
     {
         toolbox::ArrayList<Project> projects;
         Project& web = AddProject(projects, "Web");
@@ -122,6 +132,8 @@ TEST(ItemPersistence, RoundTripThroughTheFile)
         mail.SetExpanded(false);
         mail.SetComment("ask \"Bob\"");
         web.SetTotalTime(43500);
+        webId = web.GetId();
+        mailId = mail.GetId();
         AddTodo(AddProject(projects, "Office"), "Mail").SetTime(60);
         AddProject(projects, "Idle");
 
@@ -158,6 +170,10 @@ TEST(ItemPersistence, RoundTripThroughTheFile)
     EXPECT_EQ(mail.GetPriority(), kPriorityCompleted);
     EXPECT_FALSE(mail.IsExpanded());
     EXPECT_EQ(mail.GetComment(), "ask \"Bob\"");
+    EXPECT_EQ(web.GetId(), webId);
+    EXPECT_EQ(mail.GetId(), mailId);
+    EXPECT_TRUE(mail.HasStoredId());
+    EXPECT_TRUE(ItemId::IsWellFormed(mailId)) << mailId;
 }
 
 TEST(ItemPersistence, SavingWritesOnlyWhatTheListsHold)

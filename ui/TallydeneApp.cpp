@@ -53,7 +53,7 @@ bool TallydeneApp::OnInit()
             "second copy (%s).\n\nIf you can mend this (the folder's permissions, for example), "
             "do so and choose Yes to try again. No quits.",
             {dataFolder.ToString(false).c_str(), instanceLock->Problem()});
-        if (WxPrompts::Show(nullptr, problem, wxYES_NO | wxICON_ERROR) != wxYES)
+        if (WxPrompts::Show(nullptr, problem, wxYES_NO | wxICON_ERROR) != wxID_YES)
             return false;
     }
     if (locked == InstanceLock::Outcome::Taken)

@@ -38,13 +38,13 @@ std::string DataFileMessages::LoadProblems(const toolbox::Config::LoadReport& re
                                       {report.oldKeptAside});
     if (text.empty())
         return text;
-    if (report.loaded.empty() && backupOffered)
-        return text + "\n\n" +
-               Translation::Tr("No other copy can be read. Unless you restore a backup, Tallydene "
-                               "starts without your data.");
     if (report.loaded.empty())
         return text + "\n\n" +
-               Translation::Tr("No other copy can be read: Tallydene starts without your data.");
+               (backupOffered
+                    ? Translation::Tr("No other copy can be read. Unless you restore a backup, "
+                                      "Tallydene starts without your data.")
+                    : Translation::Tr("No other copy can be read: Tallydene starts without your "
+                                      "data."));
     return text + "\n\n" +
            Translation::TrFormat("Tallydene has loaded\n%s\ninstead.", {report.loaded});
 }

@@ -1,12 +1,11 @@
 #include "app/DeleteCommands.h"
 
 #include "app/CommandContext.h"
-#include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
-#include "model/TreeControl.h"
 #include "toolbox/Translation.h"
 
 namespace
@@ -42,12 +41,7 @@ void DeleteTodoCommand(CommandContext& context)
         !prompts.AskBeforeDestroying(Tr("This todo has a comment. Still sure?")))
         return;
     context.app.LogEvent("Deleted a todo", todo->GetName());
-    Project& project = *todo->GetProject();
-    TreeControl& tree = context.Window().GetTree();
-    tree.DeleteNode(tree.NodeOf(*todo));
-    project.GetTodos().Delete(todo);
-    project.Refresh(context.app);
-    context.app.BringUpToDate();
+    context.app.GetLedger().Apply({Change::DeleteTodo(todo->GetId())});
 }
 
 void DeleteProjectCommand(CommandContext& context)
@@ -67,7 +61,5 @@ void DeleteProjectCommand(CommandContext& context)
         !prompts.AskBeforeDestroying(Tr("This project has a comment. Still sure?")))
         return;
     context.app.LogEvent("Deleted a project", project->GetName());
-    context.app.GetProjects().Delete(project);
-    context.Window().RebuildTree();
-    context.app.BringUpToDate();
+    context.app.GetLedger().Apply({Change::DeleteProject(project->GetId())});
 }

@@ -7,9 +7,9 @@
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/TransferTimeForm.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
-#include "model/TreeControl.h"
 #include "toolbox/Translation.h"
 
 namespace
@@ -23,9 +23,6 @@ void TransferOnDrop(CommandContext& context, Todo& from, Todo& to)
     if (!context.dialogs.Show(form))
         return;
     context.app.LogEvent("Transferred time between todos");
-    context.RefreshTodoAndProject(from);
-    context.RefreshTodoAndProject(to);
-    context.app.BringUpToDate();
 }
 
 void MoveTodo(CommandContext& context, Todo& todo, Project& target)
@@ -40,26 +37,10 @@ void MoveTodo(CommandContext& context, Todo& todo, Project& target)
             return;
         }
     }
-    Project& source = *todo.GetProject();
-    TreeControl& tree = context.Window().GetTree();
     app.LogEvent("Moved a todo", todo.GetName());
-    app.GetJournal().Record(
-        {JournalKind::move, 0, 0, 0, 0, 0, source.GetName(), todo.GetName(), target.GetName()},
-        app.Now());
-    tree.DeleteNode(tree.NodeOf(todo));
-    // The todo itself lives on, so an active todo stays active in its new project.
-    target.GetTodos().Append(source.GetTodos().Remove(&todo));
-    todo.SetProject(&target);
-    // The old project keeps the time booked there; the new one holds at least its todos' sum
-    // at once, as it would after the next load.
-    target.SetTotalTime(target.GetTotalTime());
-    todo.InsertIntoTree(tree, app);
-    target.ResortTodos(app);
-    source.Refresh(app);
-    target.Refresh(app);
+    app.GetLedger().Apply({Change::Move(todo.GetId(), target.GetId())});
     // Show the todo where it landed, revealing it in a collapsed project.
     context.Select(todo);
-    app.BringUpToDate();
 }
 
 } // namespace

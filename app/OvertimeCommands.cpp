@@ -1,21 +1,21 @@
 #include "app/OvertimeCommands.h"
 
-#include "app/BookedChange.h"
 #include "app/ClockValue.h"
 #include "app/CommandContext.h"
 #include "app/DayCharging.h"
 #include "app/Dialogs.h"
+#include "app/JournalEntry.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/WorkingTimeForm.h"
+#include "app/ledger/Ledger.h"
 #include "toolbox/Translation.h"
 
 #include <string>
 
-// The overtime commands first bring the clock up to date, so that time booked before the
-// change does not land on the new balance, and a day that began since the last tick is charged
-// before the balance is set rather than after.
-
+// The ledger books the clock before it sets the balance, so that time booked before the change
+// does not land on the new balance, and a day that began since the last tick is charged before
+// the balance is set rather than after.
 void ZeroOvertimeCommand(CommandContext& context)
 {
     Tallydene& app = context.app;
@@ -24,12 +24,8 @@ void ZeroOvertimeCommand(CommandContext& context)
     if (!context.prompts.AskBeforeDestroying(
             toolbox::Translation::Tr("Sure to set the actual working time to zero?")))
         return;
-    app.BringUpToDate();
-    const BookedChange booked(app, nullptr);
-    app.GetOvertimeAccount().SetBalance(0);
-    booked.Record(JournalKind::overtime);
     app.LogEvent("Set actual working time", "0");
-    app.BringUpToDate();
+    app.GetLedger().Apply({Change::BalanceSet(JournalKind::overtime, 0)});
 }
 
 void OvertimeToTodaysTargetCommand(CommandContext& context)
@@ -40,15 +36,11 @@ void OvertimeToTodaysTargetCommand(CommandContext& context)
     if (!context.prompts.AskBeforeDestroying(
             toolbox::Translation::Tr("Sure to set the actual working time to today's target?")))
         return;
-    app.BringUpToDate();
-    const BookedChange booked(app, nullptr);
-    OvertimeAccount& account = app.GetOvertimeAccount();
     // The day the targets are charged by, so the balance matches the day being charged.
-    account.SetBalance(
-        account.GetTarget(WeekdayOf(DayCharging::DayOf(app.GetOptions(), app.Now()))));
-    booked.Record(JournalKind::overtime);
-    app.LogEvent("Set actual working time", std::to_string(account.GetBalance()));
-    app.BringUpToDate();
+    const int32_t target = app.GetOvertimeAccount().GetTarget(
+        WeekdayOf(DayCharging::DayOf(app.GetOptions(), app.Now())));
+    app.LogEvent("Set actual working time", std::to_string(target));
+    app.GetLedger().Apply({Change::BalanceSet(JournalKind::overtime, target)});
 }
 
 void WorkingHoursCommand(CommandContext& context)
@@ -61,5 +53,4 @@ void WorkingHoursCommand(CommandContext& context)
     if (!context.dialogs.Show(form))
         return;
     app.LogEvent("Set actual working time", std::to_string(app.GetOvertimeAccount().GetBalance()));
-    app.BringUpToDate();
 }

@@ -6,26 +6,25 @@
 #include "app/ProjectForm.h"
 #include "app/Tallydene.h"
 #include "app/TodoCommands.h"
+#include "app/ledger/Ledger.h"
 #include "model/FillTree.h"
 #include "model/Project.h"
 #include "model/TreeControl.h"
 
-#include <memory>
-
 void NewProjectCommand(CommandContext& context)
 {
     Tallydene& app = context.app;
-    auto project = std::make_unique<Project>();
-    ProjectForm form(app, *project);
+    // The form fills a project of its own, which the ledger then makes in the books.
+    Project made;
+    ProjectForm form(app, made);
     if (context.dialogs.Show(form))
     {
-        Project& added = *project;
-        app.GetProjects().Append(std::move(project));
-        app.LogEvent("Created a new project", added.GetName());
-        // No clock update belongs to this command, but the new project is saved at once.
-        app.MarkChanged();
-        if (MainWindow* window = app.GetMainWindow())
-            InsertProjectInOrder(window->GetTree(), app.GetProjects(), added, app);
+        app.LogEvent("Created a new project", made.GetName());
+        Ledger& ledger = app.GetLedger();
+        ledger.Apply({Change::NewProject(Ledger::ContentOf(made))});
+        if (const Project* project = ledger.FindProject(made.GetId());
+            project != nullptr && app.GetMainWindow() != nullptr)
+            context.Select(*project);
     }
     context.FocusTree();
 }
@@ -46,10 +45,7 @@ void ProjectPropertiesCommand(CommandContext& context)
     if (!context.dialogs.Show(form))
         return;
     app.LogEvent("Set project's properties", project->GetName());
-    // A new name can move the project among the others.
-    context.Window().RebuildTree();
     context.Select(*project);
-    app.BringUpToDate();
 }
 
 void RefreshViewCommand(CommandContext& context)

@@ -1,10 +1,10 @@
 #include "app/ProjectForm.h"
 
-#include "app/BookedChange.h"
 #include "app/JournalEntry.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/TrimWhiteSpace.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "toolbox/Translation.h"
 
@@ -15,22 +15,6 @@ void ProjectForm::Open()
     totalTime = shownTotal.Text();
     hint = app.GetDurations().DurationHint();
     comment = project.GetComment();
-}
-
-void ProjectForm::RecordInJournal(const std::string& newName, int32_t newTotal) const
-{
-    const std::string& oldName = project.GetName();
-    // A new project has no history yet.
-    if (oldName.empty())
-        return;
-    if (newTotal != project.GetTotalTime())
-        app.GetJournal().Record({JournalKind::total, 0, 0, 0,
-                                 static_cast<int64_t>(newTotal) - project.GetTotalTime(), 0,
-                                 oldName, "", ""},
-                                app.Now());
-    if (newName != oldName)
-        app.GetJournal().Record({JournalKind::rename, 0, 0, 0, 0, 0, oldName, "", newName},
-                                app.Now());
 }
 
 FormResult ProjectForm::Confirm(Prompts& prompts)
@@ -63,9 +47,17 @@ FormResult ProjectForm::Confirm(Prompts& prompts)
         total = sum;
     }
 
-    RecordInJournal(newName, total);
-    project.SetName(newName);
-    project.SetTotalTime(total);
-    project.SetComment(newComment);
+    // A new project is not yet in the books: the command hands it to the ledger whole.
+    if (app.GetProjects().IndexOf(&project) < 0)
+    {
+        project.SetName(newName);
+        project.SetTotalTime(total);
+        project.SetComment(newComment);
+        return FormResult::Accept();
+    }
+    const std::string& id = project.GetId();
+    app.GetLedger().Apply({Change::Time(JournalKind::total, {}, id, 0,
+                                        static_cast<int64_t>(total) - project.GetTotalTime(), 0),
+                           Change::Rename(id, newName), Change::Comment(id, newComment)});
     return FormResult::Accept();
 }

@@ -30,8 +30,6 @@ public:
     std::string comment;
 
 private:
-    // The total set by hand and a new name, as journal entries.
-    void RecordInJournal(const std::string& newName, int32_t newTotal) const;
     Tallydene& app;
     Project& project;
     ShownDuration shownTotal;

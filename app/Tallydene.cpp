@@ -216,9 +216,6 @@ void Tallydene::BookTime()
     const int32_t moment = now.wall;
     Prompts* prompts = mainWindow != nullptr ? &mainWindow->GetPrompts() : nullptr;
     const bool overtime = options.IsWorkingTimeEnabled();
-    // The clock's booking is no part of a command's change: undo leaves it in place.
-    const int32_t balanceAtStart = account.GetBalance();
-
     if (activeTodo != nullptr)
     {
         const int64_t threshold = int64_t{60} * options.GetAwayThresholdMinutes();
@@ -236,7 +233,6 @@ void Tallydene::BookTime()
             account.SkipDaysUntil(DayCharging::DayOf(options, moment));
         account.SetLastTimeUpdated(moment);
     }
-    undoHistory.BookedOnBalance(account.GetBalance() - balanceAtStart);
     unsavedChanges = true;
 }
 
@@ -255,7 +251,6 @@ void Tallydene::BookOn(Todo& todo, int64_t seconds)
     if (&todo == activeTodo)
         journal.Book(todo.GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
                      account.GetBalance() - balanceBefore);
-    undoHistory.Booked(todo, todo.GetTime() - todoBefore, project.GetTotalTime() - projectBefore);
     unsavedChanges = true;
 }
 

@@ -9,6 +9,7 @@
 #include "app/OvertimeAccount.h"
 #include "app/SessionJournal.h"
 #include "app/UndoHistory.h"
+#include "app/ledger/Ledger.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -143,6 +144,9 @@ public:
     SessionJournal& GetJournal() { return journal; }
     // The steps undo and redo take in this session.
     UndoHistory& GetUndoHistory() { return undoHistory; }
+    // Where every change of the books goes through.
+    Ledger& GetLedger() { return ledger; }
+    const Ledger& GetLedger() const { return ledger; }
     // At the start, before the first clock update: ends a session a crash left open.
     void CloseInterruptedSession();
 
@@ -201,4 +205,5 @@ private:
     bool askingAboutAway = false;
     bool choosingAboutUnreadFiles = false;
     UndoHistory undoHistory;
+    Ledger ledger{*this};
 };

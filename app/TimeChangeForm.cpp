@@ -1,7 +1,7 @@
 #include "app/TimeChangeForm.h"
 
-#include "app/BookedChange.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "toolbox/Translation.h"
@@ -22,12 +22,9 @@ void TimeChangeForm::Open()
 
 void TimeChangeForm::Apply(int64_t change, const char* journalKind)
 {
-    const BookedChange booked(app, &todo);
-    todo.AddTime(change);
-    // Unchecked, the total still rises to the todos' sum where the todo's gain passes it.
-    todo.GetProject()->AddTime(adjustProject ? change : 0);
-    // The box says nothing while overtime is off: the balance stays as it is.
-    if (app.GetOptions().IsWorkingTimeEnabled() && adjustOvertime)
-        app.GetOvertimeAccount().Credit(change);
-    booked.Record(journalKind);
+    // Unchecked, the total still rises to the todos' sum where the todo's gain passes it. The
+    // overtime box says nothing while overtime is off: the balance stays as it is.
+    const bool overtime = app.GetOptions().IsWorkingTimeEnabled() && adjustOvertime;
+    app.GetLedger().Apply({Change::Time(journalKind, todo.GetId(), {}, change,
+                                        adjustProject ? change : 0, overtime ? change : 0)});
 }

@@ -1,21 +1,22 @@
 #include "app/TimeCommands.h"
 
 #include "app/AddTimeForm.h"
-#include "app/BookedChange.h"
 #include "app/CommandContext.h"
 #include "app/Dialogs.h"
+#include "app/JournalEntry.h"
 #include "app/Prompts.h"
 #include "app/RemoveTimeForm.h"
 #include "app/Tallydene.h"
 #include "app/TransferTimeForm.h"
+#include "app/ledger/Ledger.h"
 #include "model/Todo.h"
 #include "toolbox/Translation.h"
 
 namespace
 {
 
-// Adding and removing time are one shape: the selected todo's form, its dialog, the entry in
-// the event log and the refreshed todo and project.
+// Adding and removing time are one shape: the selected todo's form, its dialog and the entry
+// in the event log.
 template <class Form> void ChangeTime(CommandContext& context, const char* logged)
 {
     context.app.BringUpToDate();
@@ -26,8 +27,6 @@ template <class Form> void ChangeTime(CommandContext& context, const char* logge
     if (!context.dialogs.Show(form))
         return;
     context.app.LogEvent(logged, todo->GetName());
-    context.RefreshTodoAndProject(*todo);
-    context.app.BringUpToDate();
 }
 
 } // namespace
@@ -57,13 +56,6 @@ void TransferTimeCommand(CommandContext& context)
     if (!context.dialogs.Show(form))
         return;
     context.app.LogEvent("Transferred time between todos");
-    // OK means the dialog had two todos.
-    if (from != nullptr && to != nullptr)
-    {
-        context.RefreshTodoAndProject(*from);
-        context.RefreshTodoAndProject(*to);
-    }
-    context.app.BringUpToDate();
 }
 
 void ZeroTimeCommand(CommandContext& context)
@@ -75,10 +67,7 @@ void ZeroTimeCommand(CommandContext& context)
     if (!context.prompts.AskBeforeDestroying(toolbox::Translation::Tr(
             "Sure to zero the todo's time?\nNote: The project's total time is not adjusted.")))
         return;
-    const BookedChange booked(context.app, todo);
-    todo->SetTime(0);
-    booked.Record(JournalKind::zero);
     context.app.LogEvent("Set todo's time to zero", todo->GetName());
-    context.RefreshTodoAndProject(*todo);
-    context.app.BringUpToDate();
+    context.app.GetLedger().Apply(
+        {Change::Time(JournalKind::zero, todo->GetId(), {}, -int64_t{todo->GetTime()}, 0, 0)});
 }

@@ -5,11 +5,11 @@
 #include "app/MainWindow.h"
 #include "app/Tallydene.h"
 #include "app/TodoForm.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 
-#include <memory>
 #include <string>
 
 void NewTodoCommand(CommandContext& context)
@@ -18,18 +18,16 @@ void NewTodoCommand(CommandContext& context)
     Project* project = context.RequireProject();
     if (project == nullptr)
         return;
-    auto created = std::make_unique<Todo>(project);
-    TodoForm form(app, *created);
+    // The form fills a todo of its own, which the ledger then makes in the project.
+    Todo made(project);
+    TodoForm form(app, made);
     if (!context.dialogs.Show(form))
         return;
-    Todo& todo = *created;
-    project->GetTodos().Append(std::move(created));
-    app.LogEvent("Created a new todo", todo.GetName());
-    todo.InsertIntoTree(context.Window().GetTree(), app);
-    project->Refresh(app);
-    project->ResortTodos(app);
-    context.Select(todo);
-    app.BringUpToDate();
+    app.LogEvent("Created a new todo", made.GetName());
+    Ledger& ledger = app.GetLedger();
+    ledger.Apply({Change::NewTodo(project->GetId(), Ledger::ContentOf(made))});
+    if (const Todo* todo = ledger.FindTodo(made.GetId()))
+        context.Select(*todo);
 }
 
 void TodoPropertiesCommand(CommandContext& context)
@@ -43,12 +41,7 @@ void TodoPropertiesCommand(CommandContext& context)
     if (!context.dialogs.Show(form))
         return;
     app.LogEvent("Set todo's properties", todo->GetName());
-    if (app.GetActiveTodo() == todo)
-        context.Window().SetDocumentTitle(todo->GetName());
-    todo->GetProject()->Refresh(app);
-    todo->GetProject()->ResortTodos(app);
     context.Select(*todo);
-    app.BringUpToDate();
 }
 
 void SetCompletedCommand(CommandContext& context)
@@ -56,9 +49,8 @@ void SetCompletedCommand(CommandContext& context)
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;
-    todo->SetPriority(kPriorityCompleted);
     context.app.LogEvent("Set todo to completed", todo->GetName());
-    todo->GetProject()->ResortTodos(context.app);
+    context.app.GetLedger().Apply({Change::Priority(todo->GetId(), kPriorityCompleted)});
     context.Select(*todo);
 }
 
@@ -68,9 +60,7 @@ void SetPriorityCommand(CommandContext& context)
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;
-    todo->SetPriority(priority);
     context.app.LogEvent("Set todo's priority to " + std::to_string(priority + 1));
-    todo->GetProject()->ResortTodos(context.app);
+    context.app.GetLedger().Apply({Change::Priority(todo->GetId(), priority)});
     context.Select(*todo);
-    context.app.BringUpToDate();
 }

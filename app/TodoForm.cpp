@@ -3,6 +3,7 @@
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/TrimWhiteSpace.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "toolbox/Translation.h"
@@ -50,14 +51,19 @@ FormResult TodoForm::Confirm(Prompts& prompts)
         }
     }
 
-    // A new todo has no history yet.
-    if (!todo.GetName().empty() && newName != todo.GetName())
-        app.GetJournal().Record({JournalKind::rename, 0, 0, 0, 0, 0, todo.GetProject()->GetName(),
-                                 todo.GetName(), newName},
-                                app.Now());
-    todo.SetName(newName);
-    if (IsPriority(priority))
-        todo.SetPriority(priority);
-    todo.SetComment(TrimWhiteSpace(comment));
+    const int32_t newPriority = IsPriority(priority) ? priority : todo.GetPriority();
+    const std::string newComment = TrimWhiteSpace(comment);
+    // A new todo is not yet in the books: the command hands it to the ledger whole.
+    const Project* project = todo.GetProject();
+    if (project == nullptr || project->GetTodos().IndexOf(&todo) < 0)
+    {
+        todo.SetName(newName);
+        todo.SetPriority(newPriority);
+        todo.SetComment(newComment);
+        return FormResult::Accept();
+    }
+    app.GetLedger().Apply({Change::Rename(todo.GetId(), newName),
+                           Change::Priority(todo.GetId(), newPriority),
+                           Change::Comment(todo.GetId(), newComment)});
     return FormResult::Accept();
 }

@@ -1,48 +1,37 @@
 #include "app/ToolsCommands.h"
 
-#include "app/BookedChange.h"
 #include "app/CleanUpForm.h"
 #include "app/CommandContext.h"
 #include "app/Dialogs.h"
+#include "app/JournalEntry.h"
 #include "app/MainWindow.h"
 #include "app/OptionsForm.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
-#include "model/TreeControl.h"
 #include "toolbox/Translation.h"
 
 namespace
 {
 
-void ZeroAndDeleteTodos(Tallydene& app, Project& project, const CleanUpForm& form)
+void ZeroAndDeleteTodos(Tallydene& app, const Project& project, const CleanUpForm& form,
+                        std::vector<Change>& changes)
 {
-    toolbox::ArrayList<Todo>& todos = project.GetTodos();
-    int position = 0;
-    while (Todo* todo = todos.Get(position))
+    for (const Todo* todo : project.GetTodos())
     {
         if (form.zeroClocks)
         {
-            const BookedChange booked(app, todo);
-            todo->SetTime(0);
-            booked.Record(JournalKind::cleanUp);
             app.LogEvent("Set todo's time to zero (clean up)", todo->GetName());
-            todo->Refresh(app);
-            project.Refresh(app);
+            changes.push_back(Change::Time(JournalKind::cleanUp, todo->GetId(), {},
+                                           -int64_t{todo->GetTime()}, 0, 0));
         }
         if (form.deleteCompleted && todo->IsCompleted())
         {
             app.LogEvent("Deleted a todo (clean up)", todo->GetName());
-            if (TreeControl* tree = app.GetMainTree(); tree != nullptr)
-                if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
-                    tree->DeleteNode(node);
-            todos.DeleteAt(position);
-            project.Refresh(app);
-            // The next todo now stands at this position.
-            continue;
+            changes.push_back(Change::DeleteTodo(todo->GetId()));
         }
-        ++position;
     }
 }
 
@@ -74,10 +63,10 @@ void CleanUpCommand(CommandContext& context)
     CleanUpForm form(app);
     if (context.dialogs.Show(form))
     {
-        app.BringUpToDate();
-        for (Project* project : app.GetProjects())
-            ZeroAndDeleteTodos(app, *project, form);
-        app.BringUpToDate();
+        std::vector<Change> changes;
+        for (const Project* project : app.GetProjects())
+            ZeroAndDeleteTodos(app, *project, form, changes);
+        app.GetLedger().Apply(std::move(changes));
     }
     context.FocusTree();
 }

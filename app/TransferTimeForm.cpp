@@ -1,14 +1,17 @@
 #include "app/TransferTimeForm.h"
 
-#include "app/BookedChange.h"
+#include "app/JournalEntry.h"
 #include "app/Prompts.h"
 #include "app/ReadDurationField.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "model/FillTree.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "model/TreeControl.h"
 #include "toolbox/Translation.h"
+
+#include <utility>
 
 namespace
 {
@@ -99,17 +102,17 @@ std::optional<int64_t> TransferTimeForm::AmountToMove(Prompts& prompts) const
 
 void TransferTimeForm::Move(int64_t moved)
 {
-    const BookedChange fromBooked(app, from);
-    const BookedChange toBooked(app, to);
-    from->AddTime(-moved);
-    to->AddTime(moved);
     // Within one project only the todos change; its total stays. Where the totals are not
     // moved, the to todo's project still rises to its todos' sum.
-    Project& fromProject = *from->GetProject();
-    Project& toProject = *to->GetProject();
-    const int64_t totalsMoved = adjustProjects && &fromProject != &toProject ? moved : 0;
-    fromProject.AddTime(-totalsMoved);
-    toProject.AddTime(totalsMoved);
-    fromBooked.Record(JournalKind::transfer);
-    toBooked.Record(JournalKind::transfer);
+    const int64_t totalsMoved =
+        adjustProjects && from->GetProject() != to->GetProject() ? moved : 0;
+    Change fromChange =
+        Change::Time(JournalKind::transfer, from->GetId(), {}, -moved, -totalsMoved, 0);
+    Change toChange = Change::Time(JournalKind::transfer, to->GetId(), {}, moved, totalsMoved, 0);
+    // The todo that loses time goes first, so that a project of both todos is not lifted by a
+    // gain that the loss then takes back; undo keeps that order, taking the changes back in
+    // reverse.
+    if (moved < 0)
+        std::swap(fromChange, toChange);
+    app.GetLedger().Apply({std::move(fromChange), std::move(toChange)});
 }

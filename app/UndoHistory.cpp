@@ -5,14 +5,15 @@
 #include "app/JournalEntry.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
-#include "app/StateChange.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"
 
 #include <algorithm>
+#include <ranges>
 #include <utility>
 
 namespace
@@ -28,9 +29,9 @@ std::string NameOf(const UndoStep* step)
 {
     if (step == nullptr)
         return {};
-    std::string name = Translation::Tr(step->CommandName());
-    if (!step->Subject().empty())
-        name += " '" + step->Subject() + "'";
+    std::string name = Translation::Tr(step->commandName);
+    if (!step->subject.empty())
+        name += " '" + step->subject + "'";
     return name;
 }
 
@@ -46,18 +47,16 @@ void UndoHistory::Run(const Command& command, CommandContext& context)
 
 void UndoHistory::Record(Tallydene& app, const char* name, const std::function<void()>& change)
 {
-    recording.emplace(Recording{name, DataState::Of(app), {}, 0, {}});
+    recording.emplace(Recording{name, {}, {}});
     change();
     // Empty when the data was loaded anew meanwhile.
     std::optional<Recording> done = std::exchange(recording, std::nullopt);
-    if (!done)
-        return;
-    DataState after = DataState::Of(app);
-    after.LeaveOut(done->booked, done->bookedBalance);
-    if (after == done->before)
+    if (!done || done->changes.empty())
         return;
     std::string line = done->lines.size() == 1 ? done->lines.front() : std::string(done->name);
-    undoSteps.emplace_back(done->name, std::move(line), std::move(done->before), std::move(after));
+    std::string subject = SubjectOf(app, done->changes);
+    undoSteps.push_back(
+        {done->name, std::move(line), std::move(subject), std::move(done->changes)});
     if (undoSteps.size() > kStepsKept)
         undoSteps.pop_front();
     redoSteps.clear();
@@ -69,18 +68,10 @@ void UndoHistory::NameStep(const char* name)
         recording->name = name;
 }
 
-void UndoHistory::Booked(const Todo& todo, int64_t todoSeconds, int64_t projectSeconds)
-{
-    if (!recording)
-        return;
-    recording->booked[&todo] += todoSeconds;
-    recording->booked[todo.GetProject()] += projectSeconds;
-}
-
-void UndoHistory::BookedOnBalance(int64_t seconds)
+void UndoHistory::Took(const std::vector<Change>& applied)
 {
     if (recording)
-        recording->bookedBalance += seconds;
+        recording->changes.insert(recording->changes.end(), applied.begin(), applied.end());
 }
 
 void UndoHistory::Logged(const std::string& message, const std::string* detail)
@@ -132,39 +123,85 @@ void UndoHistory::Take(CommandContext& context, Way way)
     if ((back ? NextUndo() : NextRedo()) == nullptr)
         return;
     Tallydene& app = context.app;
-    app.BringUpToDate();
     const UndoStep& step = back ? undoSteps.back() : redoSteps.back();
-    const std::string line = (back ? "Undone: " : "Redone: ") + step.LogLine();
-    StateChange change(app, back ? step.After() : step.Before(),
-                       back ? step.Before() : step.After(),
-                       back ? step.ToAfter() : step.ToBefore());
-    switch (change.Apply(back ? JournalKind::undo : JournalKind::redo, line))
+    const std::string line = (back ? "Undone: " : "Redone: ") + step.logLine;
+    std::vector<Change> changes;
+    if (back)
+        for (const Change& change : std::views::reverse(step.changes))
+            changes.push_back(change.Inverse());
+    else
+        changes = step.changes;
+    Ledger::Retraced taken =
+        app.GetLedger().Retrace(changes, back ? JournalKind::undo : JournalKind::redo, line);
+    switch (taken.outcome)
     {
-    case StateChange::Outcome::RunningTodoWouldGo:
+    case Ledger::Outcome::RunningTodoWouldGo:
         context.prompts.Refuse(Translation::Tr("Please pause first."));
         return;
-    case StateChange::Outcome::DataDiffers:
+    case Ledger::Outcome::DataDiffers:
         Clear();
         context.prompts.Refuse(
             Translation::Tr("The data has changed in the meantime; the steps cannot be undone."));
         return;
-    case StateChange::Outcome::Done:
+    case Ledger::Outcome::Done:
         break;
     }
     app.LogEvent(line);
     if (MainWindow* window = app.GetMainWindow())
     {
-        window->RebuildTree();
-        if (change.Shown() != nullptr)
-            context.Select(*change.Shown());
-        if (const Todo* active = app.GetActiveTodo())
-            window->SetDocumentTitle(active->GetName());
+        if (taken.shown != nullptr)
+            context.Select(*taken.shown);
         window->FocusTree();
     }
-    app.BringUpToDate();
-    // Last: the change reads the step until here.
+    // The step as it now stands: what was really moved this time, forwards.
+    UndoStep moved{step.commandName, step.logLine, step.subject, {}};
+    if (back)
+        for (const Change& change : std::views::reverse(taken.applied))
+            moved.changes.push_back(change.Inverse());
+    else
+        moved.changes = std::move(taken.applied);
     std::deque<UndoStep>& from = back ? undoSteps : redoSteps;
     std::deque<UndoStep>& to = back ? redoSteps : undoSteps;
-    to.push_back(std::move(from.back()));
     from.pop_back();
+    to.push_back(std::move(moved));
+}
+
+std::string UndoHistory::SubjectOf(const Tallydene& app, const std::vector<Change>& changes) const
+{
+    std::vector<std::string> todos;
+    std::vector<std::string> projects;
+    std::string todoName;
+    std::string projectName;
+    const Ledger& ledger = app.GetLedger();
+    const auto touch = [&](std::vector<std::string>& ids, std::string& name, const std::string& id,
+                           const TreeItem* live, const std::string& gone)
+    {
+        if (id.empty())
+            return;
+        if (std::ranges::find(ids, id) == ids.end())
+            ids.push_back(id);
+        name = live != nullptr ? live->GetName() : gone;
+    };
+    for (const Change& change : changes)
+    {
+        const bool deleted =
+            change.kind == Change::Kind::DeleteTodo || change.kind == Change::Kind::DeleteProject;
+        const std::string gone = deleted ? change.content.name : std::string();
+        if (change.IsOnTodo())
+        {
+            touch(todos, todoName, change.item, ledger.FindTodo(change.item), gone);
+            touch(projects, projectName, change.project, ledger.FindProject(change.project), {});
+        }
+        else
+        {
+            touch(projects, projectName, change.item.empty() ? change.project : change.item,
+                  ledger.FindProject(change.item.empty() ? change.project : change.item), gone);
+        }
+        if (change.kind == Change::Kind::Move)
+            touch(projects, projectName, change.toProject, ledger.FindProject(change.toProject),
+                  {});
+    }
+    if (todos.size() == 1)
+        return todoName;
+    return projects.size() == 1 ? projectName : std::string();
 }

@@ -1,25 +1,21 @@
 #pragma once
 
-#include "app/DataState.h"
 #include "app/UndoStep.h"
 
-#include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 class CommandContext;
 class Tallydene;
-class Todo;
-class TreeItem;
 struct Command;
 
 // The steps the user can undo and redo in this session. Every data-changing command runs
-// through Run, which keeps it as a step when it changed data; undo and redo bring the data
-// back or forth by one step and keep the time the clock booked meanwhile.
+// through Run; what the ledger applied meanwhile becomes its step. Undo retraces a step's
+// changes backwards, redo forwards, both through the ledger, so the time the clock booked
+// meanwhile stays booked.
 class UndoHistory
 {
 public:
@@ -34,9 +30,8 @@ public:
 
     // While an item-level command runs: the command it turned out to be names the step.
     void NameStep(const char* name);
-    // From the clock while a command runs: that time is not the command's change.
-    void Booked(const Todo& todo, int64_t todoSeconds, int64_t projectSeconds);
-    void BookedOnBalance(int64_t seconds);
+    // From the ledger while a command runs: the changes it applied.
+    void Took(const std::vector<Change>& applied);
     // Each event-log line of a running command, to name the step in the undo's line.
     void Logged(const std::string& message, const std::string* detail);
     // The data was loaded anew (a restore): no step fits it any more.
@@ -59,9 +54,7 @@ private:
     struct Recording
     {
         const char* name;
-        DataState before;
-        std::map<const TreeItem*, int64_t> booked;
-        int64_t bookedBalance = 0;
+        std::vector<Change> changes;
         std::vector<std::string> lines;
     };
 
@@ -71,6 +64,8 @@ private:
         Forth
     };
     void Take(CommandContext& context, Way way);
+    // The one todo's name, or the one project's, that the changes concern.
+    std::string SubjectOf(const Tallydene& app, const std::vector<Change>& changes) const;
 
     std::deque<UndoStep> undoSteps;
     std::deque<UndoStep> redoSteps;

@@ -1,7 +1,8 @@
 #include "app/WorkingTimeForm.h"
 
-#include "app/BookedChange.h"
+#include "app/JournalEntry.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 
 WorkingTimeForm::WorkingTimeForm(Tallydene& app) : app(app) {}
 
@@ -35,10 +36,8 @@ FormResult WorkingTimeForm::Confirm(Prompts& prompts)
             return FormResult::Refuse(TargetField(weekday));
         newTargets[weekday] = *target;
     }
-    const BookedChange booked(app, nullptr);
-    account.SetBalance(*balance);
-    booked.Record(JournalKind::overtime);
-    for (int weekday = 0; weekday < 7; ++weekday)
-        account.SetTarget(weekday, newTargets[weekday]);
+    app.GetLedger().Apply({Change::Time(JournalKind::overtime, {}, {}, 0, 0,
+                                        static_cast<int64_t>(*balance) - account.GetBalance()),
+                           Change::Targets(newTargets)});
     return FormResult::Accept();
 }

@@ -33,15 +33,15 @@ TEST_F(DropCommands, ATodoDroppedOnAnotherProjectMovesToItsSortedPlace)
     EXPECT_EQ(P("Office").GetLabel(*app), FakeTreeControl::Of(view.tree.NodeOf(P("Office")))->text);
     EXPECT_EQ(P("Home").GetLabel(*app), FakeTreeControl::Of(view.tree.NodeOf(P("Home")))->text);
     EXPECT_EQ((Lines{"Activated a todo: Mail", "Moved a todo: Mail"}), Logged());
-    // The todo goes on running; the clock update that ends the move books the minutes so far
-    // on its new project, and the old one keeps its total.
+    // The todo goes on running. The minutes before the move are booked on the old project, which
+    // keeps its total; the new one holds the todo's time at once, and what runs on.
     EXPECT_EQ(&mail, app->GetActiveTodo());
     clock.Set(2026, 3, 2, 10, 20, 0);
     app->UpdateTime();
     EXPECT_EQ(600 + 1200, mail.GetTime());
     EXPECT_EQ(
         Config(
-            {{"Office", 2000, {{"Report", 300}}},
+            {{"Office", 2000 + 600, {{"Report", 300}}},
              {"Home", 100 + 1800, {{"mail", 0}, {"Garden", 0}, {"Taxes", 100, 0}, {"Mail", 1800}}},
              {"Web", 0, {{"Mail", 0}}}},
             At(10, 20)),

@@ -75,7 +75,7 @@ TEST_F(PropertiesCommands, RenamingTheActiveTodoRenamesTheWindowAndResorts)
     EXPECT_EQ("Budget", view.titles.back());
 }
 
-TEST_F(PropertiesCommands, ProjectPropertiesRebuildTheTreeAndSelectTheProject)
+TEST_F(PropertiesCommands, ProjectPropertiesMoveTheProjectToItsPlaceAndSelectIt)
 {
     Select(T("Office", "Mail"));
     dialogs.project.push_back(
@@ -85,9 +85,13 @@ TEST_F(PropertiesCommands, ProjectPropertiesRebuildTheTreeAndSelectTheProject)
             form.comment = "animals";
         });
     const int rebuilds = view.treeRebuilds;
+    const TreeNode web = view.tree.NodeOf(P("Web"));
     Run(ID_PROJECT_PROPERTIES);
 
-    EXPECT_EQ(rebuilds + 1, view.treeRebuilds);
+    // Only the renamed project's nodes are made anew.
+    EXPECT_EQ(rebuilds, view.treeRebuilds);
+    EXPECT_EQ(web, view.tree.NodeOf(P("Web")));
+    EXPECT_EQ((Lines{"Mail", "Report"}), TreeTodos(P("Zoo")));
     EXPECT_EQ((Lines{"Web", "Zoo"}), TreeProjects());
     EXPECT_EQ(&P("Zoo"), Selected());
     EXPECT_EQ((Lines{"Set project's properties: Zoo"}), Logged());
@@ -97,7 +101,7 @@ TEST_F(PropertiesCommands, ProjectPropertiesRebuildTheTreeAndSelectTheProject)
 
     Select(P("Web"));
     Run(ID_PROJECT_PROPERTIES); // cancelled
-    EXPECT_EQ(rebuilds + 1, view.treeRebuilds);
+    EXPECT_EQ(rebuilds, view.treeRebuilds);
     EXPECT_EQ(1u, Logged().size());
 }
 

@@ -46,10 +46,10 @@ TEST_F(SavesPerCommand, EachCommandSavesOnceAndOnlyWhenItChangedSomething)
     EXPECT_EQ(1, SavesOf(ID_TODO_ADD_TIME));  // books before the dialog and after it
     EXPECT_EQ(1, SavesOf(ID_TODO_ADD_TIME));  // cancelled, but the clock moved on
     EXPECT_EQ(0, SavesOf(ID_ITEM_COPY_NAME)); // changes nothing
-    EXPECT_EQ(0, SavesOf(ID_TODO_COMPLETED)); // books no time: left to the next tick
+    EXPECT_EQ(1, SavesOf(ID_TODO_COMPLETED)); // a change: booked and saved like any other
     EXPECT_EQ(1, SavesOf(ID_TODO_PAUSE));
 
-    // A new project books no time, yet it is in the file at once.
+    // A new project is in the file at once.
     dialogs.project.push_back([](ProjectForm& form) { form.name = "Kitchen"; });
     EXPECT_EQ(1, SavesOf(ID_PROJECT_NEW));
     EXPECT_NE(SavedConfig().find("Kitchen"), std::string::npos);
@@ -79,7 +79,8 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
     toolbox::ConfigSection& stored = app->GetConfig().GetRoot().GetSection("Projects");
     stored.GetParameter("Stray").SetInt(1);
     stored.GetSection("Office").GetParameter("Colour").SetString("red");
-    toolbox::ConfigSection& mail = stored.GetSection("Office").GetSection("Todos").GetSection("Mail");
+    toolbox::ConfigSection& mail =
+        stored.GetSection("Office").GetSection("Todos").GetSection("Mail");
     mail.GetSection("Notes");
     mail.GetParameter("Colour").SetString("blue");
     stored.GetSection("Gone").GetParameter("TotalTime").SetInt(5);
@@ -166,6 +167,7 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
     const toolbox::ConfigSection& list = app->GetConfig().GetRoot().GetSection("Projects");
     for (const Project* project : projects)
         EXPECT_EQ(project != projects.Get(0),
-                  list.Sections().Get(project->GetName().c_str())->WrittenText(1, "\r\n") != nullptr)
+                  list.Sections().Get(project->GetName().c_str())->WrittenText(1, "\r\n") !=
+                      nullptr)
             << project->GetName();
 }

@@ -1,0 +1,476 @@
+#include "app/ledger/Ledger.h"
+
+#include "app/JournalEntry.h"
+#include "app/MainWindow.h"
+#include "app/Tallydene.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+#include "model/TreeControl.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+namespace
+{
+
+template <typename T> void AddOnce(std::vector<T*>& items, T* item)
+{
+    if (item != nullptr && std::ranges::find(items, item) == items.end())
+        items.push_back(item);
+}
+
+template <typename T> void Drop(std::vector<T*>& items, const TreeItem* item)
+{
+    std::erase_if(items, [item](const T* each) { return each == item; });
+}
+
+// The project's place among the others by name, in the list; its index there.
+int PlaceInOrder(toolbox::ArrayList<Project>& projects, Project& project)
+{
+    std::unique_ptr<Project> moved = projects.Remove(&project);
+    int position = 0;
+    while (position < projects.Count() && CompareProjects(*projects.Get(position), project) <= 0)
+        ++position;
+    projects.Insert(position, std::move(moved));
+    return position;
+}
+
+} // namespace
+
+Ledger::Outcome Ledger::Apply(std::vector<Change> changes)
+{
+    return Run(changes, nullptr, {}).outcome;
+}
+
+Ledger::Retraced Ledger::Retrace(const std::vector<Change>& changes, const char* kind,
+                                 const std::string& note)
+{
+    return Run(changes, kind, note);
+}
+
+Ledger::Retraced Ledger::Run(const std::vector<Change>& changes, const char* undoKind,
+                             const std::string& note)
+{
+    Retraced result;
+    app.BringUpToDate();
+    result.outcome = Check(changes);
+    if (result.outcome != Outcome::Done)
+        return result;
+    ViewWork view;
+    for (const Change& change : changes)
+    {
+        const size_t first = result.applied.size();
+        ApplyOne(change, result.applied, view);
+        for (size_t i = first; i < result.applied.size(); ++i)
+            Journal(result.applied[i], undoKind, note);
+    }
+    if (!result.applied.empty())
+    {
+        ShowChanges(view);
+        result.shown = Shown(result.applied);
+        // A change with no time booked is saved at the end of the command all the same.
+        app.MarkChanged();
+        if (undoKind == nullptr)
+            app.GetUndoHistory().Took(result.applied);
+    }
+    // The status line and the tooltip show the changed totals.
+    app.BringUpToDate();
+    return result;
+}
+
+// Every item named is there, every new one is not, and the running todo stays; the changes
+// before one count, so that a todo can be made in a project made by the same command.
+Ledger::Outcome Ledger::Check(const std::vector<Change>& changes) const
+{
+    std::set<std::string> made;
+    std::set<std::string> gone;
+    const auto exists = [&](const std::string& id, bool project)
+    {
+        if (made.contains(id))
+            return true;
+        if (gone.contains(id))
+            return false;
+        return project ? FindProject(id) != nullptr
+                       : FindTodo(id) != nullptr || FindProject(id) != nullptr;
+    };
+    const Todo* active = app.GetActiveTodo();
+    for (const Change& change : changes)
+    {
+        using enum Change::Kind;
+        bool known = true;
+        switch (change.kind)
+        {
+        case NewProject:
+        case NewTodo:
+            known = !exists(change.item, false) &&
+                    (change.kind == NewProject || exists(change.project, true));
+            made.insert(change.item);
+            gone.erase(change.item);
+            break;
+        case DeleteTodo:
+            if (active != nullptr && active->GetId() == change.item)
+                return Outcome::RunningTodoWouldGo;
+            [[fallthrough]];
+        case DeleteProject:
+            known = exists(change.item, change.kind == DeleteProject);
+            // A project goes only once its todos have gone.
+            if (const Project* project = FindProject(change.item);
+                known && change.kind == DeleteProject && project != nullptr)
+                for (const Todo* todo : project->GetTodos())
+                    known = known && gone.contains(todo->GetId());
+            gone.insert(change.item);
+            made.erase(change.item);
+            break;
+        case Move:
+            known = exists(change.item, false) && exists(change.toProject, true);
+            break;
+        case Time:
+            known = (change.item.empty() || exists(change.item, false)) &&
+                    (change.project.empty() || exists(change.project, true));
+            break;
+        case Targets:
+            break;
+        default:
+            known = exists(change.item, false);
+            break;
+        }
+        if (!known)
+            return Outcome::DataDiffers;
+    }
+    return Outcome::Done;
+}
+
+void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWork& view)
+{
+    using enum Change::Kind;
+    Change done = change;
+    TreeControl* tree = app.GetMainTree();
+    switch (change.kind)
+    {
+    case NewProject:
+    {
+        auto made = std::make_unique<Project>();
+        Project& project = *made;
+        project.SetId(change.content.id);
+        project.SetName(change.content.name);
+        project.SetComment(change.content.comment);
+        project.SetTotalTime(static_cast<int32_t>(change.content.time));
+        project.SetExpanded(change.content.expanded);
+        app.GetProjects().Append(std::move(made));
+        AddOnce(view.reorder, &project);
+        break;
+    }
+    case DeleteProject:
+    {
+        Project* project = FindProject(change.item);
+        done.content = ContentOf(*project);
+        Forget(*project, view);
+        if (tree != nullptr)
+            if (const TreeNode node = tree->NodeOf(*project); node != nullptr)
+                tree->DeleteNode(node);
+        app.GetProjects().Delete(project);
+        break;
+    }
+    case NewTodo:
+    {
+        Project* project = FindProject(change.project);
+        auto made = std::make_unique<Todo>(project);
+        made->SetId(change.content.id);
+        made->SetName(change.content.name);
+        made->SetComment(change.content.comment);
+        made->SetPriority(change.content.priority);
+        made->SetTime(static_cast<int32_t>(change.content.time));
+        made->SetExpanded(change.content.expanded);
+        project->GetTodos().Append(std::move(made));
+        AddOnce(view.resort, project);
+        AddOnce<TreeItem>(view.refresh, project);
+        break;
+    }
+    case DeleteTodo:
+    {
+        Todo* todo = FindTodo(change.item);
+        Project* project = todo->GetProject();
+        done.project = project->GetId();
+        done.content = ContentOf(*todo);
+        Forget(*todo, view);
+        if (tree != nullptr)
+            if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
+                tree->DeleteNode(node);
+        project->GetTodos().Delete(todo);
+        AddOnce<TreeItem>(view.refresh, project);
+        break;
+    }
+    case Rename:
+    case Comment:
+    {
+        Todo* todo = FindTodo(change.item);
+        TreeItem* item = todo;
+        Project* project = todo != nullptr ? todo->GetProject() : FindProject(change.item);
+        if (todo == nullptr)
+            item = project;
+        const bool rename = change.kind == Rename;
+        done.project = todo != nullptr ? project->GetId() : std::string();
+        done.textBefore = rename            ? item->GetName()
+                          : todo != nullptr ? todo->GetComment()
+                                            : project->GetComment();
+        if (done.textBefore == change.textAfter)
+            return;
+        if (!rename)
+        {
+            if (todo != nullptr)
+                todo->SetComment(change.textAfter);
+            else
+                project->SetComment(change.textAfter);
+            AddOnce(view.refresh, item);
+            break;
+        }
+        item->SetName(change.textAfter);
+        if (todo == nullptr)
+            AddOnce(view.reorder, project);
+        else
+            AddOnce(view.resort, project);
+        view.title = view.title || item == app.GetActiveTodo();
+        break;
+    }
+    case Priority:
+    {
+        Todo* todo = FindTodo(change.item);
+        done.project = todo->GetProject()->GetId();
+        done.numberBefore = todo->GetPriority();
+        if (done.numberBefore == change.numberAfter)
+            return;
+        todo->SetPriority(change.numberAfter);
+        AddOnce(view.resort, todo->GetProject());
+        break;
+    }
+    case Move:
+    {
+        Todo* todo = FindTodo(change.item);
+        Project& from = *todo->GetProject();
+        Project& to = *FindProject(change.toProject);
+        if (&from == &to)
+            return;
+        // The project the todo joins holds at least its todos' sum at once, as it would after
+        // the next load; the project it leaves keeps the time booked there.
+        const int64_t lift = std::max<int64_t>(0, static_cast<int64_t>(to.SumOfTodoTimes()) +
+                                                      todo->GetTime() - to.GetTotalTime());
+        if (lift > 0)
+            ApplyTime(Change::Time(nullptr, {}, to.GetId(), 0, lift, 0), applied, view);
+        done.project = from.GetId();
+        if (tree != nullptr)
+            if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
+                tree->DeleteNode(node);
+        // The todo itself lives on, so an active todo stays active in its new project.
+        to.GetTodos().Append(from.GetTodos().Remove(todo));
+        todo->SetProject(&to);
+        AddOnce<TreeItem>(view.refresh, &from);
+        AddOnce<TreeItem>(view.refresh, &to);
+        AddOnce(view.resort, &to);
+        break;
+    }
+    case Time:
+        ApplyTime(change, applied, view);
+        return;
+    case Targets:
+    {
+        OvertimeAccount& account = app.GetOvertimeAccount();
+        for (int weekday = 0; weekday < 7; ++weekday)
+        {
+            done.targetsBefore[weekday] = account.GetTarget(weekday);
+            account.SetTarget(weekday, change.targetsAfter[weekday]);
+        }
+        if (done.targetsBefore == change.targetsAfter)
+            return;
+        break;
+    }
+    }
+    applied.push_back(std::move(done));
+}
+
+// What each account really moved is what the change keeps: a todo does not go below zero, a
+// project's total not below its todos' sum (set after the todo, so a todo's gain lifts it), and
+// no time beyond a duration's range.
+void Ledger::ApplyTime(Change change, std::vector<Change>& applied, ViewWork& view)
+{
+    Todo* todo = change.item.empty() ? nullptr : FindTodo(change.item);
+    Project* project = todo != nullptr ? todo->GetProject() : nullptr;
+    if (project == nullptr && !change.project.empty())
+        project = FindProject(change.project);
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    if (todo != nullptr)
+    {
+        const int32_t before = todo->GetTime();
+        todo->AddTime(change.todoSeconds);
+        change.todoSeconds = todo->GetTime() - static_cast<int64_t>(before);
+        AddOnce<TreeItem>(view.refresh, todo);
+    }
+    if (project != nullptr)
+    {
+        change.project = project->GetId();
+        const int32_t before = project->GetTotalTime();
+        project->AddTime(change.projectSeconds);
+        change.projectSeconds = project->GetTotalTime() - static_cast<int64_t>(before);
+        AddOnce<TreeItem>(view.refresh, project);
+    }
+    if (change.balanceSet)
+    {
+        change.balanceSet = false;
+        change.balanceSeconds -= account.GetBalance();
+    }
+    if (change.balanceSeconds != 0)
+    {
+        const int32_t before = account.GetBalance();
+        account.Credit(change.balanceSeconds);
+        change.balanceSeconds = account.GetBalance() - static_cast<int64_t>(before);
+    }
+    if (change.todoSeconds != 0 || change.projectSeconds != 0 || change.balanceSeconds != 0)
+        applied.push_back(std::move(change));
+}
+
+void Ledger::Forget(const TreeItem& item, ViewWork& view) const
+{
+    Drop(view.refresh, &item);
+    Drop(view.resort, &item);
+    Drop(view.reorder, &item);
+}
+
+// Each changed node once: a project that moves among the others is shown anew with its todos,
+// a project whose todos may move has them sorted and shown anew, any other item is refreshed.
+void Ledger::ShowChanges(const ViewWork& view) const
+{
+    TreeControl* tree = app.GetMainTree();
+    auto& projects = app.GetProjects();
+    for (Project* project : view.reorder)
+    {
+        if (tree != nullptr)
+            if (const TreeNode node = tree->NodeOf(*project); node != nullptr)
+                tree->DeleteNode(node);
+        const int position = PlaceInOrder(projects, *project);
+        if (tree != nullptr)
+        {
+            const int image = project->GetImage(app);
+            tree->InsertNodeAt(nullptr, static_cast<size_t>(position), project->GetLabel(app),
+                               image, image, project->GetStateImage(), project->IsExpanded(),
+                               project);
+        }
+    }
+    std::vector<Project*> resort = view.resort;
+    for (Project* project : view.reorder)
+        AddOnce(resort, project);
+    for (Project* project : resort)
+        project->ResortTodos(app);
+    for (TreeItem* item : view.refresh)
+    {
+        const bool shownAnew =
+            item->IsTodo() &&
+            std::ranges::find(resort, static_cast<Todo*>(item)->GetProject()) != resort.end();
+        const bool inserted =
+            item->IsProject() && std::ranges::find(view.reorder, item) != view.reorder.end();
+        if (!shownAnew && !inserted)
+            item->Refresh(app);
+    }
+    if (view.title)
+        if (MainWindow* window = app.GetMainWindow(); window != nullptr && app.GetActiveTodo())
+            window->SetDocumentTitle(app.GetActiveTodo()->GetName());
+}
+
+// The journal as it has been kept: times moved, renames and moves; undo and redo write the
+// times they moved under their own kind, the balance apart.
+void Ledger::Journal(const Change& change, const char* undoKind, const std::string& note) const
+{
+    SessionJournal& journal = app.GetJournal();
+    const int32_t now = app.Now();
+    const Todo* todo = change.item.empty() ? nullptr : FindTodo(change.item);
+    const Project* project = change.project.empty() ? nullptr : FindProject(change.project);
+    const std::string projectName = project != nullptr ? project->GetName() : std::string();
+    switch (change.kind)
+    {
+    case Change::Kind::Time:
+    {
+        const std::string todoName = todo != nullptr ? todo->GetName() : std::string();
+        if (undoKind == nullptr)
+        {
+            if (change.journalKind != nullptr)
+                journal.Record({change.journalKind, 0, 0, change.todoSeconds, change.projectSeconds,
+                                change.balanceSeconds, projectName, todoName, ""},
+                               now);
+            return;
+        }
+        if (change.todoSeconds != 0 || change.projectSeconds != 0)
+            journal.Record({undoKind, 0, 0, change.todoSeconds, change.projectSeconds, 0,
+                            projectName, todoName, note},
+                           now);
+        if (change.balanceSeconds != 0)
+            journal.Record({undoKind, 0, 0, 0, 0, change.balanceSeconds, "", "", note}, now);
+        return;
+    }
+    case Change::Kind::Rename:
+        if (todo != nullptr)
+            journal.Record({JournalKind::rename, 0, 0, 0, 0, 0, projectName, change.textBefore,
+                            change.textAfter},
+                           now);
+        else
+            journal.Record(
+                {JournalKind::rename, 0, 0, 0, 0, 0, change.textBefore, "", change.textAfter}, now);
+        return;
+    case Change::Kind::Move:
+        journal.Record({JournalKind::move, 0, 0, 0, 0, 0, projectName, todo->GetName(),
+                        FindProject(change.toProject)->GetName()},
+                       now);
+        return;
+    default:
+        return;
+    }
+}
+
+// The first todo made, moved or changed; else the first project changed, which is where a
+// deleted todo was.
+TreeItem* Ledger::Shown(const std::vector<Change>& applied) const
+{
+    for (const Change& change : applied)
+        if (change.IsOnTodo())
+            if (Todo* todo = FindTodo(change.item))
+                return todo;
+    for (const Change& change : applied)
+    {
+        if (Project* project = FindProject(change.project))
+            return project;
+        if (Project* project = FindProject(change.item))
+            return project;
+    }
+    return nullptr;
+}
+
+Project* Ledger::FindProject(const std::string& id) const
+{
+    if (id.empty())
+        return nullptr;
+    for (Project* project : app.GetProjects())
+        if (project->GetId() == id)
+            return project;
+    return nullptr;
+}
+
+Todo* Ledger::FindTodo(const std::string& id) const
+{
+    if (id.empty())
+        return nullptr;
+    for (Project* project : app.GetProjects())
+        for (Todo* todo : project->GetTodos())
+            if (todo->GetId() == id)
+                return todo;
+    return nullptr;
+}
+
+ItemContent Ledger::ContentOf(const Todo& todo)
+{
+    return {todo.GetId(),       todo.GetName(), todo.GetComment(),
+            todo.GetPriority(), todo.GetTime(), todo.IsExpanded()};
+}
+
+ItemContent Ledger::ContentOf(const Project& project)
+{
+    return {project.GetId(),        project.GetName(),   project.GetComment(), 2,
+            project.GetTotalTime(), project.IsExpanded()};
+}

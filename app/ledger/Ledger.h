@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/ledger/Change.h"
+
+#include <string>
+#include <vector>
+
+class Project;
+class Tallydene;
+class Todo;
+class TreeItem;
+
+// The one place that changes the books. A command hands over its changes; the ledger books the
+// clock up to now, applies them in order, journals each, updates each changed node of the main
+// tree once, gives what it applied to the undo history and leaves the save to the end of the
+// command. Undo and redo retrace changes through it as well.
+class Ledger
+{
+public:
+    enum class Outcome
+    {
+        Done,
+        // The running todo would be deleted; nothing was changed.
+        RunningTodoWouldGo,
+        // An item the changes name is not there (or already there, for a new one); nothing was
+        // changed.
+        DataDiffers
+    };
+
+    struct Retraced
+    {
+        Outcome outcome = Outcome::Done;
+        // The changes as they were applied, those that changed nothing left out.
+        std::vector<Change> applied;
+        // The item the changes are best seen on, or nullptr.
+        TreeItem* shown = nullptr;
+    };
+
+    explicit Ledger(Tallydene& app) : app(app) {}
+
+    // A command's changes.
+    Outcome Apply(std::vector<Change> changes);
+    // Undo's or redo's changes: journalled under kind with note, and kept as no step.
+    Retraced Retrace(const std::vector<Change>& changes, const char* kind, const std::string& note);
+
+    Project* FindProject(const std::string& id) const;
+    Todo* FindTodo(const std::string& id) const;
+    static ItemContent ContentOf(const Todo& todo);
+    static ItemContent ContentOf(const Project& project);
+
+private:
+    // What the main tree must show anew once the changes are applied.
+    struct ViewWork
+    {
+        std::vector<TreeItem*> refresh;
+        std::vector<Project*> resort;
+        std::vector<Project*> reorder;
+        bool title = false;
+    };
+
+    Outcome Check(const std::vector<Change>& changes) const;
+    Retraced Run(const std::vector<Change>& changes, const char* undoKind, const std::string& note);
+    // Applies one change and appends it as applied (with any change it brought along).
+    void ApplyOne(const Change& change, std::vector<Change>& applied, ViewWork& view);
+    void ApplyTime(Change change, std::vector<Change>& applied, ViewWork& view);
+    void Forget(const TreeItem& item, ViewWork& view) const;
+    void ShowChanges(const ViewWork& view) const;
+    void Journal(const Change& change, const char* undoKind, const std::string& note) const;
+    TreeItem* Shown(const std::vector<Change>& applied) const;
+
+    Tallydene& app;
+};

@@ -3,10 +3,9 @@
 #include "app/CommandContext.h"
 #include "app/MainWindow.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
-
-#include <memory>
 
 namespace
 {
@@ -19,14 +18,12 @@ Todo& MiscTodoOf(CommandContext& context, Project& project)
     for (Todo* todo : project.GetTodos())
         if (todo->GetName() == kMiscTodoName)
             return *todo;
-    auto created = std::make_unique<Todo>(&project);
-    created->SetName(kMiscTodoName);
-    Todo& misc = *created;
-    project.GetTodos().Append(std::move(created));
+    Todo made(&project);
+    made.SetName(kMiscTodoName);
     context.app.LogEvent("Created the misc todo");
-    misc.InsertIntoTree(context.Window().GetTree(), context.app);
-    project.ResortTodos(context.app);
-    return misc;
+    Ledger& ledger = context.app.GetLedger();
+    ledger.Apply({Change::NewTodo(project.GetId(), Ledger::ContentOf(made))});
+    return *ledger.FindTodo(made.GetId());
 }
 
 void ActivateMiscTodo(CommandContext& context)

@@ -26,6 +26,8 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     }
     if (keepCurrent && !KeepCurrent(app, prompts))
         return false;
+    // The running session ends in the books it ran in.
+    app.Pause();
     app.GetConfig().Parse(text->data());
     app.LoadSettings();
     // The backup's balance is what the list showed: the days since it was made are not
@@ -44,6 +46,8 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     }
     app.MarkChanged();
     app.BringUpToDate();
+    // The journal's record goes on from the restored books.
+    app.JournalBooks();
     return app.SaveAndReport();
 }
 

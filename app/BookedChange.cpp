@@ -41,6 +41,8 @@ JournalEntry BookedChange::Entry(const char* kind, const std::string& note) cons
         entry.projectSeconds = todo->GetProject()->GetTotalTime() - projectTime;
         entry.project = todo->GetProject()->GetName();
         entry.todo = todo->GetName();
+        entry.todoId = todo->GetId();
+        entry.projectId = todo->GetProject()->GetId();
     }
     return entry;
 }

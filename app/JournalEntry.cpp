@@ -95,13 +95,17 @@ std::string JournalEntry::Format() const
     return Escaped(kind) + '\t' + std::to_string(start) + '\t' + std::to_string(end) + '\t' +
            std::to_string(todoSeconds) + '\t' + std::to_string(projectSeconds) + '\t' +
            std::to_string(balanceSeconds) + '\t' + Escaped(project) + '\t' + Escaped(todo) + '\t' +
-           Escaped(note) + "\r\n";
+           Escaped(note) +
+           (device.empty() ? std::string()
+                           : '\t' + todoId + '\t' + projectId + '\t' + Escaped(value) + '\t' +
+                                 device + '\t' + std::to_string(sequence) + '\t' + stamp) +
+           "\r\n";
 }
 
 std::optional<JournalEntry> JournalEntry::Parse(const std::string& line)
 {
     const std::vector<std::string> fields = Fields(line);
-    if (fields.size() != 9 || fields[0].empty())
+    if ((fields.size() != 9 && fields.size() != 15) || fields[0].empty())
         return std::nullopt;
     const auto start = Number(fields[1]);
     const auto end = Number(fields[2]);
@@ -114,8 +118,22 @@ std::optional<JournalEntry> JournalEntry::Parse(const std::string& line)
     if (!start || !end || !todoSeconds || !projectSeconds || !balanceSeconds || !project || !todo ||
         !note)
         return std::nullopt;
-    return JournalEntry{fields[0],       *start,   *end,  *todoSeconds, *projectSeconds,
-                        *balanceSeconds, *project, *todo, *note};
+    JournalEntry entry{fields[0],       *start,   *end,  *todoSeconds, *projectSeconds,
+                       *balanceSeconds, *project, *todo, *note};
+    if (fields.size() == 15)
+    {
+        const auto value = Unescaped(fields[11]);
+        const auto sequence = Number(fields[13]);
+        if (!value || !sequence)
+            return std::nullopt;
+        entry.todoId = fields[9];
+        entry.projectId = fields[10];
+        entry.value = *value;
+        entry.device = fields[12];
+        entry.sequence = *sequence;
+        entry.stamp = fields[14];
+    }
+    return entry;
 }
 
 bool JournalEntry::IsPlausible(int64_t now) const
@@ -125,4 +143,16 @@ bool JournalEntry::IsPlausible(int64_t now) const
     return start >= kFirstMoment && end >= start && end - start <= kLongestSession &&
            end <= now + kDay && withinAmount(todoSeconds) && withinAmount(projectSeconds) &&
            withinAmount(balanceSeconds);
+}
+
+bool JournalEntry::MovesTime() const
+{
+    static constexpr const char* kNoMove[] = {JournalKind::newProject,    JournalKind::newTodo,
+                                              JournalKind::deleteProject, JournalKind::deleteTodo,
+                                              JournalKind::charged,       JournalKind::books,
+                                              JournalKind::open,          JournalKind::progress};
+    for (const char* other : kNoMove)
+        if (kind == other)
+            return false;
+    return todoSeconds != 0 || projectSeconds != 0 || balanceSeconds != 0;
 }

@@ -4,11 +4,17 @@
 #include <optional>
 #include <string>
 
-// One line of the session journal. Every line has the same nine fields, separated by tabs:
-//   kind, start, end, todo seconds, project seconds, balance seconds, project, todo, note
+// One line of the journal, which records every change of the books. A line has fifteen fields,
+// separated by tabs:
+//   kind, start, end, todo seconds, project seconds, balance seconds, project, todo, note,
+//   todo id, project id, value, device, sequence, stamp
 // Times are UTC seconds since 1970; the three amounts are what the entry changed on the todo,
-// its project's total and the overtime balance. Tabs, line ends and backslashes inside the
-// names and the note are written as \t, \r, \n and \\, so an entry is always one line.
+// its project's total and the overtime balance. The value holds what a kind needs beyond
+// them (a priority, the targets, a project's id). Device, sequence and stamp say which data
+// folder wrote the entry, as its how-manieth, and when by a clock that never goes back. Lines
+// written before entries carried ids have only the first nine fields. Tabs, line ends and
+// backslashes inside the texts are written as \t, \r, \n and \\, so an entry is always one
+// line.
 struct JournalEntry
 {
     std::string kind;
@@ -20,8 +26,14 @@ struct JournalEntry
     std::string project;
     std::string todo;
     std::string note;
+    std::string todoId{};
+    std::string projectId{};
+    std::string value{};
+    std::string device{};
+    int64_t sequence = 0;
+    std::string stamp{};
 
-    // The line with its CR LF.
+    // The line with its CR LF: with all fifteen fields once the entry has its device.
     std::string Format() const;
     // The entry of a line without its line end; nothing when a field is missing or a number
     // is not one.
@@ -30,6 +42,9 @@ struct JournalEntry
     // after now, an end before the start or more than a week after it, an amount larger than
     // two durations can differ by. Such numbers would overflow the sums and dates made of them.
     bool IsPlausible(int64_t now) const;
+    // Whether the amounts are time booked or moved on existing items: by the clock, by hand, by
+    // undo. A made or deleted item's content and the targets a day charged are not.
+    bool MovesTime() const;
 };
 
 // The kinds of entries.
@@ -60,7 +75,29 @@ inline constexpr const char* move = "move";
 inline constexpr const char* edit = "edit";
 inline constexpr const char* erase = "delete";
 // What undoing or redoing a step moved on a todo, a project or the balance; the note holds the
-// event-log line.
+// event-log line. What undo or redo does to items themselves is written under the kinds below.
 inline constexpr const char* undo = "undo";
 inline constexpr const char* redo = "redo";
+// A project or todo made, with its content: the comment as the note, a todo's time or a
+// project's total as the amount, and as the value a todo's priority and each item's expanded
+// flag ("2,1"; a project: "1").
+inline constexpr const char* newProject = "new-project";
+inline constexpr const char* newTodo = "new-todo";
+// A project or todo deleted, with the same content.
+inline constexpr const char* deleteProject = "delete-project";
+inline constexpr const char* deleteTodo = "delete-todo";
+// A comment set (note: the new comment); a priority set, or completed (value: the priority).
+inline constexpr const char* comment = "comment";
+inline constexpr const char* priority = "priority";
+inline constexpr const char* completed = "completed";
+// The seven weekday targets, Monday first (value: "28800,28800,...").
+inline constexpr const char* targets = "targets";
+// A project or todo shown expanded or collapsed (value: 1 or 0).
+inline constexpr const char* expanded = "expanded";
+// The days charged or left uncharged: what it took off the balance, and as the value the last
+// charged day and the day after which days were left uncharged ("13210,0").
+inline constexpr const char* charged = "charged";
+// The whole books at a start whose journal does not hold them from the beginning, and after a
+// restore: the projects and the working-time account as the data file writes them (note).
+inline constexpr const char* books = "books";
 } // namespace JournalKind

@@ -108,6 +108,12 @@ std::vector<JournalEntry> JournalFile::ReadAll() const
     return EntriesOf(file, 1, path, false);
 }
 
+std::vector<JournalEntry> JournalFile::ReadComplete() const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, true);
+}
+
 std::vector<JournalEntry> JournalFile::ReadPlausible(int64_t now) const
 {
     std::ifstream file(path, std::ios::binary);
@@ -126,4 +132,31 @@ std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) con
     file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
     std::istringstream lines(tail);
     return EntriesOf(lines, 0, path, true);
+}
+
+std::optional<JournalEntry> JournalFile::ReadLast() const
+{
+    constexpr std::streamoff kBlock = 64 * 1024;
+    std::ifstream file(path, std::ios::binary);
+    file.seekg(0, std::ios::end);
+    std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string tail;
+    // Back a block at a time until the tail holds a whole line before its last line end.
+    while (position > 0)
+    {
+        const std::streamoff count = std::min(kBlock, position);
+        position -= count;
+        std::string block(static_cast<size_t>(count), '\0');
+        file.seekg(position);
+        file.read(block.data(), count);
+        tail.insert(0, block);
+        const size_t last = tail.find_last_not_of("\r\n");
+        if (last != std::string::npos && tail.rfind('\n', last) != std::string::npos)
+            break;
+    }
+    std::istringstream lines(tail);
+    std::vector<JournalEntry> entries = EntriesOf(lines, 0, path, true);
+    if (entries.empty())
+        return std::nullopt;
+    return std::move(entries.back());
 }

@@ -4,6 +4,7 @@
 #include "toolbox/FileResult.h"
 #include "toolbox/FileSystem.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     // damaged line is skipped with a warning in the diagnostic log; a missing file has no
     // entries.
     std::vector<JournalEntry> ReadAll() const;
+    // Every entry with the progress of sessions: the complete record the books are replayed from.
+    std::vector<JournalEntry> ReadComplete() const;
     // As ReadAll, leaving out with a warning the entries that are not plausible at the moment
     // given: for everything that shows or exports the journal.
     std::vector<JournalEntry> ReadPlausible(int64_t now) const;
@@ -30,6 +33,8 @@ public:
     // so that a long journal is not read whole; all of them when no entry is of the kind.
     std::vector<JournalEntry> ReadFromLast(const std::string& kind) const;
 
+    // The last entry, read from the file's end; nothing when the file holds none.
+    std::optional<JournalEntry> ReadLast() const;
     const std::string& GetPath() const { return path; }
 
 private:

@@ -39,6 +39,13 @@ public:
     // The days after the last charged day up to today that have a target.
     int WorkingDaysUntil(int32_t today) const;
     int32_t GetLastChargedDay() const { return lastChargedDay; }
+    int32_t GetLeftUnchargedAfter() const { return leftUnchargedAfter; }
+    // The days as a journal entry recorded them.
+    void SetChargedDays(int32_t lastCharged, int32_t leftUncharged)
+    {
+        lastChargedDay = lastCharged;
+        leftUnchargedAfter = leftUncharged;
+    }
     void SetLastTimeUpdated(int32_t moment) { lastTimeUpdated = moment; }
 
     // From and into the sections "WorkingTime" and "Application" below the root; a missing key

@@ -78,7 +78,7 @@ void ReportForm::Open(int firstWeekday)
     {
         if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             journalNames.Rename(entry);
-        else if (entry.todoSeconds != 0 || entry.projectSeconds != 0 || entry.balanceSeconds != 0)
+        else if (entry.MovesTime())
             booked.push_back({entry.start, journalNames.Of({entry.project, entry.todo}),
                               IsWork(entry.kind), entry.todoSeconds, entry.projectSeconds,
                               entry.balanceSeconds});

@@ -75,6 +75,8 @@ void SessionJournal::BeginSession(int32_t moment, const Todo& todo)
     entry.start = entry.end = UnixTimeOf(moment);
     entry.project = todo.GetProject()->GetName();
     entry.todo = todo.GetName();
+    entry.todoId = todo.GetId();
+    entry.projectId = todo.GetProject()->GetId();
     Append(entry);
     running = std::move(entry);
 }
@@ -162,8 +164,28 @@ void SessionJournal::Record(JournalEntry entry, int32_t moment)
     Append(std::move(entry));
 }
 
+void SessionJournal::WriteAs(std::string deviceId)
+{
+    device = std::move(deviceId);
+    if (const std::optional<JournalEntry> last = file.ReadLast())
+    {
+        continuesComplete = !last->device.empty();
+        if (last->device == device)
+            sequence = last->sequence;
+        if (const auto stamp = HybridClock::Stamp::Parse(last->stamp))
+            stamps.Observe(*stamp);
+    }
+}
+
 void SessionJournal::Append(JournalEntry entry)
 {
+    if (!device.empty())
+    {
+        entry.device = device;
+        entry.sequence = ++sequence;
+        // The program's clock counts whole seconds.
+        entry.stamp = stamps.Next(entry.end * 1000).Text();
+    }
     waiting.push_back(std::move(entry));
     WriteWaiting();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/JournalFile.h"
+#include "app/journal/HybridClock.h"
 
 #include <cstdint>
 #include <deque>
@@ -23,6 +24,11 @@ class SessionJournal
 {
 public:
     explicit SessionJournal(std::string path) : file(std::move(path)) {}
+    // From now on each entry is written as this device's next one, with the clock's stamp; the
+    // numbering and the clock go on from the journal's last entry.
+    void WriteAs(std::string deviceId);
+    // Whether the journal's last entry, when WriteAs read it, was one of the complete record.
+    bool ContinuesCompleteRecord() const { return continuesComplete; }
 
     // The journal file in the data folder, named after the program.
     static std::string FileIn(const toolbox::Path& dataFolder);
@@ -66,4 +72,8 @@ private:
     // The running session's last progress, so that a save that booked nothing adds none.
     std::optional<JournalEntry> progress;
     std::deque<JournalEntry> waiting;
+    std::string device;
+    int64_t sequence = 0;
+    HybridClock stamps;
+    bool continuesComplete = false;
 };

@@ -7,11 +7,14 @@
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/UtcClock.h"
+#include "app/journal/BooksText.h"
+#include "app/journal/DeviceId.h"
 #include "model/ItemId.h"
 #include "model/SaturatedDuration.h"
 #include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Logger.h"
+#include "toolbox/Path.h"
 #include "toolbox/Translation.h"
 
 #include <unordered_set>
@@ -33,6 +36,8 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp(kApplicationName, {"Projects"}), clock(clock), decimalChar(decimalChar),
       eventLog(GetDataFolder()), journal(SessionJournal::FileIn(GetDataFolder()))
 {
+    journal.WriteAs(DeviceId::ReadOrMake(
+        toolbox::Path::CreateApplicationLikePath(GetDataFolder(), "device").ToString(false).str()));
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
     if (!GetLoadReport().loaded.empty())
@@ -223,6 +228,9 @@ void Tallydene::BookTime()
     }
     else
         awayWatch.Paused(now);
+    const int32_t balanceBefore = account.GetBalance();
+    const int32_t chargedBefore = account.GetLastChargedDay();
+    const int32_t leftBefore = account.GetLeftUnchargedAfter();
     // The calendar follows the wall clock, which may have been put back.
     if (moment >= account.GetLastTimeUpdated() ||
         dayCharging.AcceptClockBehind(*this, prompts, moment))
@@ -233,7 +241,30 @@ void Tallydene::BookTime()
             account.SkipDaysUntil(DayCharging::DayOf(options, moment));
         account.SetLastTimeUpdated(moment);
     }
+    JournalCharging(account.GetBalance() - static_cast<int64_t>(balanceBefore), chargedBefore,
+                    leftBefore);
     unsavedChanges = true;
+}
+
+void Tallydene::JournalCharging(int64_t balanceMoved, int32_t chargedBefore, int32_t leftBefore)
+{
+    const int32_t charged = account.GetLastChargedDay();
+    const int32_t left = account.GetLeftUnchargedAfter();
+    if (balanceMoved == 0 && charged == chargedBefore && left == leftBefore)
+        return;
+    JournalEntry entry;
+    entry.kind = JournalKind::charged;
+    entry.balanceSeconds = balanceMoved;
+    entry.value = std::to_string(charged) + ',' + std::to_string(left);
+    journal.Record(std::move(entry), Now());
+}
+
+void Tallydene::JournalBooks()
+{
+    JournalEntry entry;
+    entry.kind = JournalKind::books;
+    entry.note = BooksText::Of(*this);
+    journal.Record(std::move(entry), Now());
 }
 
 void Tallydene::BookOn(Todo& todo, int64_t seconds)
@@ -463,6 +494,10 @@ void Tallydene::LogEvent(const std::string& message, const std::string& detail)
 void Tallydene::CloseInterruptedSession()
 {
     journal.CloseInterrupted(account.GetLastTimeUpdated(), options.IsWorkingTimeEnabled());
+    // A journal from before every change was journalled, or none beside books kept without one,
+    // starts its complete record with the books as they are; a first start's books are empty.
+    if (!journal.ContinuesCompleteRecord() && !IsFirstRun())
+        JournalBooks();
 }
 
 bool Tallydene::AnyTodoOpen() const

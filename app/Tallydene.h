@@ -150,6 +150,10 @@ public:
     // At the start, before the first clock update: ends a session a crash left open.
     void CloseInterruptedSession();
 
+    // The whole books as one journal entry: where the journal's complete record starts anew, as
+    // after a restore.
+    void JournalBooks();
+
     // Whether any todo shows time, the question asked before quitting.
     bool AnyTodoOpen() const;
 
@@ -161,6 +165,8 @@ private:
     // Items loaded without a well-formed id, or with one an earlier item holds, get a new one,
     // and the file is marked changed so that the next save writes them.
     void GiveIdsToAll();
+    // What the day charging of a clock update did to the account, as one journal entry.
+    void JournalCharging(int64_t balanceMoved, int32_t chargedBefore, int32_t leftBefore);
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();

@@ -65,9 +65,7 @@ void MainView::OnItemExpandedOrCollapsed(wxTreeEvent& event)
         Expand(event.GetItem());
         return;
     }
-    item->SetExpanded(expanded);
-    // The flag is saved with the item; a clock update that saves only its bookings would not.
-    app.MarkChanged();
+    app.GetLedger().SetExpanded(*item, expanded);
 }
 
 void MainView::OnLeftDoubleClick(wxMouseEvent& event)

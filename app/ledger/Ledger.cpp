@@ -49,6 +49,43 @@ Ledger::Retraced Ledger::Retrace(const std::vector<Change>& changes, const char*
     return Run(changes, kind, note);
 }
 
+bool Ledger::Replay(const Change& change)
+{
+    if (Check({change}) != Outcome::Done)
+        return false;
+    std::vector<Change> applied;
+    ViewWork view;
+    ApplyOne(change, applied, view);
+    ShowChanges(view);
+    return true;
+}
+
+void Ledger::SetExpanded(TreeItem& item, bool expanded)
+{
+    if (item.IsExpanded() == expanded)
+        return;
+    item.SetExpanded(expanded);
+    JournalEntry entry;
+    entry.kind = JournalKind::expanded;
+    entry.value = expanded ? "1" : "0";
+    if (item.IsTodo())
+    {
+        const Todo& todo = static_cast<const Todo&>(item);
+        entry.todo = todo.GetName();
+        entry.todoId = todo.GetId();
+        entry.project = todo.GetProject()->GetName();
+        entry.projectId = todo.GetProject()->GetId();
+    }
+    else
+    {
+        entry.project = item.GetName();
+        entry.projectId = item.GetId();
+    }
+    app.GetJournal().Record(std::move(entry), app.Now());
+    // The flag is saved with the item; a clock update that saves only its bookings would not.
+    app.MarkChanged();
+}
+
 Ledger::Retraced Ledger::Run(const std::vector<Change>& changes, const char* undoKind,
                              const std::string& note)
 {
@@ -256,7 +293,7 @@ void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWo
         const int64_t lift = std::max<int64_t>(0, static_cast<int64_t>(to.SumOfTodoTimes()) +
                                                       todo->GetTime() - to.GetTotalTime());
         if (lift > 0)
-            ApplyTime(Change::Time(nullptr, {}, to.GetId(), 0, lift, 0), applied, view);
+            ApplyTime(Change::Time(JournalKind::total, {}, to.GetId(), 0, lift, 0), applied, view);
         done.project = from.GetId();
         if (tree != nullptr)
             if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
@@ -375,53 +412,93 @@ void Ledger::ShowChanges(const ViewWork& view) const
             window->SetDocumentTitle(app.GetActiveTodo()->GetName());
 }
 
-// The journal as it has been kept: times moved, renames and moves; undo and redo write the
-// times they moved under their own kind, the balance apart.
+// Every change is one entry with the ids it concerns; undo and redo write the times they moved
+// under their own kind, the balance apart, and what they did to items under the items' kinds.
 void Ledger::Journal(const Change& change, const char* undoKind, const std::string& note) const
 {
-    SessionJournal& journal = app.GetJournal();
-    const int32_t now = app.Now();
+    using enum Change::Kind;
     const Todo* todo = change.item.empty() ? nullptr : FindTodo(change.item);
     const Project* project = change.project.empty() ? nullptr : FindProject(change.project);
-    const std::string projectName = project != nullptr ? project->GetName() : std::string();
+    if (project == nullptr && change.kind != Time && !change.IsOnTodo())
+        project = FindProject(change.item);
+    JournalEntry entry;
+    entry.project = project != nullptr ? project->GetName() : std::string();
+    entry.todo = todo != nullptr ? todo->GetName() : std::string();
+    entry.todoId = change.IsOnTodo() ? change.item : std::string();
+    entry.projectId = change.IsOnTodo() || change.kind == Time ? change.project : change.item;
+    const ItemContent& content = change.content;
     switch (change.kind)
     {
-    case Change::Kind::Time:
+    case NewProject:
+    case DeleteProject:
     {
-        const std::string todoName = todo != nullptr ? todo->GetName() : std::string();
-        if (undoKind == nullptr)
-        {
-            if (change.journalKind != nullptr)
-                journal.Record({change.journalKind, 0, 0, change.todoSeconds, change.projectSeconds,
-                                change.balanceSeconds, projectName, todoName, ""},
-                               now);
-            return;
-        }
-        if (change.todoSeconds != 0 || change.projectSeconds != 0)
-            journal.Record({undoKind, 0, 0, change.todoSeconds, change.projectSeconds, 0,
-                            projectName, todoName, note},
-                           now);
-        if (change.balanceSeconds != 0)
-            journal.Record({undoKind, 0, 0, 0, 0, change.balanceSeconds, "", "", note}, now);
+        const bool made = change.kind == NewProject;
+        entry.kind = made ? JournalKind::newProject : JournalKind::deleteProject;
+        entry.project = content.name;
+        entry.projectSeconds = made ? content.time : -content.time;
+        entry.note = content.comment;
+        entry.value = content.expanded ? "1" : "0";
+        break;
+    }
+    case NewTodo:
+    case DeleteTodo:
+    {
+        const bool made = change.kind == NewTodo;
+        entry.kind = made ? JournalKind::newTodo : JournalKind::deleteTodo;
+        entry.todo = content.name;
+        entry.todoSeconds = made ? content.time : -content.time;
+        entry.note = content.comment;
+        entry.value = std::to_string(content.priority) + (content.expanded ? ",1" : ",0");
+        break;
+    }
+    case Rename:
+        entry.kind = JournalKind::rename;
+        (todo != nullptr ? entry.todo : entry.project) = change.textBefore;
+        entry.note = change.textAfter;
+        break;
+    case Comment:
+        entry.kind = JournalKind::comment;
+        entry.note = change.textAfter;
+        break;
+    case Priority:
+        entry.kind = change.numberAfter == kPriorityCompleted ? JournalKind::completed
+                                                              : JournalKind::priority;
+        entry.value = std::to_string(change.numberAfter);
+        break;
+    case Move:
+        entry.kind = JournalKind::move;
+        entry.note = FindProject(change.toProject)->GetName();
+        entry.value = change.toProject;
+        break;
+    case Targets:
+        entry.kind = JournalKind::targets;
+        for (int32_t target : change.targetsAfter)
+            entry.value += (entry.value.empty() ? "" : ",") + std::to_string(target);
+        break;
+    case Time:
+        entry.todoSeconds = change.todoSeconds;
+        entry.projectSeconds = change.projectSeconds;
+        entry.balanceSeconds = change.balanceSeconds;
+        entry.kind = undoKind != nullptr ? undoKind : change.journalKind;
+        if (undoKind != nullptr)
+            entry.note = note;
+        break;
+    }
+    SessionJournal& journal = app.GetJournal();
+    const int32_t now = app.Now();
+    if (change.kind != Time || undoKind == nullptr || change.balanceSeconds == 0)
+    {
+        journal.Record(std::move(entry), now);
         return;
     }
-    case Change::Kind::Rename:
-        if (todo != nullptr)
-            journal.Record({JournalKind::rename, 0, 0, 0, 0, 0, projectName, change.textBefore,
-                            change.textAfter},
-                           now);
-        else
-            journal.Record(
-                {JournalKind::rename, 0, 0, 0, 0, 0, change.textBefore, "", change.textAfter}, now);
-        return;
-    case Change::Kind::Move:
-        journal.Record({JournalKind::move, 0, 0, 0, 0, 0, projectName, todo->GetName(),
-                        FindProject(change.toProject)->GetName()},
-                       now);
-        return;
-    default:
-        return;
-    }
+    // Undo's balance on a line of its own.
+    JournalEntry balance = entry;
+    balance.todoSeconds = balance.projectSeconds = 0;
+    balance.project = balance.todo = balance.todoId = balance.projectId = {};
+    entry.balanceSeconds = 0;
+    if (entry.todoSeconds != 0 || entry.projectSeconds != 0)
+        journal.Record(std::move(entry), now);
+    journal.Record(std::move(balance), now);
 }
 
 // The first todo made, moved or changed; else the first project changed, which is where a

@@ -43,6 +43,13 @@ public:
     // Undo's or redo's changes: journalled under kind with note, and kept as no step.
     Retraced Retrace(const std::vector<Change>& changes, const char* kind, const std::string& note);
 
+    // A change read back from the journal: applied alone, with no clock, journal, undo step or
+    // view. False when an item it names is not there.
+    bool Replay(const Change& change);
+    // The user shows an item expanded or collapsed: the flag is kept with the item and
+    // journalled, and saved at the end of the command.
+    void SetExpanded(TreeItem& item, bool expanded);
+
     Project* FindProject(const std::string& id) const;
     Todo* FindTodo(const std::string& id) const;
     static ItemContent ContentOf(const Todo& todo);

@@ -75,7 +75,10 @@ protected:
     std::string SavedLog() const { return ReadFileBytes(LogFile()); }
     std::vector<JournalEntry> Journal() const
     {
-        return JournalFile(JournalPath().string()).ReadAll();
+        std::vector<JournalEntry> entries = JournalFile(JournalPath().string()).ReadAll();
+        std::erase_if(entries,
+                      [](const JournalEntry& entry) { return entry.kind == JournalKind::charged; });
+        return entries;
     }
 
     ExpectedSettings settings;

@@ -1,0 +1,155 @@
+#include "app/journal/JournalReplay.h"
+
+#include "app/Tallydene.h"
+#include "app/journal/BooksText.h"
+#include "app/ledger/Ledger.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <sstream>
+
+namespace
+{
+
+std::vector<int64_t> Numbers(const std::string& text)
+{
+    std::vector<int64_t> numbers;
+    std::istringstream fields(text);
+    std::string field;
+    while (std::getline(fields, field, ','))
+    {
+        int64_t number = 0;
+        std::from_chars(field.data(), field.data() + field.size(), number);
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+ItemContent ContentOf(const JournalEntry& entry, bool todo)
+{
+    const std::vector<int64_t> value = Numbers(entry.value);
+    ItemContent content;
+    content.id = todo ? entry.todoId : entry.projectId;
+    content.name = todo ? entry.todo : entry.project;
+    content.comment = entry.note;
+    content.time = todo ? entry.todoSeconds : entry.projectSeconds;
+    if (todo && !value.empty())
+        content.priority = static_cast<int32_t>(value[0]);
+    content.expanded = value.empty() || value.back() != 0;
+    return content;
+}
+
+// A session's amounts are what it has booked so far: each progress entry and its closing entry
+// add what came since the one before.
+class Sessions
+{
+public:
+    Change Booked(const JournalEntry& entry)
+    {
+        const std::string key = std::to_string(entry.start) + ' ' + entry.todoId;
+        Amounts& booked = sessions[key];
+        Change change = Change::Time(
+            entry.kind.c_str(), entry.todoId, {}, entry.todoSeconds - booked.todo,
+            entry.projectSeconds - booked.project, entry.balanceSeconds - booked.balance);
+        booked = {entry.todoSeconds, entry.projectSeconds, entry.balanceSeconds};
+        if (entry.kind == JournalKind::session)
+            sessions.erase(key);
+        return change;
+    }
+
+private:
+    struct Amounts
+    {
+        int64_t todo = 0;
+        int64_t project = 0;
+        int64_t balance = 0;
+    };
+    std::map<std::string, Amounts> sessions;
+};
+
+} // namespace
+
+std::vector<std::string> JournalReplay::Into(Tallydene& books,
+                                             const std::vector<JournalEntry>& entries)
+{
+    const auto last =
+        std::find_if(entries.rbegin(), entries.rend(),
+                     [](const JournalEntry& entry) { return entry.kind == JournalKind::books; });
+    auto from = entries.begin();
+    if (last != entries.rend())
+        from = std::prev(last.base());
+    BooksText::Load(books, from != entries.end() && from->kind == JournalKind::books
+                               ? from->note
+                               : std::string());
+    if (from != entries.end() && from->kind == JournalKind::books)
+        ++from;
+    Ledger& ledger = books.GetLedger();
+    OvertimeAccount& account = books.GetOvertimeAccount();
+    Sessions sessions;
+    std::vector<std::string> refused;
+    for (auto entry = from; entry != entries.end(); ++entry)
+    {
+        const std::string& kind = entry->kind;
+        bool applied = true;
+        if (kind == JournalKind::newProject || kind == JournalKind::deleteProject)
+            applied = ledger.Replay(kind == JournalKind::newProject
+                                        ? Change::NewProject(ContentOf(*entry, false))
+                                        : Change::DeleteProject(entry->projectId));
+        else if (kind == JournalKind::newTodo)
+            applied = ledger.Replay(Change::NewTodo(entry->projectId, ContentOf(*entry, true)));
+        else if (kind == JournalKind::deleteTodo)
+            applied = ledger.Replay(Change::DeleteTodo(entry->todoId));
+        else if (kind == JournalKind::rename)
+            applied = ledger.Replay(Change::Rename(
+                entry->todoId.empty() ? entry->projectId : entry->todoId, entry->note));
+        else if (kind == JournalKind::comment)
+            applied = ledger.Replay(Change::Comment(
+                entry->todoId.empty() ? entry->projectId : entry->todoId, entry->note));
+        else if (kind == JournalKind::priority || kind == JournalKind::completed)
+            applied = ledger.Replay(Change::Priority(
+                entry->todoId, static_cast<int32_t>(Numbers(entry->value).front())));
+        else if (kind == JournalKind::move)
+            applied = ledger.Replay(Change::Move(entry->todoId, entry->value));
+        else if (kind == JournalKind::targets)
+        {
+            std::array<int32_t, 7> targets{};
+            const std::vector<int64_t> values = Numbers(entry->value);
+            for (size_t day = 0; day < targets.size() && day < values.size(); ++day)
+                targets[day] = static_cast<int32_t>(values[day]);
+            applied = ledger.Replay(Change::Targets(targets));
+        }
+        else if (kind == JournalKind::expanded)
+        {
+            TreeItem* item = entry->todoId.empty()
+                                 ? static_cast<TreeItem*>(ledger.FindProject(entry->projectId))
+                                 : ledger.FindTodo(entry->todoId);
+            if (item != nullptr)
+                item->SetExpanded(entry->value == "1");
+            applied = item != nullptr;
+        }
+        else if (kind == JournalKind::charged)
+        {
+            const std::vector<int64_t> days = Numbers(entry->value);
+            account.Credit(entry->balanceSeconds);
+            if (days.size() == 2)
+                account.SetChargedDays(static_cast<int32_t>(days[0]),
+                                       static_cast<int32_t>(days[1]));
+        }
+        else if (kind == JournalKind::open)
+            continue;
+        else if (kind == JournalKind::progress || kind == JournalKind::session)
+            applied = ledger.Replay(sessions.Booked(*entry));
+        else if (entry->todoSeconds != 0 || entry->projectSeconds != 0 ||
+                 entry->balanceSeconds != 0)
+            applied = ledger.Replay(
+                Change::Time(kind.c_str(), entry->todoId,
+                             entry->todoId.empty() ? entry->projectId : std::string(),
+                             entry->todoSeconds, entry->projectSeconds, entry->balanceSeconds));
+        if (!applied)
+            refused.push_back(entry->Format());
+    }
+    return refused;
+}

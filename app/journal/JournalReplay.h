@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/JournalEntry.h"
+
+#include <string>
+#include <vector>
+
+class Tallydene;
+
+// The books as the journal tells them: from its last "books" entry (or from empty books when
+// it has none, a journal kept from the first start), each entry's change applied in order.
+// The books given are a program with no window; what they held before is replaced.
+class JournalReplay
+{
+public:
+    // The entries that could not be applied (an item they name is not there), in order; none
+    // when the journal and the books agree.
+    static std::vector<std::string> Into(Tallydene& books,
+                                         const std::vector<JournalEntry>& entries);
+};

@@ -1,0 +1,218 @@
+#include "app/journal/JournalReplay.h"
+#include "app/AppCommands.h"
+#include "app/AwayTimeForm.h"
+#include "app/BackupRestore.h"
+#include "app/JournalFile.h"
+#include "app/ProjectForm.h"
+#include "app/ViewCommands.h"
+#include "app/WorkingTimeForm.h"
+#include "app/journal/BooksText.h"
+#include "model/Project.h"
+#include "res/CommandIds.h"
+#include "tests/app/AppScenario.h"
+#include "tests/app/RandomUser.h"
+#include "tests/app/RebuildingMainWindow.h"
+
+#include <filesystem>
+#include <map>
+#include <regex>
+
+using namespace res;
+
+namespace
+{
+
+// The random user's dialogs, and the ones it leaves alone there: project properties, working
+// hours and the away question.
+class AnyDialogs : public RandomDialogs
+{
+public:
+    using RandomDialogs::RandomDialogs;
+
+    bool Show(ProjectForm& form) override
+    {
+        form.Open();
+        if (Coin())
+            form.name = "Project " + std::to_string(++renamed);
+        form.comment = Coin() ? "note" : "";
+        form.totalTime = AnyAmount();
+        return form.Confirm(prompts).accepted;
+    }
+
+    bool Show(WorkingTimeForm& form) override
+    {
+        form.Open();
+        form.overtime = AnyAmount();
+        form.targets[random() % 7] = AnyAmount();
+        return form.Confirm(prompts).accepted;
+    }
+
+    bool Show(AwayTimeForm& form) override
+    {
+        form.Open();
+        form.answer = static_cast<AwayTimeForm::Answer>(random() % 3);
+        return form.Confirm(prompts).accepted;
+    }
+
+private:
+    int renamed = 0;
+};
+
+// The books as a file holds them; the moment of the last clock update is the clock's, not the
+// books'.
+std::string BooksOf(Tallydene& app)
+{
+    static const std::regex update("\t*<LastChargedDayUpdate>[^<]*</>\r\n");
+    return std::regex_replace(BooksText::Of(app), update, "");
+}
+
+} // namespace
+
+class JournalReplayTest : public AppScenario
+{
+protected:
+    static constexpr int32_t kHour = 3600;
+
+    // A program on the data folder's files that writes nothing.
+    std::unique_ptr<Tallydene> Reader()
+    {
+        auto reader = std::make_unique<Tallydene>(clock, ',');
+        reader->SkipShutdownSteps();
+        reader->Abandon();
+        return reader;
+    }
+
+    // The journal replayed gives the books the data file holds.
+    void ExpectReplayGivesTheSavedBooks()
+    {
+        const std::unique_ptr<Tallydene> saved = Reader();
+        const std::unique_ptr<Tallydene> replayed = Reader();
+        EXPECT_TRUE(
+            JournalReplay::Into(*replayed, JournalFile(JournalPath().string()).ReadComplete())
+                .empty());
+        ASSERT_EQ(BooksOf(*saved), BooksOf(*replayed));
+    }
+
+    // Random steps of every kind; after each, the journal replayed is the saved books. Without
+    // a restore, undoing every step gives the starting books plus what the clock booked.
+    void RunSequence(unsigned seed, bool withRestore)
+    {
+        ExpectedSettings settings;
+        clock.Set(2026, 3, 2, 10, 0, 0);
+        settings.lastTimeUpdated = ClockAt(2026, 3, 2, 10, 0, 0);
+        settings.workingTimeEnabled = true;
+        settings.targets = {8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0, 0};
+        settings.projects = {{"Garden", 9000, {{"Mow", 3600}, {"Weed", 1800, 5}}},
+                             {"Office", 7200, {{"Mail", 7200}, {"Plan", 0, 5}}},
+                             {"Web", 0, {}}};
+        std::filesystem::remove(JournalPath());
+        WriteConfig(settings);
+        const std::filesystem::path backup = DataFolder() / "backup.cfg";
+        std::filesystem::copy_file(ConfigFile(), backup,
+                                   std::filesystem::copy_options::overwrite_existing);
+        std::mt19937 random(seed);
+        CoinPrompts prompts(random);
+        RebuildingMainWindow view;
+        auto app = Start(false);
+        view.app = app.get();
+        app->SetMainWindow(&view);
+        view.RebuildTree();
+        app->CloseInterruptedSession();
+        AnyDialogs dialogs(*app, prompts, random);
+        ViewCommands commands(*app, prompts, dialogs);
+        AppCommands appCommands(*app, prompts, dialogs);
+        std::map<std::string, int64_t> startTimes;
+        for (const Project* project : app->GetProjects())
+        {
+            startTimes[project->GetId()] = project->GetTotalTime();
+            for (const Todo* todo : project->GetTodos())
+                startTimes[todo->GetId()] = todo->GetTime();
+        }
+        const int64_t startBalance = app->GetOvertimeAccount().GetBalance();
+
+        const int viewCommands[] = {ID_TODO_ADD_TIME,   ID_TODO_REMOVE_TIME, ID_TODO_TRANSFER_TIME,
+                                    ID_TODO_ZERO_TIME,  ID_TODO_DELETE,      ID_TODO_NEW,
+                                    ID_TODO_PROPERTIES, ID_TODO_COMPLETED,   ID_TODO_PRIORITY_1,
+                                    ID_ITEM_ACTIVATE,   ID_TODO_PAUSE,       ID_PROJECT_PROPERTIES,
+                                    ID_ITEM_DELETE,     ID_EDIT_UNDO,        ID_EDIT_REDO};
+        const int appCommandIds[] = {ID_TOOLS_CLEAN_UP,         ID_PROJECT_NEW, ID_OVERTIME_ZERO,
+                                     ID_OVERTIME_WORKING_HOURS, ID_EDIT_UNDO,   ID_EDIT_REDO};
+        for (int step = 0; step < 120; ++step)
+        {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
+            if (Todo* todo = dialogs.AnyTodo(); todo != nullptr && dialogs.Coin())
+                view.tree.SelectNode(view.tree.NodeOf(*todo));
+            else if (app->GetProjects().Count() > 0)
+                view.tree.SelectNode(view.tree.NodeOf(*app->GetProjects().Get(
+                    static_cast<int>(random() % app->GetProjects().Count()))));
+            switch (random() % 6)
+            {
+            case 0:
+            case 1:
+                commands.Execute(viewCommands[random() % std::size(viewCommands)]);
+                break;
+            case 2:
+                appCommands.Execute(appCommandIds[random() % std::size(appCommandIds)]);
+                break;
+            case 3:
+                if (Todo* todo = dialogs.AnyTodo(); todo != nullptr && app->GetProjects().Count())
+                {
+                    TreeItem* target = dialogs.Coin() ? static_cast<TreeItem*>(dialogs.AnyTodo())
+                                                      : app->GetProjects().Get(static_cast<int>(
+                                                            random() % app->GetProjects().Count()));
+                    commands.DropOnItem(*todo, target);
+                }
+                break;
+            case 4:
+                // Time passes, some of it asleep: the days charge, the away question comes.
+                if (dialogs.Coin())
+                    clock.Advance(static_cast<long long>(random() % (6 * kHour)));
+                else
+                    clock.Suspend(static_cast<long long>(random() % (20 * kHour)));
+                app->UpdateTime();
+                AwayTimeForm::Ask(*app, dialogs);
+                app->FinishCommand();
+                break;
+            default:
+                if (withRestore && step == 60)
+                    BackupRestore::Restore(*app, prompts, {backup.string(), "20260301"}, false);
+                break;
+            }
+            ExpectReplayGivesTheSavedBooks();
+            if (HasFailure())
+                return;
+        }
+        if (withRestore)
+            return;
+
+        app->Pause();
+        while (app->GetUndoHistory().NextUndo() != nullptr)
+            appCommands.Execute(ID_EDIT_UNDO);
+        // What the clock and the away answers booked stays; every command's change is gone.
+        std::map<std::string, int64_t> booked;
+        int64_t bookedBalance = 0;
+        for (const JournalEntry& entry : JournalFile(JournalPath().string()).ReadAll())
+            if (entry.kind == JournalKind::session || entry.kind == JournalKind::charged ||
+                entry.note == "away")
+            {
+                booked[entry.todoId] += entry.todoSeconds;
+                booked[entry.projectId] += entry.projectSeconds;
+                bookedBalance += entry.balanceSeconds;
+            }
+        std::map<std::string, int64_t> times;
+        for (const Project* project : app->GetProjects())
+        {
+            times[project->GetId()] = project->GetTotalTime() - booked[project->GetId()];
+            for (const Todo* todo : project->GetTodos())
+                times[todo->GetId()] = todo->GetTime() - booked[todo->GetId()];
+        }
+        EXPECT_EQ(startTimes, times);
+        EXPECT_EQ(startBalance, app->GetOvertimeAccount().GetBalance() - bookedBalance);
+    }
+};
+
+TEST_F(JournalReplayTest, ReplayingTheJournalGivesTheSavedBooksAfterEveryStep)
+{
+    for (unsigned seed = 1; seed <= 4 && !HasFailure(); ++seed)
+        RunSequence(seed, seed == 4);
+}

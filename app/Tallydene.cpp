@@ -79,6 +79,7 @@ void Tallydene::LoadSettings()
     durations.SetTimeRound(optionsSection.GetInt("TimeRound", 1));
 
     activeTodo = nullptr;
+    ++loads;
     projects.Clear();
     undoHistory.Clear();
     for (toolbox::ConfigSection* section : root.GetSection("Projects").Sections().Values())

@@ -160,6 +160,8 @@ public:
     // Reads every setting, creating missing keys with their defaults: at construction and
     // after a restore has replaced the configuration.
     void LoadSettings();
+    // How many times the books were loaded: items of an earlier load are gone.
+    uint64_t LoadCount() const { return loads; }
 
 private:
     // Items loaded without a well-formed id, or with one an earlier item holds, get a new one,
@@ -193,6 +195,7 @@ private:
     // Set by a clock update that found nothing unsaved; the next save takes it.
     bool onlyBookingUnsaved = false;
 
+    uint64_t loads = 0;
     Todo* activeTodo = nullptr;
     char decimalChar;
     toolbox::ArrayList<Project> projects;

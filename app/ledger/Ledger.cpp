@@ -206,6 +206,7 @@ void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWo
         if (tree != nullptr)
             if (const TreeNode node = tree->NodeOf(*project); node != nullptr)
                 tree->DeleteNode(node);
+        index.erase(change.item);
         app.GetProjects().Delete(project);
         break;
     }
@@ -234,6 +235,7 @@ void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWo
         if (tree != nullptr)
             if (const TreeNode node = tree->NodeOf(*todo); node != nullptr)
                 tree->DeleteNode(node);
+        index.erase(change.item);
         project->GetTodos().Delete(todo);
         AddOnce<TreeItem>(view.refresh, project);
         break;
@@ -521,23 +523,40 @@ TreeItem* Ledger::Shown(const std::vector<Change>& applied) const
 
 Project* Ledger::FindProject(const std::string& id) const
 {
-    if (id.empty())
-        return nullptr;
-    for (Project* project : app.GetProjects())
-        if (project->GetId() == id)
-            return project;
-    return nullptr;
+    TreeItem* item = Find(id);
+    return item != nullptr && item->IsProject() ? static_cast<Project*>(item) : nullptr;
 }
 
 Todo* Ledger::FindTodo(const std::string& id) const
 {
+    TreeItem* item = Find(id);
+    return item != nullptr && item->IsTodo() ? static_cast<Todo*>(item) : nullptr;
+}
+
+TreeItem* Ledger::Find(const std::string& id) const
+{
     if (id.empty())
         return nullptr;
+    if (indexedLoad != app.LoadCount())
+        MakeIndex();
+    if (const auto found = index.find(id); found != index.end() && found->second->GetId() == id)
+        return found->second;
+    // Made since the index was, or not there at all.
+    MakeIndex();
+    const auto found = index.find(id);
+    return found != index.end() ? found->second : nullptr;
+}
+
+void Ledger::MakeIndex() const
+{
+    index.clear();
     for (Project* project : app.GetProjects())
+    {
+        index.emplace(project->GetId(), project);
         for (Todo* todo : project->GetTodos())
-            if (todo->GetId() == id)
-                return todo;
-    return nullptr;
+            index.emplace(todo->GetId(), todo);
+    }
+    indexedLoad = app.LoadCount();
 }
 
 ItemContent Ledger::ContentOf(const Todo& todo)

@@ -2,7 +2,9 @@
 
 #include "app/ledger/Change.h"
 
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Project;
@@ -74,6 +76,12 @@ private:
     void ShowChanges(const ViewWork& view) const;
     void Journal(const Change& change, const char* undoKind, const std::string& note) const;
     TreeItem* Shown(const std::vector<Change>& applied) const;
+    // The item of the id, through the index of all items, which is made anew after a load and
+    // when an id is not found in it.
+    TreeItem* Find(const std::string& id) const;
+    void MakeIndex() const;
 
     Tallydene& app;
+    mutable std::unordered_map<std::string, TreeItem*> index;
+    mutable uint64_t indexedLoad = 0;
 };

@@ -115,6 +115,15 @@ TEST_F(HistoryWindow, ListsTheRunningSessionAndAddsAForgottenOne)
                           }
                           EXPECT_EQ("Thursday, 05 March 2026|1:10|", rows[0]);
                           EXPECT_EQ("10:00 - now|0:10|Report", rows[1]);
+                          // In a larger font the day headings still read whole.
+                          list.SetFont(list.GetFont().Scaled(1.6f));
+                          list.Refill();
+                          wxFont bold = list.GetFont();
+                          bold.MakeBold();
+                          int width = 0, height = 0;
+                          list.GetTextExtent(ToWx(rows[0].substr(0, rows[0].find('|'))), &width,
+                                             &height, nullptr, nullptr, &bold);
+                          EXPECT_GT(list.GetColumnWidth(0), width);
                           auto* add =
                               dynamic_cast<wxButton*>(wxWindow::FindWindowByName("add", &dialog));
                           if (add == nullptr)

@@ -14,14 +14,12 @@ HistoryList::HistoryList(wxWindow* parent, const HistoryForm& form)
     AppendColumn(_("Duration"), wxLIST_FORMAT_RIGHT, FromDIP(90));
     AppendColumn(_("Project"), wxLIST_FORMAT_LEFT, FromDIP(160));
     AppendColumn(_("Todo"), wxLIST_FORMAT_LEFT, FromDIP(200));
-    wxFont bold = GetFont();
-    bold.MakeBold();
-    dayAttr.SetFont(bold);
     Refill();
 }
 
 void HistoryList::Refill()
 {
+    dayAttr.SetFont(GetFont().Bold());
     // The first column as wide as the longest day heading, so that each reads whole.
     int widest = FromDIP(220);
     for (const HistoryForm::Row& row : form.Rows())

@@ -162,23 +162,27 @@ void ReportForm::FillDays()
         Day day{start, 0, 0, known && IsUncharged(start), std::nullopt};
         if (known && !day.uncharged)
             day.target = TargetOf(start);
-        // Back from the balance at the opening: what was booked since, and the targets charged.
-        int64_t balance = balanceAtOpen;
         for (const Booked& each : booked)
-        {
             if (each.worked && each.moment >= start && each.moment < end)
                 day.worked += each.todo;
-            if (each.moment >= end)
-                balance -= each.balance;
-        }
-        for (ReportPeriod later(ReportSpan::day, end, 0); later.GetStart() <= openedAt;
-             later.Step(1))
-            if (!IsUncharged(later.GetStart()))
-                balance += TargetOf(later.GetStart());
         if (known && start <= openedAt)
-            day.balance = balance;
+            day.balance = BalanceAt(end);
         days.push_back(day);
     }
+}
+
+int64_t ReportForm::BalanceAt(int64_t moment) const
+{
+    // Back from the balance at the opening: what was booked since, and the targets charged.
+    int64_t balance = balanceAtOpen;
+    for (const Booked& each : booked)
+        if (each.moment >= moment)
+            balance -= each.balance;
+    for (ReportPeriod later(ReportSpan::day, moment, 0); later.GetStart() <= openedAt;
+         later.Step(1))
+        if (!IsUncharged(later.GetStart()))
+            balance += TargetOf(later.GetStart());
+    return balance;
 }
 
 int64_t ReportForm::TargetOf(int64_t dayStart) const

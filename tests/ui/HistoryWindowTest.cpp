@@ -100,7 +100,6 @@ TEST_F(HistoryWindow, ListsTheRunningSessionAndAddsAForgottenOne)
     wxTimer sameId(&frame, 1); // a tick as the window's own timer gives it
     wxTimerEvent tick(sameId);
     frame.ProcessWindowEvent(tick);
-    EXPECT_EQ(3600 + 600, TodoNamed("Office", "Report").GetTime());
     wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_HISTORY));
     wxTEST_DIALOG(frame.ProcessWindowEvent(command),
                   ExpectDialog<HistoryDialog>(
@@ -135,10 +134,6 @@ TEST_F(HistoryWindow, ListsTheRunningSessionAndAddsAForgottenOne)
                                                               "13:00 - 14:30|1:30|Mail",
                                                               "09:00 - 09:30|0:30|Report"}),
                                     std::vector<std::string>(after.begin() + 4, after.end()));
-                          dialog.Show();
-                          Pump(200);
-                          Screenshot(dialog, "history-added");
-                          dialog.Hide();
                           return wxID_CANCEL;
                       }),
                   ExpectDialog<wxDialog>(

@@ -1,6 +1,7 @@
 #include "app/DayCharging.h"
 
 #include "app/ClockValue.h"
+#include "app/JournalEntry.h"
 #include "app/Options.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
@@ -122,6 +123,10 @@ void DayCharging::ChargeDays(Tallydene& app, Prompts* prompts, int32_t moment)
     else
     {
         account.LeaveDaysUncharged(today);
+        // The report shows these days as uncharged rather than charging them back.
+        const std::string dates = LogText(DateOfDay(lastCharged + 1), "%Y-%m-%d") + ' ' +
+                                  LogText(DateOfDay(today), "%Y-%m-%d");
+        app.GetJournal().Record({JournalKind::uncharged, 0, 0, 0, 0, 0, "", "", dates}, moment);
         app.LogEvent("Left the targets of a long gap uncharged", logged);
     }
 }

@@ -4,6 +4,7 @@
 #include "app/LocalDates.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "app/UndoHistory.h"
 #include "model/Project.h"
 #include "model/SaturatedDuration.h"
 #include "model/Todo.h"
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <limits>
 #include <set>
+
+using toolbox::Translation;
 
 namespace
 {
@@ -31,8 +34,16 @@ bool Overlap(const Session& a, const Session& b)
 
 void HistoryForm::Open()
 {
-    sessions =
-        SessionsOf(app.GetJournal().GetFile().ReadPlausible(SessionJournal::UnixTimeOf(app.Now())));
+    const int64_t now = SessionJournal::UnixTimeOf(app.Now());
+    sessions = SessionsOf(app.GetJournal().GetFile().ReadPlausible(now), true);
+    if (const std::optional<JournalEntry>& running = app.GetJournal().GetRunningSession())
+    {
+        Session session{running->start,       std::max(running->start, now),
+                        running->todoSeconds, running->project,
+                        running->todo,        ""};
+        session.running = true;
+        sessions.push_back(std::move(session));
+    }
     project.clear();
     todo.clear();
     from.clear();
@@ -51,7 +62,7 @@ bool HistoryForm::ApplyFilter(Prompts& prompts)
         const std::optional<int64_t> moment = LocalDates::StartOfDate(*text, daysLater);
         if (!moment)
         {
-            prompts.Refuse(toolbox::Translation::Tr("Please enter the date as YYYY-MM-DD."));
+            prompts.Refuse(Translation::Tr("Please enter the date as YYYY-MM-DD."));
             return false;
         }
         *bound = *moment;
@@ -64,6 +75,7 @@ void HistoryForm::Fill(int64_t first, int64_t last)
 {
     rows.clear();
     std::string shownDay;
+    size_t heading = 0;
     // Newest first: the sessions are sorted oldest first.
     for (size_t index = sessions.size(); index-- > 0;)
     {
@@ -74,8 +86,12 @@ void HistoryForm::Fill(int64_t first, int64_t last)
             continue;
         const std::string day = LocalDates::Text(session.start, "%Y-%m-%d");
         if (day != shownDay)
+        {
+            heading = rows.size();
             rows.push_back({true, index});
+        }
         shownDay = day;
+        rows[heading].total += session.booked;
         rows.push_back({false, index});
     }
 }
@@ -83,15 +99,20 @@ void HistoryForm::Fill(int64_t first, int64_t last)
 std::string HistoryForm::Cell(const Row& row, int column) const
 {
     const Session& session = sessions[row.session];
+    if (row.day && column == 0)
+        return LocalDates::Text(session.start, Translation::Tr("%A, %d %B %Y").c_str());
     if (row.day)
-        return column == 0 ? LocalDates::Text(session.start,
-                                              toolbox::Translation::Tr("%A, %d %B %Y").c_str())
-                           : "";
+        return column == 1 ? app.FormatDuration(SaturatedDuration(row.total), 0) : "";
+    const std::string from = LocalDates::Text(session.start, "%H:%M");
     switch (column)
     {
     case 0:
-        return LocalDates::Text(session.start, "%H:%M") + " - " +
-               LocalDates::Text(session.end, "%H:%M");
+        if (session.kind == JournalKind::add)
+            return from + ' ' + Translation::Tr("added by hand");
+        if (session.kind == JournalKind::remove)
+            return from + ' ' + Translation::Tr("removed by hand");
+        return from + " - " +
+               (session.running ? Translation::Tr("now") : LocalDates::Text(session.end, "%H:%M"));
     case 1:
         return app.FormatDuration(SaturatedDuration(session.booked), 0);
     case 2:
@@ -109,6 +130,26 @@ std::vector<std::string> HistoryForm::ProjectNames() const
     return {names.begin(), names.end()};
 }
 
+std::vector<HistoryForm::TodoChoice> HistoryForm::TodoChoices() const
+{
+    std::vector<TodoChoice> choices;
+    for (const Project* each : app.GetProjects())
+        for (const Todo* candidate : each->GetTodos())
+            choices.push_back({candidate->GetId(), each->GetName(), candidate->GetName()});
+    return choices;
+}
+
+std::string HistoryForm::TodoIdOf(size_t session) const
+{
+    const Todo* todo = TodoOf(sessions[session]);
+    return todo != nullptr ? todo->GetId() : "";
+}
+
+int64_t HistoryForm::Now() const
+{
+    return SessionJournal::UnixTimeOf(app.Now());
+}
+
 std::string HistoryForm::MomentText(int64_t moment)
 {
     return LocalDates::Text(moment, "%Y-%m-%d %H:%M");
@@ -124,65 +165,140 @@ Todo* HistoryForm::TodoOf(const Session& session) const
     return nullptr;
 }
 
-bool HistoryForm::EditSession(size_t index, const std::string& start, const std::string& end,
-                              Prompts& prompts)
+Todo* HistoryForm::TodoWithId(const std::string& id) const
+{
+    for (Project* each : app.GetProjects())
+        for (Todo* candidate : each->GetTodos())
+            if (candidate->GetId() == id)
+                return candidate;
+    return nullptr;
+}
+
+std::optional<Session> HistoryForm::Checked(Session session, const std::string& start,
+                                            const std::string& end, std::optional<size_t> other,
+                                            Prompts& prompts) const
 {
     const std::optional<int64_t> newStart = LocalDates::Moment(start);
     const std::optional<int64_t> newEnd = LocalDates::Moment(end);
+    std::optional<std::string> refusal;
     if (!newStart || !newEnd)
-        return Refused(prompts,
-                       toolbox::Translation::Tr("Please enter start and end as YYYY-MM-DD HH:MM."));
-    if (*newEnd <= *newStart)
-        return Refused(prompts, toolbox::Translation::Tr("The end must be after the start."));
-    if (*newEnd > SessionJournal::UnixTimeOf(app.Now()))
-        return Refused(prompts, toolbox::Translation::Tr("The end must not lie in the future."));
-    Session after = sessions[index];
-    after.start = *newStart;
-    after.end = *newEnd;
-    for (size_t other = 0; other < sessions.size(); ++other)
-        if (other != index && Overlap(after, sessions[other]))
-            return Refused(prompts,
-                           toolbox::Translation::Tr("The session would overlap another one."));
-    Todo* changed = TodoOf(after);
-    if (changed == nullptr)
-        return Refused(prompts,
-                       toolbox::Translation::Tr("The todo of this session no longer exists."));
-    after.booked += (after.end - after.start) - (sessions[index].end - sessions[index].start);
-    Apply(*changed, sessions[index], after, JournalKind::edit);
-    app.LogEvent("Changed a session", changed->GetName());
-    sessions[index] = after;
+        refusal = Translation::Tr("Please enter start and end as YYYY-MM-DD HH:MM.");
+    else if (*newEnd <= *newStart)
+        refusal = Translation::Tr("The end must be after the start.");
+    else if (*newEnd > SessionJournal::UnixTimeOf(app.Now()))
+        refusal = Translation::Tr("The end must not lie in the future.");
+    else
+    {
+        session.start = *newStart;
+        session.end = *newEnd;
+        for (size_t index = 0; index < sessions.size(); ++index)
+            if (index != other && sessions[index].kind == JournalKind::session &&
+                Overlap(session, sessions[index]))
+                refusal = Translation::Tr("The session would overlap another one.");
+    }
+    if (refusal)
+    {
+        prompts.Refuse(*refusal);
+        return std::nullopt;
+    }
+    return session;
+}
+
+bool HistoryForm::EditSession(size_t index, const std::string& start, const std::string& end,
+                              Prompts& prompts, const std::string& todoId)
+{
+    const Session before = sessions[index];
+    if (before.kind != JournalKind::session || before.running)
+        return Refused(prompts, Translation::Tr("Only ended sessions can be changed."));
+    std::optional<Session> after = Checked(before, start, end, index, prompts);
+    if (!after)
+        return false;
+    Todo* was = TodoOf(before);
+    Todo* changed = todoId.empty() ? was : TodoWithId(todoId);
+    if (was == nullptr || changed == nullptr)
+        return Refused(prompts, Translation::Tr("The todo of this session no longer exists."));
+    after->booked += (after->end - after->start) - (before.end - before.start);
+    after->project = changed->GetProject()->GetName();
+    after->todo = changed->GetName();
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Change Session"),
+                                [&]
+                                {
+                                    // Given another todo, the session leaves the one it was booked
+                                    // on.
+                                    if (changed != was)
+                                    {
+                                        Apply(*was, -before.booked, before, JournalKind::erase,
+                                              std::to_string(before.start));
+                                        Apply(*changed, after->booked, *after, JournalKind::session,
+                                              before.how);
+                                    }
+                                    else
+                                        Apply(*changed, after->booked - before.booked, *after,
+                                              JournalKind::edit, std::to_string(before.start));
+                                    app.LogEvent("Changed a session", changed->GetName());
+                                });
+    sessions[index] = *after;
     return ApplyFilter(prompts);
 }
 
 bool HistoryForm::DeleteSession(size_t index, Prompts& prompts)
 {
-    Todo* changed = TodoOf(sessions[index]);
+    const Session& session = sessions[index];
+    if (session.kind != JournalKind::session || session.running)
+        return Refused(prompts, Translation::Tr("Only ended sessions can be changed."));
+    Todo* changed = TodoOf(session);
     if (changed == nullptr)
-        return Refused(prompts,
-                       toolbox::Translation::Tr("The todo of this session no longer exists."));
-    if (!prompts.AskBeforeDestroying(
-            toolbox::Translation::Tr("Sure to delete this session and its time?")))
+        return Refused(prompts, Translation::Tr("The todo of this session no longer exists."));
+    if (!prompts.AskBeforeDestroying(Translation::Tr("Sure to delete this session and its time?")))
         return false;
-    Session after = sessions[index];
-    after.booked = 0;
-    Apply(*changed, sessions[index], after, JournalKind::erase);
-    app.LogEvent("Deleted a session", changed->GetName());
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Delete Session"),
+                                [&]
+                                {
+                                    Apply(*changed, -session.booked, session, JournalKind::erase,
+                                          std::to_string(session.start));
+                                    app.LogEvent("Deleted a session", changed->GetName());
+                                });
     sessions.erase(sessions.begin() + static_cast<std::ptrdiff_t>(index));
     return ApplyFilter(prompts);
 }
 
-void HistoryForm::Apply(Todo& changed, const Session& before, const Session& after,
-                        const char* kind)
+bool HistoryForm::AddSession(const std::string& todoId, const std::string& start,
+                             const std::string& end, Prompts& prompts)
+{
+    std::optional<Session> added = Checked({}, start, end, std::nullopt, prompts);
+    if (!added)
+        return false;
+    Todo* todo = TodoWithId(todoId);
+    if (todo == nullptr)
+        return Refused(prompts, Translation::Tr("The todo of this session no longer exists."));
+    added->booked = added->end - added->start;
+    added->project = todo->GetProject()->GetName();
+    added->todo = todo->GetName();
+    added->how = "added";
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Add Session"),
+                                [&]
+                                {
+                                    Apply(*todo, added->booked, *added, JournalKind::session,
+                                          added->how);
+                                    app.LogEvent("Added a session", todo->GetName());
+                                });
+    sessions.push_back(*added);
+    std::stable_sort(sessions.begin(), sessions.end(),
+                     [](const Session& a, const Session& b) { return a.start < b.start; });
+    return ApplyFilter(prompts);
+}
+
+void HistoryForm::Apply(Todo& changed, int64_t amount, const Session& session, const char* kind,
+                        const std::string& note)
 {
     app.BringUpToDate();
-    const int64_t difference = after.booked - before.booked;
     const BookedChange booked(app, &changed);
-    changed.AddTime(difference);
+    changed.AddTime(amount);
     Project& owner = *changed.GetProject();
-    owner.AddTime(difference);
+    owner.AddTime(amount);
     if (app.GetOptions().IsWorkingTimeEnabled())
-        app.GetOvertimeAccount().Credit(difference);
-    booked.RecordSession(kind, after.start, after.end, std::to_string(before.start));
+        app.GetOvertimeAccount().Credit(amount);
+    booked.RecordSession(kind, session.start, session.end, note);
     changed.Refresh(app);
     owner.Refresh(app);
     app.BringUpToDate();

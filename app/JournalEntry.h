@@ -64,6 +64,8 @@ inline constexpr const char* transfer = "transfer";
 inline constexpr const char* zero = "zero";
 inline constexpr const char* cleanUp = "clean-up";
 inline constexpr const char* overtime = "overtime";
+// The targets of a long gap left uncharged; the note holds its first and last date.
+inline constexpr const char* uncharged = "uncharged";
 // A project's total set in its properties.
 inline constexpr const char* total = "total";
 // A project or todo renamed (note: the new name) or a todo moved (note: the new project);

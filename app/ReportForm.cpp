@@ -72,11 +72,22 @@ void ReportForm::Open(int firstWeekday)
         entries.push_back(*running);
         entries.back().kind = JournalKind::session;
     }
+    openedAt = SessionJournal::UnixTimeOf(app.Now());
+    balanceAtOpen = app.GetOvertimeAccount().GetBalance();
+    // Before its earliest entry the journal cannot explain the balance; a session added for a
+    // past day may be earlier than the entries written before it.
+    int64_t earliest = openedAt;
+    for (const JournalEntry& entry : entries)
+        earliest = std::min(earliest, entry.start);
+    firstDay = ReportPeriod(ReportSpan::day, earliest, 0).GetStart();
     JournalNames journalNames;
     booked.clear();
+    unchargedDates.clear();
     for (const JournalEntry& entry : entries)
     {
-        if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
+        if (entry.kind == JournalKind::uncharged && entry.note.size() == 21)
+            unchargedDates.emplace_back(entry.note.substr(0, 10), entry.note.substr(11));
+        else if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             journalNames.Rename(entry);
         else if (entry.MovesTime())
             booked.push_back({entry.start, journalNames.Of({entry.project, entry.todo}),
@@ -86,7 +97,7 @@ void ReportForm::Open(int firstWeekday)
     names.clear();
     for (size_t identity = 0; identity < journalNames.Count(); ++identity)
         names.push_back(journalNames.NamesOf(identity));
-    shownDay = SessionJournal::UnixTimeOf(app.Now());
+    shownDay = openedAt;
     period.emplace(ReportSpan::week, shownDay, firstWeekday);
     Fill();
 }
@@ -141,29 +152,37 @@ void ReportForm::FillTotals()
 
 void ReportForm::FillDays()
 {
-    const int64_t now = SessionJournal::UnixTimeOf(app.Now());
     const std::vector<int64_t>& starts = period->Days();
     days.clear();
     for (size_t index = 0; index < starts.size(); ++index)
     {
         const int64_t start = starts[index];
         const int64_t end = index + 1 < starts.size() ? starts[index + 1] : period->GetEnd();
-        Day day{start, 0, TargetOf(start), std::nullopt};
-        // Back from the balance of now: what was booked since, and the targets charged since.
-        int64_t balance = app.GetOvertimeAccount().GetBalance();
+        const bool known = start >= firstDay;
+        Day day{start, 0, 0, known && IsUncharged(start), std::nullopt};
+        if (known && !day.uncharged)
+            day.target = TargetOf(start);
         for (const Booked& each : booked)
-        {
             if (each.worked && each.moment >= start && each.moment < end)
                 day.worked += each.todo;
-            if (each.moment >= end)
-                balance -= each.balance;
-        }
-        for (ReportPeriod later(ReportSpan::day, end, 0); later.GetStart() <= now; later.Step(1))
-            balance += TargetOf(later.GetStart());
-        if (start <= now)
-            day.balance = balance;
+        if (known && start <= openedAt)
+            day.balance = BalanceAt(end);
         days.push_back(day);
     }
+}
+
+int64_t ReportForm::BalanceAt(int64_t moment) const
+{
+    // Back from the balance at the opening: what was booked since, and the targets charged.
+    int64_t balance = balanceAtOpen;
+    for (const Booked& each : booked)
+        if (each.moment >= moment)
+            balance -= each.balance;
+    for (ReportPeriod later(ReportSpan::day, moment, 0); later.GetStart() <= openedAt;
+         later.Step(1))
+        if (!IsUncharged(later.GetStart()))
+            balance += TargetOf(later.GetStart());
+    return balance;
 }
 
 int64_t ReportForm::TargetOf(int64_t dayStart) const
@@ -175,6 +194,21 @@ int64_t ReportForm::TargetOf(int64_t dayStart) const
     localtime_r(&time, &local);
     // The account counts its weekdays from Monday.
     return app.GetOvertimeAccount().GetTarget((local.tm_wday + 6) % 7);
+}
+
+std::string ReportForm::ShownHours(int64_t seconds) const
+{
+    std::string hours = SessionsCsv::DecimalHours(seconds);
+    std::replace(hours.begin(), hours.end(), '.', app.GetDurations().DecimalChar());
+    return hours;
+}
+
+bool ReportForm::IsUncharged(int64_t dayStart) const
+{
+    const std::string date = LocalDates::Text(dayStart, "%Y-%m-%d");
+    return std::any_of(unchargedDates.begin(), unchargedDates.end(),
+                       [&](const auto& dates)
+                       { return dates.first <= date && date <= dates.second; });
 }
 
 std::string ReportForm::Text() const
@@ -192,7 +226,8 @@ std::string ReportForm::Text() const
     for (const Day& day : days)
         dayRows.push_back({LocalDates::Text(day.start, "%Y-%m-%d"),
                            SessionsCsv::HoursAndMinutes(day.worked),
-                           SessionsCsv::HoursAndMinutes(day.target),
+                           day.uncharged ? Translation::Tr("uncharged")
+                                         : SessionsCsv::HoursAndMinutes(day.target),
                            day.balance ? SessionsCsv::HoursAndMinutes(*day.balance) : ""});
     return period->Title() + "\n\n" + Aligned(totalRows, 2) + '\n' + Aligned(dayRows, 1);
 }

@@ -43,11 +43,17 @@ public:
         int64_t start;
         // Sessions and time added or removed by hand.
         int64_t worked;
+        // Charged on the balance: none before the first day, none on a day left uncharged.
         int64_t target;
-        // At the day's end; none for days still to come.
+        // The user left the target of this day uncharged after a long gap.
+        bool uncharged;
+        // At the day's end; none before the first day and for days still to come.
         std::optional<int64_t> balance;
     };
     const std::vector<Day>& Days() const { return days; }
+
+    // Hours with two decimals and the user's decimal character, as the window shows them.
+    std::string ShownHours(int64_t seconds) const;
 
     // A plain table for the clipboard, columns aligned with spaces.
     std::string Text() const;
@@ -71,11 +77,20 @@ private:
     void Fill();
     void FillTotals();
     void FillDays();
+    // The balance at the moment, a day's start, as the journal read at the opening tells it.
+    int64_t BalanceAt(int64_t moment) const;
     int64_t TargetOf(int64_t dayStart) const;
+    bool IsUncharged(int64_t dayStart) const;
 
     Tallydene& app;
     std::optional<ReportPeriod> period;
     int64_t shownDay = 0;
+    // The moment the window opened and the balance then, which the journal read then explains.
+    int64_t openedAt = 0;
+    int64_t balanceAtOpen = 0;
+    int64_t firstDay = 0;
+    // Dates (YYYY-MM-DD, first and last) whose targets were left uncharged.
+    std::vector<std::pair<std::string, std::string>> unchargedDates;
     std::vector<Booked> booked;
     std::vector<std::pair<std::string, std::string>> names;
     std::vector<Total> totals;

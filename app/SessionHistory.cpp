@@ -48,7 +48,7 @@ void ApplyEdit(const JournalEntry& entry, size_t identity,
 
 } // namespace
 
-std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries)
+std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool changesByHand)
 {
     JournalNames identities;
     std::vector<Found> found;
@@ -63,6 +63,12 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries)
             found.push_back(
                 {{entry.start, entry.end, entry.todoSeconds, "", "", entry.note}, identity});
         }
+        else if (changesByHand &&
+                 (entry.kind == JournalKind::add || entry.kind == JournalKind::remove))
+            found.push_back({{entry.start, entry.end,
+                              entry.todo.empty() ? entry.projectSeconds : entry.todoSeconds, "", "",
+                              entry.note, entry.kind},
+                             identities.Of({entry.project, entry.todo})});
         else if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             identities.Rename(entry);
         else if (entry.kind == JournalKind::edit || entry.kind == JournalKind::erase)

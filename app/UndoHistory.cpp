@@ -21,8 +21,8 @@ namespace
 
 using toolbox::Translation;
 
-// Undo and redo are no steps themselves. The history window corrects the journal's sessions,
-// which a step does not hold; its corrections are taken back in that window.
+// Undo and redo are no steps themselves. The history window records each of its corrections
+// as a step of its own.
 constexpr int kNoSteps[] = {res::ID_EDIT_UNDO, res::ID_EDIT_REDO, res::ID_VIEW_HISTORY};
 
 std::string NameOf(const UndoStep* step)

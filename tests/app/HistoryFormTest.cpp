@@ -1,5 +1,6 @@
 #include "tests/app/ViewScenario.h"
 
+#include "app/AddTimeForm.h"
 #include "app/HistoryForm.h"
 #include "model/Project.h"
 #include "model/Todo.h"
@@ -15,7 +16,6 @@ using namespace res;
 class HistoryFormTest : public ViewScenario
 {
 protected:
-
     // Mail ran 10:00-10:30 and Call 10:40-11:00 on Monday 2 March 2026 (UTC).
     void StartWithTwoSessions()
     {
@@ -46,7 +46,8 @@ protected:
     size_t SessionOf(const std::string& todo) const
     {
         for (const HistoryForm::Row& row : form->Rows())
-            if (!row.day && form->SessionAt(row.session).todo == todo)
+            if (!row.day && form->SessionAt(row.session).todo == todo &&
+                form->SessionAt(row.session).kind == JournalKind::session)
                 return row.session;
         ADD_FAILURE() << "no session of " << todo;
         return 0;
@@ -60,9 +61,10 @@ protected:
 TEST_F(HistoryFormTest, EditingASessionMovesTheTodoProjectAndBalanceByTheDifference)
 {
     StartWithTwoSessions();
-    EXPECT_EQ((std::vector<std::string>{"Monday, 02 March 2026|||", "10:40 - 11:00|0,3|Office|Call",
-                                        "10:00 - 10:30|0,5|Office|Mail"}),
-              Shown());
+    EXPECT_EQ(
+        (std::vector<std::string>{"Monday, 02 March 2026|0,8||", "10:40 - 11:00|0,3|Office|Call",
+                                  "10:00 - 10:30|0,5|Office|Mail"}),
+        Shown());
     const int32_t balance = app->GetOvertimeAccount().GetBalance();
     const int32_t total = P("Office").GetTotalTime();
 
@@ -111,7 +113,7 @@ TEST_F(HistoryFormTest, FiltersByProjectTodoAndDatesAndKeepsHistoryThroughRename
     form->todo = "Post";
     ASSERT_TRUE(form->ApplyFilter(prompts));
     EXPECT_EQ(
-        (std::vector<std::string>{"Monday, 02 March 2026|||", "10:00 - 10:30|0,5|Office|Post"}),
+        (std::vector<std::string>{"Monday, 02 March 2026|0,5||", "10:00 - 10:30|0,5|Office|Post"}),
         Shown());
     // An edit of the renamed todo's session still finds it.
     ASSERT_TRUE(
@@ -134,4 +136,47 @@ TEST_F(HistoryFormTest, FiltersByProjectTodoAndDatesAndKeepsHistoryThroughRename
     form->to = "2.3.2026";
     EXPECT_FALSE(form->ApplyFilter(prompts));
     EXPECT_EQ("refuse: Please enter the date as YYYY-MM-DD.", Boxes().back());
+}
+
+// Mail's session given to Call; a session forgotten on Sunday added to Call; ten minutes added
+// by hand listed as such. The todos, Office and the balance move by the sessions' time, a fresh
+// history shows it all.
+TEST_F(HistoryFormTest, ASessionGetsAnotherTodoAndOneIsAddedForAPastDay)
+{
+    StartWithTwoSessions();
+    dialogs.addTime.push_back([](AddTimeForm& added) { added.amount = "0:10"; });
+    Select(T("Office", "Mail"));
+    Run(ID_TODO_ADD_TIME);
+    form->Open();
+    const int64_t balance = app->GetOvertimeAccount().GetBalance();
+    const int64_t total = P("Office").GetTotalTime();
+    std::string callId;
+    for (const HistoryForm::TodoChoice& choice : form->TodoChoices())
+        if (choice.todo == "Call")
+            callId = choice.id;
+
+    ASSERT_TRUE(form->EditSession(SessionOf("Mail"), "2026-03-02 10:00", "2026-03-02 10:30",
+                                  prompts, callId));
+    EXPECT_EQ(600 + 600, T("Office", "Mail").GetTime());
+    EXPECT_EQ(300 + 1200 + 1800, T("Office", "Call").GetTime());
+    EXPECT_EQ(total, P("Office").GetTotalTime());
+    EXPECT_EQ(balance, app->GetOvertimeAccount().GetBalance());
+
+    // Overlapping Call's own session: refused.
+    EXPECT_FALSE(form->AddSession(callId, "2026-03-02 10:50", "2026-03-02 11:10", prompts));
+    ASSERT_TRUE(form->AddSession(callId, "2026-03-01 14:00", "2026-03-01 15:30", prompts));
+    EXPECT_EQ(300 + 1200 + 1800 + 5400, T("Office", "Call").GetTime());
+    EXPECT_EQ(total + 5400, P("Office").GetTotalTime());
+    EXPECT_EQ(balance + 5400, app->GetOvertimeAccount().GetBalance());
+    EXPECT_EQ("Added a session: Call", Logged().back());
+
+    form->Open();
+    EXPECT_EQ((std::vector<std::string>{
+                  "Monday, 02 March 2026|1,0||", "12:00 added by hand|0,2|Office|Mail",
+                  "10:40 - 11:00|0,3|Office|Call", "10:00 - 10:30|0,5|Office|Call",
+                  "Sunday, 01 March 2026|1,5||", "14:00 - 15:30|1,5|Office|Call"}),
+              Shown());
+    // Time changed by hand is no session to change.
+    prompts.answers = {};
+    EXPECT_FALSE(form->DeleteSession(form->Rows()[1].session, prompts));
 }

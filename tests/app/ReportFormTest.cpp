@@ -207,3 +207,56 @@ TEST_F(ReportFormTest, CsvAndTextKeepQuotesCommasLineBreaksAndWideLetters)
     ASSERT_EQ(1u, Boxes().size());
     EXPECT_NE(std::string::npos, Boxes()[0].find("could not be written to")) << Boxes()[0];
 }
+
+// First used on Wednesday 4 March; away until Monday 16 March, whose gap the user left
+// uncharged. The week before the first day shows no balance and no target, the gap's days show
+// as uncharged, and what the report shows of the past stays while the clock runs on.
+TEST_F(ReportFormTest, TheBalanceStartsAtTheFirstDayAndAGapLeftUnchargedShowsAsSuch)
+{
+    settings.workingTimeEnabled = true;
+    settings.targets = {8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0, 0};
+    settings.lastTimeUpdated = ClockAt(2026, 3, 4, 9, 0);
+    At(4, 9, 0);
+    StartWith({{"Office", 0, {{"Mail", 0}}}});
+    const int64_t firstBalance = app->GetOvertimeAccount().GetBalance();
+    At(4, 10, 0);
+    Activate("Office", "Mail");
+    At(4, 12, 0);
+    Run(ID_TODO_PAUSE);
+    At(16, 9, 0);
+    view.prompts.answers = {false};
+    app->UpdateTime();
+    Activate("Office", "Mail");
+    At(16, 10, 0);
+    app->UpdateTime();
+    const int64_t balanceAtOpen = app->GetOvertimeAccount().GetBalance();
+    ASSERT_EQ(firstBalance + 3 * kHour, balanceAtOpen);
+
+    dialogs.report.push_back(
+        [&](ReportForm& form)
+        {
+            // The clock books on while the window is open.
+            At(16, 10, 30);
+            app->UpdateTime();
+            EXPECT_TRUE(form.Days()[0].uncharged);
+            EXPECT_EQ(0, form.Days()[0].target);
+            EXPECT_EQ(balanceAtOpen, form.Days()[0].balance);
+            form.Step(-2);
+            const std::vector<ReportForm::Day>& days = form.Days();
+            for (int day : {0, 1})
+            {
+                EXPECT_FALSE(days[day].balance) << day;
+                EXPECT_EQ(0, days[day].target) << day;
+                EXPECT_FALSE(days[day].uncharged) << day;
+            }
+            EXPECT_EQ(firstBalance + 2 * kHour, days[2].balance);
+            EXPECT_EQ(8 * kHour, days[2].target);
+            EXPECT_TRUE(days[3].uncharged);
+            EXPECT_EQ(0, days[3].target);
+            EXPECT_EQ(firstBalance + 2 * kHour, days[4].balance);
+            EXPECT_NE(std::string::npos, form.Text().find("uncharged")) << form.Text();
+            form.Step(2);
+            EXPECT_EQ(balanceAtOpen, form.Days()[0].balance);
+        });
+    EXPECT_TRUE(ShowReport());
+}

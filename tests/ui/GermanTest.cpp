@@ -3,6 +3,7 @@
 #include "tests/ui/WindowTest.h"
 
 #include "app/Durations.h"
+#include "app/JournalFile.h"
 #include "app/Tallydene.h"
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"
@@ -12,8 +13,11 @@
 #include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/HistoryList.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/ReportChart.h"
+#include "ui/dialogs/ReportDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
+#include <wx/image.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
@@ -144,6 +148,57 @@ TEST_F(GermanWindows, TheHistoryWindowIsGermanWithADateRangeOfItsOwnWords)
                 return wxID_CANCEL;
             }));
     EXPECT_EQ(toolbox::Translation::Tr("T&o:"), "&Nach:");
+}
+
+// A balance of -14 hours in German: the chart's hours read "-12 Std." and wider, and every
+// label stands whole inside the chart, also on a screen scaled to 200% (the build's extra run).
+// The hours of the table carry the decimal comma.
+TEST_F(GermanWindows, TheReportsHoursStandWholeBesideANegativeBalance)
+{
+    ConfigText config;
+    config.Open("Options").Value("WorkingTimeEnabled", 1).Close("Options");
+    config.Open("WorkingTime").Value("Actual", -14 * 3600).Close("WorkingTime");
+    config.Open("Projects").Open("Haus").Open("Todos").Todo("Garten", 2, 5400);
+    config.Close("Todos").Close("Haus").Close("Projects");
+    WriteConfig(config);
+    // Monday 2 March 2026, the test clock's week: an hour and a half worked.
+    const int64_t monday = 1772438400;
+    JournalFile(JournalPath().string())
+        .Append({"session", monday, monday + 5400, 5400, 5400, 5400, "Haus", "Garten", "paused"});
+    MainFrame& frame = Start();
+    wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_REPORT));
+    wxTEST_DIALOG(
+        frame.ProcessWindowEvent(command),
+        Answer<ReportDialog>(
+            [](ReportDialog& dialog)
+            {
+                EXPECT_EQ((std::vector<std::string>{"Haus|1,50", "|1,50"}),
+                          ListRows(dialog.GetList(), {0, 3}));
+                dialog.Show();
+                Pump(300);
+                const wxImage shot(Screenshot(dialog, "german-report").string());
+                // The chart's place in the screenshot, in the screen's own pixels.
+                const double scale = dialog.GetContentScaleFactor();
+                const wxRect logical = dialog.GetChart().GetScreenRect();
+                const wxPoint offset = logical.GetPosition() - dialog.GetScreenPosition();
+                const wxRect chart(wxRound(offset.x * scale), wxRound(offset.y * scale),
+                                   wxRound(logical.width * scale), wxRound(logical.height * scale));
+                // The labels' text: dark pixels left of the plot, none on the chart's edge.
+                const auto darkIn = [&](int from, int to)
+                {
+                    int count = 0;
+                    // A scaled screen may have less room than the window.
+                    for (int y = chart.y; y < std::min(chart.GetBottom(), shot.GetHeight()); ++y)
+                        for (int x = chart.x + from; x < chart.x + to; ++x)
+                            count += shot.GetRed(x, y) < 110 && shot.GetGreen(x, y) < 110 &&
+                                     shot.GetBlue(x, y) < 110;
+                    return count;
+                };
+                EXPECT_EQ(0, darkIn(0, 3));
+                EXPECT_GT(darkIn(0, chart.width / 6), 100 * scale);
+                dialog.Hide();
+                return wxID_CANCEL;
+            }));
 }
 
 // The built program started by a user whose locale is German titles its window in German.

@@ -94,6 +94,15 @@ TEST_F(ReportWindow, ShowsTheWeeksTotalsAndDrawsTheChart)
                           // More than the legend's small box of each colour.
                           EXPECT_GT(PixelsOf(shot, area, ReportChart::kWorked), 500);
                           EXPECT_GT(PixelsOf(shot, area, ReportChart::kBalance), 400);
+                          // Room for more than seven rows, and more in a taller window.
+                          wxListCtrl& list = dialog.GetList();
+                          wxRect row;
+                          list.GetItemRect(0, row);
+                          const int height = list.GetClientSize().y;
+                          EXPECT_GT(height / row.height, 8);
+                          dialog.SetSize(dialog.GetSize() + wxSize(0, 200));
+                          dialog.Layout();
+                          EXPECT_GT(list.GetClientSize().y, height + 100);
                           dialog.Hide();
                           return wxID_CANCEL;
                       }));

@@ -218,8 +218,12 @@ std::filesystem::path WindowTest::Screenshot(wxWindow& window, const std::string
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = folder / (name + ".png");
     std::filesystem::remove(file);
-    // The X server's own pixels, read by ImageMagick's import, as a person would see them.
-    const wxRect rect = window.GetScreenRect();
+    // The X server's own pixels, read by ImageMagick's import, as a person would see them: on a
+    // scaled screen the window's logical rectangle covers as many more of them.
+    const double scale = window.GetContentScaleFactor();
+    const wxRect logical = window.GetScreenRect();
+    const wxRect rect(wxPoint(wxRound(logical.x * scale), wxRound(logical.y * scale)),
+                      wxSize(wxRound(logical.width * scale), wxRound(logical.height * scale)));
     const wxString command =
         wxString::Format("import -silent -window root -crop %dx%d+%d+%d +repage %s", rect.width,
                          rect.height, rect.x, rect.y, file.string());

@@ -19,15 +19,24 @@ wxTextCtrl* NewField(wxWindow* parent, const char* name, int width)
                           wxSize(parent->FromDIP(width), -1), 0, wxDefaultValidator, name);
 }
 
-// Asks for a session's start and end; false on Cancel.
-bool AskTimes(wxWindow* parent, std::string& start, std::string& end)
+// Asks for a session's todo, start and end; false on Cancel. todo: the index in the choices.
+bool AskSession(wxWindow* parent, const wxString& title,
+                const std::vector<HistoryForm::TodoChoice>& choices, int& todo, std::string& start,
+                std::string& end)
 {
-    wxDialog dialog(parent, wxID_ANY, _("Edit Session"));
+    wxDialog dialog(parent, wxID_ANY, title);
+    auto* todoField = new wxChoice(&dialog, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                                   0, wxDefaultValidator, "todo");
+    for (const HistoryForm::TodoChoice& choice : choices)
+        todoField->Append(ToWx(choice.project + " / " + choice.todo));
+    todoField->SetSelection(todo);
     auto* startField = NewField(&dialog, "start", 160);
     auto* endField = NewField(&dialog, "end", 160);
     startField->SetValue(ToWx(start));
     endField->SetValue(ToWx(end));
     auto* grid = new wxFlexGridSizer(2, dialog.FromDIP(8), dialog.FromDIP(8));
+    grid->Add(new wxStaticText(&dialog, wxID_ANY, _("&Todo:")), wxSizerFlags().CenterVertical());
+    grid->Add(todoField, wxSizerFlags().Expand());
     grid->Add(new wxStaticText(&dialog, wxID_ANY, _("&Start:")), wxSizerFlags().CenterVertical());
     grid->Add(startField);
     grid->Add(new wxStaticText(&dialog, wxID_ANY, _("&End:")), wxSizerFlags().CenterVertical());
@@ -40,6 +49,7 @@ bool AskTimes(wxWindow* parent, std::string& start, std::string& end)
     dialog.CentreOnParent();
     if (dialog.ShowModal() != wxID_OK)
         return false;
+    todo = todoField->GetSelection();
     start = FromWx(startField->GetValue());
     end = FromWx(endField->GetValue());
     return true;
@@ -105,12 +115,16 @@ wxSizer* HistoryDialog::LayOutFilters(wxButton& filter)
 wxSizer* HistoryDialog::CreateSessionButtons()
 {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* addButton = new wxButton(this, wxID_ANY, _("&Add..."), wxDefaultPosition, wxDefaultSize,
+                                   0, wxDefaultValidator, "add");
     auto* editButton = new wxButton(this, wxID_ANY, _("&Edit..."));
     auto* deleteButton = new wxButton(this, wxID_ANY, _("&Delete"));
+    buttons->Add(addButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     buttons->Add(editButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     buttons->Add(deleteButton);
     buttons->AddStretchSpacer();
     buttons->Add(new wxButton(this, wxID_CANCEL, _("Close")));
+    addButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnAdd, this);
     editButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnEdit, this);
     deleteButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnDelete, this);
     return buttons;
@@ -137,17 +151,53 @@ std::optional<size_t> HistoryDialog::SelectedSession()
     return form.Rows()[static_cast<size_t>(row)].session;
 }
 
+namespace
+{
+
+int IndexOf(const std::vector<HistoryForm::TodoChoice>& choices, const std::string& id)
+{
+    for (size_t index = 0; index < choices.size(); ++index)
+        if (choices[index].id == id)
+            return static_cast<int>(index);
+    return 0;
+}
+
+} // namespace
+
+void HistoryDialog::OnAdd(wxCommandEvent&)
+{
+    const std::vector<HistoryForm::TodoChoice> choices = form.TodoChoices();
+    if (choices.empty())
+        return;
+    // The selected session's todo, and the hour before now, as a start to correct.
+    const long row = list->SelectedRow();
+    int todo = row < 0
+                   ? 0
+                   : IndexOf(choices, form.TodoIdOf(form.Rows()[static_cast<size_t>(row)].session));
+    const int64_t now = form.Now();
+    std::string start = HistoryForm::MomentText(now - 3600);
+    std::string end = HistoryForm::MomentText(now);
+    while (AskSession(this, _("Add Session"), choices, todo, start, end))
+        if (form.AddSession(choices[static_cast<size_t>(todo)].id, start, end, prompts))
+            break;
+    list->Refill();
+}
+
 void HistoryDialog::OnEdit(wxCommandEvent&)
 {
     const std::optional<size_t> session = SelectedSession();
     if (!session)
         return;
+    const std::vector<HistoryForm::TodoChoice> choices = form.TodoChoices();
+    int todo = IndexOf(choices, form.TodoIdOf(*session));
     std::string start = HistoryForm::MomentText(form.SessionAt(*session).start);
     std::string end = HistoryForm::MomentText(form.SessionAt(*session).end);
     // Asked again until the times are accepted or the user cancels.
-    while (AskTimes(this, start, end))
+    while (AskSession(this, _("Edit Session"), choices, todo, start, end))
     {
-        if (form.EditSession(*session, start, end, prompts))
+        const std::string todoId =
+            choices.empty() ? std::string() : choices[static_cast<size_t>(todo)].id;
+        if (form.EditSession(*session, start, end, prompts, todoId))
             break;
     }
     list->Refill();

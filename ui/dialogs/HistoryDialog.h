@@ -11,8 +11,9 @@ class wxSizer;
 class wxChoice;
 class wxTextCtrl;
 
-// The History window: the sessions as a diary with the filters above them; a session's times
-// are changed with Edit and the session removed with Delete, each changing the tree at once.
+// The History window: the sessions as a diary with the filters above them; a forgotten session
+// is added with Add, a session's todo and times are changed with Edit and the session removed
+// with Delete, each changing the tree at once.
 class HistoryDialog : public wxDialog
 {
 public:
@@ -27,9 +28,10 @@ private:
     wxButton* CreateFilterFields();
     // The filters in one row, each field after its label.
     wxSizer* LayOutFilters(wxButton& filter);
-    // Edit and Delete for the selected session, and Close.
+    // Add, Edit and Delete for the selected session, and Close.
     wxSizer* CreateSessionButtons();
     void OnFilter(wxCommandEvent& event);
+    void OnAdd(wxCommandEvent& event);
     void OnEdit(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);
     // The session of the selected row; a day's heading or no selection is refused.

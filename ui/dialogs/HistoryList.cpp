@@ -3,6 +3,8 @@
 #include "app/HistoryForm.h"
 #include "ui/WxText.h"
 
+#include <algorithm>
+
 HistoryList::HistoryList(wxWindow* parent, const HistoryForm& form)
     : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL, wxDefaultValidator, "history"),
@@ -12,14 +14,23 @@ HistoryList::HistoryList(wxWindow* parent, const HistoryForm& form)
     AppendColumn(_("Duration"), wxLIST_FORMAT_RIGHT, FromDIP(90));
     AppendColumn(_("Project"), wxLIST_FORMAT_LEFT, FromDIP(160));
     AppendColumn(_("Todo"), wxLIST_FORMAT_LEFT, FromDIP(200));
-    wxFont bold = GetFont();
-    bold.MakeBold();
-    dayAttr.SetFont(bold);
     Refill();
 }
 
 void HistoryList::Refill()
 {
+    dayAttr.SetFont(GetFont().Bold());
+    // The first column as wide as the longest day heading, so that each reads whole.
+    int widest = FromDIP(220);
+    for (const HistoryForm::Row& row : form.Rows())
+        if (row.day)
+        {
+            int width = 0, height = 0;
+            GetTextExtent(ToWx(form.Cell(row, 0)), &width, &height, nullptr, nullptr,
+                          &dayAttr.GetFont());
+            widest = std::max(widest, width + FromDIP(24));
+        }
+    SetColumnWidth(0, widest);
     SetItemCount(static_cast<long>(form.Rows().size()));
     Refresh();
 }

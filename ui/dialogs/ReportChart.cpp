@@ -13,6 +13,7 @@
 
 const wxColour ReportChart::kWorked(70, 130, 180);
 const wxColour ReportChart::kBalance(230, 120, 20);
+const wxColour ReportChart::kUncharged(238, 238, 238);
 
 namespace
 {
@@ -28,6 +29,11 @@ double HoursOf(int64_t seconds)
     return std::clamp(static_cast<double>(seconds) / 3600.0, -kMostHours, kMostHours);
 }
 
+wxString LabelOf(int hours)
+{
+    return wxString::Format(_("%d h"), hours);
+}
+
 // The height in the plot of an amount of hours.
 double YOf(const wxRect2DDouble& plot, int low, int high, double hours)
 {
@@ -37,7 +43,7 @@ double YOf(const wxRect2DDouble& plot, int low, int high, double hours)
 } // namespace
 
 ReportChart::ReportChart(wxWindow* parent, const ReportForm& form)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, parent->FromDIP(wxSize(560, 240)),
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, parent->FromDIP(wxSize(560, 200)),
                wxFULL_REPAINT_ON_RESIZE, "chart"),
       form(form)
 {
@@ -53,14 +59,25 @@ void ReportChart::OnPaint(wxPaintEvent&)
     const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
     if (!gc || form.Days().empty())
         return;
+    const Scale scale = ScaleOfDays();
+    const std::vector<int> hours = GridHours(scale);
+    gc->SetFont(GetFont(), *wxBLACK);
+    // Room for the widest of the hours on the left, whatever the language writes around them.
+    double widest = 0;
+    for (int each : hours)
+    {
+        double width = 0, height = 0;
+        gc->GetTextExtent(LabelOf(each), &width, &height);
+        widest = std::max(widest, width);
+    }
+    const double left = std::ceil(widest) + FromDIP(10);
     const wxSize size = GetClientSize();
-    // Room for the hours on the left, the legend above and the days below.
-    const wxRect2DDouble plot(FromDIP(44), FromDIP(30), size.x - FromDIP(56), size.y - FromDIP(58));
+    // The legend above and the days below.
+    const wxRect2DDouble plot(left, FromDIP(30), size.x - left - FromDIP(12), size.y - FromDIP(58));
     if (plot.m_width <= 0 || plot.m_height <= 0)
         return;
-    const Scale scale = ScaleOfDays();
-    gc->SetFont(GetFont(), *wxBLACK);
-    DrawGrid(*gc, plot, scale);
+    DrawUncharged(*gc, plot);
+    DrawGrid(*gc, plot, scale, hours);
     DrawDays(*gc, plot, scale);
     DrawBalance(*gc, plot, scale);
     DrawLegend(*gc);
@@ -83,21 +100,39 @@ ReportChart::Scale ReportChart::ScaleOfDays() const
     return {static_cast<int>(std::floor(low)), static_cast<int>(std::ceil(high))};
 }
 
-void ReportChart::DrawGrid(wxGraphicsContext& gc, const wxRect2DDouble& plot,
-                           const Scale& scale) const
+std::vector<int> ReportChart::GridHours(const Scale& scale)
 {
-    // At most about eight lines, a whole number of hours apart.
     int step = 1;
     while ((scale.high - scale.low) / step > 8)
         step *= 2;
+    std::vector<int> hours;
+    for (int each = scale.low - scale.low % step; each <= scale.high; each += step)
+        if (each >= scale.low)
+            hours.push_back(each);
+    return hours;
+}
+
+void ReportChart::DrawUncharged(wxGraphicsContext& gc, const wxRect2DDouble& plot) const
+{
+    const std::vector<ReportForm::Day>& days = form.Days();
+    const double slot = plot.m_width / static_cast<double>(days.size());
+    gc.SetPen(*wxTRANSPARENT_PEN);
+    gc.SetBrush(wxBrush(kUncharged));
+    for (size_t index = 0; index < days.size(); ++index)
+        if (days[index].uncharged)
+            gc.DrawRectangle(plot.m_x + slot * static_cast<double>(index), plot.m_y, slot,
+                             plot.m_height);
+}
+
+void ReportChart::DrawGrid(wxGraphicsContext& gc, const wxRect2DDouble& plot, const Scale& scale,
+                           const std::vector<int>& hours) const
+{
     gc.SetPen(wxPen(kGrid, FromDIP(1)));
-    for (int hours = scale.low - scale.low % step; hours <= scale.high; hours += step)
+    for (int each : hours)
     {
-        if (hours < scale.low)
-            continue;
-        const double y = YOf(plot, scale.low, scale.high, hours);
+        const double y = YOf(plot, scale.low, scale.high, each);
         gc.StrokeLine(plot.m_x, y, plot.GetRight(), y);
-        const wxString label = wxString::Format(_("%d h"), hours);
+        const wxString label = LabelOf(each);
         double width = 0, height = 0;
         gc.GetTextExtent(label, &width, &height);
         gc.DrawText(label, plot.m_x - width - FromDIP(6), y - height / 2);
@@ -171,9 +206,11 @@ void ReportChart::DrawLegend(wxGraphicsContext& gc) const
 {
     double x = FromDIP(44);
     const double box = FromDIP(12);
-    const wxString texts[] = {_("Worked"), _("Target"), _("Balance")};
-    const wxColour colours[] = {kWorked, kTarget, kBalance};
-    for (size_t index = 0; index < 3; ++index)
+    const wxString texts[] = {_("Worked"), _("Target"), _("Balance"), _("Uncharged")};
+    const wxColour colours[] = {kWorked, kTarget, kBalance, kUncharged};
+    const bool anyUncharged = std::any_of(form.Days().begin(), form.Days().end(),
+                                          [](const ReportForm::Day& day) { return day.uncharged; });
+    for (size_t index = 0; index < (anyUncharged ? 4u : 3u); ++index)
     {
         gc.SetPen(*wxTRANSPARENT_PEN);
         gc.SetBrush(wxBrush(colours[index]));

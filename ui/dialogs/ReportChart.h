@@ -3,6 +3,8 @@
 #include <wx/geometry.h>
 #include <wx/window.h>
 
+#include <vector>
+
 class ReportForm;
 class wxGraphicsContext;
 
@@ -17,6 +19,8 @@ public:
     // The colours, for the eye and for the tests that look at the pixels.
     static const wxColour kWorked;
     static const wxColour kBalance;
+    // Behind the days whose target was left uncharged.
+    static const wxColour kUncharged;
 
 private:
     // Hours from the bottom to the top of the plot, whole and never empty.
@@ -28,7 +32,11 @@ private:
 
     void OnPaint(wxPaintEvent& event);
     Scale ScaleOfDays() const;
-    void DrawGrid(wxGraphicsContext& gc, const wxRect2DDouble& plot, const Scale& scale) const;
+    // The hours that get a line and a label: at most about eight, a whole number apart.
+    static std::vector<int> GridHours(const Scale& scale);
+    void DrawUncharged(wxGraphicsContext& gc, const wxRect2DDouble& plot) const;
+    void DrawGrid(wxGraphicsContext& gc, const wxRect2DDouble& plot, const Scale& scale,
+                  const std::vector<int>& hours) const;
     void DrawDays(wxGraphicsContext& gc, const wxRect2DDouble& plot, const Scale& scale) const;
     void DrawBalance(wxGraphicsContext& gc, const wxRect2DDouble& plot, const Scale& scale) const;
     void DrawLegend(wxGraphicsContext& gc) const;

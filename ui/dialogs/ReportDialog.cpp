@@ -11,6 +11,7 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
@@ -21,7 +22,7 @@ ReportDialog::ReportDialog(wxWindow* parent, ReportForm& form, Prompts& prompts)
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       form(form), prompts(prompts)
 {
-    list = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, FromDIP(wxSize(-1, 160)),
+    list = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, FromDIP(wxSize(-1, 200)),
                           wxLC_REPORT | wxLC_SINGLE_SEL, wxDefaultValidator, "totals");
     list->AppendColumn(_("Project"), wxLIST_FORMAT_LEFT, FromDIP(200));
     list->AppendColumn(_("Todo"), wxLIST_FORMAT_LEFT, FromDIP(200));
@@ -32,11 +33,16 @@ ReportDialog::ReportDialog(wxWindow* parent, ReportForm& form, Prompts& prompts)
     auto* content = new wxBoxSizer(wxVERTICAL);
     const int border = FromDIP(10);
     content->Add(NewPeriodRow(), wxSizerFlags().Expand().Border(wxALL, border));
-    content->Add(list, wxSizerFlags(2).Expand().Border(wxLEFT | wxRIGHT, border));
-    content->Add(chart, wxSizerFlags(3).Expand().Border(wxLEFT | wxRIGHT | wxTOP, border));
+    // Both grow with the window; the table takes the larger share of a taller one.
+    content->Add(list, wxSizerFlags(3).Expand().Border(wxLEFT | wxRIGHT, border));
+    content->Add(chart, wxSizerFlags(2).Expand().Border(wxLEFT | wxRIGHT | wxTOP, border));
     content->Add(NewButtonRow(), wxSizerFlags().Expand().Border(wxALL, border));
     SetSizer(content);
-    SetSize(FromDIP(wxSize(720, 620)));
+    // As large as the table and chart want, but never beyond a small or scaled screen.
+    const wxRect screen = wxDisplay(this).GetClientArea();
+    wxSize size = FromDIP(wxSize(720, 680));
+    size.DecTo(screen.GetSize());
+    SetSize(size);
     CentreOnParent();
     ShowPeriod();
 }
@@ -97,7 +103,7 @@ void ReportDialog::ShowPeriod()
             list->InsertItem(list->GetItemCount(), ToWx(total.todo.empty() ? total.project : ""));
         list->SetItem(row, 1, ToWx(total.todo));
         list->SetItem(row, 2, ToWx(SessionsCsv::HoursAndMinutes(total.seconds)));
-        list->SetItem(row, 3, ToWx(SessionsCsv::DecimalHours(total.seconds)));
+        list->SetItem(row, 3, ToWx(form.ShownHours(total.seconds)));
         if (total.todo.empty())
             list->SetItemFont(row, list->GetFont().Bold());
     }

@@ -1,12 +1,14 @@
 #include "tests/ui/WindowTest.h"
 
 #include "app/AppCommands.h"
+#include "app/AwayTimeForm.h"
 #include "app/OptionsForm.h"
 #include "app/Tallydene.h"
 #include "app/WorkingTimeForm.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "res/Menus.h"
+#include "tests/ui/DesktopProcess.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxDialogs.h"
@@ -22,6 +24,7 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <algorithm>
 #include <functional>
@@ -346,4 +349,39 @@ TEST_F(AppCommandWindows, TheAwayQuestionAfterASleepOpensOnceAndAppliesTheChoice
     EXPECT_EQ(report.GetTime(), 9000);
     EXPECT_EQ(App().GetActiveTodo(), nullptr);
     EXPECT_FALSE(App().GetAwayTime().has_value());
+}
+
+// The away question by keyboard alone: it opens with the focus on the answer chosen, Down
+// moves to the next answer, Alt+P picks "Discard it and pause", and the question wraps at a
+// width a reader can follow however long the todo's name.
+TEST_F(AppCommandWindows, TheAwayQuestionIsAnsweredWithTheKeys)
+{
+    WindowManager windowManager; // gives the dialog the keyboard
+    WriteConfig(OfficeInFormat(3));
+    Start();
+    Todo& report = TodoNamed("Office", "Report");
+    App().Activate(report);
+    clock.now.tm_hour += 1;
+    clock.asleep += 3600;
+    App().UpdateTime();
+    AwayTimeForm form(App());
+    form.Open();
+    for (int word = 0; word < 60; ++word)
+        form.question += " Report";
+    AwayTimeDialog dialog(Frame(), form, Frame()->GetPrompts());
+    dialog.Show();
+    wxRadioButton& keep = Radio(dialog, "&Keep it on the todo");
+    ASSERT_TRUE(PumpUntil([&keep] { return wxWindow::FindFocus() == &keep; }))
+        << "focus on "
+        << (wxWindow::FindFocus() ? FromWx(wxWindow::FindFocus()->GetLabel()) : "nothing");
+    EXPECT_LT(dialog.GetSize().x, 800);
+
+    wxUIActionSimulator keys;
+    keys.Char(WXK_DOWN);
+    wxRadioButton& discard = Radio(dialog, "&Discard it and keep running");
+    EXPECT_TRUE(PumpUntil([&discard] { return discard.GetValue(); }));
+    keys.Char('p', wxMOD_ALT);
+    wxRadioButton& pause = Radio(dialog, "Discard it and &pause");
+    EXPECT_TRUE(PumpUntil([&pause] { return pause.GetValue(); }));
+    dialog.Hide();
 }

@@ -86,7 +86,9 @@ void MainFrame::CreateBars()
     toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
     BindUndoEntries(*this, app.GetUndoHistory());
-    CreateStatusBar(1, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
+    // The account summary, then the time worked today.
+    CreateStatusBar(2, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
+    ShowToday();
     ShowStatusText();
 }
 
@@ -151,6 +153,7 @@ wxSize MainFrame::FittingClientSize() const
 void MainFrame::SetStatusText(const std::string& text)
 {
     statusText = text;
+    ShowToday();
     ShowStatusText();
 }
 
@@ -297,6 +300,16 @@ void MainFrame::ShowFromOutside()
     Iconize(false);
     Show();
     Raise();
+}
+
+void MainFrame::ShowToday()
+{
+    wxStatusBar* status = GetStatusBar();
+    const wxString today = ToWx(app.TodayText());
+    // Room for the text and the field's margins, the resize grip beside it.
+    const int widths[] = {-1, status->GetTextExtent(today).x + 2 * status->GetSize().y};
+    status->SetStatusWidths(2, widths);
+    status->SetStatusText(today, 1);
 }
 
 void MainFrame::ShowStatusText()

@@ -63,7 +63,10 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     CreateBars();
     view = new MainView(this, app, prompts,
                         [this](TreeItem& dragged, TreeItem* target)
-                        { viewCommands.DropOnItem(dragged, target); });
+                        {
+                            viewCommands.DropOnItem(dragged, target);
+                            undoEntries->Update();
+                        });
     BindWindowEvents();
     BindMenuCommands();
 
@@ -85,7 +88,7 @@ void MainFrame::CreateBars()
         CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
-    BindUndoEntries(*this, app.GetUndoHistory());
+    undoEntries = std::make_unique<UndoEntries>(*this, app.GetUndoHistory());
     // The account summary, then the time worked today.
     CreateStatusBar(2, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
     ShowToday();
@@ -230,7 +233,8 @@ void MainFrame::OnCommand(wxCommandEvent& event)
     view->CancelDrag();
     const int command = res::CommandOf(event.GetId());
     if (!viewCommands.Execute(command) && !appCommands.Execute(command))
-        event.Skip();
+        return event.Skip();
+    undoEntries->Update();
 }
 
 bool MainFrame::TryAfter(wxEvent& event)

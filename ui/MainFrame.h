@@ -17,6 +17,7 @@
 class MainView;
 class Tallydene;
 class TrayIcon;
+class UndoEntries;
 
 namespace toolbox
 {
@@ -106,4 +107,5 @@ private:
     wxTimer timer;
     MenuEscape menuEscape{*this};
     std::unique_ptr<TrayIcon> trayIcon;
+    std::unique_ptr<UndoEntries> undoEntries;
 };

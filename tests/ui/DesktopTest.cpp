@@ -6,14 +6,19 @@
 #include "res/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
+#include "ui/TrayIcon.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
 #include <wx/image.h>
+#include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/stockitem.h>
 #include <wx/toolbar.h>
 
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace
@@ -84,6 +89,20 @@ TEST_F(TrayTest, TheIconsMenuPausesRestoresAndQuits)
     wxTEST_DIALOG(
         PumpUntil([&] { return Frame() == nullptr; }),
         ExpectMessageBox("You have open todos. Are you sure to quit?", wxICON_QUESTION, wxYES));
+}
+
+// The icon's menu shows no key beside its entries: it has none. GTK shows a stock entry's
+// key (Open's Ctrl+O) whatever the label says, so no entry may be a stock one.
+TEST(TrayMenuTest, ShowsNoKeys)
+{
+    wxEvtHandler target;
+    TrayIcon icon([] {}, target);
+    const std::unique_ptr<wxMenu> menu(icon.CreatePopupMenu());
+    for (const wxMenuItem* item : menu->GetMenuItems())
+    {
+        EXPECT_EQ(wxNOT_FOUND, item->GetItemLabel().Find('\t')) << item->GetItemLabel();
+        EXPECT_FALSE(wxIsStockID(item->GetId())) << item->GetItemLabel();
+    }
 }
 
 class MessageBoxTest : public WindowTest
@@ -212,6 +231,49 @@ TEST_F(EscapeTest, EscInAnOpenMenuOnlyClosesItAndPausesOnlyFromTheTree)
     Xdotool("key Escape");
     EXPECT_TRUE(PumpUntil([&] { return App().GetActiveTodo() == nullptr; }));
     // The pointer leaves the window, so that it rests over no other test's tool bar.
+    Xdotool("mousemove 1590 1190");
+    Pump(300);
+}
+
+// Esc in a sub-menu closes only the sub-menu, a second Esc the menu, and the running todo runs
+// on throughout.
+TEST_F(EscapeTest, EscInASubMenuClosesOnlyTheSubMenu)
+{
+    WriteConfig(OneTodo());
+    MainFrame& frame = Start();
+    App().Activate(TodoNamed("P", "One"));
+    int menusOpen = 0;
+    frame.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) { ++menusOpen, event.Skip(); });
+    frame.Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) { --menusOpen, event.Skip(); });
+    // Esc as the open menu gets it, and as the window gets it where the window manager leaves
+    // the keyboard with the window.
+    const std::function<void()> escapes[] = {[] { Xdotool("key Escape"); },
+                                             [&frame]
+                                             {
+                                                 wxKeyEvent key(wxEVT_CHAR_HOOK);
+                                                 key.m_keyCode = WXK_ESCAPE;
+                                                 frame.ProcessWindowEvent(key);
+                                             }};
+    for (const auto& escape : escapes)
+    {
+        frame.Raise();
+        frame.GetView().SetFocus();
+        Pump(500);
+        Xdotool("key alt+t");
+        ASSERT_TRUE(PumpUntil([&] { return menusOpen == 1; })) << "the Todo menu did not open";
+        Pump(300);
+        Xdotool("key s"); // "&Set Priority"
+        ASSERT_TRUE(PumpUntil([&] { return menusOpen == 2; })) << "the sub-menu did not open";
+        Pump(300);
+        escape();
+        EXPECT_TRUE(PumpUntil([&] { return menusOpen == 1; }));
+        Pump(500);
+        EXPECT_EQ(1, menusOpen) << "Esc closed more than the sub-menu";
+        escape();
+        EXPECT_TRUE(PumpUntil([&] { return menusOpen == 0; })) << "the menu stayed open";
+        Pump(500);
+        EXPECT_EQ(&TodoNamed("P", "One"), App().GetActiveTodo());
+    }
     Xdotool("mousemove 1590 1190");
     Pump(300);
 }

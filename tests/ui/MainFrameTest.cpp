@@ -85,7 +85,7 @@ TEST_F(MainFrameTest, StatusBarShowsTheSummaryWheneverNoPromptIs)
     frame.SetStatusText(std::string("Open todos: 0:00      Projects: 0:00"));
     frame.DoGiveHelp("Create a new todo.", true);
     EXPECT_EQ(status.GetStatusText(), "Create a new todo.");
-    EXPECT_EQ(status.GetStatusText(1), "Today: 0:00");
+    EXPECT_EQ(status.GetStatusText(1), "Today: 0.0");
     // A clock tick while the prompt stands only changes what comes back after it.
     frame.SetStatusText(std::string("Open todos: 0:01      Projects: 0:01"));
     EXPECT_EQ(status.GetStatusText(), "Create a new todo.");

@@ -273,7 +273,7 @@ TEST_F(AppCommandWindows, CleanUpChoicesShowAsStoredAndAreStoredOnOk)
                   PressOk<CleanUpDialog>(
                       [](CleanUpDialog& dialog)
                       {
-                          EXPECT_EQ(dialog.GetTitle(), "Clean Up Todos");
+                          EXPECT_EQ(dialog.GetTitle(), "Clean up todos");
                           EXPECT_TRUE(Find<wxCheckBox>(dialog, "zeroClocks").GetValue());
                           Find<wxCheckBox>(dialog, "zeroClocks").SetValue(false);
                       }));

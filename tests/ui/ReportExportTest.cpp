@@ -8,32 +8,22 @@
 #include <wx/button.h>
 #include <wx/filedlg.h>
 
-namespace
-{
-
 using ReportExport = WindowTest;
 
 // "Export CSV..." offers the documents folder, not the folder the program was started in.
 TEST_F(ReportExport, StartsInTheDocumentsFolder)
 {
-    MainFrame& frame = Start();
-    wxCommandEvent command(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_REPORT));
+    Start();
+    wxCommandEvent report(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_REPORT));
     std::string folder;
-    wxTEST_DIALOG(frame.ProcessWindowEvent(command),
-                  ExpectDialog<ReportDialog>(
-                      [](ReportDialog& dialog)
-                      {
-                          auto* button = dynamic_cast<wxButton*>(
-                              wxWindow::FindWindowByLabel(_("&Export CSV..."), &dialog));
-                          EXPECT_NE(button, nullptr);
-                          if (button != nullptr)
-                          {
-                              wxCommandEvent press(wxEVT_BUTTON, button->GetId());
-                              press.SetEventObject(button);
-                              button->ProcessWindowEvent(press);
-                          }
-                          return wxID_CANCEL;
-                      }),
+    const auto pressExport = [](ReportDialog& dialog)
+    {
+        wxWindow* button = wxWindow::FindWindowByLabel(_("&Export CSV..."), &dialog);
+        wxCommandEvent press(wxEVT_BUTTON, button->GetId());
+        button->ProcessWindowEvent(press);
+        return wxID_CANCEL;
+    };
+    wxTEST_DIALOG(Frame()->ProcessWindowEvent(report), ExpectDialog<ReportDialog>(pressExport),
                   ExpectDialog<wxFileDialog>(
                       [&folder](wxFileDialog& dialog)
                       {
@@ -42,5 +32,3 @@ TEST_F(ReportExport, StartsInTheDocumentsFolder)
                       }));
     EXPECT_EQ(places.DocumentsFolder().string(), folder);
 }
-
-} // namespace

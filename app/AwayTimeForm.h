@@ -38,6 +38,9 @@ public:
 
 private:
     void Discard(const AwayGap& away);
+    // Ends the running session where the user left and starts one where they came back, with
+    // the time worked since.
+    void SplitSessionAt(const AwayGap& away);
 
     Tallydene& app;
 };

@@ -70,7 +70,9 @@ void Open(CommandContext& context, const std::string& pathOrAddress)
 
 void HelpIndexCommand(CommandContext& context)
 {
-    Open(context, DocsFile({"help", "index.html"}));
+    // The page in the user's language: each catalog names its own, beside the English one.
+    const std::string page = toolbox::Translation::Tr("index.html");
+    Open(context, DocsFile({"help", page.c_str()}));
 }
 
 void HelpTermsCommand(CommandContext& context)

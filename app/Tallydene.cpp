@@ -478,6 +478,14 @@ std::string Tallydene::StatusText() const
     return text;
 }
 
+std::string Tallydene::TodayText()
+{
+    const int64_t seconds =
+        workedToday.At(SessionJournal::UnixTimeOf(Now()), journal.GetRunningSession());
+    return toolbox::Translation::TrFormat("Today: %s",
+                                          {FormatDuration(SaturatedDuration(seconds), 0)});
+}
+
 void Tallydene::LogEvent(const std::string& message)
 {
     undoHistory.Logged(message, nullptr);

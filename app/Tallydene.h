@@ -9,6 +9,7 @@
 #include "app/OvertimeAccount.h"
 #include "app/SessionJournal.h"
 #include "app/UndoHistory.h"
+#include "app/WorkedToday.h"
 #include "app/ledger/Ledger.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
@@ -135,6 +136,8 @@ public:
     // The status line: the totals of all todos and of all projects, and with overtime on the
     // balance.
     std::string StatusText() const;
+    // The status line's second field: "Today: 3:25", the time worked on the local day.
+    std::string TodayText();
 
     // One line in the event log while logging is on.
     void LogEvent(const std::string& message);
@@ -207,6 +210,7 @@ private:
     MainWindow* mainWindow = nullptr;
     toolbox::FileResult lastSave;
     SessionJournal journal;
+    WorkedToday workedToday{journal.GetFile().GetPath()};
     BackupSchedule backupSchedule;
     DayCharging dayCharging;
     const IdleSource* idleSource = nullptr;

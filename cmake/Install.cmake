@@ -8,6 +8,8 @@ install(TARGETS tallydene RUNTIME DESTINATION bin)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/help DESTINATION share/tallydene/docs)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/Readme.txt DESTINATION share/tallydene/docs)
 
+# Where Debian's policy wants the terms of every package.
+install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallydene)
 install(FILES ${PROJECT_SOURCE_DIR}/data/tallydene.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/tallydene.metainfo.xml

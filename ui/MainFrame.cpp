@@ -63,7 +63,10 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     CreateBars();
     view = new MainView(this, app, prompts,
                         [this](TreeItem& dragged, TreeItem* target)
-                        { viewCommands.DropOnItem(dragged, target); });
+                        {
+                            viewCommands.DropOnItem(dragged, target);
+                            undoEntries->Update();
+                        });
     BindWindowEvents();
     BindMenuCommands();
 
@@ -85,8 +88,10 @@ void MainFrame::CreateBars()
         CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     toolBar->SetLabel(wxGetTranslation(res::kToolBarTitle));
     FillMainToolBar(*toolBar);
-    BindUndoEntries(*this, app.GetUndoHistory());
-    CreateStatusBar(1, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
+    undoEntries = std::make_unique<UndoEntries>(*this, app.GetUndoHistory());
+    // The account summary, then the time worked today.
+    CreateStatusBar(2, wxSTB_DEFAULT_STYLE, res::WxIdOf(res::ID_VIEW_STATUS_BAR));
+    ShowToday();
     ShowStatusText();
 }
 
@@ -151,6 +156,7 @@ wxSize MainFrame::FittingClientSize() const
 void MainFrame::SetStatusText(const std::string& text)
 {
     statusText = text;
+    ShowToday();
     ShowStatusText();
 }
 
@@ -227,7 +233,8 @@ void MainFrame::OnCommand(wxCommandEvent& event)
     view->CancelDrag();
     const int command = res::CommandOf(event.GetId());
     if (!viewCommands.Execute(command) && !appCommands.Execute(command))
-        event.Skip();
+        return event.Skip();
+    undoEntries->Update();
 }
 
 bool MainFrame::TryAfter(wxEvent& event)
@@ -297,6 +304,16 @@ void MainFrame::ShowFromOutside()
     Iconize(false);
     Show();
     Raise();
+}
+
+void MainFrame::ShowToday()
+{
+    wxStatusBar* status = GetStatusBar();
+    const wxString today = ToWx(app.TodayText());
+    // Room for the text and the field's margins, the resize grip beside it.
+    const int widths[] = {-1, status->GetTextExtent(today).x + 2 * status->GetSize().y};
+    status->SetStatusWidths(2, widths);
+    status->SetStatusText(today, 1);
 }
 
 void MainFrame::ShowStatusText()

@@ -17,15 +17,16 @@
 class MainView;
 class Tallydene;
 class TrayIcon;
+class UndoEntries;
 
 namespace toolbox
 {
 class ConfigSection;
 }
 
-// The program's one top-level window: the tree, a tool bar and a one-pane status bar. It
-// remembers its placement in section "MainFrame", runs the clock every minute, shows the
-// active todo in its title and icon and the account summary in its status bar, and hides
+// The program's one top-level window: the tree, a tool bar and a status bar. It remembers its
+// placement in section "MainFrame", runs the clock every minute, shows the active todo in its
+// title and icon, the account summary and today's worked time in its status bar, and hides
 // behind a notification-area icon when minimised with the tray option on.
 class MainFrame : public wxFrame, public MainWindow
 {
@@ -93,6 +94,7 @@ private:
     void OnTimer(wxTimerEvent& event);
     void RestoreFromTray();
     void ShowStatusText();
+    void ShowToday();
 
     Tallydene& app;
     WxPrompts prompts;
@@ -105,4 +107,5 @@ private:
     wxTimer timer;
     MenuEscape menuEscape{*this};
     std::unique_ptr<TrayIcon> trayIcon;
+    std::unique_ptr<UndoEntries> undoEntries;
 };

@@ -17,7 +17,10 @@ MessageBox::MessageBox(wxWindow* parent, const std::string& message, long style)
     if (icon.IsOk())
         content->Add(new wxStaticBitmap(this, wxID_ANY, icon),
                      wxSizerFlags().Top().Border(wxRIGHT, FromDIP(12)));
-    content->Add(new wxStaticText(this, wxID_ANY, ToWx(message)), wxSizerFlags(1));
+    auto* text = new wxStaticText(this, wxID_ANY, ToWx(message));
+    // Lines a reader can follow, whatever the length of the names and paths in them.
+    text->Wrap(ConvertDialogToPixels(wxSize(240, 0)).x);
+    content->Add(text, wxSizerFlags(1));
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(content, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(12)));

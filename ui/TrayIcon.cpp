@@ -4,6 +4,14 @@
 
 #include <wx/menu.h>
 
+namespace
+{
+
+// Not the stock Open, whose Ctrl+O the toolkit would show beside it: the icon has no keys.
+constexpr int kRestoreId = wxID_HIGHEST + 1;
+
+} // namespace
+
 TrayIcon::TrayIcon(std::function<void()> onRestore, wxEvtHandler& commandTarget)
     : onRestore(std::move(onRestore)), commandTarget(commandTarget)
 {
@@ -15,7 +23,7 @@ TrayIcon::TrayIcon(std::function<void()> onRestore, wxEvtHandler& commandTarget)
 wxMenu* TrayIcon::CreatePopupMenu()
 {
     auto* menu = new wxMenu;
-    menu->Append(wxID_OPEN, _("&Restore"));
+    menu->Append(kRestoreId, _("&Restore"));
     menu->Append(res::WxIdOf(res::ID_TODO_PAUSE), _("&Pause"));
     menu->AppendSeparator();
     menu->Append(res::WxIdOf(res::ID_APP_EXIT), _("&Quit"));
@@ -24,7 +32,7 @@ wxMenu* TrayIcon::CreatePopupMenu()
 
 void TrayIcon::OnMenu(wxCommandEvent& event)
 {
-    if (event.GetId() == wxID_OPEN)
+    if (event.GetId() == kRestoreId)
         return onRestore();
     wxCommandEvent command(wxEVT_MENU, event.GetId());
     commandTarget.ProcessEvent(command);

@@ -12,8 +12,9 @@ public:
     // onRestore brings the window back; the menu's commands go to commandTarget.
     TrayIcon(std::function<void()> onRestore, wxEvtHandler& commandTarget);
 
-private:
     wxMenu* CreatePopupMenu() override;
+
+private:
     void OnMenu(wxCommandEvent& event);
 
     std::function<void()> onRestore;

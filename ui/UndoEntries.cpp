@@ -19,27 +19,42 @@ wxString Escaped(const wxString& name)
     return escaped;
 }
 
-void Bind(wxFrame& frame, int command, const wxString& format, const wxString& key,
-          std::string (UndoHistory::*nameOf)() const, const UndoHistory& history)
-{
-    // As the menu table has it, translated: shown while there is no step.
-    const wxString plain = frame.GetMenuBar()->GetLabel(res::WxIdOf(command));
-    frame.Bind(
-        wxEVT_UPDATE_UI,
-        [=, &history](wxUpdateUIEvent& event)
-        {
-            const std::string name = (history.*nameOf)();
-            event.Enable(!name.empty());
-            event.SetText(name.empty() ? plain
-                                       : wxString::Format(format, Escaped(ToWx(name))) + key);
-        },
-        res::WxIdOf(command));
-}
-
 } // namespace
 
-void BindUndoEntries(wxFrame& frame, const UndoHistory& history)
+UndoEntries::UndoEntries(wxFrame& frame, const UndoHistory& history)
+    : frame(frame), history(history),
+      entries{{{res::ID_EDIT_UNDO, _("&Undo %s"), "\tCtrl+Z", &UndoHistory::NextUndoName, {}},
+               {res::ID_EDIT_REDO, _("&Redo %s"), "\tCtrl+Y", &UndoHistory::NextRedoName, {}}}}
 {
-    Bind(frame, res::ID_EDIT_UNDO, _("&Undo %s"), "\tCtrl+Z", &UndoHistory::NextUndoName, history);
-    Bind(frame, res::ID_EDIT_REDO, _("&Redo %s"), "\tCtrl+Y", &UndoHistory::NextRedoName, history);
+    for (Entry& entry : entries)
+    {
+        entry.plain = frame.GetMenuBar()->GetLabel(res::WxIdOf(entry.command));
+        frame.Bind(
+            wxEVT_UPDATE_UI,
+            [this, &entry](wxUpdateUIEvent& event)
+            {
+                event.Enable(!(this->history.*entry.nameOf)().empty());
+                event.SetText(LabelOf(entry));
+            },
+            res::WxIdOf(entry.command));
+    }
+}
+
+void UndoEntries::Update()
+{
+    wxMenuBar* menuBar = frame.GetMenuBar();
+    for (const Entry& entry : entries)
+    {
+        const int id = res::WxIdOf(entry.command);
+        if (menuBar->GetLabel(id) != LabelOf(entry))
+            menuBar->SetLabel(id, LabelOf(entry));
+        menuBar->Enable(id, !(history.*entry.nameOf)().empty());
+    }
+}
+
+wxString UndoEntries::LabelOf(const Entry& entry) const
+{
+    const std::string name = (history.*entry.nameOf)();
+    return name.empty() ? entry.plain
+                        : wxString::Format(entry.format, Escaped(ToWx(name))) + entry.key;
 }

@@ -1,5 +1,6 @@
 #include "ui/WxTreeControl.h"
 
+#include "model/ItemImages.h"
 #include "ui/WxText.h"
 
 namespace
@@ -19,6 +20,12 @@ public:
 wxTreeItemId IdOf(TreeNode node)
 {
     return wxTreeItemId(node);
+}
+
+// The running todo's row stands out by more than its small icon.
+bool ShowsRunning(int image)
+{
+    return image == IMAGE_ACTIVE_TODO || image == IMAGE_ACTIVE_TODO_COMMENT;
 }
 
 } // namespace
@@ -41,6 +48,8 @@ TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std
             : tree.AppendItem(parentId, ToWx(text), image, selectedImage, nodeData);
     if (stateImage >= 0)
         tree.SetItemState(id, stateImage);
+    if (ShowsRunning(image))
+        tree.SetItemBold(id);
     if (parent)
     {
         auto* parentData = static_cast<NodeData*>(tree.GetItemData(parentId));
@@ -73,6 +82,7 @@ void WxTreeControl::SetNodeImages(TreeNode node, int image, int selectedImage)
 {
     tree.SetItemImage(IdOf(node), image, wxTreeItemIcon_Normal);
     tree.SetItemImage(IdOf(node), selectedImage, wxTreeItemIcon_Selected);
+    tree.SetItemBold(IdOf(node), ShowsRunning(image));
 }
 
 void WxTreeControl::SetNodeStateImage(TreeNode node, int stateImage)

@@ -1,4 +1,5 @@
 #include "app/CsvExport.h"
+#include "app/ProgramArguments.h"
 #include "app/SessionJournal.h"
 #include "app/Tallydene.h"
 #include "toolbox/Logger.h"
@@ -11,6 +12,10 @@ wxIMPLEMENT_APP_NO_MAIN(TallydeneApp);
 
 int main(int argc, char** argv)
 {
+    // Before anything is read or written: asking for the usage never touches the data.
+    if (const std::optional<int> exitCode =
+            ProgramArguments::AnswerBeforeStart(argc, argv, std::cout, std::cerr))
+        return *exitCode;
     // The diagnostic log comes first, so that it outlives everything that may write to it.
     toolbox::Logger::Global();
     const std::string journal = SessionJournal::FileIn(

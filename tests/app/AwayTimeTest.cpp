@@ -307,3 +307,29 @@ TEST_F(AwayTime, ALateTickIsWorkUpToAMinutePastTheThreshold)
         app.reset();
     }
 }
+
+// Back after an hour asleep, the user works 23 minutes before discarding. No session in the
+// journal booked more than it lasted: the time since the return is a session of its own.
+TEST_F(AwayTime, DiscardingSplitsTheSessionWhereTheUserLeftAndCameBack)
+{
+    for (const Answer answer : {Answer::Discard, Answer::DiscardAndPause})
+    {
+        std::filesystem::remove(JournalPath());
+        RunReport();
+        Work(1);
+        clock.Suspend(kHour);
+        Work(23);
+        Ask(answer);
+        Work(2);
+        app.reset();
+        std::vector<JournalEntry> sessions = Journal();
+        std::erase_if(sessions,
+                      [](const JournalEntry& e) { return e.kind != JournalKind::session; });
+        ASSERT_EQ(2u, sessions.size());
+        EXPECT_EQ(kMinute, sessions[0].todoSeconds);
+        EXPECT_EQ((answer == Answer::Discard ? 25 : 23) * kMinute, sessions[1].todoSeconds);
+        for (const JournalEntry& session : sessions)
+            EXPECT_EQ(session.end - session.start, session.balanceSeconds);
+        EXPECT_EQ(sessions[0].end + kHour, sessions[1].start);
+    }
+}

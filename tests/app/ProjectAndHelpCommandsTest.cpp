@@ -3,9 +3,11 @@
 #include "app/HelpCommands.h"
 #include "res/CommandIds.h"
 #include "toolbox/Places.h"
+#include "toolbox/Translation.h"
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 class ProjectAndHelpCommands : public CommandScenario
 {
@@ -90,6 +92,28 @@ TEST_F(ProjectAndHelpCommands, HelpOpensTheFilesBelowTheProgramAndTheWebSiteAsAn
 
     // A view command is left to the main view.
     EXPECT_FALSE(Execute(res::ID_TODO_NEW));
+}
+
+// Under a German locale F1 opens the German page, which has every section the English one has.
+TEST_F(ProjectAndHelpCommands, HelpOpensThePageOfTheUsersLanguage)
+{
+    toolbox::Translation::SetTranslator(
+        [](const char* english) -> std::string
+        { return english == std::string("index.html") ? "index.de.html" : english; });
+    Execute(res::ID_HELP_INDEX);
+    toolbox::Translation::SetTranslator(nullptr);
+    const std::filesystem::path help = ProgramFolder() / "docs" / "help";
+    EXPECT_EQ(std::vector<std::string>{(help / "index.de.html").string()}, mainWindow.opened);
+    const auto sections = [](const char* page)
+    {
+        std::ifstream file(std::filesystem::path(TALLYDENE_SOURCE_DIR) / "docs" / "help" / page);
+        const std::string text((std::istreambuf_iterator<char>(file)), {});
+        size_t count = 0;
+        for (size_t at = 0; (at = text.find("<h2>", at)) != std::string::npos; ++at)
+            ++count;
+        return count;
+    };
+    EXPECT_EQ(sections("index.html"), sections("index.de.html"));
 }
 
 TEST_F(ProjectAndHelpCommands, AnInstalledProgramFindsItsDocsInTheSharedDataFolder)

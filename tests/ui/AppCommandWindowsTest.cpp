@@ -1,12 +1,14 @@
 #include "tests/ui/WindowTest.h"
 
 #include "app/AppCommands.h"
+#include "app/AwayTimeForm.h"
 #include "app/OptionsForm.h"
 #include "app/Tallydene.h"
 #include "app/WorkingTimeForm.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "res/Menus.h"
+#include "tests/ui/DesktopProcess.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
 #include "ui/WxDialogs.h"
@@ -22,6 +24,7 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <algorithm>
 #include <functional>
@@ -270,7 +273,7 @@ TEST_F(AppCommandWindows, CleanUpChoicesShowAsStoredAndAreStoredOnOk)
                   PressOk<CleanUpDialog>(
                       [](CleanUpDialog& dialog)
                       {
-                          EXPECT_EQ(dialog.GetTitle(), "Clean Up Todos");
+                          EXPECT_EQ(dialog.GetTitle(), "Clean up todos");
                           EXPECT_TRUE(Find<wxCheckBox>(dialog, "zeroClocks").GetValue());
                           Find<wxCheckBox>(dialog, "zeroClocks").SetValue(false);
                       }));
@@ -346,4 +349,27 @@ TEST_F(AppCommandWindows, TheAwayQuestionAfterASleepOpensOnceAndAppliesTheChoice
     EXPECT_EQ(report.GetTime(), 9000);
     EXPECT_EQ(App().GetActiveTodo(), nullptr);
     EXPECT_FALSE(App().GetAwayTime().has_value());
+}
+
+// The away question by keyboard alone: the focus starts on the chosen answer, Down moves to the
+// next, Alt+P picks "Discard it and pause"; the question wraps however long the todo's name.
+TEST_F(AppCommandWindows, TheAwayQuestionIsAnsweredWithTheKeys)
+{
+    WindowManager windowManager; // gives the dialog the keyboard
+    Start();
+    AwayTimeForm form(App());
+    for (int word = 0; word < 60; ++word)
+        form.question += " Report";
+    AwayTimeDialog dialog(Frame(), form, Frame()->GetPrompts());
+    dialog.Show();
+    wxRadioButton& keep = Radio(dialog, "&Keep it on the todo");
+    ASSERT_TRUE(PumpUntil([&keep] { return wxWindow::FindFocus() == &keep; }));
+    EXPECT_LT(dialog.GetSize().x, 800);
+    wxUIActionSimulator keys;
+    keys.Char(WXK_DOWN);
+    EXPECT_TRUE(
+        PumpUntil([&] { return Radio(dialog, "&Discard it and keep running").GetValue(); }));
+    keys.Char('p', wxMOD_ALT);
+    EXPECT_TRUE(PumpUntil([&] { return Radio(dialog, "Discard it and &pause").GetValue(); }));
+    dialog.Hide();
 }

@@ -6,13 +6,18 @@
 #include "res/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
+#include "ui/TrayIcon.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/WorkingTimeDialog.h"
 
+#include <wx/image.h>
+#include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/stockitem.h>
 #include <wx/toolbar.h>
 
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace
@@ -83,6 +88,17 @@ TEST_F(TrayTest, TheIconsMenuPausesRestoresAndQuits)
     wxTEST_DIALOG(
         PumpUntil([&] { return Frame() == nullptr; }),
         ExpectMessageBox("You have open todos. Are you sure to quit?", wxICON_QUESTION, wxYES));
+}
+
+// The icon's menu shows no key beside its entries: it has none. GTK shows a stock entry's
+// key (Open's Ctrl+O) whatever the label says, so no entry may be a stock one.
+TEST(TrayMenuTest, ShowsNoKeys)
+{
+    wxEvtHandler target;
+    TrayIcon icon([] {}, target);
+    const std::unique_ptr<wxMenu> menu(icon.CreatePopupMenu());
+    for (const wxMenuItem* item : menu->GetMenuItems())
+        EXPECT_FALSE(wxIsStockID(item->GetId())) << item->GetItemLabel();
 }
 
 class MessageBoxTest : public WindowTest
@@ -215,6 +231,39 @@ TEST_F(EscapeTest, EscInAnOpenMenuOnlyClosesItAndPausesOnlyFromTheTree)
     Pump(300);
 }
 
+// Esc in a sub-menu closes only the sub-menu, a second Esc the menu, and the running todo runs
+// on: with the key in the open menu, and in the window where the window manager leaves it there.
+TEST_F(EscapeTest, EscInASubMenuClosesOnlyTheSubMenu)
+{
+    WriteConfig(OneTodo());
+    MainFrame& frame = Start();
+    App().Activate(TodoNamed("P", "One"));
+    int menusOpen = 0;
+    frame.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) { ++menusOpen, event.Skip(); });
+    frame.Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) { --menusOpen, event.Skip(); });
+    wxKeyEvent toWindow(wxEVT_CHAR_HOOK);
+    toWindow.m_keyCode = WXK_ESCAPE;
+    for (const bool inWindow : {false, true})
+    {
+        frame.Raise();
+        frame.GetView().SetFocus();
+        Pump(500);
+        Xdotool("key alt+t sleep 0.3 key s"); // the Todo menu, "&Set Priority"
+        ASSERT_TRUE(PumpUntil([&] { return menusOpen == 2; })) << "the sub-menu did not open";
+        for (const int stillOpen : {1, 0})
+        {
+            Pump(300);
+            inWindow ? void(frame.ProcessWindowEvent(toWindow)) : Xdotool("key Escape");
+            PumpUntil([&] { return menusOpen == stillOpen; });
+            Pump(300);
+            EXPECT_EQ(stillOpen, menusOpen) << (inWindow ? "in the window" : "in the menu");
+        }
+        EXPECT_EQ(&TodoNamed("P", "One"), App().GetActiveTodo());
+    }
+    Xdotool("mousemove 1590 1190");
+    Pump(300);
+}
+
 TEST(HeadlessRunTest, TheScreenshotRunEndsOnAFreshFolderAndOverQuestions)
 {
     // A fresh folder opens the first run's dialogs; an open todo asks before quitting.
@@ -239,7 +288,16 @@ TEST(HeadlessRunTest, TheScreenshotRunEndsOnAFreshFolderAndOverQuestions)
                                     "/ui/tallydene " +
                                     png.string();
         EXPECT_EQ(std::system(command.c_str()), 0) << (config ? "open todo" : "fresh folder");
-        EXPECT_TRUE(std::filesystem::exists(png));
+        // The picture is of the window, not of the first run's dialog over it (which the
+        // window's own picture shows as a black area).
+        wxImage picture;
+        ASSERT_TRUE(picture.LoadFile(png.string(), wxBITMAP_TYPE_PNG));
+        const unsigned char* rgb = picture.GetData();
+        const size_t pixels = static_cast<size_t>(picture.GetWidth()) * picture.GetHeight();
+        size_t black = 0;
+        for (size_t i = 0; i < pixels; ++i)
+            black += rgb[3 * i] == 0 && rgb[3 * i + 1] == 0 && rgb[3 * i + 2] == 0;
+        EXPECT_LT(black, pixels / 20) << (config ? "open todo" : "fresh folder");
     }
 }
 

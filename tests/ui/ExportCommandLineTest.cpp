@@ -37,3 +37,19 @@ TEST(ExportCommandLine, WritesTheFileWithoutAWindowAndFailsOnABadDate)
     ProgramProcess noFolder(places, {"--export-csv", (places.Root() / "no" / "x.csv").string()});
     EXPECT_EQ(1, noFolder.WaitForExit(20000));
 }
+
+// Asking for the usage, or giving an argument the program does not know, ends at once: no
+// window, no data folder made, no clock question over the user's data.
+TEST(ExportCommandLine, HelpAndUnknownArgumentsEndWithoutTouchingTheData)
+{
+    TestPlaces places;
+    const std::filesystem::path data = places.DataFolder() / "Brindlecott";
+    for (const char* help : {"--help", "-h"})
+    {
+        ProgramProcess asking(places, {help});
+        EXPECT_EQ(0, asking.WaitForExit(20000)) << help;
+    }
+    ProgramProcess unknown(places, {"--bogus"});
+    EXPECT_EQ(2, unknown.WaitForExit(20000));
+    EXPECT_FALSE(std::filesystem::exists(data));
+}

@@ -79,11 +79,13 @@ TEST_F(MainFrameTest, StatusBarShowsTheSummaryWheneverNoPromptIs)
 {
     MainFrame& frame = Start();
     wxStatusBar& status = *frame.GetStatusBar();
-    EXPECT_EQ(status.GetFieldsCount(), 1);
+    // The summary, and beside it today's work, which a prompt leaves standing.
+    EXPECT_EQ(status.GetFieldsCount(), 2);
 
     frame.SetStatusText(std::string("Open todos: 0:00      Projects: 0:00"));
     frame.DoGiveHelp("Create a new todo.", true);
     EXPECT_EQ(status.GetStatusText(), "Create a new todo.");
+    EXPECT_EQ(status.GetStatusText(1), "Today: 0.0");
     // A clock tick while the prompt stands only changes what comes back after it.
     frame.SetStatusText(std::string("Open todos: 0:01      Projects: 0:01"));
     EXPECT_EQ(status.GetStatusText(), "Create a new todo.");
@@ -246,6 +248,19 @@ TEST_F(MainFrameCommandTest, TheMinuteTimerBooksTimeAndTheBarsCanBeHidden)
     EXPECT_EQ(TodoNamed("P", "Mail").GetTime(), 600);
     EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText()),
               "Open todos: 0:10      Projects: 0:10");
+    // Today's work in a field of its own, the running session with the ended ones; the running
+    // todo's row in bold until it pauses.
+    EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText(1)), "Today: 0:10");
+    EXPECT_TRUE(Tree().IsBold(NodeOf("Mail")));
+    App().Pause();
+    clock.now.tm_min += 5;
+    App().Activate(TodoNamed("P", "Mail"));
+    clock.now.tm_min += 5;
+    frame.ProcessWindowEvent(tick);
+    EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText(1)), "Today: 0:15");
+    App().Pause();
+    EXPECT_FALSE(Tree().IsBold(NodeOf("Mail")));
+    EXPECT_EQ(FromWx(frame.GetStatusBar()->GetStatusText(1)), "Today: 0:15");
 
     wxCommandEvent hideToolBar(wxEVT_MENU, res::WxIdOf(res::ID_VIEW_TOOLBAR));
     frame.ProcessWindowEvent(hideToolBar);

@@ -11,19 +11,23 @@ AwayTimeDialog::AwayTimeDialog(wxWindow* parent, AwayTimeForm& form, Prompts& pr
     : FormDialog(parent, _("Away time")), form(form), prompts(prompts)
 {
     auto* content = new wxBoxSizer(wxVERTICAL);
-    content->Add(new wxStaticText(this, wxID_ANY, ToWx(form.question)),
-                 wxSizerFlags().Border(wxBOTTOM, WideGap()));
-    const std::array<wxString, 3> labels = {_("&Keep it on the todo"),
-                                            _("&Discard it and keep running"),
-                                            _("Discard it and &pause")};
+    auto* question = new wxStaticText(this, wxID_ANY, ToWx(form.question));
+    question->Wrap(ConvertDialogToPixels(wxSize(240, 0)).x); // lines a reader can follow
+    content->Add(question, wxSizerFlags().Border(wxBOTTOM, WideGap()));
+    const std::array<wxString, 3> labels = {
+        _("&Keep it on the todo"), _("&Discard it and keep running"), _("Discard it and &pause")};
     for (size_t i = 0; i < choices.size(); ++i)
     {
-        choices[i] = new wxRadioButton(this, wxID_ANY, labels[i], wxDefaultPosition,
-                                       wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
+        choices[i] = new wxRadioButton(this, wxID_ANY, labels[i], wxDefaultPosition, wxDefaultSize,
+                                       i == 0 ? wxRB_GROUP : 0);
         content->Add(choices[i], wxSizerFlags().Border(wxBOTTOM, Gap()));
     }
-    choices[static_cast<size_t>(form.answer)]->SetValue(true);
+    wxRadioButton* chosen = choices[static_cast<size_t>(form.answer)];
+    chosen->SetValue(true);
     Finish(content, wxSize(200, 90));
+    // The keys move between the answers and Return takes the one chosen; OK would take the
+    // arrow keys away from them.
+    chosen->SetFocus();
 }
 
 bool AwayTimeDialog::TransferDataFromWindow()

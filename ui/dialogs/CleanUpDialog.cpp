@@ -7,7 +7,7 @@
 #include <wx/stattext.h>
 
 CleanUpDialog::CleanUpDialog(wxWindow* parent, CleanUpForm& form, Prompts& prompts)
-    : FormDialog(parent, _("Clean Up Todos")), form(form), prompts(prompts)
+    : FormDialog(parent, _("Clean up todos")), form(form), prompts(prompts)
 {
     auto* explanation = new wxStaticText(this, wxID_ANY,
                                          _("This tool helps to clean up the todos by clearing\n"

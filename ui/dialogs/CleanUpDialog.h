@@ -6,7 +6,7 @@ class CleanUpForm;
 class Prompts;
 class wxCheckBox;
 
-// "Clean Up Todos": what the tool does, and whether to zero every todo's clock and whether to
+// "Clean up todos": what the tool does, and whether to zero every todo's clock and whether to
 // delete the completed todos.
 class CleanUpDialog : public FormDialog
 {

@@ -3,6 +3,7 @@
 #include "app/LocalDates.h"
 #include "app/ReportForm.h"
 #include "app/SessionsCsv.h"
+#include "toolbox/Places.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/ReportChart.h"
 
@@ -16,6 +17,8 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+
+#include <optional>
 
 ReportDialog::ReportDialog(wxWindow* parent, ReportForm& form, Prompts& prompts)
     : wxDialog(parent, wxID_ANY, _("Report"), wxDefaultPosition, wxDefaultSize,
@@ -134,8 +137,10 @@ void ReportDialog::OnExport(wxCommandEvent&)
 {
     const wxString name =
         ToWx("report-" + LocalDates::Text(form.GetPeriod().GetStart(), "%Y-%m-%d") + ".csv");
-    wxFileDialog dialog(this, _("Export Report"), wxEmptyString, name,
-                        _("CSV files (*.csv)|*.csv|All files|*"),
+    // Where the user keeps documents, not wherever the program was started from.
+    const std::optional<toolbox::String> documents = toolbox::Places::DocumentsFolder();
+    wxFileDialog dialog(this, _("Export Report"), documents ? ToWx(documents->str()) : wxString(),
+                        name, _("CSV files (*.csv)|*.csv|All files|*"),
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() == wxID_OK)
         form.ExportCsv(FromWx(dialog.GetPath()), prompts);

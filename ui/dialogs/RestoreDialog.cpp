@@ -8,7 +8,7 @@
 #include <wx/stattext.h>
 
 RestoreDialog::RestoreDialog(wxWindow* parent, RestoreForm& form, Prompts& prompts)
-    : FormDialog(parent, _("Restore from Backup")), form(form), prompts(prompts)
+    : FormDialog(parent, _("Restore from backup")), form(form), prompts(prompts)
 {
     auto* explanation = new wxStaticText(this, wxID_ANY,
                                          _("Tallydene keeps your data of each day you use it.\n"

@@ -6,7 +6,7 @@ class Prompts;
 class RestoreForm;
 class wxListBox;
 
-// "Restore from Backup": the backups, newest first, each with its date, size, contents and
+// "Restore from backup": the backups, newest first, each with its date, size, contents and
 // balance; OK asks before the current data is replaced.
 class RestoreDialog : public FormDialog
 {

@@ -4,8 +4,6 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 
-#include <utility>
-
 BookedChange::BookedChange(Tallydene& app, const Todo* todo)
     : app(app), todo(todo), balance(app.GetOvertimeAccount().GetBalance())
 {
@@ -18,15 +16,6 @@ BookedChange::BookedChange(Tallydene& app, const Todo* todo)
 void BookedChange::Record(const char* kind, const std::string& note) const
 {
     app.GetJournal().Record(Entry(kind, note), app.Now());
-}
-
-void BookedChange::RecordSession(const char* kind, int64_t start, int64_t end,
-                                 const std::string& note) const
-{
-    JournalEntry entry = Entry(kind, note);
-    entry.start = start;
-    entry.end = end;
-    app.GetJournal().Append(std::move(entry));
 }
 
 JournalEntry BookedChange::Entry(const char* kind, const std::string& note) const

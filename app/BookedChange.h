@@ -17,8 +17,6 @@ public:
     BookedChange(Tallydene& app, const Todo* todo);
 
     void Record(const char* kind, const std::string& note = {}) const;
-    // A change of a session in the history, written with the session's new start and end.
-    void RecordSession(const char* kind, int64_t start, int64_t end, const std::string& note) const;
 
 private:
     JournalEntry Entry(const char* kind, const std::string& note) const;

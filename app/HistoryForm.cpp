@@ -1,10 +1,10 @@
 #include "app/HistoryForm.h"
 
-#include "app/BookedChange.h"
 #include "app/LocalDates.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/UndoHistory.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/SaturatedDuration.h"
 #include "model/Todo.h"
@@ -291,16 +291,8 @@ bool HistoryForm::AddSession(const std::string& todoId, const std::string& start
 void HistoryForm::Apply(Todo& changed, int64_t amount, const Session& session, const char* kind,
                         const std::string& note)
 {
-    app.BringUpToDate();
-    const BookedChange booked(app, &changed);
-    changed.AddTime(amount);
-    Project& owner = *changed.GetProject();
-    owner.AddTime(amount);
-    if (app.GetOptions().IsWorkingTimeEnabled())
-        app.GetOvertimeAccount().Credit(amount);
-    booked.RecordSession(kind, session.start, session.end, note);
-    changed.Refresh(app);
-    owner.Refresh(app);
-    app.BringUpToDate();
+    const int64_t balance = app.GetOptions().IsWorkingTimeEnabled() ? amount : 0;
+    app.GetLedger().Apply({Change::Session(kind, changed.GetId(), amount, balance, session.start,
+                                           session.end, note)});
     app.FinishCommand();
 }

@@ -87,6 +87,16 @@ Change Change::Time(const char* journalKind, std::string todo, std::string proje
     return change;
 }
 
+Change Change::Session(const char* journalKind, std::string todo, int64_t seconds,
+                       int64_t balanceSeconds, int64_t start, int64_t end, std::string note)
+{
+    Change change = Time(journalKind, std::move(todo), {}, seconds, seconds, balanceSeconds);
+    change.sessionStart = start;
+    change.sessionEnd = end;
+    change.note = std::move(note);
+    return change;
+}
+
 Change Change::BalanceSet(const char* journalKind, int32_t seconds)
 {
     Change change = Time(journalKind, {}, {}, 0, 0, seconds);

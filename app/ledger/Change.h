@@ -57,6 +57,11 @@ struct Change
     ItemContent content;
     std::array<int32_t, 7> targetsBefore{};
     std::array<int32_t, 7> targetsAfter{};
+    // For a time change that is a session of the history: its start and end (UTC seconds) and
+    // how it ended, as the journal keeps them; 0 for any other.
+    int64_t sessionStart = 0;
+    int64_t sessionEnd = 0;
+    std::string note;
     // For a time change: balanceSeconds is the balance to set, until the change is applied.
     bool balanceSet = false;
     // What the journal calls a time change ("add", "overtime", ...); nullptr: not journalled.
@@ -73,6 +78,9 @@ struct Change
     static Change Time(const char* journalKind, std::string todo, std::string project,
                        int64_t todoSeconds, int64_t projectSeconds, int64_t balanceSeconds);
     // The balance set to seconds, whatever the clock books on it first.
+    // Seconds booked on a todo, its project and the balance as a session of the history.
+    static Change Session(const char* journalKind, std::string todo, int64_t seconds,
+                          int64_t balanceSeconds, int64_t start, int64_t end, std::string note);
     static Change BalanceSet(const char* journalKind, int32_t seconds);
     static Change Targets(const std::array<int32_t, 7>& targets);
 

@@ -482,8 +482,15 @@ void Ledger::Journal(const Change& change, const char* undoKind, const std::stri
         entry.projectSeconds = change.projectSeconds;
         entry.balanceSeconds = change.balanceSeconds;
         entry.kind = undoKind != nullptr ? undoKind : change.journalKind;
-        if (undoKind != nullptr)
-            entry.note = note;
+        entry.note = undoKind != nullptr ? note : change.note;
+        if (undoKind == nullptr && change.sessionStart != 0)
+        {
+            // A session of the history keeps its own times.
+            entry.start = change.sessionStart;
+            entry.end = change.sessionEnd;
+            app.GetJournal().Append(std::move(entry));
+            return;
+        }
         break;
     }
     SessionJournal& journal = app.GetJournal();

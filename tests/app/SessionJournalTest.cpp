@@ -1,6 +1,7 @@
 #include "tests/app/ViewScenario.h"
 
 #include "app/JournalFile.h"
+#include "app/journal/HybridClock.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
@@ -287,6 +288,41 @@ TEST(JournalEntryFormat, NamesWithTabsLineEndsAndBackslashesStayOneLine)
                                 "add\t1\t2\t3\t4\t5\tA\tB\tC\tD", "\t1\t2\t3\t4\t5\tA\tB\tC",
                                 "add\t1\t2\t3\t4\t5\tA\\q\tB\tC", "add\t1\t2\t3\t4\t5\tA\tB\tC\\"})
         EXPECT_FALSE(JournalEntry::Parse(damaged)) << damaged;
+
+    // An entry of the complete record: its ids, value, device, sequence and stamp come back.
+    JournalEntry stamped = entry;
+    stamped.todoId = "a1";
+    stamped.projectId = "b2";
+    stamped.value = "2,\t1";
+    stamped.device = "d3";
+    stamped.sequence = 42;
+    stamped.stamp = "1741593600000.3";
+    const std::string full = stamped.Format();
+    const auto read = JournalEntry::Parse(full.substr(0, full.size() - 2));
+    ASSERT_TRUE(read);
+    EXPECT_EQ((std::vector<std::string>{"a1", "b2", "2,\t1", "d3", "42", "1741593600000.3"}),
+              (std::vector<std::string>{read->todoId, read->projectId, read->value, read->device,
+                                        std::to_string(read->sequence), read->stamp}));
+    EXPECT_EQ(full, read->Format());
+    EXPECT_FALSE(JournalEntry::Parse(full.substr(0, full.find("\t42")) + "\tx\t1.0"));
+}
+
+TEST(HybridClockStamps, NeverGoBackAndReadBack)
+{
+    HybridClock clock;
+    const struct
+    {
+        int64_t wall;
+        const char* stamp;
+    } steps[] = {{1000, "1000.0"}, {1000, "1000.1"}, {2000, "2000.0"},
+                 {500, "2000.1"},  {2000, "2000.2"}, {2001, "2001.0"}};
+    for (const auto& step : steps)
+        EXPECT_EQ(step.stamp, clock.Next(step.wall).Text()) << step.wall;
+    clock.Observe({5000, 7});
+    EXPECT_EQ("5000.8", clock.Next(3000).Text());
+    EXPECT_EQ(HybridClock::Stamp({12, 3}), HybridClock::Stamp::Parse("12.3"));
+    for (const char* bad : {"", "12", ".3", "12.", "12.x", "-1.0", "1.2.3"})
+        EXPECT_FALSE(HybridClock::Stamp::Parse(bad)) << bad;
 }
 
 TEST(JournalFileRead, ADamagedLineIsSkippedWithAWarningAndAYearOfEntriesReadsWhole)

@@ -195,6 +195,7 @@ void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWo
         project.SetTotalTime(static_cast<int32_t>(change.content.time));
         project.SetExpanded(change.content.expanded);
         app.GetProjects().Append(std::move(made));
+        index.emplace(project.GetId(), &project);
         AddOnce(view.reorder, &project);
         break;
     }
@@ -220,6 +221,7 @@ void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWo
         made->SetPriority(change.content.priority);
         made->SetTime(static_cast<int32_t>(change.content.time));
         made->SetExpanded(change.content.expanded);
+        index.emplace(made->GetId(), made.get());
         project->GetTodos().Append(std::move(made));
         AddOnce(view.resort, project);
         AddOnce<TreeItem>(view.refresh, project);
@@ -548,10 +550,20 @@ TreeItem* Ledger::Find(const std::string& id) const
         MakeIndex();
     if (const auto found = index.find(id); found != index.end() && found->second->GetId() == id)
         return found->second;
-    // Made since the index was, or not there at all.
+    // Not there at all, unless it was made since the index was, other than by the ledger.
+    if (CountItems() == index.size())
+        return nullptr;
     MakeIndex();
     const auto found = index.find(id);
     return found != index.end() ? found->second : nullptr;
+}
+
+size_t Ledger::CountItems() const
+{
+    size_t count = 0;
+    for (const Project* project : app.GetProjects())
+        count += 1 + static_cast<size_t>(project->GetTodos().Count());
+    return count;
 }
 
 void Ledger::MakeIndex() const

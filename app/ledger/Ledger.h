@@ -77,9 +77,10 @@ private:
     void Journal(const Change& change, const char* undoKind, const std::string& note) const;
     TreeItem* Shown(const std::vector<Change>& applied) const;
     // The item of the id, through the index of all items, which is made anew after a load and
-    // when an id is not found in it.
+    // when an id is not found while the books hold items the index does not.
     TreeItem* Find(const std::string& id) const;
     void MakeIndex() const;
+    size_t CountItems() const;
 
     Tallydene& app;
     mutable std::unordered_map<std::string, TreeItem*> index;

@@ -90,9 +90,8 @@ void ReportForm::Open(int firstWeekday)
         else if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             journalNames.Rename(entry);
         else if (entry.MovesTime())
-            booked.push_back({entry.start, journalNames.Of({entry.project, entry.todo}),
-                              IsWork(entry.kind), entry.todoSeconds, entry.projectSeconds,
-                              entry.balanceSeconds});
+            booked.push_back({entry.start, journalNames.Of(entry), IsWork(entry.kind),
+                              entry.todoSeconds, entry.projectSeconds, entry.balanceSeconds});
     }
     names.clear();
     for (size_t identity = 0; identity < journalNames.Count(); ++identity)

@@ -58,7 +58,7 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
     {
         if (entry.kind == JournalKind::session)
         {
-            const size_t identity = identities.Of({entry.project, entry.todo});
+            const size_t identity = identities.Of(entry);
             byStart[{identity, entry.start}] = found.size();
             found.push_back(
                 {{entry.start, entry.end, entry.todoSeconds, "", "", entry.note}, identity});
@@ -68,11 +68,11 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
             found.push_back({{entry.start, entry.end,
                               entry.todo.empty() ? entry.projectSeconds : entry.todoSeconds, "", "",
                               entry.note, entry.kind},
-                             identities.Of({entry.project, entry.todo})});
+                             identities.Of(entry)});
         else if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             identities.Rename(entry);
         else if (entry.kind == JournalKind::edit || entry.kind == JournalKind::erase)
-            ApplyEdit(entry, identities.Of({entry.project, entry.todo}), byStart, found);
+            ApplyEdit(entry, identities.Of(entry), byStart, found);
     }
     std::vector<Session> sessions;
     sessions.reserve(found.size());

@@ -1,6 +1,7 @@
 #include "tests/app/ViewScenario.h"
 
 #include "app/AppCommands.h"
+#include "app/SessionHistory.h"
 #include "app/TodoForm.h"
 #include "model/ItemId.h"
 #include "model/Todo.h"
@@ -9,6 +10,7 @@
 #include "toolbox/Logger.h"
 #include "toolbox/Places.h"
 
+#include <algorithm>
 #include <map>
 
 using namespace res;
@@ -114,4 +116,49 @@ TEST_F(ItemIds, ARepeatedIdInTheFileIsReplacedForTheLaterItem)
     logger.reset();
     EXPECT_NE(std::string::npos, log.find("Id " + copied + " of \"Mail\" was taken"));
     EXPECT_NE(std::string::npos, log.find("Id " + copied + " of \"Post\" was taken"));
+}
+
+// A new todo keeps its default name or gets another: no rename is journalled for it, and the
+// history keeps each todo's sessions apart, also two todos that had the same name at
+// different times.
+TEST_F(ItemIds, ANewTodoIsNoRenameAndTheHistoryFollowsIdsNotNames)
+{
+    StartWith({{"Office", 0, {}}});
+    const auto newTodo = [this](const char* name)
+    {
+        Select(P("Office"));
+        dialogs.todo.push_back([name](TodoForm& form)
+                               { form.name = name != nullptr ? name : form.name; });
+        Run(ID_TODO_NEW);
+    };
+    const auto work = [this](const char* todo, int minutes)
+    {
+        Select(T("Office", todo));
+        Run(ID_TODO_ACTIVATE);
+        clock.Advance(minutes * 60);
+        Run(ID_TODO_PAUSE);
+    };
+    newTodo(nullptr); // the default name, "Todo"
+    work("Todo", 10);
+    newTodo("Other");
+    prompts.answers = {true};
+    Select(T("Office", "Todo"));
+    Run(ID_TODO_DELETE);
+    newTodo(nullptr);
+    work("Todo", 20);
+    Select(T("Office", "Todo"));
+    dialogs.todo.push_back([](TodoForm& form) { form.name = "Second"; });
+    Run(ID_TODO_PROPERTIES);
+
+    std::vector<std::string> kinds;
+    for (const JournalEntry& entry : app->GetJournal().GetFile().ReadAll())
+        kinds.push_back(entry.kind);
+    EXPECT_EQ(1, std::ranges::count(kinds, std::string(JournalKind::rename)));
+    EXPECT_EQ(3, std::ranges::count(kinds, std::string(JournalKind::newTodo)));
+    const std::vector<Session> sessions = SessionsOf(app->GetJournal().GetFile().ReadAll());
+    ASSERT_EQ(2u, sessions.size());
+    EXPECT_EQ(600, sessions[0].booked);
+    EXPECT_EQ(1200, sessions[1].booked);
+    EXPECT_EQ("Todo", sessions[0].todo);
+    EXPECT_EQ("Second", sessions[1].todo);
 }

@@ -27,6 +27,9 @@ public:
     // From now on each entry is written as this device's next one, with the clock's stamp; the
     // numbering and the clock go on from the journal's last entry.
     void WriteAs(std::string deviceId);
+    const std::string& Device() const { return device; }
+    // The number of this device's last entry, written or waiting.
+    int64_t LastSequence() const { return sequence; }
     // Whether the journal's last entry, when WriteAs read it, was one of the complete record.
     bool ContinuesCompleteRecord() const { return continuesComplete; }
 

@@ -9,6 +9,7 @@
 #include "app/UtcClock.h"
 #include "app/journal/BooksText.h"
 #include "app/journal/DeviceId.h"
+#include "app/journal/JournalReplay.h"
 #include "model/ItemId.h"
 #include "model/SaturatedDuration.h"
 #include "model/Todo.h"
@@ -17,6 +18,7 @@
 #include "toolbox/Path.h"
 #include "toolbox/Translation.h"
 
+#include <cstdlib>
 #include <unordered_set>
 
 namespace
@@ -40,6 +42,7 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
         toolbox::Path::CreateApplicationLikePath(GetDataFolder(), "device").ToString(false).str()));
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
+    CatchUpWithJournal();
     if (!GetLoadReport().loaded.empty())
         backupSchedule.SetSavedMoment(account.GetLastTimeUpdated());
 }
@@ -260,6 +263,32 @@ void Tallydene::JournalCharging(int64_t balanceMoved, int32_t chargedBefore, int
     journal.Record(std::move(entry), Now());
 }
 
+void Tallydene::CatchUpWithJournal()
+{
+    const toolbox::ConfigParameter* included =
+        GetRootSection()->GetSection("Application").Parameters().Get(kJournalEntryKey);
+    if (included == nullptr)
+        return;
+    // Only a number the program wrote counts; anything else is left alone.
+    const std::string text = included->GetKind() == toolbox::ConfigParameter::Kind::Int
+                                 ? std::to_string(included->AsInt())
+                                 : included->AsString();
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        return;
+    const int64_t sequence = std::strtoll(text.c_str(), nullptr, 10);
+    if (sequence >= journal.LastSequence())
+        return;
+    // A run ended after the journal took entries and before the file took them.
+    const std::vector<std::string> refused =
+        JournalReplay::After(*this, journal.GetFile().ReadComplete(), journal.Device(), sequence);
+    for (const std::string& line : refused)
+        toolbox::Logger::Report("Tallydene", __LINE__, toolbox::Logger::kLevelWarn,
+                                "A journal entry after the data file's last could not be "
+                                "replayed: " +
+                                    line);
+    unsavedChanges = true;
+}
+
 void Tallydene::JournalBooks()
 {
     JournalEntry entry;
@@ -367,6 +396,11 @@ bool Tallydene::WriteFile()
     lastSave = journal.WriteWaiting();
     if (IsSaveFailing())
         return false;
+    // The file holds every entry the journal has; a start replays the entries after this one.
+    GetRootSection()
+        ->GetSection("Application")
+        .GetParameter(kJournalEntryKey)
+        .SetString(std::to_string(journal.LastSequence()).c_str());
     if (backupSchedule.IsDue(Now()))
         backupSchedule.Keep(DataFilePath(), GetConfig().GetFileSystem());
     lastSave = Save();

@@ -70,6 +70,67 @@ private:
     std::map<std::string, Amounts> sessions;
 };
 
+// Applies one entry's change to the books; false when an item it names is not there.
+bool ApplyEntry(Tallydene& books, Sessions& sessions, const JournalEntry& entry)
+{
+    Ledger& ledger = books.GetLedger();
+    OvertimeAccount& account = books.GetOvertimeAccount();
+    const std::string& kind = entry.kind;
+    bool applied = true;
+    if (kind == JournalKind::newProject || kind == JournalKind::deleteProject)
+        applied = ledger.Replay(kind == JournalKind::newProject
+                                    ? Change::NewProject(ContentOf(entry, false))
+                                    : Change::DeleteProject(entry.projectId));
+    else if (kind == JournalKind::newTodo)
+        applied = ledger.Replay(Change::NewTodo(entry.projectId, ContentOf(entry, true)));
+    else if (kind == JournalKind::deleteTodo)
+        applied = ledger.Replay(Change::DeleteTodo(entry.todoId));
+    else if (kind == JournalKind::rename)
+        applied = ledger.Replay(
+            Change::Rename(entry.todoId.empty() ? entry.projectId : entry.todoId, entry.note));
+    else if (kind == JournalKind::comment)
+        applied = ledger.Replay(
+            Change::Comment(entry.todoId.empty() ? entry.projectId : entry.todoId, entry.note));
+    else if (kind == JournalKind::priority || kind == JournalKind::completed)
+        applied = ledger.Replay(
+            Change::Priority(entry.todoId, static_cast<int32_t>(Numbers(entry.value).front())));
+    else if (kind == JournalKind::move)
+        applied = ledger.Replay(Change::Move(entry.todoId, entry.value));
+    else if (kind == JournalKind::targets)
+    {
+        std::array<int32_t, 7> targets{};
+        const std::vector<int64_t> values = Numbers(entry.value);
+        for (size_t day = 0; day < targets.size() && day < values.size(); ++day)
+            targets[day] = static_cast<int32_t>(values[day]);
+        applied = ledger.Replay(Change::Targets(targets));
+    }
+    else if (kind == JournalKind::expanded)
+    {
+        TreeItem* item = entry.todoId.empty()
+                             ? static_cast<TreeItem*>(ledger.FindProject(entry.projectId))
+                             : ledger.FindTodo(entry.todoId);
+        if (item != nullptr)
+            item->SetExpanded(entry.value == "1");
+        applied = item != nullptr;
+    }
+    else if (kind == JournalKind::charged)
+    {
+        const std::vector<int64_t> days = Numbers(entry.value);
+        account.Credit(entry.balanceSeconds);
+        if (days.size() == 2)
+            account.SetChargedDays(static_cast<int32_t>(days[0]), static_cast<int32_t>(days[1]));
+    }
+    else if (kind == JournalKind::open)
+        return true;
+    else if (kind == JournalKind::progress || kind == JournalKind::session)
+        applied = ledger.Replay(sessions.Booked(entry));
+    else if (entry.todoSeconds != 0 || entry.projectSeconds != 0 || entry.balanceSeconds != 0)
+        applied = ledger.Replay(Change::Time(
+            kind.c_str(), entry.todoId, entry.todoId.empty() ? entry.projectId : std::string(),
+            entry.todoSeconds, entry.projectSeconds, entry.balanceSeconds));
+    return applied;
+}
+
 } // namespace
 
 std::vector<std::string> JournalReplay::Into(Tallydene& books,
@@ -86,70 +147,36 @@ std::vector<std::string> JournalReplay::Into(Tallydene& books,
                                : std::string());
     if (from != entries.end() && from->kind == JournalKind::books)
         ++from;
-    Ledger& ledger = books.GetLedger();
-    OvertimeAccount& account = books.GetOvertimeAccount();
     Sessions sessions;
     std::vector<std::string> refused;
     for (auto entry = from; entry != entries.end(); ++entry)
-    {
-        const std::string& kind = entry->kind;
-        bool applied = true;
-        if (kind == JournalKind::newProject || kind == JournalKind::deleteProject)
-            applied = ledger.Replay(kind == JournalKind::newProject
-                                        ? Change::NewProject(ContentOf(*entry, false))
-                                        : Change::DeleteProject(entry->projectId));
-        else if (kind == JournalKind::newTodo)
-            applied = ledger.Replay(Change::NewTodo(entry->projectId, ContentOf(*entry, true)));
-        else if (kind == JournalKind::deleteTodo)
-            applied = ledger.Replay(Change::DeleteTodo(entry->todoId));
-        else if (kind == JournalKind::rename)
-            applied = ledger.Replay(Change::Rename(
-                entry->todoId.empty() ? entry->projectId : entry->todoId, entry->note));
-        else if (kind == JournalKind::comment)
-            applied = ledger.Replay(Change::Comment(
-                entry->todoId.empty() ? entry->projectId : entry->todoId, entry->note));
-        else if (kind == JournalKind::priority || kind == JournalKind::completed)
-            applied = ledger.Replay(Change::Priority(
-                entry->todoId, static_cast<int32_t>(Numbers(entry->value).front())));
-        else if (kind == JournalKind::move)
-            applied = ledger.Replay(Change::Move(entry->todoId, entry->value));
-        else if (kind == JournalKind::targets)
-        {
-            std::array<int32_t, 7> targets{};
-            const std::vector<int64_t> values = Numbers(entry->value);
-            for (size_t day = 0; day < targets.size() && day < values.size(); ++day)
-                targets[day] = static_cast<int32_t>(values[day]);
-            applied = ledger.Replay(Change::Targets(targets));
-        }
-        else if (kind == JournalKind::expanded)
-        {
-            TreeItem* item = entry->todoId.empty()
-                                 ? static_cast<TreeItem*>(ledger.FindProject(entry->projectId))
-                                 : ledger.FindTodo(entry->todoId);
-            if (item != nullptr)
-                item->SetExpanded(entry->value == "1");
-            applied = item != nullptr;
-        }
-        else if (kind == JournalKind::charged)
-        {
-            const std::vector<int64_t> days = Numbers(entry->value);
-            account.Credit(entry->balanceSeconds);
-            if (days.size() == 2)
-                account.SetChargedDays(static_cast<int32_t>(days[0]),
-                                       static_cast<int32_t>(days[1]));
-        }
-        else if (kind == JournalKind::open)
-            continue;
-        else if (kind == JournalKind::progress || kind == JournalKind::session)
-            applied = ledger.Replay(sessions.Booked(*entry));
-        else if (entry->todoSeconds != 0 || entry->projectSeconds != 0 ||
-                 entry->balanceSeconds != 0)
-            applied = ledger.Replay(
-                Change::Time(kind.c_str(), entry->todoId,
-                             entry->todoId.empty() ? entry->projectId : std::string(),
-                             entry->todoSeconds, entry->projectSeconds, entry->balanceSeconds));
-        if (!applied)
+        if (!ApplyEntry(books, sessions, *entry))
             refused.push_back(entry->Format());
+    return refused;
+}
+
+std::vector<std::string> JournalReplay::After(Tallydene& books,
+                                              const std::vector<JournalEntry>& entries,
+                                              const std::string& device, int64_t sequence)
+{
+    Sessions sessions;
+    std::vector<std::string> refused;
+    for (const JournalEntry& entry : entries)
+    {
+        if (entry.device != device)
+            continue;
+        if (entry.kind == JournalKind::progress)
+        {
+            // What the books hold of a running session: its progress up to the one included.
+            if (entry.sequence <= sequence)
+                sessions.Booked(entry);
+            continue;
+        }
+        if (entry.sequence <= sequence)
+            continue;
+        if (entry.kind == JournalKind::books ? !BooksText::Load(books, entry.note)
+                                             : !ApplyEntry(books, sessions, entry))
+            refused.push_back(entry.Format());
     }
     return refused;
 }

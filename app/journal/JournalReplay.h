@@ -17,4 +17,10 @@ public:
     // when the journal and the books agree.
     static std::vector<std::string> Into(Tallydene& books,
                                          const std::vector<JournalEntry>& entries);
+    // The device's entries after the one numbered sequence, applied to the books as loaded. The
+    // progress of a session is left to the closing of an interrupted session, which takes the
+    // progress the books hold; a session that ended adds what it booked after that progress.
+    static std::vector<std::string> After(Tallydene& books,
+                                          const std::vector<JournalEntry>& entries,
+                                          const std::string& device, int64_t sequence);
 };

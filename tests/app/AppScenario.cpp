@@ -44,6 +44,14 @@ int32_t AppScenario::ClockAt(int year, int month, int day, int hour, int minute,
     return static_cast<int32_t>(static_cast<int64_t>(timegm(&moment)) - clockStart);
 }
 
+std::string AppScenario::SavedConfig() const
+{
+    std::string file = ReadFileBytes(ConfigFile());
+    if (const size_t at = file.find("\t<JournalEntry>"); at != std::string::npos)
+        file.erase(at, file.find('\n', at) + 1 - at);
+    return file;
+}
+
 void AppScenario::WriteConfig(const ExpectedSettings& settings)
 {
     std::filesystem::create_directories(DataFolder());

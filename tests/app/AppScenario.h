@@ -38,7 +38,9 @@ protected:
     std::filesystem::path LogFile() const { return ProgramFolder() / "Tallydene.log"; }
 
     void WriteConfig(const ExpectedSettings& settings);
-    std::string SavedConfig() const { return ReadFileBytes(ConfigFile()); }
+    // The saved file without the number of the journal's last entry it includes, which every
+    // entry moves on (JournalFirstTest reads it).
+    std::string SavedConfig() const;
 
     // The project of that name, and its todo of that name.
     static Project& ProjectNamed(Tallydene& app, const std::string& name);

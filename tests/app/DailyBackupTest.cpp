@@ -53,7 +53,7 @@ TEST_F(DailyBackup, FirstSaveOfADayKeepsThePreviousDaysFile)
     clock.Advance(3600);
     app->UpdateTime();
     EXPECT_EQ(1u, BackupCount());
-    const std::string lastOfThe7th = SavedConfig();
+    const std::string lastOfThe7th = ReadFileBytes(ConfigFile());
 
     clock.Set(2026, 12, 8, 12);
     app->UpdateTime();

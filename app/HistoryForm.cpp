@@ -220,7 +220,7 @@ bool HistoryForm::EditSession(size_t index, const std::string& start, const std:
     after->booked += (after->end - after->start) - (before.end - before.start);
     after->project = changed->GetProject()->GetName();
     after->todo = changed->GetName();
-    app.GetUndoHistory().Record(app, toolbox::TrLater("Change Session"),
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Change session"),
                                 [&]
                                 {
                                     // Given another todo, the session leaves the one it was booked
@@ -251,7 +251,7 @@ bool HistoryForm::DeleteSession(size_t index, Prompts& prompts)
         return Refused(prompts, Translation::Tr("The todo of this session no longer exists."));
     if (!prompts.AskBeforeDestroying(Translation::Tr("Sure to delete this session and its time?")))
         return false;
-    app.GetUndoHistory().Record(app, toolbox::TrLater("Delete Session"),
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Delete session"),
                                 [&]
                                 {
                                     Apply(*changed, -session.booked, session, JournalKind::erase,
@@ -275,7 +275,7 @@ bool HistoryForm::AddSession(const std::string& todoId, const std::string& start
     added->project = todo->GetProject()->GetName();
     added->todo = todo->GetName();
     added->how = "added";
-    app.GetUndoHistory().Record(app, toolbox::TrLater("Add Session"),
+    app.GetUndoHistory().Record(app, toolbox::TrLater("Add session"),
                                 [&]
                                 {
                                     Apply(*todo, added->booked, *added, JournalKind::session,

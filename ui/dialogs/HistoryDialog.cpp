@@ -177,7 +177,7 @@ void HistoryDialog::OnAdd(wxCommandEvent&)
     const int64_t now = form.Now();
     std::string start = HistoryForm::MomentText(now - 3600);
     std::string end = HistoryForm::MomentText(now);
-    while (AskSession(this, _("Add Session"), choices, todo, start, end))
+    while (AskSession(this, _("Add session"), choices, todo, start, end))
         if (form.AddSession(choices[static_cast<size_t>(todo)].id, start, end, prompts))
             break;
     list->Refill();
@@ -193,7 +193,7 @@ void HistoryDialog::OnEdit(wxCommandEvent&)
     std::string start = HistoryForm::MomentText(form.SessionAt(*session).start);
     std::string end = HistoryForm::MomentText(form.SessionAt(*session).end);
     // Asked again until the times are accepted or the user cancels.
-    while (AskSession(this, _("Edit Session"), choices, todo, start, end))
+    while (AskSession(this, _("Edit session"), choices, todo, start, end))
     {
         const std::string todoId =
             choices.empty() ? std::string() : choices[static_cast<size_t>(todo)].id;

@@ -13,7 +13,6 @@
 #include "toolbox/Translation.h"
 
 #include <algorithm>
-#include <ranges>
 #include <utility>
 
 namespace
@@ -127,8 +126,8 @@ void UndoHistory::Take(CommandContext& context, Way way)
     const std::string line = (back ? "Undone: " : "Redone: ") + step.logLine;
     std::vector<Change> changes;
     if (back)
-        for (const Change& change : std::views::reverse(step.changes))
-            changes.push_back(change.Inverse());
+        for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)
+            changes.push_back(change->Inverse());
     else
         changes = step.changes;
     Ledger::Retraced taken =
@@ -156,8 +155,8 @@ void UndoHistory::Take(CommandContext& context, Way way)
     // The step as it now stands: what was really moved this time, forwards.
     UndoStep moved{step.commandName, step.logLine, step.subject, {}};
     if (back)
-        for (const Change& change : std::views::reverse(taken.applied))
-            moved.changes.push_back(change.Inverse());
+        for (auto change = taken.applied.rbegin(); change != taken.applied.rend(); ++change)
+            moved.changes.push_back(change->Inverse());
     else
         moved.changes = std::move(taken.applied);
     std::deque<UndoStep>& from = back ? undoSteps : redoSteps;
@@ -178,7 +177,7 @@ std::string UndoHistory::SubjectOf(const Tallydene& app, const std::vector<Chang
     {
         if (id.empty())
             return;
-        if (std::ranges::find(ids, id) == ids.end())
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
             ids.push_back(id);
         name = live != nullptr ? live->GetName() : gone;
     };

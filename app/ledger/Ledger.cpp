@@ -16,7 +16,7 @@ namespace
 
 template <typename T> void AddOnce(std::vector<T*>& items, T* item)
 {
-    if (item != nullptr && std::ranges::find(items, item) == items.end())
+    if (item != nullptr && std::find(items.begin(), items.end(), item) == items.end())
         items.push_back(item);
 }
 
@@ -404,10 +404,11 @@ void Ledger::ShowChanges(const ViewWork& view) const
     for (TreeItem* item : view.refresh)
     {
         const bool shownAnew =
-            item->IsTodo() &&
-            std::ranges::find(resort, static_cast<Todo*>(item)->GetProject()) != resort.end();
+            item->IsTodo() && std::find(resort.begin(), resort.end(),
+                                        static_cast<Todo*>(item)->GetProject()) != resort.end();
         const bool inserted =
-            item->IsProject() && std::ranges::find(view.reorder, item) != view.reorder.end();
+            item->IsProject() &&
+            std::find(view.reorder.begin(), view.reorder.end(), item) != view.reorder.end();
         if (!shownAnew && !inserted)
             item->Refresh(app);
     }

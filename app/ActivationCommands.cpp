@@ -34,9 +34,7 @@ void ActivateMiscTodo(CommandContext& context)
     Todo& misc = MiscTodoOf(context, *project);
     context.app.Activate(misc);
     context.app.LogEvent("Activated the misc todo");
-    misc.Refresh(context.app);
     context.Select(misc);
-    context.app.BringUpToDate();
 }
 
 } // namespace
@@ -53,8 +51,6 @@ void ActivateTodoCommand(CommandContext& context)
         return;
     context.app.Activate(*todo);
     context.app.LogEvent("Activated a todo", todo->GetName());
-    todo->Refresh(context.app);
-    context.app.BringUpToDate();
 }
 
 void PauseCommand(CommandContext& context)

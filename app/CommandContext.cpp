@@ -10,7 +10,7 @@
 #include "toolbox/Translation.h"
 
 CommandContext::CommandContext(Tallydene& app, Prompts& prompts, Dialogs& dialogs, int commandId)
-    : app(app), prompts(prompts), dialogs(dialogs), commandId(commandId)
+    : app(app), prompts(prompts), dialogs(dialogs), commandId(commandId), view(app.GetLedger())
 {
 }
 
@@ -62,12 +62,6 @@ void CommandContext::Select(const TreeItem& item)
 {
     TreeControl& tree = Window().GetTree();
     tree.SelectNode(tree.NodeOf(item));
-}
-
-void CommandContext::RefreshTodoAndProject(Todo& todo)
-{
-    todo.Refresh(app);
-    todo.GetProject()->Refresh(app);
 }
 
 void CommandContext::ForSelected(Run onTodo, Run onProject)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ledger/Ledger.h"
+
 class Dialogs;
 class MainWindow;
 class Project;
@@ -35,10 +37,13 @@ public:
     Project* RequireProject();
 
     void Select(const TreeItem& item);
-    void RefreshTodoAndProject(Todo& todo);
     // The item-level commands: the todo's command when a todo is selected, the project's when
     // a project is, and nothing when nothing is.
     void ForSelected(Run onTodo, Run onProject);
     // Gives the tree the focus when the main window exists.
     void FocusTree();
+
+private:
+    // The items the command changed are shown once, when it ends.
+    Ledger::CommandView view;
 };

@@ -206,6 +206,7 @@ void Tallydene::UpdateTime()
     // Nothing unsaved yet: the clock's booking is all this save has to bring into the store.
     onlyBookingUnsaved = projectsWritten && !unsavedChanges;
     BringUpToDate();
+    ledger.ShowWaiting();
     FinishCommand();
     onlyBookingUnsaved = false;
 }
@@ -304,9 +305,9 @@ void Tallydene::BookOn(Todo& todo, int64_t seconds)
     const int64_t projectBefore = project.GetTotalTime();
     const int64_t balanceBefore = account.GetBalance();
     todo.AddTime(seconds);
-    todo.Refresh(*this);
+    ledger.Show(todo);
     project.AddTime(seconds);
-    project.Refresh(*this);
+    ledger.Show(project);
     if (options.IsWorkingTimeEnabled())
         account.Credit(seconds);
     if (&todo == activeTodo)
@@ -465,15 +466,16 @@ void Tallydene::Activate(Todo& todo)
     if (Todo* previous = activeTodo)
     {
         activeTodo = nullptr;
-        previous->Refresh(*this);
+        ledger.Show(*previous);
     }
     activeTodo = &todo;
     journal.BeginSession(account.GetLastTimeUpdated(), todo);
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(todo.GetName());
-    todo.Refresh(*this);
+    ledger.Show(todo);
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(true);
+    RefreshStatus();
 }
 
 void Tallydene::Pause()
@@ -486,9 +488,10 @@ void Tallydene::Pause()
     journal.EndSession(account.GetLastTimeUpdated(), "paused");
     if (mainWindow != nullptr)
         mainWindow->SetDocumentTitle(toolbox::Translation::Tr("Paused"));
-    previous.Refresh(*this);
+    ledger.Show(previous);
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(false);
+    RefreshStatus();
 }
 
 std::string Tallydene::StatusText() const

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace
 {
@@ -369,8 +370,43 @@ void Ledger::ApplyTime(Change change, std::vector<Change>& applied, ViewWork& vi
         applied.push_back(std::move(change));
 }
 
-void Ledger::Forget(const TreeItem& item, ViewWork& view) const
+Ledger::CommandView::CommandView(Ledger& ledger) : ledger(ledger)
 {
+    ++ledger.commandsOpen;
+}
+
+Ledger::CommandView::~CommandView()
+{
+    if (--ledger.commandsOpen == 0)
+        ledger.ShowWaiting();
+}
+
+void Ledger::Show(TreeItem& item)
+{
+    if (commandsOpen == 0)
+    {
+        item.Refresh(app);
+        return;
+    }
+    // Items of an earlier load are gone, and so is their tree.
+    if (waitingLoad != app.LoadCount())
+        waitingToShow.clear();
+    waitingLoad = app.LoadCount();
+    AddOnce(waitingToShow, &item);
+}
+
+void Ledger::ShowWaiting()
+{
+    std::vector<TreeItem*> items = std::exchange(waitingToShow, {});
+    if (waitingLoad != app.LoadCount())
+        return;
+    for (TreeItem* item : items)
+        item->Refresh(app);
+}
+
+void Ledger::Forget(const TreeItem& item, ViewWork& view)
+{
+    Drop(waitingToShow, &item);
     Drop(view.refresh, &item);
     Drop(view.resort, &item);
     Drop(view.reorder, &item);
@@ -378,7 +414,7 @@ void Ledger::Forget(const TreeItem& item, ViewWork& view) const
 
 // Each changed node once: a project that moves among the others is shown anew with its todos,
 // a project whose todos may move has them sorted and shown anew, any other item is refreshed.
-void Ledger::ShowChanges(const ViewWork& view) const
+void Ledger::ShowChanges(const ViewWork& view)
 {
     TreeControl* tree = app.GetMainTree();
     auto& projects = app.GetProjects();
@@ -410,7 +446,7 @@ void Ledger::ShowChanges(const ViewWork& view) const
             item->IsProject() &&
             std::find(view.reorder.begin(), view.reorder.end(), item) != view.reorder.end();
         if (!shownAnew && !inserted)
-            item->Refresh(app);
+            Show(*item);
     }
     if (view.title)
         if (MainWindow* window = app.GetMainWindow(); window != nullptr && app.GetActiveTodo())

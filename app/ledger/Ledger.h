@@ -48,6 +48,25 @@ public:
     // A change read back from the journal: applied alone, with no clock, journal, undo step or
     // view. False when an item it names is not there.
     bool Replay(const Change& change);
+    // A command's changes are shown when it ends, each changed item once however many of its
+    // steps changed it; outside a command, at once. Scopes nest: the outermost one shows.
+    class CommandView
+    {
+    public:
+        explicit CommandView(Ledger& ledger);
+        ~CommandView();
+        CommandView(const CommandView&) = delete;
+        CommandView& operator=(const CommandView&) = delete;
+
+    private:
+        Ledger& ledger;
+    };
+    // The item's node shows its name, time and marks anew.
+    void Show(TreeItem& item);
+    // What the open command changed so far is shown now: a clock update while a command's
+    // dialog is open keeps the tree current.
+    void ShowWaiting();
+
     // The user shows an item expanded or collapsed: the flag is kept with the item and
     // journalled, and saved at the end of the command.
     void SetExpanded(TreeItem& item, bool expanded);
@@ -72,8 +91,8 @@ private:
     // Applies one change and appends it as applied (with any change it brought along).
     void ApplyOne(const Change& change, std::vector<Change>& applied, ViewWork& view);
     void ApplyTime(Change change, std::vector<Change>& applied, ViewWork& view);
-    void Forget(const TreeItem& item, ViewWork& view) const;
-    void ShowChanges(const ViewWork& view) const;
+    void Forget(const TreeItem& item, ViewWork& view);
+    void ShowChanges(const ViewWork& view);
     void Journal(const Change& change, const char* undoKind, const std::string& note) const;
     TreeItem* Shown(const std::vector<Change>& applied) const;
     // The item of the id, through the index of all items, which is made anew after a load and
@@ -85,4 +104,8 @@ private:
     Tallydene& app;
     mutable std::unordered_map<std::string, TreeItem*> index;
     mutable uint64_t indexedLoad = 0;
+    // Open command scopes, and the items they changed, from the load they were found in.
+    int commandsOpen = 0;
+    std::vector<TreeItem*> waitingToShow;
+    uint64_t waitingLoad = 0;
 };

@@ -87,7 +87,20 @@ TEST_F(ActivationCommands, ActivatingBooksTheTimeSoFarOnTheTodoActiveUntilThen)
     Run(ID_ITEM_ACTIVATE);
     clock.Set(2026, 3, 2, 10, 20, 0);
     Select(T("Office", "Mail"));
+    const auto node = [&](const TreeItem& item)
+    { return FakeTreeControl::Of(view.tree.NodeOf(item)); };
+    const std::vector<const TreeItem*> changed{&T("Office", "Report"), &T("Office", "Mail"),
+                                               &P("Office")};
+    for (const TreeItem* item : changed)
+        node(*item)->textSets = node(*item)->imageSets = 0;
     Run(ID_TODO_ACTIVATE);
+    // Each node the command changed is shown anew once: the todo that ran, its project, and
+    // the todo that runs now.
+    for (const TreeItem* item : changed)
+    {
+        EXPECT_EQ(1, node(*item)->textSets) << item->GetName();
+        EXPECT_EQ(1, node(*item)->imageSets) << item->GetName();
+    }
     clock.Set(2026, 3, 2, 10, 30, 0);
     Run(ID_TODO_ACTIVATE); // already active: still logged, and the clock brought up to date
 

@@ -25,6 +25,9 @@ public:
         bool expanded = false;
         TreeItem* data = nullptr;
         bool deleted = false;
+        // How often the node's text and its images were set since it was inserted.
+        int textSets = 0;
+        int imageSets = 0;
     };
 
     TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text, int image,
@@ -41,7 +44,8 @@ public:
         Node* node =
             nodes
                 .insert(before, std::make_unique<Node>(Node{Of(parent), text, image, selectedImage,
-                                                            stateImage, expanded, data, false}))
+                                                            stateImage, expanded, data, false, 0,
+                                                            0}))
                 ->get();
         if (data != nullptr)
         {
@@ -83,9 +87,14 @@ public:
         selection = nullptr;
     }
 
-    void SetNodeText(TreeNode node, const std::string& text) override { Live(node)->text = text; }
+    void SetNodeText(TreeNode node, const std::string& text) override
+    {
+        Live(node)->text = text;
+        ++Live(node)->textSets;
+    }
     void SetNodeImages(TreeNode node, int image, int selectedImage) override
     {
+        ++Live(node)->imageSets;
         Live(node)->image = image;
         Live(node)->selectedImage = selectedImage;
     }

@@ -1,12 +1,12 @@
 #include "app/Tallydene.h"
 
-#include "app/BackupRestore.h"
-#include "app/ClockValue.h"
 #include "app/DataFileMessages.h"
-#include "app/IdleSource.h"
 #include "app/MainWindow.h"
 #include "app/Prompts.h"
-#include "app/UtcClock.h"
+#include "app/backups/BackupRestore.h"
+#include "app/clock/ClockValue.h"
+#include "app/clock/IdleSource.h"
+#include "app/clock/UtcClock.h"
 #include "app/journal/BooksText.h"
 #include "app/journal/DeviceId.h"
 #include "app/journal/JournalReplay.h"
@@ -229,7 +229,8 @@ void Tallydene::BookTime()
     if (activeTodo != nullptr)
     {
         const int64_t threshold = int64_t{60} * options.GetAwayThresholdMinutes();
-        BookOn(*activeTodo, awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)));
+        ledger.Book(*activeTodo,
+                    awayWatch.Running(now, *activeTodo, threshold, IdleSeconds(threshold)), {});
     }
     else
         awayWatch.Paused(now);
@@ -238,10 +239,10 @@ void Tallydene::BookTime()
     const int32_t leftBefore = account.GetLeftUnchargedAfter();
     // The calendar follows the wall clock, which may have been put back.
     if (moment >= account.GetLastTimeUpdated() ||
-        dayCharging.AcceptClockBehind(*this, prompts, moment))
+        dayCharging.AcceptClockBehind(prompts, moment))
     {
         if (overtime)
-            dayCharging.ChargeDays(*this, prompts, moment);
+            dayCharging.ChargeDays(prompts, moment);
         else
             account.SkipDaysUntil(DayCharging::DayOf(options, moment));
         account.SetLastTimeUpdated(moment);
@@ -296,24 +297,6 @@ void Tallydene::JournalBooks()
     entry.kind = JournalKind::books;
     entry.note = BooksText::Of(*this);
     journal.Record(std::move(entry), Now());
-}
-
-void Tallydene::BookOn(Todo& todo, int64_t seconds)
-{
-    Project& project = *todo.GetProject();
-    const int64_t todoBefore = todo.GetTime();
-    const int64_t projectBefore = project.GetTotalTime();
-    const int64_t balanceBefore = account.GetBalance();
-    todo.AddTime(seconds);
-    ledger.Show(todo);
-    project.AddTime(seconds);
-    ledger.Show(project);
-    if (options.IsWorkingTimeEnabled())
-        account.Credit(seconds);
-    if (&todo == activeTodo)
-        journal.Book(todo.GetTime() - todoBefore, project.GetTotalTime() - projectBefore,
-                     account.GetBalance() - balanceBefore);
-    unsavedChanges = true;
 }
 
 ClockReading Tallydene::ReadClocks() const
@@ -475,7 +458,6 @@ void Tallydene::Activate(Todo& todo)
     ledger.Show(todo);
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(true);
-    RefreshStatus();
 }
 
 void Tallydene::Pause()
@@ -491,7 +473,6 @@ void Tallydene::Pause()
     ledger.Show(previous);
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(false);
-    RefreshStatus();
 }
 
 std::string Tallydene::StatusText() const

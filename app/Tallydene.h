@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/AwayWatch.h"
-#include "app/BackupSchedule.h"
-#include "app/DayCharging.h"
 #include "app/Durations.h"
 #include "app/EventLog.h"
 #include "app/Options.h"
-#include "app/OvertimeAccount.h"
-#include "app/SessionJournal.h"
-#include "app/UndoHistory.h"
-#include "app/WorkedToday.h"
+#include "app/backups/BackupSchedule.h"
+#include "app/clock/AwayWatch.h"
+#include "app/clock/DayCharging.h"
+#include "app/clock/OvertimeAccount.h"
+#include "app/journal/SessionJournal.h"
+#include "app/journal/WorkedToday.h"
 #include "app/ledger/Ledger.h"
+#include "app/ledger/UndoHistory.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -120,9 +120,6 @@ public:
     void Activate(Todo& todo);
     // Stops the clock; nothing happens while paused.
     void Pause();
-    // Books seconds of either sign on the todo, its project and, with overtime on, the balance;
-    // the running session's journal entry takes them.
-    void BookOn(Todo& todo, int64_t seconds);
 
     // Time away while a todo ran that waits for the user's answer; nothing of it is booked yet.
     // Its todo is nullptr when the todo has been deleted since.
@@ -218,7 +215,9 @@ private:
     SessionJournal journal;
     WorkedToday workedToday{journal.GetFile().GetPath()};
     BackupSchedule backupSchedule;
-    DayCharging dayCharging;
+    DayCharging dayCharging{options, account, journal,
+                            [this](const std::string& message, const std::string& detail)
+                            { LogEvent(message, detail); }};
     const IdleSource* idleSource = nullptr;
     AwayWatch awayWatch;
     bool askingAboutAway = false;

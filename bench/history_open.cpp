@@ -4,10 +4,10 @@
 // 200 ms.
 //
 //   xvfb-run -a build/bench/bench/bench_history_open
-#include "app/JournalFile.h"
-#include "app/SessionJournal.h"
-#include "app/SystemUtcClock.h"
 #include "app/Tallydene.h"
+#include "app/clock/SystemUtcClock.h"
+#include "app/journal/JournalFile.h"
+#include "app/journal/SessionJournal.h"
 #include "bench/support/BenchFolder.h"
 #include "bench/support/WindowBench.h"
 #include "ui/WxPrompts.h"

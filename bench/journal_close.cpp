@@ -5,8 +5,8 @@
 // grows in step with their number.
 //
 //   build/release/bench/bench_journal_close
-#include "app/JournalEntry.h"
-#include "app/SessionJournal.h"
+#include "app/journal/JournalEntry.h"
+#include "app/journal/SessionJournal.h"
 
 #include <benchmark/benchmark.h>
 

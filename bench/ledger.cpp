@@ -8,11 +8,11 @@
 //
 //   build/bench/bench/bench_ledger
 #include "app/ledger/Ledger.h"
-#include "app/JournalEntry.h"
-#include "app/JournalFile.h"
 #include "app/Tallydene.h"
-#include "app/UtcClock.h"
+#include "app/clock/UtcClock.h"
 #include "app/journal/BooksText.h"
+#include "app/journal/JournalEntry.h"
+#include "app/journal/JournalFile.h"
 #include "app/journal/JournalReplay.h"
 #include "bench/support/BenchFolder.h"
 #include "model/Todo.h"

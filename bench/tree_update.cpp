@@ -5,8 +5,8 @@
 //     loaded and the tree filled, beside making and drawing an empty frame.
 // It opens real windows, so it needs a display:
 //   xvfb-run -a -s '-screen 0 1600x1200x24' build/bench/bench/bench_tree_update
-#include "app/SystemUtcClock.h"
 #include "app/Tallydene.h"
+#include "app/clock/SystemUtcClock.h"
 #include "bench/support/BenchFolder.h"
 #include "bench/support/WindowBench.h"
 #include "model/Project.h"

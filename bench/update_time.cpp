@@ -10,7 +10,7 @@
 //
 //   build/bench/bench/bench_update_time
 #include "app/Tallydene.h"
-#include "app/UtcClock.h"
+#include "app/clock/UtcClock.h"
 #include "bench/support/BenchFolder.h"
 #include "model/Todo.h"
 

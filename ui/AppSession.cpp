@@ -1,8 +1,8 @@
 #include "ui/AppSession.h"
 
-#include "app/AppCommands.h"
 #include "app/Durations.h"
 #include "app/Tallydene.h"
+#include "app/commands/AppCommands.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Logger.h"
 #include "ui/AfterFirstPaint.h"

@@ -1,8 +1,8 @@
 #include "ui/MainFrame.h"
 
-#include "app/AwayTimeForm.h"
-#include "app/QuitQuestions.h"
 #include "app/Tallydene.h"
+#include "app/commands/QuitQuestions.h"
+#include "app/forms/AwayTimeForm.h"
 #include "res/CommandIds.h"
 #include "res/CommandPrompts.h"
 #include "toolbox/ConfigSection.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppCommands.h"
 #include "app/MainWindow.h"
-#include "app/ViewCommands.h"
+#include "app/commands/AppCommands.h"
+#include "app/commands/ViewCommands.h"
 #include "ui/MenuEscape.h"
 #include "ui/WxDialogs.h"
 #include "ui/WxPrompts.h"

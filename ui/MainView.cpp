@@ -1,7 +1,7 @@
 #include "ui/MainView.h"
 
-#include "app/CollapseGuard.h"
 #include "app/Tallydene.h"
+#include "app/commands/CollapseGuard.h"
 #include "model/FillTree.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IdleSource.h"
+#include "app/clock/IdleSource.h"
 
 struct _XDisplay;
 

@@ -1,7 +1,7 @@
 #include "ui/TallydeneApp.h"
 
-#include "app/SystemUtcClock.h"
 #include "app/Tallydene.h"
+#include "app/clock/SystemUtcClock.h"
 #include "toolbox/Places.h"
 #include "toolbox/Translation.h"
 #include "toolbox/TriExtApp.h"

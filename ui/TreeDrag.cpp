@@ -1,6 +1,6 @@
 #include "ui/TreeDrag.h"
 
-#include "app/DropRule.h"
+#include "app/commands/DropRule.h"
 #include "model/ItemImages.h"
 #include "ui/WxTreeControl.h"
 

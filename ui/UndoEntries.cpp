@@ -1,6 +1,6 @@
 #include "ui/UndoEntries.h"
 
-#include "app/UndoHistory.h"
+#include "app/ledger/UndoHistory.h"
 #include "res/CommandIds.h"
 #include "ui/WxText.h"
 

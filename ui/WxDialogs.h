@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "app/forms/Dialogs.h"
 
 class Prompts;
 class wxWindow;

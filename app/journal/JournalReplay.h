@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/JournalEntry.h"
+#include "app/journal/JournalEntry.h"
 
 #include <string>
 #include <vector>

@@ -77,10 +77,10 @@ struct Change
     static Change Move(std::string todo, std::string toProject);
     static Change Time(const char* journalKind, std::string todo, std::string project,
                        int64_t todoSeconds, int64_t projectSeconds, int64_t balanceSeconds);
-    // The balance set to seconds, whatever the clock books on it first.
     // Seconds booked on a todo, its project and the balance as a session of the history.
     static Change Session(const char* journalKind, std::string todo, int64_t seconds,
                           int64_t balanceSeconds, int64_t start, int64_t end, std::string note);
+    // The balance set to seconds, whatever the clock books on it first.
     static Change BalanceSet(const char* journalKind, int32_t seconds);
     static Change Targets(const std::array<int32_t, 7>& targets);
 

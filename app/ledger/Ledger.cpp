@@ -1,8 +1,8 @@
 #include "app/ledger/Ledger.h"
 
-#include "app/JournalEntry.h"
 #include "app/MainWindow.h"
 #include "app/Tallydene.h"
+#include "app/journal/JournalEntry.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "model/TreeControl.h"
@@ -48,6 +48,27 @@ Ledger::Retraced Ledger::Retrace(const std::vector<Change>& changes, const char*
                                  const std::string& note)
 {
     return Run(changes, kind, note);
+}
+
+void Ledger::Book(Todo& todo, int64_t seconds, const std::string& note)
+{
+    const int64_t balance = app.GetOptions().IsWorkingTimeEnabled() ? seconds : 0;
+    Change change =
+        Change::Time(JournalKind::add, todo.GetId(), todo.GetProject()->GetId(), seconds, seconds,
+                     balance);
+    change.note = note;
+    std::vector<Change> applied;
+    ViewWork view;
+    ApplyTime(std::move(change), applied, view);
+    ShowChanges(view);
+    if (applied.empty())
+        return;
+    const Change& booked = applied.front();
+    if (&todo == app.GetActiveTodo())
+        app.GetJournal().Book(booked.todoSeconds, booked.projectSeconds, booked.balanceSeconds);
+    else
+        Journal(booked, nullptr, {});
+    app.MarkChanged();
 }
 
 bool Ledger::Replay(const Change& change)

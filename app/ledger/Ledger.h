@@ -45,6 +45,12 @@ public:
     // Undo's or redo's changes: journalled under kind with note, and kept as no step.
     Retraced Retrace(const std::vector<Change>& changes, const char* kind, const std::string& note);
 
+    // The clock's time worked (or away time the user keeps) on a todo, its project and, with
+    // overtime on, the balance. On the running todo it joins the running session, which the
+    // journal takes as one entry when it ends; on another todo it is an entry of its own,
+    // under the note. It is no undo step and does not book the clock first: it is the clock.
+    void Book(Todo& todo, int64_t seconds, const std::string& note);
+
     // A change read back from the journal: applied alone, with no clock, journal, undo step or
     // view. False when an item it names is not there.
     bool Replay(const Change& change);

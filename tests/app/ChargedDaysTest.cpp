@@ -1,4 +1,4 @@
-#include "app/ClockValue.h"
+#include "app/clock/ClockValue.h"
 #include "model/Todo.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/LocalZone.h"

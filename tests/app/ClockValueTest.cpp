@@ -1,4 +1,4 @@
-#include "app/ClockValue.h"
+#include "app/clock/ClockValue.h"
 #include "tests/app/FakeUtcClock.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppCommands.h"
+#include "app/commands/AppCommands.h"
 #include "tests/app/AppScenario.h"
-#include "tests/app/RebuildingMainWindow.h"
 #include "tests/app/FakeDialogs.h"
+#include "tests/app/RebuildingMainWindow.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "tests/app/ViewScenario.h"
 
-#include "app/AppCommands.h"
-#include "app/CommandTable.h"
+#include "app/commands/AppCommands.h"
+#include "app/commands/CommandTable.h"
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
 #include "res/Menus.h"

@@ -1,6 +1,6 @@
-#include "app/CsvExport.h"
-#include "app/JournalFile.h"
-#include "app/SessionsCsv.h"
+#include "app/journal/CsvExport.h"
+#include "app/journal/JournalFile.h"
+#include "app/journal/SessionsCsv.h"
 #include "tests/support/TestPlaces.h"
 
 #include <gtest/gtest.h>

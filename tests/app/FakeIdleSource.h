@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IdleSource.h"
+#include "app/clock/IdleSource.h"
 
 // A desktop idle for as long as the test says; nothing means the desktop cannot tell.
 class FakeIdleSource : public IdleSource

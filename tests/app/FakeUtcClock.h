@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UtcClock.h"
+#include "app/clock/UtcClock.h"
 
 #include <ctime>
 

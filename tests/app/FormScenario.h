@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormResult.h"
+#include "app/forms/FormResult.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/ScriptedPrompts.h"
 

@@ -1,7 +1,7 @@
 #include "tests/app/ViewScenario.h"
 
-#include "app/AddTimeForm.h"
-#include "app/HistoryForm.h"
+#include "app/forms/AddTimeForm.h"
+#include "app/forms/HistoryForm.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"

@@ -1,8 +1,8 @@
 #include "tests/app/ViewScenario.h"
 
-#include "app/AppCommands.h"
-#include "app/SessionHistory.h"
-#include "app/TodoForm.h"
+#include "app/commands/AppCommands.h"
+#include "app/forms/TodoForm.h"
+#include "app/journal/SessionHistory.h"
 #include "model/ItemId.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"

@@ -1,7 +1,7 @@
 #include "tests/app/ViewScenario.h"
 
-#include "app/AddTimeForm.h"
-#include "app/TodoForm.h"
+#include "app/forms/AddTimeForm.h"
+#include "app/forms/TodoForm.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 

@@ -1,5 +1,5 @@
-#include "app/OvertimeAccount.h"
-#include "app/ClockValue.h"
+#include "app/clock/OvertimeAccount.h"
+#include "app/clock/ClockValue.h"
 #include "tests/app/FakeUtcClock.h"
 #include "toolbox/ConfigSection.h"
 

@@ -1,6 +1,6 @@
 #include "tests/app/CommandScenario.h"
 
-#include "app/HelpCommands.h"
+#include "app/commands/HelpCommands.h"
 #include "res/CommandIds.h"
 #include "toolbox/Places.h"
 #include "toolbox/Translation.h"

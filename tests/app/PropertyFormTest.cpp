@@ -1,6 +1,6 @@
-#include "app/ProjectForm.h"
-#include "app/TodoForm.h"
-#include "app/WorkingTimeForm.h"
+#include "app/forms/ProjectForm.h"
+#include "app/forms/TodoForm.h"
+#include "app/forms/WorkingTimeForm.h"
 #include "model/Todo.h"
 #include "tests/app/FormScenario.h"
 

@@ -1,5 +1,5 @@
-#include "app/CollapseGuard.h"
-#include "app/QuitQuestions.h"
+#include "app/commands/CollapseGuard.h"
+#include "app/commands/QuitQuestions.h"
 #include "model/Todo.h"
 #include "tests/app/FormScenario.h"
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/AddTimeForm.h"
-#include "app/CleanUpForm.h"
-#include "app/Dialogs.h"
 #include "app/Prompts.h"
-#include "app/RemoveTimeForm.h"
 #include "app/Tallydene.h"
-#include "app/TodoForm.h"
-#include "app/TransferTimeForm.h"
+#include "app/forms/AddTimeForm.h"
+#include "app/forms/CleanUpForm.h"
+#include "app/forms/Dialogs.h"
+#include "app/forms/RemoveTimeForm.h"
+#include "app/forms/TodoForm.h"
+#include "app/forms/TransferTimeForm.h"
 #include "model/Todo.h"
 
 #include <iterator>

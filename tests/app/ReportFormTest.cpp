@@ -1,8 +1,8 @@
 #include "tests/app/ViewScenario.h"
 
-#include "app/AppCommands.h"
-#include "app/LocalDates.h"
-#include "app/ReportForm.h"
+#include "app/clock/LocalDates.h"
+#include "app/commands/AppCommands.h"
+#include "app/forms/ReportForm.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"

@@ -1,4 +1,4 @@
-#include "app/AppCommands.h"
+#include "app/commands/AppCommands.h"
 #include "res/CommandIds.h"
 #include "tests/app/ViewScenario.h"
 #include "tests/toolbox/FaultyFileSystem.h"

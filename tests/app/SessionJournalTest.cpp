@@ -1,7 +1,7 @@
 #include "tests/app/ViewScenario.h"
 
-#include "app/JournalFile.h"
 #include "app/journal/HybridClock.h"
+#include "app/journal/JournalFile.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"

@@ -1,5 +1,5 @@
-#include "app/AddTimeForm.h"
-#include "app/RemoveTimeForm.h"
+#include "app/forms/AddTimeForm.h"
+#include "app/forms/RemoveTimeForm.h"
 #include "model/Todo.h"
 #include "tests/app/FormScenario.h"
 #include "tests/app/TodoTimes.h"

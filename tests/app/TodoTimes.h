@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/OvertimeAccount.h"
 #include "app/Tallydene.h"
+#include "app/clock/OvertimeAccount.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 

@@ -1,4 +1,4 @@
-#include "app/TransferTimeForm.h"
+#include "app/forms/TransferTimeForm.h"
 #include "model/Todo.h"
 #include "tests/app/FormScenario.h"
 #include "tests/model/FakeTreeControl.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ViewCommands.h"
+#include "app/commands/ViewCommands.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/FakeDialogs.h"
 #include "tests/app/RebuildingMainWindow.h"

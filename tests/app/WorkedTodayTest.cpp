@@ -1,6 +1,6 @@
-#include "app/WorkedToday.h"
+#include "app/journal/WorkedToday.h"
 
-#include "app/JournalFile.h"
+#include "app/journal/JournalFile.h"
 #include "tests/app/LocalZone.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,7 +1,7 @@
 #include "tests/ui/WindowTest.h"
 
-#include "app/ClockValue.h"
 #include "app/Tallydene.h"
+#include "app/clock/ClockValue.h"
 #include "ui/MainFrame.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/JournalFile.h"
+#include "app/journal/JournalFile.h"
 #include "tests/support/TestPlaces.h"
 #include "tests/ui/ProgramProcess.h"
 

@@ -3,8 +3,8 @@
 #include "tests/ui/WindowTest.h"
 
 #include "app/Durations.h"
-#include "app/JournalFile.h"
 #include "app/Tallydene.h"
+#include "app/journal/JournalFile.h"
 #include "res/CommandIds.h"
 #include "toolbox/Translation.h"
 #include "ui/Language.h"

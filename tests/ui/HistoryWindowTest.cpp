@@ -1,7 +1,7 @@
 #include "tests/ui/WindowTest.h"
 
-#include "app/JournalFile.h"
 #include "app/Tallydene.h"
+#include "app/journal/JournalFile.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"

@@ -1,6 +1,6 @@
 #include "tests/ui/WindowTest.h"
 
-#include "app/JournalFile.h"
+#include "app/journal/JournalFile.h"
 #include "res/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/WxText.h"

@@ -1,6 +1,6 @@
 #include "ui/dialogs/AwayTimeDialog.h"
 
-#include "app/AwayTimeForm.h"
+#include "app/forms/AwayTimeForm.h"
 #include "ui/WxText.h"
 
 #include <wx/radiobut.h>

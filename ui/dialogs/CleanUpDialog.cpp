@@ -1,6 +1,6 @@
 #include "ui/dialogs/CleanUpDialog.h"
 
-#include "app/CleanUpForm.h"
+#include "app/forms/CleanUpForm.h"
 
 #include <wx/checkbox.h>
 #include <wx/sizer.h>

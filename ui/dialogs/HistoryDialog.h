@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HistoryForm.h"
+#include "app/forms/HistoryForm.h"
 
 #include <wx/dialog.h>
 

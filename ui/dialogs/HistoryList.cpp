@@ -1,6 +1,6 @@
 #include "ui/dialogs/HistoryList.h"
 
-#include "app/HistoryForm.h"
+#include "app/forms/HistoryForm.h"
 #include "ui/WxText.h"
 
 #include <algorithm>

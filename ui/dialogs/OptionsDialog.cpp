@@ -1,7 +1,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 
 #include "app/Options.h"
-#include "app/OptionsForm.h"
+#include "app/forms/OptionsForm.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/FormDialog.h"
 

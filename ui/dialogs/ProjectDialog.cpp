@@ -1,6 +1,6 @@
 #include "ui/dialogs/ProjectDialog.h"
 
-#include "app/ProjectForm.h"
+#include "app/forms/ProjectForm.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/CommentText.h"
 

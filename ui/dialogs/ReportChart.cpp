@@ -1,7 +1,7 @@
 #include "ui/dialogs/ReportChart.h"
 
-#include "app/LocalDates.h"
-#include "app/ReportForm.h"
+#include "app/clock/LocalDates.h"
+#include "app/forms/ReportForm.h"
 #include "ui/WxText.h"
 
 #include <wx/dcbuffer.h>

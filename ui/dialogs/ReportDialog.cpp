@@ -1,8 +1,8 @@
 #include "ui/dialogs/ReportDialog.h"
 
-#include "app/LocalDates.h"
-#include "app/ReportForm.h"
-#include "app/SessionsCsv.h"
+#include "app/clock/LocalDates.h"
+#include "app/forms/ReportForm.h"
+#include "app/journal/SessionsCsv.h"
 #include "toolbox/Places.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/ReportChart.h"

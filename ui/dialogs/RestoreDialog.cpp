@@ -1,6 +1,6 @@
 #include "ui/dialogs/RestoreDialog.h"
 
-#include "app/RestoreForm.h"
+#include "app/forms/RestoreForm.h"
 #include "ui/WxText.h"
 
 #include <wx/listbox.h>

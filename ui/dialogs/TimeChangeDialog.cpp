@@ -1,6 +1,6 @@
 #include "ui/dialogs/TimeChangeDialog.h"
 
-#include "app/TimeChangeForm.h"
+#include "app/forms/TimeChangeForm.h"
 #include "ui/WxText.h"
 
 #include <wx/checkbox.h>

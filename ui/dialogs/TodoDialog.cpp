@@ -1,6 +1,6 @@
 #include "ui/dialogs/TodoDialog.h"
 
-#include "app/TodoForm.h"
+#include "app/forms/TodoForm.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/CommentText.h"
 

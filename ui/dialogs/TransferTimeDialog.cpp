@@ -1,6 +1,6 @@
 #include "ui/dialogs/TransferTimeDialog.h"
 
-#include "app/TransferTimeForm.h"
+#include "app/forms/TransferTimeForm.h"
 #include "ui/IconBundles.h"
 #include "ui/WxText.h"
 

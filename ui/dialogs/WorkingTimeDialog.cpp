@@ -1,6 +1,6 @@
 #include "ui/dialogs/WorkingTimeDialog.h"
 
-#include "app/WorkingTimeForm.h"
+#include "app/forms/WorkingTimeForm.h"
 #include "ui/WxText.h"
 
 #include <wx/sizer.h>

@@ -1,0 +1,115 @@
+#include "app/forms/AwayTimeForm.h"
+
+#include "app/Tallydene.h"
+#include "app/clock/LocalDates.h"
+#include "app/forms/Dialogs.h"
+#include "app/journal/SessionJournal.h"
+#include "model/Todo.h"
+#include "toolbox/Translation.h"
+
+#include <algorithm>
+
+namespace
+{
+
+// Local times; with the date when the away time spans days.
+std::pair<std::string, std::string> LocalTimes(const AwayGap& away)
+{
+    const int64_t from = SessionJournal::UnixTimeOf(away.from);
+    const int64_t to = SessionJournal::UnixTimeOf(away.to);
+    const char* format =
+        LocalDates::Text(from, "%F") == LocalDates::Text(to, "%F") ? "%H:%M" : "%F %H:%M";
+    return {LocalDates::Text(from, format), LocalDates::Text(to, format)};
+}
+
+} // namespace
+
+AwayTimeForm::AwayTimeForm(Tallydene& app) : app(app) {}
+
+bool AwayTimeForm::Ask(Tallydene& app, Dialogs& dialogs)
+{
+    if (!app.IsAwayQuestionDue())
+        return true;
+    AwayTimeForm form(app);
+    // Ticks go on while the question is open; they must not open it a second time.
+    app.SetAskingAboutAway(true);
+    const bool answered = dialogs.Show(form);
+    app.SetAskingAboutAway(false);
+    if (answered)
+        app.FinishCommand();
+    return answered;
+}
+
+void AwayTimeForm::Open()
+{
+    answer = Answer::Keep;
+    const std::optional<AwayGap> away = app.GetAwayTime();
+    if (!away)
+        return;
+    const auto [from, to] = LocalTimes(*away);
+    const std::string todo = away->todo != nullptr
+                                 ? away->todo->GetName()
+                                 : toolbox::Translation::Tr("a todo deleted since");
+    question = toolbox::Translation::TrFormat(
+        "You were away from %s to %s (%s) while %s was running.",
+        {from, to, app.FormatDuration(static_cast<int32_t>(away->seconds), 0), todo});
+}
+
+FormResult AwayTimeForm::Confirm(Prompts& /*prompts*/)
+{
+    // The time since the last update first, so that any away time in it joins this answer.
+    app.BringUpToDate();
+    const std::optional<AwayGap> away = app.TakeAwayTime();
+    if (!away)
+        return FormResult::Accept();
+    if (answer == Answer::Keep && away->todo != nullptr)
+    {
+        // A todo no longer running takes the time as a change of its own in the journal.
+        app.GetLedger().Book(*away->todo, away->seconds, "away");
+        app.LogEvent("Booked away time", std::to_string(away->seconds));
+    }
+    else
+        Discard(*away);
+    app.MarkChanged();
+    app.BringUpToDate();
+    return FormResult::Accept();
+}
+
+void AwayTimeForm::Discard(const AwayGap& away)
+{
+    app.LogEvent("Discarded away time", std::to_string(away.seconds));
+    // The journal's session ends where the user left; running on, a new one starts on return.
+    Todo* running = app.GetActiveTodo();
+    if (running != nullptr && running == away.todo)
+        SplitSessionAt(away);
+    if (answer == Answer::DiscardAndPause && running != nullptr)
+    {
+        app.Pause();
+        app.LogEvent("Paused");
+    }
+}
+
+void AwayTimeForm::SplitSessionAt(const AwayGap& away)
+{
+    SessionJournal& journal = app.GetJournal();
+    const std::optional<JournalEntry>& session = journal.GetRunningSession();
+    if (!session)
+        return;
+    // Up to the user's leaving the session booked at most its span; the rest was worked since
+    // (and between gaps asked about together), so the session after ends at the last update
+    // and is at least as long as what it took over.
+    const int64_t leaving = SessionJournal::UnixTimeOf(away.from);
+    const int64_t before = std::max<int64_t>(leaving - session->start, 0);
+    const auto rest = [before](int64_t booked) { return booked - std::min(booked, before); };
+    const int64_t todo = rest(session->todoSeconds);
+    const int64_t project = rest(session->projectSeconds);
+    const int64_t balance = rest(session->balanceSeconds);
+    journal.Book(-todo, -project, -balance);
+    journal.EndSession(away.from, "away");
+    if (answer == Answer::DiscardAndPause && todo == 0 && project == 0 && balance == 0)
+        return;
+    const int64_t lastUpdate = app.GetOvertimeAccount().GetLastTimeUpdated();
+    journal.BeginSession(static_cast<int32_t>(std::min<int64_t>(away.to, lastUpdate - todo)),
+                         *away.todo);
+    journal.Book(todo, project, balance);
+}

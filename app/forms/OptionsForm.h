@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/forms/FormResult.h"
+
+#include <array>
+#include <string>
+
+class Prompts;
+class Tallydene;
+
+// The options dialog's content: the switches, the main view's time format and the
+// rounding of copied times. A radio group with no button selected is -1; a setting without a
+// button of its own (time format 0) opens as -1 and stays as it was on OK.
+class OptionsForm
+{
+public:
+    static constexpr int kNone = -1;
+
+    explicit OptionsForm(Tallydene& app);
+
+    void Open();
+    // Applies the fields to the settings in memory; nothing is ever refused.
+    FormResult Confirm(Prompts& prompts);
+
+    bool workingTimeEnabled = false;
+    bool loggingEnabled = false;
+    bool autoSaveEnabled = false;
+    bool trayIcon = false;
+    bool daysLocal = false;
+    int timeFormat = kNone; // 1 to 3
+    int timeRound = kNone;  // 0 to 4
+    // 0 never asks about away time.
+    int awayThresholdMinutes = 0;
+    // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".
+    std::array<std::string, 3> formatLabels;
+
+private:
+    Tallydene& app;
+};

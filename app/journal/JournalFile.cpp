@@ -1,0 +1,162 @@
+#include "app/journal/JournalFile.h"
+
+#include "toolbox/DataFilePermissions.h"
+#include "toolbox/Logger.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+namespace
+{
+
+void Warn(int line, const std::string& text)
+{
+    toolbox::Logger::Report("JournalFile", line, toolbox::Logger::kLevelWarn, text);
+}
+
+// A line cut short by a crash must not swallow the next entry: it is ended first.
+bool EndsMidLine(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file || file.tellg() <= 0)
+        return false;
+    file.seekg(-1, std::ios::end);
+    return file.get() != '\n';
+}
+
+// The entries of the lines in text; the first line has the number given (0: not known). The
+// progress of sessions only where asked for; with a moment given, only the entries plausible
+// then.
+std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path,
+                                    bool withProgress, std::optional<int64_t> now = std::nullopt)
+{
+    const std::string progress = std::string(JournalKind::progress) + '\t';
+    std::vector<JournalEntry> entries;
+    std::string line;
+    for (int number = firstNumber; std::getline(text, line); number += firstNumber > 0 ? 1 : 0)
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line.front() == '#' || (!withProgress && line.starts_with(progress)))
+            continue;
+        const std::string where =
+            (number > 0 ? std::to_string(number) : "near the end") + " in " + path;
+        std::optional<JournalEntry> entry = JournalEntry::Parse(line);
+        if (!entry)
+            Warn(__LINE__, "Skipped the damaged journal line " + where);
+        else if (now && !entry->IsPlausible(*now))
+            Warn(__LINE__, "Skipped the journal line " + where + ": its times cannot be true");
+        else
+            entries.push_back(std::move(*entry));
+    }
+    return entries;
+}
+
+// Where the last line starting with the prefix begins in the file, read backwards a block at
+// a time: each block is searched once, with the few bytes of the block after it that a line
+// start found at its end needs. Nothing when no line starts with it.
+std::optional<std::streamoff> LastLineStarting(std::ifstream& file, const std::string& prefix)
+{
+    constexpr std::streamoff kBlock = 64 * 1024;
+    const std::string lineStart = '\n' + prefix;
+    file.seekg(0, std::ios::end);
+    std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string after;
+    while (position > 0)
+    {
+        const std::streamoff count = std::min(kBlock, position);
+        position -= count;
+        std::string block(static_cast<size_t>(count), '\0');
+        file.seekg(position);
+        file.read(block.data(), count);
+        const std::string head = block.substr(0, prefix.size());
+        block += after;
+        const size_t found = block.rfind(lineStart);
+        if (found != std::string::npos)
+            return position + static_cast<std::streamoff>(found) + 1;
+        if (position == 0 && block.starts_with(prefix))
+            return 0;
+        after = head;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+toolbox::FileResult JournalFile::Append(const JournalEntry& entry) const
+{
+    std::string bytes = entry.Format();
+    if (EndsMidLine(path))
+        bytes.insert(0, "\r\n");
+    // The journal holds what the data file holds, and is closed to whom the data file is.
+    const std::string dataFile = std::filesystem::path(path).replace_extension("cfg").string();
+    if (files->Append(path.c_str(), bytes, dataFile.c_str()))
+        return {};
+    const int error = errno;
+    Warn(__LINE__, "Cannot write the journal " + path + ": " + std::strerror(error));
+    return toolbox::FileResult::Failure("cannot write", path, error);
+}
+
+std::vector<JournalEntry> JournalFile::ReadAll() const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, false);
+}
+
+std::vector<JournalEntry> JournalFile::ReadComplete() const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, true);
+}
+
+std::vector<JournalEntry> JournalFile::ReadPlausible(int64_t now) const
+{
+    std::ifstream file(path, std::ios::binary);
+    return EntriesOf(file, 1, path, false, now);
+}
+
+std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::streamoff start = LastLineStarting(file, kind + '\t').value_or(0);
+    file.clear();
+    file.seekg(0, std::ios::end);
+    const std::streamoff end = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string tail(static_cast<size_t>(std::max<std::streamoff>(end - start, 0)), '\0');
+    file.seekg(start);
+    file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+    std::istringstream lines(tail);
+    return EntriesOf(lines, 0, path, true);
+}
+
+std::optional<JournalEntry> JournalFile::ReadLast() const
+{
+    constexpr std::streamoff kBlock = 64 * 1024;
+    std::ifstream file(path, std::ios::binary);
+    file.seekg(0, std::ios::end);
+    std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::string tail;
+    // Back a block at a time until the tail holds a whole line before its last line end.
+    while (position > 0)
+    {
+        const std::streamoff count = std::min(kBlock, position);
+        position -= count;
+        std::string block(static_cast<size_t>(count), '\0');
+        file.seekg(position);
+        file.read(block.data(), count);
+        tail.insert(0, block);
+        const size_t last = tail.find_last_not_of("\r\n");
+        if (last != std::string::npos && tail.rfind('\n', last) != std::string::npos)
+            break;
+    }
+    std::istringstream lines(tail);
+    std::vector<JournalEntry> entries = EntriesOf(lines, 0, path, true);
+    if (entries.empty())
+        return std::nullopt;
+    return std::move(entries.back());
+}

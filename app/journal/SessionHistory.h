@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/journal/JournalEntry.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One period a todo ran, under the names its project and todo have now; or time added or
+// removed by hand (kind "add" or "remove", start and end the moment).
+struct Session
+{
+    int64_t start = 0;
+    int64_t end = 0;
+    int64_t booked = 0;
+    std::string project;
+    std::string todo;
+    std::string how;
+    std::string kind = JournalKind::session;
+    // Still running: its end is now.
+    bool running = false;
+};
+
+// The sessions of the journal, oldest start first. Renames and moves recorded after a session
+// carry it along, so a todo's history stays with it under its new name.
+// Edits and deletions made in the history are applied. With changesByHand, the time added and
+// removed by hand comes along too.
+std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries,
+                                bool changesByHand = false);

@@ -1,0 +1,58 @@
+#include "app/journal/WorkedToday.h"
+
+#include "app/clock/LocalDates.h"
+
+#include <fstream>
+
+namespace
+{
+
+// Time worked: not zeroing, cleaning up or moving time between todos.
+bool IsWork(const std::string& kind)
+{
+    return kind == JournalKind::session || kind == JournalKind::add ||
+           kind == JournalKind::remove || kind == JournalKind::edit || kind == JournalKind::erase;
+}
+
+} // namespace
+
+int64_t WorkedToday::At(int64_t now, const std::optional<JournalEntry>& running)
+{
+    if (now < dayStart || now >= dayEnd)
+    {
+        const std::string date = LocalDates::Text(now, "%F");
+        dayStart = LocalDates::StartOfDate(date).value_or(now);
+        dayEnd = LocalDates::StartOfDate(date, 1).value_or(now + 1);
+        read = 0;
+        ended = 0;
+    }
+    ReadAppended(now);
+    const bool runningToday = running && running->start >= dayStart && running->start < dayEnd;
+    return ended + (runningToday ? running->todoSeconds : 0);
+}
+
+void WorkedToday::ReadAppended(int64_t now)
+{
+    std::ifstream file(journalPath, std::ios::binary);
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    if (size < read) // a journal begun anew
+    {
+        read = 0;
+        ended = 0;
+    }
+    file.seekg(read);
+    std::string line;
+    while (file && std::getline(file, line) && !file.eof())
+    {
+        read += static_cast<std::streamoff>(line.size()) + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::optional<JournalEntry> entry = JournalEntry::Parse(line);
+        if (entry && IsWork(entry->kind) && entry->IsPlausible(now) && entry->start >= dayStart &&
+            entry->start < dayEnd)
+            ended += entry->todoSeconds;
+    }
+}

@@ -234,35 +234,20 @@ void Tallydene::BookTime()
     }
     else
         awayWatch.Paused(now);
-    const int32_t balanceBefore = account.GetBalance();
-    const int32_t chargedBefore = account.GetLastChargedDay();
-    const int32_t leftBefore = account.GetLeftUnchargedAfter();
-    // The calendar follows the wall clock, which may have been put back.
-    if (moment >= account.GetLastTimeUpdated() ||
-        dayCharging.AcceptClockBehind(prompts, moment))
+    // The calendar follows the wall clock, which may have been put back. The charging works on
+    // a copy of the account; the ledger applies what it did.
+    OvertimeAccount charging = account;
+    if (moment >= charging.GetLastTimeUpdated() ||
+        dayCharging.AcceptClockBehind(charging, prompts, moment))
     {
         if (overtime)
-            dayCharging.ChargeDays(prompts, moment);
+            dayCharging.ChargeDays(charging, prompts, moment);
         else
-            account.SkipDaysUntil(DayCharging::DayOf(options, moment));
-        account.SetLastTimeUpdated(moment);
+            charging.SkipDaysUntil(DayCharging::DayOf(options, moment));
+        charging.SetLastTimeUpdated(moment);
     }
-    JournalCharging(account.GetBalance() - static_cast<int64_t>(balanceBefore), chargedBefore,
-                    leftBefore);
+    ledger.Charge(charging);
     unsavedChanges = true;
-}
-
-void Tallydene::JournalCharging(int64_t balanceMoved, int32_t chargedBefore, int32_t leftBefore)
-{
-    const int32_t charged = account.GetLastChargedDay();
-    const int32_t left = account.GetLeftUnchargedAfter();
-    if (balanceMoved == 0 && charged == chargedBefore && left == leftBefore)
-        return;
-    JournalEntry entry;
-    entry.kind = JournalKind::charged;
-    entry.balanceSeconds = balanceMoved;
-    entry.value = std::to_string(charged) + ',' + std::to_string(left);
-    journal.Record(std::move(entry), Now());
 }
 
 void Tallydene::CatchUpWithJournal()

@@ -173,8 +173,6 @@ private:
     // between the two writes) are applied to the books loaded, so that they show what the
     // journal says.
     void CatchUpWithJournal();
-    // What the day charging of a clock update did to the account, as one journal entry.
-    void JournalCharging(int64_t balanceMoved, int32_t chargedBefore, int32_t leftBefore);
     // The two halves of bringing the clock up to date: the accounts, then the display.
     void BookTime();
     void RefreshStatus();
@@ -215,7 +213,7 @@ private:
     SessionJournal journal;
     WorkedToday workedToday{journal.GetFile().GetPath()};
     BackupSchedule backupSchedule;
-    DayCharging dayCharging{options, account, journal,
+    DayCharging dayCharging{options, journal,
                             [this](const std::string& message, const std::string& detail)
                             { LogEvent(message, detail); }};
     const IdleSource* idleSource = nullptr;

@@ -75,7 +75,7 @@ int32_t DayCharging::DayOf(const Options& options, int32_t moment)
     return options.AreDaysLocal() ? LocalDayOf(moment) : ::DayOf(moment);
 }
 
-bool DayCharging::AcceptClockBehind(Prompts* prompts, int32_t moment)
+bool DayCharging::AcceptClockBehind(OvertimeAccount& account, Prompts* prompts, int32_t moment)
 {
     const int32_t lastUpdate = account.GetLastTimeUpdated();
     if (prompts == nullptr || keptLastUpdate == lastUpdate ||
@@ -99,7 +99,7 @@ bool DayCharging::AcceptClockBehind(Prompts* prompts, int32_t moment)
     return true;
 }
 
-void DayCharging::ChargeDays(Prompts* prompts, int32_t moment)
+void DayCharging::ChargeDays(OvertimeAccount& account, Prompts* prompts, int32_t moment)
 {
     const int32_t today = DayOf(options, moment);
     const int32_t lastCharged = account.GetLastChargedDay();

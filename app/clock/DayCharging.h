@@ -27,10 +27,10 @@ public:
     // An event-log line: the message and its detail.
     using Log = std::function<void(const std::string& message, const std::string& detail)>;
 
-    // It charges the account by the options' targets and midnight, journals the days it
-    // leaves uncharged and logs what the user decided. None is owned.
-    DayCharging(const Options& options, OvertimeAccount& account, SessionJournal& journal, Log log)
-        : options(options), account(account), journal(journal), log(std::move(log))
+    // It reads the options' midnight, journals the days it leaves uncharged and logs what the
+    // user decided. None is owned.
+    DayCharging(const Options& options, SessionJournal& journal, Log log)
+        : options(options), journal(journal), log(std::move(log))
     {
     }
 
@@ -44,15 +44,14 @@ public:
     // clock's time: the user said the clock is right now, and the last update is moved back to
     // it. Otherwise the last update stays, and no day is charged until the clock passes it.
     // The work itself is measured apart from the wall clock and is booked either way.
-    bool AcceptClockBehind(Prompts* prompts, int32_t moment);
+    bool AcceptClockBehind(OvertimeAccount& account, Prompts* prompts, int32_t moment);
     // Charges the targets of the days after the last charged one up to the moment's day.
-    void ChargeDays(Prompts* prompts, int32_t moment);
+    void ChargeDays(OvertimeAccount& account, Prompts* prompts, int32_t moment);
 
 private:
     bool Ask(Prompts& prompts, const std::string& question);
 
     const Options& options;
-    OvertimeAccount& account;
     SessionJournal& journal;
     Log log;
 

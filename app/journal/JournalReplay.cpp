@@ -116,9 +116,11 @@ bool ApplyEntry(Tallydene& books, Sessions& sessions, const JournalEntry& entry)
     else if (kind == JournalKind::charged)
     {
         const std::vector<int64_t> days = Numbers(entry.value);
-        account.Credit(entry.balanceSeconds);
-        if (days.size() == 2)
-            account.SetChargedDays(static_cast<int32_t>(days[0]), static_cast<int32_t>(days[1]));
+        const bool hasDays = days.size() == 2;
+        applied = ledger.Replay(Change::Charged(
+            entry.balanceSeconds,
+            hasDays ? static_cast<int32_t>(days[0]) : account.GetLastChargedDay(),
+            hasDays ? static_cast<int32_t>(days[1]) : account.GetLeftUnchargedAfter()));
     }
     else if (kind == JournalKind::open)
         return true;

@@ -104,6 +104,15 @@ Change Change::BalanceSet(const char* journalKind, int32_t seconds)
     return change;
 }
 
+Change Change::Charged(int64_t balanceSeconds, int32_t lastChargedDay, int32_t leftUnchargedAfter)
+{
+    Change change;
+    change.kind = Kind::Charged;
+    change.balanceSeconds = balanceSeconds;
+    change.daysAfter = {lastChargedDay, leftUnchargedAfter};
+    return change;
+}
+
 Change Change::Targets(const std::array<int32_t, 7>& targets)
 {
     Change change;
@@ -146,6 +155,10 @@ Change Change::Inverse() const
         break;
     case Kind::Targets:
         std::swap(inverse.targetsBefore, inverse.targetsAfter);
+        break;
+    case Kind::Charged:
+        inverse.balanceSeconds = -balanceSeconds;
+        std::swap(inverse.daysBefore, inverse.daysAfter);
         break;
     }
     return inverse;

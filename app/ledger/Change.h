@@ -41,6 +41,10 @@ struct Change
         Time,
         // The seven weekday targets.
         Targets,
+        // What a clock update's day charging did: the targets charged on the balance
+        // (balanceSeconds) and the account's days (the last charged day, and the day after which
+        // days were left uncharged, or 0).
+        Charged,
     };
 
     Kind kind = Kind::Time;
@@ -57,6 +61,8 @@ struct Change
     ItemContent content;
     std::array<int32_t, 7> targetsBefore{};
     std::array<int32_t, 7> targetsAfter{};
+    std::array<int32_t, 2> daysBefore{};
+    std::array<int32_t, 2> daysAfter{};
     // For a time change that is a session of the history: its start and end (UTC seconds) and
     // how it ended, as the journal keeps them; 0 for any other.
     int64_t sessionStart = 0;
@@ -83,6 +89,8 @@ struct Change
     // The balance set to seconds, whatever the clock books on it first.
     static Change BalanceSet(const char* journalKind, int32_t seconds);
     static Change Targets(const std::array<int32_t, 7>& targets);
+    static Change Charged(int64_t balanceSeconds, int32_t lastChargedDay,
+                          int32_t leftUnchargedAfter);
 
     // The change that takes this one, as applied, back.
     Change Inverse() const;

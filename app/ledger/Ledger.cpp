@@ -53,9 +53,8 @@ Ledger::Retraced Ledger::Retrace(const std::vector<Change>& changes, const char*
 void Ledger::Book(Todo& todo, int64_t seconds, const std::string& note)
 {
     const int64_t balance = app.GetOptions().IsWorkingTimeEnabled() ? seconds : 0;
-    Change change =
-        Change::Time(JournalKind::add, todo.GetId(), todo.GetProject()->GetId(), seconds, seconds,
-                     balance);
+    Change change = Change::Time(JournalKind::add, todo.GetId(), todo.GetProject()->GetId(),
+                                 seconds, seconds, balance);
     change.note = note;
     std::vector<Change> applied;
     ViewWork view;
@@ -69,6 +68,20 @@ void Ledger::Book(Todo& todo, int64_t seconds, const std::string& note)
     else
         Journal(booked, nullptr, {});
     app.MarkChanged();
+}
+
+void Ledger::Charge(const OvertimeAccount& charged)
+{
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    // When the clock was last read is the clock's own, not a change of the books.
+    account.SetLastTimeUpdated(charged.GetLastTimeUpdated());
+    std::vector<Change> applied;
+    ViewWork view;
+    ApplyOne(Change::Charged(charged.GetBalance() - static_cast<int64_t>(account.GetBalance()),
+                             charged.GetLastChargedDay(), charged.GetLeftUnchargedAfter()),
+             applied, view);
+    for (const Change& change : applied)
+        Journal(change, nullptr, {});
 }
 
 bool Ledger::Replay(const Change& change)
@@ -189,6 +202,7 @@ Ledger::Outcome Ledger::Check(const std::vector<Change>& changes) const
                     (change.project.empty() || exists(change.project, true));
             break;
         case Targets:
+        case Charged:
             break;
         default:
             known = exists(change.item, false);
@@ -344,6 +358,18 @@ void Ledger::ApplyOne(const Change& change, std::vector<Change>& applied, ViewWo
             account.SetTarget(weekday, change.targetsAfter[weekday]);
         }
         if (done.targetsBefore == change.targetsAfter)
+            return;
+        break;
+    }
+    case Charged:
+    {
+        OvertimeAccount& account = app.GetOvertimeAccount();
+        const int32_t balance = account.GetBalance();
+        done.daysBefore = {account.GetLastChargedDay(), account.GetLeftUnchargedAfter()};
+        account.Credit(change.balanceSeconds);
+        account.SetChargedDays(change.daysAfter[0], change.daysAfter[1]);
+        done.balanceSeconds = account.GetBalance() - static_cast<int64_t>(balance);
+        if (done.balanceSeconds == 0 && done.daysBefore == change.daysAfter)
             return;
         break;
     }
@@ -536,6 +562,12 @@ void Ledger::Journal(const Change& change, const char* undoKind, const std::stri
         entry.kind = JournalKind::targets;
         for (int32_t target : change.targetsAfter)
             entry.value += (entry.value.empty() ? "" : ",") + std::to_string(target);
+        break;
+    case Charged:
+        entry.kind = JournalKind::charged;
+        entry.balanceSeconds = change.balanceSeconds;
+        entry.value =
+            std::to_string(change.daysAfter[0]) + ',' + std::to_string(change.daysAfter[1]);
         break;
     case Time:
         entry.todoSeconds = change.todoSeconds;

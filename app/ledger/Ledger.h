@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+class OvertimeAccount;
 class Project;
 class Tallydene;
 class Todo;
@@ -50,6 +51,11 @@ public:
     // journal takes as one entry when it ends; on another todo it is an entry of its own,
     // under the note. It is no undo step and does not book the clock first: it is the clock.
     void Book(Todo& todo, int64_t seconds, const std::string& note);
+
+    // What a clock update's day charging did, worked out on a copy of the account: the balance
+    // and the days as one change, journalled, no undo step. The copy's last update is taken
+    // as it is.
+    void Charge(const OvertimeAccount& charged);
 
     // A change read back from the journal: applied alone, with no clock, journal, undo step or
     // view. False when an item it names is not there.

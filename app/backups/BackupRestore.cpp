@@ -1,15 +1,15 @@
 #include "app/backups/BackupRestore.h"
 
-#include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/backups/BackupSchedule.h"
-#include "app/clock/DayCharging.h"
+#include "app/ledger/Ledger.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/DailyBackups.h"
 #include "toolbox/Translation.h"
 
 #include <optional>
+#include <utility>
 
 using toolbox::Translation;
 
@@ -26,28 +26,8 @@ bool BackupRestore::Restore(Tallydene& app, Prompts& prompts, const BackupCatalo
     }
     if (keepCurrent && !KeepCurrent(app, prompts))
         return false;
-    // The running session ends in the books it ran in.
-    app.Pause();
-    app.GetConfig().Parse(text->data());
-    app.LoadSettings();
-    // The backup's balance is what the list showed: the days since it was made are not
-    // charged again, and the clock goes on from now. Set after loading, so that the account
-    // does not take the moved last update for one moved on by another program.
-    app.GetOvertimeAccount().SetLastTimeUpdated(app.Now());
-    app.GetOvertimeAccount().SkipDaysUntil(DayCharging::DayOf(app.GetOptions(), app.Now()));
-    app.RecheckFirstRun();
+    app.GetLedger().ReplaceBooks(std::move(*text));
     app.LogEvent("Restored a backup", BackupCatalog::DateOf(backup.stamp));
-    if (MainWindow* window = app.GetMainWindow())
-    {
-        window->SetDocumentTitle(Translation::Tr("Paused"));
-        window->SetActiveLook(false);
-        window->UpdateMenu();
-        window->RebuildTree();
-    }
-    app.MarkChanged();
-    app.BringUpToDate();
-    // The journal's record goes on from the restored books.
-    app.JournalBooks();
     return app.SaveAndReport();
 }
 

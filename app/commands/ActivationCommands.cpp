@@ -36,7 +36,7 @@ void ActivateMiscTodo(CommandContext& context)
     context.app.LogEvent("Activated the misc todo");
     context.Select(misc);
     // Also when it ran already: the clock and the status line are brought up to date.
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
 }
 
 } // namespace
@@ -53,7 +53,7 @@ void ActivateTodoCommand(CommandContext& context)
         return;
     context.app.Activate(*todo);
     context.app.LogEvent("Activated a todo", todo->GetName());
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
 }
 
 void PauseCommand(CommandContext& context)

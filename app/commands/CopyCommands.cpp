@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Tallydene.h"
 #include "app/commands/CommandContext.h"
+#include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 
@@ -24,7 +25,7 @@ void CopyTodoNameCommand(CommandContext& context)
 
 void CopyTodoTimeCommand(CommandContext& context)
 {
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
     if (Todo* todo = context.RequireTodo())
         context.Window().CopyToClipboard(context.app.GetDurations().FormatForCopy(todo->GetTime()));
 }
@@ -37,7 +38,7 @@ void CopyProjectNameCommand(CommandContext& context)
 
 void CopyProjectTimeCommand(CommandContext& context)
 {
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
     if (Project* project = context.RequireProject())
         context.Window().CopyToClipboard(
             context.app.GetDurations().FormatForCopy(project->GetTotalTime()));

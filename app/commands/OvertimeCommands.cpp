@@ -48,7 +48,7 @@ void WorkingHoursCommand(CommandContext& context)
     Tallydene& app = context.app;
     if (!app.GetOptions().IsWorkingTimeEnabled())
         return;
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     WorkingTimeForm form(app);
     if (!context.dialogs.Show(form))
         return;

@@ -37,7 +37,7 @@ void ItemPropertiesCommand(CommandContext& context)
 void ProjectPropertiesCommand(CommandContext& context)
 {
     Tallydene& app = context.app;
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     Project* project = context.RequireProject();
     if (project == nullptr)
         return;
@@ -50,6 +50,6 @@ void ProjectPropertiesCommand(CommandContext& context)
 
 void RefreshViewCommand(CommandContext& context)
 {
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
     context.Window().RebuildTree();
 }

@@ -19,7 +19,7 @@ namespace
 // in the event log.
 template <class Form> void ChangeTime(CommandContext& context, const char* logged)
 {
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;
@@ -43,7 +43,7 @@ void RemoveTimeCommand(CommandContext& context)
 
 void TransferTimeCommand(CommandContext& context)
 {
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
     Todo* selected = context.TodoOfSelection();
     Todo* from = selected;
     Todo* to = nullptr;
@@ -60,7 +60,7 @@ void TransferTimeCommand(CommandContext& context)
 
 void ZeroTimeCommand(CommandContext& context)
 {
-    context.app.BringUpToDate();
+    context.app.GetLedger().BookClock();
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;

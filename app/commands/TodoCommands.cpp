@@ -33,7 +33,7 @@ void NewTodoCommand(CommandContext& context)
 void TodoPropertiesCommand(CommandContext& context)
 {
     Tallydene& app = context.app;
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;

@@ -40,11 +40,11 @@ void ZeroAndDeleteTodos(Tallydene& app, const Project& project, const CleanUpFor
 void OptionsCommand(CommandContext& context)
 {
     Tallydene& app = context.app;
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     OptionsForm form(app);
     if (!context.dialogs.Show(form))
         return;
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     if (MainWindow* window = app.GetMainWindow())
     {
         window->UpdateMenu();

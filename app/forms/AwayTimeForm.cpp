@@ -4,6 +4,7 @@
 #include "app/clock/LocalDates.h"
 #include "app/forms/Dialogs.h"
 #include "app/journal/SessionJournal.h"
+#include "app/ledger/Ledger.h"
 #include "model/Todo.h"
 #include "toolbox/Translation.h"
 
@@ -58,7 +59,7 @@ void AwayTimeForm::Open()
 FormResult AwayTimeForm::Confirm(Prompts& /*prompts*/)
 {
     // The time since the last update first, so that any away time in it joins this answer.
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     const std::optional<AwayGap> away = app.TakeAwayTime();
     if (!away)
         return FormResult::Accept();
@@ -71,7 +72,7 @@ FormResult AwayTimeForm::Confirm(Prompts& /*prompts*/)
     else
         Discard(*away);
     app.MarkChanged();
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     return FormResult::Accept();
 }
 

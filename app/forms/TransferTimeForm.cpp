@@ -61,7 +61,7 @@ FormResult TransferTimeForm::Confirm(Prompts& prompts)
         to = AsTodo(toChoice);
     }
     // A running todo is compared and moved with the time it has up to now.
-    app.BringUpToDate();
+    app.GetLedger().BookClock();
     if (from == nullptr || to == nullptr)
     {
         prompts.Refuse(toolbox::Translation::Tr("Please select a todo in both selectors."));

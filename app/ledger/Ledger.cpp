@@ -2,10 +2,12 @@
 
 #include "app/MainWindow.h"
 #include "app/Tallydene.h"
+#include "app/clock/DayCharging.h"
 #include "app/journal/JournalEntry.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "model/TreeControl.h"
+#include "toolbox/Translation.h"
 
 #include <algorithm>
 #include <memory>
@@ -50,6 +52,11 @@ Ledger::Retraced Ledger::Retrace(const std::vector<Change>& changes, const char*
     return Run(changes, kind, note);
 }
 
+void Ledger::BookClock()
+{
+    app.BringUpToDate();
+}
+
 void Ledger::Book(Todo& todo, int64_t seconds, const std::string& note)
 {
     const int64_t balance = app.GetOptions().IsWorkingTimeEnabled() ? seconds : 0;
@@ -82,6 +89,30 @@ void Ledger::Charge(const OvertimeAccount& charged)
              applied, view);
     for (const Change& change : applied)
         Journal(change, nullptr, {});
+}
+
+void Ledger::ReplaceBooks(std::string text)
+{
+    app.Pause();
+    app.GetConfig().Parse(text.data());
+    app.LoadSettings();
+    // The new books' balance is what the user chose: the days since they were saved are not
+    // charged again, and the clock goes on from now. Set after loading, so that the account
+    // does not take the moved last update for one moved on by another program.
+    OvertimeAccount& account = app.GetOvertimeAccount();
+    account.SetLastTimeUpdated(app.Now());
+    account.SkipDaysUntil(DayCharging::DayOf(app.GetOptions(), app.Now()));
+    app.RecheckFirstRun();
+    if (MainWindow* window = app.GetMainWindow())
+    {
+        window->SetDocumentTitle(toolbox::Translation::Tr("Paused"));
+        window->SetActiveLook(false);
+        window->UpdateMenu();
+        window->RebuildTree();
+    }
+    app.MarkChanged();
+    app.BringUpToDate();
+    app.JournalBooks();
 }
 
 bool Ledger::Replay(const Change& change)

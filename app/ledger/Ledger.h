@@ -46,6 +46,9 @@ public:
     // Undo's or redo's changes: journalled under kind with note, and kept as no step.
     Retraced Retrace(const std::vector<Change>& changes, const char* kind, const std::string& note);
 
+    // The clock's time booked up to now, the status line and the tooltip brought up to date:
+    // before a dialog or a copy shows times, and after a command that only moved the clock.
+    void BookClock();
     // The clock's time worked (or away time the user keeps) on a todo, its project and, with
     // overtime on, the balance. On the running todo it joins the running session, which the
     // journal takes as one entry when it ends; on another todo it is an entry of its own,
@@ -56,6 +59,11 @@ public:
     // and the days as one change, journalled, no undo step. The copy's last update is taken
     // as it is.
     void Charge(const OvertimeAccount& charged);
+
+    // The books replaced whole by those of a data file's text (a backup): the running session
+    // ends in the books it ran in, the clock goes on from now, the window shows the new books
+    // and the journal's record goes on from them with one entry that holds them. No undo step.
+    void ReplaceBooks(std::string text);
 
     // A change read back from the journal: applied alone, with no clock, journal, undo step or
     // view. False when an item it names is not there.

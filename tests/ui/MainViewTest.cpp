@@ -52,7 +52,7 @@ struct Node
     bool expanded;
 };
 
-std::vector<Node> Children(wxTreeCtrl& tree, const wxTreeItemId& parent)
+std::vector<Node> Children(VirtualTree& tree, const wxTreeItemId& parent)
 {
     std::vector<Node> nodes;
     wxTreeItemIdValue cookie;
@@ -103,7 +103,7 @@ protected:
 
 TEST_F(MainViewTest, ShowsTheProjectsAndTodosSortedWithTheirLabelsAndPictures)
 {
-    wxTreeCtrl& tree = Tree();
+    VirtualTree& tree = Tree();
     const std::vector<Node> projects = Children(tree, tree.GetRootItem());
     EXPECT_EQ(Names(projects), (std::vector<std::string>{"alpha", "Beta", "Gamma", "Website"}));
 

@@ -12,8 +12,8 @@
 #include <utility>
 
 MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag::DropHandler onDrop)
-    : VirtualTree(parent, wxID_ANY), app(app),
-      prompts(prompts), treeControl(*this), projectMenu(CreateMenu(res::ProjectContextMenu())),
+    : VirtualTree(parent, wxID_ANY), app(app), prompts(prompts), treeControl(*this),
+      projectMenu(CreateMenu(res::ProjectContextMenu())),
       todoMenu(CreateMenu(res::TodoContextMenu())), drag(*this, std::move(onDrop))
 {
     // Two lists of the same pictures, so that state image i shows the same as image i.

@@ -27,7 +27,7 @@ TreeDrag::~TreeDrag()
 
 void TreeDrag::Cancel()
 {
-    pressed = wxTreeItemId();
+    pressedOnRow = false;
     dragItem = nullptr;
     EndImageDrag();
 }
@@ -35,7 +35,7 @@ void TreeDrag::Cancel()
 void TreeDrag::OnLeftDown(wxMouseEvent& event)
 {
     pressPoint = event.GetPosition();
-    pressed = RowAt(pressPoint);
+    pressedOnRow = RowAt(pressPoint).IsOk();
     event.Skip();
 }
 
@@ -51,8 +51,9 @@ wxTreeItemId TreeDrag::RowAt(const wxPoint& point) const
 
 void TreeDrag::Begin()
 {
-    const wxTreeItemId node = pressed;
-    pressed = wxTreeItemId();
+    // The node is looked up only now: a command may have changed the rows since the press.
+    pressedOnRow = false;
+    const wxTreeItemId node = RowAt(pressPoint);
     TreeItem* item = WxTreeControl::ItemOf(tree, node);
     const wxImageList* pictures = tree.GetImageList();
     if (item == nullptr || pictures == nullptr || pictures->GetImageCount() <= IMAGE_DRAG)
@@ -77,7 +78,7 @@ void TreeDrag::Begin()
 
 void TreeDrag::OnMotion(wxMouseEvent& event)
 {
-    if (!IsDragging() && pressed.IsOk() && event.LeftIsDown())
+    if (!IsDragging() && pressedOnRow && event.LeftIsDown())
     {
         const wxPoint moved = event.GetPosition() - pressPoint;
         if (std::abs(moved.x) > wxSystemSettings::GetMetric(wxSYS_DRAG_X, &tree) / 2 ||
@@ -117,7 +118,7 @@ void TreeDrag::Highlight(const wxTreeItemId& node)
 
 void TreeDrag::OnLeftUp(wxMouseEvent& event)
 {
-    pressed = wxTreeItemId();
+    pressedOnRow = false;
     if (!IsDragging())
         return event.Skip();
     TreeItem& dragged = *dragItem;

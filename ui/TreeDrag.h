@@ -60,7 +60,7 @@ private:
     TreeItem* dragItem = nullptr;
     std::unique_ptr<wxDragImage> dragImage;
     wxPoint pressPoint;
-    // The row the left button went down on, while it is held; not ok off a row.
-    wxTreeItemId pressed;
+    // Whether the left button, while held, went down on a row.
+    bool pressedOnRow = false;
     wxTreeItemId highlighted;
 };

@@ -53,7 +53,8 @@ VirtualTree::VirtualTree(wxWindow* parent, wxWindowID id, const wxString& name)
     Bind(wxEVT_KEY_DOWN, &VirtualTree::OnKeyDown, this);
     Bind(wxEVT_SET_FOCUS, &VirtualTree::OnFocus, this);
     Bind(wxEVT_KILL_FOCUS, &VirtualTree::OnFocus, this);
-    Bind(wxEVT_SIZE, [this](wxSizeEvent& event)
+    Bind(wxEVT_SIZE,
+         [this](wxSizeEvent& event)
          {
              Refresh();
              event.Skip();
@@ -601,8 +602,8 @@ void VirtualTree::DrawRow(wxDC& dc, const Node& node, size_t row)
         // The drop target as the selection with the focus; the selection paler without it.
         const bool strong = &node == dropHighlight || HasFocus();
         dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxSystemSettings::GetColour(strong ? wxSYS_COLOUR_HIGHLIGHT
-                                                       : wxSYS_COLOUR_BTNSHADOW));
+        dc.SetBrush(
+            wxSystemSettings::GetColour(strong ? wxSYS_COLOUR_HIGHLIGHT : wxSYS_COLOUR_BTNSHADOW));
         dc.DrawRectangle(label);
         text = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
     }
@@ -656,6 +657,9 @@ void VirtualTree::OnLeftDoubleClick(wxMouseEvent& event)
 
 void VirtualTree::OnKeyDown(wxKeyEvent& event)
 {
+    // The tree takes all keys, so Tab and Shift+Tab move the focus on as in other controls.
+    if (event.GetKeyCode() == WXK_TAB && HandleAsNavigationKey(event))
+        return;
     if (event.HasAnyModifiers())
         return event.Skip();
     Node* node = selection;

@@ -199,7 +199,8 @@ ExpectDialog<Dialog> OkWith(const char* amount, const TreeItem* to = nullptr)
                 static_cast<wxTextCtrl*>(field)->ChangeValue(amount);
             if (auto* selector =
                     dynamic_cast<VirtualTree*>(wxWindow::FindWindowByName("to", &dialog)))
-                selector->SelectItem(WindowTest::NodeShowing(*selector, *to, selector->GetRootItem()));
+                selector->SelectItem(
+                    WindowTest::NodeShowing(*selector, *to, selector->GetRootItem()));
             EXPECT_TRUE(dialog.TransferDataFromWindow());
             return wxID_OK;
         });

@@ -20,7 +20,9 @@
 #include "ui/AppSession.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"
+#include "ui/VirtualTree.h"
 #include "ui/WxText.h"
+#include "ui/WxTreeControl.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -271,17 +273,18 @@ void CommandViewUpdate(benchmark::State& state, int projects)
     }
 }
 
-// The bytes the view holds for its nodes, per todo: the tree emptied, then filled again.
+// The bytes a view holds for its nodes, per todo: a tree of the same kind filled afresh.
 void ViewMemory(benchmark::State& state, int projects)
 {
     Windows& started = Started(projects);
-    MainView& view = started.frame->GetView();
+    Tallydene& app = started.session->GetTallydene();
     for (auto _ : state)
     {
-        view.GetTreeControl().DeleteAllNodes();
+        VirtualTree tree(started.frame, wxID_ANY);
+        tree.Hide();
+        WxTreeControl control(tree);
         const size_t before = mallinfo2().uordblks;
-        FillTree(view.GetTreeControl(), started.session->GetTallydene().GetProjects(),
-                 started.session->GetTallydene());
+        FillTree(control, app.GetProjects(), app);
         const size_t after = mallinfo2().uordblks;
         state.counters["view_memory_per_todo"] =
             static_cast<double>(after - before) / (projects * kTodosPerProject);

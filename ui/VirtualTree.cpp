@@ -141,7 +141,7 @@ wxTreeItemId VirtualTree::InsertItem(const wxTreeItemId& parent, size_t position
                                      int stateImage, bool expanded, TreeItem* item)
 {
     Node& into = NodeOrRoot(parent);
-    auto node = std::make_unique<Node>();
+    std::unique_ptr<Node> node = NewNode();
     node->text = text;
     node->item = item;
     node->parent = &into;
@@ -159,6 +159,29 @@ wxTreeItemId VirtualTree::InsertItem(const wxTreeItemId& parent, size_t position
     if (!IsFrozen() && HasRow(*added))
         Refresh();
     return wxTreeItemId(added);
+}
+
+std::unique_ptr<VirtualTree::Node> VirtualTree::NewNode()
+{
+    if (spare.empty())
+        return std::make_unique<Node>();
+    std::unique_ptr<Node> node = std::move(spare.back());
+    spare.pop_back();
+    for (auto& child : node->children)
+        spare.push_back(std::move(child));
+    node->children.clear();
+    node->item = nullptr;
+    node->parent = nullptr;
+    node->index = 0;
+    node->rows = 1;
+    node->below = 0;
+    node->image = -1;
+    node->selectedImage = -1;
+    node->stateImage = -1;
+    node->width = -1;
+    node->expanded = false;
+    node->bold = false;
+    return node;
 }
 
 void VirtualTree::ForgetSubtree(const Node& node)
@@ -206,6 +229,9 @@ void VirtualTree::DeleteChildren(const wxTreeItemId& id)
             ForgetSubtree(*child);
     const bool shown = HasRow(node);
     const long before = static_cast<long>(node.rows);
+    if (&node == root.get())
+        for (auto& child : node.children)
+            spare.push_back(std::move(child));
     node.children.clear();
     node.rows = 1;
     node.below = 0;
@@ -552,6 +578,7 @@ void VirtualTree::OnInternalIdle()
 {
     wxScrolled<wxWindow>::OnInternalIdle();
     UpdateArea();
+    spare.clear();
 }
 
 void VirtualTree::OnPaint(wxPaintEvent&)
@@ -605,7 +632,8 @@ void VirtualTree::DrawRow(wxDC& dc, const Node& node, size_t row)
         dc.SetBrush(
             wxSystemSettings::GetColour(strong ? wxSYS_COLOUR_HIGHLIGHT : wxSYS_COLOUR_BTNSHADOW));
         dc.DrawRectangle(label);
-        text = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
+        if (strong)
+            text = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
     }
     dc.SetFont(node.bold ? GetFont().Bold() : GetFont());
     dc.SetTextForeground(text);

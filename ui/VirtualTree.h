@@ -112,6 +112,8 @@ private:
     int LabelWidth(const Node& node) const;
     RowLayout LayOut(const Node& node, size_t row) const;
     void ForgetSubtree(const Node& node);
+    // A node with its defaults: one of the spare nodes when there are any.
+    std::unique_ptr<Node> NewNode();
     // Redraws the row of one node if it is on screen.
     void RefreshNode(const Node& node);
     // Gives the scrolled area the size the rows need, once per batch of changes.
@@ -129,6 +131,9 @@ private:
     void OnInternalIdle() override;
 
     std::unique_ptr<Node> root;
+    // The nodes of the whole tree when it was last emptied: a tree filled afresh takes them
+    // again, with their texts' memory, and what is left over goes when the program is idle.
+    std::vector<std::unique_ptr<Node>> spare;
     size_t count = 0;
     Node* selection = nullptr;
     Node* dropHighlight = nullptr;

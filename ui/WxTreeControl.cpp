@@ -29,7 +29,7 @@ TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std
     if (ShowsRunning(image))
         tree.SetItemBold(id);
     if (data)
-        nodes[data] = id.GetID();
+        nodes[data] = Entry{id.GetID(), generation};
     return id.GetID();
 }
 
@@ -41,7 +41,10 @@ void WxTreeControl::DeleteNode(TreeNode node)
 
 void WxTreeControl::DeleteAllNodes()
 {
-    nodes.clear();
+    // Entries of items that are gone stay until they outnumber the nodes.
+    if (nodes.size() > 2 * tree.GetCount() + 64)
+        nodes.clear();
+    ++generation;
     tree.DeleteChildren(tree.GetRootItem());
 }
 
@@ -86,13 +89,14 @@ TreeItem* WxTreeControl::GetNodeData(TreeNode node) const
 TreeNode WxTreeControl::NodeOf(const TreeItem& item) const
 {
     const auto found = nodes.find(&item);
-    return found != nodes.end() ? found->second : nullptr;
+    return found != nodes.end() && found->second.generation == generation ? found->second.node
+                                                                          : nullptr;
 }
 
 void WxTreeControl::ForgetSubtree(const wxTreeItemId& id)
 {
     const auto found = nodes.find(ItemOf(tree, id));
-    if (found != nodes.end() && found->second == id.GetID())
+    if (found != nodes.end() && found->second.node == id.GetID())
         nodes.erase(found);
     wxTreeItemIdValue cookie;
     for (wxTreeItemId child = tree.GetFirstChild(id, cookie); child.IsOk();

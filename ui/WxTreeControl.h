@@ -33,6 +33,15 @@ private:
     // Forgets the nodes of id and everything below it before the tree deletes them.
     void ForgetSubtree(const wxTreeItemId& id);
 
+    // A node of an earlier filling is no node: emptying the tree only counts a generation on,
+    // so that filling it again finds the items' entries and makes none.
+    struct Entry
+    {
+        TreeNode node{};
+        unsigned generation{};
+    };
+
     VirtualTree& tree;
-    std::unordered_map<const TreeItem*, TreeNode> nodes;
+    std::unordered_map<const TreeItem*, Entry> nodes;
+    unsigned generation = 0;
 };

@@ -11,17 +11,9 @@
 
 #include <utility>
 
-namespace
-{
-
-constexpr long kStyle =
-    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
-
-} // namespace
-
 MainView::MainView(wxWindow* parent, Tallydene& app, Prompts& prompts, TreeDrag::DropHandler onDrop)
-    : wxTreeCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kStyle), app(app),
-      prompts(prompts), treeControl(*this), projectMenu(CreateMenu(res::ProjectContextMenu())),
+    : VirtualTree(parent, wxID_ANY), app(app), prompts(prompts), treeControl(*this),
+      projectMenu(CreateMenu(res::ProjectContextMenu())),
       todoMenu(CreateMenu(res::TodoContextMenu())), drag(*this, std::move(onDrop))
 {
     // Two lists of the same pictures, so that state image i shows the same as image i.

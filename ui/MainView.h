@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ui/TreeDrag.h"
+#include "ui/VirtualTree.h"
 #include "ui/WxTreeControl.h"
 
 #include <wx/menu.h>
-#include <wx/treectrl.h>
 
 #include <memory>
 
@@ -14,7 +14,7 @@ class Tallydene;
 // The tree of projects and their todos that fills the main window. It keeps the pictures and
 // the two context menus, guards the active todo's project against collapsing, turns a
 // double-click on a node into the activate command, and lets a node be dragged onto another.
-class MainView : public wxTreeCtrl
+class MainView : public VirtualTree
 {
 public:
     // A dragged item released over the tree goes to onDrop with the item under the pointer.

@@ -2,18 +2,19 @@
 
 #include "app/commands/DropRule.h"
 #include "model/ItemImages.h"
+#include "ui/VirtualTree.h"
 #include "ui/WxTreeControl.h"
 
 #include <wx/dragimag.h>
 #include <wx/imaglist.h>
-#include <wx/treectrl.h>
+#include <wx/settings.h>
 
+#include <cstdlib>
 #include <utility>
 
-TreeDrag::TreeDrag(wxTreeCtrl& tree, DropHandler onDrop) : tree(tree), onDrop(std::move(onDrop))
+TreeDrag::TreeDrag(VirtualTree& tree, DropHandler onDrop) : tree(tree), onDrop(std::move(onDrop))
 {
     tree.Bind(wxEVT_LEFT_DOWN, &TreeDrag::OnLeftDown, this);
-    tree.Bind(wxEVT_TREE_BEGIN_DRAG, &TreeDrag::OnBeginDrag, this);
     tree.Bind(wxEVT_MOTION, &TreeDrag::OnMotion, this);
     tree.Bind(wxEVT_LEFT_UP, &TreeDrag::OnLeftUp, this);
     tree.Bind(wxEVT_MOUSE_CAPTURE_LOST, &TreeDrag::OnCaptureLost, this);
@@ -26,6 +27,7 @@ TreeDrag::~TreeDrag()
 
 void TreeDrag::Cancel()
 {
+    pressedOnRow = false;
     dragItem = nullptr;
     EndImageDrag();
 }
@@ -33,13 +35,13 @@ void TreeDrag::Cancel()
 void TreeDrag::OnLeftDown(wxMouseEvent& event)
 {
     pressPoint = event.GetPosition();
+    pressedOnRow = RowAt(pressPoint).IsOk();
     event.Skip();
 }
 
 wxTreeItemId TreeDrag::RowAt(const wxPoint& point) const
 {
-    // Anywhere on a node's row but its expander: the tree's begin-drag event names the
-    // selected node wherever the press was.
+    // Anywhere on a node's row but its expander.
     int flags = 0;
     const wxTreeItemId node = tree.HitTest(point, flags);
     if (flags & (wxTREE_HITTEST_ONITEMBUTTON | wxTREE_HITTEST_NOWHERE))
@@ -47,9 +49,10 @@ wxTreeItemId TreeDrag::RowAt(const wxPoint& point) const
     return node;
 }
 
-void TreeDrag::OnBeginDrag(wxTreeEvent&)
+void TreeDrag::Begin()
 {
-    // Not allowed to go on as the tree's own drag: the tree would capture the mouse itself.
+    // The node is looked up only now: a command may have changed the rows since the press.
+    pressedOnRow = false;
     const wxTreeItemId node = RowAt(pressPoint);
     TreeItem* item = WxTreeControl::ItemOf(tree, node);
     const wxImageList* pictures = tree.GetImageList();
@@ -75,6 +78,13 @@ void TreeDrag::OnBeginDrag(wxTreeEvent&)
 
 void TreeDrag::OnMotion(wxMouseEvent& event)
 {
+    if (!IsDragging() && pressedOnRow && event.LeftIsDown())
+    {
+        const wxPoint moved = event.GetPosition() - pressPoint;
+        if (std::abs(moved.x) > wxSystemSettings::GetMetric(wxSYS_DRAG_X, &tree) / 2 ||
+            std::abs(moved.y) > wxSystemSettings::GetMetric(wxSYS_DRAG_Y, &tree) / 2)
+            Begin();
+    }
     if (!IsDragging())
         return event.Skip();
     Highlight(DropTargetAt(event.GetPosition()));
@@ -108,6 +118,7 @@ void TreeDrag::Highlight(const wxTreeItemId& node)
 
 void TreeDrag::OnLeftUp(wxMouseEvent& event)
 {
+    pressedOnRow = false;
     if (!IsDragging())
         return event.Skip();
     TreeItem& dragged = *dragItem;

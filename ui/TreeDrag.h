@@ -10,10 +10,10 @@
 class TreeItem;
 class wxMouseCaptureLostEvent;
 class wxMouseEvent;
-class wxTreeCtrl;
-class wxTreeEvent;
+class VirtualTree;
 
-// Dragging a node of a tree with the left mouse button, pressed on the node's row. The node
+// Dragging a node of a tree with the left mouse button, pressed on the node's row and moved
+// past the desktop's drag threshold. The node
 // under the pointer that would take the drop is highlighted. The clock picture (image 1 of the
 // tree's image list) follows the pointer, 10 pixels right of and 18 below it, and the tree
 // holds the mouse captured until the button is released. A release over the tree hands the
@@ -24,7 +24,7 @@ class TreeDrag
 public:
     using DropHandler = std::function<void(TreeItem& dragged, TreeItem* target)>;
 
-    TreeDrag(wxTreeCtrl& tree, DropHandler onDrop);
+    TreeDrag(VirtualTree& tree, DropHandler onDrop);
     ~TreeDrag();
     TreeDrag(const TreeDrag&) = delete;
     TreeDrag& operator=(const TreeDrag&) = delete;
@@ -40,7 +40,8 @@ public:
 
 private:
     void OnLeftDown(wxMouseEvent& event);
-    void OnBeginDrag(wxTreeEvent& event);
+    // Starts dragging the node pressed on.
+    void Begin();
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
@@ -54,10 +55,12 @@ private:
     // Highlights node (not ok: none) as the drop target.
     void Highlight(const wxTreeItemId& node);
 
-    wxTreeCtrl& tree;
+    VirtualTree& tree;
     DropHandler onDrop;
     TreeItem* dragItem = nullptr;
     std::unique_ptr<wxDragImage> dragImage;
     wxPoint pressPoint;
+    // Whether the left button, while held, went down on a row.
+    bool pressedOnRow = false;
     wxTreeItemId highlighted;
 };

@@ -1,21 +1,9 @@
 #include "ui/WxTreeControl.h"
 
 #include "model/ItemImages.h"
-#include "ui/WxText.h"
 
 namespace
 {
-
-// A node remembers whether it is meant to be expanded: a parent inserted expanded has no
-// children yet, and the toolkit only expands a node that has some.
-class NodeData : public wxTreeItemData
-{
-public:
-    NodeData(TreeItem* item, bool expanded) : item(item), expanded(expanded) {}
-
-    TreeItem* item;
-    bool expanded;
-};
 
 wxTreeItemId IdOf(TreeNode node)
 {
@@ -30,34 +18,18 @@ bool ShowsRunning(int image)
 
 } // namespace
 
-WxTreeControl::WxTreeControl(wxTreeCtrl& tree) : tree(tree)
-{
-    if (!tree.GetRootItem().IsOk())
-        tree.AddRoot(wxString());
-}
+WxTreeControl::WxTreeControl(VirtualTree& tree) : tree(tree) {}
 
 TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std::string& text,
                                      int image, int selectedImage, int stateImage, bool expanded,
                                      TreeItem* data)
 {
-    const wxTreeItemId parentId = parent ? IdOf(parent) : tree.GetRootItem();
-    auto* nodeData = new NodeData(data, expanded);
-    const wxTreeItemId id =
-        position < tree.GetChildrenCount(parentId, false)
-            ? tree.InsertItem(parentId, position, ToWx(text), image, selectedImage, nodeData)
-            : tree.AppendItem(parentId, ToWx(text), image, selectedImage, nodeData);
-    if (stateImage >= 0)
-        tree.SetItemState(id, stateImage);
+    const wxTreeItemId id = tree.InsertItem(IdOf(parent), position, text, image, selectedImage,
+                                            stateImage, expanded, data);
     if (ShowsRunning(image))
         tree.SetItemBold(id);
-    if (parent)
-    {
-        auto* parentData = static_cast<NodeData*>(tree.GetItemData(parentId));
-        if (parentData && parentData->expanded && !tree.IsExpanded(parentId))
-            tree.Expand(parentId);
-    }
     if (data)
-        nodes[data] = id.GetID();
+        nodes[data] = Entry{id.GetID(), generation};
     return id.GetID();
 }
 
@@ -69,19 +41,21 @@ void WxTreeControl::DeleteNode(TreeNode node)
 
 void WxTreeControl::DeleteAllNodes()
 {
-    nodes.clear();
+    // Entries of items that are gone stay until they outnumber the nodes.
+    if (nodes.size() > 2 * tree.GetCount() + 64)
+        nodes.clear();
+    ++generation;
     tree.DeleteChildren(tree.GetRootItem());
 }
 
 void WxTreeControl::SetNodeText(TreeNode node, const std::string& text)
 {
-    tree.SetItemText(IdOf(node), ToWx(text));
+    tree.SetItemText(IdOf(node), text);
 }
 
 void WxTreeControl::SetNodeImages(TreeNode node, int image, int selectedImage)
 {
-    tree.SetItemImage(IdOf(node), image, wxTreeItemIcon_Normal);
-    tree.SetItemImage(IdOf(node), selectedImage, wxTreeItemIcon_Selected);
+    tree.SetItemImages(IdOf(node), image, selectedImage);
     tree.SetItemBold(IdOf(node), ShowsRunning(image));
 }
 
@@ -93,19 +67,12 @@ void WxTreeControl::SetNodeStateImage(TreeNode node, int stateImage)
 
 void WxTreeControl::SetNodeExpanded(TreeNode node, bool expanded)
 {
-    const wxTreeItemId id = IdOf(node);
-    if (auto* data = static_cast<NodeData*>(tree.GetItemData(id)))
-        data->expanded = expanded;
-    if (expanded)
-        tree.Expand(id);
-    else
-        tree.Collapse(id);
+    tree.SetExpanded(IdOf(node), expanded);
 }
 
 TreeNode WxTreeControl::GetSelection() const
 {
-    const wxTreeItemId id = tree.GetSelection();
-    return id.IsOk() ? id.GetID() : nullptr;
+    return tree.GetSelection().GetID();
 }
 
 void WxTreeControl::SelectNode(TreeNode node)
@@ -122,13 +89,14 @@ TreeItem* WxTreeControl::GetNodeData(TreeNode node) const
 TreeNode WxTreeControl::NodeOf(const TreeItem& item) const
 {
     const auto found = nodes.find(&item);
-    return found != nodes.end() ? found->second : nullptr;
+    return found != nodes.end() && found->second.generation == generation ? found->second.node
+                                                                          : nullptr;
 }
 
 void WxTreeControl::ForgetSubtree(const wxTreeItemId& id)
 {
     const auto found = nodes.find(ItemOf(tree, id));
-    if (found != nodes.end() && found->second == id.GetID())
+    if (found != nodes.end() && found->second.node == id.GetID())
         nodes.erase(found);
     wxTreeItemIdValue cookie;
     for (wxTreeItemId child = tree.GetFirstChild(id, cookie); child.IsOk();
@@ -136,10 +104,7 @@ void WxTreeControl::ForgetSubtree(const wxTreeItemId& id)
         ForgetSubtree(child);
 }
 
-TreeItem* WxTreeControl::ItemOf(const wxTreeCtrl& tree, const wxTreeItemId& id)
+TreeItem* WxTreeControl::ItemOf(const VirtualTree& tree, const wxTreeItemId& id)
 {
-    if (!id.IsOk())
-        return nullptr;
-    auto* data = static_cast<NodeData*>(tree.GetItemData(id));
-    return data ? data->item : nullptr;
+    return tree.GetItemData(id);
 }

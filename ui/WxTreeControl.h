@@ -1,18 +1,16 @@
 #pragma once
 
 #include "model/TreeControl.h"
-
-#include <wx/treectrl.h>
+#include "ui/VirtualTree.h"
 
 #include <unordered_map>
 
-// The model's tree interface over a real wxTreeCtrl with a hidden root. A node is the
-// wxTreeItemId's own pointer; every node's item data holds the TreeItem it shows.
+// The model's tree interface over a VirtualTree. A node is the tree's item id's own pointer;
+// every node holds the TreeItem it shows.
 class WxTreeControl : public TreeControl
 {
 public:
-    // The tree must have the wxTR_HIDE_ROOT style; a hidden root is added when it has none.
-    explicit WxTreeControl(wxTreeCtrl& tree);
+    explicit WxTreeControl(VirtualTree& tree);
 
     TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text, int image,
                           int selectedImage, int stateImage, bool expanded,
@@ -29,12 +27,21 @@ public:
     TreeNode NodeOf(const TreeItem& item) const override;
 
     // The item shown by a node of the tree, or nullptr for the root and an invalid id.
-    static TreeItem* ItemOf(const wxTreeCtrl& tree, const wxTreeItemId& id);
+    static TreeItem* ItemOf(const VirtualTree& tree, const wxTreeItemId& id);
 
 private:
     // Forgets the nodes of id and everything below it before the tree deletes them.
     void ForgetSubtree(const wxTreeItemId& id);
 
-    wxTreeCtrl& tree;
-    std::unordered_map<const TreeItem*, TreeNode> nodes;
+    // A node of an earlier filling is no node: emptying the tree only counts a generation on,
+    // so that filling it again finds the items' entries and makes none.
+    struct Entry
+    {
+        TreeNode node{};
+        unsigned generation{};
+    };
+
+    VirtualTree& tree;
+    std::unordered_map<const TreeItem*, Entry> nodes;
+    unsigned generation = 0;
 };

@@ -140,20 +140,29 @@ std::optional<JournalEntry> JournalFile::ReadLast() const
     std::ifstream file(path, std::ios::binary);
     file.seekg(0, std::ios::end);
     std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
-    std::string tail;
-    // Back a block at a time until the tail holds a whole line before its last line end.
-    while (position > 0)
+    // Back a block at a time until a line end stands before the last line's text. Each block
+    // is searched once and the blocks are joined once: the last line may be the whole books.
+    std::vector<std::string> blocks;
+    bool textSeen = false;
+    bool lineEndSeen = false;
+    while (position > 0 && !lineEndSeen)
     {
         const std::streamoff count = std::min(kBlock, position);
         position -= count;
         std::string block(static_cast<size_t>(count), '\0');
         file.seekg(position);
         file.read(block.data(), count);
-        tail.insert(0, block);
-        const size_t last = tail.find_last_not_of("\r\n");
-        if (last != std::string::npos && tail.rfind('\n', last) != std::string::npos)
-            break;
+        for (size_t i = block.size(); i-- > 0 && !lineEndSeen;)
+        {
+            const bool lineEnd = block[i] == '\r' || block[i] == '\n';
+            lineEndSeen = textSeen && block[i] == '\n';
+            textSeen = textSeen || !lineEnd;
+        }
+        blocks.push_back(std::move(block));
     }
+    std::string tail;
+    for (auto block = blocks.rbegin(); block != blocks.rend(); ++block)
+        tail += *block;
     std::istringstream lines(tail);
     std::vector<JournalEntry> entries = EntriesOf(lines, 0, path, true);
     if (entries.empty())

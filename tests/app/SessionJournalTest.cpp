@@ -388,6 +388,23 @@ TEST(JournalFileRead, TheLastEntryOfAKindIsFoundAcrossTheBlocksTheFileIsReadIn)
     }
 }
 
+// The last entry can span many blocks, as the books' own entry does; trailing line ends
+// do not count as its end.
+TEST(JournalFileRead, TheLastEntryIsReadWholeWhenItSpansManyBlocks)
+{
+    TestPlaces places;
+    std::filesystem::create_directories(places.DocumentsFolder());
+    const std::filesystem::path path = places.DocumentsFolder() / "test.journal";
+    const std::string longName(300000, 'm');
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << JournalEntry{"open", 1, 1, 0, 0, 0, "Home", "Garden", ""}.Format()
+        << JournalEntry{"open", 3, 3, 0, 0, 0, "Office", longName, ""}.Format() << "\r\n";
+    const std::optional<JournalEntry> last = JournalFile(path.string()).ReadLast();
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(3, last->start);
+    EXPECT_EQ(longName, last->todo);
+}
+
 TEST(JournalFileRead, EntriesWithNumbersNoClockWroteAreSkippedWithAWarning)
 {
     TestPlaces places;

@@ -87,7 +87,7 @@ std::vector<std::string> Labels(wxWindow& window)
 }
 
 // Whether the node is one of the tree's own, not another tree's.
-bool BelongsTo(const wxTreeCtrl& tree, TreeNode node)
+bool BelongsTo(const VirtualTree& tree, TreeNode node)
 {
     wxTreeItemId id(node);
     while (tree.GetItemParent(id).IsOk())
@@ -332,7 +332,7 @@ TEST_F(DialogWindows, TodoCommentOpensOnAFreshLineAndPriorityButtonsSetThePriori
 TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAfterwards)
 {
     StartWith(Prepared());
-    wxTreeCtrl& mainTree = Tree();
+    VirtualTree& mainTree = Tree();
     Todo* from = &TodoNamed("Garden", "Weed");
     Todo* to = &TodoNamed("Office", "Mail");
     App().Activate(*from);
@@ -348,8 +348,8 @@ TEST_F(DialogWindows, TransferSelectorsPreselectTheTodosAndTheMainTreeIsWholeAft
                 EXPECT_EQ((std::vector<std::string>{"&Time:", "&All the time", Hint(),
                                                     "Adjust &projects' times", "&From:", "T&o:"}),
                           Labels(dialog));
-                auto* fromSelector = Named<wxTreeCtrl>(dialog, "from");
-                auto* toSelector = Named<wxTreeCtrl>(dialog, "to");
+                auto* fromSelector = Named<VirtualTree>(dialog, "from");
+                auto* toSelector = Named<VirtualTree>(dialog, "to");
                 EXPECT_EQ(from, WxTreeControl::ItemOf(*fromSelector, fromSelector->GetSelection()));
                 EXPECT_EQ(to, WxTreeControl::ItemOf(*toSelector, toSelector->GetSelection()));
                 EXPECT_EQ(mainNodes, fromSelector->GetCount());
@@ -435,7 +435,7 @@ TEST_F(DialogWindows, TransferDialogFocusesTheAmountWhichAllTheTimeDisables)
         ExpectFocusedAndSelected(amount);
         EXPECT_EQ(nullptr, to);
 
-        auto* toSelector = Named<wxTreeCtrl>(dialog, "to");
+        auto* toSelector = Named<VirtualTree>(dialog, "to");
         toSelector->SelectItem(
             NodeShowing(*toSelector, TodoNamed("Office", "Mail"), toSelector->GetRootItem()));
         ClickOk(dialog);

@@ -4,10 +4,10 @@
 #include "res/Icons.h"
 #include "res/ToolBar.h"
 #include "ui/MainFrame.h"
+#include "ui/VirtualTree.h"
 
 #include <wx/imaglist.h>
 #include <wx/toolbar.h>
-#include <wx/treectrl.h>
 
 #include <cstdlib>
 #include <string>

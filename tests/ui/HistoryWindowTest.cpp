@@ -6,6 +6,7 @@
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "ui/MainFrame.h"
+#include "ui/VirtualTree.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/HistoryList.h"
@@ -14,7 +15,6 @@
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
-#include <wx/treectrl.h>
 
 #include <algorithm>
 

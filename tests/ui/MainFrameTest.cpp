@@ -10,13 +10,13 @@
 #include "toolbox/ConfigSection.h"
 #include "ui/MainFrame.h"
 #include "ui/TrayTooltip.h"
+#include "ui/VirtualTree.h"
 #include "ui/WxText.h"
 
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
-#include <wx/treectrl.h>
 
 namespace
 {

@@ -14,6 +14,7 @@
 #include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace
@@ -52,7 +53,7 @@ struct Node
     bool expanded;
 };
 
-std::vector<Node> Children(wxTreeCtrl& tree, const wxTreeItemId& parent)
+std::vector<Node> Children(VirtualTree& tree, const wxTreeItemId& parent)
 {
     std::vector<Node> nodes;
     wxTreeItemIdValue cookie;
@@ -103,7 +104,7 @@ protected:
 
 TEST_F(MainViewTest, ShowsTheProjectsAndTodosSortedWithTheirLabelsAndPictures)
 {
-    wxTreeCtrl& tree = Tree();
+    VirtualTree& tree = Tree();
     const std::vector<Node> projects = Children(tree, tree.GetRootItem());
     EXPECT_EQ(Names(projects), (std::vector<std::string>{"alpha", "Beta", "Gamma", "Website"}));
 
@@ -276,6 +277,87 @@ TEST_F(MainViewTest, ShortcutKeysReachTheCommandsThatActOnTheSelection)
                             res::ID_ITEM_PROPERTIES, res::ID_ITEM_ACTIVATE, res::ID_TODO_NEW,
                             res::ID_TODO_NEW, res::ID_PROJECT_NEW, res::ID_TODO_PRIORITY_3,
                             res::ID_TODO_COMPLETED, res::ID_TODO_PAUSE}));
+}
+
+} // namespace
+
+namespace
+{
+
+class LongMainView : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        // 10,000 projects of 10 todos: 110,000 rows.
+        ConfigText config;
+        config.Open("Projects");
+        char name[16];
+        for (int p = 0; p < 10000; ++p)
+        {
+            std::snprintf(name, sizeof name, "P%05d", p);
+            config.Open(name).Open("Todos");
+            for (int t = 0; t < 10; ++t)
+                config.Todo("T" + std::to_string(t), t % 6, t * 60);
+            config.Close("Todos").Close(name);
+        }
+        config.Close("Projects");
+        WriteConfig(config);
+        Start();
+    }
+
+    // Whether the node's label lies wholly in the tree's window and something is drawn there.
+    bool ShowsLabelOf(const wxTreeItemId& node)
+    {
+        wxRect label;
+        if (!Tree().GetBoundingRect(node, label, true) || !Tree().GetClientRect().Contains(label))
+            return false;
+        const wxImage pixels(Screenshot(Tree(), "long-tree").string());
+        const wxPoint client = Tree().ClientToScreen(wxPoint()) - Tree().GetScreenPosition();
+        const wxColour background = Tree().GetBackgroundColour();
+        int drawn = 0;
+        for (int x = label.x; x < label.GetRight(); ++x)
+            for (int y = label.y; y < label.GetBottom(); ++y)
+                drawn += wxColour(pixels.GetRed(client.x + x, client.y + y),
+                                  pixels.GetGreen(client.x + x, client.y + y),
+                                  pixels.GetBlue(client.x + x, client.y + y)) != background;
+        return drawn > 10;
+    }
+};
+
+TEST_F(LongMainView, TheEndKeyScrollsToTheLastTodoAndShowsIt)
+{
+    const Project& lastProject = *App().GetProjects().Get(App().GetProjects().Count() - 1);
+    const Todo& lastTodo = *lastProject.GetTodos().Get(lastProject.GetTodos().Count() - 1);
+    const wxTreeItemId last(App().GetMainTree()->NodeOf(lastTodo));
+    const wxTreeItemId first(App().GetMainTree()->NodeOf(*App().GetProjects().Get(0)));
+    EXPECT_EQ(110000u, Tree().GetCount());
+    EXPECT_TRUE(ShowsLabelOf(first));
+    EXPECT_FALSE(ShowsLabelOf(last));
+
+    Tree().SetFocus();
+    Tree().SelectItem(first);
+    wxUIActionSimulator keys;
+    keys.Char(WXK_END);
+    Pump(200);
+    EXPECT_EQ(last, Tree().GetSelection());
+    EXPECT_TRUE(ShowsLabelOf(last));
+    EXPECT_FALSE(ShowsLabelOf(first));
+    int flags = 0;
+    wxRect row;
+    ASSERT_TRUE(Tree().GetBoundingRect(last, row));
+    EXPECT_EQ(last, Tree().HitTest(row.GetPosition() + wxPoint(row.width / 2, 2), flags));
+
+    // Collapsing the last project from the keyboard takes its todos off the end.
+    keys.Char(WXK_LEFT);
+    keys.Char(WXK_LEFT);
+    Pump(200);
+    EXPECT_FALSE(Tree().IsExpanded(wxTreeItemId(App().GetMainTree()->NodeOf(lastProject))));
+    EXPECT_FALSE(lastProject.IsExpanded());
+    EXPECT_TRUE(ShowsLabelOf(wxTreeItemId(App().GetMainTree()->NodeOf(lastProject))));
+    keys.Char(WXK_HOME);
+    Pump(200);
+    EXPECT_TRUE(ShowsLabelOf(first));
 }
 
 } // namespace

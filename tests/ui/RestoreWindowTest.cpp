@@ -5,11 +5,11 @@
 #include "model/Todo.h"
 #include "res/CommandIds.h"
 #include "ui/MainFrame.h"
+#include "ui/VirtualTree.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/RestoreDialog.h"
 
 #include <wx/listbox.h>
-#include <wx/treectrl.h>
 
 #include <filesystem>
 

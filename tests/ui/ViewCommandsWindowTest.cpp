@@ -198,8 +198,9 @@ ExpectDialog<Dialog> OkWith(const char* amount, const TreeItem* to = nullptr)
             if (auto* field = wxWindow::FindWindowByName("amount", &dialog))
                 static_cast<wxTextCtrl*>(field)->ChangeValue(amount);
             if (auto* selector =
-                    dynamic_cast<wxTreeCtrl*>(wxWindow::FindWindowByName("to", &dialog)))
-                selector->SelectItem(WindowTest::NodeShowing(*selector, *to, selector->GetRootItem()));
+                    dynamic_cast<VirtualTree*>(wxWindow::FindWindowByName("to", &dialog)))
+                selector->SelectItem(
+                    WindowTest::NodeShowing(*selector, *to, selector->GetRootItem()));
             EXPECT_TRUE(dialog.TransferDataFromWindow());
             return wxID_OK;
         });

@@ -118,7 +118,7 @@ MainFrame* WindowTest::Frame()
     return session ? session->GetMainFrame() : nullptr;
 }
 
-wxTreeCtrl& WindowTest::Tree()
+VirtualTree& WindowTest::Tree()
 {
     return Frame()->GetView();
 }
@@ -153,7 +153,7 @@ wxTreeItemId WindowTest::NodeOf(const std::string& text)
     return item ? wxTreeItemId(App().GetMainTree()->NodeOf(*item)) : wxTreeItemId();
 }
 
-wxTreeItemId WindowTest::NodeShowing(const wxTreeCtrl& tree, const TreeItem& item,
+wxTreeItemId WindowTest::NodeShowing(const VirtualTree& tree, const TreeItem& item,
                                      wxTreeItemId parent)
 {
     wxTreeItemIdValue cookie;

@@ -25,7 +25,7 @@ class Project;
 class Tallydene;
 class Todo;
 class TreeItem;
-class wxTreeCtrl;
+class VirtualTree;
 class wxTreeItemId;
 class wxWindow;
 
@@ -131,7 +131,7 @@ protected:
 
     Tallydene& App();
     MainFrame* Frame();
-    wxTreeCtrl& Tree();
+    VirtualTree& Tree();
     Project& ProjectNamed(const std::string& name);
     Todo& TodoNamed(const std::string& project, const std::string& name);
     wxTreeItemId NodeOf(const std::string& text);
@@ -141,7 +141,7 @@ public:
     static void Pump(int milliseconds);
     static bool PumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
     // The node of the tree below parent that shows item; not ok when there is none.
-    static wxTreeItemId NodeShowing(const wxTreeCtrl& tree, const TreeItem& item,
+    static wxTreeItemId NodeShowing(const VirtualTree& tree, const TreeItem& item,
                                     wxTreeItemId parent);
 
 protected:

@@ -9,17 +9,6 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/treectrl.h>
-
-namespace
-{
-
-// As the main view: lines, buttons and lines at the root; the generic tree keeps showing its
-// selection while another control has the focus.
-constexpr long kSelectorStyle =
-    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
-
-} // namespace
 
 TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form, Prompts& prompts)
     : FormDialog(parent, _("Transfer time")), form(form), prompts(prompts)
@@ -66,10 +55,11 @@ TransferTimeDialog::TransferTimeDialog(wxWindow* parent, TransferTimeForm& form,
     amount->SetFocus();
 }
 
-wxTreeCtrl* TransferTimeDialog::NewSelector(const wxString& name)
+VirtualTree* TransferTimeDialog::NewSelector(const wxString& name)
 {
-    auto* selector = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                    kSelectorStyle, wxDefaultValidator, name);
+    // As the main view, and it keeps showing its selection while another control has the
+    // focus.
+    auto* selector = new VirtualTree(this, wxID_ANY, name);
     // The main view's pictures; each tree owns its lists, so that they go with it.
     selector->AssignImageList(TreeImageList(selector).release());
     selector->AssignStateImageList(TreeImageList(selector).release());

@@ -11,7 +11,7 @@ class wxCheckBox;
 class wxCommandEvent;
 class wxRadioButton;
 class wxTextCtrl;
-class wxTreeCtrl;
+class VirtualTree;
 
 // "Transfer time": the amount or all the time, whether the projects' totals follow, and in
 // the selector variant the From and To trees side by side below; the simple variant instead
@@ -30,7 +30,7 @@ private:
     wxSizer* LayOutSimpleVariant();
     // "&All the time" above "&Time:" with the amount and its hint.
     wxSizer* ChoicesBlock();
-    wxTreeCtrl* NewSelector(const wxString& name);
+    VirtualTree* NewSelector(const wxString& name);
     void OnAllTheTime(wxCommandEvent& event);
     void OnAmount(wxCommandEvent& event);
 
@@ -42,9 +42,9 @@ private:
     wxStaticText* hint;
     wxCheckBox* adjustProjects;
     wxStaticText* fromLabel = nullptr;
-    wxTreeCtrl* fromSelector = nullptr;
+    VirtualTree* fromSelector = nullptr;
     wxStaticText* toLabel = nullptr;
-    wxTreeCtrl* toSelector = nullptr;
+    VirtualTree* toSelector = nullptr;
     std::optional<WxTreeControl> fromTree;
     std::optional<WxTreeControl> toTree;
 };

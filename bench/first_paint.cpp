@@ -7,7 +7,7 @@
 // the rows of its tree, drawn in one go. With each start also: the process's anonymous memory
 // a moment after the paint, per todo. It needs a display:
 //   xvfb-run -a -s '-screen 0 1600x1200x24' build/bench/bench/bench_first_paint
-#include "app/SystemUtcClock.h"
+#include "app/clock/SystemUtcClock.h"
 #include "app/Tallydene.h"
 #include "bench/support/BenchFolder.h"
 

@@ -82,35 +82,12 @@ void AwayTimeForm::Discard(const AwayGap& away)
     // The journal's session ends where the user left; running on, a new one starts on return.
     Todo* running = app.GetActiveTodo();
     if (running != nullptr && running == away.todo)
-        SplitSessionAt(away);
+        app.GetJournal().SplitRunningSession(away.from, away.to,
+                                             app.GetOvertimeAccount().GetLastTimeUpdated(),
+                                             answer == Answer::DiscardAndPause);
     if (answer == Answer::DiscardAndPause && running != nullptr)
     {
         app.Pause();
         app.LogEvent("Paused");
     }
-}
-
-void AwayTimeForm::SplitSessionAt(const AwayGap& away)
-{
-    SessionJournal& journal = app.GetJournal();
-    const std::optional<JournalEntry>& session = journal.GetRunningSession();
-    if (!session)
-        return;
-    // Up to the user's leaving the session booked at most its span; the rest was worked since
-    // (and between gaps asked about together), so the session after ends at the last update
-    // and is at least as long as what it took over.
-    const int64_t leaving = SessionJournal::UnixTimeOf(away.from);
-    const int64_t before = std::max<int64_t>(leaving - session->start, 0);
-    const auto rest = [before](int64_t booked) { return booked - std::min(booked, before); };
-    const int64_t todo = rest(session->todoSeconds);
-    const int64_t project = rest(session->projectSeconds);
-    const int64_t balance = rest(session->balanceSeconds);
-    journal.Book(-todo, -project, -balance);
-    journal.EndSession(away.from, "away");
-    if (answer == Answer::DiscardAndPause && todo == 0 && project == 0 && balance == 0)
-        return;
-    const int64_t lastUpdate = app.GetOvertimeAccount().GetLastTimeUpdated();
-    journal.BeginSession(static_cast<int32_t>(std::min<int64_t>(away.to, lastUpdate - todo)),
-                         *away.todo);
-    journal.Book(todo, project, balance);
 }

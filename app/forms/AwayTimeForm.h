@@ -40,7 +40,6 @@ private:
     void Discard(const AwayGap& away);
     // Ends the running session where the user left and starts one where they came back, with
     // the time worked since.
-    void SplitSessionAt(const AwayGap& away);
 
     Tallydene& app;
 };

@@ -29,13 +29,32 @@ bool EndsMidLine(const std::string& path)
     return file.get() != '\n';
 }
 
+// A books entry's note holds the whole books, megabytes with many todos: a reader that only
+// counts or orders entries takes it without them.
+void LeaveOutBooks(std::string& line)
+{
+    constexpr int kFieldsBeforeNote = 8;
+    size_t noteStart = 0;
+    for (int field = 0; field < kFieldsBeforeNote; ++field)
+    {
+        const size_t tab = line.find('\t', noteStart);
+        if (tab == std::string::npos)
+            return;
+        noteStart = tab + 1;
+    }
+    const size_t noteEnd = std::min(line.find('\t', noteStart), line.size());
+    line.erase(noteStart, noteEnd - noteStart);
+}
+
 // The entries of the lines in text; the first line has the number given (0: not known). The
-// progress of sessions only where asked for; with a moment given, only the entries plausible
-// then.
+// progress of sessions and the content of books entries only where asked for; with a moment
+// given, only the entries plausible then.
 std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const std::string& path,
-                                    bool withProgress, std::optional<int64_t> now = std::nullopt)
+                                    bool withProgress, bool withBooks,
+                                    std::optional<int64_t> now = std::nullopt)
 {
     const std::string progress = std::string(JournalKind::progress) + '\t';
+    const std::string books = std::string(JournalKind::books) + '\t';
     std::vector<JournalEntry> entries;
     std::string line;
     for (int number = firstNumber; std::getline(text, line); number += firstNumber > 0 ? 1 : 0)
@@ -44,6 +63,8 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
             line.pop_back();
         if (line.empty() || line.front() == '#' || (!withProgress && line.starts_with(progress)))
             continue;
+        if (!withBooks && line.starts_with(books))
+            LeaveOutBooks(line);
         const std::string where =
             (number > 0 ? std::to_string(number) : "near the end") + " in " + path;
         std::optional<JournalEntry> entry = JournalEntry::Parse(line);
@@ -105,19 +126,19 @@ toolbox::FileResult JournalFile::Append(const JournalEntry& entry) const
 std::vector<JournalEntry> JournalFile::ReadAll() const
 {
     std::ifstream file(path, std::ios::binary);
-    return EntriesOf(file, 1, path, false);
+    return EntriesOf(file, 1, path, false, false);
 }
 
 std::vector<JournalEntry> JournalFile::ReadComplete() const
 {
     std::ifstream file(path, std::ios::binary);
-    return EntriesOf(file, 1, path, true);
+    return EntriesOf(file, 1, path, true, true);
 }
 
 std::vector<JournalEntry> JournalFile::ReadPlausible(int64_t now) const
 {
     std::ifstream file(path, std::ios::binary);
-    return EntriesOf(file, 1, path, false, now);
+    return EntriesOf(file, 1, path, false, false, now);
 }
 
 std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) const
@@ -131,7 +152,7 @@ std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) con
     file.seekg(start);
     file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
     std::istringstream lines(tail);
-    return EntriesOf(lines, 0, path, true);
+    return EntriesOf(lines, 0, path, true, false);
 }
 
 std::optional<JournalEntry> JournalFile::ReadLast() const
@@ -164,7 +185,7 @@ std::optional<JournalEntry> JournalFile::ReadLast() const
     for (auto block = blocks.rbegin(); block != blocks.rend(); ++block)
         tail += *block;
     std::istringstream lines(tail);
-    std::vector<JournalEntry> entries = EntriesOf(lines, 0, path, true);
+    std::vector<JournalEntry> entries = EntriesOf(lines, 0, path, true, false);
     if (entries.empty())
         return std::nullopt;
     return std::move(entries.back());

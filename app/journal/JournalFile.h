@@ -22,7 +22,8 @@ public:
     toolbox::FileResult Append(const JournalEntry& entry) const;
     // Every entry in file order but the progress of sessions, which only the start needs. A
     // damaged line is skipped with a warning in the diagnostic log; a missing file has no
-    // entries.
+    // entries. Only ReadComplete gives a books entry's content (the whole books); the others
+    // give the entry with an empty note.
     std::vector<JournalEntry> ReadAll() const;
     // Every entry with the progress of sessions: the complete record the books are replayed from.
     std::vector<JournalEntry> ReadComplete() const;

@@ -70,13 +70,23 @@ int64_t SessionJournal::UnixTimeOf(int32_t clockValue)
 void SessionJournal::BeginSession(int32_t moment, const Todo& todo)
 {
     EndSession(moment, "switched");
+    JournalEntry names;
+    names.project = todo.GetProject()->GetName();
+    names.todo = todo.GetName();
+    names.todoId = todo.GetId();
+    names.projectId = todo.GetProject()->GetId();
+    Open(moment, names);
+}
+
+void SessionJournal::Open(int32_t moment, const JournalEntry& names)
+{
     JournalEntry entry;
     entry.kind = JournalKind::open;
     entry.start = entry.end = UnixTimeOf(moment);
-    entry.project = todo.GetProject()->GetName();
-    entry.todo = todo.GetName();
-    entry.todoId = todo.GetId();
-    entry.projectId = todo.GetProject()->GetId();
+    entry.project = names.project;
+    entry.todo = names.todo;
+    entry.todoId = names.todoId;
+    entry.projectId = names.projectId;
     Append(entry);
     running = std::move(entry);
 }
@@ -200,4 +210,26 @@ toolbox::FileResult SessionJournal::WriteWaiting()
         waiting.pop_front();
     }
     return {};
+}
+
+void SessionJournal::SplitRunningSession(int32_t leftAt, int32_t backAt, int32_t lastUpdate,
+                                         bool pausing)
+{
+    if (!running)
+        return;
+    // Up to the user's leaving the session booked at most its span; the rest was worked since
+    // (and between gaps asked about together), so the session after ends at the last update
+    // and is at least as long as what it took over.
+    const JournalEntry session = *running;
+    const int64_t before = std::max<int64_t>(UnixTimeOf(leftAt) - session.start, 0);
+    const auto rest = [before](int64_t booked) { return booked - std::min(booked, before); };
+    const int64_t todo = rest(session.todoSeconds);
+    const int64_t project = rest(session.projectSeconds);
+    const int64_t balance = rest(session.balanceSeconds);
+    Book(-todo, -project, -balance);
+    EndSession(leftAt, "away");
+    if (pausing && todo == 0 && project == 0 && balance == 0)
+        return;
+    Open(static_cast<int32_t>(std::min<int64_t>(backAt, lastUpdate - todo)), session);
+    Book(todo, project, balance);
 }

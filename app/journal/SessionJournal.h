@@ -43,6 +43,11 @@ public:
     void Book(int64_t todoSeconds, int64_t projectSeconds, int64_t balanceSeconds);
     // how: "paused", "switched" or "quit". Nothing happens while no session runs.
     void EndSession(int32_t moment, const char* how);
+    // The user was away from leftAt to backAt (clock values) and discards that time: the running
+    // session ends where the user left, with what it booked up to then, and the rest (worked
+    // since the return, up to the last update) goes into a session of its own, unless the
+    // program pauses and nothing was worked since.
+    void SplitRunningSession(int32_t leftAt, int32_t backAt, int32_t lastUpdate, bool pausing);
     bool IsSessionRunning() const { return running.has_value(); }
     // The running session with what it has booked so far.
     const std::optional<JournalEntry>& GetRunningSession() const { return running; }
@@ -70,6 +75,9 @@ public:
     const JournalFile& GetFile() const { return file; }
 
 private:
+    // A session of the todo the entry names begins at the moment.
+    void Open(int32_t moment, const JournalEntry& names);
+
     JournalFile file;
     std::optional<JournalEntry> running;
     // The running session's last progress, so that a save that booked nothing adds none.

@@ -48,7 +48,9 @@ void WorkedToday::ReadAppended(int64_t now)
         read += static_cast<std::streamoff>(line.size()) + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.empty() || line.front() == '#')
+        // The books, whole, in one line: no work, and no line to parse.
+        if (line.empty() || line.front() == '#' ||
+            line.starts_with(JournalKind::books + std::string(1, '\t')))
             continue;
         const std::optional<JournalEntry> entry = JournalEntry::Parse(line);
         if (entry && IsWork(entry->kind) && entry->IsPlausible(now) && entry->start >= dayStart &&

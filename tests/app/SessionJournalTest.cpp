@@ -405,6 +405,32 @@ TEST(JournalFileRead, TheLastEntryIsReadWholeWhenItSpansManyBlocks)
     EXPECT_EQ(longName, last->todo);
 }
 
+// The books' own entry is read whole only where the books are replayed from it; the other
+// readers take it with its other fields and no content.
+TEST(JournalFileRead, OnlyTheCompleteReadGivesTheBooksContent)
+{
+    TestPlaces places;
+    std::filesystem::create_directories(places.DocumentsFolder());
+    const std::filesystem::path path = places.DocumentsFolder() / "test.journal";
+    constexpr int64_t kThen = 1'700'000'000;
+    JournalEntry books{"books", kThen, kThen, 0, 0, 0, "", "", std::string(200000, 'b')};
+    books.device = "d";
+    books.sequence = 7;
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << JournalEntry{"open", kThen, kThen, 0, 0, 0, "Home", "Garden", ""}.Format()
+        << books.Format();
+    const JournalFile file(path.string());
+    EXPECT_EQ(books.note, file.ReadComplete().back().note);
+    for (const JournalEntry& read : {file.ReadAll().back(), file.ReadPlausible(kThen + 60).back(),
+                                     file.ReadFromLast("books").back(), *file.ReadLast()})
+    {
+        EXPECT_EQ("books", read.kind);
+        EXPECT_EQ("", read.note);
+        EXPECT_EQ(7, read.sequence);
+        EXPECT_EQ("d", read.device);
+    }
+}
+
 TEST(JournalFileRead, EntriesWithNumbersNoClockWroteAreSkippedWithAWarning)
 {
     TestPlaces places;

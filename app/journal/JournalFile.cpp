@@ -19,6 +19,45 @@ void Warn(int line, const std::string& text)
     toolbox::Logger::Report("JournalFile", line, toolbox::Logger::kLevelWarn, text);
 }
 
+constexpr std::streamoff kBlock = 64 * 1024;
+
+std::string ReadSpan(std::ifstream& file, std::streamoff from, std::streamoff to)
+{
+    std::string text(static_cast<size_t>(std::max<std::streamoff>(to - from, 0)), '\0');
+    file.clear();
+    file.seekg(from);
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(std::max<std::streamsize>(file.gcount(), 0)));
+    return text;
+}
+
+// Where the nth tab of the text stands, counted from its start or from its end.
+std::optional<size_t> NthTab(const std::string& text, int n)
+{
+    size_t at = std::string::npos;
+    for (int found = 0; found < n; ++found)
+    {
+        at = text.find('\t', at == std::string::npos ? 0 : at + 1);
+        if (at == std::string::npos)
+            return std::nullopt;
+    }
+    return at;
+}
+
+std::optional<size_t> NthTabFromEnd(const std::string& text, int n)
+{
+    size_t at = text.size();
+    for (int found = 0; found < n; ++found)
+    {
+        if (at == 0)
+            return std::nullopt;
+        at = text.rfind('\t', at - 1);
+        if (at == std::string::npos)
+            return std::nullopt;
+    }
+    return at;
+}
+
 // A line cut short by a crash must not swallow the next entry: it is ended first.
 bool EndsMidLine(const std::string& path)
 {
@@ -33,17 +72,11 @@ bool EndsMidLine(const std::string& path)
 // counts or orders entries takes it without them.
 void LeaveOutBooks(std::string& line)
 {
-    constexpr int kFieldsBeforeNote = 8;
-    size_t noteStart = 0;
-    for (int field = 0; field < kFieldsBeforeNote; ++field)
-    {
-        const size_t tab = line.find('\t', noteStart);
-        if (tab == std::string::npos)
-            return;
-        noteStart = tab + 1;
-    }
-    const size_t noteEnd = std::min(line.find('\t', noteStart), line.size());
-    line.erase(noteStart, noteEnd - noteStart);
+    const std::optional<size_t> noteStart = NthTab(line, 8);
+    if (!noteStart)
+        return;
+    const size_t noteEnd = std::min(line.find('\t', *noteStart + 1), line.size());
+    line.erase(*noteStart + 1, noteEnd - *noteStart - 1);
 }
 
 // The entries of the lines in text; the first line has the number given (0: not known). The
@@ -83,7 +116,6 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
 // start found at its end needs. Nothing when no line starts with it.
 std::optional<std::streamoff> LastLineStarting(std::ifstream& file, const std::string& prefix)
 {
-    constexpr std::streamoff kBlock = 64 * 1024;
     const std::string lineStart = '\n' + prefix;
     file.seekg(0, std::ios::end);
     std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
@@ -104,6 +136,36 @@ std::optional<std::streamoff> LastLineStarting(std::ifstream& file, const std::s
             return 0;
         after = head;
     }
+    return std::nullopt;
+}
+
+// Where the last line with text starts and where its text ends (line ends after it left out),
+// read backwards a block at a time. Nothing when the file holds no text.
+std::optional<std::pair<std::streamoff, std::streamoff>> LastLineSpan(std::ifstream& file)
+{
+    file.seekg(0, std::ios::end);
+    std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    std::optional<std::streamoff> end;
+    std::string block;
+    while (position > 0)
+    {
+        const std::streamoff count = std::min(kBlock, position);
+        position -= count;
+        block = ReadSpan(file, position, position + count);
+        size_t searched = block.size();
+        if (!end)
+        {
+            const size_t text = block.find_last_not_of("\r\n");
+            if (text == std::string::npos)
+                continue;
+            end = position + static_cast<std::streamoff>(text) + 1;
+            searched = text;
+        }
+        if (const size_t lineEnd = block.rfind('\n', searched); lineEnd != std::string::npos)
+            return std::pair{position + static_cast<std::streamoff>(lineEnd) + 1, *end};
+    }
+    if (end)
+        return std::pair{std::streamoff{0}, *end};
     return std::nullopt;
 }
 
@@ -146,45 +208,36 @@ std::vector<JournalEntry> JournalFile::ReadFromLast(const std::string& kind) con
     std::ifstream file(path, std::ios::binary);
     const std::streamoff start = LastLineStarting(file, kind + '\t').value_or(0);
     file.clear();
-    file.seekg(0, std::ios::end);
-    const std::streamoff end = file ? static_cast<std::streamoff>(file.tellg()) : 0;
-    std::string tail(static_cast<size_t>(std::max<std::streamoff>(end - start, 0)), '\0');
     file.seekg(start);
-    file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
-    std::istringstream lines(tail);
-    return EntriesOf(lines, 0, path, true, false);
+    return EntriesOf(file, 0, path, true, false);
 }
 
 std::optional<JournalEntry> JournalFile::ReadLast() const
 {
-    constexpr std::streamoff kBlock = 64 * 1024;
     std::ifstream file(path, std::ios::binary);
-    file.seekg(0, std::ios::end);
-    std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
-    // Back a block at a time until a line end stands before the last line's text. Each block
-    // is searched once and the blocks are joined once: the last line may be the whole books.
-    std::vector<std::string> blocks;
-    bool textSeen = false;
-    bool lineEndSeen = false;
-    while (position > 0 && !lineEndSeen)
+    const std::optional<std::pair<std::streamoff, std::streamoff>> span = LastLineSpan(file);
+    if (!span)
+        return std::nullopt;
+    const auto [start, end] = *span;
+    std::string line = ReadSpan(file, start, std::min(end, start + kBlock));
+    if (line.size() < static_cast<size_t>(end - start))
     {
-        const std::streamoff count = std::min(kBlock, position);
-        position -= count;
-        std::string block(static_cast<size_t>(count), '\0');
-        file.seekg(position);
-        file.read(block.data(), count);
-        for (size_t i = block.size(); i-- > 0 && !lineEndSeen;)
-        {
-            const bool lineEnd = block[i] == '\r' || block[i] == '\n';
-            lineEndSeen = textSeen && block[i] == '\n';
-            textSeen = textSeen || !lineEnd;
-        }
-        blocks.push_back(std::move(block));
+        // A line longer than a block is the books: read without the note between its first
+        // fields and its last, which is most of it.
+        const std::optional<size_t> noteStart =
+            line.starts_with(std::string(JournalKind::books) + '\t') ? NthTab(line, 8)
+                                                                     : std::nullopt;
+        const std::streamoff tailStart = std::max(start, end - kBlock);
+        const std::string tail = ReadSpan(file, tailStart, end);
+        const std::optional<size_t> noteEnd = NthTabFromEnd(tail, 6);
+        if (noteStart && noteEnd &&
+            start + static_cast<std::streamoff>(*noteStart) <
+                tailStart + static_cast<std::streamoff>(*noteEnd))
+            line = line.substr(0, *noteStart + 1) + tail.substr(*noteEnd);
+        else
+            line = ReadSpan(file, start, end);
     }
-    std::string tail;
-    for (auto block = blocks.rbegin(); block != blocks.rend(); ++block)
-        tail += *block;
-    std::istringstream lines(tail);
+    std::istringstream lines(line);
     std::vector<JournalEntry> entries = EntriesOf(lines, 0, path, true, false);
     if (entries.empty())
         return std::nullopt;

@@ -3,8 +3,6 @@
 #include "toolbox/DataFilePermissions.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -90,17 +88,11 @@ bool EventLog::AppendLine(const std::string& fileName, const std::string& line) 
 {
     // Never waits on a pipe or a device put in the log's place, and writes into nothing but a
     // plain file. The names of the user's work are closed to whom the data file is.
-    const int file = toolbox::DataFilePermissions::Open(
-        fileName, O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC,
-        toolbox::Path::CreateApplicationLikePath(dataFolder, "cfg").ToString(false).str());
+    const int file = toolbox::DataFilePermissions::OpenForAppending(
+        fileName, toolbox::Path::CreateApplicationLikePath(dataFolder, "cfg").ToString(false).str(),
+        false);
     if (file < 0)
         return false;
-    struct stat status;
-    if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode))
-    {
-        ::close(file);
-        return false;
-    }
     // A line that fails half-way is lost like one that never started; writing it elsewhere too
     // could leave it twice.
     [[maybe_unused]] const ssize_t written = ::write(file, line.data(), line.size());

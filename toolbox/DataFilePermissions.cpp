@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,6 +53,29 @@ void DataFilePermissions::Narrow(int descriptor, const std::string& dataFile)
         [[maybe_unused]] const int changed = ::fchmod(descriptor, narrowed);
         errno = error;
     }
+}
+
+int DataFilePermissions::OpenForAppending(const std::string& path, const std::string& dataFile,
+                                          bool exclusive)
+{
+    const int opened =
+        Open(path, O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, dataFile);
+    if (opened < 0)
+        return -1;
+    struct stat status;
+    if (::fstat(opened, &status) != 0 || !S_ISREG(status.st_mode))
+    {
+        ::close(opened);
+        return -1;
+    }
+    // The lock is only advisory on POSIX: it binds programs that ask for it, as a second
+    // Tallydene does.
+    if (exclusive && ::flock(opened, LOCK_EX | LOCK_NB) != 0)
+    {
+        ::close(opened);
+        return -1;
+    }
+    return opened;
 }
 
 } // namespace toolbox

@@ -19,6 +19,11 @@ public:
     static int Open(const std::string& path, int flags, const std::string& dataFile);
     // The same for a file that is open already.
     static void Narrow(int descriptor, const std::string& dataFile);
+    // Opens a log for adding lines at its end, creating it as Open does. Never waits on a pipe
+    // or a device put in its place, and gives -1 for anything but a plain file. With exclusive,
+    // also -1 while another process (a second Tallydene) holds it exclusively.
+    static int OpenForAppending(const std::string& path, const std::string& dataFile,
+                                bool exclusive);
 };
 
 } // namespace toolbox

@@ -9,10 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace toolbox
@@ -205,25 +202,11 @@ bool Logger::OpenFile()
 {
     if (path.IsEmpty())
         return false;
-    // Never waits on a pipe or a device put in the log's place, and writes into nothing but a
-    // plain file.
-    int opened = DataFilePermissions::Open(
-        path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, dataFile);
+    // Never waits on a pipe or a device put in the log's place, writes into nothing but a plain
+    // file, and keeps a second instance from writing into the same file meanwhile.
+    int opened = DataFilePermissions::OpenForAppending(path.c_str(), dataFile, true);
     if (opened < 0)
         return false;
-    struct stat status;
-    if (fstat(opened, &status) != 0 || !S_ISREG(status.st_mode))
-    {
-        close(opened);
-        return false;
-    }
-    // Keeps a second instance from writing into the same file meanwhile. The lock is only
-    // advisory on POSIX: it binds programs that ask for it, as a second Tallydene does.
-    if (flock(opened, LOCK_EX | LOCK_NB) != 0)
-    {
-        close(opened);
-        return false;
-    }
     file = opened;
     WriteAll(file, WithFileLineEnds("\n-------------------------------------------------------"
                                     "------------------------\n"));

@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <string_view>
-#include <sys/stat.h>
 
 namespace toolbox
 {
@@ -167,23 +166,6 @@ String Path::ToString(bool trailingSeparator) const
     if (trailingSeparator && !components.IsEmpty())
         text.Append(separator);
     return text;
-}
-
-bool Path::Exists() const
-{
-    struct stat status;
-    return stat(ToString(false).c_str(), &status) == 0;
-}
-
-bool Path::IsDirectory() const
-{
-    struct stat status;
-    return stat(ToString(false).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-bool Path::MakeDirectory() const
-{
-    return mkdir(ToString(false).c_str(), 0777) == 0;
 }
 
 bool Path::CreateDirectories() const

@@ -24,6 +24,18 @@ std::optional<std::vector<String>>& ArgumentsRedirection()
     return arguments;
 }
 
+std::optional<String>& DataFolderRedirection()
+{
+    static std::optional<String> folder;
+    return folder;
+}
+
+std::optional<String>& DocumentsRedirection()
+{
+    static std::optional<String> folder;
+    return folder;
+}
+
 // Reads a whole file of the proc file system, whose size stat cannot tell.
 std::string ReadWholeFile(const char* name)
 {
@@ -151,6 +163,8 @@ std::vector<String> Places::Arguments()
 
 std::optional<String> Places::LocalApplicationDataFolder()
 {
+    if (DataFolderRedirection())
+        return DataFolderRedirection();
     if (auto data = AbsoluteFromEnvironment("XDG_DATA_HOME"))
         return data;
     if (auto home = HomeFolder())
@@ -160,6 +174,8 @@ std::optional<String> Places::LocalApplicationDataFolder()
 
 std::optional<String> Places::DocumentsFolder()
 {
+    if (DocumentsRedirection())
+        return DocumentsRedirection();
     if (auto documents = AbsoluteFromEnvironment("XDG_DOCUMENTS_DIR"))
         return documents;
     auto home = HomeFolder();
@@ -178,6 +194,13 @@ void Places::SetProgramPath(std::optional<String> path)
 void Places::SetArguments(std::optional<std::vector<String>> arguments)
 {
     ArgumentsRedirection() = std::move(arguments);
+}
+
+void Places::SetFolders(std::optional<String> localApplicationData,
+                        std::optional<String> documents)
+{
+    DataFolderRedirection() = std::move(localApplicationData);
+    DocumentsRedirection() = std::move(documents);
 }
 
 } // namespace toolbox

@@ -10,8 +10,10 @@ namespace toolbox
 
 // Where the program and the user's folders are, as the operating system tells it. Everything
 // that names a file of the program's own asks here, so that tests can move all of it into a
-// temporary folder: the folders follow the environment (XDG_DATA_HOME, XDG_DOCUMENTS_DIR,
-// XDG_CONFIG_HOME, HOME), the program path and the arguments follow the setters below.
+// temporary folder: on Linux the folders follow the environment (XDG_DATA_HOME,
+// XDG_DOCUMENTS_DIR, XDG_CONFIG_HOME, HOME); on Windows they are the known folders
+// (LocalAppData, Documents) of the shell. The program path, the arguments and, for Windows,
+// the folders follow the setters below.
 class Places
 {
 public:
@@ -35,6 +37,11 @@ public:
     // arguments. std::nullopt gives the operating system's answer back.
     static void SetProgramPath(std::optional<String> path);
     static void SetArguments(std::optional<std::vector<String>> arguments);
+    // For tests only, where the environment cannot move the folders (Windows asks the system
+    // for them): the local application-data and documents folders. std::nullopt gives the
+    // operating system's answer back.
+    static void SetFolders(std::optional<String> localApplicationData,
+                           std::optional<String> documents);
 };
 
 } // namespace toolbox

@@ -1,7 +1,7 @@
 #include "ui/Language.h"
 
 #include "res/CommandPrompts.h"
-#include "toolbox/Places.h"
+#include "toolbox/Path.h"
 #include "toolbox/Translation.h"
 #include "ui/WxText.h"
 
@@ -22,8 +22,7 @@ wxString TranslatedPrompt(int id)
 // The folder of the program file, without a separator at its end.
 std::string ProgramFolder()
 {
-    std::string path = toolbox::Places::ProgramPath().c_str();
-    return path.substr(0, path.find_last_of('/'));
+    return toolbox::Path::CreateApplicationDirectoryPath().ToString(false).str();
 }
 
 } // namespace

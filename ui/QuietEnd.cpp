@@ -115,10 +115,15 @@ void QuietEnd::Exit(wxDialog* dialog)
         wxWakeUpIdle();
 }
 
-void QuietEnd::OnSignal(int)
+void QuietEnd::RequestFromOutside()
 {
     if (instance != nullptr)
         instance->Request();
+}
+
+void QuietEnd::OnSignal(int)
+{
+    RequestFromOutside();
 }
 
 void QuietEnd::OnIdle(wxIdleEvent& event)

@@ -31,6 +31,8 @@ public:
 
     // Starts the end; asking again changes nothing.
     void Request();
+    // The same for the one instance, if there is one: for a request from outside the window.
+    static void RequestFromOutside();
 
     // Watches context menus open and close.
     int FilterEvent(wxEvent& event) override;

@@ -1,5 +1,7 @@
 #include "app/clock/ClockValue.h"
 
+#include "toolbox/SystemTime.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -77,7 +79,7 @@ int32_t LocalDayOf(int32_t clockValue)
     localtime_r(&moment, &date);
     date.tm_hour = date.tm_min = date.tm_sec = 0;
     date.tm_isdst = 0;
-    return static_cast<int32_t>(FloorDivide(timegm(&date) - kClockStart, kSecondsPerDay));
+    return static_cast<int32_t>(FloorDivide(toolbox::UtcTimeOfFields(date) - kClockStart, kSecondsPerDay));
 }
 
 std::tm DateOfDay(int32_t day)

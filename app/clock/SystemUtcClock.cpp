@@ -1,16 +1,6 @@
 #include "app/clock/SystemUtcClock.h"
 
-namespace
-{
-
-int64_t SecondsOf(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return static_cast<int64_t>(now.tv_sec);
-}
-
-} // namespace
+#include "toolbox/SystemTime.h"
 
 std::tm SystemUtcClock::NowUtc() const
 {
@@ -22,10 +12,10 @@ std::tm SystemUtcClock::NowUtc() const
 
 int64_t SystemUtcClock::MonotonicSeconds() const
 {
-    return SecondsOf(CLOCK_MONOTONIC);
+    return toolbox::MonotonicSeconds();
 }
 
 int64_t SystemUtcClock::BootSeconds() const
 {
-    return SecondsOf(CLOCK_BOOTTIME);
+    return toolbox::BootSeconds();
 }

@@ -12,9 +12,9 @@ AppScenario::AppScenario()
 {
     if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
         savedDataHome = dataHome;
-    setenv("XDG_DATA_HOME", (temp.Path() / "data").c_str(), 1);
+    setenv("XDG_DATA_HOME", (temp.Path() / "data").string().c_str(), 1);
     std::filesystem::create_directories(ProgramFolder());
-    toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tallydene").c_str()));
+    toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tallydene").string().c_str()));
 }
 
 AppScenario::~AppScenario()

@@ -90,9 +90,9 @@ TEST_F(ItemIds, AreGivenOnceAndFollowTheirItems)
 // warning in the diagnostic log, and the file is saved with both.
 TEST_F(ItemIds, ARepeatedIdInTheFileIsReplacedForTheLaterItem)
 {
-    const ScopedVariable documents("XDG_DOCUMENTS_DIR", temp.Path().c_str());
+    const ScopedVariable documents("XDG_DOCUMENTS_DIR", temp.Path().string().c_str());
     toolbox::Places::SetArguments(
-        std::vector<toolbox::String>{toolbox::String((ProgramFolder() / "Tallydene").c_str()),
+        std::vector<toolbox::String>{toolbox::String((ProgramFolder() / "Tallydene").string().c_str()),
                                      toolbox::String("/log"), toolbox::String("warn")});
     std::unique_ptr<toolbox::Logger> logger = std::make_unique<toolbox::Logger>();
     toolbox::Places::SetArguments(std::nullopt);

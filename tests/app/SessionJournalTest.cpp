@@ -29,7 +29,7 @@ protected:
     // another matter.
     std::vector<JournalEntry> Entries() const
     {
-        std::vector<JournalEntry> entries = JournalFile(JournalPath()).ReadAll();
+        std::vector<JournalEntry> entries = JournalFile(JournalPath().string()).ReadAll();
         std::erase_if(
             entries, [](const JournalEntry& entry)
             { return entry.kind == JournalKind::charged || entry.kind == JournalKind::books; });

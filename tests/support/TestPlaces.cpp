@@ -1,5 +1,6 @@
 #include "tests/support/TestPlaces.h"
 
+#include "tests/support/PrivateHome.h"
 #include "toolbox/Places.h"
 
 #include <cstdlib>
@@ -12,6 +13,11 @@ TestPlaces::TestPlaces() : folder("places")
     SetEnvironment("XDG_DOCUMENTS_DIR", DocumentsFolder().string());
     SetEnvironment("XDG_CONFIG_HOME", (Root() / "config").string());
     SetProgramPath(ProgramPath().string());
+#ifdef _WIN32
+    // Windows asks the shell for the folders, not the environment.
+    toolbox::Places::SetFolders(toolbox::String(DataFolder().string().c_str()),
+                                toolbox::String(DocumentsFolder().string().c_str()));
+#endif
 }
 
 TestPlaces::~TestPlaces()
@@ -25,6 +31,9 @@ TestPlaces::~TestPlaces()
     }
     toolbox::Places::SetProgramPath(std::nullopt);
     toolbox::Places::SetArguments(std::nullopt);
+#ifdef _WIN32
+    UsePrivateHome(); // the whole process's folders again
+#endif
 }
 
 void TestPlaces::SetArguments(const std::vector<std::string>& arguments)

@@ -83,8 +83,8 @@ TEST_F(DailyBackupsTest, KeepsTheFileAsLinkOrCopyAndPrunes)
     struct stat data
     {
     }, copy{};
-    ASSERT_EQ(0, stat(DataFile().c_str(), &data));
-    ASSERT_EQ(0, stat(Backup("2026-12-07").c_str(), &copy));
+    ASSERT_EQ(0, stat(DataFile().string().c_str(), &data));
+    ASSERT_EQ(0, stat(Backup("2026-12-07").string().c_str(), &copy));
     EXPECT_EQ(data.st_ino, copy.st_ino) << "a second name of the file";
 
     FaultyFileSystem noLinks;
@@ -100,7 +100,7 @@ TEST_F(DailyBackupsTest, KeepsTheFileAsLinkOrCopyAndPrunes)
         std::snprintf(stamp, sizeof stamp, "2026-11-%02d", day);
         ASSERT_TRUE(copying.Keep(stamp));
     }
-    ASSERT_EQ(0, stat(Backup("2026-11-20").c_str(), &copy));
+    ASSERT_EQ(0, stat(Backup("2026-11-20").string().c_str(), &copy));
     EXPECT_NE(data.st_ino, copy.st_ino);
     EXPECT_EQ("data of day 20", Read(Backup("2026-11-20")));
     EXPECT_FALSE(std::filesystem::exists(Backup("2026-11-20.new")));

@@ -174,7 +174,7 @@ TEST(PathFileSystem, CreatesDirectoriesFromTheRootOutward)
 {
     TestPlaces places;
     const std::filesystem::path base = places.Root() / "a";
-    Path nested((base / "b" / "c").c_str());
+    Path nested((base / "b" / "c").string().c_str());
     EXPECT_FALSE(nested.Exists());
     EXPECT_TRUE(nested.CreateDirectories());
     EXPECT_TRUE(std::filesystem::is_directory(base / "b" / "c"));
@@ -184,9 +184,9 @@ TEST(PathFileSystem, CreatesDirectoriesFromTheRootOutward)
 
     // Below a regular file nothing can be made, and a file is no directory.
     WriteFileBytes(base / "file", "x");
-    Path blocked((base / "file" / "e").c_str());
+    Path blocked((base / "file" / "e").string().c_str());
     EXPECT_FALSE(blocked.CreateDirectories());
-    Path fileInPlace((base / "file").c_str());
+    Path fileInPlace((base / "file").string().c_str());
     EXPECT_TRUE(fileInPlace.Exists());
     EXPECT_FALSE(fileInPlace.CreateDirectories());
 }
@@ -197,7 +197,7 @@ TEST(PathProgram, CompanionFilesAreNamedAfterTheProgram)
     EXPECT_EQ(Text(Path::CreateExecutablePath()), places.ProgramPath().string());
     EXPECT_EQ(Text(Path::CreateApplicationDirectoryPath()), places.ProgramFolder().string());
 
-    Path directory((places.Root() / "data").c_str());
+    Path directory((places.Root() / "data").string().c_str());
     EXPECT_EQ(Text(Path::CreateApplicationLikePath(directory, "cfg")),
               (places.Root() / "data" / "Tallydene.cfg").string());
     EXPECT_EQ(Text(directory), (places.Root() / "data").string());
@@ -211,7 +211,7 @@ TEST(PathProgram, ProgramFileInAFolderOrNoneWithoutAFileName)
 {
     TestPlaces places;
     places.SetProgramPath((places.ProgramFolder() / "Tally.dene").string());
-    const Path logs((places.Root() / "logs").c_str());
+    const Path logs((places.Root() / "logs").string().c_str());
     const std::optional<Path> file = Path::ProgramFileIn(logs, "log");
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(Text(*file), (places.Root() / "logs" / "Tally.log").string());

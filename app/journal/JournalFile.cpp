@@ -31,30 +31,25 @@ std::string ReadSpan(std::ifstream& file, std::streamoff from, std::streamoff to
     return text;
 }
 
-// Where the nth tab of the text stands, counted from its start or from its end.
-std::optional<size_t> NthTab(const std::string& text, int n)
+// Where the nth tab of the text stands, counted from its start or from its end; npos when the
+// text has fewer.
+size_t NthTab(const std::string& text, int n)
 {
     size_t at = std::string::npos;
     for (int found = 0; found < n; ++found)
     {
         at = text.find('\t', at == std::string::npos ? 0 : at + 1);
         if (at == std::string::npos)
-            return std::nullopt;
+            break;
     }
     return at;
 }
 
-std::optional<size_t> NthTabFromEnd(const std::string& text, int n)
+size_t NthTabFromEnd(const std::string& text, int n)
 {
     size_t at = text.size();
-    for (int found = 0; found < n; ++found)
-    {
-        if (at == 0)
-            return std::nullopt;
-        at = text.rfind('\t', at - 1);
-        if (at == std::string::npos)
-            return std::nullopt;
-    }
+    for (int found = 0; found < n && at != std::string::npos; ++found)
+        at = at == 0 ? std::string::npos : text.rfind('\t', at - 1);
     return at;
 }
 
@@ -72,11 +67,11 @@ bool EndsMidLine(const std::string& path)
 // counts or orders entries takes it without them.
 void LeaveOutBooks(std::string& line)
 {
-    const std::optional<size_t> noteStart = NthTab(line, 8);
-    if (!noteStart)
+    const size_t noteStart = NthTab(line, 8);
+    if (noteStart == std::string::npos)
         return;
-    const size_t noteEnd = std::min(line.find('\t', *noteStart + 1), line.size());
-    line.erase(*noteStart + 1, noteEnd - *noteStart - 1);
+    const size_t noteEnd = std::min(line.find('\t', noteStart + 1), line.size());
+    line.erase(noteStart + 1, noteEnd - noteStart - 1);
 }
 
 // The entries of the lines in text; the first line has the number given (0: not known). The
@@ -224,16 +219,16 @@ std::optional<JournalEntry> JournalFile::ReadLast() const
     {
         // A line longer than a block is the books: read without the note between its first
         // fields and its last, which is most of it.
-        const std::optional<size_t> noteStart =
-            line.starts_with(std::string(JournalKind::books) + '\t') ? NthTab(line, 8)
-                                                                     : std::nullopt;
+        const size_t noteStart = line.starts_with(std::string(JournalKind::books) + '\t')
+                                     ? NthTab(line, 8)
+                                     : std::string::npos;
         const std::streamoff tailStart = std::max(start, end - kBlock);
         const std::string tail = ReadSpan(file, tailStart, end);
-        const std::optional<size_t> noteEnd = NthTabFromEnd(tail, 6);
-        if (noteStart && noteEnd &&
-            start + static_cast<std::streamoff>(*noteStart) <
-                tailStart + static_cast<std::streamoff>(*noteEnd))
-            line = line.substr(0, *noteStart + 1) + tail.substr(*noteEnd);
+        const size_t noteEnd = NthTabFromEnd(tail, 6);
+        if (noteStart != std::string::npos && noteEnd != std::string::npos &&
+            start + static_cast<std::streamoff>(noteStart) <
+                tailStart + static_cast<std::streamoff>(noteEnd))
+            line = line.substr(0, noteStart + 1) + tail.substr(noteEnd);
         else
             line = ReadSpan(file, start, end);
     }

@@ -7,8 +7,8 @@
 // the rows of its tree, drawn in one go. With each start also: the process's anonymous memory
 // a moment after the paint, per todo. It needs a display:
 //   xvfb-run -a -s '-screen 0 1600x1200x24' build/bench/bench/bench_first_paint
-#include "app/clock/SystemUtcClock.h"
 #include "app/Tallydene.h"
+#include "app/clock/SystemUtcClock.h"
 #include "bench/support/BenchFolder.h"
 
 #include <X11/Xlib.h>
@@ -53,16 +53,8 @@ void WriteData(int projects)
     std::ostringstream file;
     file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n"
          << "<Application>\r\n\t<OnceActions>\r\n\t\t<FirstRun>0</>\r\n\t</OnceActions>\r\n"
-         << "</Application>\r\n<Projects>\r\n";
-    for (int p = 0; p < projects; ++p)
-    {
-        file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60 << "</>\r\n\t\t<Todos>\r\n";
-        for (int t = 0; t < kTodosPerProject; ++t)
-            file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
-                 << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
-        file << "\t\t</Todos>\r\n\t</Project " << p << ">\r\n";
-    }
-    file << "</Projects>\r\n";
+         << "</Application>\r\n"
+         << BenchProjects(projects, kTodosPerProject);
     const std::string program = std::filesystem::path(TALLYDENE_PROGRAM).filename();
     for (const auto& path : {data->ConfigFile(), data->DataFolder() / (program + ".cfg")})
         std::ofstream(path, std::ios::binary | std::ios::trunc) << file.str();

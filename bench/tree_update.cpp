@@ -45,16 +45,8 @@ constexpr int kTodosPerProject = 10;
 void WriteData(const BenchFolder& folder, int projects)
 {
     std::ofstream file(folder.ConfigFile(), std::ios::binary | std::ios::trunc);
-    file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n<Projects>\r\n";
-    for (int p = 0; p < projects; ++p)
-    {
-        file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60 << "</>\r\n\t\t<Todos>\r\n";
-        for (int t = 0; t < kTodosPerProject; ++t)
-            file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
-                 << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
-        file << "\t\t</Todos>\r\n\t</Project " << p << ">\r\n";
-    }
-    file << "</Projects>\r\n";
+    file << "<Options>\r\n\t<AutoSaveEnabled>0</>\r\n</Options>\r\n"
+         << BenchProjects(projects, kTodosPerProject);
 }
 
 // The started program on the data of one size; nothing of it is saved.

@@ -3,6 +3,7 @@
 #include "toolbox/Places.h"
 
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -29,4 +30,20 @@ BenchFolder::~BenchFolder()
 std::filesystem::path BenchFolder::DataFolder() const
 {
     return folder / "data" / "Brindlecott" / "Tallydene";
+}
+
+std::string BenchProjects(int projects, int todosPerProject)
+{
+    std::ostringstream file;
+    file << "<Projects>\r\n";
+    for (int p = 0; p < projects; ++p)
+    {
+        file << "\t<Project " << p << ">\r\n\t\t<TotalTime>" << p * 60 << "</>\r\n\t\t<Todos>\r\n";
+        for (int t = 0; t < todosPerProject; ++t)
+            file << "\t\t\t<Todo " << t << ">\r\n\t\t\t\t<Priority>" << t % 6
+                 << "</>\r\n\t\t\t\t<Time>" << t * 90 << "</>\r\n\t\t\t</Todo " << t << ">\r\n";
+        file << "\t\t</Todos>\r\n\t</Project " << p << ">\r\n";
+    }
+    file << "</Projects>\r\n";
+    return file.str();
 }

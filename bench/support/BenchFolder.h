@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 // A temporary home of its own for a benchmark: the data, documents and program folders point
 // into it while it lives, and it is removed with everything in it when it goes.
@@ -20,3 +21,7 @@ public:
 private:
     std::filesystem::path folder;
 };
+
+// The section "Projects" of a data file: projects named 0, 1, ... with todos named 0, 1, ...
+// of priorities 0 to 5 and growing times.
+std::string BenchProjects(int projects, int todosPerProject);

@@ -284,6 +284,33 @@ void Tallydene::JournalBooks()
     journal.Record(std::move(entry), Now());
 }
 
+std::vector<std::string> Tallydene::FoldBooks(const std::string& startingBooks,
+                                              std::vector<JournalEntry> entries)
+{
+    const std::string running = activeTodo != nullptr ? activeTodo->GetId() : std::string();
+    const int32_t lastUpdate = account.GetLastTimeUpdated();
+    UndoHistory steps = std::move(undoHistory);
+    std::vector<std::string> refused =
+        JournalReplay::Fold(*this, startingBooks, std::move(entries));
+    undoHistory = std::move(steps);
+    account.SetLastTimeUpdated(lastUpdate);
+    activeTodo = running.empty() ? nullptr : ledger.FindTodo(running);
+    if (!running.empty() && activeTodo == nullptr)
+        // Deleted on another machine: its session ends here, with what it booked.
+        journal.EndSession(lastUpdate, "paused");
+    unsavedChanges = true;
+    if (mainWindow != nullptr)
+    {
+        mainWindow->SetDocumentTitle(activeTodo != nullptr ? activeTodo->GetName()
+                                                           : toolbox::Translation::Tr("Paused"));
+        mainWindow->SetActiveLook(activeTodo != nullptr);
+        mainWindow->RebuildTree();
+        mainWindow->UpdateMenu();
+    }
+    RefreshStatus();
+    return refused;
+}
+
 ClockReading Tallydene::ReadClocks() const
 {
     return {Now(), clock.MonotonicSeconds(), clock.BootSeconds()};

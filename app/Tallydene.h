@@ -154,6 +154,13 @@ public:
     // after a restore.
     void JournalBooks();
 
+    // The books made anew from the books the machines started sharing and every machine's
+    // entries, this one's included: the running todo runs on while the books still hold it,
+    // the undo steps stay (they name items by id), the clock goes on from its last update and
+    // the window shows the new books. The entries refused are given.
+    std::vector<std::string> FoldBooks(const std::string& startingBooks,
+                                       std::vector<JournalEntry> entries);
+
     // Whether any todo shows time, the question asked before quitting.
     bool AnyTodoOpen() const;
 

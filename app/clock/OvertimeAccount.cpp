@@ -13,7 +13,6 @@ namespace
 {
 
 // The last update that was saved with the last charged day.
-constexpr const char* kChargedAtUpdate = "LastChargedDayUpdate";
 
 void CheckWeekday(int weekday)
 {

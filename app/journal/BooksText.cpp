@@ -59,6 +59,9 @@ bool BooksText::Load(Tallydene& app, const std::string& text)
         root.RemoveSection(name);
     std::string parsed = text;
     toolbox::ConfigFormat::Parse(root, parsed.data());
+    // The days charged are the books' own: whatever update they were written at, they are not
+    // those of a file another program moved on.
+    root.GetSection("WorkingTime").RemoveParameter(OvertimeAccount::kChargedAtUpdate);
     app.LoadSettings();
     return true;
 }

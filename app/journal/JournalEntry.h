@@ -97,7 +97,8 @@ inline constexpr const char* targets = "targets";
 // A project or todo shown expanded or collapsed (value: 1 or 0).
 inline constexpr const char* expanded = "expanded";
 // The days charged or left uncharged: what it took off the balance, and as the value the last
-// charged day and the day after which days were left uncharged ("13210,0").
+// charged day and the day after which days were left uncharged, after the charging and then
+// before it ("13210,0,13209,0"; entries of older runs hold the first two alone).
 inline constexpr const char* charged = "charged";
 // The whole books at a start whose journal does not hold them from the beginning, and after a
 // restore: the projects and the working-time account as the data file writes them (note).

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace
@@ -49,7 +50,8 @@ class Sessions
 public:
     Change Booked(const JournalEntry& entry)
     {
-        const std::string key = std::to_string(entry.start) + ' ' + entry.todoId;
+        const std::string key =
+            entry.device + ' ' + std::to_string(entry.start) + ' ' + entry.todoId;
         Amounts& booked = sessions[key];
         Change change = Change::Time(
             entry.kind.c_str(), entry.todoId, {}, entry.todoSeconds - booked.todo,
@@ -116,7 +118,7 @@ bool ApplyEntry(Tallydene& books, Sessions& sessions, const JournalEntry& entry)
     else if (kind == JournalKind::charged)
     {
         const std::vector<int64_t> days = Numbers(entry.value);
-        const bool hasDays = days.size() == 2;
+        const bool hasDays = days.size() >= 2;
         applied = ledger.Replay(Change::Charged(
             entry.balanceSeconds,
             hasDays ? static_cast<int32_t>(days[0]) : account.GetLastChargedDay(),
@@ -133,7 +135,134 @@ bool ApplyEntry(Tallydene& books, Sessions& sessions, const JournalEntry& entry)
     return applied;
 }
 
+// What a day charging did, when several machines charge the same days: each day once. Days up
+// to the books' last charged day were charged already, by whichever machine came first; of an
+// entry that reaches further, the days after it are charged by the targets the books hold.
+bool ApplyCharged(Tallydene& books, Sessions& sessions, const JournalEntry& entry)
+{
+    const std::vector<int64_t> days = Numbers(entry.value);
+    if (days.size() < 2)
+        return ApplyEntry(books, sessions, entry);
+    OvertimeAccount& account = books.GetOvertimeAccount();
+    const int32_t charged = account.GetLastChargedDay();
+    const auto after = static_cast<int32_t>(days[0]);
+    const auto leftUncharged = static_cast<int32_t>(days[1]);
+    if (after <= charged)
+        return true;
+    int64_t balance = entry.balanceSeconds;
+    const bool startsLater = days.size() >= 4 && days[2] >= charged;
+    if (!startsLater && balance != 0)
+    {
+        OvertimeAccount rest = account;
+        rest.ChargeDaysUntil(after);
+        balance = rest.GetBalance() - static_cast<int64_t>(account.GetBalance());
+    }
+    return books.GetLedger().Replay(Change::Charged(balance, after, leftUncharged));
+}
+
+// Time an entry moved on an item that another machine has deleted meanwhile still counts where
+// it can: on the project when that is still there, and on the balance.
+bool ApplyToWhatRemains(Tallydene& books, const std::string& projectId, int64_t projectSeconds,
+                        int64_t balanceSeconds)
+{
+    Ledger& ledger = books.GetLedger();
+    const bool projectLeft = ledger.FindProject(projectId) != nullptr;
+    if (!projectLeft && balanceSeconds == 0)
+        return false;
+    return ledger.Replay(Change::Time(JournalKind::add, {}, projectLeft ? projectId : "", 0,
+                                      projectLeft ? projectSeconds : 0, balanceSeconds));
+}
+
+// Items that ended with the same name on two machines are told apart: the later of each name
+// (by id, which every machine sees alike) gets " (2)", " (3)" and so on.
+void TellApartEqualNames(Tallydene& books)
+{
+    const auto tellApart = [](std::vector<TreeItem*> items)
+    {
+        std::sort(items.begin(), items.end(),
+                  [](const TreeItem* a, const TreeItem* b) { return a->GetId() < b->GetId(); });
+        std::set<std::string> taken;
+        for (const TreeItem* item : items)
+            taken.insert(item->GetName());
+        std::set<std::string> seen;
+        for (TreeItem* item : items)
+        {
+            if (seen.insert(item->GetName()).second)
+                continue;
+            std::string name;
+            for (int number = 2; name.empty() || taken.contains(name); ++number)
+                name = item->GetName() + " (" + std::to_string(number) + ")";
+            taken.insert(name);
+            seen.insert(name);
+            item->SetName(name);
+        }
+    };
+    std::vector<TreeItem*> projects;
+    for (Project* project : books.GetProjects())
+    {
+        projects.push_back(project);
+        std::vector<TreeItem*> todos;
+        for (Todo* todo : project->GetTodos())
+            todos.push_back(todo);
+        tellApart(std::move(todos));
+    }
+    tellApart(std::move(projects));
+}
+
 } // namespace
+
+void JournalReplay::SortByStamp(std::vector<JournalEntry>& entries)
+{
+    const auto key = [](const JournalEntry& entry)
+    { return HybridClock::Stamp::Parse(entry.stamp).value_or(HybridClock::Stamp{}); };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const JournalEntry& a, const JournalEntry& b)
+                     {
+                         const auto stampA = key(a);
+                         const auto stampB = key(b);
+                         if (stampA != stampB)
+                             return stampA < stampB;
+                         if (a.device != b.device)
+                             return a.device < b.device;
+                         return a.sequence < b.sequence;
+                     });
+    entries.erase(std::unique(entries.begin(), entries.end(),
+                              [](const JournalEntry& a, const JournalEntry& b)
+                              { return a.device == b.device && a.sequence == b.sequence; }),
+                  entries.end());
+}
+
+std::vector<std::string> JournalReplay::Fold(Tallydene& books, const std::string& startingBooks,
+                                             std::vector<JournalEntry> entries)
+{
+    SortByStamp(entries);
+    BooksText::Load(books, startingBooks);
+    Sessions sessions;
+    std::vector<std::string> refused;
+    for (const JournalEntry& entry : entries)
+    {
+        bool applied = true;
+        if (entry.kind == JournalKind::books)
+            applied = BooksText::Load(books, entry.note);
+        else if (entry.kind == JournalKind::charged)
+            applied = ApplyCharged(books, sessions, entry);
+        else if (entry.kind == JournalKind::progress || entry.kind == JournalKind::session)
+        {
+            const Change booked = sessions.Booked(entry);
+            applied = books.GetLedger().Replay(booked) ||
+                      ApplyToWhatRemains(books, entry.projectId, booked.projectSeconds,
+                                         booked.balanceSeconds);
+        }
+        else if (!ApplyEntry(books, sessions, entry))
+            applied = entry.MovesTime() && ApplyToWhatRemains(books, entry.projectId,
+                                                              entry.projectSeconds,
+                                                              entry.balanceSeconds);
+        if (!applied)
+            refused.push_back(entry.Format());
+    }
+    TellApartEqualNames(books);
+    return refused;
+}
 
 std::vector<std::string> JournalReplay::Into(Tallydene& books,
                                              const std::vector<JournalEntry>& entries)

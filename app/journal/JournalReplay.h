@@ -23,4 +23,15 @@ public:
     static std::vector<std::string> After(Tallydene& books,
                                           const std::vector<JournalEntry>& entries,
                                           const std::string& device, int64_t sequence);
+
+    // The books several machines share: the starting books, then every machine's entries in
+    // the order of their stamps, each entry once (by device and sequence) however often and in
+    // whatever order it arrived. Where the machines' changes meet: times add (on an item deleted
+    // elsewhere they still count on its project and the balance), the later setting of a name,
+    // comment, priority or place holds, each day's target is charged once, and items that end
+    // with one name in one project are told apart by a suffix. The entries refused are given.
+    static std::vector<std::string> Fold(Tallydene& books, const std::string& startingBooks,
+                                         std::vector<JournalEntry> entries);
+    // The order every machine agrees on: by stamp, then device and sequence; duplicates go.
+    static void SortByStamp(std::vector<JournalEntry>& entries);
 };

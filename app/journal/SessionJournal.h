@@ -30,6 +30,8 @@ public:
     const std::string& Device() const { return device; }
     // The number of this device's last entry, written or waiting.
     int64_t LastSequence() const { return sequence; }
+    // An entry of another machine was seen: this device's later entries are stamped after it.
+    void Observe(const HybridClock::Stamp& stamp) { stamps.Observe(stamp); }
     // Whether the journal's last entry, when WriteAs read it, was one of the complete record.
     bool ContinuesCompleteRecord() const { return continuesComplete; }
 

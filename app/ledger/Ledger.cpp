@@ -597,8 +597,11 @@ void Ledger::Journal(const Change& change, const char* undoKind, const std::stri
     case Charged:
         entry.kind = JournalKind::charged;
         entry.balanceSeconds = change.balanceSeconds;
-        entry.value =
-            std::to_string(change.daysAfter[0]) + ',' + std::to_string(change.daysAfter[1]);
+        // The days after, then before: machines that share the books charge each day once.
+        entry.value = std::to_string(change.daysAfter[0]) + ',' +
+                      std::to_string(change.daysAfter[1]) + ',' +
+                      std::to_string(change.daysBefore[0]) + ',' +
+                      std::to_string(change.daysBefore[1]);
         break;
     case Time:
         entry.todoSeconds = change.todoSeconds;

@@ -1,11 +1,13 @@
 #include "tests/app/AppScenario.h"
 
 #include "app/MainWindow.h"
+#include "app/journal/BooksText.h"
 #include "model/FillTree.h"
 #include "model/Todo.h"
 #include "toolbox/Places.h"
 
 #include <cstdlib>
+#include <regex>
 #include <stdexcept>
 
 AppScenario::AppScenario()
@@ -56,6 +58,12 @@ void AppScenario::WriteConfig(const ExpectedSettings& settings)
 {
     std::filesystem::create_directories(DataFolder());
     WriteFileBytes(ConfigFile(), ExpectedConfigFile(settings));
+}
+
+std::string AppScenario::BooksOf(Tallydene& app)
+{
+    static const std::regex update("\t*<LastChargedDayUpdate>[^<]*</>\r\n");
+    return std::regex_replace(BooksText::Of(app), update, "");
 }
 
 Project& AppScenario::ProjectNamed(Tallydene& app, const std::string& name)

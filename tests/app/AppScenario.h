@@ -42,6 +42,10 @@ protected:
     // entry moves on (JournalFirstTest reads it).
     std::string SavedConfig() const;
 
+    // The books as a file holds them; the moment of the last clock update is the clock's, not
+    // the books'.
+    static std::string BooksOf(Tallydene& app);
+
     // The project of that name, and its todo of that name.
     static Project& ProjectNamed(Tallydene& app, const std::string& name);
     static Todo& TodoNamed(Tallydene& app, const std::string& project, const std::string& todo);

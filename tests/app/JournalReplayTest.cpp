@@ -22,55 +22,6 @@
 
 using namespace res;
 
-namespace
-{
-
-// The random user's dialogs, and the ones it leaves alone there: project properties, working
-// hours and the away question.
-class AnyDialogs : public RandomDialogs
-{
-public:
-    using RandomDialogs::RandomDialogs;
-
-    bool Show(ProjectForm& form) override
-    {
-        form.Open();
-        if (Coin())
-            form.name = "Project " + std::to_string(++renamed);
-        form.comment = Coin() ? "note" : "";
-        form.totalTime = AnyAmount();
-        return form.Confirm(prompts).accepted;
-    }
-
-    bool Show(WorkingTimeForm& form) override
-    {
-        form.Open();
-        form.overtime = AnyAmount();
-        form.targets[random() % 7] = AnyAmount();
-        return form.Confirm(prompts).accepted;
-    }
-
-    bool Show(AwayTimeForm& form) override
-    {
-        form.Open();
-        form.answer = static_cast<AwayTimeForm::Answer>(random() % 3);
-        return form.Confirm(prompts).accepted;
-    }
-
-private:
-    int renamed = 0;
-};
-
-// The books as a file holds them; the moment of the last clock update is the clock's, not the
-// books'.
-std::string BooksOf(Tallydene& app)
-{
-    static const std::regex update("\t*<LastChargedDayUpdate>[^<]*</>\r\n");
-    return std::regex_replace(BooksText::Of(app), update, "");
-}
-
-} // namespace
-
 class JournalReplayTest : public AppScenario
 {
 protected:
@@ -141,9 +92,9 @@ protected:
         // The start: a session a crash left open is closed, the clock update saves.
         app->CloseInterruptedSession();
         app->UpdateTime();
-        AnyDialogs dialogs(*app, prompts, random);
-        ViewCommands commands(*app, prompts, dialogs);
-        AppCommands appCommands(*app, prompts, dialogs);
+        RandomSteps steps(*app, view, prompts, random,
+                          [&](long long seconds, bool asleep)
+                          { asleep ? clock.Suspend(seconds) : clock.Advance(seconds); });
         std::map<std::string, int64_t> startTimes;
         std::map<std::string, int64_t> startTotals;
         for (const Project* project : app->GetProjects())
@@ -154,59 +105,18 @@ protected:
         }
         const int64_t startBalance = app->GetOvertimeAccount().GetBalance();
 
-        const int viewCommands[] = {ID_TODO_ADD_TIME,   ID_TODO_REMOVE_TIME, ID_TODO_TRANSFER_TIME,
-                                    ID_TODO_ZERO_TIME,  ID_TODO_DELETE,      ID_TODO_NEW,
-                                    ID_TODO_PROPERTIES, ID_TODO_COMPLETED,   ID_TODO_PRIORITY_1,
-                                    ID_ITEM_ACTIVATE,   ID_TODO_PAUSE,       ID_PROJECT_PROPERTIES,
-                                    ID_ITEM_DELETE,     ID_EDIT_UNDO,        ID_EDIT_REDO};
-        const int appCommandIds[] = {ID_TOOLS_CLEAN_UP,         ID_PROJECT_NEW, ID_OVERTIME_ZERO,
-                                     ID_OVERTIME_WORKING_HOURS, ID_EDIT_UNDO,   ID_EDIT_REDO};
         for (int step = 0; step < 200; ++step)
         {
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
-            if (Todo* todo = dialogs.AnyTodo(); todo != nullptr && random() % 4 != 0)
-                view.tree.SelectNode(view.tree.NodeOf(*todo));
-            else if (app->GetProjects().Count() > 0)
-                view.tree.SelectNode(view.tree.NodeOf(*app->GetProjects().Get(
-                    static_cast<int>(random() % app->GetProjects().Count()))));
-            switch (random() % 6)
-            {
-            case 0:
-            case 1:
-                commands.Execute(viewCommands[random() % std::size(viewCommands)]);
-                break;
-            case 2:
-                appCommands.Execute(appCommandIds[random() % std::size(appCommandIds)]);
-                break;
-            case 3:
-                if (Todo* todo = dialogs.AnyTodo(); todo != nullptr && app->GetProjects().Count())
+            steps.Step(
+                [&]
                 {
-                    TreeItem* target = dialogs.Coin() ? static_cast<TreeItem*>(dialogs.AnyTodo())
-                                                      : app->GetProjects().Get(static_cast<int>(
-                                                            random() % app->GetProjects().Count()));
-                    commands.DropOnItem(*todo, target);
-                }
-                break;
-            case 4:
-                // Time passes, some of it asleep: the days charge, the away question comes.
-                if (dialogs.Coin())
-                    clock.Advance(static_cast<long long>(random() % (6 * kHour)));
-                else
-                    clock.Suspend(static_cast<long long>(random() % (20 * kHour)));
-                app->UpdateTime();
-                AwayTimeForm::Ask(*app, dialogs);
-                app->FinishCommand();
-                break;
-            default:
-                if (withRestore && step == 100)
-                    BackupRestore::Restore(*app, prompts, {backup.string(), "20260301"}, false);
-                else
-                {
-                    appCommands.Execute(ID_EDIT_UNDO);
-                    appCommands.Execute(ID_EDIT_REDO);
-                }
-                break;
-            }
+                    if (withRestore && step == 100)
+                        BackupRestore::Restore(*app, prompts, {backup.string(), "20260301"},
+                                               false);
+                    else
+                        steps.UndoAndRedo();
+                });
             ExpectReplayGivesTheSavedBooks();
             if (HasFailure())
                 return;
@@ -217,7 +127,7 @@ protected:
 
         app->Pause();
         while (app->GetUndoHistory().NextUndo() != nullptr)
-            appCommands.Execute(ID_EDIT_UNDO);
+            steps.appCommands.Execute(ID_EDIT_UNDO);
         // What the clock and the away answers booked stays; every command's change is gone.
         std::map<std::string, int64_t> booked;
         int64_t bookedBalance = 0;

@@ -1,0 +1,255 @@
+#include "app/sharing/SharedBooks.h"
+#include "app/journal/BooksText.h"
+#include "app/clock/ClockValue.h"
+#include "app/journal/JournalReplay.h"
+#include "model/Todo.h"
+#include "model/Project.h"
+#include "tests/app/AppScenario.h"
+#include "tests/app/RandomUser.h"
+
+#include <cstdlib>
+#include <algorithm>
+#include <filesystem>
+
+namespace
+{
+
+// One machine of the user's: its own data folder, its own clock (minutes off the others'), and a
+// user making random changes.
+struct Machine
+{
+    std::filesystem::path dataHome;
+    FakeUtcClock clock;
+    RebuildingMainWindow view;
+    std::unique_ptr<Tallydene> app;
+    std::unique_ptr<SharedBooks> books;
+    std::mt19937 random;
+    std::unique_ptr<CoinPrompts> prompts;
+    std::unique_ptr<RandomSteps> steps;
+    bool connected = true;
+};
+
+} // namespace
+
+class SharedBooksTest : public AppScenario
+{
+protected:
+    static constexpr int32_t kHour = 3600;
+
+    // A machine whose data folder starts with the data file; the program starts as it does on a
+    // user's machine, there.
+    Machine& AddMachine(int skewSeconds, unsigned seed)
+    {
+        auto machine = std::make_unique<Machine>();
+        machine->dataHome = temp.Path() / ("machine" + std::to_string(machines.size() + 1));
+        const std::filesystem::path folder = machine->dataHome / "Brindlecott" / "Tallydene";
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(ConfigFile(), folder / "Tallydene.cfg");
+        setenv("XDG_DATA_HOME", machine->dataHome.string().c_str(), 1);
+        machine->clock.Set(2026, 3, 2, 10, 0, 0);
+        machine->clock.Advance(skewSeconds);
+        machine->app = std::make_unique<Tallydene>(machine->clock, ',');
+        Tallydene& app = *machine->app;
+        machine->view.app = &app;
+        app.SetMainWindow(&machine->view);
+        machine->view.RebuildTree();
+        app.CloseInterruptedSession();
+        app.UpdateTime();
+        machine->random.seed(seed);
+        machine->prompts = std::make_unique<CoinPrompts>(machine->random);
+        Machine* self = machine.get();
+        machine->steps = std::make_unique<RandomSteps>(
+            app, machine->view, *machine->prompts, machine->random,
+            [this, self](long long seconds, bool asleep)
+            {
+                // The world's time passes on every machine; this one may have slept.
+                for (auto& other : machines)
+                    if (other.get() == self && asleep)
+                        other->clock.Suspend(seconds);
+                    else
+                        other->clock.Advance(seconds);
+            });
+        machines.push_back(std::move(machine));
+        return *machines.back();
+    }
+
+    // The first machine's books are where sharing starts; every machine takes them.
+    void StartSharing()
+    {
+        const std::string starting = BooksText::Of(*machines.front()->app);
+        for (auto& machine : machines)
+        {
+            machine->books = std::make_unique<SharedBooks>(
+                *machine->app, starting, machine->app->GetJournal().LastSequence());
+            machine->books->Fold();
+        }
+    }
+
+    // What one machine's journal holds of the shared books so far reaches another, as a sync
+    // engine copies a file: the first entries of it, up to any point.
+    void Deliver(Machine& from, Machine& to, bool whole)
+    {
+        std::vector<JournalEntry> entries = from.books->OwnEntries();
+        if (!whole && !entries.empty())
+            entries.resize(from.random() % (entries.size() + 1));
+        to.books->Take(entries);
+        to.app->FinishCommand();
+    }
+
+    std::vector<std::unique_ptr<Machine>> machines;
+};
+
+TEST_F(SharedBooksTest, ThreeMachinesWithRandomChangesEndWithTheSameBooks)
+{
+    ExpectedSettings settings;
+    settings.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 45, 0);
+    settings.workingTimeEnabled = true;
+    settings.targets = {8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0, 0};
+    settings.projects = {{"Garden", 9000, {{"Mow", 3600}, {"Weed", 1800, 5}}},
+                         {"Office", 7200, {{"Mail", 7200}, {"Plan", 0, 5}}},
+                         {"Web", 0, {}}};
+    for (unsigned seed = 1; seed <= 3 && !HasFailure(); ++seed)
+    {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        machines.clear();
+        std::filesystem::remove_all(temp.Path() / "machine1");
+        std::filesystem::remove_all(temp.Path() / "machine2");
+        std::filesystem::remove_all(temp.Path() / "machine3");
+        WriteConfig(settings);
+        // Clocks up to ten minutes apart.
+        AddMachine(0, seed * 10 + 1);
+        AddMachine(-600, seed * 10 + 2);
+        AddMachine(540, seed * 10 + 3);
+        StartSharing();
+        std::mt19937 network(seed);
+        for (int step = 0; step < 240; ++step)
+        {
+            SCOPED_TRACE("step " + std::to_string(step));
+            // The third machine is offline for a while.
+            machines[2]->connected = step < 80 || step >= 160;
+            Machine& machine = *machines[network() % machines.size()];
+            machine.steps->Step();
+            if (network() % 3 == 0)
+            {
+                Machine& from = *machines[network() % machines.size()];
+                Machine& to = *machines[network() % machines.size()];
+                if (&from != &to && from.connected && to.connected)
+                    Deliver(from, to, false);
+            }
+            if (HasFailure())
+                return;
+        }
+        // Everything reaches everyone, after every clock has stopped.
+        for (auto& machine : machines)
+        {
+            machine->app->Pause();
+            machine->app->FinishCommand();
+        }
+        for (auto& from : machines)
+            for (auto& to : machines)
+                if (from != to)
+                    Deliver(*from, *to, true);
+        const std::string books = BooksOf(*machines.front()->app);
+        for (auto& machine : machines)
+            EXPECT_EQ(books, BooksOf(*machine->app));
+
+        // The same books as one fold of every entry, in any order, some twice.
+        std::vector<JournalEntry> all;
+        for (auto& machine : machines)
+        {
+            const std::vector<JournalEntry> own = machine->books->OwnEntries();
+            all.insert(all.begin(), own.rbegin(), own.rend());
+            all.insert(all.end(), own.begin(), own.begin() + static_cast<long>(own.size() / 2));
+        }
+        JournalReplay::Fold(*machines[1]->app, machines[1]->books->StartingBooks(), all);
+        EXPECT_EQ(books, BooksOf(*machines[1]->app));
+    }
+}
+
+TEST_F(SharedBooksTest, WhereTheMachinesChangesMeetEachRuleHoldsWhateverTheOrder)
+{
+    ExpectedSettings settings;
+    settings.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 0, 0);
+    settings.workingTimeEnabled = true;
+    settings.targets = {8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0, 0};
+    settings.projects = {{"Office", 7200, {{"Mail", 3600}, {"Plan", 0}}}};
+    WriteConfig(settings);
+    clock.Set(2026, 3, 2, 9, 0, 0);
+    const std::unique_ptr<Tallydene> app = Start(false);
+    const std::string starting = BooksText::Of(*app);
+    const std::string office = ProjectNamed(*app, "Office").GetId();
+    const std::string mail = TodoNamed(*app, "Office", "Mail").GetId();
+    const std::string plan = TodoNamed(*app, "Office", "Plan").GetId();
+    const int32_t monday = DayOf(ClockAt(2026, 3, 2));
+
+    int64_t sequence = 0;
+    const auto entry = [&](const char* kind, const char* device, int64_t milliseconds)
+    {
+        JournalEntry made;
+        made.kind = kind;
+        made.device = device;
+        made.sequence = ++sequence;
+        made.stamp = HybridClock::Stamp{milliseconds, 0}.Text();
+        made.start = made.end = milliseconds / 1000;
+        made.projectId = office;
+        made.project = "Office";
+        return made;
+    };
+    const auto charged = [&](const char* device, int64_t milliseconds, int32_t before,
+                             int32_t after, int64_t balance)
+    {
+        JournalEntry made = entry(JournalKind::charged, device, milliseconds);
+        made.balanceSeconds = balance;
+        made.value = std::to_string(after) + ",0," + std::to_string(before) + ",0";
+        return made;
+    };
+    const auto rename = [&](const char* device, int64_t milliseconds, const char* name)
+    {
+        JournalEntry made = entry(JournalKind::rename, device, milliseconds);
+        made.todoId = mail;
+        made.note = name;
+        return made;
+    };
+    std::vector<JournalEntry> entries;
+    // Tuesday charged by both machines, then one charges Tuesday to Thursday after a week away.
+    entries.push_back(charged("a", 1000, monday, monday + 1, -8 * kHour));
+    entries.push_back(charged("b", 1500, monday, monday + 1, -8 * kHour));
+    entries.push_back(charged("b", 1800, monday, monday + 3, -24 * kHour));
+    // Mail renamed on both; the later name holds.
+    entries.push_back(rename("b", 2000, "Letters"));
+    entries.push_back(rename("a", 2100, "Post"));
+    // Plan deleted on one machine while the other worked ten minutes on it.
+    JournalEntry deleted = entry(JournalKind::deleteTodo, "a", 3000);
+    deleted.todoId = plan;
+    deleted.todo = "Plan";
+    entries.push_back(deleted);
+    JournalEntry worked = entry(JournalKind::session, "b", 3100);
+    worked.todoId = plan;
+    worked.todo = "Plan";
+    worked.todoSeconds = worked.projectSeconds = worked.balanceSeconds = 600;
+    entries.push_back(worked);
+    // A todo of the other machine's takes the name Mail ended with.
+    JournalEntry made = entry(JournalKind::newTodo, "b", 4000);
+    made.todoId = std::string(32, 'f');
+    made.todo = "Post";
+    made.value = "2,1";
+    entries.push_back(made);
+
+    std::mt19937 random(7);
+    for (int order = 0; order < 4; ++order)
+    {
+        SCOPED_TRACE("order " + std::to_string(order));
+        std::vector<JournalEntry> arrived = entries;
+        std::shuffle(arrived.begin(), arrived.end(), random);
+        arrived.insert(arrived.end(), entries.begin(), entries.begin() + order);
+        EXPECT_TRUE(JournalReplay::Fold(*app, starting, arrived).empty());
+        const OvertimeAccount& account = app->GetOvertimeAccount();
+        EXPECT_EQ(-24 * kHour + 600, account.GetBalance());
+        EXPECT_EQ(monday + 3, account.GetLastChargedDay());
+        EXPECT_EQ(7200 + 600, ProjectNamed(*app, "Office").GetTotalTime());
+        EXPECT_EQ(3600, TodoNamed(*app, "Office", "Post").GetTime());
+        EXPECT_EQ(mail, TodoNamed(*app, "Office", "Post").GetId());
+        EXPECT_EQ(made.todoId, TodoNamed(*app, "Office", "Post (2)").GetId());
+        EXPECT_EQ(2, ProjectNamed(*app, "Office").GetTodos().Count());
+    }
+}

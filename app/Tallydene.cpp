@@ -209,6 +209,23 @@ void Tallydene::UpdateTime()
     ledger.ShowWaiting();
     FinishCommand();
     onlyBookingUnsaved = false;
+    ExchangeWithOtherMachines();
+}
+
+void Tallydene::ExchangeWithOtherMachines()
+{
+    if (!sharing.IsOn())
+        return;
+    if (sharing.Exchange())
+        FinishCommand();
+    const auto& problem = sharing.Problem();
+    if (problem && !sharingProblemTold && mainWindow != nullptr)
+        mainWindow->GetPrompts().Inform(toolbox::Translation::TrFormat(
+            "Tallydene cannot reach the shared folder:\n%s\n\nYour books go on on this machine "
+            "and catch up when the folder is back.",
+            {problem->Reason()}));
+    sharingProblemTold = problem.has_value();
+    RefreshStatus();
 }
 
 void Tallydene::BringUpToDate()
@@ -503,6 +520,10 @@ std::string Tallydene::StatusText() const
     if (options.IsWorkingTimeEnabled())
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});
+    if (sharing.Problem())
+        text += Translation::Tr("      Shared folder out of reach");
+    else if (const std::string merged = sharing.StatusText(); !merged.empty())
+        text += "      " + merged;
     if (IsSaveFailing())
         return Translation::Tr(DataFileMessages::kNotSavedStatus) + text;
     return text;
@@ -537,6 +558,7 @@ void Tallydene::CloseInterruptedSession()
     // starts its complete record with the books as they are; a first start's books are empty.
     if (!journal.ContinuesCompleteRecord() && !IsFirstRun())
         JournalBooks();
+    sharing.Start();
 }
 
 bool Tallydene::AnyTodoOpen() const

@@ -11,6 +11,7 @@
 #include "app/journal/WorkedToday.h"
 #include "app/ledger/Ledger.h"
 #include "app/ledger/UndoHistory.h"
+#include "app/sharing/Sharing.h"
 #include "model/ItemContext.h"
 #include "model/Project.h"
 #include "toolbox/ArrayList.h"
@@ -104,6 +105,9 @@ public:
 
     // The clock update of a tick and of the start: BringUpToDate, then FinishCommand's save.
     void UpdateTime();
+    // With the books shared: this machine's new entries go to the shared folder and the other
+    // machines' come in; a folder out of reach is told once, until it is back.
+    void ExchangeWithOtherMachines();
     // Books the time the machine was awake since the last update on the active todo, its
     // project and, with overtime on, the balance, keeping away time for the user's answer;
     // charges each new day's target; refreshes the status line and the tray tooltip. Nothing
@@ -144,6 +148,8 @@ public:
     SessionJournal& GetJournal() { return journal; }
     // The steps undo and redo take in this session.
     UndoHistory& GetUndoHistory() { return undoHistory; }
+    // The books kept together with the user's other machines, when they are.
+    Sharing& GetSharing() { return sharing; }
     // Where every change of the books goes through.
     Ledger& GetLedger() { return ledger; }
     const Ledger& GetLedger() const { return ledger; }
@@ -229,4 +235,7 @@ private:
     bool choosingAboutUnreadFiles = false;
     UndoHistory undoHistory;
     Ledger ledger{*this};
+    Sharing sharing{*this};
+    // The shared folder's problem was told; it is told again once it was back.
+    bool sharingProblemTold = false;
 };

@@ -28,6 +28,7 @@ public:
     std::vector<std::string> Fold();
 
     const std::string& StartingBooks() const { return startingBooks; }
+    int64_t FirstSequence() const { return firstSequence; }
     // This machine's entries that belong to the shared books, in its journal's order.
     std::vector<JournalEntry> OwnEntries() const;
     // When the last new entry of another machine arrived, and which device wrote it.

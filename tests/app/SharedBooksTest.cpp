@@ -1,6 +1,8 @@
 #include "app/sharing/SharedBooks.h"
+#include "app/sharing/Sharing.h"
 #include "app/journal/BooksText.h"
 #include "app/clock/ClockValue.h"
+#include "app/journal/JournalFile.h"
 #include "app/journal/JournalReplay.h"
 #include "model/Todo.h"
 #include "model/Project.h"
@@ -38,13 +40,18 @@ protected:
 
     // A machine whose data folder starts with the data file; the program starts as it does on a
     // user's machine, there.
-    Machine& AddMachine(int skewSeconds, unsigned seed)
+    Machine& AddMachine(int skewSeconds, unsigned seed) { return AddMachine(skewSeconds, seed, {}); }
+
+    Machine& AddMachine(int skewSeconds, unsigned seed, const std::string& configFile)
     {
         auto machine = std::make_unique<Machine>();
         machine->dataHome = temp.Path() / ("machine" + std::to_string(machines.size() + 1));
         const std::filesystem::path folder = machine->dataHome / "Brindlecott" / "Tallydene";
         std::filesystem::create_directories(folder);
-        std::filesystem::copy_file(ConfigFile(), folder / "Tallydene.cfg");
+        if (configFile.empty())
+            std::filesystem::copy_file(ConfigFile(), folder / "Tallydene.cfg");
+        else
+            WriteFileBytes(folder / "Tallydene.cfg", configFile);
         setenv("XDG_DATA_HOME", machine->dataHome.string().c_str(), 1);
         machine->clock.Set(2026, 3, 2, 10, 0, 0);
         machine->clock.Advance(skewSeconds);
@@ -252,4 +259,91 @@ TEST_F(SharedBooksTest, WhereTheMachinesChangesMeetEachRuleHoldsWhateverTheOrder
         EXPECT_EQ(made.todoId, TodoNamed(*app, "Office", "Post (2)").GetId());
         EXPECT_EQ(2, ProjectNamed(*app, "Office").GetTodos().Count());
     }
+}
+
+TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCopiesAndAnOutage)
+{
+    ExpectedSettings first;
+    first.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 45, 0);
+    first.projects = {{"Office", 7200, {{"Mail", 3600}, {"Plan", 0}}}};
+    ExpectedSettings second = first;
+    second.projects = {{"Office", 1800, {{"Mail", 1800}}}, {"Home", 600, {{"Tax", 600}}}};
+    WriteConfig(first);
+    Machine& desk = AddMachine(0, 1);
+    Machine& laptop = AddMachine(120, 2, ExpectedConfigFile(second));
+    const std::filesystem::path shared = temp.Path() / "Sync";
+    std::filesystem::create_directories(shared);
+
+    ASSERT_TRUE(desk.app->GetSharing().Begin(shared.string(), Sharing::Joining::Merge));
+    EXPECT_TRUE(Sharing::HoldsBooks(shared.string()));
+    ASSERT_TRUE(laptop.app->GetSharing().Begin(shared.string(), Sharing::Joining::Merge));
+    // Same names became one with their times added; the rest was added.
+    EXPECT_EQ(5400, TodoNamed(*laptop.app, "Office", "Mail").GetTime());
+    EXPECT_EQ(9000, ProjectNamed(*laptop.app, "Office").GetTotalTime());
+    EXPECT_EQ(600, TodoNamed(*laptop.app, "Home", "Tax").GetTime());
+
+    // Each works; each tick exchanges; both end with the same books.
+    desk.app->Activate(TodoNamed(*desk.app, "Office", "Plan"));
+    desk.clock.Advance(600);
+    laptop.clock.Advance(600);
+    desk.app->UpdateTime();
+    laptop.app->UpdateTime();
+    desk.app->UpdateTime();
+    EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
+    EXPECT_EQ(600, TodoNamed(*laptop.app, "Office", "Plan").GetTime());
+    EXPECT_EQ("Plan", desk.view.titles.back()) << "the running todo runs on";
+    EXPECT_NE(std::string::npos, laptop.view.statusTexts.back().find("Merged from"));
+    // Only the two journals and the starting books are in the folder.
+    std::vector<std::string> names;
+    for (const auto& file : std::filesystem::directory_iterator(shared / "Tallydene"))
+        names.push_back(file.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = {"books.cfg", desk.app->GetJournal().Device() + ".journal",
+                                         laptop.app->GetJournal().Device() + ".journal"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, names);
+
+    // The engine kept an older laptop journal and made the newer one a conflict copy: its
+    // entries are taken in, the copy removed, and the laptop writes its file whole again.
+    const std::filesystem::path laptopJournal =
+        shared / "Tallydene" / (laptop.app->GetJournal().Device() + ".journal");
+    const std::string older = ReadFileBytes(laptopJournal);
+    laptop.app->GetLedger().Apply(
+        {Change::Comment(TodoNamed(*laptop.app, "Home", "Tax").GetId(), "from the copy")});
+    laptop.app->FinishCommand();
+    laptop.app->UpdateTime();
+    const std::filesystem::path conflict =
+        shared / "Tallydene" /
+        (laptop.app->GetJournal().Device() + ".sync-conflict-20260302-101500-ABCDEFG.journal");
+    std::filesystem::rename(laptopJournal, conflict);
+    WriteFileBytes(laptopJournal, older);
+    desk.app->UpdateTime();
+    EXPECT_FALSE(std::filesystem::exists(conflict));
+    EXPECT_EQ("from the copy", TodoNamed(*desk.app, "Home", "Tax").GetComment());
+    laptop.app->UpdateTime();
+    const std::vector<JournalEntry> rewritten = JournalFile(laptopJournal.string()).ReadAll();
+    EXPECT_EQ(1, std::count_if(rewritten.begin(), rewritten.end(), [](const JournalEntry& entry)
+                               { return entry.kind == JournalKind::comment; }));
+
+    // The folder out of reach: told once, the books go on, and catch up when it is back.
+    std::filesystem::rename(shared, temp.Path() / "Away");
+    desk.app->Pause();
+    desk.app->UpdateTime();
+    desk.app->UpdateTime();
+    EXPECT_EQ(1, std::count_if(desk.view.prompts.shown.begin(), desk.view.prompts.shown.end(),
+                               [](const auto& shown) { return shown.kind == "inform"; }));
+    EXPECT_NE(std::string::npos,
+              desk.view.statusTexts.back().find("Shared folder out of reach"));
+    std::filesystem::rename(temp.Path() / "Away", shared);
+    desk.app->UpdateTime();
+    laptop.app->UpdateTime();
+    EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
+
+    // A new start folds the same books from the folder.
+    const std::string books = BooksOf(*laptop.app);
+    laptop.app.reset();
+    setenv("XDG_DATA_HOME", laptop.dataHome.string().c_str(), 1);
+    laptop.app = std::make_unique<Tallydene>(laptop.clock, ',');
+    laptop.app->CloseInterruptedSession();
+    EXPECT_EQ(books, BooksOf(*laptop.app));
 }

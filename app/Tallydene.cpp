@@ -16,6 +16,7 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Logger.h"
 #include "toolbox/Path.h"
+#include "toolbox/Places.h"
 #include "toolbox/Translation.h"
 
 #include <cstdlib>
@@ -38,6 +39,7 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
     : TriExtApp(kApplicationName, {"Projects"}), clock(clock), decimalChar(decimalChar),
       eventLog(GetDataFolder()), journal(SessionJournal::FileIn(GetDataFolder()))
 {
+    journal.SetMachineName(toolbox::Places::MachineName());
     journal.WriteAs(DeviceId::ReadOrMake(
         toolbox::Path::CreateApplicationLikePath(GetDataFolder(), "device").ToString(false).str()));
     durations.SetDecimalChar(decimalChar);
@@ -225,6 +227,12 @@ void Tallydene::ExchangeWithOtherMachines()
             "and catch up when the folder is back.",
             {problem->Reason()}));
     sharingProblemTold = problem.has_value();
+    if (activeTodo == nullptr && mainWindow != nullptr)
+    {
+        const std::string elsewhere = sharing.RunningElsewhereText();
+        mainWindow->SetDocumentTitle(elsewhere.empty() ? toolbox::Translation::Tr("Paused")
+                                                       : elsewhere);
+    }
     RefreshStatus();
 }
 
@@ -502,6 +510,26 @@ void Tallydene::Pause()
     ledger.Show(previous);
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(false);
+}
+
+void Tallydene::EndForStartElsewhere(int64_t startedAt)
+{
+    if (activeTodo == nullptr)
+        return;
+    BringUpToDate();
+    Todo& previous = *activeTodo;
+    // What ran here after the start elsewhere was counted there.
+    const int64_t since = SessionJournal::UnixTimeOf(account.GetLastTimeUpdated()) - startedAt;
+    const std::optional<JournalEntry>& session = journal.GetRunningSession();
+    const int64_t overlap = std::min(since, session ? session->todoSeconds : 0);
+    if (overlap > 0)
+        ledger.Book(previous, -overlap, {});
+    activeTodo = nullptr;
+    journal.EndSession(account.GetLastTimeUpdated() - static_cast<int32_t>(std::max<int64_t>(since, 0)),
+                       "switched");
+    if (mainWindow != nullptr)
+        mainWindow->SetActiveLook(false);
+    ledger.Show(previous);
 }
 
 std::string Tallydene::StatusText() const

@@ -124,6 +124,9 @@ public:
     void Activate(Todo& todo);
     // Stops the clock; nothing happens while paused.
     void Pause();
+    // Another machine that shares the books started a todo at that moment (UTC seconds), after
+    // the todo here: the session here ends there, and what it booked since is taken back.
+    void EndForStartElsewhere(int64_t startedAt);
 
     // Time away while a todo ran that waits for the user's answer; nothing of it is booked yet.
     // Its todo is nullptr when the todo has been deleted since.

@@ -203,4 +203,12 @@ void Places::SetFolders(std::optional<String> localApplicationData,
     DocumentsRedirection() = std::move(documents);
 }
 
+std::string Places::MachineName()
+{
+    char name[256] = {};
+    if (gethostname(name, sizeof name - 1) != 0)
+        return {};
+    return name;
+}
+
 } // namespace toolbox

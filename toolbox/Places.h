@@ -2,6 +2,8 @@
 
 #include "toolbox/String.h"
 
+#include <string>
+
 #include <optional>
 #include <vector>
 
@@ -32,6 +34,9 @@ public:
     // $XDG_DOCUMENTS_DIR, else the documents line of user-dirs.dirs, else the home folder;
     // none without a home.
     static std::optional<String> DocumentsFolder();
+
+    // The machine's name on the network, as its user knows it; empty when it has none.
+    static std::string MachineName();
 
     // For tests only: replace what the operating system says about the program path or the
     // arguments. std::nullopt gives the operating system's answer back.

@@ -119,4 +119,13 @@ void Places::SetFolders(std::optional<String> localApplicationData,
     DocumentsRedirection() = std::move(documents);
 }
 
+std::string Places::MachineName()
+{
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    if (!GetComputerNameW(name, &size))
+        return {};
+    return Utf8FromWide(std::wstring_view(name, size));
+}
+
 } // namespace toolbox

@@ -87,7 +87,9 @@ void SessionJournal::Open(int32_t moment, const JournalEntry& names)
     entry.todo = names.todo;
     entry.todoId = names.todoId;
     entry.projectId = names.projectId;
-    Append(entry);
+    // The machine it runs on, for the other machines that share the books.
+    entry.value = machine;
+    entry.stamp = Append(entry);
     running = std::move(entry);
 }
 
@@ -187,7 +189,7 @@ void SessionJournal::WriteAs(std::string deviceId)
     }
 }
 
-void SessionJournal::Append(JournalEntry entry)
+std::string SessionJournal::Append(JournalEntry entry)
 {
     if (!device.empty())
     {
@@ -196,8 +198,10 @@ void SessionJournal::Append(JournalEntry entry)
         // The program's clock counts whole seconds.
         entry.stamp = stamps.Next(entry.end * 1000).Text();
     }
+    std::string stamp = entry.stamp;
     waiting.push_back(std::move(entry));
     WriteWaiting();
+    return stamp;
 }
 
 toolbox::FileResult SessionJournal::WriteWaiting()

@@ -28,6 +28,8 @@ public:
     // numbering and the clock go on from the journal's last entry.
     void WriteAs(std::string deviceId);
     const std::string& Device() const { return device; }
+    // The machine's name, kept with each session it starts.
+    void SetMachineName(std::string name) { machine = std::move(name); }
     // The number of this device's last entry, written or waiting.
     int64_t LastSequence() const { return sequence; }
     // An entry of another machine was seen: this device's later entries are stamped after it.
@@ -65,8 +67,8 @@ public:
 
     // A change made by hand, written at once.
     void Record(JournalEntry entry, int32_t moment);
-    // An entry with the moments it has.
-    void Append(JournalEntry entry);
+    // An entry with the moments it has; its stamp is given.
+    std::string Append(JournalEntry entry);
 
     // Writes the entries that wait, oldest first, up to the first the file does not take; that
     // failure is the result.
@@ -86,6 +88,7 @@ private:
     std::optional<JournalEntry> progress;
     std::deque<JournalEntry> waiting;
     std::string device;
+    std::string machine;
     int64_t sequence = 0;
     HybridClock stamps;
     bool continuesComplete = false;

@@ -53,3 +53,30 @@ std::vector<std::string> SharedBooks::Fold()
                                 "An entry did not apply to the shared books: " + line);
     return refused;
 }
+
+std::optional<JournalEntry> SharedBooks::LatestStartElsewhere() const
+{
+    std::optional<JournalEntry> latest;
+    std::optional<HybridClock::Stamp> latestStamp;
+    for (const JournalEntry& entry : others)
+    {
+        if (entry.kind != JournalKind::open)
+            continue;
+        const auto stamp = HybridClock::Stamp::Parse(entry.stamp);
+        if (stamp && (!latestStamp || *latestStamp < *stamp))
+        {
+            latest = entry;
+            latestStamp = stamp;
+        }
+    }
+    return latest;
+}
+
+bool SharedBooks::StillRuns(const JournalEntry& opened) const
+{
+    for (const JournalEntry& entry : others)
+        if (entry.kind == JournalKind::session && entry.device == opened.device &&
+            entry.start == opened.start && entry.todoId == opened.todoId)
+            return false;
+    return true;
+}

@@ -3,6 +3,7 @@
 #include "app/journal/JournalEntry.h"
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -31,6 +32,11 @@ public:
     int64_t FirstSequence() const { return firstSequence; }
     // This machine's entries that belong to the shared books, in its journal's order.
     std::vector<JournalEntry> OwnEntries() const;
+    // The latest session another machine started, whether it still runs or not; nothing while
+    // none did.
+    std::optional<JournalEntry> LatestStartElsewhere() const;
+    // Whether the session that started with the entry has not ended yet, as far as is known.
+    bool StillRuns(const JournalEntry& opened) const;
     // When the last new entry of another machine arrived, and which device wrote it.
     const std::string& LastMergedDevice() const { return lastDevice; }
 

@@ -4,6 +4,7 @@
 #include "app/backups/BackupSchedule.h"
 #include "app/clock/LocalDates.h"
 #include "app/journal/BooksText.h"
+#include "app/journal/HybridClock.h"
 #include "model/Project.h"
 #include "model/Todo.h"
 #include "toolbox/DailyBackups.h"
@@ -221,12 +222,48 @@ bool Sharing::Exchange()
     if (!books->Take(entries))
         return false;
     lastMerged = app.Now();
+    FollowStartsElsewhere();
+    // The session that ended here reaches the others now, not a tick later.
+    if (endedHere)
+        folder->CatchUp(books->OwnEntries());
     return true;
+}
+
+void Sharing::FollowStartsElsewhere()
+{
+    const std::optional<JournalEntry> start = books->LatestStartElsewhere();
+    if (!start)
+        return;
+    const std::optional<JournalEntry>& mine = app.GetJournal().GetRunningSession();
+    const auto stampOf = [](const JournalEntry& entry)
+    { return HybridClock::Stamp::Parse(entry.stamp).value_or(HybridClock::Stamp{}); };
+    endedHere = app.GetActiveTodo() != nullptr && mine && stampOf(*mine) < stampOf(*start);
+    if (endedHere)
+        app.EndForStartElsewhere(start->start);
+    runningElsewhere.reset();
+    if (books->StillRuns(*start))
+        runningElsewhere = start;
+}
+
+std::string Sharing::RunningElsewhereText() const
+{
+    if (!runningElsewhere || app.GetActiveTodo() != nullptr)
+        return {};
+    const std::string machine = runningElsewhere->value.empty()
+                                    ? runningElsewhere->device.substr(0, 8)
+                                    : runningElsewhere->value;
+    const std::string since = LocalDates::Text(runningElsewhere->start, "%H:%M");
+    return toolbox::Translation::TrFormat("%s runs on %s since %s",
+                                          {runningElsewhere->todo, machine, since});
 }
 
 std::string Sharing::StatusText() const
 {
-    if (!IsOn() || books->LastMergedDevice().empty())
+    if (!IsOn())
+        return {};
+    if (std::string elsewhere = RunningElsewhereText(); !elsewhere.empty())
+        return elsewhere;
+    if (books->LastMergedDevice().empty())
         return {};
     const std::string device = books->LastMergedDevice().substr(0, 8);
     const std::string time = LocalDates::Text(SessionJournal::UnixTimeOf(lastMerged), "%H:%M");

@@ -47,6 +47,8 @@ public:
     static bool HoldsBooks(const std::string& folder);
     // "Merged from 3f2a9c1b at 10:05", or nothing while no other machine's entry came in.
     std::string StatusText() const;
+    // "Mail runs on laptop since 10:05" while a todo runs on another machine; else nothing.
+    std::string RunningElsewhereText() const;
     // The folder out of reach, said once until it is back: for the status line and a message.
     const std::optional<toolbox::FileResult>& Problem() const { return problem; }
 
@@ -57,10 +59,16 @@ private:
     // One of this machine's projects into the shared books: a project or todo of the same name
     // there takes its time, anything else is added.
     void MergeProject(const ItemContent& project, const std::vector<ItemContent>& todos);
+    // A later start on another machine ends the session here.
+    void FollowStartsElsewhere();
 
     Tallydene& app;
     std::unique_ptr<SharedFolder> folder;
     std::unique_ptr<SharedBooks> books;
     std::optional<toolbox::FileResult> problem;
     int32_t lastMerged = 0;
+    // The session another machine runs, as its start entry says.
+    std::optional<JournalEntry> runningElsewhere;
+    // A session here was ended because of it.
+    bool endedHere = false;
 };

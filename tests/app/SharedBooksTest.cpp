@@ -292,7 +292,7 @@ TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCo
     EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
     EXPECT_EQ(600, TodoNamed(*laptop.app, "Office", "Plan").GetTime());
     EXPECT_EQ("Plan", desk.view.titles.back()) << "the running todo runs on";
-    EXPECT_NE(std::string::npos, laptop.view.statusTexts.back().find("Merged from"));
+    EXPECT_NE(std::string::npos, laptop.view.statusTexts.back().find("Plan runs on "));
     // Only the two journals and the starting books are in the folder.
     std::vector<std::string> names;
     for (const auto& file : std::filesystem::directory_iterator(shared / "Tallydene"))
@@ -336,6 +336,25 @@ TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCo
               desk.view.statusTexts.back().find("Shared folder out of reach"));
     std::filesystem::rename(temp.Path() / "Away", shared);
     desk.app->UpdateTime();
+    laptop.app->UpdateTime();
+    EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
+
+    // A later start on the laptop ends the session on the desk where it began.
+    desk.app->Activate(TodoNamed(*desk.app, "Office", "Mail"));
+    desk.app->FinishCommand();
+    desk.app->UpdateTime();
+    laptop.app->UpdateTime();
+    for (Machine* machine : {&desk, &laptop})
+        machine->clock.Advance(300);
+    laptop.app->Activate(TodoNamed(*laptop.app, "Home", "Tax"));
+    laptop.app->FinishCommand();
+    for (Machine* machine : {&desk, &laptop})
+        machine->clock.Advance(600);
+    laptop.app->UpdateTime();
+    desk.app->UpdateTime();
+    EXPECT_EQ(nullptr, desk.app->GetActiveTodo());
+    EXPECT_EQ(5400 + 420, TodoNamed(*desk.app, "Office", "Mail").GetTime());
+    EXPECT_EQ(0, desk.view.titles.back().find("Tax runs on ")) << desk.view.titles.back();
     laptop.app->UpdateTime();
     EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
 

@@ -549,7 +549,7 @@ std::string Tallydene::StatusText() const
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});
     if (sharing.Problem())
-        text += Translation::Tr("      Shared folder out of reach");
+        text += "      " + Translation::Tr("Shared folder out of reach");
     else if (const std::string merged = sharing.StatusText(); !merged.empty())
         text += "      " + merged;
     if (IsSaveFailing())

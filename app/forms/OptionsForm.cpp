@@ -1,8 +1,11 @@
 #include "app/forms/OptionsForm.h"
 
+#include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "toolbox/Translation.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace
 {
@@ -33,6 +36,8 @@ void OptionsForm::Open()
     trayIcon = options.IsTrayIconEnabled();
     daysLocal = options.AreDaysLocal();
     awayThresholdMinutes = options.GetAwayThresholdMinutes();
+    shareBooks = app.GetSharing().IsOn();
+    shareFolder = app.GetSharing().Folder();
     timeFormat = ButtonOf(durations.TimeFormat(), kFirstFormatButton, kLastFormatButton);
     timeRound = ButtonOf(durations.TimeRound(), kFirstRoundButton, kLastRoundButton);
     for (int format = kFirstFormatButton; format <= kLastFormatButton; ++format)
@@ -40,8 +45,51 @@ void OptionsForm::Open()
             durations.FormatDuration(kSampleSeconds, 0, false, format);
 }
 
-FormResult OptionsForm::Confirm(Prompts& /*prompts*/)
+FormResult OptionsForm::ConfirmSharing(Prompts& prompts)
 {
+    Sharing& sharing = app.GetSharing();
+    if (!shareBooks)
+    {
+        sharing.End();
+        return FormResult::Accept();
+    }
+    if (sharing.IsOn() && sharing.Folder() == shareFolder)
+        return FormResult::Accept();
+    using toolbox::Translation;
+    std::error_code error;
+    if (shareFolder.empty() || !std::filesystem::is_directory(shareFolder, error))
+    {
+        prompts.Refuse(Translation::Tr("Choose a folder that is there to share the books through."));
+        return FormResult::Refuse(FormField::ShareFolder);
+    }
+    Sharing::Joining joining = Sharing::Joining::Merge;
+    if (Sharing::HoldsBooks(shareFolder))
+    {
+        if (prompts.Ask(Translation::Tr("The folder holds books shared by another machine "
+                                        "already.\n\nMerge your books into them? Projects and "
+                                        "todos of the same name become one, their times added."),
+                        Prompts::QuestionIcon::Question))
+            joining = Sharing::Joining::Merge;
+        else if (prompts.Ask(Translation::Tr("Use the shared books instead of yours? Yours are "
+                                             "kept as a backup."),
+                             Prompts::QuestionIcon::Question))
+            joining = Sharing::Joining::UseShared;
+        else
+            return FormResult::Refuse(FormField::ShareFolder);
+    }
+    if (toolbox::FileResult begun = sharing.Begin(shareFolder, joining); !begun)
+    {
+        prompts.Refuse(Translation::TrFormat("Tallydene cannot share the books there:\n%s",
+                                             {begun.Reason()}));
+        return FormResult::Refuse(FormField::ShareFolder);
+    }
+    return FormResult::Accept();
+}
+
+FormResult OptionsForm::Confirm(Prompts& prompts)
+{
+    if (FormResult shared = ConfirmSharing(prompts); !shared.accepted)
+        return shared;
     Options& options = app.GetOptions();
     options.SetWorkingTimeEnabled(workingTimeEnabled);
     options.SetLoggingEnabled(loggingEnabled);

@@ -19,7 +19,8 @@ public:
     explicit OptionsForm(Tallydene& app);
 
     void Open();
-    // Applies the fields to the settings in memory; nothing is ever refused.
+    // Applies the fields to the settings in memory. Only sharing can be refused: without a
+    // folder that is there, when the user cancels joining, or when the folder cannot be written.
     FormResult Confirm(Prompts& prompts);
 
     bool workingTimeEnabled = false;
@@ -31,9 +32,16 @@ public:
     int timeRound = kNone;  // 0 to 4
     // 0 never asks about away time.
     int awayThresholdMinutes = 0;
+    // The books shared with the user's other machines through a folder a sync engine keeps
+    // equal; joining a folder that holds books asks whether to merge or to use them.
+    bool shareBooks = false;
+    std::string shareFolder;
     // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".
     std::array<std::string, 3> formatLabels;
 
 private:
+    // Sharing begun, ended or left as it was, as the fields say.
+    FormResult ConfirmSharing(Prompts& prompts);
+
     Tallydene& app;
 };

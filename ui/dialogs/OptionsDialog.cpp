@@ -7,6 +7,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/filepicker.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
@@ -56,6 +57,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     wxSizer* switches = CreateSwitches();
     wxSizer* roundFrame = CreateRoundFrame();
     wxSizer* awayRow = NewAwayRow();
+    wxSizer* shareRow = NewShareRow();
     // Made last, so that they come last in the tab order.
     wxSizer* buttons = CreateButtons();
 
@@ -68,6 +70,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     top->Add(firstRow, wxSizerFlags().Expand().Border(wxALL, wideGap));
     top->Add(roundFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
     top->Add(awayRow, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
+    top->Add(shareRow, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
     top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
     SetSizerAndFit(top);
     CentreOnParent(); // as every form dialog opens
@@ -156,8 +159,24 @@ wxSizer* OptionsDialog::NewAwayRow()
     return row;
 }
 
+wxSizer* OptionsDialog::NewShareRow()
+{
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    shareBooks = AddSwitch(_("&Share the books through a folder"), "shareBooks");
+    shareBooks->SetValue(form.shareBooks);
+    row->Add(shareBooks, wxSizerFlags().CentreVertical());
+    shareFolder = new wxDirPickerCtrl(this, wxID_ANY, ToWx(form.shareFolder),
+                                      _("Folder to share the books through"), wxDefaultPosition,
+                                      wxDefaultSize, wxDIRP_DEFAULT_STYLE | wxDIRP_USE_TEXTCTRL,
+                                      wxDefaultValidator, "shareFolder");
+    row->Add(shareFolder, wxSizerFlags(1).CentreVertical().Border(wxLEFT, gap));
+    return row;
+}
+
 bool OptionsDialog::TransferDataFromWindow()
 {
+    form.shareBooks = shareBooks->GetValue();
+    form.shareFolder = FromWx(shareFolder->GetPath());
     form.awayThresholdMinutes = awayMinutes->GetValue();
     form.workingTimeEnabled = workingTime->GetValue();
     form.loggingEnabled = logging->GetValue();

@@ -8,6 +8,7 @@
 class OptionsForm;
 class Prompts;
 class wxCheckBox;
+class wxDirPickerCtrl;
 class wxRadioButton;
 class wxSizer;
 class wxSpinCtrl;
@@ -49,6 +50,8 @@ private:
 
     // "Ask about away time after [15] minutes".
     wxSizer* NewAwayRow();
+    // "Share the books through a folder" and the folder.
+    wxSizer* NewShareRow();
 
     OptionsForm& form;
     Prompts& prompts;
@@ -62,4 +65,6 @@ private:
     wxCheckBox* trayIcon;
     wxCheckBox* daysLocal;
     wxSpinCtrl* awayMinutes = nullptr;
+    wxCheckBox* shareBooks = nullptr;
+    wxDirPickerCtrl* shareFolder = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "app/sharing/SharedBooks.h"
 #include "app/sharing/Sharing.h"
+#include "app/forms/OptionsForm.h"
+#include "toolbox/DailyBackups.h"
 #include "app/journal/BooksText.h"
 #include "app/clock/ClockValue.h"
 #include "app/journal/JournalFile.h"
@@ -357,6 +359,26 @@ TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCo
     EXPECT_EQ(0, desk.view.titles.back().find("Tax runs on ")) << desk.view.titles.back();
     laptop.app->UpdateTime();
     EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
+
+    // A third machine joins through the options: no folder is refused; then it takes the
+    // shared books, its own kept as a backup.
+    ExpectedSettings third = first;
+    third.projects = {{"Garden", 0, {{"Mow", 900}}}};
+    Machine& home = AddMachine(-60, 3, ExpectedConfigFile(third));
+    OptionsForm options(*home.app);
+    options.Open();
+    EXPECT_FALSE(options.shareBooks);
+    options.shareBooks = true;
+    options.shareFolder = (temp.Path() / "Nowhere").string();
+    EXPECT_EQ(FormField::ShareFolder, options.Confirm(home.view.prompts).focus);
+    options.shareFolder = shared.string();
+    home.view.prompts.answers = {false, true};
+    EXPECT_TRUE(options.Confirm(home.view.prompts).accepted);
+    EXPECT_EQ(BooksOf(*laptop.app), BooksOf(*home.app));
+    ASSERT_EQ(1u, toolbox::DailyBackups(home.app->DataFilePath()).List().size());
+    EXPECT_NE(std::string::npos,
+              ReadFileBytes(toolbox::DailyBackups(home.app->DataFilePath()).List().front().path)
+                  .find("<Mow>"));
 
     // A new start folds the same books from the folder.
     const std::string books = BooksOf(*laptop.app);

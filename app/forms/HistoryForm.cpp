@@ -35,7 +35,9 @@ bool Overlap(const Session& a, const Session& b)
 void HistoryForm::Open()
 {
     const int64_t now = SessionJournal::UnixTimeOf(app.Now());
-    sessions = SessionsOf(app.GetJournal().GetFile().ReadPlausible(now), true);
+    sessions = SessionsOf(
+        app.GetSharing().WithOtherMachines(app.GetJournal().GetFile().ReadPlausible(now), now),
+        true);
     if (const std::optional<JournalEntry>& running = app.GetJournal().GetRunningSession())
     {
         Session session{running->start,       std::max(running->start, now),
@@ -117,9 +119,16 @@ std::string HistoryForm::Cell(const Row& row, int column) const
         return app.FormatDuration(SaturatedDuration(session.booked), 0);
     case 2:
         return session.project;
-    default:
+    case 3:
         return session.todo;
+    default:
+        return session.machine;
     }
+}
+
+bool HistoryForm::ShowsMachines() const
+{
+    return app.GetSharing().IsOn();
 }
 
 std::vector<std::string> HistoryForm::ProjectNames() const

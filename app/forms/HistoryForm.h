@@ -46,6 +46,8 @@ public:
     const Session& SessionAt(size_t session) const { return sessions[session]; }
     // Column 0 the time ("09:00 - 10:30") or the day, 1 the duration, 2 the project, 3 the todo.
     std::string Cell(const Row& row, int column) const;
+    // With the books shared, a fifth column tells the machine each session ran on.
+    bool ShowsMachines() const;
     // The project names in the history, sorted, for the project filter.
     std::vector<std::string> ProjectNames() const;
 

@@ -65,8 +65,9 @@ std::string Aligned(const std::vector<std::vector<std::string>>& rows, size_t fi
 
 void ReportForm::Open(int firstWeekday)
 {
+    const int64_t now = SessionJournal::UnixTimeOf(app.Now());
     std::vector<JournalEntry> entries =
-        app.GetJournal().GetFile().ReadPlausible(SessionJournal::UnixTimeOf(app.Now()));
+        app.GetSharing().WithOtherMachines(app.GetJournal().GetFile().ReadPlausible(now), now);
     if (const std::optional<JournalEntry>& running = app.GetJournal().GetRunningSession())
     {
         entries.push_back(*running);

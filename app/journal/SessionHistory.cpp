@@ -62,6 +62,7 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
             byStart[{identity, entry.start}] = found.size();
             found.push_back(
                 {{entry.start, entry.end, entry.todoSeconds, "", "", entry.note}, identity});
+            found.back().session.machine = entry.value;
         }
         else if (changesByHand &&
                  (entry.kind == JournalKind::add || entry.kind == JournalKind::remove))

@@ -19,6 +19,8 @@ struct Session
     std::string kind = JournalKind::session;
     // Still running: its end is now.
     bool running = false;
+    // The machine it ran on, when the books are shared; empty for sessions of older runs.
+    std::string machine{};
 };
 
 // The sessions of the journal, oldest start first. Renames and moves recorded after a session

@@ -30,6 +30,8 @@ public:
 
     const std::string& StartingBooks() const { return startingBooks; }
     int64_t FirstSequence() const { return firstSequence; }
+    // The other machines' entries, each once, in the order they arrived.
+    const std::vector<JournalEntry>& Others() const { return others; }
     // This machine's entries that belong to the shared books, in its journal's order.
     std::vector<JournalEntry> OwnEntries() const;
     // The latest session another machine started, whether it still runs or not; nothing while

@@ -12,6 +12,7 @@
 #include "toolbox/Path.h"
 #include "toolbox/Translation.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -268,4 +269,21 @@ std::string Sharing::StatusText() const
     const std::string device = books->LastMergedDevice().substr(0, 8);
     const std::string time = LocalDates::Text(SessionJournal::UnixTimeOf(lastMerged), "%H:%M");
     return toolbox::Translation::TrFormat("Merged from %s at %s", {device, time});
+}
+
+std::vector<JournalEntry> Sharing::WithOtherMachines(std::vector<JournalEntry> own,
+                                                    int64_t now) const
+{
+    if (!IsOn())
+        return own;
+    for (const JournalEntry& entry : books->Others())
+        if (entry.kind != JournalKind::progress && entry.kind != JournalKind::books &&
+            entry.IsPlausible(now))
+            own.push_back(entry);
+    // Entries written before entries had stamps keep their place before all others.
+    const auto stampOf = [](const JournalEntry& entry)
+    { return HybridClock::Stamp::Parse(entry.stamp).value_or(HybridClock::Stamp{}); };
+    std::stable_sort(own.begin(), own.end(), [&](const JournalEntry& a, const JournalEntry& b)
+                     { return stampOf(a) < stampOf(b); });
+    return own;
 }

@@ -42,6 +42,10 @@ public:
     bool Exchange();
 
     bool IsOn() const { return books != nullptr; }
+    // The journal's entries as History and Report read them (this machine's), joined by the
+    // other machines' while the books are shared, in the order of their stamps. Entries that
+    // are not plausible at the moment now are left out.
+    std::vector<JournalEntry> WithOtherMachines(std::vector<JournalEntry> own, int64_t now) const;
     std::string Folder() const;
     // Whether the folder holds shared books already, so that joining it asks what to do.
     static bool HoldsBooks(const std::string& folder);

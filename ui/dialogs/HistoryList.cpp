@@ -14,6 +14,8 @@ HistoryList::HistoryList(wxWindow* parent, const HistoryForm& form)
     AppendColumn(_("Duration"), wxLIST_FORMAT_RIGHT, FromDIP(90));
     AppendColumn(_("Project"), wxLIST_FORMAT_LEFT, FromDIP(160));
     AppendColumn(_("Todo"), wxLIST_FORMAT_LEFT, FromDIP(200));
+    if (form.ShowsMachines())
+        AppendColumn(_("Machine"), wxLIST_FORMAT_LEFT, FromDIP(120));
     Refill();
 }
 

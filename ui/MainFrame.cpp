@@ -4,7 +4,7 @@
 #include "app/commands/QuitQuestions.h"
 #include "app/forms/AwayTimeForm.h"
 #include "res/CommandIds.h"
-#include "res/CommandPrompts.h"
+#include "res/Commands.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Translation.h"
 #include "ui/CommandTables.h"

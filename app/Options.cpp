@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <type_traits>
 
-template <class T>
-T Setting<T>::ReadOr(toolbox::ConfigSection& root, T runtimeDefault) const
+template <class T> T Setting<T>::ReadOr(toolbox::ConfigSection& root, T runtimeDefault) const
 {
     toolbox::ConfigSection& values = root.GetSection(section);
     if constexpr (std::is_same_v<T, bool>)
@@ -16,8 +15,7 @@ T Setting<T>::ReadOr(toolbox::ConfigSection& root, T runtimeDefault) const
         return values.GetInt(key, runtimeDefault);
 }
 
-template <class T>
-void Setting<T>::Write(toolbox::ConfigSection& root, T value) const
+template <class T> void Setting<T>::Write(toolbox::ConfigSection& root, T value) const
 {
     toolbox::ConfigParameter& parameter = root.GetSection(section).GetParameter(key);
     if constexpr (std::is_same_v<T, bool>)
@@ -26,8 +24,7 @@ void Setting<T>::Write(toolbox::ConfigSection& root, T value) const
         parameter.SetInt(value);
 }
 
-template <class T>
-bool Setting<T>::IsStored(toolbox::ConfigSection& root) const
+template <class T> bool Setting<T>::IsStored(toolbox::ConfigSection& root) const
 {
     return root.GetSection(section).HasParameter(key);
 }

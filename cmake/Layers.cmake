@@ -11,9 +11,8 @@
 function(tallydene_layer_root name)
   set(root ${PROJECT_BINARY_DIR}/layers/${name})
   file(MAKE_DIRECTORY ${root})
-  if(NOT EXISTS ${root}/${name})
-    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
-  endif()
+  # Made anew at each configuration, so that a moved source tree is followed.
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
   set(TALLYDENE_LAYER_ROOT ${root} PARENT_SCOPE)
 endfunction()
 

@@ -118,8 +118,8 @@ constexpr CommandSpec kCommands[] = {
      .picture = IconId::Delete},
     {.id = ID_TODO_TRANSFER_TIME,
      .label = TrLater("&Transfer Time..."),
-     .prompt =
-         TrLater("Transfers some time from the selected todo to another one.\nTransfer todo's time")},
+     .prompt = TrLater(
+         "Transfers some time from the selected todo to another one.\nTransfer todo's time")},
     {.id = ID_TODO_ADD_TIME,
      .label = TrLater("A&dd Time..."),
      .prompt = TrLater("Add time to the selected todo.\nAdd time")},
@@ -210,17 +210,17 @@ constexpr MenuItemSpec kPriorities{0, &kPriorityMenu};
 constexpr MenuItemSpec kFileItems[] = {{ID_FILE_RESTORE}, kSeparator, {ID_APP_EXIT}};
 
 constexpr MenuItemSpec kProjectItems[] = {
-    {ID_PROJECT_NEW},       kSeparator,          {ID_PROJECT_COPY_NAME}, {ID_PROJECT_COPY_TIME},
-    {ID_PROJECT_DELETE},    kSeparator,          {ID_PROJECT_PROPERTIES},
+    {ID_PROJECT_NEW},    kSeparator, {ID_PROJECT_COPY_NAME},  {ID_PROJECT_COPY_TIME},
+    {ID_PROJECT_DELETE}, kSeparator, {ID_PROJECT_PROPERTIES},
 };
 
 constexpr MenuItemSpec kTodoItems[] = {
-    {ID_TODO_ACTIVATE},      {ID_TODO_PAUSE},     kSeparator,
-    {ID_TODO_NEW},           kSeparator,          kPriorities,
-    {ID_TODO_COMPLETED},     kSeparator,          {ID_TODO_COPY_NAME},
-    {ID_TODO_COPY_TIME},     {ID_TODO_DELETE},    kSeparator,
-    {ID_TODO_TRANSFER_TIME}, {ID_TODO_ADD_TIME},  {ID_TODO_REMOVE_TIME},
-    {ID_TODO_ZERO_TIME},     kSeparator,          {ID_TODO_PROPERTIES},
+    {ID_TODO_ACTIVATE},      {ID_TODO_PAUSE},    kSeparator,
+    {ID_TODO_NEW},           kSeparator,         kPriorities,
+    {ID_TODO_COMPLETED},     kSeparator,         {ID_TODO_COPY_NAME},
+    {ID_TODO_COPY_TIME},     {ID_TODO_DELETE},   kSeparator,
+    {ID_TODO_TRANSFER_TIME}, {ID_TODO_ADD_TIME}, {ID_TODO_REMOVE_TIME},
+    {ID_TODO_ZERO_TIME},     kSeparator,         {ID_TODO_PROPERTIES},
 };
 
 constexpr MenuItemSpec kOvertimeItems[] = {
@@ -247,7 +247,7 @@ constexpr MenuSpec kMainMenuBar[] = {
 
 // The project menu offers no "new project"; a new todo goes into the selected project.
 constexpr MenuItemSpec kProjectContextItems[] = {
-    {ID_TODO_NEW},       kSeparator, {ID_PROJECT_COPY_NAME}, {ID_PROJECT_COPY_TIME},
+    {ID_TODO_NEW},       kSeparator, {ID_PROJECT_COPY_NAME},  {ID_PROJECT_COPY_TIME},
     {ID_PROJECT_DELETE}, kSeparator, {ID_PROJECT_PROPERTIES},
 };
 constexpr MenuSpec kProjectContextMenu{"", kProjectContextItems, true};
@@ -262,9 +262,9 @@ constexpr MenuItemSpec kTodoContextItems[] = {
 constexpr MenuSpec kTodoContextMenu{"", kTodoContextItems, true};
 
 constexpr int kMainToolBar[] = {
-    ID_PROJECT_NEW,    ID_TODO_NEW,    0, ID_TODO_PAUSE,     ID_ITEM_ACTIVATE, 0,
-    ID_ITEM_COPY_NAME, ID_ITEM_COPY_TIME, 0, ID_TODO_COMPLETED, ID_ITEM_DELETE, 0,
-    ID_EDIT_UNDO,      ID_EDIT_REDO,   0, ID_TOOLS_CLEAN_UP,
+    ID_PROJECT_NEW,    ID_TODO_NEW,       0, ID_TODO_PAUSE,     ID_ITEM_ACTIVATE, 0,
+    ID_ITEM_COPY_NAME, ID_ITEM_COPY_TIME, 0, ID_TODO_COMPLETED, ID_ITEM_DELETE,   0,
+    ID_EDIT_UNDO,      ID_EDIT_REDO,      0, ID_TOOLS_CLEAN_UP,
 };
 
 const char* KeyName(Key key)

@@ -43,10 +43,7 @@ wxRect MainFrame::StoredPlacement(toolbox::ConfigSection& root)
                   settings::kWindowWidth.Read(root), settings::kWindowHeight.Read(root));
 }
 
-MainFrame::MainFrame(Tallydene& app)
-    : MainFrame(app, settings::kWindowWidth.IsStored(Root(app)))
-{
-}
+MainFrame::MainFrame(Tallydene& app) : MainFrame(app, settings::kWindowWidth.IsStored(Root(app))) {}
 
 MainFrame::MainFrame(Tallydene& app, bool sizeStored)
     : MainFrame(app, sizeStored, StoredPlacement(Root(app)))

@@ -9,8 +9,7 @@ void SetCompletedCommand(CommandContext& context);
 // Gives the selected todo a priority from 0 (urgent) to 4 (nice to have); each of the five
 // priority commands runs it with its own.
 void SetPriority(CommandContext& context, int priority);
-template <int kPriority>
-void SetPriorityCommand(CommandContext& context)
+template <int kPriority> void SetPriorityCommand(CommandContext& context)
 {
     SetPriority(context, kPriority);
 }

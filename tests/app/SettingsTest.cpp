@@ -1,7 +1,7 @@
 #include "tests/app/AppScenario.h"
 
-#include "model/Todo.h"
 #include "app/Options.h"
+#include "model/Todo.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Exception.h"
 

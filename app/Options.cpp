@@ -1,27 +1,59 @@
 #include "app/Options.h"
 
+#include "app/Durations.h"
 #include "toolbox/ConfigSection.h"
 
 #include <algorithm>
+#include <type_traits>
 
-void Options::Load(toolbox::ConfigSection& section)
+template <class T> T Setting<T>::ReadOr(toolbox::ConfigSection& root, T runtimeDefault) const
 {
-    autoSaveEnabled = section.GetBool("AutoSaveEnabled", true);
-    trayIcon = section.GetBool("TrayIcon", true);
-    loggingEnabled = section.GetBool("LoggingEnabled", false);
-    workingTimeEnabled = section.GetBool("WorkingTimeEnabled", true);
-    daysLocal = section.GetBool("DaysAtLocalMidnight", false);
-    // A value edited by hand out of range is taken as the nearest one the dialog offers.
-    awayThresholdMinutes =
-        std::clamp(section.GetInt("AskAboutAwayAfter", 15), 0, kMaxAwayThresholdMinutes);
+    toolbox::ConfigSection& values = root.GetSection(section);
+    if constexpr (std::is_same_v<T, bool>)
+        return values.GetBool(key, runtimeDefault);
+    else
+        return values.GetInt(key, runtimeDefault);
 }
 
-void Options::Save(toolbox::ConfigSection& section) const
+template <class T> void Setting<T>::Write(toolbox::ConfigSection& root, T value) const
 {
-    section.GetParameter("AutoSaveEnabled").SetBool(autoSaveEnabled);
-    section.GetParameter("TrayIcon").SetBool(trayIcon);
-    section.GetParameter("LoggingEnabled").SetBool(loggingEnabled);
-    section.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
-    section.GetParameter("DaysAtLocalMidnight").SetBool(daysLocal);
-    section.GetParameter("AskAboutAwayAfter").SetInt(awayThresholdMinutes);
+    toolbox::ConfigParameter& parameter = root.GetSection(section).GetParameter(key);
+    if constexpr (std::is_same_v<T, bool>)
+        parameter.SetBool(value);
+    else
+        parameter.SetInt(value);
+}
+
+template <class T> bool Setting<T>::IsStored(toolbox::ConfigSection& root) const
+{
+    return root.GetSection(section).HasParameter(key);
+}
+
+template struct Setting<bool>;
+template struct Setting<int32_t>;
+
+void Options::Load(toolbox::ConfigSection& root, Durations& durations)
+{
+    autoSaveEnabled = settings::kAutoSave.Read(root);
+    trayIcon = settings::kTrayIcon.Read(root);
+    loggingEnabled = settings::kLogging.Read(root);
+    workingTimeEnabled = settings::kWorkingTime.Read(root);
+    daysLocal = settings::kDaysLocal.Read(root);
+    // A value edited by hand out of range is taken as the nearest one the dialog offers.
+    awayThresholdMinutes =
+        std::clamp(settings::kAwayThreshold.Read(root), 0, kMaxAwayThresholdMinutes);
+    durations.SetTimeFormat(settings::kTimeFormat.Read(root));
+    durations.SetTimeRound(settings::kTimeRound.Read(root));
+}
+
+void Options::Save(toolbox::ConfigSection& root, const Durations& durations) const
+{
+    settings::kAutoSave.Write(root, autoSaveEnabled);
+    settings::kTrayIcon.Write(root, trayIcon);
+    settings::kLogging.Write(root, loggingEnabled);
+    settings::kWorkingTime.Write(root, workingTimeEnabled);
+    settings::kDaysLocal.Write(root, daysLocal);
+    settings::kAwayThreshold.Write(root, awayThresholdMinutes);
+    settings::kTimeFormat.Write(root, durations.TimeFormat());
+    settings::kTimeRound.Write(root, durations.TimeRound());
 }

@@ -76,12 +76,9 @@ bool Tallydene::End(Prompts* prompts)
 void Tallydene::LoadSettings()
 {
     toolbox::ConfigSection& root = *GetRootSection();
-    toolbox::ConfigSection& optionsSection = root.GetSection("Options");
-    options.Load(optionsSection);
-    account.Load(root, Now());
     durations.SetDecimalChar(decimalChar);
-    durations.SetTimeFormat(optionsSection.GetInt("TimeFormat", 1));
-    durations.SetTimeRound(optionsSection.GetInt("TimeRound", 1));
+    options.Load(root, durations);
+    account.Load(root, Now());
 
     activeTodo = nullptr;
     ++loads;
@@ -126,11 +123,8 @@ void Tallydene::GiveIdsToAll()
 void Tallydene::SaveSettings()
 {
     toolbox::ConfigSection& root = *GetRootSection();
-    toolbox::ConfigSection& optionsSection = root.GetSection("Options");
-    options.Save(optionsSection);
+    options.Save(root, durations);
     account.Save(root);
-    optionsSection.GetParameter("TimeFormat").SetInt(durations.TimeFormat());
-    optionsSection.GetParameter("TimeRound").SetInt(durations.TimeRound());
 
     SaveProjects(root);
 }
@@ -278,7 +272,10 @@ void Tallydene::BookTime()
 void Tallydene::CatchUpWithJournal()
 {
     const toolbox::ConfigParameter* included =
-        GetRootSection()->GetSection("Application").Parameters().Get(kJournalEntryKey);
+        GetRootSection()
+            ->GetSection(settings::kJournalEntry.section)
+            .Parameters()
+            .Get(settings::kJournalEntry.key);
     if (included == nullptr)
         return;
     // Only a number the program wrote counts; anything else is left alone.
@@ -419,8 +416,8 @@ bool Tallydene::WriteFile()
         return false;
     // The file holds every entry the journal has; a start replays the entries after this one.
     GetRootSection()
-        ->GetSection("Application")
-        .GetParameter(kJournalEntryKey)
+        ->GetSection(settings::kJournalEntry.section)
+        .GetParameter(settings::kJournalEntry.key)
         .SetString(std::to_string(journal.LastSequence()).c_str());
     if (backupSchedule.IsDue(Now()))
         backupSchedule.Keep(DataFilePath(), GetConfig().GetFileSystem());

@@ -183,8 +183,6 @@ private:
     // Items loaded without a well-formed id, or with one an earlier item holds, get a new one,
     // and the file is marked changed so that the next save writes them.
     void GiveIdsToAll();
-    // The key of the data file that holds the number of the journal's last entry it includes.
-    static constexpr const char* kJournalEntryKey = "JournalEntry";
     // At the start: the entries the journal took after the last save (a run that ended
     // between the two writes) are applied to the books loaded, so that they show what the
     // journal says.

@@ -59,10 +59,11 @@ constexpr IconId TreeImage(int index)
     return static_cast<IconId>(index);
 }
 
-// The picture of menu image i (0 to 9), the index that the menu tables name.
-constexpr IconId MenuImageIcon(int index)
+// Whether a picture is one of the menu images, which the menus show beside their commands.
+constexpr bool IsMenuImage(IconId icon)
 {
-    return static_cast<IconId>(static_cast<int>(IconId::CopyName) + index);
+    return static_cast<int>(icon) >= static_cast<int>(IconId::CopyName) &&
+           static_cast<int>(icon) < static_cast<int>(IconId::CopyName) + kMenuImageCount;
 }
 
 // A picture as 8-bit RGBA bytes, row by row from the top, not premultiplied; where the

@@ -119,27 +119,27 @@ ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParamete
     return *made.value;
 }
 
-bool ConfigSection::GetBool(const char* parameterName, bool def)
+bool ConfigSection::GetBool(const char* parameterName, bool fallback)
 {
     if (const ConfigParameter* parameter = parameters.Get(parameterName))
         return parameter->AsBool();
-    Insert(parameterName, ConfigParameter(def));
-    return def;
+    Insert(parameterName, ConfigParameter(fallback));
+    return fallback;
 }
 
-int32_t ConfigSection::GetInt(const char* parameterName, int32_t def)
+int32_t ConfigSection::GetInt(const char* parameterName, int32_t fallback)
 {
     if (const ConfigParameter* parameter = parameters.Get(parameterName))
         return parameter->AsInt();
-    Insert(parameterName, ConfigParameter(def));
-    return def;
+    Insert(parameterName, ConfigParameter(fallback));
+    return fallback;
 }
 
-const char* ConfigSection::GetString(const char* parameterName, const char* def)
+const char* ConfigSection::GetString(const char* parameterName, const char* fallback)
 {
     if (const ConfigParameter* parameter = parameters.Get(parameterName))
         return parameter->AsString();
-    return Insert(parameterName, ConfigParameter(def)).AsString();
+    return Insert(parameterName, ConfigParameter(fallback)).AsString();
 }
 
 ConfigParameter& ConfigSection::GetParameter(const char* parameterName)

@@ -30,9 +30,9 @@ public:
 
     // The getters create a missing parameter with the default, so that the next save writes
     // it; an existing one is read converted, whatever its kind.
-    bool GetBool(const char* name, bool def);
-    int32_t GetInt(const char* name, int32_t def);
-    const char* GetString(const char* name, const char* def);
+    bool GetBool(const char* name, bool fallback);
+    int32_t GetInt(const char* name, int32_t fallback);
+    const char* GetString(const char* name, const char* fallback);
     // Hands the parameter out to be changed: the section counts as changed from here on.
     ConfigParameter& GetParameter(const char* name);
     ConfigSection& GetSection(const char* name);

@@ -45,7 +45,7 @@ bool AppSession::End()
 MainFrame& AppSession::Start()
 {
     const bool maximized =
-        tallydene->GetConfig().GetRoot().GetSection("MainFrame").GetBool("Maximized", false);
+        settings::kWindowMaximized.Read(tallydene->GetConfig().GetRoot());
 
     auto* window = new MainFrame(*tallydene);
     frame = window;

@@ -1,8 +1,6 @@
 #include "ui/CommandTables.h"
 
-#include "res/Accelerators.h"
-#include "res/CommandIds.h"
-#include "res/ToolBar.h"
+#include "res/Commands.h"
 #include "ui/IconBundles.h"
 #include "ui/Language.h"
 #include "ui/WxText.h"
@@ -11,6 +9,11 @@
 
 namespace
 {
+
+std::string TranslatedLabel(const char* english)
+{
+    return FromWx(wxGetTranslation(ToWx(english)));
+}
 
 void AppendItems(wxMenu& menu, const res::MenuSpec& table)
 {
@@ -24,17 +27,17 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& table)
         if (entry.submenu)
         {
             menu.AppendSubMenu(CreateMenu(*entry.submenu).release(),
-                               wxGetTranslation(ToWx(entry.label)));
+                               wxGetTranslation(ToWx(entry.submenu->title)));
             continue;
         }
-        // The bars' entries carry a tick while the bar is shown.
-        const bool showsBar =
-            entry.id == res::ID_VIEW_TOOLBAR || entry.id == res::ID_VIEW_STATUS_BAR;
+        const res::CommandSpec& command = *res::FindCommandSpec(entry.id);
         auto* item = new wxMenuItem(
-            &menu, res::WxIdOf(entry.id), wxGetTranslation(ToWx(entry.label)),
-            Language::StatusPromptOf(entry.id), showsBar ? wxITEM_CHECK : wxITEM_NORMAL);
-        if (entry.image != res::kNoMenuImage)
-            item->SetBitmap(IconBundle(res::MenuImageIcon(entry.image)));
+            &menu, res::WxIdOf(entry.id),
+            ToWx(res::MenuLabelOf(entry.id, table.isContextMenu, TranslatedLabel)),
+            Language::StatusPromptOf(entry.id), command.ticks ? wxITEM_CHECK : wxITEM_NORMAL);
+        // The menus show the menu images only; the tool bar has pictures of its own as well.
+        if (res::IsMenuImage(command.picture))
+            item->SetBitmap(IconBundle(command.picture));
         menu.Append(item);
     }
 }
@@ -131,16 +134,17 @@ wxAcceleratorTable MainAcceleratorTable()
 
 void FillMainToolBar(wxToolBar& toolBar)
 {
-    for (const res::ToolSpec& tool : res::MainToolBar())
+    for (const int id : res::MainToolBar())
     {
-        if (tool.IsSeparator())
+        if (id == 0)
         {
             toolBar.AddSeparator();
             continue;
         }
-        const wxString tooltip = Language::TooltipOf(tool.id);
-        toolBar.AddTool(res::WxIdOf(tool.id), tooltip, IconBundle(tool.icon), tooltip);
-        toolBar.SetToolLongHelp(res::WxIdOf(tool.id), Language::StatusPromptOf(tool.id));
+        const wxString tooltip = Language::TooltipOf(id);
+        toolBar.AddTool(res::WxIdOf(id), tooltip, IconBundle(res::FindCommandSpec(id)->picture),
+                        tooltip);
+        toolBar.SetToolLongHelp(res::WxIdOf(id), Language::StatusPromptOf(id));
     }
     toolBar.Realize();
 }

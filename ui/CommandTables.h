@@ -1,6 +1,6 @@
 #pragma once
 
-#include "res/Menus.h"
+#include "res/Commands.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>

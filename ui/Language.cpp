@@ -1,6 +1,6 @@
 #include "ui/Language.h"
 
-#include "res/CommandPrompts.h"
+#include "res/Commands.h"
 #include "toolbox/Path.h"
 #include "toolbox/Translation.h"
 #include "ui/WxText.h"

@@ -4,7 +4,7 @@
 #include "app/commands/QuitQuestions.h"
 #include "app/forms/AwayTimeForm.h"
 #include "res/CommandIds.h"
-#include "res/CommandPrompts.h"
+#include "res/Commands.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/Translation.h"
 #include "ui/CommandTables.h"
@@ -25,9 +25,9 @@
 namespace
 {
 
-toolbox::ConfigSection& PlacementSection(Tallydene& app)
+toolbox::ConfigSection& Root(Tallydene& app)
 {
-    return app.GetConfig().GetRoot().GetSection("MainFrame");
+    return app.GetConfig().GetRoot();
 }
 
 bool IsWebAddress(const std::string& text)
@@ -37,18 +37,16 @@ bool IsWebAddress(const std::string& text)
 
 } // namespace
 
-wxRect MainFrame::StoredPlacement(toolbox::ConfigSection& section)
+wxRect MainFrame::StoredPlacement(toolbox::ConfigSection& root)
 {
-    return wxRect(section.GetInt("XPos", 50), section.GetInt("YPos", 50),
-                  section.GetInt("XSize", 350), section.GetInt("YSize", 350));
+    return wxRect(settings::kWindowX.Read(root), settings::kWindowY.Read(root),
+                  settings::kWindowWidth.Read(root), settings::kWindowHeight.Read(root));
 }
 
-MainFrame::MainFrame(Tallydene& app) : MainFrame(app, PlacementSection(app).HasParameter("XSize"))
-{
-}
+MainFrame::MainFrame(Tallydene& app) : MainFrame(app, settings::kWindowWidth.IsStored(Root(app))) {}
 
 MainFrame::MainFrame(Tallydene& app, bool sizeStored)
-    : MainFrame(app, sizeStored, StoredPlacement(PlacementSection(app)))
+    : MainFrame(app, sizeStored, StoredPlacement(Root(app)))
 {
 }
 
@@ -253,10 +251,10 @@ void MainFrame::OnClose(wxCloseEvent& event)
 
 void MainFrame::OnPlacementChanged()
 {
-    toolbox::ConfigSection& section = PlacementSection(app);
+    toolbox::ConfigSection& root = Root(app);
     if (IsMaximized())
     {
-        section.GetParameter("Maximized").SetBool(true);
+        settings::kWindowMaximized.Write(root, true);
         return;
     }
     if (IsIconized())
@@ -269,11 +267,11 @@ void MainFrame::OnPlacementChanged()
         return;
     }
     const wxRect placement = GetRect();
-    section.GetParameter("XPos").SetInt(placement.x);
-    section.GetParameter("YPos").SetInt(placement.y);
-    section.GetParameter("XSize").SetInt(placement.width);
-    section.GetParameter("YSize").SetInt(placement.height);
-    section.GetParameter("Maximized").SetBool(false);
+    settings::kWindowX.Write(root, placement.x);
+    settings::kWindowY.Write(root, placement.y);
+    settings::kWindowWidth.Write(root, placement.width);
+    settings::kWindowHeight.Write(root, placement.height);
+    settings::kWindowMaximized.Write(root, false);
 }
 
 void MainFrame::OnTimer(wxTimerEvent&)

@@ -34,9 +34,9 @@ public:
     explicit MainFrame(Tallydene& app);
     ~MainFrame() override;
 
-    // Where a frame with the stored placement would open; missing keys are entered with their
-    // defaults 50, 50, 350, 350.
-    static wxRect StoredPlacement(toolbox::ConfigSection& section);
+    // Where a frame with the stored placement would open (from the data file's root); missing
+    // keys are entered with their defaults 50, 50, 350, 350.
+    static wxRect StoredPlacement(toolbox::ConfigSection& root);
 
     MainView& GetView() { return *view; }
     const ViewCommands& GetViewCommands() const { return viewCommands; }

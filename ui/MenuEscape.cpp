@@ -1,21 +1,16 @@
 #include "ui/MenuEscape.h"
 
+#include "ui/GtkFunction.h"
+
 #include <wx/frame.h>
 #include <wx/menu.h>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 
 namespace
 {
 
-// The toolkit has no call that closes an open menu. GTK is loaded with the toolkit, so its
-// calls are looked up there rather than built against GTK's headers.
-template <class Function> Function GtkFunction(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
-}
+// The toolkit has no call that closes an open menu: GTK's own do it.
 
 // Takes down the menu and, for a menu of the menu bar, the bar's open state with it.
 void CloseMenu(wxMenu& menu)

@@ -9,9 +9,9 @@
 #include "ui/FatalError.h"
 #include "ui/InstanceLock.h"
 #include "ui/Language.h"
-#include "ui/LaterCopy.h"
+#include "ui/SecondInstance.h"
 #include "ui/MainFrame.h"
-#include "ui/QuietEnd.h"
+#include "ui/EndWithoutQuestions.h"
 #include "ui/WxPrompts.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ bool TallydeneApp::OnInit()
         mfctriext::TriExtApp::FindConfigurationDirectory(Tallydene::kApplicationName);
     instanceLock = std::make_unique<InstanceLock>(
         dataFolder.ToString(false).c_str(), [this](InstanceLock::Request request)
-        { AnswerLaterCopy(session ? session->GetMainFrame() : nullptr, request); });
+        { AnswerSecondInstance(session ? session->GetMainFrame() : nullptr, request); });
     // A folder that cannot be locked is never used: the user mends it and tries again, or quits.
     InstanceLock::Outcome locked;
     while ((locked = instanceLock->Acquire()) == InstanceLock::Outcome::Unlocked)
@@ -73,7 +73,7 @@ bool TallydeneApp::OnInit()
         if (session && session->GetMainFrame())
             session->GetMainFrame()->Close(true);
     };
-    quietEnd = std::make_unique<QuietEnd>(*this, closeWithoutQuestions);
+    endWithoutQuestions = std::make_unique<EndWithoutQuestions>(*this, closeWithoutQuestions);
     session->Start();
     session->RunFirstRun();
     return true;
@@ -93,7 +93,7 @@ int TallydeneApp::OnRun()
 int TallydeneApp::OnExit()
 {
     session.reset(); // the shutdown steps, unless abandoned
-    quietEnd.reset();
+    endWithoutQuestions.reset();
     instanceLock.reset(); // the data is written: the next copy may start
     return wxApp::OnExit();
 }

@@ -7,12 +7,12 @@
 
 class AppSession;
 class InstanceLock;
-class QuietEnd;
+class EndWithoutQuestions;
 class UtcClock;
 
 // The toolkit's application: the single-instance rule, then one AppSession whose window runs
 // until it is closed; the session's end runs the shutdown steps. A signal to end or the end of
-// the desktop session closes the window without questions (QuietEnd).
+// the desktop session closes the window without questions (EndWithoutQuestions).
 //
 // A copy started while another runs for the same user asks that one to show its window (or,
 // started with "--pause", to pause), then ends with exit code 0, showing nothing itself. It
@@ -43,6 +43,6 @@ private:
     bool anotherCopyRunning = false;
     bool abandoned = false;
     std::unique_ptr<UtcClock> clock;
-    std::unique_ptr<QuietEnd> quietEnd;
+    std::unique_ptr<EndWithoutQuestions> endWithoutQuestions;
     std::unique_ptr<AppSession> session;
 };

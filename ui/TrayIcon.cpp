@@ -1,6 +1,7 @@
 #include "ui/TrayIcon.h"
 
-#include "res/CommandIds.h"
+#include "res/Commands.h"
+#include "ui/WxText.h"
 
 #include <wx/menu.h>
 
@@ -24,7 +25,9 @@ wxMenu* TrayIcon::CreatePopupMenu()
 {
     auto* menu = new wxMenu;
     menu->Append(kRestoreId, _("&Restore"));
-    menu->Append(res::WxIdOf(res::ID_TODO_PAUSE), _("&Pause"));
+    // The command's own label, without the key: the icon has none.
+    menu->Append(res::WxIdOf(res::ID_TODO_PAUSE),
+                 wxGetTranslation(ToWx(res::FindCommandSpec(res::ID_TODO_PAUSE)->label)));
     menu->AppendSeparator();
     menu->Append(res::WxIdOf(res::ID_APP_EXIT), _("&Quit"));
     return menu;

@@ -45,7 +45,7 @@ std::vector<BackupCatalog::Entry> BackupCatalog::List(Tallydene& app)
                 ++entry.projects;
                 entry.todos += static_cast<int>(project->GetSection("Todos").Sections().Count());
             }
-            entry.balance = root.GetSection("WorkingTime").GetInt("Actual", 0);
+            entry.balance = settings::kOvertime.Read(root);
         }
         entries.push_back(entry);
     }

@@ -1,5 +1,6 @@
 #include "app/clock/OvertimeAccount.h"
 
+#include "app/Options.h"
 #include "app/clock/ClockValue.h"
 #include "model/SaturatedDuration.h"
 #include "toolbox/ConfigSection.h"
@@ -12,18 +13,11 @@
 namespace
 {
 
-// The last update that was saved with the last charged day.
-
 void CheckWeekday(int weekday)
 {
     if (weekday < 0 || weekday > 6)
         throw toolbox::EIllegalArgument("The weekday must be 0 to 6", "Tallydene::Target",
                                         __LINE__);
-}
-
-std::string TargetKey(int weekday)
-{
-    return "Target" + std::to_string(weekday);
 }
 
 // A day the clock can reach: a day number edited far out of it would make the charging walk
@@ -95,16 +89,15 @@ int OvertimeAccount::WorkingDaysUntil(int32_t today) const
 
 void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
 {
-    toolbox::ConfigSection& workingTime = root.GetSection("WorkingTime");
-    balance = workingTime.GetInt("Actual", 0);
+    balance = settings::kOvertime.Read(root);
     for (int weekday = 0; weekday < 7; ++weekday)
-        targets[weekday] = workingTime.GetInt(TargetKey(weekday).c_str(), 0);
-    lastTimeUpdated = root.GetSection("Application").GetInt("LastTimeUpdated", now);
-    lastChargedDay = DayInRange(workingTime.GetInt("LastChargedDay", DayOf(lastTimeUpdated)));
-    leftUnchargedAfter = DayInRange(workingTime.GetInt("LeftUnchargedAfter", 0));
+        targets[weekday] = settings::kTargets[weekday].Read(root);
+    lastTimeUpdated = settings::kLastTimeUpdated.ReadOr(root, now);
+    lastChargedDay = DayInRange(settings::kLastChargedDay.ReadOr(root, DayOf(lastTimeUpdated)));
+    leftUnchargedAfter = DayInRange(settings::kLeftUnchargedAfter.Read(root));
     // A program that keeps no last charged day moved the last update on, and charged the days
     // up to the last update's day as it went.
-    if (workingTime.GetInt(kChargedAtUpdate, lastTimeUpdated) != lastTimeUpdated)
+    if (settings::kChargedAtUpdate.ReadOr(root, lastTimeUpdated) != lastTimeUpdated)
     {
         lastChargedDay = std::max(lastChargedDay, DayInRange(DayOf(lastTimeUpdated)));
         leftUnchargedAfter = 0;
@@ -113,12 +106,11 @@ void OvertimeAccount::Load(toolbox::ConfigSection& root, int32_t now)
 
 void OvertimeAccount::Save(toolbox::ConfigSection& root) const
 {
-    toolbox::ConfigSection& workingTime = root.GetSection("WorkingTime");
-    workingTime.GetParameter("Actual").SetInt(balance);
+    settings::kOvertime.Write(root, balance);
     for (int weekday = 0; weekday < 7; ++weekday)
-        workingTime.GetParameter(TargetKey(weekday).c_str()).SetInt(targets[weekday]);
-    workingTime.GetParameter("LastChargedDay").SetInt(lastChargedDay);
-    workingTime.GetParameter("LeftUnchargedAfter").SetInt(leftUnchargedAfter);
-    workingTime.GetParameter(kChargedAtUpdate).SetInt(lastTimeUpdated);
-    root.GetSection("Application").GetParameter("LastTimeUpdated").SetInt(lastTimeUpdated);
+        settings::kTargets[weekday].Write(root, targets[weekday]);
+    settings::kLastChargedDay.Write(root, lastChargedDay);
+    settings::kLeftUnchargedAfter.Write(root, leftUnchargedAfter);
+    settings::kChargedAtUpdate.Write(root, lastTimeUpdated);
+    settings::kLastTimeUpdated.Write(root, lastTimeUpdated);
 }

@@ -15,9 +15,6 @@ class ConfigSection;
 class OvertimeAccount
 {
 public:
-    // The key that holds the last update the last charged day was saved with.
-    static constexpr const char* kChargedAtUpdate = "LastChargedDayUpdate";
-
     // The setters store the value and nothing else; the caller updates the display.
     int32_t GetBalance() const { return balance; }
     void SetBalance(int32_t seconds) { balance = seconds; }

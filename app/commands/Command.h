@@ -15,11 +15,15 @@ enum class CommandScope
 // What a command may change: nothing (it copies, shows or opens something, or refreshes the
 // display), only which todo the clock runs for, or the data itself: projects, todos, times,
 // the options or the overtime account. Any of them may bring the clock up to date first.
+// A command that edits is one step of the undo history, except one that keeps the history
+// itself: undo and redo are no steps, and the history window records each of its corrections
+// as a step of its own.
 enum class CommandEffect
 {
     Reads,
     Clock,
-    Edits
+    Edits,
+    EditsInStepsOfItsOwn
 };
 
 // One command: its identifier, a short name for the lists that show what was done, where it
@@ -32,5 +36,10 @@ struct Command
     CommandEffect effect;
     void (*run)(CommandContext& context);
 
-    bool ChangesData() const { return effect == CommandEffect::Edits; }
+    bool ChangesData() const
+    {
+        return effect == CommandEffect::Edits || effect == CommandEffect::EditsInStepsOfItsOwn;
+    }
+    // Whether the undo history records the whole command as one step.
+    bool IsOneStep() const { return effect == CommandEffect::Edits; }
 };

@@ -54,9 +54,8 @@ void SetCompletedCommand(CommandContext& context)
     context.Select(*todo);
 }
 
-void SetPriorityCommand(CommandContext& context)
+void SetPriority(CommandContext& context, int priority)
 {
-    const int priority = context.commandId - res::ID_TODO_PRIORITY_1;
     Todo* todo = context.RequireTodo();
     if (todo == nullptr)
         return;

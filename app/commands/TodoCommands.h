@@ -6,5 +6,10 @@ class CommandContext;
 void NewTodoCommand(CommandContext& context);
 void TodoPropertiesCommand(CommandContext& context);
 void SetCompletedCommand(CommandContext& context);
-// The priority that the command's identifier names, from the first to the fifth.
-void SetPriorityCommand(CommandContext& context);
+// Gives the selected todo a priority from 0 (urgent) to 4 (nice to have); each of the five
+// priority commands runs it with its own.
+void SetPriority(CommandContext& context, int priority);
+template <int kPriority> void SetPriorityCommand(CommandContext& context)
+{
+    SetPriority(context, kPriority);
+}

@@ -26,8 +26,6 @@ public:
     TransferTimeForm& operator=(const TransferTimeForm&) = delete;
 
     bool IsSimple() const { return simple; }
-    Todo* GetFrom() const { return from; }
-    Todo* GetTo() const { return to; }
 
     void Open();
     // Fills a selector as the main tree is filled, every project followed by its todos in

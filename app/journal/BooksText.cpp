@@ -1,5 +1,6 @@
 #include "app/journal/BooksText.h"
 
+#include "app/Options.h"
 #include "app/Tallydene.h"
 #include "toolbox/ConfigFormat.h"
 #include "toolbox/ConfigSection.h"
@@ -61,7 +62,8 @@ bool BooksText::Load(Tallydene& app, const std::string& text)
     toolbox::ConfigFormat::Parse(root, parsed.data());
     // The days charged are the books' own: whatever update they were written at, they are not
     // those of a file another program moved on.
-    root.GetSection("WorkingTime").RemoveParameter(OvertimeAccount::kChargedAtUpdate);
+    root.GetSection(settings::kChargedAtUpdate.section)
+        .RemoveParameter(settings::kChargedAtUpdate.key);
     app.LoadSettings();
     return true;
 }

@@ -52,7 +52,6 @@ public:
     // since the return, up to the last update) goes into a session of its own, unless the
     // program pauses and nothing was worked since.
     void SplitRunningSession(int32_t leftAt, int32_t backAt, int32_t lastUpdate, bool pausing);
-    bool IsSessionRunning() const { return running.has_value(); }
     // The running session with what it has booked so far.
     const std::optional<JournalEntry>& GetRunningSession() const { return running; }
 

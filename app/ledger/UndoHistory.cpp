@@ -9,7 +9,6 @@
 #include "app/ledger/Ledger.h"
 #include "model/Project.h"
 #include "model/Todo.h"
-#include "res/CommandIds.h"
 #include "toolbox/Translation.h"
 
 #include <algorithm>
@@ -19,10 +18,6 @@ namespace
 {
 
 using toolbox::Translation;
-
-// Undo and redo are no steps themselves. The history window records each of its corrections
-// as a step of its own.
-constexpr int kNoSteps[] = {res::ID_EDIT_UNDO, res::ID_EDIT_REDO, res::ID_VIEW_HISTORY};
 
 std::string NameOf(const UndoStep* step)
 {
@@ -38,7 +33,7 @@ std::string NameOf(const UndoStep* step)
 
 void UndoHistory::Run(const Command& command, CommandContext& context)
 {
-    if (!command.ChangesData() || std::ranges::find(kNoSteps, command.id) != std::end(kNoSteps))
+    if (!command.IsOneStep())
         command.run(context);
     else
         Record(context.app, command.name, [&] { command.run(context); });

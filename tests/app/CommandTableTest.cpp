@@ -2,10 +2,7 @@
 
 #include "app/commands/AppCommands.h"
 #include "app/commands/CommandTable.h"
-#include "res/Accelerators.h"
-#include "res/CommandIds.h"
-#include "res/Menus.h"
-#include "res/ToolBar.h"
+#include "res/Commands.h"
 
 #include <set>
 
@@ -35,9 +32,9 @@ std::set<int> GivenCommands()
     CollectMenu(TodoContextMenu(), ids);
     for (const AcceleratorSpec& key : MainAccelerators())
         ids.insert(key.id);
-    for (const ToolSpec& tool : MainToolBar())
-        if (tool.id != 0)
-            ids.insert(tool.id);
+    for (const int id : MainToolBar())
+        if (id != 0)
+            ids.insert(id);
     return ids;
 }
 

@@ -1,6 +1,8 @@
 #include "tests/app/AppScenario.h"
 
+#include "app/Options.h"
 #include "model/Todo.h"
+#include "toolbox/ConfigSection.h"
 #include "toolbox/Exception.h"
 
 #include <filesystem>
@@ -175,4 +177,33 @@ TEST_F(Settings, AFileWithItsProjectsWinsOverAnOlderWholeCopy)
         app->Abandon();
         app->SkipShutdownSteps();
     }
+}
+
+// A declared setting reads through its own section and key: a missing one is created with the
+// declared default (or the one the program gives), and a written value comes back converted
+// from whatever kind the file holds.
+TEST(SettingDeclarations, ReadCreatesTheDefaultAndWriteIsReadBack)
+{
+    toolbox::ConfigSection root("root");
+    EXPECT_FALSE(settings::kWindowWidth.IsStored(root));
+    EXPECT_EQ(settings::kWindowWidth.Read(root), 350);
+    EXPECT_TRUE(settings::kWindowWidth.IsStored(root));
+    EXPECT_EQ(root.GetSection("MainFrame").GetParameter("XSize").AsInt(), 350);
+
+    EXPECT_EQ(settings::kLastTimeUpdated.ReadOr(root, 1234), 1234);
+    EXPECT_EQ(settings::kLastTimeUpdated.Read(root), 1234); // created, no longer the default
+
+    settings::kTrayIcon.Write(root, false);
+    EXPECT_FALSE(settings::kTrayIcon.Read(root));
+    root.GetSection("Options").GetParameter("TimeRound").SetString("3");
+    EXPECT_EQ(settings::kTimeRound.Read(root), 3);
+    EXPECT_EQ(settings::kTargets[6].Read(root), 0);
+    EXPECT_TRUE(root.GetSection("WorkingTime").HasParameter("Target6"));
+
+    // What one computer keeps for itself, and what the books share.
+    EXPECT_EQ(settings::kWindowMaximized.scope, SettingScope::Machine);
+    EXPECT_EQ(settings::kTrayIcon.scope, SettingScope::Machine);
+    EXPECT_EQ(settings::kTimeFormat.scope, SettingScope::Machine);
+    EXPECT_EQ(settings::kDaysLocal.scope, SettingScope::Books);
+    EXPECT_EQ(settings::kOvertime.scope, SettingScope::Books);
 }

@@ -1,5 +1,4 @@
 #include "res/Icons.h"
-#include "res/ToolBar.h"
 
 #include "tools/PngFile.h"
 #include "tests/support/TempFolder.h"

@@ -7,7 +7,7 @@
 #include "app/forms/WorkingTimeForm.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "res/Menus.h"
+#include "res/Commands.h"
 #include "tests/ui/DesktopProcess.h"
 #include "ui/MainFrame.h"
 #include "ui/MainView.h"

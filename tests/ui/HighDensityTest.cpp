@@ -2,7 +2,7 @@
 
 #include "res/CommandIds.h"
 #include "res/Icons.h"
-#include "res/ToolBar.h"
+#include "res/Commands.h"
 #include "ui/MainFrame.h"
 #include "ui/VirtualTree.h"
 
@@ -70,16 +70,16 @@ TEST_F(HighDensity, TreeAndToolBarPicturesHaveThePixelsOfTheScreen)
 
     wxToolBar* toolBar = frame.GetToolBar();
     ASSERT_NE(toolBar, nullptr);
-    for (const res::ToolSpec& tool : res::MainToolBar())
+    for (const int id : res::MainToolBar())
     {
-        if (tool.IsSeparator())
+        if (id == 0)
             continue;
-        SCOPED_TRACE(tool.id);
-        const wxToolBarToolBase* button = toolBar->FindById(res::WxIdOf(tool.id));
+        SCOPED_TRACE(id);
+        const wxToolBarToolBase* button = toolBar->FindById(res::WxIdOf(id));
         ASSERT_NE(button, nullptr);
         const wxBitmap bitmap = button->GetNormalBitmapBundle().GetBitmapFor(toolBar);
         EXPECT_EQ(pixels, bitmap.GetWidth());
-        EXPECT_TRUE(HoldsPicture(bitmap, tool.icon));
+        EXPECT_TRUE(HoldsPicture(bitmap, res::FindCommandSpec(id)->picture));
     }
     Screenshot(frame, "high-density");
 }

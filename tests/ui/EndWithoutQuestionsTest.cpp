@@ -1,6 +1,6 @@
 #include "tests/ui/WindowTest.h"
 
-#include "ui/QuietEnd.h"
+#include "ui/EndWithoutQuestions.h"
 
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -24,10 +24,10 @@ bool IdleUntil(const std::function<bool()>& condition)
         });
 }
 
-TEST(QuietEndTest, ASignalCancelsWhatIsOpenRefusesWhatWouldOpenAndThenClosesOnce)
+TEST(EndWithoutQuestionsTest, ASignalCancelsWhatIsOpenRefusesWhatWouldOpenAndThenClosesOnce)
 {
     int closes = 0;
-    QuietEnd end(*wxTheApp, [&] { ++closes; });
+    EndWithoutQuestions end(*wxTheApp, [&] { ++closes; });
 
     // A question over a dialog, as a command asks while its dialog is open; the signal comes
     // while both wait for the user.
@@ -56,13 +56,13 @@ TEST(QuietEndTest, ASignalCancelsWhatIsOpenRefusesWhatWouldOpenAndThenClosesOnce
     EXPECT_EQ(1, closes);
 }
 
-TEST(QuietEndTest, AContextMenuOpenAtTheSignalClosesBeforeTheWindow)
+TEST(EndWithoutQuestionsTest, AContextMenuOpenAtTheSignalClosesBeforeTheWindow)
 {
     wxFrame frame(nullptr, wxID_ANY, "Menu");
     frame.Show();
     WindowTest::Pump(100);
     int closes = 0;
-    QuietEnd end(*wxTheApp, [&] { ++closes; });
+    EndWithoutQuestions end(*wxTheApp, [&] { ++closes; });
     frame.Bind(wxEVT_MENU_OPEN,
                [](wxMenuEvent& event)
                {
@@ -77,10 +77,10 @@ TEST(QuietEndTest, AContextMenuOpenAtTheSignalClosesBeforeTheWindow)
     EXPECT_TRUE(IdleUntil([&] { return closes == 1; }));
 }
 
-TEST(QuietEndTest, TheDesktopsEndOfSessionEndsWithoutAVeto)
+TEST(EndWithoutQuestionsTest, TheDesktopsEndOfSessionEndsWithoutAVeto)
 {
     int closes = 0;
-    QuietEnd end(*wxTheApp, [&] { ++closes; });
+    EndWithoutQuestions end(*wxTheApp, [&] { ++closes; });
 
     wxCloseEvent query(wxEVT_QUERY_END_SESSION);
     query.SetCanVeto(true);

@@ -1,11 +1,11 @@
-#include "ui/QuietEnd.h"
+#include "ui/EndWithoutQuestions.h"
+
+#include "ui/GtkFunction.h"
 
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <csignal>
@@ -16,12 +16,7 @@ namespace
 constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // A message box and a context menu each run a loop of GTK's own, which only GTK's calls end;
-// the toolkit has none for it. GTK is loaded with the toolkit, so the two calls are looked up
-// there rather than built against GTK's headers.
-template <class Function> Function GtkFunction(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
-}
+// the toolkit has none for it.
 
 void CancelMessageBox(wxMessageDialog& box)
 {
@@ -40,33 +35,33 @@ void CloseMenu(wxMenu& menu)
 
 } // namespace
 
-QuietEnd* QuietEnd::instance = nullptr;
+EndWithoutQuestions* EndWithoutQuestions::instance = nullptr;
 
-QuietEnd::QuietEnd(wxApp& app, std::function<void()> closeWindow)
+EndWithoutQuestions::EndWithoutQuestions(wxApp& app, std::function<void()> closeWindow)
     : app(app), closeWindow(std::move(closeWindow))
 {
     instance = this;
     Register();
     wxEvtHandler::AddFilter(this);
     for (int signal : kEndingSignals)
-        app.SetSignalHandler(signal, &QuietEnd::OnSignal);
-    app.Bind(wxEVT_IDLE, &QuietEnd::OnIdle, this);
-    app.Bind(wxEVT_QUERY_END_SESSION, &QuietEnd::OnQueryEndSession, this);
-    app.Bind(wxEVT_END_SESSION, &QuietEnd::OnEndSession, this);
+        app.SetSignalHandler(signal, &EndWithoutQuestions::OnSignal);
+    app.Bind(wxEVT_IDLE, &EndWithoutQuestions::OnIdle, this);
+    app.Bind(wxEVT_QUERY_END_SESSION, &EndWithoutQuestions::OnQueryEndSession, this);
+    app.Bind(wxEVT_END_SESSION, &EndWithoutQuestions::OnEndSession, this);
 }
 
-QuietEnd::~QuietEnd()
+EndWithoutQuestions::~EndWithoutQuestions()
 {
-    app.Unbind(wxEVT_IDLE, &QuietEnd::OnIdle, this);
-    app.Unbind(wxEVT_QUERY_END_SESSION, &QuietEnd::OnQueryEndSession, this);
-    app.Unbind(wxEVT_END_SESSION, &QuietEnd::OnEndSession, this);
+    app.Unbind(wxEVT_IDLE, &EndWithoutQuestions::OnIdle, this);
+    app.Unbind(wxEVT_QUERY_END_SESSION, &EndWithoutQuestions::OnQueryEndSession, this);
+    app.Unbind(wxEVT_END_SESSION, &EndWithoutQuestions::OnEndSession, this);
     wxEvtHandler::RemoveFilter(this);
     for (int signal : kEndingSignals)
         app.SetSignalHandler(signal, SIG_DFL);
     instance = nullptr;
 }
 
-void QuietEnd::Request()
+void EndWithoutQuestions::Request()
 {
     if (requested)
         return;
@@ -76,7 +71,7 @@ void QuietEnd::Request()
     wxWakeUpIdle();
 }
 
-int QuietEnd::FilterEvent(wxEvent& event)
+int EndWithoutQuestions::FilterEvent(wxEvent& event)
 {
     const wxEventType type = event.GetEventType();
     if (type != wxEVT_MENU_OPEN && type != wxEVT_MENU_CLOSE)
@@ -99,7 +94,7 @@ int QuietEnd::FilterEvent(wxEvent& event)
     return Event_Skip;
 }
 
-int QuietEnd::Enter(wxDialog* dialog)
+int EndWithoutQuestions::Enter(wxDialog* dialog)
 {
     if (requested)
         return wxID_CANCEL;
@@ -107,7 +102,7 @@ int QuietEnd::Enter(wxDialog* dialog)
     return wxID_NONE;
 }
 
-void QuietEnd::Exit(wxDialog* dialog)
+void EndWithoutQuestions::Exit(wxDialog* dialog)
 {
     openDialogs.erase(std::remove(openDialogs.begin(), openDialogs.end(), dialog),
                       openDialogs.end());
@@ -115,18 +110,18 @@ void QuietEnd::Exit(wxDialog* dialog)
         wxWakeUpIdle();
 }
 
-void QuietEnd::RequestFromOutside()
+void EndWithoutQuestions::RequestFromOutside()
 {
     if (instance != nullptr)
         instance->Request();
 }
 
-void QuietEnd::OnSignal(int)
+void EndWithoutQuestions::OnSignal(int)
 {
     RequestFromOutside();
 }
 
-void QuietEnd::OnIdle(wxIdleEvent& event)
+void EndWithoutQuestions::OnIdle(wxIdleEvent& event)
 {
     event.Skip();
     // Closing while a dialog or menu still runs its loop would pull the window from under it.
@@ -136,17 +131,17 @@ void QuietEnd::OnIdle(wxIdleEvent& event)
     closeWindow();
 }
 
-void QuietEnd::OnQueryEndSession(wxCloseEvent&)
+void EndWithoutQuestions::OnQueryEndSession(wxCloseEvent&)
 {
     // The session may end: nothing is asked, and nothing is lost when it does.
 }
 
-void QuietEnd::OnEndSession(wxCloseEvent&)
+void EndWithoutQuestions::OnEndSession(wxCloseEvent&)
 {
     Request();
 }
 
-void QuietEnd::CancelOpenDialogs()
+void EndWithoutQuestions::CancelOpenDialogs()
 {
     // From the innermost out, the order in which their loops return.
     for (auto dialog = openDialogs.rbegin(); dialog != openDialogs.rend(); ++dialog)
@@ -158,7 +153,7 @@ void QuietEnd::CancelOpenDialogs()
     }
 }
 
-void QuietEnd::CloseOpenMenus()
+void EndWithoutQuestions::CloseOpenMenus()
 {
     for (wxMenu* menu : openMenus)
         CloseMenu(*menu);

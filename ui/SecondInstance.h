@@ -6,4 +6,4 @@ class MainFrame;
 
 // Does what a copy started later asks of the running one: shows its window, or pauses as the
 // Pause command does. Nothing happens while there is no window.
-void AnswerLaterCopy(MainFrame* window, InstanceLock::Request request);
+void AnswerSecondInstance(MainFrame* window, InstanceLock::Request request);

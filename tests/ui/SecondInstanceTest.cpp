@@ -3,7 +3,7 @@
 
 #include "app/Tallydene.h"
 #include "ui/InstanceLock.h"
-#include "ui/LaterCopy.h"
+#include "ui/SecondInstance.h"
 #include "ui/MainFrame.h"
 #include "ui/WxText.h"
 
@@ -41,7 +41,7 @@ int Connect(const std::string& path)
 
 // This test process plays the running copy: it holds the single-instance lock of the test's
 // data folder and answers later copies with its window.
-class LaterCopy : public WindowTest
+class SecondInstance : public WindowTest
 {
 protected:
     void SetUp() override
@@ -53,7 +53,7 @@ protected:
                      [this](InstanceLock::Request request)
                      {
                          requests.push_back(request);
-                         AnswerLaterCopy(Frame(), request);
+                         AnswerSecondInstance(Frame(), request);
                      });
         ASSERT_EQ(lock->Acquire(), InstanceLock::Outcome::Held);
     }
@@ -96,7 +96,7 @@ protected:
 
 } // namespace
 
-TEST_F(LaterCopy, StartedWithPauseItPausesTheRunningCopyAndEnds)
+TEST_F(SecondInstance, StartedWithPauseItPausesTheRunningCopyAndEnds)
 {
     ConfigText config;
     config.Open("Projects").Open("Home").Open("Todos").Todo("Garden", 2, 0);
@@ -114,7 +114,7 @@ TEST_F(LaterCopy, StartedWithPauseItPausesTheRunningCopyAndEnds)
     EXPECT_EQ(requests, std::vector{InstanceLock::Request::Pause});
 }
 
-TEST_F(LaterCopy, OnlyTheKnownRequestsAreAnswered)
+TEST_F(SecondInstance, OnlyTheKnownRequestsAreAnswered)
 {
     Start();
     EXPECT_EQ(Ask("pause\n"), "Tallydene\n");
@@ -128,7 +128,7 @@ TEST_F(LaterCopy, OnlyTheKnownRequestsAreAnswered)
 // The lock is the data folder's: a copy started with another runtime folder, or with none and a
 // temporary folder where another user took the program's name first, still finds the running
 // copy and asks it to show itself.
-TEST_F(LaterCopy, CopiesWithOtherRuntimeFoldersFindTheRunningCopy)
+TEST_F(SecondInstance, CopiesWithOtherRuntimeFoldersFindTheRunningCopy)
 {
     Start();
     const std::filesystem::path hostile =
@@ -156,7 +156,7 @@ TEST_F(LaterCopy, CopiesWithOtherRuntimeFoldersFindTheRunningCopy)
 
 // Peers that connect and send nothing, many at once, hold up neither the window nor a real
 // request, and the running copy closes them soon.
-TEST_F(LaterCopy, IdleConnectionsHoldUpNothing)
+TEST_F(SecondInstance, IdleConnectionsHoldUpNothing)
 {
     Start();
     std::vector<int> idle;

@@ -20,14 +20,14 @@ class wxMenu;
 // open context menu is closed. Once no dialog or context menu runs its loop any more, the main
 // window is closed; the program's usual shutdown (the last clock update, "Tallydene ended",
 // the save) follows.
-class QuietEnd : public wxModalDialogHook, public wxEventFilter
+class EndWithoutQuestions : public wxModalDialogHook, public wxEventFilter
 {
 public:
     // closeWindow closes the main window without asking anything.
-    QuietEnd(wxApp& app, std::function<void()> closeWindow);
-    ~QuietEnd() override;
-    QuietEnd(const QuietEnd&) = delete;
-    QuietEnd& operator=(const QuietEnd&) = delete;
+    EndWithoutQuestions(wxApp& app, std::function<void()> closeWindow);
+    ~EndWithoutQuestions() override;
+    EndWithoutQuestions(const EndWithoutQuestions&) = delete;
+    EndWithoutQuestions& operator=(const EndWithoutQuestions&) = delete;
 
     // Starts the end; asking again changes nothing.
     void Request();
@@ -50,7 +50,7 @@ private:
     void CloseOpenMenus();
 
     // A signal handler carries no data: the one instance is found here.
-    static QuietEnd* instance;
+    static EndWithoutQuestions* instance;
 
     wxApp& app;
     std::function<void()> closeWindow;

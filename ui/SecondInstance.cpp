@@ -1,9 +1,9 @@
-#include "ui/LaterCopy.h"
+#include "ui/SecondInstance.h"
 
 #include "res/CommandIds.h"
 #include "ui/MainFrame.h"
 
-void AnswerLaterCopy(MainFrame* window, InstanceLock::Request request)
+void AnswerSecondInstance(MainFrame* window, InstanceLock::Request request)
 {
     if (window == nullptr)
         return;

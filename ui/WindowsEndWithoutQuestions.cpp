@@ -4,7 +4,7 @@
 // on a thread of its own; the request is handed to the GUI thread, and the handler waits for
 // the end (the system ends the process when the handler returns) a little less than the five
 // seconds the system grants.
-#include "ui/QuietEnd.h"
+#include "ui/EndWithoutQuestions.h"
 
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -25,7 +25,7 @@ BOOL WINAPI OnControlEvent(DWORD)
 {
     if (wxTheApp == nullptr)
         return FALSE;
-    wxTheApp->CallAfter([] { QuietEnd::RequestFromOutside(); });
+    wxTheApp->CallAfter([] { EndWithoutQuestions::RequestFromOutside(); });
     if (ended != nullptr)
         ::WaitForSingleObject(ended, 4500);
     return TRUE;
@@ -46,9 +46,9 @@ void CloseMenu(wxMenu&)
 
 } // namespace
 
-QuietEnd* QuietEnd::instance = nullptr;
+EndWithoutQuestions* EndWithoutQuestions::instance = nullptr;
 
-QuietEnd::QuietEnd(wxApp& app, std::function<void()> closeWindow)
+EndWithoutQuestions::EndWithoutQuestions(wxApp& app, std::function<void()> closeWindow)
     : app(app), closeWindow(std::move(closeWindow))
 {
     instance = this;
@@ -56,16 +56,16 @@ QuietEnd::QuietEnd(wxApp& app, std::function<void()> closeWindow)
     Register();
     wxEvtHandler::AddFilter(this);
     ::SetConsoleCtrlHandler(&OnControlEvent, TRUE);
-    app.Bind(wxEVT_IDLE, &QuietEnd::OnIdle, this);
-    app.Bind(wxEVT_QUERY_END_SESSION, &QuietEnd::OnQueryEndSession, this);
-    app.Bind(wxEVT_END_SESSION, &QuietEnd::OnEndSession, this);
+    app.Bind(wxEVT_IDLE, &EndWithoutQuestions::OnIdle, this);
+    app.Bind(wxEVT_QUERY_END_SESSION, &EndWithoutQuestions::OnQueryEndSession, this);
+    app.Bind(wxEVT_END_SESSION, &EndWithoutQuestions::OnEndSession, this);
 }
 
-QuietEnd::~QuietEnd()
+EndWithoutQuestions::~EndWithoutQuestions()
 {
-    app.Unbind(wxEVT_IDLE, &QuietEnd::OnIdle, this);
-    app.Unbind(wxEVT_QUERY_END_SESSION, &QuietEnd::OnQueryEndSession, this);
-    app.Unbind(wxEVT_END_SESSION, &QuietEnd::OnEndSession, this);
+    app.Unbind(wxEVT_IDLE, &EndWithoutQuestions::OnIdle, this);
+    app.Unbind(wxEVT_QUERY_END_SESSION, &EndWithoutQuestions::OnQueryEndSession, this);
+    app.Unbind(wxEVT_END_SESSION, &EndWithoutQuestions::OnEndSession, this);
     wxEvtHandler::RemoveFilter(this);
     ::SetConsoleCtrlHandler(&OnControlEvent, FALSE);
     instance = nullptr;
@@ -74,7 +74,7 @@ QuietEnd::~QuietEnd()
         ::SetEvent(ended);
 }
 
-void QuietEnd::Request()
+void EndWithoutQuestions::Request()
 {
     if (requested)
         return;
@@ -84,13 +84,13 @@ void QuietEnd::Request()
     wxWakeUpIdle();
 }
 
-void QuietEnd::RequestFromOutside()
+void EndWithoutQuestions::RequestFromOutside()
 {
     if (instance != nullptr)
         instance->Request();
 }
 
-int QuietEnd::FilterEvent(wxEvent& event)
+int EndWithoutQuestions::FilterEvent(wxEvent& event)
 {
     const wxEventType type = event.GetEventType();
     if (type != wxEVT_MENU_OPEN && type != wxEVT_MENU_CLOSE)
@@ -112,7 +112,7 @@ int QuietEnd::FilterEvent(wxEvent& event)
     return Event_Skip;
 }
 
-int QuietEnd::Enter(wxDialog* dialog)
+int EndWithoutQuestions::Enter(wxDialog* dialog)
 {
     if (requested)
         return wxID_CANCEL;
@@ -120,7 +120,7 @@ int QuietEnd::Enter(wxDialog* dialog)
     return wxID_NONE;
 }
 
-void QuietEnd::Exit(wxDialog* dialog)
+void EndWithoutQuestions::Exit(wxDialog* dialog)
 {
     openDialogs.erase(std::remove(openDialogs.begin(), openDialogs.end(), dialog),
                       openDialogs.end());
@@ -128,12 +128,12 @@ void QuietEnd::Exit(wxDialog* dialog)
         wxWakeUpIdle();
 }
 
-void QuietEnd::OnSignal(int)
+void EndWithoutQuestions::OnSignal(int)
 {
     RequestFromOutside();
 }
 
-void QuietEnd::OnIdle(wxIdleEvent& event)
+void EndWithoutQuestions::OnIdle(wxIdleEvent& event)
 {
     event.Skip();
     if (!requested || windowClosed || !openDialogs.empty() || !openMenus.empty())
@@ -142,12 +142,12 @@ void QuietEnd::OnIdle(wxIdleEvent& event)
     closeWindow();
 }
 
-void QuietEnd::OnQueryEndSession(wxCloseEvent&)
+void EndWithoutQuestions::OnQueryEndSession(wxCloseEvent&)
 {
     // The session may end: nothing is asked, and nothing is lost when it does.
 }
 
-void QuietEnd::OnEndSession(wxCloseEvent&)
+void EndWithoutQuestions::OnEndSession(wxCloseEvent&)
 {
     // The system ends the process once WM_ENDSESSION returns: the dialogs are cancelled and the
     // window closed here, within the message, rather than in a later idle time.
@@ -166,7 +166,7 @@ void QuietEnd::OnEndSession(wxCloseEvent&)
     }
 }
 
-void QuietEnd::CancelOpenDialogs()
+void EndWithoutQuestions::CancelOpenDialogs()
 {
     for (auto dialog = openDialogs.rbegin(); dialog != openDialogs.rend(); ++dialog)
     {
@@ -177,7 +177,7 @@ void QuietEnd::CancelOpenDialogs()
     }
 }
 
-void QuietEnd::CloseOpenMenus()
+void EndWithoutQuestions::CloseOpenMenus()
 {
     for (wxMenu* menu : openMenus)
         CloseMenu(*menu);

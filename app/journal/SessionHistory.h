@@ -3,6 +3,7 @@
 #include "app/journal/JournalEntry.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,13 @@ struct Session
     std::string kind = JournalKind::session;
     // Still running: its end is now.
     bool running = false;
+    // What names the session for good, whatever is edited later: the device and sequence of
+    // the entry that recorded it (for older lines without them, its first start and names).
+    std::string id{};
 };
+
+// The id of the session that the entry records.
+std::string SessionIdOf(const JournalEntry& entry);
 
 // The sessions of the journal, oldest start first. Renames and moves recorded after a session
 // carry it along, so a todo's history stays with it under its new name.
@@ -27,3 +34,7 @@ struct Session
 // removed by hand comes along too.
 std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries,
                                 bool changesByHand = false);
+
+// The session still running at the end of the entries, up to now, under the names it started
+// with.
+std::optional<Session> RunningSessionOf(const std::vector<JournalEntry>& entries, int64_t now);

@@ -14,6 +14,10 @@ void Options::Load(toolbox::ConfigSection& section)
     // A value edited by hand out of range is taken as the nearest one the dialog offers.
     awayThresholdMinutes =
         std::clamp(section.GetInt("AskAboutAwayAfter", 15), 0, kMaxAwayThresholdMinutes);
+    calendar.perDay = section.GetBool("CalendarPerDay", false);
+    SetCalendarPublishing(section.GetBool("CalendarPublish", false),
+                          section.GetString("CalendarAddress", ""),
+                          section.GetString("CalendarUser", ""));
 }
 
 void Options::Save(toolbox::ConfigSection& section) const
@@ -24,4 +28,9 @@ void Options::Save(toolbox::ConfigSection& section) const
     section.GetParameter("WorkingTimeEnabled").SetBool(workingTimeEnabled);
     section.GetParameter("DaysAtLocalMidnight").SetBool(daysLocal);
     section.GetParameter("AskAboutAwayAfter").SetInt(awayThresholdMinutes);
+    section.GetParameter("CalendarPerDay").SetBool(calendar.perDay);
+    section.GetParameter("CalendarPublish").SetBool(calendar.publish);
+    section.GetParameter("CalendarAddress").SetString(calendar.address.c_str(),
+                                                      calendar.address.size());
+    section.GetParameter("CalendarUser").SetString(calendar.user.c_str(), calendar.user.size());
 }

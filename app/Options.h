@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 namespace toolbox
 {
 class ConfigSection;
@@ -27,6 +30,23 @@ public:
     void SetAwayThresholdMinutes(int minutes) { awayThresholdMinutes = minutes; }
     static constexpr int kMaxAwayThresholdMinutes = 1440;
 
+    // The calendars: the export's one event per day and todo, and publishing to a CalDAV
+    // calendar at the address as the user. The password is kept apart (CalendarPassword).
+    bool IsCalendarPerDay() const { return calendar.perDay; }
+    void SetCalendarPerDay(bool perDay) { calendar.perDay = perDay; }
+    bool IsCalendarPublished() const { return calendar.publish; }
+    const std::string& GetCalendarAddress() const { return calendar.address; }
+    const std::string& GetCalendarUser() const { return calendar.user; }
+    void SetCalendarPublishing(bool publish, std::string address, std::string user)
+    {
+        calendar.publish = publish;
+        calendar.address = std::move(address);
+        calendar.user = std::move(user);
+        ++calendar.revision;
+    }
+    // Changes whenever publishing is set, so that the publisher takes the new account.
+    uint64_t GetCalendarRevision() const { return calendar.revision; }
+
     // From and into the section "Options"; a missing key is created with its default.
     void Load(toolbox::ConfigSection& section);
     void Save(toolbox::ConfigSection& section) const;
@@ -38,4 +58,12 @@ private:
     bool workingTimeEnabled = true;
     bool daysLocal = false;
     int awayThresholdMinutes = 15;
+    struct Calendar
+    {
+        bool perDay = false;
+        bool publish = false;
+        std::string address{};
+        std::string user{};
+        uint64_t revision = 0;
+    } calendar;
 };

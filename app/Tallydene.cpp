@@ -476,6 +476,8 @@ std::string Tallydene::StatusText() const
     if (options.IsWorkingTimeEnabled())
         text += Translation::TrFormat("      Working time: %s",
                                       {FormatDuration(account.GetBalance(), 0)});
+    if (!calendarStatus.empty())
+        text += "      " + calendarStatus;
     if (IsSaveFailing())
         return Translation::Tr(DataFileMessages::kNotSavedStatus) + text;
     return text;

@@ -101,6 +101,7 @@ CalendarPublisher::Status CalendarPublisher::PublishOnce()
     }
     Status status;
     problem.clear();
+    trouble = Status::Trouble::none;
     newlyLeft.clear();
     if (using_.address.empty())
         return status;
@@ -141,6 +142,7 @@ CalendarPublisher::Status CalendarPublisher::PublishOnce()
     status.left = static_cast<size_t>(std::count_if(held.begin(), held.end(),
                                                     [](const auto& each) { return each.second.left; }));
     status.problem = problem;
+    status.trouble = trouble;
     status.newProblem = !problem.empty() && problem != lastProblem;
     lastProblem = problem;
     status.newlyLeft = newlyLeft;
@@ -247,12 +249,21 @@ CalendarPublisher::Outcome CalendarPublisher::Refused(const HttpResponse& respon
                                                       const std::string& uid)
 {
     if (response.status == 0)
+    {
+        trouble = Status::Trouble::unreachable;
         problem = "The calendar server cannot be reached: " + response.error;
+    }
     else if (response.status == 401 || response.status == 403)
+    {
+        trouble = Status::Trouble::password;
         problem = "The calendar server refused the user name or password.";
+    }
     else
+    {
+        trouble = Status::Trouble::refused;
         problem = "The calendar server refused " + uid + " with the answer " +
                   std::to_string(response.status) + ".";
+    }
     return Outcome::stop;
 }
 

@@ -40,6 +40,14 @@ public:
         // Events left as someone else changed them on the server.
         size_t left = 0;
         // Why the last pass stopped; empty when it sent everything.
+        enum class Trouble
+        {
+            none,
+            unreachable,
+            password,
+            refused
+        } trouble = Trouble::none;
+        // The details, in the words of the network library or with the server's answer.
         std::string problem{};
         // The problem differs from the one reported before: worth telling the user.
         bool newProblem = false;
@@ -110,6 +118,7 @@ private:
     std::map<std::string, Held> held;
     std::string heldFor;
     std::string problem;
+    Status::Trouble trouble = Status::Trouble::none;
     std::string lastProblem;
     std::vector<std::string> newlyLeft;
 

@@ -17,6 +17,7 @@ enum class FormField
     Friday,
     Saturday,
     Sunday,
+    CalendarAddress,
 };
 
 // The field of a weekday's target, 0 Monday to 6 Sunday.

@@ -19,7 +19,8 @@ public:
     explicit OptionsForm(Tallydene& app);
 
     void Open();
-    // Applies the fields to the settings in memory; nothing is ever refused.
+    // Applies the fields to the settings in memory; refused only for publishing to an address
+    // that is no web address.
     FormResult Confirm(Prompts& prompts);
 
     bool workingTimeEnabled = false;
@@ -31,6 +32,12 @@ public:
     int timeRound = kNone;  // 0 to 4
     // 0 never asks about away time.
     int awayThresholdMinutes = 0;
+    // Publishing sessions to a CalDAV calendar, and the calendar export's one event per day.
+    bool calendarPublish = false;
+    std::string calendarAddress;
+    std::string calendarUser;
+    std::string calendarPassword;
+    bool calendarPerDay = false;
     // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".
     std::array<std::string, 3> formatLabels;
 

@@ -133,12 +133,8 @@ std::optional<int> CsvExport::RunExport(int argc, const char* const* argv, const
 
     const int64_t now = std::time(nullptr);
     const std::vector<JournalEntry> entries = JournalFile(journalPath).ReadPlausible(now);
-    std::vector<Session> chosen;
-    for (Session& session : SessionsOf(entries))
-        if (session.start >= *from && session.start < *to)
-            chosen.push_back(std::move(session));
-    if (std::optional<Session> running = RunningSessionOf(entries, now);
-        withRunning && running && running->start >= *from && running->start < *to)
-        chosen.push_back(std::move(*running));
+    std::vector<Session> chosen = SessionsBetween(entries, *from, *to, now);
+    if (!withRunning && !chosen.empty() && chosen.back().running)
+        chosen.pop_back();
     return WriteFile(request->file, text(chosen, now), errors) ? kWritten : kNotWritten;
 }

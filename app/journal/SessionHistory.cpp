@@ -129,3 +129,16 @@ std::optional<Session> RunningSessionOf(const std::vector<JournalEntry>& entries
     session.id = SessionIdOf(*open);
     return session;
 }
+
+std::vector<Session> SessionsBetween(const std::vector<JournalEntry>& entries, int64_t first,
+                                     int64_t last, int64_t now)
+{
+    std::vector<Session> chosen;
+    for (Session& session : SessionsOf(entries))
+        if (session.start >= first && session.start < last)
+            chosen.push_back(std::move(session));
+    if (std::optional<Session> running = RunningSessionOf(entries, now);
+        running && running->start >= first && running->start < last)
+        chosen.push_back(std::move(*running));
+    return chosen;
+}

@@ -38,3 +38,17 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries,
 // The session still running at the end of the entries, up to now, under the names it started
 // with.
 std::optional<Session> RunningSessionOf(const std::vector<JournalEntry>& entries, int64_t now);
+
+// The ended sessions that start from first to before last, oldest first, and the one still
+// running at the end of the entries, up to now, when it starts within them.
+std::vector<Session> SessionsBetween(const std::vector<JournalEntry>& entries, int64_t first,
+                                     int64_t last, int64_t now);
+
+// What History and Report hand to the calendar export: their sessions, the option of one event
+// per day and todo, and the moment the export is made.
+struct SessionExport
+{
+    std::vector<Session> sessions;
+    bool perDay = false;
+    int64_t now = 0;
+};

@@ -86,6 +86,9 @@ std::string ExpectedConfigFile(const ExpectedSettings& s)
                               Section("OnceActions", Value("FirstRun", false, 2), 1);
     std::string options = Value("AskAboutAwayAfter", s.awayThresholdMinutes, 1) +
                           Value("AutoSaveEnabled", s.autoSaveEnabled, 1) +
+                          Value("CalendarAddress", std::string(), 1) +
+                          Value("CalendarPerDay", false, 1) + Value("CalendarPublish", false, 1) +
+                          Value("CalendarUser", std::string(), 1) +
                           Value("DaysAtLocalMidnight", s.daysLocal, 1) +
                           Value("LoggingEnabled", s.loggingEnabled, 1) +
                           Value("TimeFormat", s.timeFormat, 1) +

@@ -129,7 +129,7 @@ CalendarPublisher::Status CalendarPublisher::PublishOnce()
     status.waiting = puts.size() + deletes.size();
     for (const auto& [event, fingerprint] : puts)
     {
-        if (Put(*event, fingerprint, now) == Outcome::stop)
+        if (!problem.empty() || Put(*event, fingerprint, now) == Outcome::stop)
             break;
         --status.waiting;
     }

@@ -30,7 +30,7 @@ void Options::Save(toolbox::ConfigSection& section) const
     section.GetParameter("AskAboutAwayAfter").SetInt(awayThresholdMinutes);
     section.GetParameter("CalendarPerDay").SetBool(calendar.perDay);
     section.GetParameter("CalendarPublish").SetBool(calendar.publish);
-    section.GetParameter("CalendarAddress").SetString(calendar.address.c_str(),
-                                                      calendar.address.size());
+    section.GetParameter("CalendarAddress")
+        .SetString(calendar.address.c_str(), calendar.address.size());
     section.GetParameter("CalendarUser").SetString(calendar.user.c_str(), calendar.user.size());
 }

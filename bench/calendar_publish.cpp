@@ -45,11 +45,21 @@ public:
         close(probe);
         port = ntohs(address.sin_port);
         std::ofstream(folder / "users") << "anna:secret\n";
-        std::vector<std::string> arguments = {
-            "radicale", "--config", "", "--server-hosts", "127.0.0.1:" + std::to_string(port),
-            "--storage-filesystem-folder", (folder / "storage").string(), "--auth-type",
-            "htpasswd", "--auth-htpasswd-filename", (folder / "users").string(),
-            "--auth-htpasswd-encryption", "plain", "--logging-level", "critical"};
+        std::vector<std::string> arguments = {"radicale",
+                                              "--config",
+                                              "",
+                                              "--server-hosts",
+                                              "127.0.0.1:" + std::to_string(port),
+                                              "--storage-filesystem-folder",
+                                              (folder / "storage").string(),
+                                              "--auth-type",
+                                              "htpasswd",
+                                              "--auth-htpasswd-filename",
+                                              (folder / "users").string(),
+                                              "--auth-htpasswd-encryption",
+                                              "plain",
+                                              "--logging-level",
+                                              "critical"};
         std::vector<char*> argv;
         for (std::string& argument : arguments)
             argv.push_back(argument.data());

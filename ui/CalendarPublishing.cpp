@@ -1,7 +1,7 @@
 #include "ui/CalendarPublishing.h"
 
-#include "app/Prompts.h"
 #include "app/MainWindow.h"
+#include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "app/calendar/CalendarPassword.h"
 #include "app/calendar/CurlHttp.h"

@@ -69,12 +69,12 @@ icalcomponent* EventComponent(const CalendarEvent& event, int64_t stamp)
     icalcomponent* component = icalcomponent_new_vevent();
     icalcomponent_add_property(component, icalproperty_new_uid(event.uid.c_str()));
     icalcomponent_add_property(component, icalproperty_new_dtstamp(UtcTime(stamp)));
-    icalcomponent_add_property(component, icalproperty_new_dtstart(
-                                              event.wholeDay ? LocalDate(event.start)
-                                                             : UtcTime(event.start)));
-    icalcomponent_add_property(component, icalproperty_new_dtend(event.wholeDay
-                                                                     ? LocalDate(event.end)
-                                                                     : UtcTime(event.end)));
+    icalcomponent_add_property(
+        component,
+        icalproperty_new_dtstart(event.wholeDay ? LocalDate(event.start) : UtcTime(event.start)));
+    icalcomponent_add_property(
+        component,
+        icalproperty_new_dtend(event.wholeDay ? LocalDate(event.end) : UtcTime(event.end)));
     icalcomponent_add_property(component, icalproperty_new_summary(event.summary.c_str()));
     icalcomponent_add_property(component, icalproperty_new_description(event.description.c_str()));
     // Time that was worked, not time that is blocked.
@@ -91,11 +91,10 @@ std::vector<CalendarEvent> CalendarEvents::Of(const std::vector<Session>& sessio
     {
         for (const Session& session : sessions)
             if (session.kind == JournalKind::session)
-                events.push_back({kUidPrefix + session.id, session.start, session.end, false,
-                                  session.todo + " - " + session.project,
-                                  Description(session, session.how.empty()
-                                                           ? ""
-                                                           : "Note: " + session.how)});
+                events.push_back(
+                    {kUidPrefix + session.id, session.start, session.end, false,
+                     session.todo + " - " + session.project,
+                     Description(session, session.how.empty() ? "" : "Note: " + session.how)});
         return events;
     }
     // Ordered by day, then project and todo.
@@ -104,11 +103,10 @@ std::vector<CalendarEvent> CalendarEvents::Of(const std::vector<Session>& sessio
     {
         if (session.kind != JournalKind::session)
             continue;
-        auto& [total, first] =
-            days.try_emplace({LocalDates::Text(session.start, "%Y-%m-%d"), session.project,
-                              session.todo},
-                             0, session)
-                .first->second;
+        auto& [total, first] = days.try_emplace({LocalDates::Text(session.start, "%Y-%m-%d"),
+                                                 session.project, session.todo},
+                                                0, session)
+                                   .first->second;
         total += session.end - session.start;
     }
     for (const auto& [key, day] : days)
@@ -129,7 +127,8 @@ std::string CalendarEvents::Text(const std::vector<CalendarEvent>& events, int64
 {
     Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Tallydene//Sessions//EN"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Tallydene//Sessions//EN"));
     for (const CalendarEvent& event : events)
         icalcomponent_add_component(calendar.get(), EventComponent(event, stamp));
     char* text = icalcomponent_as_ical_string_r(calendar.get());
@@ -144,7 +143,8 @@ std::optional<std::vector<CalendarEvent>> CalendarEvents::Read(const std::string
     if (!calendar || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT)
         return std::nullopt;
     std::vector<CalendarEvent> events;
-    for (icalcomponent* each = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+    for (icalcomponent* each =
+             icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
          each != nullptr;
          each = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT))
     {

@@ -8,8 +8,8 @@
 
 bool CalendarFile::Write(const std::string& path, const SessionExport& exported, Prompts& prompts)
 {
-    const std::string text = CalendarEvents::Text(
-        CalendarEvents::Of(exported.sessions, exported.perDay), exported.now);
+    const std::string text =
+        CalendarEvents::Text(CalendarEvents::Of(exported.sessions, exported.perDay), exported.now);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
     file.close();

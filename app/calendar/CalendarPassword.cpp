@@ -14,13 +14,19 @@ namespace
 
 const SecretSchema* Schema()
 {
-    static const SecretSchema schema = {
-        "org.tallydene.Calendar",
-        SECRET_SCHEMA_NONE,
-        {{"address", SECRET_SCHEMA_ATTRIBUTE_STRING},
-         {"user", SECRET_SCHEMA_ATTRIBUTE_STRING},
-         {nullptr, SECRET_SCHEMA_ATTRIBUTE_STRING}},
-        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    static const SecretSchema schema = {"org.tallydene.Calendar",
+                                        SECRET_SCHEMA_NONE,
+                                        {{"address", SECRET_SCHEMA_ATTRIBUTE_STRING},
+                                         {"user", SECRET_SCHEMA_ATTRIBUTE_STRING},
+                                         {nullptr, SECRET_SCHEMA_ATTRIBUTE_STRING}},
+                                        0,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr};
     return &schema;
 }
 
@@ -62,8 +68,8 @@ bool CalendarPassword::Store(const std::string& dataFolder, const std::string& a
     // A file made before with other permissions keeps them at open: narrow them.
     fchmod(descriptor, 0600);
     const std::string text = address + '\t' + user + '\t' + password + '\n';
-    const bool written = write(descriptor, text.data(), text.size()) ==
-                         static_cast<ssize_t>(text.size());
+    const bool written =
+        write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     return close(descriptor) == 0 && written;
 }
 

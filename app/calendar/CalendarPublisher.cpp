@@ -87,7 +87,8 @@ void CalendarPublisher::Run(std::stop_token stop)
         if (report)
             report(status);
         retrying = !status.problem.empty();
-        delay = retrying ? std::min<std::chrono::milliseconds>(delay * 2, kLongestWait) : retryFirst;
+        delay =
+            retrying ? std::min<std::chrono::milliseconds>(delay * 2, kLongestWait) : retryFirst;
     }
 }
 
@@ -118,7 +119,8 @@ CalendarPublisher::Status CalendarPublisher::PublishOnce()
     {
         const auto known = held.find(uid);
         std::string fingerprint = Fingerprint(event);
-        if (known == held.end() || (!known->second.left && known->second.fingerprint != fingerprint))
+        if (known == held.end() ||
+            (!known->second.left && known->second.fingerprint != fingerprint))
             puts.emplace_back(&event, std::move(fingerprint));
     }
     std::vector<std::string> deletes;
@@ -139,8 +141,8 @@ CalendarPublisher::Status CalendarPublisher::PublishOnce()
             break;
         --status.waiting;
     }
-    status.left = static_cast<size_t>(std::count_if(held.begin(), held.end(),
-                                                    [](const auto& each) { return each.second.left; }));
+    status.left = static_cast<size_t>(
+        std::count_if(held.begin(), held.end(), [](const auto& each) { return each.second.left; }));
     status.problem = problem;
     status.trouble = trouble;
     status.newProblem = !problem.empty() && problem != lastProblem;

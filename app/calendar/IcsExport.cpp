@@ -11,8 +11,9 @@ std::optional<int> IcsExport::Run(int argc, const char* const* argv, const std::
 {
     // The one switch without a value is taken out before the common arguments are read.
     std::vector<const char*> rest(argv, argv + argc);
-    const auto perDay = std::find_if(rest.begin(), rest.end(), [](const char* argument)
-                                     { return std::string(argument) == "--per-day"; });
+    const auto perDay =
+        std::find_if(rest.begin(), rest.end(),
+                     [](const char* argument) { return std::string(argument) == "--per-day"; });
     const bool byDay = perDay != rest.end();
     if (byDay)
         rest.erase(perDay);

@@ -43,10 +43,10 @@ void OptionsForm::Open()
     calendarUser = options.GetCalendarUser();
     calendarPerDay = options.IsCalendarPerDay();
 #ifdef TALLYDENE_CALENDARS
-    calendarPassword = calendarAddress.empty() ? ""
-                                               : CalendarPassword::Lookup(
-                                                     app.GetDataFolder().ToString(false).str(), calendarAddress,
-                                                     calendarUser);
+    calendarPassword = calendarAddress.empty()
+                           ? ""
+                           : CalendarPassword::Lookup(app.GetDataFolder().ToString(false).str(),
+                                                      calendarAddress, calendarUser);
 #endif
     timeFormat = ButtonOf(durations.TimeFormat(), kFirstFormatButton, kLastFormatButton);
     timeRound = ButtonOf(durations.TimeRound(), kFirstRoundButton, kLastRoundButton);
@@ -57,8 +57,8 @@ void OptionsForm::Open()
 
 FormResult OptionsForm::Confirm(Prompts& prompts)
 {
-    const bool webAddress = calendarAddress.rfind("https://", 0) == 0 ||
-                            calendarAddress.rfind("http://", 0) == 0;
+    const bool webAddress =
+        calendarAddress.rfind("https://", 0) == 0 || calendarAddress.rfind("http://", 0) == 0;
     if (calendarPublish && !webAddress)
     {
         prompts.Refuse(toolbox::Translation::Tr(
@@ -71,12 +71,12 @@ FormResult OptionsForm::Confirm(Prompts& prompts)
                                    calendarUser != options.GetCalendarUser();
 #ifdef TALLYDENE_CALENDARS
     if (calendarPublish &&
-        (publishingChanged || calendarPassword != CalendarPassword::Lookup(
-                                                      app.GetDataFolder().ToString(false).str(), calendarAddress,
-                                                      calendarUser)))
+        (publishingChanged ||
+         calendarPassword != CalendarPassword::Lookup(app.GetDataFolder().ToString(false).str(),
+                                                      calendarAddress, calendarUser)))
     {
-        if (!CalendarPassword::Store(app.GetDataFolder().ToString(false).str(), calendarAddress, calendarUser,
-                                     calendarPassword))
+        if (!CalendarPassword::Store(app.GetDataFolder().ToString(false).str(), calendarAddress,
+                                     calendarUser, calendarPassword))
             prompts.Refuse(toolbox::Translation::Tr(
                 "The calendar's password could not be kept; publishing will be refused."));
         options.SetCalendarPublishing(calendarPublish, calendarAddress, calendarUser);

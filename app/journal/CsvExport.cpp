@@ -106,9 +106,10 @@ std::optional<int> CsvExport::Run(int argc, const char* const* argv, const std::
                      { return SessionsCsv::Text(sessions); });
 }
 
-std::optional<int> CsvExport::RunExport(int argc, const char* const* argv, const std::string& option,
-                                        const std::string& journalPath, std::ostream& errors,
-                                        const ExportText& text, bool withRunning)
+std::optional<int> CsvExport::RunExport(int argc, const char* const* argv,
+                                        const std::string& option, const std::string& journalPath,
+                                        std::ostream& errors, const ExportText& text,
+                                        bool withRunning)
 {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     bool asked = false;

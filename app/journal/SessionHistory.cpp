@@ -122,9 +122,12 @@ std::optional<Session> RunningSessionOf(const std::vector<JournalEntry>& entries
             open = nullptr;
     if (open == nullptr)
         return std::nullopt;
-    Session session{open->start, std::max(open->start, now), std::max<int64_t>(now - open->start, 0),
+    Session session{open->start,
+                    std::max(open->start, now),
+                    std::max<int64_t>(now - open->start, 0),
                     open->project,
-                    open->todo,  ""};
+                    open->todo,
+                    ""};
     session.running = true;
     session.id = SessionIdOf(*open);
     return session;

@@ -147,10 +147,10 @@ TEST_F(CalendarExportTest, EverySessionIsOneEventThatReadsBackAndKeepsItsUidAcro
         days[event.summary] = event.end - event.start;
     }
     // The day the clocks go forward has 23 hours.
-    EXPECT_EQ((std::map<std::string, int64_t>{{"Call - Office (2:00)", 23 * kHour},
-                                              {"Größe ☕ prüfen - Büro (1:10)", 24 * kHour},
-                                              {"Mail, post; \\ misc\nsecond line - Office (1:00)",
-                                               24 * kHour}}),
+    EXPECT_EQ((std::map<std::string, int64_t>{
+                  {"Call - Office (2:00)", 23 * kHour},
+                  {"Größe ☕ prüfen - Büro (1:10)", 24 * kHour},
+                  {"Mail, post; \\ misc\nsecond line - Office (1:00)", 24 * kHour}}),
               days);
 
     // Refused as the CSV export refuses.

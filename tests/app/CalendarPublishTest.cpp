@@ -58,12 +58,14 @@ public:
         const std::string hosts = "127.0.0.1:" + std::to_string(port);
         const std::string storage = (folder / "storage").string();
         const std::string users = (folder / "users").string();
-        std::vector<std::string> arguments = {"radicale", "--config", "", "--server-hosts", hosts,
-                                              "--storage-filesystem-folder", storage,
-                                              "--auth-type", "htpasswd",
-                                              "--auth-htpasswd-filename", users,
-                                              "--auth-htpasswd-encryption", "plain",
-                                              "--logging-level", "critical"};
+        std::vector<std::string> arguments = {"radicale", "--config",
+                                              "",         "--server-hosts",
+                                              hosts,      "--storage-filesystem-folder",
+                                              storage,    "--auth-type",
+                                              "htpasswd", "--auth-htpasswd-filename",
+                                              users,      "--auth-htpasswd-encryption",
+                                              "plain",    "--logging-level",
+                                              "critical"};
         std::vector<char*> argv;
         for (std::string& argument : arguments)
             argv.push_back(argument.data());
@@ -224,8 +226,8 @@ TEST_F(CalendarPublishTest, SessionsAndTheirChangesReachTheServerWhateverHappens
     while (sent() < 250 && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(10ms);
     server->Stop();
-    const CalendarPublisher::Status stopped =
-        Await(seen, [](const CalendarPublisher::Status& status) { return !status.problem.empty(); });
+    const CalendarPublisher::Status stopped = Await(
+        seen, [](const CalendarPublisher::Status& status) { return !status.problem.empty(); });
     EXPECT_NE(std::string::npos, stopped.problem.find("cannot be reached")) << stopped.problem;
     seen = Seen();
     server->Start();
@@ -276,8 +278,11 @@ TEST_F(CalendarPublishTest, SessionsAndTheirChangesReachTheServerWhateverHappens
     Await(seen, [](const CalendarPublisher::Status& status)
           { return status.problem.find("password") != std::string::npos; });
     std::this_thread::sleep_for(1s); // several retries
-    EXPECT_EQ(1u, Reports([](const CalendarPublisher::Status& status)
-                          { return status.newProblem && status.problem.find("password") != std::string::npos; }));
+    EXPECT_EQ(1u, Reports(
+                      [](const CalendarPublisher::Status& status) {
+                          return status.newProblem &&
+                                 status.problem.find("password") != std::string::npos;
+                      }));
 
     // Someone changes an event on the server; our change of it is left and reported.
     seen = Seen();

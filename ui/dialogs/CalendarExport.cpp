@@ -13,10 +13,9 @@ void ExportCalendar(wxWindow* parent, const std::string& name, const SessionExpo
                     Prompts& prompts)
 {
     const std::optional<toolbox::String> documents = toolbox::Places::DocumentsFolder();
-    wxFileDialog dialog(parent, _("Export iCalendar"),
-                        documents ? ToWx(documents->str()) : wxString(), ToWx(name),
-                        _("iCalendar files (*.ics)|*.ics|All files|*"),
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(
+        parent, _("Export iCalendar"), documents ? ToWx(documents->str()) : wxString(), ToWx(name),
+        _("iCalendar files (*.ics)|*.ics|All files|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() == wxID_OK)
         CalendarFile::Write(FromWx(dialog.GetPath()), exported, prompts);
 }

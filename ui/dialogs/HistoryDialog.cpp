@@ -126,9 +126,9 @@ wxSizer* HistoryDialog::CreateSessionButtons()
     buttons->Add(editButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     buttons->Add(deleteButton);
 #ifdef TALLYDENE_CALENDARS
-    auto* calendarButton = new wxButton(this, wxID_ANY, _("Export &iCalendar..."),
-                                        wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
-                                        "exportCalendar");
+    auto* calendarButton =
+        new wxButton(this, wxID_ANY, _("Export &iCalendar..."), wxDefaultPosition, wxDefaultSize, 0,
+                     wxDefaultValidator, "exportCalendar");
     buttons->Add(calendarButton, wxSizerFlags().Border(wxLEFT, FromDIP(6)));
     calendarButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&)
                          { ExportCalendar(this, "sessions.ics", form.ShownSessions(), prompts); });

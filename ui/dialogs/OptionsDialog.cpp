@@ -11,8 +11,8 @@
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/statbox.h>
-#include <wx/textctrl.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include <utility>
 
@@ -174,22 +174,20 @@ wxSizer* OptionsDialog::CreateCalendarFrame()
 {
     auto* frame = new wxStaticBoxSizer(wxVERTICAL, this, _("Calendar"));
     calendar.publish = AddSwitch(_("Publish sessions to a cale&ndar"), "calendarPublish");
-    calendar.address = new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarAddress),
-                                      wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
-                                      "calendarAddress");
+    calendar.address = new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarAddress), wxDefaultPosition,
+                                      wxDefaultSize, 0, wxDefaultValidator, "calendarAddress");
     calendar.user = new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarUser), wxDefaultPosition,
                                    wxDefaultSize, 0, wxDefaultValidator, "calendarUser");
-    calendar.password = new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarPassword),
-                                       wxDefaultPosition, wxDefaultSize, wxTE_PASSWORD,
-                                       wxDefaultValidator, "calendarPassword");
+    calendar.password =
+        new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarPassword), wxDefaultPosition,
+                       wxDefaultSize, wxTE_PASSWORD, wxDefaultValidator, "calendarPassword");
     calendar.perDay =
         AddSwitch(_("E&xport iCalendar with one event per day and todo"), "calendarPerDay");
     auto* fields = new wxFlexGridSizer(2, gap, wideGap);
     fields->AddGrowableCol(1);
-    for (const auto& [label, field] :
-         {std::pair{_("Calendar addr&ess:"), calendar.address},
-          {_("&User name:"), calendar.user},
-          {_("&Password:"), calendar.password}})
+    for (const auto& [label, field] : {std::pair{_("Calendar addr&ess:"), calendar.address},
+                                       {_("&User name:"), calendar.user},
+                                       {_("&Password:"), calendar.password}})
     {
         fields->Add(new wxStaticText(this, wxID_ANY, label), wxSizerFlags().CentreVertical());
         fields->Add(field, wxSizerFlags().Expand());

@@ -95,17 +95,17 @@ wxSizer* ReportDialog::NewButtonRow()
     row->Add(copy, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     row->Add(exportCsv);
 #ifdef TALLYDENE_CALENDARS
-    auto* exportCalendar = new wxButton(this, wxID_ANY, _("Export &iCalendar..."),
-                                        wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
-                                        "exportCalendar");
+    auto* exportCalendar =
+        new wxButton(this, wxID_ANY, _("Export &iCalendar..."), wxDefaultPosition, wxDefaultSize, 0,
+                     wxDefaultValidator, "exportCalendar");
     exportCalendar->Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&)
         {
-            ExportCalendar(
-                this,
-                "sessions-" + LocalDates::Text(form.GetPeriod().GetStart(), "%Y-%m-%d") + ".ics",
-                form.PeriodSessions(), prompts);
+            ExportCalendar(this,
+                           "sessions-" + LocalDates::Text(form.GetPeriod().GetStart(), "%Y-%m-%d") +
+                               ".ics",
+                           form.PeriodSessions(), prompts);
         });
     row->Add(exportCalendar, wxSizerFlags().Border(wxLEFT, FromDIP(6)));
 #endif

@@ -4,6 +4,7 @@
 #include "toolbox/ConfigSection.h"
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 template <class T> T Setting<T>::ReadOr(toolbox::ConfigSection& root, T runtimeDefault) const
@@ -11,6 +12,8 @@ template <class T> T Setting<T>::ReadOr(toolbox::ConfigSection& root, T runtimeD
     toolbox::ConfigSection& values = root.GetSection(section);
     if constexpr (std::is_same_v<T, bool>)
         return values.GetBool(key, runtimeDefault);
+    else if constexpr (std::is_same_v<T, const char*>)
+        return values.GetString(key, runtimeDefault);
     else
         return values.GetInt(key, runtimeDefault);
 }
@@ -20,6 +23,8 @@ template <class T> void Setting<T>::Write(toolbox::ConfigSection& root, T value)
     toolbox::ConfigParameter& parameter = root.GetSection(section).GetParameter(key);
     if constexpr (std::is_same_v<T, bool>)
         parameter.SetBool(value);
+    else if constexpr (std::is_same_v<T, const char*>)
+        parameter.SetString(value, std::strlen(value));
     else
         parameter.SetInt(value);
 }
@@ -31,6 +36,7 @@ template <class T> bool Setting<T>::IsStored(toolbox::ConfigSection& root) const
 
 template struct Setting<bool>;
 template struct Setting<int32_t>;
+template struct Setting<const char*>;
 
 void Options::Load(toolbox::ConfigSection& root, Durations& durations)
 {
@@ -44,6 +50,10 @@ void Options::Load(toolbox::ConfigSection& root, Durations& durations)
         std::clamp(settings::kAwayThreshold.Read(root), 0, kMaxAwayThresholdMinutes);
     durations.SetTimeFormat(settings::kTimeFormat.Read(root));
     durations.SetTimeRound(settings::kTimeRound.Read(root));
+    calendar.perDay = settings::kCalendarPerDay.Read(root);
+    SetCalendarPublishing(settings::kCalendarPublish.Read(root),
+                          settings::kCalendarAddress.Read(root),
+                          settings::kCalendarUser.Read(root));
 }
 
 void Options::Save(toolbox::ConfigSection& root, const Durations& durations) const
@@ -56,4 +66,8 @@ void Options::Save(toolbox::ConfigSection& root, const Durations& durations) con
     settings::kAwayThreshold.Write(root, awayThresholdMinutes);
     settings::kTimeFormat.Write(root, durations.TimeFormat());
     settings::kTimeRound.Write(root, durations.TimeRound());
+    settings::kCalendarPerDay.Write(root, calendar.perDay);
+    settings::kCalendarPublish.Write(root, calendar.publish);
+    settings::kCalendarAddress.Write(root, calendar.address.c_str());
+    settings::kCalendarUser.Write(root, calendar.user.c_str());
 }

@@ -21,7 +21,8 @@ enum class SettingScope
 };
 
 // One value of the data file, declared once: its section (below the root), its key, its
-// default and whose it is; its type is T (bool or int32_t). Reading a missing value creates it
+// default and whose it is; its type is T (bool, int32_t, or const char* for a text, which stays
+// the configuration's own). Reading a missing value creates it
 // with the default, so that the next save writes it.
 template <class T>
 struct Setting
@@ -53,6 +54,11 @@ inline constexpr Setting<bool> kDaysLocal{"Options", "DaysAtLocalMidnight", fals
 inline constexpr Setting<int32_t> kAwayThreshold{"Options", "AskAboutAwayAfter", 15, Machine};
 inline constexpr Setting<int32_t> kTimeFormat{"Options", "TimeFormat", 1, Machine};
 inline constexpr Setting<int32_t> kTimeRound{"Options", "TimeRound", 1, Machine};
+// The calendars: the export's one event per day, and publishing to a CalDAV calendar.
+inline constexpr Setting<bool> kCalendarPerDay{"Options", "CalendarPerDay", false, Machine};
+inline constexpr Setting<bool> kCalendarPublish{"Options", "CalendarPublish", false, Machine};
+inline constexpr Setting<const char*> kCalendarAddress{"Options", "CalendarAddress", "", Machine};
+inline constexpr Setting<const char*> kCalendarUser{"Options", "CalendarUser", "", Machine};
 
 // The overtime account; the last charged day's default is the last update's day.
 inline constexpr Setting<int32_t> kOvertime{"WorkingTime", "Actual", 0, Books};
@@ -107,6 +113,23 @@ public:
     void SetAwayThresholdMinutes(int minutes) { awayThresholdMinutes = minutes; }
     static constexpr int kMaxAwayThresholdMinutes = 1440;
 
+    // The calendars: the export's one event per day and todo, and publishing to a CalDAV
+    // calendar at the address as the user. The password is kept apart (CalendarPassword).
+    bool IsCalendarPerDay() const { return calendar.perDay; }
+    void SetCalendarPerDay(bool perDay) { calendar.perDay = perDay; }
+    bool IsCalendarPublished() const { return calendar.publish; }
+    const std::string& GetCalendarAddress() const { return calendar.address; }
+    const std::string& GetCalendarUser() const { return calendar.user; }
+    void SetCalendarPublishing(bool publish, std::string address, std::string user)
+    {
+        calendar.publish = publish;
+        calendar.address = std::move(address);
+        calendar.user = std::move(user);
+        ++calendar.revision;
+    }
+    // Changes whenever publishing is set, so that the publisher takes the new account.
+    uint64_t GetCalendarRevision() const { return calendar.revision; }
+
     // From and into the data file's root; a missing key is created with its default. The time
     // format and rounding are the durations', which format with them.
     void Load(toolbox::ConfigSection& root, Durations& durations);
@@ -119,4 +142,12 @@ private:
     bool workingTimeEnabled = settings::kWorkingTime.fallback;
     bool daysLocal = settings::kDaysLocal.fallback;
     int awayThresholdMinutes = settings::kAwayThreshold.fallback;
+    struct Calendar
+    {
+        bool perDay = false;
+        bool publish = false;
+        std::string address{};
+        std::string user{};
+        uint64_t revision = 0;
+    } calendar;
 };

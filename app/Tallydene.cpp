@@ -549,6 +549,8 @@ std::string Tallydene::StatusText() const
         text += "      " + Translation::Tr("Shared folder out of reach");
     else if (const std::string merged = sharing.StatusText(); !merged.empty())
         text += "      " + merged;
+    if (!calendarStatus.empty())
+        text += "      " + calendarStatus;
     if (IsSaveFailing())
         return Translation::Tr(DataFileMessages::kNotSavedStatus) + text;
     return text;

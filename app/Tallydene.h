@@ -140,6 +140,12 @@ public:
     // The status line: the totals of all todos and of all projects, and with overtime on the
     // balance.
     std::string StatusText() const;
+    // What the status line adds about publishing to a calendar; empty when all is sent.
+    void SetCalendarStatus(std::string text)
+    {
+        calendarStatus = std::move(text);
+        RefreshStatus();
+    }
     // The status line's second field: "Today: 3:25", the time worked on the local day.
     std::string TodayText();
 
@@ -234,6 +240,7 @@ private:
     AwayWatch awayWatch;
     bool askingAboutAway = false;
     bool choosingAboutUnreadFiles = false;
+    std::string calendarStatus;
     UndoHistory undoHistory;
     Ledger ledger{*this};
     Sharing sharing{*this};

@@ -1,5 +1,9 @@
 #include "ui/MainFrame.h"
 
+#ifdef TALLYDENE_CALENDARS
+#include "ui/CalendarPublishing.h"
+#endif
+
 #include "app/Tallydene.h"
 #include "app/commands/QuitQuestions.h"
 #include "app/forms/AwayTimeForm.h"
@@ -73,6 +77,9 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
 
     // A timer that does not start leaves the clock to the commands.
     timer.Start(res::kClockTimerPeriodMs);
+#ifdef TALLYDENE_CALENDARS
+    calendarPublishing = std::make_unique<CalendarPublishing>(app, *this);
+#endif
 }
 
 void MainFrame::CreateBars()

@@ -18,6 +18,7 @@ class MainView;
 class Tallydene;
 class TrayIcon;
 class UndoEntries;
+class CalendarPublishing;
 
 namespace toolbox
 {
@@ -108,4 +109,7 @@ private:
     MenuEscape menuEscape{*this};
     std::unique_ptr<TrayIcon> trayIcon;
     std::unique_ptr<UndoEntries> undoEntries;
+#ifdef TALLYDENE_CALENDARS
+    std::unique_ptr<CalendarPublishing> calendarPublishing;
+#endif
 };

@@ -1,6 +1,9 @@
 #include "app/ProgramArguments.h"
 #include "app/Tallydene.h"
 #include "app/journal/CsvExport.h"
+#ifdef TALLYDENE_CALENDARS
+#include "app/calendar/IcsExport.h"
+#endif
 #include "app/journal/SessionJournal.h"
 #include "toolbox/Logger.h"
 #include "toolbox/TriExtApp.h"
@@ -22,5 +25,9 @@ int main(int argc, char** argv)
         mfctriext::TriExtApp::FindConfigurationDirectory(Tallydene::kApplicationName));
     if (const std::optional<int> exitCode = CsvExport::Run(argc, argv, journal, std::cerr))
         return *exitCode;
+#ifdef TALLYDENE_CALENDARS
+    if (const std::optional<int> exitCode = IcsExport::Run(argc, argv, journal, std::cerr))
+        return *exitCode;
+#endif
     return wxEntry(argc, argv);
 }

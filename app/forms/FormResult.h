@@ -18,6 +18,7 @@ enum class FormField
     Saturday,
     Sunday,
     ShareFolder,
+    CalendarAddress,
 };
 
 // The field of a weekday's target, 0 Monday to 6 Sunday.

@@ -35,15 +35,19 @@ bool Overlap(const Session& a, const Session& b)
 void HistoryForm::Open()
 {
     const int64_t now = SessionJournal::UnixTimeOf(app.Now());
-    sessions = SessionsOf(
-        app.GetSharing().WithOtherMachines(app.GetJournal().GetFile().ReadPlausible(now), now),
-        true);
+    const std::vector<JournalEntry> entries =
+        app.GetSharing().WithOtherMachines(app.GetJournal().GetFile().ReadPlausible(now), now);
+    sessions = SessionsOf(entries, true);
     if (const std::optional<JournalEntry>& running = app.GetJournal().GetRunningSession())
     {
         Session session{running->start,       std::max(running->start, now),
                         running->todoSeconds, running->project,
                         running->todo,        ""};
         session.running = true;
+        // Its id is that of its entry in the file, where the start was recorded.
+        if (const std::optional<Session> recorded = RunningSessionOf(entries, now);
+            recorded && recorded->start == session.start)
+            session.id = recorded->id;
         sessions.push_back(std::move(session));
     }
     project.clear();
@@ -76,15 +80,15 @@ bool HistoryForm::ApplyFilter(Prompts& prompts)
 void HistoryForm::Fill(int64_t first, int64_t last)
 {
     rows.clear();
+    shownFirst = first;
+    shownLast = last;
     std::string shownDay;
     size_t heading = 0;
     // Newest first: the sessions are sorted oldest first.
     for (size_t index = sessions.size(); index-- > 0;)
     {
         const Session& session = sessions[index];
-        if (session.start < first || session.start >= last ||
-            (!project.empty() && session.project != project) ||
-            (!todo.empty() && session.todo != todo))
+        if (!Shows(session))
             continue;
         const std::string day = LocalDates::Text(session.start, "%Y-%m-%d");
         if (day != shownDay)
@@ -129,6 +133,25 @@ std::string HistoryForm::Cell(const Row& row, int column) const
 bool HistoryForm::ShowsMachines() const
 {
     return app.GetSharing().IsOn();
+}
+
+SessionExport HistoryForm::ShownSessions() const
+{
+    SessionExport shown{{}, app.GetOptions().IsCalendarPerDay(), Now()};
+    for (Session& session : SessionsBetween(app.GetSharing().WithOtherMachines(
+                                                app.GetJournal().GetFile().ReadPlausible(shown.now),
+                                                shown.now),
+                                            shownFirst, shownLast, shown.now))
+        if (Shows(session))
+            shown.sessions.push_back(std::move(session));
+    return shown;
+}
+
+bool HistoryForm::Shows(const Session& session) const
+{
+    return session.start >= shownFirst && session.start < shownLast &&
+           (project.empty() || session.project == project) &&
+           (todo.empty() || session.todo == todo);
 }
 
 std::vector<std::string> HistoryForm::ProjectNames() const

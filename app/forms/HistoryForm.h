@@ -44,6 +44,9 @@ public:
     };
     const std::vector<Row>& Rows() const { return rows; }
     const Session& SessionAt(size_t session) const { return sessions[session]; }
+    // The sessions the filter lets through as the journal holds them now, oldest first, the
+    // running one up to now, without the time changed by hand.
+    SessionExport ShownSessions() const;
     // Column 0 the time ("09:00 - 10:30") or the day, 1 the duration, 2 the project, 3 the todo.
     std::string Cell(const Row& row, int column) const;
     // With the books shared, a fifth column tells the machine each session ran on.
@@ -93,7 +96,12 @@ private:
     void Apply(Todo& todo, int64_t amount, const Session& session, const char* kind,
                const std::string& note);
 
+    bool Shows(const Session& session) const;
+
     Tallydene& app;
+    // The dates the rows were last filled for.
+    int64_t shownFirst = 0;
+    int64_t shownLast = 0;
     std::vector<Session> sessions;
     std::vector<Row> rows;
 };

@@ -3,6 +3,9 @@
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
 #include "toolbox/Translation.h"
+#ifdef TALLYDENE_CALENDARS
+#include "app/calendar/CalendarPassword.h"
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -38,6 +41,16 @@ void OptionsForm::Open()
     awayThresholdMinutes = options.GetAwayThresholdMinutes();
     shareBooks = app.GetSharing().IsOn();
     shareFolder = app.GetSharing().Folder();
+    calendarPublish = options.IsCalendarPublished();
+    calendarAddress = options.GetCalendarAddress();
+    calendarUser = options.GetCalendarUser();
+    calendarPerDay = options.IsCalendarPerDay();
+#ifdef TALLYDENE_CALENDARS
+    calendarPassword = calendarAddress.empty()
+                           ? ""
+                           : CalendarPassword::Lookup(app.GetDataFolder().ToString(false).str(),
+                                                      calendarAddress, calendarUser);
+#endif
     timeFormat = ButtonOf(durations.TimeFormat(), kFirstFormatButton, kLastFormatButton);
     timeRound = ButtonOf(durations.TimeRound(), kFirstRoundButton, kLastRoundButton);
     for (int format = kFirstFormatButton; format <= kLastFormatButton; ++format)
@@ -88,9 +101,36 @@ FormResult OptionsForm::ConfirmSharing(Prompts& prompts)
 
 FormResult OptionsForm::Confirm(Prompts& prompts)
 {
+    const bool webAddress =
+        calendarAddress.rfind("https://", 0) == 0 || calendarAddress.rfind("http://", 0) == 0;
+    if (calendarPublish && !webAddress)
+    {
+        prompts.Refuse(toolbox::Translation::Tr(
+            "Please enter the calendar's address, starting with https://."));
+        return FormResult::Refuse(FormField::CalendarAddress);
+    }
     if (FormResult shared = ConfirmSharing(prompts); !shared.accepted)
         return shared;
     Options& options = app.GetOptions();
+    const bool publishingChanged = calendarPublish != options.IsCalendarPublished() ||
+                                   calendarAddress != options.GetCalendarAddress() ||
+                                   calendarUser != options.GetCalendarUser();
+#ifdef TALLYDENE_CALENDARS
+    if (calendarPublish &&
+        (publishingChanged ||
+         calendarPassword != CalendarPassword::Lookup(app.GetDataFolder().ToString(false).str(),
+                                                      calendarAddress, calendarUser)))
+    {
+        if (!CalendarPassword::Store(app.GetDataFolder().ToString(false).str(), calendarAddress,
+                                     calendarUser, calendarPassword))
+            prompts.Refuse(toolbox::Translation::Tr(
+                "The calendar's password could not be kept; publishing will be refused."));
+        options.SetCalendarPublishing(calendarPublish, calendarAddress, calendarUser);
+    }
+#endif
+    if (publishingChanged)
+        options.SetCalendarPublishing(calendarPublish, calendarAddress, calendarUser);
+    options.SetCalendarPerDay(calendarPerDay);
     options.SetWorkingTimeEnabled(workingTimeEnabled);
     options.SetLoggingEnabled(loggingEnabled);
     options.SetAutoSaveEnabled(autoSaveEnabled);

@@ -19,8 +19,9 @@ public:
     explicit OptionsForm(Tallydene& app);
 
     void Open();
-    // Applies the fields to the settings in memory. Only sharing can be refused: without a
-    // folder that is there, when the user cancels joining, or when the folder cannot be written.
+    // Applies the fields to the settings in memory. Refused for publishing to an address that
+    // is no web address, and for sharing without a folder that is there, when the user cancels
+    // joining, or when the folder cannot be written.
     FormResult Confirm(Prompts& prompts);
 
     bool workingTimeEnabled = false;
@@ -36,6 +37,12 @@ public:
     // equal; joining a folder that holds books asks whether to merge or to use them.
     bool shareBooks = false;
     std::string shareFolder;
+    // Publishing sessions to a CalDAV calendar, and the calendar export's one event per day.
+    bool calendarPublish = false;
+    std::string calendarAddress;
+    std::string calendarUser;
+    std::string calendarPassword;
+    bool calendarPerDay = false;
     // The labels of the format buttons, in the user's decimal character: "4,8", "4,75", "4:45".
     std::array<std::string, 3> formatLabels;
 

@@ -244,6 +244,14 @@ std::string ReportForm::Csv() const
     return text;
 }
 
+SessionExport ReportForm::PeriodSessions() const
+{
+    const int64_t now = SessionJournal::UnixTimeOf(app.Now());
+    return {SessionsBetween(app.GetJournal().GetFile().ReadPlausible(now), period->GetStart(),
+                            period->GetEnd(), now),
+            app.GetOptions().IsCalendarPerDay(), now};
+}
+
 bool ReportForm::ExportCsv(const std::string& path, Prompts& prompts) const
 {
     const std::string text = Csv();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/journal/SessionHistory.h"
+
 #include "app/journal/ReportPeriod.h"
 
 #include <cstdint>
@@ -59,6 +61,8 @@ public:
     std::string Text() const;
     // The totals as comma-separated values with a header row (RFC 4180).
     std::string Csv() const;
+    // The sessions that start within the period, for the calendar export.
+    SessionExport PeriodSessions() const;
     // Refused with a message when the file cannot be written.
     bool ExportCsv(const std::string& path, Prompts& prompts) const;
 

@@ -27,7 +27,8 @@ struct Request
 };
 
 // The arguments after --export-csv; "/log" and its level word may stand anywhere.
-std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, std::ostream& errors)
+std::optional<Request> ReadRequest(const std::vector<std::string>& arguments,
+                                   const std::string& option, std::ostream& errors)
 {
     Request request;
     // Every argument is a name followed by its value.
@@ -36,7 +37,7 @@ std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, st
         const std::string& name = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         std::string* value = nullptr;
-        if (name == "--export-csv")
+        if (name == option)
             value = &request.file;
         else if (name == "--from")
             value = &request.from;
@@ -57,7 +58,7 @@ std::optional<Request> ReadRequest(const std::vector<std::string>& arguments, st
     }
     if (request.file.empty())
     {
-        errors << "tallydene: --export-csv needs the name of the file to write\n";
+        errors << "tallydene: " << option << " needs the name of the file to write\n";
         return std::nullopt;
     }
     return request;
@@ -100,14 +101,24 @@ bool WriteFile(const std::string& path, const std::string& text, std::ostream& e
 std::optional<int> CsvExport::Run(int argc, const char* const* argv, const std::string& journalPath,
                                   std::ostream& errors)
 {
+    return RunExport(argc, argv, "--export-csv", journalPath, errors,
+                     [](const std::vector<Session>& sessions, int64_t)
+                     { return SessionsCsv::Text(sessions); });
+}
+
+std::optional<int> CsvExport::RunExport(int argc, const char* const* argv,
+                                        const std::string& option, const std::string& journalPath,
+                                        std::ostream& errors, const ExportText& text,
+                                        bool withRunning)
+{
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     bool asked = false;
     for (const std::string& argument : arguments)
-        asked = asked || argument == "--export-csv";
+        asked = asked || argument == option;
     if (!asked)
         return std::nullopt;
 
-    const std::optional<Request> request = ReadRequest(arguments, errors);
+    const std::optional<Request> request = ReadRequest(arguments, option, errors);
     if (!request)
         return kBadArguments;
     const auto from =
@@ -121,9 +132,10 @@ std::optional<int> CsvExport::Run(int argc, const char* const* argv, const std::
         return kBadArguments;
     }
 
-    std::vector<Session> chosen;
-    for (Session& session : SessionsOf(JournalFile(journalPath).ReadPlausible(std::time(nullptr))))
-        if (session.start >= *from && session.start < *to)
-            chosen.push_back(std::move(session));
-    return WriteFile(request->file, SessionsCsv::Text(chosen), errors) ? kWritten : kNotWritten;
+    const int64_t now = std::time(nullptr);
+    const std::vector<JournalEntry> entries = JournalFile(journalPath).ReadPlausible(now);
+    std::vector<Session> chosen = SessionsBetween(entries, *from, *to, now);
+    if (!withRunning && !chosen.empty() && chosen.back().running)
+        chosen.pop_back();
+    return WriteFile(request->file, text(chosen, now), errors) ? kWritten : kNotWritten;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/journal/SessionHistory.h"
+
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -16,5 +20,13 @@ namespace CsvExport
 // written; every failure is told on the error stream.
 std::optional<int> Run(int argc, const char* const* argv, const std::string& journalPath,
                        std::ostream& errors);
+
+// The file's text of the chosen sessions, at the moment given.
+using ExportText = std::function<std::string(const std::vector<Session>&, int64_t now)>;
+// The same for another format, whose file the option names; with withRunning, the session
+// still running comes last, up to now.
+std::optional<int> RunExport(int argc, const char* const* argv, const std::string& option,
+                             const std::string& journalPath, std::ostream& errors,
+                             const ExportText& text, bool withRunning = false);
 
 } // namespace CsvExport

@@ -3,6 +3,7 @@
 #include "app/journal/JournalNames.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 #include <map>
 #include <utility>
@@ -48,20 +49,42 @@ void ApplyEdit(const JournalEntry& entry, size_t identity,
 
 } // namespace
 
+std::string SessionIdOf(const JournalEntry& entry)
+{
+    if (!entry.device.empty())
+        return entry.device + '-' + std::to_string(entry.sequence);
+    // FNV-1a of the names the line was written with, which later renames leave as they are.
+    uint64_t hash = 14695981039346656037ull;
+    for (const char c : entry.project + '\t' + entry.todo)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return "at-" + std::to_string(entry.start) + '-' + text;
+}
+
 std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool changesByHand)
 {
     JournalNames identities;
     std::vector<Found> found;
     // Where each todo's session of a start is, for the edits that name it.
     std::map<std::pair<size_t, int64_t>, size_t> byStart;
+    // A session keeps the id of its start, so that it names the same session while it runs.
+    std::map<std::pair<size_t, int64_t>, std::string> opened;
     for (const JournalEntry& entry : entries)
     {
-        if (entry.kind == JournalKind::session)
+        if (entry.kind == JournalKind::open && !entry.device.empty())
+            opened[{identities.Of(entry), entry.start}] = SessionIdOf(entry);
+        else if (entry.kind == JournalKind::session)
         {
             const size_t identity = identities.Of(entry);
             byStart[{identity, entry.start}] = found.size();
-            found.push_back(
-                {{entry.start, entry.end, entry.todoSeconds, "", "", entry.note}, identity});
+            const auto open = opened.find({identity, entry.start});
+            std::string id = open != opened.end() ? open->second : SessionIdOf(entry);
+            if (open != opened.end())
+                opened.erase(open);
+            found.push_back({{entry.start, entry.end, entry.todoSeconds, "", "", entry.note,
+                              JournalKind::session, false, std::move(id)},
+                             identity});
             found.back().session.machine = entry.value;
         }
         else if (changesByHand &&
@@ -87,4 +110,39 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
     std::stable_sort(sessions.begin(), sessions.end(),
                      [](const Session& a, const Session& b) { return a.start < b.start; });
     return sessions;
+}
+
+std::optional<Session> RunningSessionOf(const std::vector<JournalEntry>& entries, int64_t now)
+{
+    const JournalEntry* open = nullptr;
+    for (const JournalEntry& entry : entries)
+        if (entry.kind == JournalKind::open)
+            open = &entry;
+        else if (open != nullptr && entry.kind == JournalKind::session &&
+                 entry.start == open->start)
+            open = nullptr;
+    if (open == nullptr)
+        return std::nullopt;
+    Session session{open->start,
+                    std::max(open->start, now),
+                    std::max<int64_t>(now - open->start, 0),
+                    open->project,
+                    open->todo,
+                    ""};
+    session.running = true;
+    session.id = SessionIdOf(*open);
+    return session;
+}
+
+std::vector<Session> SessionsBetween(const std::vector<JournalEntry>& entries, int64_t first,
+                                     int64_t last, int64_t now)
+{
+    std::vector<Session> chosen;
+    for (Session& session : SessionsOf(entries))
+        if (session.start >= first && session.start < last)
+            chosen.push_back(std::move(session));
+    if (std::optional<Session> running = RunningSessionOf(entries, now);
+        running && running->start >= first && running->start < last)
+        chosen.push_back(std::move(*running));
+    return chosen;
 }

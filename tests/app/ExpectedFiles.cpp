@@ -84,13 +84,15 @@ std::string ExpectedConfigFile(const ExpectedSettings& s)
 {
     std::string application = Value("LastTimeUpdated", s.lastTimeUpdated, 1) + "\r\n" +
                               Section("OnceActions", Value("FirstRun", false, 2), 1);
-    std::string options = Value("AskAboutAwayAfter", s.awayThresholdMinutes, 1) +
-                          Value("AutoSaveEnabled", s.autoSaveEnabled, 1) +
-                          Value("DaysAtLocalMidnight", s.daysLocal, 1) +
-                          Value("LoggingEnabled", s.loggingEnabled, 1) +
-                          Value("TimeFormat", s.timeFormat, 1) +
-                          Value("TimeRound", s.timeRound, 1) + Value("TrayIcon", s.trayIcon, 1) +
-                          Value("WorkingTimeEnabled", s.workingTimeEnabled, 1);
+    std::string options =
+        Value("AskAboutAwayAfter", s.awayThresholdMinutes, 1) +
+        Value("AutoSaveEnabled", s.autoSaveEnabled, 1) +
+        Value("CalendarAddress", std::string(), 1) + Value("CalendarPerDay", false, 1) +
+        Value("CalendarPublish", false, 1) + Value("CalendarUser", std::string(), 1) +
+        Value("DaysAtLocalMidnight", s.daysLocal, 1) +
+        Value("LoggingEnabled", s.loggingEnabled, 1) + Value("TimeFormat", s.timeFormat, 1) +
+        Value("TimeRound", s.timeRound, 1) + Value("TrayIcon", s.trayIcon, 1) +
+        Value("WorkingTimeEnabled", s.workingTimeEnabled, 1);
     // Unless a test says otherwise, the day of the last update was the last one charged.
     std::string workingTime =
         Value("Actual", s.actual, 1) +

@@ -60,7 +60,7 @@ TEST_F(Restore, FromTheMenuReplacesTheDataAndKeepsWhatItReplaced)
     dialogs.restore = {
         [](RestoreForm& form)
         {
-            EXPECT_EQ((std::vector<std::string>{"2026-12-06    1.0 KB    2 projects, 2 todos    "
+            EXPECT_EQ((std::vector<std::string>{"2026-12-06    1.1 KB    2 projects, 2 todos    "
                                                 "Working time: 1,0"}),
                       form.rows);
             return true;
@@ -104,7 +104,7 @@ TEST_F(Restore, OnlyFilesAreListed)
     dialogs.restore = {[](RestoreForm& form)
                        {
                            EXPECT_EQ(1u, form.rows.size());
-                           EXPECT_TRUE(form.rows.at(0).starts_with("2026-12-06    1.0 KB"));
+                           EXPECT_TRUE(form.rows.at(0).starts_with("2026-12-06    1.1 KB"));
                            return false;
                        }};
     Execute(res::ID_FILE_RESTORE);

@@ -3,6 +3,9 @@
 #include "app/Prompts.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/HistoryList.h"
+#ifdef TALLYDENE_CALENDARS
+#include "ui/dialogs/CalendarExport.h"
+#endif
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -122,6 +125,14 @@ wxSizer* HistoryDialog::CreateSessionButtons()
     buttons->Add(addButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     buttons->Add(editButton, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     buttons->Add(deleteButton);
+#ifdef TALLYDENE_CALENDARS
+    auto* calendarButton =
+        new wxButton(this, wxID_ANY, _("Export &iCalendar..."), wxDefaultPosition, wxDefaultSize, 0,
+                     wxDefaultValidator, "exportCalendar");
+    buttons->Add(calendarButton, wxSizerFlags().Border(wxLEFT, FromDIP(6)));
+    calendarButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&)
+                         { ExportCalendar(this, "sessions.ics", form.ShownSessions(), prompts); });
+#endif
     buttons->AddStretchSpacer();
     buttons->Add(new wxButton(this, wxID_CANCEL, _("Close")));
     addButton->Bind(wxEVT_BUTTON, &HistoryDialog::OnAdd, this);

@@ -13,6 +13,9 @@
 #include <wx/spinctrl.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <utility>
 
 template <size_t N>
 void OptionsDialog::RadioGroup<N>::Create(wxStaticBoxSizer* frame,
@@ -58,6 +61,9 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     wxSizer* roundFrame = CreateRoundFrame();
     wxSizer* awayRow = NewAwayRow();
     wxSizer* shareRow = NewShareRow();
+#ifdef TALLYDENE_CALENDARS
+    wxSizer* calendarFrame = CreateCalendarFrame();
+#endif
     // Made last, so that they come last in the tab order.
     wxSizer* buttons = CreateButtons();
 
@@ -71,6 +77,9 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsForm& form, Prompts& promp
     top->Add(roundFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
     top->Add(awayRow, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
     top->Add(shareRow, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
+#ifdef TALLYDENE_CALENDARS
+    top->Add(calendarFrame, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, wideGap));
+#endif
     top->SetMinSize(ConvertDialogToPixels(wxSize(279, 95)));
     SetSizerAndFit(top);
     CentreOnParent(); // as every form dialog opens
@@ -144,6 +153,10 @@ void OptionsDialog::ShowForm()
     daysLocal->SetValue(form.daysLocal);
     timeFormat.Select(form.timeFormat);
     timeRound.Select(form.timeRound);
+#ifdef TALLYDENE_CALENDARS
+    calendar.publish->SetValue(form.calendarPublish);
+    calendar.perDay->SetValue(form.calendarPerDay);
+#endif
 }
 
 wxSizer* OptionsDialog::NewAwayRow()
@@ -173,8 +186,45 @@ wxSizer* OptionsDialog::NewShareRow()
     return row;
 }
 
+#ifdef TALLYDENE_CALENDARS
+wxSizer* OptionsDialog::CreateCalendarFrame()
+{
+    auto* frame = new wxStaticBoxSizer(wxVERTICAL, this, _("Calendar"));
+    calendar.publish = AddSwitch(_("Publish sessions to a cale&ndar"), "calendarPublish");
+    calendar.address = new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarAddress), wxDefaultPosition,
+                                      wxDefaultSize, 0, wxDefaultValidator, "calendarAddress");
+    calendar.user = new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarUser), wxDefaultPosition,
+                                   wxDefaultSize, 0, wxDefaultValidator, "calendarUser");
+    calendar.password =
+        new wxTextCtrl(this, wxID_ANY, ToWx(form.calendarPassword), wxDefaultPosition,
+                       wxDefaultSize, wxTE_PASSWORD, wxDefaultValidator, "calendarPassword");
+    calendar.perDay =
+        AddSwitch(_("E&xport iCalendar with one event per day and todo"), "calendarPerDay");
+    auto* fields = new wxFlexGridSizer(2, gap, wideGap);
+    fields->AddGrowableCol(1);
+    for (const auto& [label, field] : {std::pair{_("Calendar addr&ess:"), calendar.address},
+                                       {_("&User name:"), calendar.user},
+                                       {_("&Password:"), calendar.password}})
+    {
+        fields->Add(new wxStaticText(this, wxID_ANY, label), wxSizerFlags().CentreVertical());
+        fields->Add(field, wxSizerFlags().Expand());
+    }
+    frame->Add(calendar.publish, wxSizerFlags().Border(wxBOTTOM, gap));
+    frame->Add(fields, wxSizerFlags().Expand().Border(wxBOTTOM, gap));
+    frame->Add(calendar.perDay);
+    return frame;
+}
+#endif
+
 bool OptionsDialog::TransferDataFromWindow()
 {
+#ifdef TALLYDENE_CALENDARS
+    form.calendarPublish = calendar.publish->GetValue();
+    form.calendarAddress = FromWx(calendar.address->GetValue());
+    form.calendarUser = FromWx(calendar.user->GetValue());
+    form.calendarPassword = FromWx(calendar.password->GetValue());
+    form.calendarPerDay = calendar.perDay->GetValue();
+#endif
     form.shareBooks = shareBooks->GetValue();
     form.shareFolder = FromWx(shareFolder->GetPath());
     form.awayThresholdMinutes = awayMinutes->GetValue();
@@ -185,5 +235,12 @@ bool OptionsDialog::TransferDataFromWindow()
     form.daysLocal = daysLocal->GetValue();
     form.timeFormat = timeFormat.Selected();
     form.timeRound = timeRound.Selected();
-    return form.Confirm(prompts).accepted;
+    const FormResult result = form.Confirm(prompts);
+    if (result.focus == FormField::ShareFolder)
+        shareFolder->SetFocus();
+#ifdef TALLYDENE_CALENDARS
+    if (result.focus == FormField::CalendarAddress)
+        calendar.address->SetFocus();
+#endif
+    return result.accepted;
 }

@@ -13,6 +13,7 @@ class wxRadioButton;
 class wxSizer;
 class wxSpinCtrl;
 class wxStaticBoxSizer;
+class wxTextCtrl;
 
 // "Options": the main view's time format beside the switches, and the rounding of copied
 // times spanning the width below them. OK and Cancel stand at the right of the first row, which
@@ -52,6 +53,19 @@ private:
     wxSizer* NewAwayRow();
     // "Share the books through a folder" and the folder.
     wxSizer* NewShareRow();
+#ifdef TALLYDENE_CALENDARS
+    // Publishing to a calendar with its address, user name and password, and the calendar
+    // export's one event per day.
+    wxSizer* CreateCalendarFrame();
+    struct CalendarControls
+    {
+        wxCheckBox* publish = nullptr;
+        wxTextCtrl* address = nullptr;
+        wxTextCtrl* user = nullptr;
+        wxTextCtrl* password = nullptr;
+        wxCheckBox* perDay = nullptr;
+    } calendar;
+#endif
 
     OptionsForm& form;
     Prompts& prompts;

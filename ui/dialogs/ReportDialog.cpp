@@ -6,6 +6,9 @@
 #include "toolbox/Places.h"
 #include "ui/WxText.h"
 #include "ui/dialogs/ReportChart.h"
+#ifdef TALLYDENE_CALENDARS
+#include "ui/dialogs/CalendarExport.h"
+#endif
 
 #include <wx/artprov.h>
 #include <wx/bmpbuttn.h>
@@ -91,6 +94,21 @@ wxSizer* ReportDialog::NewButtonRow()
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(copy, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
     row->Add(exportCsv);
+#ifdef TALLYDENE_CALENDARS
+    auto* exportCalendar =
+        new wxButton(this, wxID_ANY, _("Export &iCalendar..."), wxDefaultPosition, wxDefaultSize, 0,
+                     wxDefaultValidator, "exportCalendar");
+    exportCalendar->Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&)
+        {
+            ExportCalendar(this,
+                           "sessions-" + LocalDates::Text(form.GetPeriod().GetStart(), "%Y-%m-%d") +
+                               ".ics",
+                           form.PeriodSessions(), prompts);
+        });
+    row->Add(exportCalendar, wxSizerFlags().Border(wxLEFT, FromDIP(6)));
+#endif
     row->AddStretchSpacer();
     row->Add(new wxButton(this, wxID_CANCEL, _("Close")));
     return row;

@@ -41,7 +41,8 @@ Tallydene::Tallydene(const UtcClock& clock, char decimalChar)
 {
     journal.SetMachineName(toolbox::Places::MachineName());
     journal.WriteAs(DeviceId::ReadOrMake(
-        toolbox::Path::CreateApplicationLikePath(GetDataFolder(), "device").ToString(false).str()));
+        toolbox::Path::CreateApplicationLikePath(GetDataFolder(), "device").ToString(false).str(),
+        toolbox::Places::MachineId()));
     durations.SetDecimalChar(decimalChar);
     LoadSettings();
     CatchUpWithJournal();

@@ -1,5 +1,6 @@
 #include "toolbox/Places.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -209,6 +210,18 @@ std::string Places::MachineName()
     if (gethostname(name, sizeof name - 1) != 0)
         return {};
     return name;
+}
+
+std::string Places::MachineId()
+{
+    for (const char* file : {"/etc/machine-id", "/var/lib/dbus/machine-id"})
+    {
+        std::string id = ReadWholeFile(file);
+        id.erase(std::min(id.find('\n'), id.size()));
+        if (!id.empty())
+            return id;
+    }
+    return {};
 }
 
 } // namespace toolbox

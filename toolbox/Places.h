@@ -37,6 +37,9 @@ public:
 
     // The machine's name on the network, as its user knows it; empty when it has none.
     static std::string MachineName();
+    // What tells this installation of the system from any other, made when it was installed
+    // (/etc/machine-id; on Windows the MachineGuid); empty when there is none.
+    static std::string MachineId();
 
     // For tests only: replace what the operating system says about the program path or the
     // arguments. std::nullopt gives the operating system's answer back.

@@ -128,4 +128,14 @@ std::string Places::MachineName()
     return Utf8FromWide(std::wstring_view(name, size));
 }
 
+std::string Places::MachineId()
+{
+    wchar_t id[64] = {};
+    DWORD size = sizeof id;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Cryptography", L"MachineGuid",
+                     RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, id, &size) != ERROR_SUCCESS)
+        return {};
+    return Utf8FromWide(id);
+}
+
 } // namespace toolbox

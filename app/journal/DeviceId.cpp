@@ -2,21 +2,41 @@
 
 #include "model/ItemId.h"
 #include "toolbox/Logger.h"
+#include "toolbox/Places.h"
 
 #include <fstream>
 
-std::string DeviceId::ReadOrMake(const std::string& path)
+namespace
+{
+
+std::string Line(std::istream& file)
+{
+    std::string line;
+    std::getline(file, line);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+} // namespace
+
+std::string DeviceId::ReadOrMake(const std::string& path, const std::string& machine)
 {
     std::string id;
+    std::string madeOn;
     if (std::ifstream file(path, std::ios::binary); file)
-        std::getline(file, id);
-    if (!id.empty() && id.back() == '\r')
-        id.pop_back();
-    if (ItemId::IsWellFormed(id))
+    {
+        id = Line(file);
+        madeOn = Line(file);
+    }
+    // A data folder copied from another machine writes as a device of its own.
+    const bool copied = !madeOn.empty() && !machine.empty() && madeOn != machine;
+    if (ItemId::IsWellFormed(id) && !copied && madeOn == machine)
         return id;
-    id = ItemId::Make();
+    if (!ItemId::IsWellFormed(id) || copied)
+        id = ItemId::Make();
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << id << "\r\n";
+    file << id << "\r\n" << machine << "\r\n";
     if (!file.flush())
         toolbox::Logger::Report("DeviceId", __LINE__, toolbox::Logger::kLevelWarn,
                                 "Cannot keep the device id in " + path);

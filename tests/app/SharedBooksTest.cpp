@@ -3,6 +3,7 @@
 #include "app/forms/OptionsForm.h"
 #include "toolbox/DailyBackups.h"
 #include "app/journal/BooksText.h"
+#include "app/journal/DeviceId.h"
 #include "app/clock/ClockValue.h"
 #include "app/journal/JournalFile.h"
 #include "app/journal/JournalReplay.h"
@@ -387,4 +388,31 @@ TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCo
     laptop.app = std::make_unique<Tallydene>(laptop.clock, ',');
     laptop.app->CloseInterruptedSession();
     EXPECT_EQ(books, BooksOf(*laptop.app));
+}
+
+TEST_F(SharedBooksTest, ADataFolderCopiedToAnotherMachineWritesAsADeviceOfItsOwn)
+{
+    const std::string path = (temp.Path() / "Tallydene.device").string();
+    const std::string id(32, 'a');
+    struct Case
+    {
+        const char* file;
+        bool keepsId;
+    };
+    const Case cases[] = {
+        {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r\nmachine-1\r\n", true},
+        // Kept by an earlier version, without the machine: kept, the machine added.
+        {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r\n", true},
+        {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r\nmachine-2\r\n", false},
+        {"not an id\r\nmachine-1\r\n", false},
+    };
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(each.file);
+        WriteFileBytes(path, each.file);
+        const std::string read = DeviceId::ReadOrMake(path, "machine-1");
+        EXPECT_EQ(each.keepsId, read == id);
+        EXPECT_EQ(read + "\r\nmachine-1\r\n", ReadFileBytes(path));
+        EXPECT_EQ(read, DeviceId::ReadOrMake(path, "machine-1"));
+    }
 }

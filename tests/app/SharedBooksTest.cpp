@@ -11,10 +11,12 @@
 #include "model/Project.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/RandomUser.h"
+#include "tests/support/Mount.h"
 
 #include <cstdlib>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -415,4 +417,58 @@ TEST_F(SharedBooksTest, ADataFolderCopiedToAnotherMachineWritesAsADeviceOfItsOwn
         EXPECT_EQ(read + "\r\nmachine-1\r\n", ReadFileBytes(path));
         EXPECT_EQ(read, DeviceId::ReadOrMake(path, "machine-1"));
     }
+}
+
+// The shared folder on a disk that fills up, then mounted read-only: the machine is told once
+// for each outage, goes on alone, and the other machine gets everything once it is back.
+TEST_F(SharedBooksTest, AFullAndAReadOnlySharedFolderAreToldOnceAndCaughtUpWith)
+{
+    const std::filesystem::path shared = temp.Path() / "Sync";
+    std::filesystem::create_directories(shared);
+    Mount disk(shared, "tmpfs", "tmpfs", 0, "size=64k");
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting is not allowed here";
+    ExpectedSettings settings;
+    settings.lastTimeUpdated = ClockAt(2026, 3, 2, 9, 45, 0);
+    settings.projects = {{"Office", 0, {{"Mail", 0}, {"Plan", 0}}}};
+    WriteConfig(settings);
+    Machine& desk = AddMachine(0, 1);
+    Machine& laptop = AddMachine(30, 2);
+    ASSERT_TRUE(desk.app->GetSharing().Begin(shared.string(), Sharing::Joining::Merge));
+    ASSERT_TRUE(laptop.app->GetSharing().Begin(shared.string(), Sharing::Joining::UseShared));
+    const auto informed = [&]
+    {
+        return std::count_if(desk.view.prompts.shown.begin(), desk.view.prompts.shown.end(),
+                             [](const auto& shown) { return shown.kind == "inform"; });
+    };
+    const auto work = [&](int minutes)
+    {
+        for (int minute = 0; minute < minutes; ++minute)
+        {
+            desk.clock.Advance(60);
+            laptop.clock.Advance(60);
+            desk.app->UpdateTime();
+        }
+    };
+
+    desk.app->Activate(TodoNamed(*desk.app, "Office", "Mail"));
+    std::ofstream(shared / "filler", std::ios::binary) << std::string(128 * 1024, 'x');
+    work(3);
+    EXPECT_EQ(1, informed());
+    EXPECT_NE(std::string::npos, desk.view.statusTexts.back().find("Shared folder out of reach"));
+    EXPECT_EQ(180, TodoNamed(*desk.app, "Office", "Mail").GetTime()) << "the books go on";
+    std::filesystem::remove(shared / "filler");
+    work(1);
+    laptop.app->UpdateTime();
+    EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
+
+    ASSERT_TRUE(disk.SetReadOnly(true));
+    desk.app->Pause();
+    work(2);
+    EXPECT_EQ(2, informed());
+    ASSERT_TRUE(disk.SetReadOnly(false));
+    work(1);
+    laptop.app->UpdateTime();
+    EXPECT_EQ(240, TodoNamed(*laptop.app, "Office", "Mail").GetTime());
+    EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
 }

@@ -211,17 +211,22 @@ void Tallydene::UpdateTime()
 
 void Tallydene::ExchangeWithOtherMachines()
 {
-    if (!sharing.IsOn())
+    // Never under an open dialog, whose form holds on to items that a new fold replaces.
+    if (!sharing.IsOn() || ledger.IsCommandOpen() || askingAboutAway)
         return;
-    if (sharing.Exchange())
+    const bool changed = sharing.Exchange();
+    if (changed)
         FinishCommand();
     const auto& problem = sharing.Problem();
-    if (problem && !sharingProblemTold && mainWindow != nullptr)
+    const bool told = sharingProblemTold;
+    sharingProblemTold = problem.has_value();
+    if (problem && !told && mainWindow != nullptr)
         mainWindow->GetPrompts().Inform(toolbox::Translation::TrFormat(
             "Tallydene cannot reach the shared folder:\n%s\n\nYour books go on on this machine "
             "and catch up when the folder is back.",
             {problem->Reason()}));
-    sharingProblemTold = problem.has_value();
+    if (!changed && told == sharingProblemTold)
+        return;
     if (activeTodo == nullptr && mainWindow != nullptr)
     {
         const std::string elsewhere = sharing.RunningElsewhereText();

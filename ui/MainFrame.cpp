@@ -29,6 +29,9 @@
 namespace
 {
 
+// How often the shared folder is looked at for other machines' entries.
+constexpr int kSharingPeriodMs = 2000;
+
 toolbox::ConfigSection& Root(Tallydene& app)
 {
     return app.GetConfig().GetRoot();
@@ -58,7 +61,7 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
     : wxFrame(nullptr, wxID_ANY, wxString(), placement.GetPosition(), placement.GetSize()),
       app(app), prompts(this), dialogs(this, prompts), viewCommands(app, prompts, dialogs),
       appCommands(app, prompts, dialogs), statusText(toolbox::Translation::Tr(res::kIdlePrompt)),
-      timer(this, res::ID_CLOCK_TIMER)
+      timer(this, res::ID_CLOCK_TIMER), sharingTimer(this)
 {
     SetDocumentTitle(toolbox::Translation::Tr("Paused"));
     SetIcons(WindowIcons(res::IconId::Paused));
@@ -77,6 +80,8 @@ MainFrame::MainFrame(Tallydene& app, bool sizeStored, const wxRect& placement)
 
     // A timer that does not start leaves the clock to the commands.
     timer.Start(res::kClockTimerPeriodMs);
+    Bind(wxEVT_TIMER, &MainFrame::OnSharingTimer, this, sharingTimer.GetId());
+    sharingTimer.Start(kSharingPeriodMs);
 #ifdef TALLYDENE_CALENDARS
     calendarPublishing = std::make_unique<CalendarPublishing>(app, *this);
 #endif
@@ -141,6 +146,7 @@ void MainFrame::ToggleBar(wxWindow& bar, int command)
 MainFrame::~MainFrame()
 {
     timer.Stop();
+    sharingTimer.Stop();
     if (app.GetMainWindow() == this)
         app.SetMainWindow(nullptr);
 }
@@ -289,6 +295,13 @@ void MainFrame::OnTimer(wxTimerEvent&)
     // Asked from the event loop, so that the tick never waits for the user's answer.
     if (app.IsAwayQuestionDue())
         CallAfter([this] { AwayTimeForm::Ask(app, dialogs); });
+}
+
+void MainFrame::OnSharingTimer(wxTimerEvent&)
+{
+    // Looking costs a listing of the folder; folding happens only when a journal changed.
+    if (timer.IsRunning())
+        app.ExchangeWithOtherMachines();
 }
 
 void MainFrame::RestoreFromTray()

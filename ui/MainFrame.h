@@ -93,6 +93,7 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnPlacementChanged();
     void OnTimer(wxTimerEvent& event);
+    void OnSharingTimer(wxTimerEvent& event);
     void RestoreFromTray();
     void ShowStatusText();
     void ShowToday();
@@ -106,6 +107,8 @@ private:
     std::string statusText;
     bool showingPrompt = false;
     wxTimer timer;
+    // While the books are shared: what the other machines wrote is looked for every two seconds.
+    wxTimer sharingTimer;
     MenuEscape menuEscape{*this};
     std::unique_ptr<TrayIcon> trayIcon;
     std::unique_ptr<UndoEntries> undoEntries;

@@ -81,6 +81,8 @@ public:
     private:
         Ledger& ledger;
     };
+    // Whether a command runs (its dialog may be open): the books must not be loaded anew under it.
+    bool IsCommandOpen() const { return commandsOpen > 0; }
     // The item's node shows its name, time and marks anew.
     void Show(TreeItem& item);
     // What the open command changed so far is shown now: a clock update while a command's

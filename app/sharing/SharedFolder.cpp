@@ -15,9 +15,9 @@ namespace
 
 constexpr const char* kJournalExtension = ".journal";
 
-int64_t ModifiedOf(const fs::directory_entry& entry, std::error_code& error)
+int64_t ModifiedOf(const fs::path& file, std::error_code& error)
 {
-    return static_cast<int64_t>(entry.last_write_time(error).time_since_epoch().count());
+    return static_cast<int64_t>(fs::last_write_time(file, error).time_since_epoch().count());
 }
 
 } // namespace
@@ -102,8 +102,19 @@ toolbox::FileResult SharedFolder::CatchUp(const std::vector<JournalEntry>& own)
         if (toolbox::FileResult written = journal.Append(entry); !written)
             return problem.emplace(written);
     }
+    std::error_code error;
+    ownSeen = Seen{fs::file_size(OwnJournalPath(), error), ModifiedOf(OwnJournalPath(), error)};
+    if (error)
+        ownSeen.reset();
     problem.reset();
     return {};
+}
+
+bool SharedFolder::OwnJournalReplaced() const
+{
+    std::error_code error;
+    const Seen now{fs::file_size(OwnJournalPath(), error), ModifiedOf(OwnJournalPath(), error)};
+    return !ownSeen || error || now.size != ownSeen->size || now.modified != ownSeen->modified;
 }
 
 std::vector<JournalEntry> SharedFolder::ReadChanged()
@@ -124,7 +135,7 @@ std::vector<JournalEntry> SharedFolder::ReadChanged()
         const bool conflict = IsConflictCopy(name);
         if (name == own || !name.ends_with(kJournalExtension))
             continue;
-        const Seen now{file.file_size(error), ModifiedOf(file, error)};
+        const Seen now{file.file_size(error), ModifiedOf(file.path(), error)};
         if (error)
             continue;
         if (!conflict)

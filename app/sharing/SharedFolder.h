@@ -38,6 +38,9 @@ public:
     // This machine's entries that its journal in the folder does not hold yet are appended to
     // it, oldest first. A failure leaves the rest for the next time.
     toolbox::FileResult CatchUp(const std::vector<JournalEntry>& own);
+    // Whether this machine's journal in the folder is no longer as the last catching up left
+    // it: a sync engine put another version in its place.
+    bool OwnJournalReplaced() const;
 
     // The entries of the other machines' journals whose files changed since the last reading,
     // with those of any conflict copy (which is then removed). Files that did not change are
@@ -62,5 +65,7 @@ private:
     std::string device;
     toolbox::FileSystem* files;
     std::map<std::string, Seen> seen;
+    // The own journal as the last catching up left it.
+    std::optional<Seen> ownSeen;
     std::optional<toolbox::FileResult> problem;
 };

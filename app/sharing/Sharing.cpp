@@ -72,6 +72,7 @@ void Sharing::Open(const std::string& sharedFolder, std::string startingBooks,
                    int64_t firstSequence)
 {
     folder = std::make_unique<SharedFolder>(sharedFolder, app.GetJournal().Device());
+    caughtUpTo = -1;
     books = std::make_unique<SharedBooks>(app, std::move(startingBooks), firstSequence);
 }
 
@@ -204,10 +205,16 @@ bool Sharing::Exchange()
 {
     if (!IsOn())
         return false;
-    if (toolbox::FileResult written = folder->CatchUp(books->OwnEntries()); !written)
+    // This machine's journal is read only when it took entries since the last catching up.
+    const int64_t last = app.GetJournal().LastSequence();
+    if (last != caughtUpTo || problem || folder->OwnJournalReplaced())
     {
-        problem = written;
-        return false;
+        if (toolbox::FileResult written = folder->CatchUp(books->OwnEntries()); !written)
+        {
+            problem = written;
+            return false;
+        }
+        caughtUpTo = last;
     }
     if (books->StartingBooks().empty())
     {
@@ -225,8 +232,8 @@ bool Sharing::Exchange()
     lastMerged = app.Now();
     FollowStartsElsewhere();
     // The session that ended here reaches the others now, not a tick later.
-    if (endedHere)
-        folder->CatchUp(books->OwnEntries());
+    if (endedHere && folder->CatchUp(books->OwnEntries()))
+        caughtUpTo = app.GetJournal().LastSequence();
     return true;
 }
 

@@ -71,6 +71,8 @@ private:
     std::unique_ptr<SharedBooks> books;
     std::optional<toolbox::FileResult> problem;
     int32_t lastMerged = 0;
+    // The journal's last entry when this machine's entries last reached the folder.
+    int64_t caughtUpTo = -1;
     // The session another machine runs, as its start entry says.
     std::optional<JournalEntry> runningElsewhere;
     // A session here was ended because of it.

@@ -38,18 +38,30 @@ std::string Sharing::SettingsPath() const
         .str();
 }
 
-std::string Sharing::Folder() const
+Sharing::Kept Sharing::ReadKept() const
 {
+    Kept kept;
     std::ifstream file(SettingsPath(), std::ios::binary);
     std::string line;
     while (std::getline(file, line))
     {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.starts_with(std::string(kFolderKey) + '\t'))
-            return line.substr(std::string(kFolderKey).size() + 1);
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos)
+            continue;
+        const std::string key = line.substr(0, tab);
+        if (key == kFolderKey)
+            kept.folder = line.substr(tab + 1);
+        else if (key == kFromEntryKey)
+            kept.firstSequence = std::strtoll(line.c_str() + tab + 1, nullptr, 10);
     }
-    return {};
+    return kept;
+}
+
+std::string Sharing::Folder() const
+{
+    return ReadKept().folder;
 }
 
 void Sharing::Keep(const std::string& sharedFolder, int64_t firstSequence) const
@@ -78,23 +90,7 @@ void Sharing::Open(const std::string& sharedFolder, std::string startingBooks,
 
 void Sharing::Start()
 {
-    std::ifstream file(SettingsPath(), std::ios::binary);
-    std::string sharedFolder;
-    std::optional<int64_t> firstSequence;
-    std::string line;
-    while (std::getline(file, line))
-    {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const size_t tab = line.find('\t');
-        if (tab == std::string::npos)
-            continue;
-        const std::string key = line.substr(0, tab);
-        if (key == kFolderKey)
-            sharedFolder = line.substr(tab + 1);
-        else if (key == kFromEntryKey)
-            firstSequence = std::strtoll(line.c_str() + tab + 1, nullptr, 10);
-    }
+    const auto [sharedFolder, firstSequence] = ReadKept();
     if (sharedFolder.empty() || !firstSequence)
         return;
     const std::optional<std::string> starting =

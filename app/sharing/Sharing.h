@@ -57,6 +57,14 @@ public:
     const std::optional<toolbox::FileResult>& Problem() const { return problem; }
 
 private:
+    // What this machine keeps of sharing: the folder, and the last entry of its journal before
+    // the books were shared (none while it shares nothing).
+    struct Kept
+    {
+        std::string folder;
+        std::optional<int64_t> firstSequence;
+    };
+    Kept ReadKept() const;
     std::string SettingsPath() const;
     void Keep(const std::string& folder, int64_t firstSequence) const;
     void Open(const std::string& folder, std::string startingBooks, int64_t firstSequence);

@@ -316,6 +316,8 @@ std::vector<std::string> Tallydene::FoldBooks(const std::string& startingBooks,
                                               std::vector<JournalEntry> entries)
 {
     const std::string running = activeTodo != nullptr ? activeTodo->GetId() : std::string();
+    const std::optional<AwayGap> away = GetAwayTime();
+    const std::string awayTodo = away && away->todo != nullptr ? away->todo->GetId() : "";
     const int32_t lastUpdate = account.GetLastTimeUpdated();
     UndoHistory steps = std::move(undoHistory);
     std::vector<std::string> refused =
@@ -323,6 +325,9 @@ std::vector<std::string> Tallydene::FoldBooks(const std::string& startingBooks,
     undoHistory = std::move(steps);
     account.SetLastTimeUpdated(lastUpdate);
     activeTodo = running.empty() ? nullptr : ledger.FindTodo(running);
+    // Away time waiting for the user's answer stays with its todo, never with one that merely
+    // took its place in memory.
+    awayWatch.RetargetPending(awayTodo.empty() ? nullptr : ledger.FindTodo(awayTodo));
     if (!running.empty() && activeTodo == nullptr)
         // Deleted on another machine: its session ends here, with what it booked.
         journal.EndSession(lastUpdate, "paused");

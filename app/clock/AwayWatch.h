@@ -43,6 +43,13 @@ public:
     // Away time waits for an answer and the user is back at the desktop to give it.
     bool IsQuestionDue() const { return pending.has_value() && !userIdle; }
     std::optional<AwayGap> TakePending();
+    // The books were loaded anew: the waiting time belongs to the todo that took the place of
+    // its own (nullptr when that is gone).
+    void RetargetPending(Todo* todo)
+    {
+        if (pending)
+            pending->todo = todo;
+    }
 
 private:
     // Adds to the away time; a second stretch before an answer widens the first.

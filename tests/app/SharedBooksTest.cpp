@@ -363,6 +363,23 @@ TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCo
     laptop.app->UpdateTime();
     EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
 
+    // Away time waiting for its answer stays with its todo when the books are folded anew.
+    desk.app->Activate(TodoNamed(*desk.app, "Office", "Plan"));
+    desk.app->FinishCommand();
+    laptop.app->GetLedger().Apply(
+        {Change::Comment(TodoNamed(*laptop.app, "Office", "Mail").GetId(), "again")});
+    laptop.app->FinishCommand();
+    laptop.app->UpdateTime();
+    desk.clock.Suspend(3600);
+    desk.app->UpdateTime();
+    EXPECT_EQ("again", TodoNamed(*desk.app, "Office", "Mail").GetComment());
+    ASSERT_TRUE(desk.app->GetAwayTime());
+    EXPECT_EQ(&TodoNamed(*desk.app, "Office", "Plan"), desk.app->GetAwayTime()->todo);
+    desk.app->TakeAwayTime();
+    desk.app->Pause();
+    desk.app->UpdateTime();
+    laptop.app->UpdateTime();
+
     // A third machine joins through the options: no folder is refused; then it takes the
     // shared books, its own kept as a backup.
     ExpectedSettings third = first;

@@ -17,7 +17,7 @@ constexpr Shortcut Keys(Key key, unsigned modifiers = kNoModifier)
 // One line per command. Several keys run the item-level commands, which act on whatever is
 // selected, so that the same key works on a project and on a todo; the project and todo menus
 // show those keys (keyOf). The windows translate the whole prompt and then split it.
-constexpr CommandSpec kCommands[] = {
+constexpr CommandDescription kCommands[] = {
     // Item-level commands: keys and tool bar only.
     {.id = ID_ITEM_ACTIVATE,
      .key = Keys(Key::Space),
@@ -302,24 +302,24 @@ const char* KeyName(Key key)
 
 } // namespace
 
-std::span<const CommandSpec> AllCommandSpecs()
+std::span<const CommandDescription> AllCommandDescriptions()
 {
     return kCommands;
 }
 
-const CommandSpec* FindCommandSpec(int id)
+const CommandDescription* FindCommandDescription(int id)
 {
     const auto* found = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                     [id](const CommandSpec& c) { return c.id == id; });
+                                     [id](const CommandDescription& c) { return c.id == id; });
     return found != std::end(kCommands) ? found : nullptr;
 }
 
 Shortcut ShownKeyOf(int id)
 {
-    const CommandSpec* spec = FindCommandSpec(id);
-    if (spec != nullptr && spec->keyOf != 0)
-        spec = FindCommandSpec(spec->keyOf);
-    return spec != nullptr ? spec->key : Shortcut{};
+    const CommandDescription* described = FindCommandDescription(id);
+    if (described != nullptr && described->keyOf != 0)
+        described = FindCommandDescription(described->keyOf);
+    return described != nullptr ? described->key : Shortcut{};
 }
 
 std::string KeyText(Shortcut shortcut)
@@ -342,11 +342,12 @@ std::string KeyText(Shortcut shortcut)
 
 std::string MenuLabelOf(int id, bool inContextMenu, std::string (*translate)(const char*))
 {
-    const CommandSpec* spec = FindCommandSpec(id);
-    if (spec == nullptr || spec->label == nullptr)
+    const CommandDescription* described = FindCommandDescription(id);
+    if (described == nullptr || described->label == nullptr)
         return {};
-    const char* label =
-        inContextMenu && spec->contextLabel != nullptr ? spec->contextLabel : spec->label;
+    const char* label = inContextMenu && described->contextLabel != nullptr
+                            ? described->contextLabel
+                            : described->label;
     std::string text = translate(label);
     const Shortcut key = ShownKeyOf(id);
     if (!key.IsNone())
@@ -356,8 +357,8 @@ std::string MenuLabelOf(int id, bool inContextMenu, std::string (*translate)(con
 
 const char* PromptOf(int id)
 {
-    const CommandSpec* spec = FindCommandSpec(id);
-    return spec != nullptr ? spec->prompt : nullptr;
+    const CommandDescription* described = FindCommandDescription(id);
+    return described != nullptr ? described->prompt : nullptr;
 }
 
 std::string_view StatusPromptOf(int id)
@@ -385,7 +386,7 @@ std::string_view TooltipOf(int id)
 std::vector<AcceleratorSpec> MainAccelerators()
 {
     std::vector<AcceleratorSpec> keys;
-    for (const CommandSpec& command : kCommands)
+    for (const CommandDescription& command : kCommands)
         for (const Shortcut& key : {command.key, command.otherKey})
             if (!key.IsNone())
                 keys.push_back({key.modifiers, key.key, command.id});

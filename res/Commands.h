@@ -67,7 +67,7 @@ struct Shortcut
 inline constexpr IconId kNoPicture = IconId::Count;
 
 // One command as the windows show it.
-struct CommandSpec
+struct CommandDescription
 {
     int id = 0;
     // The menu entry, with its mnemonic ("&") and without the key; nullptr for a command that
@@ -92,10 +92,10 @@ struct CommandSpec
 };
 
 // Every command the windows show or a key gives.
-std::span<const CommandSpec> AllCommandSpecs();
+std::span<const CommandDescription> AllCommandDescriptions();
 
 // The description of a command, or nullptr.
-const CommandSpec* FindCommandSpec(int id);
+const CommandDescription* FindCommandDescription(int id);
 
 // The key that the menu entry of a command shows: its own, or that of the item-level
 // command it stands for; Key::None when it has none.

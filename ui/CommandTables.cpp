@@ -30,7 +30,7 @@ void AppendItems(wxMenu& menu, const res::MenuSpec& table)
                                wxGetTranslation(ToWx(entry.submenu->title)));
             continue;
         }
-        const res::CommandSpec& command = *res::FindCommandSpec(entry.id);
+        const res::CommandDescription& command = *res::FindCommandDescription(entry.id);
         auto* item = new wxMenuItem(
             &menu, res::WxIdOf(entry.id),
             ToWx(res::MenuLabelOf(entry.id, table.isContextMenu, TranslatedLabel)),
@@ -142,8 +142,8 @@ void FillMainToolBar(wxToolBar& toolBar)
             continue;
         }
         const wxString tooltip = Language::TooltipOf(id);
-        toolBar.AddTool(res::WxIdOf(id), tooltip, IconBundle(res::FindCommandSpec(id)->picture),
-                        tooltip);
+        toolBar.AddTool(res::WxIdOf(id), tooltip,
+                        IconBundle(res::FindCommandDescription(id)->picture), tooltip);
         toolBar.SetToolLongHelp(res::WxIdOf(id), Language::StatusPromptOf(id));
     }
     toolBar.Realize();

@@ -27,7 +27,7 @@ wxMenu* TrayIcon::CreatePopupMenu()
     menu->Append(kRestoreId, _("&Restore"));
     // The command's own label, without the key: the icon has none.
     menu->Append(res::WxIdOf(res::ID_TODO_PAUSE),
-                 wxGetTranslation(ToWx(res::FindCommandSpec(res::ID_TODO_PAUSE)->label)));
+                 wxGetTranslation(ToWx(res::FindCommandDescription(res::ID_TODO_PAUSE)->label)));
     menu->AppendSeparator();
     menu->Append(res::WxIdOf(res::ID_APP_EXIT), _("&Quit"));
     return menu;

@@ -105,18 +105,18 @@ std::map<std::string, std::string> GermanCatalog()
 TEST(CommandDescriptions, DescribeEachCommandOnceWithUniqueKeysAndTranslatedTexts)
 {
     std::set<int> described;
-    for (const CommandSpec& command : AllCommandSpecs())
+    for (const CommandDescription& command : AllCommandDescriptions())
     {
         SCOPED_TRACE(command.id);
         EXPECT_NE(command.id, 0);
         EXPECT_TRUE(described.insert(command.id).second) << "described twice";
-        EXPECT_EQ(FindCommandSpec(command.id), &command);
+        EXPECT_EQ(FindCommandDescription(command.id), &command);
         if (command.keyOf != 0)
         {
             // The key belongs to an item-level command, which has one and stands for itself.
-            ASSERT_NE(FindCommandSpec(command.keyOf), nullptr);
-            EXPECT_FALSE(FindCommandSpec(command.keyOf)->key.IsNone());
-            EXPECT_EQ(FindCommandSpec(command.keyOf)->keyOf, 0);
+            ASSERT_NE(FindCommandDescription(command.keyOf), nullptr);
+            EXPECT_FALSE(FindCommandDescription(command.keyOf)->key.IsNone());
+            EXPECT_EQ(FindCommandDescription(command.keyOf)->keyOf, 0);
             EXPECT_TRUE(command.key.IsNone());
         }
         EXPECT_FALSE(command.key.IsNone() && !command.otherKey.IsNone());
@@ -127,16 +127,16 @@ TEST(CommandDescriptions, DescribeEachCommandOnceWithUniqueKeysAndTranslatedText
     for (const auto& [menu, id] : AllMenuEntries())
     {
         SCOPED_TRACE(id);
-        ASSERT_NE(FindCommandSpec(id), nullptr);
-        EXPECT_NE(FindCommandSpec(id)->label, nullptr);
+        ASSERT_NE(FindCommandDescription(id), nullptr);
+        EXPECT_NE(FindCommandDescription(id)->label, nullptr);
     }
     for (const int id : MainToolBar())
     {
         if (id == 0)
             continue;
         SCOPED_TRACE(id);
-        ASSERT_NE(FindCommandSpec(id), nullptr);
-        EXPECT_NE(FindCommandSpec(id)->picture, kNoPicture);
+        ASSERT_NE(FindCommandDescription(id), nullptr);
+        EXPECT_NE(FindCommandDescription(id)->picture, kNoPicture);
         EXPECT_FALSE(TooltipOf(id).empty());
     }
 
@@ -146,7 +146,7 @@ TEST(CommandDescriptions, DescribeEachCommandOnceWithUniqueKeysAndTranslatedText
     {
         SCOPED_TRACE(KeyText({a.modifiers, a.key}));
         EXPECT_TRUE(keys.insert({a.modifiers, a.key}).second) << "key given twice";
-        EXPECT_NE(FindCommandSpec(a.id), nullptr);
+        EXPECT_NE(FindCommandDescription(a.id), nullptr);
     }
     EXPECT_EQ(keys.size(), 25u);
 
@@ -159,7 +159,7 @@ TEST(CommandDescriptions, DescribeEachCommandOnceWithUniqueKeysAndTranslatedText
         const auto found = german.find(text);
         EXPECT_TRUE(found != german.end() && !found->second.empty()) << "untranslated: " << text;
     };
-    for (const CommandSpec& command : AllCommandSpecs())
+    for (const CommandDescription& command : AllCommandDescriptions())
     {
         translated(command.label);
         translated(command.contextLabel);
@@ -203,7 +203,7 @@ TEST(CommandDescriptions, MenuEntriesShowTheKeyThatRunsThem)
         const Shortcut shown = ShownKeyOf(id);
         if (shown.IsNone())
             continue;
-        const CommandSpec& command = *FindCommandSpec(id);
+        const CommandDescription& command = *FindCommandDescription(id);
         const int runs = command.keyOf != 0 ? command.keyOf : id;
         int found = 0;
         for (const AcceleratorSpec& a : MainAccelerators())
@@ -212,7 +212,7 @@ TEST(CommandDescriptions, MenuEntriesShowTheKeyThatRunsThem)
         EXPECT_EQ(found, runs) << KeyText(shown);
     }
     // Two keys copy the name; the menus show the first.
-    EXPECT_EQ(KeyText(FindCommandSpec(ID_ITEM_COPY_NAME)->otherKey), "Ctrl+Ins");
+    EXPECT_EQ(KeyText(FindCommandDescription(ID_ITEM_COPY_NAME)->otherKey), "Ctrl+Ins");
 }
 
 TEST(MenuTables, MenuBarKeepsOvertimeWhereTheFrameGreysIt)

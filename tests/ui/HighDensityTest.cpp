@@ -79,7 +79,7 @@ TEST_F(HighDensity, TreeAndToolBarPicturesHaveThePixelsOfTheScreen)
         ASSERT_NE(button, nullptr);
         const wxBitmap bitmap = button->GetNormalBitmapBundle().GetBitmapFor(toolBar);
         EXPECT_EQ(pixels, bitmap.GetWidth());
-        EXPECT_TRUE(HoldsPicture(bitmap, res::FindCommandSpec(id)->picture));
+        EXPECT_TRUE(HoldsPicture(bitmap, res::FindCommandDescription(id)->picture));
     }
     Screenshot(frame, "high-density");
 }

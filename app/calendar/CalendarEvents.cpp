@@ -2,6 +2,7 @@
 
 #include "app/clock/LocalDates.h"
 #include "app/journal/SessionsCsv.h"
+#include "toolbox/TextHash.h"
 
 #include <libical/ical.h>
 
@@ -19,16 +20,6 @@ struct ComponentFree
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-std::string Hash(const std::string& text)
-{
-    uint64_t hash = 14695981039346656037ull;
-    for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return hex;
-}
 
 std::string Description(const Session& session, const std::string& extra)
 {
@@ -115,7 +106,7 @@ std::vector<CalendarEvent> CalendarEvents::Of(const std::vector<Session>& sessio
         const int64_t midnight = LocalDates::StartOfDate(date).value_or(day.second.start);
         const std::string total = SessionsCsv::HoursAndMinutes(day.first);
         events.push_back(
-            {kUidPrefix + std::string("day-") + date + '-' + Hash(project + '\t' + todo), midnight,
+            {kUidPrefix + std::string("day-") + date + '-' + toolbox::TextHash(project + '\t' + todo), midnight,
              LocalDates::StartOfDate(date, 1).value_or(midnight + 86400), true,
              todo + " - " + project + " (" + total + ")",
              Description(day.second, "Total: " + total)});

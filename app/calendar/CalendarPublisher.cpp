@@ -1,6 +1,7 @@
 #include "app/calendar/CalendarPublisher.h"
 
 #include "app/journal/JournalFile.h"
+#include "toolbox/TextHash.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,12 +20,7 @@ std::string Fingerprint(const CalendarEvent& event)
     const std::string text = event.summary + '\x1f' + event.description + '\x1f' +
                              std::to_string(event.start) + '\x1f' + std::to_string(event.end) +
                              (event.wholeDay ? "d" : "t");
-    uint64_t hash = 14695981039346656037ull;
-    for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return hex;
+    return toolbox::TextHash(text);
 }
 
 bool Succeeded(long status)

@@ -1,6 +1,7 @@
 #include "app/journal/SessionHistory.h"
 
 #include "app/journal/JournalNames.h"
+#include "toolbox/TextHash.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -53,13 +54,9 @@ std::string SessionIdOf(const JournalEntry& entry)
 {
     if (!entry.device.empty())
         return entry.device + '-' + std::to_string(entry.sequence);
-    // FNV-1a of the names the line was written with, which later renames leave as they are.
-    uint64_t hash = 14695981039346656037ull;
-    for (const char c : entry.project + '\t' + entry.todo)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return "at-" + std::to_string(entry.start) + '-' + text;
+    // The names the line was written with, which later renames leave as they are.
+    return "at-" + std::to_string(entry.start) + '-' +
+           toolbox::TextHash(entry.project + '\t' + entry.todo);
 }
 
 std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool changesByHand)

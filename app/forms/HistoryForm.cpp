@@ -260,13 +260,14 @@ bool HistoryForm::EditSession(size_t index, const std::string& start, const std:
                                     if (changed != was)
                                     {
                                         Apply(*was, -before.booked, before, JournalKind::erase,
-                                              std::to_string(before.start));
+                                              std::to_string(before.start), &before);
                                         Apply(*changed, after->booked, *after, JournalKind::session,
                                               before.how);
                                     }
                                     else
                                         Apply(*changed, after->booked - before.booked, *after,
-                                              JournalKind::edit, std::to_string(before.start));
+                                              JournalKind::edit, std::to_string(before.start),
+                                              &before);
                                     app.LogEvent("Changed a session", changed->GetName());
                                 });
     sessions[index] = *after;
@@ -287,7 +288,7 @@ bool HistoryForm::DeleteSession(size_t index, Prompts& prompts)
                                 [&]
                                 {
                                     Apply(*changed, -session.booked, session, JournalKind::erase,
-                                          std::to_string(session.start));
+                                          std::to_string(session.start), &session);
                                     app.LogEvent("Deleted a session", changed->GetName());
                                 });
     sessions.erase(sessions.begin() + static_cast<std::ptrdiff_t>(index));
@@ -321,10 +322,11 @@ bool HistoryForm::AddSession(const std::string& todoId, const std::string& start
 }
 
 void HistoryForm::Apply(Todo& changed, int64_t amount, const Session& session, const char* kind,
-                        const std::string& note)
+                        const std::string& note, const Session* before)
 {
     const int64_t balance = app.GetOptions().IsWorkingTimeEnabled() ? amount : 0;
     app.GetLedger().Apply({Change::Session(kind, changed.GetId(), amount, balance, session.start,
-                                           session.end, note)});
+                                           session.end, note, before ? before->start : 0,
+                                           before ? before->end : 0)});
     app.FinishCommand();
 }

@@ -92,9 +92,9 @@ private:
                                    const std::string& end, std::optional<size_t> other,
                                    Prompts& prompts) const;
     // Moves the todo, its project and the balance by the amount, records it with the session's
-    // start and end and saves.
+    // start and end (and, for an edit or deletion, the session as it was) and saves.
     void Apply(Todo& todo, int64_t amount, const Session& session, const char* kind,
-               const std::string& note);
+               const std::string& note, const Session* before = nullptr);
 
     bool Shows(const Session& session) const;
 

@@ -156,3 +156,32 @@ bool JournalEntry::MovesTime() const
             return false;
     return todoSeconds != 0 || projectSeconds != 0 || balanceSeconds != 0;
 }
+
+std::string JournalEntry::SessionChange(int64_t& before) const
+{
+    before = 0;
+    std::string change;
+    std::string startBefore;
+    if (kind == JournalKind::session || kind == JournalKind::edit || kind == JournalKind::erase)
+    {
+        change = kind;
+        startBefore = note;
+    }
+    else if ((kind == JournalKind::undo || kind == JournalKind::redo) && !value.empty())
+    {
+        const size_t comma = value.find(',');
+        change = value.substr(0, comma);
+        if (comma != std::string::npos)
+            startBefore = value.substr(comma + 1);
+    }
+    else
+        return {};
+    if (change == JournalKind::session)
+        return change;
+    if (change != JournalKind::edit && change != JournalKind::erase)
+        return {};
+    const char* first = startBefore.data();
+    const char* last = first + startBefore.size();
+    const auto [end, problem] = std::from_chars(first, last, before);
+    return problem == std::errc() && end == last ? change : std::string();
+}

@@ -45,6 +45,11 @@ struct JournalEntry
     // Whether the amounts are time booked or moved on existing items: by the clock, by hand, by
     // undo. A made or deleted item's content and the targets a day charged are not.
     bool MovesTime() const;
+
+    // What the entry does to a session of the history: "session" (one ended or added, or back
+    // after undo), "edit" or "delete", with the session's start before in before; an undo or
+    // redo of such a change says it in its value ("delete,1772445600"). Empty for any other.
+    std::string SessionChange(int64_t& before) const;
 };
 
 // The kinds of entries.
@@ -73,7 +78,8 @@ inline constexpr const char* total = "total";
 inline constexpr const char* rename = "rename";
 inline constexpr const char* move = "move";
 // A session's start and end changed, or the session deleted, in the history; the note holds
-// the session's start before, the amounts what the change moved.
+// the session's start before, the amounts what the change moved. Undo and redo of these, and
+// of a session added, name the change and that start as their value.
 inline constexpr const char* edit = "edit";
 inline constexpr const char* erase = "delete";
 // What undoing or redoing a step moved on a todo, a project or the balance; the note holds the

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <exception>
 #include <map>
 #include <utility>
 
@@ -19,27 +18,23 @@ struct Found
     bool deleted = false;
 };
 
-void ApplyEdit(const JournalEntry& entry, size_t identity,
-               std::map<std::pair<size_t, int64_t>, size_t>& byStart, std::vector<Found>& found)
+// Where each todo's sessions are, by their start: those shown, and those deleted, which an undo
+// may bring back.
+using Starts = std::map<std::pair<size_t, int64_t>, size_t>;
+
+void ApplyEdit(const JournalEntry& entry, const std::string& change, int64_t before,
+               size_t identity, Starts& byStart, Starts& deleted, std::vector<Found>& found)
 {
-    int64_t before = 0;
-    try
-    {
-        before = std::stoll(entry.note);
-    }
-    catch (const std::exception&)
-    {
-        return;
-    }
     const auto place = byStart.find({identity, before});
     if (place == byStart.end())
         return;
     const size_t index = place->second;
     Session& session = found[index].session;
     byStart.erase(place);
-    if (entry.kind == JournalKind::erase)
+    if (change == JournalKind::erase)
     {
         found[index].deleted = true;
+        deleted[{identity, before}] = index;
         return;
     }
     session.start = entry.start;
@@ -63,15 +58,28 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
 {
     JournalNames identities;
     std::vector<Found> found;
-    // Where each todo's session of a start is, for the edits that name it.
-    std::map<std::pair<size_t, int64_t>, size_t> byStart;
+    Starts byStart;
+    Starts deleted;
     // A session keeps the id of its start, so that it names the same session while it runs.
     std::map<std::pair<size_t, int64_t>, std::string> opened;
     for (const JournalEntry& entry : entries)
     {
+        int64_t before = 0;
+        const std::string change = entry.SessionChange(before);
         if (entry.kind == JournalKind::open && !entry.device.empty())
             opened[{identities.Of(entry), entry.start}] = SessionIdOf(entry);
-        else if (entry.kind == JournalKind::session)
+        else if (change == JournalKind::session && entry.kind != JournalKind::session &&
+                 deleted.contains({identities.Of(entry), entry.start}))
+        {
+            // Undo of a deletion, or redo of an added session that undo took away: the session
+            // is back, with its id.
+            const size_t identity = identities.Of(entry);
+            const auto back = deleted.find({identity, entry.start});
+            found[back->second].deleted = false;
+            byStart[back->first] = back->second;
+            deleted.erase(back);
+        }
+        else if (change == JournalKind::session)
         {
             const size_t identity = identities.Of(entry);
             byStart[{identity, entry.start}] = found.size();
@@ -79,10 +87,13 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
             std::string id = open != opened.end() ? open->second : SessionIdOf(entry);
             if (open != opened.end())
                 opened.erase(open);
-            found.push_back({{entry.start, entry.end, entry.todoSeconds, "", "", entry.note,
-                              JournalKind::session, false, std::move(id)},
+            // An undo that finds no deleted session to bring back adds one.
+            const bool ended = entry.kind == JournalKind::session;
+            found.push_back({{entry.start, entry.end, entry.todoSeconds, "", "",
+                              ended ? entry.note : "added", JournalKind::session, false,
+                              std::move(id)},
                              identity});
-            found.back().session.machine = entry.value;
+            found.back().session.machine = ended ? entry.value : std::string();
         }
         else if (changesByHand &&
                  (entry.kind == JournalKind::add || entry.kind == JournalKind::remove))
@@ -92,8 +103,8 @@ std::vector<Session> SessionsOf(const std::vector<JournalEntry>& entries, bool c
                              identities.Of(entry)});
         else if (entry.kind == JournalKind::rename || entry.kind == JournalKind::move)
             identities.Rename(entry);
-        else if (entry.kind == JournalKind::edit || entry.kind == JournalKind::erase)
-            ApplyEdit(entry, identities.Of(entry), byStart, found);
+        else if (!change.empty())
+            ApplyEdit(entry, change, before, identities.Of(entry), byStart, deleted, found);
     }
     std::vector<Session> sessions;
     sessions.reserve(found.size());

@@ -7,11 +7,13 @@
 namespace
 {
 
-// Time worked: not zeroing, cleaning up or moving time between todos.
-bool IsWork(const std::string& kind)
+// Time worked: not zeroing, cleaning up or moving time between todos. A session changed in the
+// history, and the undo of such a change, are.
+bool IsWork(const JournalEntry& entry)
 {
-    return kind == JournalKind::session || kind == JournalKind::add ||
-           kind == JournalKind::remove || kind == JournalKind::edit || kind == JournalKind::erase;
+    int64_t before = 0;
+    return entry.kind == JournalKind::add || entry.kind == JournalKind::remove ||
+           !entry.SessionChange(before).empty();
 }
 
 } // namespace
@@ -53,7 +55,7 @@ void WorkedToday::ReadAppended(int64_t now)
             line.starts_with(JournalKind::books + std::string(1, '\t')))
             continue;
         const std::optional<JournalEntry> entry = JournalEntry::Parse(line);
-        if (entry && IsWork(entry->kind) && entry->IsPlausible(now) && entry->start >= dayStart &&
+        if (entry && IsWork(*entry) && entry->IsPlausible(now) && entry->start >= dayStart &&
             entry->start < dayEnd)
             ended += entry->todoSeconds;
     }

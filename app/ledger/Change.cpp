@@ -1,5 +1,7 @@
 #include "app/ledger/Change.h"
 
+#include "app/journal/JournalEntry.h"
+
 #include <utility>
 
 Change Change::NewProject(ItemContent content)
@@ -88,11 +90,14 @@ Change Change::Time(const char* journalKind, std::string todo, std::string proje
 }
 
 Change Change::Session(const char* journalKind, std::string todo, int64_t seconds,
-                       int64_t balanceSeconds, int64_t start, int64_t end, std::string note)
+                       int64_t balanceSeconds, int64_t start, int64_t end, std::string note,
+                       int64_t startBefore, int64_t endBefore)
 {
     Change change = Time(journalKind, std::move(todo), {}, seconds, seconds, balanceSeconds);
     change.sessionStart = start;
     change.sessionEnd = end;
+    change.sessionStartBefore = startBefore;
+    change.sessionEndBefore = endBefore;
     change.note = std::move(note);
     return change;
 }
@@ -152,6 +157,8 @@ Change Change::Inverse() const
         inverse.todoSeconds = -todoSeconds;
         inverse.projectSeconds = -projectSeconds;
         inverse.balanceSeconds = -balanceSeconds;
+        if (sessionStart != 0)
+            inverse.InverseSession();
         break;
     case Kind::Targets:
         std::swap(inverse.targetsBefore, inverse.targetsAfter);
@@ -162,6 +169,29 @@ Change Change::Inverse() const
         break;
     }
     return inverse;
+}
+
+// A session added is deleted, a deleted one comes back, an edit goes back to the times before.
+void Change::InverseSession()
+{
+    const std::string kindNow = journalKind != nullptr ? journalKind : "";
+    if (kindNow == JournalKind::session)
+    {
+        journalKind = JournalKind::erase;
+        sessionStartBefore = sessionStart;
+        sessionEndBefore = sessionEnd;
+    }
+    else if (kindNow == JournalKind::erase)
+    {
+        journalKind = JournalKind::session;
+        sessionStartBefore = sessionEndBefore = 0;
+    }
+    else if (kindNow == JournalKind::edit)
+    {
+        std::swap(sessionStart, sessionStartBefore);
+        std::swap(sessionEnd, sessionEndBefore);
+    }
+    note = sessionStartBefore != 0 ? std::to_string(sessionStartBefore) : std::string();
 }
 
 bool Change::IsOnTodo() const

@@ -64,9 +64,12 @@ struct Change
     std::array<int32_t, 2> daysBefore{};
     std::array<int32_t, 2> daysAfter{};
     // For a time change that is a session of the history: its start and end (UTC seconds) and
-    // how it ended, as the journal keeps them; 0 for any other.
+    // how it ended, as the journal keeps them; 0 for any other. An edit or a deletion also
+    // keeps the session's start and end before it, so that undo can put the session back.
     int64_t sessionStart = 0;
     int64_t sessionEnd = 0;
+    int64_t sessionStartBefore = 0;
+    int64_t sessionEndBefore = 0;
     std::string note;
     // For a time change: balanceSeconds is the balance to set, until the change is applied.
     bool balanceSet = false;
@@ -83,9 +86,12 @@ struct Change
     static Change Move(std::string todo, std::string toProject);
     static Change Time(const char* journalKind, std::string todo, std::string project,
                        int64_t todoSeconds, int64_t projectSeconds, int64_t balanceSeconds);
-    // Seconds booked on a todo, its project and the balance as a session of the history.
+    // Seconds booked on a todo, its project and the balance as a session of the history: one
+    // added ("session"), changed ("edit") or deleted ("delete"); an edit or deletion names the
+    // session by its start and end before.
     static Change Session(const char* journalKind, std::string todo, int64_t seconds,
-                          int64_t balanceSeconds, int64_t start, int64_t end, std::string note);
+                          int64_t balanceSeconds, int64_t start, int64_t end, std::string note,
+                          int64_t startBefore = 0, int64_t endBefore = 0);
     // The balance set to seconds, whatever the clock books on it first.
     static Change BalanceSet(const char* journalKind, int32_t seconds);
     static Change Targets(const std::array<int32_t, 7>& targets);
@@ -96,4 +102,7 @@ struct Change
     Change Inverse() const;
     // The items the change concerns: its todo (or project item) and the projects named.
     bool IsOnTodo() const;
+
+private:
+    void InverseSession();
 };

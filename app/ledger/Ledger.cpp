@@ -444,7 +444,9 @@ void Ledger::ApplyTime(Change change, std::vector<Change>& applied, ViewWork& vi
         account.Credit(change.balanceSeconds);
         change.balanceSeconds = account.GetBalance() - static_cast<int64_t>(before);
     }
-    if (change.todoSeconds != 0 || change.projectSeconds != 0 || change.balanceSeconds != 0)
+    // A session moved in the history, or one of no length deleted, is a change without time.
+    if (change.todoSeconds != 0 || change.projectSeconds != 0 || change.balanceSeconds != 0 ||
+        change.sessionStart != 0)
         applied.push_back(std::move(change));
 }
 
@@ -609,11 +611,15 @@ void Ledger::Journal(const Change& change, const char* undoKind, const std::stri
         entry.balanceSeconds = change.balanceSeconds;
         entry.kind = undoKind != nullptr ? undoKind : change.journalKind;
         entry.note = undoKind != nullptr ? note : change.note;
-        if (undoKind == nullptr && change.sessionStart != 0)
+        if (change.sessionStart != 0)
         {
-            // A session of the history keeps its own times.
+            // A session of the history keeps its own times; undo and redo say what they do to
+            // it, as the value: the kind of change and the session's start before.
             entry.start = change.sessionStart;
             entry.end = change.sessionEnd;
+            if (undoKind != nullptr)
+                entry.value = std::string(change.journalKind) +
+                              (change.note.empty() ? "" : "," + change.note);
             app.GetJournal().Append(std::move(entry));
             return;
         }

@@ -138,9 +138,9 @@ TEST_F(ActivationCommands, PauseStopsTheClockAndIsLoggedEvenWhenPaused)
 
 TEST_F(ActivationCommands, UnknownCommandsAndAMissingWindowAreNotHandled)
 {
-    EXPECT_FALSE(Run(ID_PROJECT_NEW)); // the application's own command
-    EXPECT_FALSE(Run(ID_TOOLS_OPTIONS));
+    EXPECT_FALSE(commands->Execute(ID_PROJECT_NEW)); // the application's own command
+    EXPECT_FALSE(commands->Execute(ID_TOOLS_OPTIONS));
     app->SetMainWindow(nullptr);
-    EXPECT_FALSE(Run(ID_TODO_PAUSE));
+    EXPECT_FALSE(commands->Execute(ID_TODO_PAUSE));
     EXPECT_TRUE(Logged().empty());
 }

@@ -8,6 +8,7 @@
 #include "tests/app/LocalZone.h"
 
 #include <cstdlib>
+#include <functional>
 #include <ctime>
 #include <optional>
 
@@ -179,4 +180,66 @@ TEST_F(HistoryFormTest, ASessionGetsAnotherTodoAndOneIsAddedForAPastDay)
     // Time changed by hand is no session to change.
     prompts.answers = {};
     EXPECT_FALSE(form->DeleteSession(form->Rows()[1].session, prompts));
+}
+
+// Undo takes back each change made in the history, redo makes it again: the sessions shown by
+// a fresh history, their ids and the todos' times are those before and after the change.
+TEST_F(HistoryFormTest, UndoAndRedoOfEachChangeInTheHistory)
+{
+    StartWithTwoSessions();
+    const auto state = [this]
+    {
+        form.emplace(*app);
+        form->Open();
+        std::vector<std::string> lines = Shown();
+        for (const HistoryForm::Row& row : form->Rows())
+            if (!row.day)
+                lines.push_back(form->SessionAt(row.session).id);
+        lines.push_back(std::to_string(T("Office", "Mail").GetTime()) + " " +
+                        std::to_string(T("Office", "Call").GetTime()) + " " +
+                        std::to_string(app->GetOvertimeAccount().GetBalance()));
+        return lines;
+    };
+    const auto callId = [this]
+    {
+        for (const HistoryForm::TodoChoice& choice : form->TodoChoices())
+            if (choice.todo == "Call")
+                return choice.id;
+        return std::string();
+    };
+    const std::vector<std::pair<const char*, std::function<bool()>>> changes{
+        {"delete",
+         [&]
+         {
+             prompts.answers = {true};
+             return form->DeleteSession(SessionOf("Call"), prompts);
+         }},
+        {"edit",
+         [&]
+         {
+             return form->EditSession(SessionOf("Mail"), "2026-03-02 09:50", "2026-03-02 10:20",
+                                      prompts);
+         }},
+        {"another todo",
+         [&]
+         {
+             return form->EditSession(SessionOf("Mail"), "2026-03-02 10:00", "2026-03-02 10:30",
+                                      prompts, callId());
+         }},
+        {"add",
+         [&] { return form->AddSession(callId(), "2026-03-01 14:00", "2026-03-01 15:30", prompts); }},
+    };
+    for (const auto& [name, change] : changes)
+    {
+        const std::vector<std::string> before = state();
+        ASSERT_TRUE(change()) << name;
+        const std::vector<std::string> after = state();
+        EXPECT_NE(before, after) << name;
+        Run(ID_EDIT_UNDO);
+        EXPECT_EQ(before, state()) << name;
+        Run(ID_EDIT_REDO);
+        EXPECT_EQ(after, state()) << name;
+        Run(ID_EDIT_UNDO);
+        EXPECT_EQ(before, state()) << name;
+    }
 }

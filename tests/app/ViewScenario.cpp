@@ -20,6 +20,7 @@ ViewScenario::ViewScenario()
 ViewScenario::~ViewScenario()
 {
     commands.reset();
+    appCommands.reset();
     app.reset();
 }
 
@@ -41,6 +42,7 @@ void ViewScenario::StartWith(std::vector<ExpectedProject> projects, int32_t time
     app->SetMainWindow(&view);
     view.RebuildTree();
     commands = std::make_unique<ViewCommands>(*app, prompts, dialogs);
+    appCommands = std::make_unique<AppCommands>(*app, prompts, dialogs);
 }
 
 TreeItem* ViewScenario::Selected() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/commands/AppCommands.h"
 #include "app/commands/ViewCommands.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/FakeDialogs.h"
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-// The program started on a stored configuration, with its main window, the view's commands,
+// The program started on a stored configuration, with its main window, its commands,
 // scripted message boxes and dialogs, logging on and overtime off. The moment of start is 10:00:00
 // UTC on Monday 2 March 2026, which is also the stored last update.
 class ViewScenario : public AppScenario
@@ -25,7 +26,11 @@ protected:
     // Writes the configuration with these projects and starts on it.
     void StartWith(std::vector<ExpectedProject> projects, int32_t timeRound = 1);
 
-    bool Run(int commandId) { return commands->Execute(commandId); }
+    // A command of the view, or else of the program (undo, redo, the settings).
+    bool Run(int commandId)
+    {
+        return commands->Execute(commandId) || appCommands->Execute(commandId);
+    }
     void Select(const TreeItem& item) { view.tree.SelectNode(view.tree.NodeOf(item)); }
     TreeItem* Selected() const;
     Project& P(const std::string& name) { return ProjectNamed(*app, name); }
@@ -56,4 +61,5 @@ protected:
     FakeDialogs dialogs{prompts, WhenNoAnswerLeft::Cancel};
     std::unique_ptr<Tallydene> app;
     std::unique_ptr<ViewCommands> commands;
+    std::unique_ptr<AppCommands> appCommands;
 };

@@ -7,16 +7,21 @@
 #include "app/clock/ClockValue.h"
 #include "app/journal/JournalFile.h"
 #include "app/journal/JournalReplay.h"
+#include "app/journal/SessionHistory.h"
+#include "app/journal/SessionJournal.h"
 #include "model/Todo.h"
 #include "model/Project.h"
 #include "tests/app/AppScenario.h"
 #include "tests/app/RandomUser.h"
+#include "tests/app/SyncthingPair.h"
 #include "tests/support/Mount.h"
 
 #include <cstdlib>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
 
 namespace
 {
@@ -488,4 +493,143 @@ TEST_F(SharedBooksTest, AFullAndAReadOnlySharedFolderAreToldOnceAndCaughtUpWith)
     laptop.app->UpdateTime();
     EXPECT_EQ(240, TodoNamed(*laptop.app, "Office", "Mail").GetTime());
     EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
+}
+
+// Two machines share the books through two real Syncthing instances: 500 sessions on each, 50 of
+// them while the two are cut apart, and the same todo renamed on both meanwhile. Afterwards
+// both hold the same books and the same 1,000 sessions, no conflict copy is left, each working
+// day was charged once, and a start on one machine ends the session running on the other.
+TEST_F(SharedBooksTest, TwoMachinesThroughRealSyncthingEndWithTheSameBooks)
+{
+    SyncthingPair::IsolateNetwork();
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectedSettings settings;
+    settings.lastTimeUpdated = ClockAt(2026, 3, 2, 10, 0, 0);
+    settings.targets = {28800, 28800, 28800, 28800, 28800, 0, 0};
+    settings.projects = {{"Office", 0, {{"Mail", 0}, {"Plan", 0}}}, {"Home", 0, {{"Tax", 0}}}};
+    WriteConfig(settings);
+    Machine& desk = AddMachine(0, 1);
+    Machine& laptop = AddMachine(90, 2);
+    SyncthingPair engines;
+    engines.Start(temp.Path());
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(desk.app->GetSharing().Begin(engines.Folder(0).string(), Sharing::Joining::Merge));
+    const auto waitFor = [](const std::function<bool()>& condition)
+    {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (!condition() && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return condition();
+    };
+    ASSERT_TRUE(waitFor([&] { return Sharing::HoldsBooks(engines.Folder(1).string()); }));
+    ASSERT_TRUE(
+        laptop.app->GetSharing().Begin(engines.Folder(1).string(), Sharing::Joining::UseShared));
+
+    // Twenty days from Monday 2 March: the desk works 25 sessions of ten minutes from 10:00, the
+    // laptop 25 after it. The world's time passes on both.
+    const std::vector<std::string> todos = {TodoNamed(*desk.app, "Office", "Mail").GetId(),
+                                            TodoNamed(*desk.app, "Office", "Plan").GetId(),
+                                            TodoNamed(*desk.app, "Home", "Tax").GetId()};
+    const auto work = [&](Machine& machine, int sessions)
+    {
+        for (int session = 0; session < sessions; ++session)
+        {
+            machine.app->Activate(*machine.app->GetLedger().FindTodo(todos[session % 3]));
+            machine.app->FinishCommand();
+            for (auto& each : machines)
+                each->clock.Advance(600);
+            machine.app->Pause();
+            machine.app->UpdateTime();
+        }
+    };
+    int64_t worked = 0;
+    for (int day = 0; day < 20; ++day)
+    {
+        if (day == 10)
+        {
+            engines.Connect(false);
+            ASSERT_TRUE(waitFor([&] { return !engines.Connected(); }));
+        }
+        work(desk, 25);
+        work(laptop, 25);
+        worked += 50 * 600;
+        if (day == 10)
+        {
+            // Cut apart, both rename Mail; the laptop's name is the later one.
+            desk.app->GetLedger().Apply({Change::Rename(
+                TodoNamed(*desk.app, "Office", "Mail").GetId(), "Post")});
+            desk.app->FinishCommand();
+            laptop.app->GetLedger().Apply({Change::Rename(
+                TodoNamed(*laptop.app, "Office", "Mail").GetId(), "Letters")});
+            laptop.app->FinishCommand();
+            engines.Connect(true);
+        }
+        for (auto& each : machines)
+            each->clock.Advance(24 * kHour - 50 * 600);
+        desk.app->UpdateTime();
+        laptop.app->UpdateTime();
+    }
+
+    // From the last change on, each machine looks every 100 ms, as its timer does.
+    const auto last = std::chrono::steady_clock::now();
+    ASSERT_TRUE(waitFor(
+        [&]
+        {
+            desk.app->UpdateTime();
+            laptop.app->UpdateTime();
+            return BooksOf(*desk.app) == BooksOf(*laptop.app) &&
+                   desk.app->GetSharing().StatusText() != "" &&
+                   laptop.app->GetJournal().LastSequence() > 0;
+        }));
+    const double converged =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - last).count();
+    // The engine's own time to copy a file, in the same run.
+    const auto probed = std::chrono::steady_clock::now();
+    std::ofstream(engines.Folder(0) / "probe") << "probe";
+    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(engines.Folder(1) / "probe"); }));
+    const double copied =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - probed).count();
+    RecordProperty("converged_ms", static_cast<int>(converged * 1000));
+    RecordProperty("file_copied_ms", static_cast<int>(copied * 1000));
+    std::cout << "Books equal " << converged << " s after the last change; the engine copies a "
+              << "file in " << copied << " s\n";
+
+    const auto sessionsOf = [](Machine& machine)
+    {
+        return SessionsOf(machine.app->GetSharing().WithOtherMachines(
+            JournalFile(machine.app->GetJournal().GetFile().GetPath()).ReadAll(),
+            SessionJournal::UnixTimeOf(machine.app->Now())));
+    };
+    const std::vector<Session> sessions = sessionsOf(desk);
+    EXPECT_EQ(1000u, sessions.size());
+    const std::vector<Session> onLaptop = sessionsOf(laptop);
+    ASSERT_EQ(sessions.size(), onLaptop.size());
+    for (size_t index = 0; index < sessions.size(); ++index)
+        EXPECT_EQ(sessions[index].id, onLaptop[index].id);
+    EXPECT_EQ(worked, ProjectNamed(*desk.app, "Office").GetTotalTime() +
+                          ProjectNamed(*desk.app, "Home").GetTotalTime());
+    EXPECT_EQ(2, ProjectNamed(*desk.app, "Office").GetTodos().Count());
+    EXPECT_EQ("Letters", desk.app->GetLedger().FindTodo(todos[0])->GetName());
+    // Twenty days from a Monday: fourteen working days charged, each once.
+    EXPECT_EQ(worked - 14 * 28800, desk.app->GetOvertimeAccount().GetBalance());
+    for (int side = 0; side < 2; ++side)
+        for (const auto& file :
+             std::filesystem::recursive_directory_iterator(engines.Folder(side)))
+            EXPECT_EQ(std::string::npos, file.path().string().find("conflict")) << file.path();
+
+    // One todo runs: a start on the laptop ends the desk's session when the desk sees it.
+    desk.app->Activate(TodoNamed(*desk.app, "Office", "Plan"));
+    desk.app->FinishCommand();
+    for (auto& each : machines)
+        each->clock.Advance(60);
+    laptop.app->Activate(TodoNamed(*laptop.app, "Home", "Tax"));
+    laptop.app->FinishCommand();
+    EXPECT_TRUE(waitFor(
+        [&]
+        {
+            laptop.app->UpdateTime();
+            desk.app->UpdateTime();
+            return desk.app->GetActiveTodo() == nullptr;
+        }));
+    EXPECT_EQ(0u, desk.view.titles.back().find("Tax runs on ")) << desk.view.titles.back();
 }

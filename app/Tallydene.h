@@ -159,6 +159,7 @@ public:
     UndoHistory& GetUndoHistory() { return undoHistory; }
     // The books kept together with the user's other machines, when they are.
     Sharing& GetSharing() { return sharing; }
+    const Sharing& GetSharing() const { return sharing; }
     // Where every change of the books goes through.
     Ledger& GetLedger() { return ledger; }
     const Ledger& GetLedger() const { return ledger; }

@@ -1,6 +1,7 @@
 #include "ui/TrayTooltip.h"
 
 #include "app/Tallydene.h"
+#include "app/sharing/Sharing.h"
 #include "model/Todo.h"
 #include "toolbox/Translation.h"
 
@@ -38,7 +39,10 @@ std::string CutToCharacters(const std::string& text, std::size_t maxCharacters)
 
 std::string TrayTooltip(const Tallydene& app)
 {
-    std::string tooltip = toolbox::Translation::Tr("Paused");
+    // Paused here, a todo may run on another machine that shares the books.
+    std::string tooltip = app.GetSharing().RunningElsewhereText();
+    if (tooltip.empty())
+        tooltip = toolbox::Translation::Tr("Paused");
     if (const Todo* active = app.GetActiveTodo())
         tooltip = active->GetName() + ": " + app.FormatDuration(active->GetTime(), 0);
     if (app.GetOptions().IsWorkingTimeEnabled())

@@ -5,7 +5,8 @@
 
 class Tallydene;
 
-// The tooltip of the notification-area icon: the active todo's name and time, or "Paused",
+// The tooltip of the notification-area icon: the active todo's name and time, or what runs on
+// another machine that shares the books ("Mail runs on laptop since 10:05"), or "Paused",
 // then the overtime balance when the working-time account is on; at most 63 characters.
 std::string TrayTooltip(const Tallydene& app);
 

@@ -4,7 +4,9 @@
 //     priority, beside the memory of the books themselves;
 //   - one command through the ledger with its undo step, beside the same command without one;
 //   - replaying a journal of 12,500 to 50,000 entries (a year of sessions and changes) into the
-//     books, beside a plain read of the journal file.
+//     books, beside a plain read of the journal file;
+//   - folding the same entries written by two machines, as a machine that shares the books does
+//     each time another machine's entries come in, beside the same plain read.
 //
 //   build/bench/bench/bench_ledger
 #include "app/ledger/Ledger.h"
@@ -190,6 +192,30 @@ void Replay(benchmark::State& state)
     }
 }
 BENCHMARK(Replay)->Arg(12500)->Arg(25000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// The journal's entries as two machines wrote them, every other one on each, and their
+// starting books: what sharing folds after each exchange.
+void Fold(benchmark::State& state)
+{
+    BenchFolder machine;
+    FixedClock clock;
+    Tallydene app(clock, ',');
+    app.SkipShutdownSteps();
+    app.Abandon();
+    const std::filesystem::path path = WriteJournal(machine, app, static_cast<int>(state.range(0)));
+    std::vector<JournalEntry> written = JournalFile(path.string()).ReadComplete();
+    const std::string starting = written.front().note;
+    written.erase(written.begin());
+    for (size_t index = 0; index < written.size(); ++index)
+        written[index].device = index % 2 == 0 ? "desk" : "laptop";
+    for (auto _ : state)
+    {
+        const std::vector<std::string> refused = JournalReplay::Fold(app, starting, written);
+        if (!refused.empty())
+            state.SkipWithError("an entry did not fold");
+    }
+}
+BENCHMARK(Fold)->Arg(12500)->Arg(25000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 void PlainRead(benchmark::State& state)
 {

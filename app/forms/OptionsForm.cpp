@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 #include "app/Tallydene.h"
+#include "app/ledger/Ledger.h"
 #include "toolbox/Translation.h"
 #ifdef TALLYDENE_CALENDARS
 #include "app/calendar/CalendarPassword.h"
@@ -109,6 +110,9 @@ FormResult OptionsForm::Confirm(Prompts& prompts)
             "Please enter the calendar's address, starting with https://."));
         return FormResult::Refuse(FormField::CalendarAddress);
     }
+    // Joining shared books takes their options: only a choice made here is set on them.
+    const bool workingTimeChosen = workingTimeEnabled != app.GetOptions().IsWorkingTimeEnabled();
+    const bool daysLocalChosen = daysLocal != app.GetOptions().AreDaysLocal();
     if (FormResult shared = ConfirmSharing(prompts); !shared.accepted)
         return shared;
     Options& options = app.GetOptions();
@@ -131,11 +135,13 @@ FormResult OptionsForm::Confirm(Prompts& prompts)
     if (publishingChanged)
         options.SetCalendarPublishing(calendarPublish, calendarAddress, calendarUser);
     options.SetCalendarPerDay(calendarPerDay);
-    options.SetWorkingTimeEnabled(workingTimeEnabled);
+    if (workingTimeChosen)
+        app.GetLedger().SetWorkingTimeEnabled(workingTimeEnabled);
     options.SetLoggingEnabled(loggingEnabled);
     options.SetAutoSaveEnabled(autoSaveEnabled);
     options.SetTrayIconEnabled(trayIcon);
-    options.SetDaysLocal(daysLocal);
+    if (daysLocalChosen)
+        app.GetLedger().SetDaysLocal(daysLocal);
     options.SetAwayThresholdMinutes(
         std::clamp(awayThresholdMinutes, 0, Options::kMaxAwayThresholdMinutes));
     if (ButtonOf(timeFormat, kFirstFormatButton, kLastFormatButton) != kNone)

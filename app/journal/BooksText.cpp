@@ -45,6 +45,11 @@ std::string BooksText::Of(Tallydene& app)
         toolbox::ConfigFormat::Write(*section, writer);
         text += std::string("</") + name + ">\r\n";
     }
+    // The options that are the books' own: read back into the options they join.
+    toolbox::ConfigSection options("");
+    settings::kWorkingTime.Write(options, settings::kWorkingTime.Read(root));
+    settings::kDaysLocal.Write(options, settings::kDaysLocal.Read(root));
+    toolbox::ConfigFormat::Write(options, writer);
     return text;
 }
 

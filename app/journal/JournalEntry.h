@@ -102,6 +102,9 @@ inline constexpr const char* completed = "completed";
 inline constexpr const char* targets = "targets";
 // A project or todo shown expanded or collapsed (value: 1 or 0).
 inline constexpr const char* expanded = "expanded";
+// An option of the books set (note: its key, "WorkingTimeEnabled" or "DaysAtLocalMidnight";
+// value: 1 or 0).
+inline constexpr const char* option = "option";
 // The days charged or left uncharged: what it took off the balance, and as the value the last
 // charged day and the day after which days were left uncharged, after the charging and then
 // before it ("13210,0,13209,0"; entries of older runs hold the first two alone).

@@ -1,5 +1,6 @@
 #include "app/journal/JournalReplay.h"
 
+#include "app/Options.h"
 #include "app/Tallydene.h"
 #include "app/journal/BooksText.h"
 #include "app/ledger/Ledger.h"
@@ -114,6 +115,14 @@ bool ApplyEntry(Tallydene& books, Sessions& sessions, const JournalEntry& entry)
         if (item != nullptr)
             item->SetExpanded(entry.value == "1");
         applied = item != nullptr;
+    }
+    else if (kind == JournalKind::option)
+    {
+        const bool on = entry.value == "1";
+        if (entry.note == settings::kWorkingTime.key)
+            books.GetOptions().SetWorkingTimeEnabled(on);
+        else if (entry.note == settings::kDaysLocal.key)
+            books.GetOptions().SetDaysLocal(on);
     }
     else if (kind == JournalKind::charged)
     {

@@ -1,6 +1,7 @@
 #include "app/ledger/Ledger.h"
 
 #include "app/MainWindow.h"
+#include "app/Options.h"
 #include "app/Tallydene.h"
 #include "app/clock/DayCharging.h"
 #include "app/journal/JournalEntry.h"
@@ -658,6 +659,33 @@ TreeItem* Ledger::Shown(const std::vector<Change>& applied) const
             return project;
     }
     return nullptr;
+}
+
+void Ledger::SetWorkingTimeEnabled(bool enabled)
+{
+    Options& options = app.GetOptions();
+    if (options.IsWorkingTimeEnabled() == enabled)
+        return;
+    options.SetWorkingTimeEnabled(enabled);
+    JournalOption(settings::kWorkingTime.key, enabled);
+}
+
+void Ledger::SetDaysLocal(bool local)
+{
+    Options& options = app.GetOptions();
+    if (options.AreDaysLocal() == local)
+        return;
+    options.SetDaysLocal(local);
+    JournalOption(settings::kDaysLocal.key, local);
+}
+
+void Ledger::JournalOption(const char* key, bool value) const
+{
+    JournalEntry entry;
+    entry.kind = JournalKind::option;
+    entry.note = key;
+    entry.value = value ? "1" : "0";
+    app.GetJournal().Record(std::move(entry), app.Now());
 }
 
 Project* Ledger::FindProject(const std::string& id) const

@@ -92,6 +92,10 @@ public:
     // The user shows an item expanded or collapsed: the flag is kept with the item and
     // journalled, and saved at the end of the command.
     void SetExpanded(TreeItem& item, bool expanded);
+    // The working-time account switched on or off, or its days counted at local midnight or
+    // not: options of the books, which every machine sharing them takes. Journalled when changed.
+    void SetWorkingTimeEnabled(bool enabled);
+    void SetDaysLocal(bool local);
 
     Project* FindProject(const std::string& id) const;
     Todo* FindTodo(const std::string& id) const;
@@ -116,6 +120,7 @@ private:
     void Forget(const TreeItem& item, ViewWork& view);
     void ShowChanges(const ViewWork& view);
     void Journal(const Change& change, const char* undoKind, const std::string& note) const;
+    void JournalOption(const char* key, bool value) const;
     TreeItem* Shown(const std::vector<Change>& applied) const;
     // The item of the id, through the index of all items, which is made anew after a load and
     // when an id is not found while the books hold items the index does not.

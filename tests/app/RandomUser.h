@@ -10,6 +10,7 @@
 #include "app/forms/Dialogs.h"
 #include "app/forms/RemoveTimeForm.h"
 #include "app/forms/TodoForm.h"
+#include "app/forms/OptionsForm.h"
 #include "app/forms/ProjectForm.h"
 #include "app/forms/TransferTimeForm.h"
 #include "app/forms/WorkingTimeForm.h"
@@ -87,7 +88,14 @@ public:
     bool Show(RestoreForm&) override { return false; }
     bool Show(HistoryForm&) override { return false; }
     bool Show(ReportForm&) override { return false; }
-    bool Show(OptionsForm&) override { return false; }
+    // The options of the books: whether the working-time account is on, how days end.
+    bool Show(OptionsForm& form) override
+    {
+        form.Open();
+        form.workingTimeEnabled = random() % 4 != 0;
+        form.daysLocal = Coin();
+        return form.Confirm(prompts).accepted;
+    }
     bool Show(WorkingTimeForm&) override { return false; }
     bool Show(AwayTimeForm&) override { return false; }
 
@@ -196,7 +204,8 @@ public:
             ID_ITEM_DELETE,     ID_EDIT_UNDO,        ID_EDIT_REDO};
         static constexpr int appCommandIds[] = {ID_TOOLS_CLEAN_UP,         ID_PROJECT_NEW,
                                                 ID_OVERTIME_ZERO,          ID_OVERTIME_WORKING_HOURS,
-                                                ID_EDIT_UNDO,              ID_EDIT_REDO};
+                                                ID_EDIT_UNDO,              ID_EDIT_REDO,
+                                                ID_TOOLS_OPTIONS};
         if (Todo* todo = dialogs.AnyTodo(); todo != nullptr && random() % 4 != 0)
             view.tree.SelectNode(view.tree.NodeOf(*todo));
         else if (app.GetProjects().Count() > 0)

@@ -349,6 +349,13 @@ TEST_F(SharedBooksTest, TwoMachinesShareAFolderJoinByMergingAndSurviveConflictCo
     laptop.app->UpdateTime();
     EXPECT_EQ(BooksOf(*desk.app), BooksOf(*laptop.app));
 
+    // How the days are counted is the books' own: the laptop takes the desk's choice.
+    desk.app->GetLedger().SetDaysLocal(true);
+    desk.app->FinishCommand();
+    desk.app->UpdateTime();
+    laptop.app->UpdateTime();
+    EXPECT_TRUE(laptop.app->GetOptions().AreDaysLocal());
+
     // A later start on the laptop ends the session on the desk where it began.
     desk.app->Activate(TodoNamed(*desk.app, "Office", "Mail"));
     desk.app->FinishCommand();

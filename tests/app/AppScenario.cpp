@@ -22,7 +22,8 @@ AppScenario::AppScenario()
     toolbox::Places::SetFolders(toolbox::String((temp.Path() / "data").string().c_str()),
                                 toolbox::Places::DocumentsFolder());
 #endif
-    toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tallydene").string().c_str()));
+    toolbox::Places::SetProgramPath(
+        toolbox::String((ProgramFolder() / "Tallydene").string().c_str()));
 }
 
 AppScenario::~AppScenario()

@@ -20,3 +20,17 @@ add_custom_command(OUTPUT ${zip}
   DEPENDS tallydene translations ${PROJECT_SOURCE_DIR}/docs/Readme.txt ${PROJECT_SOURCE_DIR}/data/copyright
   COMMENT "Packing ${zip}")
 add_custom_target(package_zip DEPENDS ${zip})
+
+# The installer, from the same folder, when Debian's nsis is there: build/windows/
+# tallydene-<version>-windows-setup.exe installs for the user without administrator rights.
+find_program(TALLYDENE_MAKENSIS makensis)
+if(TALLYDENE_MAKENSIS)
+  set(setup ${PROJECT_BINARY_DIR}/tallydene-${TALLYDENE_VERSION}-windows-setup.exe)
+  add_custom_command(OUTPUT ${setup}
+    COMMAND ${TALLYDENE_MAKENSIS} -V2 -DVERSION=${TALLYDENE_VERSION} -DSTAGE=${stage}
+            -DICON=${PROJECT_SOURCE_DIR}/ui/tallydene.ico -DOUTFILE=${setup}
+            ${PROJECT_SOURCE_DIR}/cmake/tallydene.nsi
+    DEPENDS ${zip} ${PROJECT_SOURCE_DIR}/cmake/tallydene.nsi ${PROJECT_SOURCE_DIR}/ui/tallydene.ico
+    COMMENT "Making the installer ${setup}")
+  add_custom_target(package_installer DEPENDS ${setup})
+endif()

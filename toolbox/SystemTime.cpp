@@ -23,6 +23,20 @@ std::time_t UtcTimeOfFields(std::tm& fields)
     return timegm(&fields);
 }
 
+std::tm UtcFieldsOf(std::time_t moment)
+{
+    std::tm fields{};
+    gmtime_r(&moment, &fields);
+    return fields;
+}
+
+std::tm LocalFieldsOf(std::time_t moment)
+{
+    std::tm fields{};
+    localtime_r(&moment, &fields);
+    return fields;
+}
+
 int64_t MonotonicSeconds()
 {
     return SecondsOf(CLOCK_MONOTONIC);

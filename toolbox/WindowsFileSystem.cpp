@@ -20,6 +20,18 @@ bool Failed()
     return false;
 }
 
+// As Failed, for a file that could not be opened: a folder in its place is told as such (the
+// system says only that access was denied), as on Linux.
+bool FailedToOpen(const std::wstring& name)
+{
+    const int error = ErrnoFromLastError();
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    const bool folder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    errno = folder ? EISDIR : error;
+    return false;
+}
+
 bool WriteAll(HANDLE handle, const char* data, std::size_t size)
 {
     while (size > 0)
@@ -96,11 +108,12 @@ private:
 std::unique_ptr<FileSystem::File> WindowsFileSystem::OpenForWrite(const char* name,
                                                                   const char*)
 {
-    HANDLE handle = ::CreateFileW(WideFromUtf8(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring wide = WideFromUtf8(name);
+    HANDLE handle = ::CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
     {
-        Failed();
+        FailedToOpen(wide);
         return nullptr;
     }
     try
@@ -116,11 +129,11 @@ std::unique_ptr<FileSystem::File> WindowsFileSystem::OpenForWrite(const char* na
 
 bool WindowsFileSystem::Append(const char* name, const std::string& bytes, const char*)
 {
-    HANDLE handle = ::CreateFileW(WideFromUtf8(name).c_str(), GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring wide = WideFromUtf8(name);
+    HANDLE handle = ::CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return Failed();
+        return FailedToOpen(wide);
     if (::GetFileType(handle) != FILE_TYPE_DISK)
     {
         ::CloseHandle(handle);

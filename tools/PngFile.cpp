@@ -25,7 +25,7 @@ void AppendChunk(std::string& out, const char* type, const std::string& data)
 
 } // namespace
 
-bool WritePng(const std::filesystem::path& file, const res::IconImage& image)
+std::string PngBytes(const res::IconImage& image)
 {
     // Every row starts with filter type 0 (none).
     std::string raw;
@@ -39,7 +39,7 @@ bool WritePng(const std::filesystem::path& file, const res::IconImage& image)
     std::string packed(packedSize, '\0');
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(raw.data()), raw.size(), 9) != Z_OK)
-        return false;
+        return {};
     packed.resize(packedSize);
 
     std::string header;
@@ -51,8 +51,54 @@ bool WritePng(const std::filesystem::path& file, const res::IconImage& image)
     AppendChunk(png, "IHDR", header);
     AppendChunk(png, "IDAT", packed);
     AppendChunk(png, "IEND", "");
+    return png;
+}
 
+bool WritePng(const std::filesystem::path& file, const res::IconImage& image)
+{
+    const std::string png = PngBytes(image);
+    if (png.empty())
+        return false;
     std::ofstream out(file, std::ios::binary);
     out.write(png.data(), static_cast<std::streamsize>(png.size()));
+    return static_cast<bool>(out);
+}
+
+namespace
+{
+
+void AppendLittleEndian(std::string& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+} // namespace
+
+bool WriteIco(const std::filesystem::path& file, const std::vector<res::IconImage>& images)
+{
+    // The header, one directory entry per picture, then the pictures, each a whole PNG file.
+    std::string directory;
+    AppendLittleEndian(directory, 0, 2);
+    AppendLittleEndian(directory, 1, 2); // an icon, not a cursor
+    AppendLittleEndian(directory, static_cast<std::uint32_t>(images.size()), 2);
+    std::string pictures;
+    const std::size_t firstOffset = 6 + 16 * images.size();
+    for (const res::IconImage& image : images)
+    {
+        const std::string png = PngBytes(image);
+        if (png.empty() || image.width > 256 || image.height > 256)
+            return false;
+        directory += static_cast<char>(image.width & 0xFF); // 256 is written as 0
+        directory += static_cast<char>(image.height & 0xFF);
+        directory += std::string("\0\0", 2); // no palette, reserved
+        AppendLittleEndian(directory, 1, 2);   // planes
+        AppendLittleEndian(directory, 32, 2);  // bits per pixel
+        AppendLittleEndian(directory, static_cast<std::uint32_t>(png.size()), 4);
+        AppendLittleEndian(directory, static_cast<std::uint32_t>(firstOffset + pictures.size()), 4);
+        pictures += png;
+    }
+    std::ofstream out(file, std::ios::binary);
+    out << directory << pictures;
     return static_cast<bool>(out);
 }

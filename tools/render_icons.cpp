@@ -1,5 +1,7 @@
 // Writes the application icon into an icon theme folder, as the desktop looks for it:
 // hicolor/<n>x<n>/apps/tallydene.png for each size and hicolor/scalable/apps/tallydene.svg.
+// Given a second file name, it writes the Windows program's icon there too (ui/tallydene.ico,
+// which the Windows build cannot draw itself; the Linux build checks that it is up to date).
 // The build runs it, so the installed icons are drawn by the code that draws the window icon.
 #include "res/IconPainter.h"
 #include "res/Icons.h"
@@ -11,6 +13,7 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace
 {
@@ -37,9 +40,9 @@ bool WriteSvg(const std::filesystem::path& file)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
+    if (argc != 2 && argc != 3)
     {
-        std::fprintf(stderr, "usage: %s THEME-FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s THEME-FOLDER [ICO-FILE]\n", argv[0]);
         return 2;
     }
     const std::filesystem::path theme = std::filesystem::path(argv[1]) / "hicolor";
@@ -59,6 +62,17 @@ int main(int argc, char** argv)
     {
         std::fprintf(stderr, "cannot write the scalable icon into %s\n", argv[1]);
         return 1;
+    }
+    if (argc == 3)
+    {
+        std::vector<res::IconImage> images;
+        for (const int size : {16, 24, 32, 48, 64, 256})
+            images.push_back(res::RenderIcon(res::kApplicationIcon, size));
+        if (!WriteIco(argv[2], images))
+        {
+            std::fprintf(stderr, "cannot write the Windows icon %s\n", argv[2]);
+            return 1;
+        }
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "app/clock/ClockValue.h"
 #include "toolbox/DailyBackups.h"
 #include "toolbox/Logger.h"
+#include "toolbox/SystemTime.h"
 
 #include <cstdio>
 #include <ctime>
@@ -15,8 +16,7 @@ std::string BackupSchedule::LocalDate(int32_t clockValue)
 std::string BackupSchedule::LocalStamp(int32_t clockValue)
 {
     const std::time_t moment = UnixTimeOf(clockValue);
-    std::tm local{};
-    localtime_r(&moment, &local);
+    std::tm local = toolbox::LocalFieldsOf(moment);
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d-%02d%02d%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);

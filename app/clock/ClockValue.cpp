@@ -75,17 +75,16 @@ std::time_t UnixTimeOf(int32_t clockValue)
 int32_t LocalDayOf(int32_t clockValue)
 {
     const std::time_t moment = UnixTimeOf(clockValue);
-    std::tm date{};
-    localtime_r(&moment, &date);
+    std::tm date = toolbox::LocalFieldsOf(moment);
     date.tm_hour = date.tm_min = date.tm_sec = 0;
     date.tm_isdst = 0;
-    return static_cast<int32_t>(FloorDivide(toolbox::UtcTimeOfFields(date) - kClockStart, kSecondsPerDay));
+    return static_cast<int32_t>(
+        FloorDivide(toolbox::UtcTimeOfFields(date) - kClockStart, kSecondsPerDay));
 }
 
 std::tm DateOfDay(int32_t day)
 {
     const std::time_t moment = static_cast<std::time_t>(day * kSecondsPerDay + kClockStart);
-    std::tm date{};
-    gmtime_r(&moment, &date);
+    std::tm date = toolbox::UtcFieldsOf(moment);
     return date;
 }

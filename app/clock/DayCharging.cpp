@@ -6,6 +6,7 @@
 #include "app/clock/OvertimeAccount.h"
 #include "app/journal/JournalEntry.h"
 #include "app/journal/SessionJournal.h"
+#include "toolbox/SystemTime.h"
 #include "toolbox/Translation.h"
 
 #include <ctime>
@@ -35,8 +36,7 @@ std::string DateText(const std::tm& date, bool withYear)
 std::string LocalMomentText(int32_t moment)
 {
     const std::time_t time = UnixTimeOf(moment);
-    std::tm local{};
-    localtime_r(&time, &local);
+    std::tm local = toolbox::LocalFieldsOf(time);
     char clock[8];
     std::strftime(clock, sizeof clock, "%H:%M", &local);
     return Translation::TrFormat("%s, %s", {DateText(local, true), clock});
@@ -53,8 +53,7 @@ std::string LogText(const std::tm& utc, const char* format)
 std::tm UtcTimeOf(int32_t moment)
 {
     const std::time_t time = UnixTimeOf(moment);
-    std::tm utc{};
-    gmtime_r(&time, &utc);
+    std::tm utc = toolbox::UtcFieldsOf(time);
     return utc;
 }
 

@@ -1,5 +1,7 @@
 #include "app/clock/LocalDates.h"
 
+#include "toolbox/SystemTime.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -35,8 +37,7 @@ bool IsDate(const std::string& text)
 std::string LocalDates::Text(int64_t moment, const char* format)
 {
     const std::time_t time = static_cast<std::time_t>(moment);
-    std::tm local{};
-    localtime_r(&time, &local);
+    std::tm local = toolbox::LocalFieldsOf(time);
     char text[96];
     std::strftime(text, sizeof text, format, &local);
     return text;

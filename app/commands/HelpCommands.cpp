@@ -7,6 +7,7 @@
 #include "toolbox/Path.h"
 #include "toolbox/Translation.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace
@@ -32,17 +33,28 @@ std::string DocsFile(std::initializer_list<const char*> components)
     return found.ToString(false).c_str();
 }
 
-// Escapes what may not stand in a file address as it is; "/" separates the folders.
-std::string FileAddress(const std::string& path)
+// Escapes what may not stand in a file address as it is; "/" separates the folders. A Windows
+// path's "\" become "/" and its drive follows a third "/" with its colon: file:///C:/...
+std::string FileAddress(std::string path)
 {
     static const char* hex = "0123456789ABCDEF";
     std::string address = "file://";
-    for (char c : path)
+    std::size_t drive = std::string::npos;
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (path.size() >= 2 && path[1] == ':')
     {
+        address += '/';
+        drive = 1;
+    }
+#endif
+    for (std::size_t at = 0; at < path.size(); ++at)
+    {
+        const char c = path[at];
         const auto byte = static_cast<unsigned char>(c);
         const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
                            (byte >= '0' && byte <= '9') || c == '/' || c == '-' || c == '_' ||
-                           c == '.' || c == '~';
+                           c == '.' || c == '~' || at == drive;
         if (plain)
         {
             address += c;

@@ -18,8 +18,9 @@ std::pair<std::string, std::string> LocalTimes(const AwayGap& away)
 {
     const int64_t from = SessionJournal::UnixTimeOf(away.from);
     const int64_t to = SessionJournal::UnixTimeOf(away.to);
-    const char* format =
-        LocalDates::Text(from, "%F") == LocalDates::Text(to, "%F") ? "%H:%M" : "%F %H:%M";
+    const char* format = LocalDates::Text(from, "%Y-%m-%d") == LocalDates::Text(to, "%Y-%m-%d")
+                             ? "%H:%M"
+                             : "%Y-%m-%d %H:%M";
     return {LocalDates::Text(from, format), LocalDates::Text(to, format)};
 }
 

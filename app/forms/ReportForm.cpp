@@ -5,6 +5,7 @@
 #include "app/clock/LocalDates.h"
 #include "app/journal/JournalNames.h"
 #include "app/journal/SessionsCsv.h"
+#include "toolbox/SystemTime.h"
 #include "toolbox/Translation.h"
 
 #include <algorithm>
@@ -190,8 +191,7 @@ int64_t ReportForm::TargetOf(int64_t dayStart) const
     if (!app.GetOptions().IsWorkingTimeEnabled())
         return 0;
     const std::time_t time = static_cast<std::time_t>(dayStart);
-    std::tm local{};
-    localtime_r(&time, &local);
+    std::tm local = toolbox::LocalFieldsOf(time);
     // The account counts its weekdays from Monday.
     return app.GetOvertimeAccount().GetTarget((local.tm_wday + 6) % 7);
 }

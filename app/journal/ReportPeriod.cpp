@@ -1,6 +1,7 @@
 #include "app/journal/ReportPeriod.h"
 
 #include "app/clock/LocalDates.h"
+#include "toolbox/SystemTime.h"
 #include "toolbox/Translation.h"
 
 #include <ctime>
@@ -36,16 +37,14 @@ ReportPeriod::ReportPeriod(ReportSpan span, int64_t moment, int firstWeekday)
     : span(span), firstWeekday(firstWeekday)
 {
     const std::time_t time = static_cast<std::time_t>(moment);
-    std::tm local{};
-    localtime_r(&time, &local);
+    std::tm local = toolbox::LocalFieldsOf(time);
     Fill(local.tm_year + 1900, local.tm_mon, local.tm_mday);
 }
 
 void ReportPeriod::Step(int count)
 {
     const std::time_t time = static_cast<std::time_t>(GetStart());
-    std::tm first{};
-    localtime_r(&time, &first);
+    std::tm first = toolbox::LocalFieldsOf(time);
     const int year = first.tm_year + 1900;
     if (span == ReportSpan::month)
         Fill(year, first.tm_mon + count, 1);

@@ -22,7 +22,7 @@ int64_t WorkedToday::At(int64_t now, const std::optional<JournalEntry>& running)
 {
     if (now < dayStart || now >= dayEnd)
     {
-        const std::string date = LocalDates::Text(now, "%F");
+        const std::string date = LocalDates::Text(now, "%Y-%m-%d");
         dayStart = LocalDates::StartOfDate(date).value_or(now);
         dayEnd = LocalDates::StartOfDate(date, 1).value_or(now + 1);
         read = 0;

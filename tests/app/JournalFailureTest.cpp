@@ -3,8 +3,10 @@
 #include "app/DataFileMessages.h"
 #include "model/Todo.h"
 #include "res/CommandIds.h"
-#include "tests/support/Mount.h"
 #include "tests/toolbox/FaultyFileSystem.h"
+#ifndef _WIN32
+#include "tests/support/Mount.h"
+#endif
 
 #include <cerrno>
 #include <fstream>
@@ -89,6 +91,8 @@ TEST_F(JournalFailure, EntriesWaitInOrderAndTheDataIsNotSavedUntilTheJournalTake
     EXPECT_NE(saved, SavedConfig());
 }
 
+#ifndef _WIN32
+// Linux only: the faults come from mounted file systems.
 // The real faults: a disk so full that it takes part of an entry, then the data folder mounted
 // read-only (root writes to a file of mode 444 anyway, a read-only mount stops it too). No
 // entry is lost, none is written twice or in part, and the user hears of each fault once.
@@ -137,3 +141,4 @@ TEST_F(JournalFailure, AFullDiskAndAReadOnlyFolderLoseNoEntryAndLeaveNoPartOfOne
     commands.reset();
     app.reset();
 }
+#endif

@@ -80,8 +80,9 @@ protected:
         std::filesystem::remove(JournalPath());
         WriteConfig(settings);
         const std::filesystem::path backup = DataFolder() / "backup.cfg";
-        std::filesystem::copy_file(ConfigFile(), backup,
-                                   std::filesystem::copy_options::overwrite_existing);
+        // Removed first: MinGW's copy_file refuses to overwrite whatever the options say.
+        std::filesystem::remove(backup);
+        std::filesystem::copy_file(ConfigFile(), backup);
         std::mt19937 random(seed);
         CoinPrompts prompts(random);
         RebuildingMainWindow view;
@@ -112,8 +113,7 @@ protected:
                 [&]
                 {
                     if (withRestore && step == 100)
-                        BackupRestore::Restore(*app, prompts, {backup.string(), "20260301"},
-                                               false);
+                        BackupRestore::Restore(*app, prompts, {backup.string(), "20260301"}, false);
                     else
                         steps.UndoAndRedo();
                 });

@@ -80,6 +80,19 @@ TEST_F(ProjectAndHelpCommands, ACancelledNewProjectLeavesNoTrace)
     EXPECT_EQ(ExpectedConfigFile(settings, SavedConfig()), SavedConfig());
 }
 
+namespace
+{
+
+// The address of a file without characters to escape: its folders separated by "/", and on
+// Windows its drive after a third "/" (file:///C:/...).
+std::string AddressOf(const std::string& file)
+{
+    const std::string path = std::filesystem::path(file).generic_string();
+    return (path.starts_with('/') ? "file://" : "file:///") + path;
+}
+
+} // namespace
+
 TEST_F(ProjectAndHelpCommands, HelpOpensTheFilesBelowTheProgramAndTheWebSiteAsAnAddress)
 {
     EXPECT_TRUE(Execute(res::ID_HELP_INDEX));
@@ -87,7 +100,7 @@ TEST_F(ProjectAndHelpCommands, HelpOpensTheFilesBelowTheProgramAndTheWebSiteAsAn
     EXPECT_TRUE(Execute(res::ID_HELP_WEB_SITE));
     const std::string help = (ProgramFolder() / "docs" / "help" / "index.html").string();
     EXPECT_EQ((std::vector<std::string>{help, (ProgramFolder() / "docs" / "Readme.txt").string(),
-                                        "file://" + help}),
+                                        AddressOf(help)}),
               mainWindow.opened);
 
     // A view command is left to the main view.
@@ -138,12 +151,17 @@ TEST_F(ProjectAndHelpCommands, AnInstalledProgramFindsItsDocsInTheSharedDataFold
     const std::string installedHelp = (shared / "help" / "index.html").string();
     EXPECT_EQ((std::vector<std::string>{(beside / "help" / "index.html").string(),
                                         (shared / "Readme.txt").string(), installedHelp,
-                                        "file://" + installedHelp}),
+                                        AddressOf(installedHelp)}),
               mainWindow.opened);
 }
 
 TEST_F(ProjectAndHelpCommands, TheWebSiteAddressEscapesWhatAFileAddressCannotHold)
 {
+#ifdef _WIN32
+    toolbox::Places::SetProgramPath(toolbox::String("D:\\Time & Co\\50%\\Tallydene.exe"));
+    EXPECT_EQ("file:///D:/Time%20%26%20Co/50%25/docs/help/index.html", WebSiteAddress());
+#else
     toolbox::Places::SetProgramPath(toolbox::String("/opt/Time & Co/50%/Tallydene"));
     EXPECT_EQ("file:///opt/Time%20%26%20Co/50%25/docs/help/index.html", WebSiteAddress());
+#endif
 }

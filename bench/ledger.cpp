@@ -175,18 +175,29 @@ std::filesystem::path WriteJournal(const BenchFolder& machine, Tallydene& app, i
     return path;
 }
 
-void Replay(benchmark::State& state)
+// Books with no window and a journal of the entries given beside them.
+struct JournalBench
 {
+    explicit JournalBench(int entries)
+    {
+        app.SkipShutdownSteps();
+        app.Abandon();
+        path = WriteJournal(machine, app, entries);
+    }
+
     BenchFolder machine;
     FixedClock clock;
-    Tallydene app(clock, ',');
-    app.SkipShutdownSteps();
-    app.Abandon();
-    const std::filesystem::path path = WriteJournal(machine, app, static_cast<int>(state.range(0)));
+    Tallydene app{clock, ','};
+    std::filesystem::path path;
+};
+
+void Replay(benchmark::State& state)
+{
+    JournalBench bench(static_cast<int>(state.range(0)));
     for (auto _ : state)
     {
-        const std::vector<JournalEntry> entries = JournalFile(path.string()).ReadComplete();
-        const std::vector<std::string> refused = JournalReplay::Into(app, entries);
+        const std::vector<JournalEntry> entries = JournalFile(bench.path.string()).ReadComplete();
+        const std::vector<std::string> refused = JournalReplay::Into(bench.app, entries);
         if (!refused.empty())
             state.SkipWithError("an entry did not replay");
     }
@@ -197,20 +208,15 @@ BENCHMARK(Replay)->Arg(12500)->Arg(25000)->Arg(50000)->Unit(benchmark::kMillisec
 // starting books: what sharing folds after each exchange.
 void Fold(benchmark::State& state)
 {
-    BenchFolder machine;
-    FixedClock clock;
-    Tallydene app(clock, ',');
-    app.SkipShutdownSteps();
-    app.Abandon();
-    const std::filesystem::path path = WriteJournal(machine, app, static_cast<int>(state.range(0)));
-    std::vector<JournalEntry> written = JournalFile(path.string()).ReadComplete();
+    JournalBench bench(static_cast<int>(state.range(0)));
+    std::vector<JournalEntry> written = JournalFile(bench.path.string()).ReadComplete();
     const std::string starting = written.front().note;
     written.erase(written.begin());
     for (size_t index = 0; index < written.size(); ++index)
         written[index].device = index % 2 == 0 ? "desk" : "laptop";
     for (auto _ : state)
     {
-        const std::vector<std::string> refused = JournalReplay::Fold(app, starting, written);
+        const std::vector<std::string> refused = JournalReplay::Fold(bench.app, starting, written);
         if (!refused.empty())
             state.SkipWithError("an entry did not fold");
     }
@@ -219,15 +225,10 @@ BENCHMARK(Fold)->Arg(12500)->Arg(25000)->Arg(50000)->Unit(benchmark::kMillisecon
 
 void PlainRead(benchmark::State& state)
 {
-    BenchFolder machine;
-    FixedClock clock;
-    Tallydene app(clock, ',');
-    app.SkipShutdownSteps();
-    app.Abandon();
-    const std::filesystem::path path = WriteJournal(machine, app, static_cast<int>(state.range(0)));
+    JournalBench bench(static_cast<int>(state.range(0)));
     for (auto _ : state)
     {
-        std::ifstream file(path, std::ios::binary);
+        std::ifstream file(bench.path, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         benchmark::DoNotOptimize(bytes);
     }

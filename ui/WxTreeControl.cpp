@@ -1,6 +1,7 @@
 #include "ui/WxTreeControl.h"
 
 #include "model/ItemImages.h"
+#include "model/TreeItem.h"
 
 namespace
 {
@@ -18,7 +19,16 @@ bool ShowsRunning(int image)
 
 } // namespace
 
-WxTreeControl::WxTreeControl(VirtualTree& tree) : tree(tree) {}
+WxTreeControl::WxTreeControl(VirtualTree& tree) : tree(tree)
+{
+    tree.SetLabelSource([this](const TreeItem& item)
+                        { return context ? item.GetLabel(*context) : std::string(); });
+}
+
+WxTreeControl::~WxTreeControl()
+{
+    tree.SetLabelSource(nullptr);
+}
 
 TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std::string& text,
                                      int image, int selectedImage, int stateImage, bool expanded,
@@ -30,6 +40,19 @@ TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std
         tree.SetItemBold(id);
     if (data)
         nodes[data] = Entry{id.GetID(), generation};
+    return id.GetID();
+}
+
+TreeNode WxTreeControl::InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
+                                         const ItemContext& itemContext)
+{
+    context = &itemContext;
+    const int image = item.GetImage(itemContext);
+    const wxTreeItemId id = tree.InsertItem(IdOf(parent), position, image, image,
+                                            item.GetStateImage(), item.IsExpanded(), item);
+    if (ShowsRunning(image))
+        tree.SetItemBold(id);
+    nodes[&item] = Entry{id.GetID(), generation};
     return id.GetID();
 }
 

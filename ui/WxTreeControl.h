@@ -11,10 +11,16 @@ class WxTreeControl : public TreeControl
 {
 public:
     explicit WxTreeControl(VirtualTree& tree);
+    ~WxTreeControl() override;
+    WxTreeControl(const WxTreeControl&) = delete;
+    WxTreeControl& operator=(const WxTreeControl&) = delete;
 
     TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text, int image,
                           int selectedImage, int stateImage, bool expanded,
                           TreeItem* data) override;
+    // The label is made when the tree first shows the node.
+    TreeNode InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
+                              const ItemContext& context) override;
     void DeleteNode(TreeNode node) override;
     void DeleteAllNodes() override;
     void SetNodeText(TreeNode node, const std::string& text) override;
@@ -42,6 +48,8 @@ private:
     };
 
     VirtualTree& tree;
+    // What the labels of nodes inserted for items are made with.
+    const ItemContext* context = nullptr;
     std::unordered_map<const TreeItem*, Entry> nodes;
     unsigned generation = 0;
 };

@@ -283,10 +283,11 @@ void Tallydene::BookTime()
 
 void Tallydene::CatchUpWithJournal()
 {
-    const toolbox::ConfigParameter* included = GetRootSection()
-                                                   ->GetSection(settings::kJournalEntry.section)
-                                                   .Parameters()
-                                                   .Get(settings::kJournalEntry.key);
+    const toolbox::ConfigParameter* included =
+        GetRootSection()
+            ->GetSection(settings::kJournalEntry.section)
+            .Parameters()
+            .Get(settings::kJournalEntry.key);
     if (included == nullptr)
         return;
     // Only a number the program wrote counts; anything else is left alone.
@@ -538,8 +539,7 @@ void Tallydene::EndForStartElsewhere(int64_t startedAt)
     if (overlap > 0)
         ledger.Book(previous, -overlap, {});
     activeTodo = nullptr;
-    journal.EndSession(account.GetLastTimeUpdated() -
-                           static_cast<int32_t>(std::max<int64_t>(since, 0)),
+    journal.EndSession(account.GetLastTimeUpdated() - static_cast<int32_t>(std::max<int64_t>(since, 0)),
                        "switched");
     if (mainWindow != nullptr)
         mainWindow->SetActiveLook(false);

@@ -3,7 +3,7 @@
 #include "model/TreeControl.h"
 #include "ui/VirtualTree.h"
 
-#include <unordered_map>
+#include <vector>
 
 // The model's tree interface over a VirtualTree. A node is the tree's item id's own pointer;
 // every node holds the TreeItem it shows.
@@ -47,9 +47,34 @@ private:
         unsigned generation{};
     };
 
+    // The entries by item: open addressing over one array, so that finding an item, which
+    // filling the tree does for every one, touches one place in memory rather than three.
+    class EntryMap
+    {
+    public:
+        const Entry* Find(const TreeItem* item) const;
+        void Set(const TreeItem* item, Entry entry);
+        void Erase(const TreeItem* item);
+        void Clear();
+        size_t Size() const { return used; }
+
+    private:
+        struct Slot
+        {
+            const TreeItem* item{};
+            Entry entry{};
+        };
+        size_t Home(const TreeItem* item) const;
+        void Grow();
+
+        std::vector<Slot> slots;
+        size_t used = 0;
+        int bits = 0;
+    };
+
     VirtualTree& tree;
     // What the labels of nodes inserted for items are made with.
     const ItemContext* context = nullptr;
-    std::unordered_map<const TreeItem*, Entry> nodes;
+    EntryMap nodes;
     unsigned generation = 0;
 };

@@ -20,6 +20,7 @@
 #include "toolbox/Translation.h"
 
 #include <cstdlib>
+#include <string_view>
 #include <unordered_set>
 
 namespace
@@ -96,7 +97,12 @@ void Tallydene::LoadSettings()
 
 void Tallydene::GiveIdsToAll()
 {
-    std::unordered_set<std::string> taken;
+    // Views of the items' own ids, which stay put while this runs: no copy of 110,000 ids.
+    std::unordered_set<std::string_view> taken;
+    size_t items = 0;
+    for (const Project* project : projects)
+        items += 1 + static_cast<size_t>(project->GetTodos().Count());
+    taken.reserve(items);
     const auto give = [&](TreeItem& item)
     {
         if (!taken.insert(item.GetId()).second)

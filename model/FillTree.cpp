@@ -3,6 +3,8 @@
 #include "model/Project.h"
 #include "model/Todo.h"
 
+#include <cstdint>
+
 void FillTree(TreeControl& tree, toolbox::ArrayList<Project>& projects, const ItemContext& context)
 {
     // Only compared with the items inserted below, never read: it may be gone by now.
@@ -15,14 +17,14 @@ void FillTree(TreeControl& tree, toolbox::ArrayList<Project>& projects, const It
     for (Project* project : projects)
     {
         project->GetTodos().Sort(CompareTodos);
-        project->InsertIntoTree(tree, context);
+        const TreeNode projectNode = tree.InsertItemNodeAt(nullptr, SIZE_MAX, *project, context);
         if (project == selected)
-            reselect = tree.NodeOf(*project);
+            reselect = projectNode;
         for (Todo* todo : project->GetTodos())
         {
-            todo->InsertIntoTree(tree, context);
+            const TreeNode node = tree.InsertItemNodeAt(projectNode, SIZE_MAX, *todo, context);
             if (todo == selected)
-                reselect = tree.NodeOf(*todo);
+                reselect = node;
         }
     }
     if (reselect != nullptr)

@@ -6,6 +6,7 @@
 // Opaque handle of a node in a tree control; nullptr stands for no node and for the root.
 using TreeNode = void*;
 
+class ItemContext;
 class TreeItem;
 
 // A tree of projects and todos as the model sees it. The main tree and the selectors of the
@@ -26,6 +27,11 @@ public:
         return InsertNodeAt(parent, SIZE_MAX, text, image, selectedImage, stateImage, expanded,
                             data);
     }
+    // Inserts the node that shows item, with the item's label, pictures and expanded state. A
+    // tree may make the label only when it shows the node, so that filling it with many items
+    // costs no label for the ones never seen: item and context must outlive the node then.
+    virtual TreeNode InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
+                                      const ItemContext& context);
     virtual void DeleteNode(TreeNode node) = 0;
     virtual void DeleteAllNodes() = 0;
     virtual void SetNodeText(TreeNode node, const std::string& text) = 0;

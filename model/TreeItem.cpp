@@ -78,9 +78,15 @@ toolbox::ConfigSection& TreeItem::OwnSection(toolbox::ConfigSection& parent) con
 
 void TreeItem::InsertIntoTree(TreeControl& tree, const ItemContext& context)
 {
-    const int image = GetImage(context);
-    tree.InsertNode(GetParentNode(tree), GetLabel(context), image, image, GetStateImage(), expanded,
-                    this);
+    tree.InsertItemNodeAt(GetParentNode(tree), SIZE_MAX, *this, context);
+}
+
+TreeNode TreeControl::InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
+                                       const ItemContext& context)
+{
+    const int image = item.GetImage(context);
+    return InsertNodeAt(parent, position, item.GetLabel(context), image, image,
+                        item.GetStateImage(), item.IsExpanded(), &item);
 }
 
 int CompareNames(const std::string& a, const std::string& b)

@@ -94,6 +94,17 @@ public:
         {
             return;
         }
+        // In order already, as at every refresh of a view: that sort would swap nothing, for
+        // the first smallest of the rest is then always the item in its place.
+        int ordered = 1;
+        while (ordered < count && compare(*items[ordered - 1], *items[ordered]) <= 0)
+        {
+            ++ordered;
+        }
+        if (ordered == count)
+        {
+            return;
+        }
         int leaves = 1;
         while (leaves < count)
         {

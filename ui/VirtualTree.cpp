@@ -11,7 +11,8 @@
 
 struct VirtualTree::Node
 {
-    std::string text;
+    // Empty and asked for when needed while textWanted holds.
+    mutable std::string text;
     TreeItem* item = nullptr;
     Node* parent = nullptr;
     std::vector<std::unique_ptr<Node>> children;
@@ -25,6 +26,7 @@ struct VirtualTree::Node
     int stateImage = -1;
     // The label's width in pixels, measured when first needed; < 0 until then.
     mutable int width = -1;
+    mutable bool textWanted = false;
     bool expanded = false;
     bool bold = false;
 };
@@ -140,9 +142,28 @@ wxTreeItemId VirtualTree::InsertItem(const wxTreeItemId& parent, size_t position
                                      const std::string& text, int image, int selectedImage,
                                      int stateImage, bool expanded, TreeItem* item)
 {
+    const wxTreeItemId id =
+        InsertNode(parent, position, image, selectedImage, stateImage, expanded, item);
+    NodeOf(id)->text = text;
+    return id;
+}
+
+wxTreeItemId VirtualTree::InsertItem(const wxTreeItemId& parent, size_t position, int image,
+                                     int selectedImage, int stateImage, bool expanded,
+                                     TreeItem& item)
+{
+    const wxTreeItemId id =
+        InsertNode(parent, position, image, selectedImage, stateImage, expanded, &item);
+    NodeOf(id)->textWanted = true;
+    return id;
+}
+
+wxTreeItemId VirtualTree::InsertNode(const wxTreeItemId& parent, size_t position, int image,
+                                     int selectedImage, int stateImage, bool expanded,
+                                     TreeItem* item)
+{
     Node& into = NodeOrRoot(parent);
     std::unique_ptr<Node> node = NewNode();
-    node->text = text;
     node->item = item;
     node->parent = &into;
     node->image = image;
@@ -179,6 +200,8 @@ std::unique_ptr<VirtualTree::Node> VirtualTree::NewNode()
     node->selectedImage = -1;
     node->stateImage = -1;
     node->width = -1;
+    node->text.clear();
+    node->textWanted = false;
     node->expanded = false;
     node->bold = false;
     return node;
@@ -281,13 +304,14 @@ void VirtualTree::SetItemText(const wxTreeItemId& id, const std::string& text)
 {
     Node& node = *NodeOf(id);
     node.text = text;
+    node.textWanted = false;
     node.width = -1;
     RefreshNode(node);
 }
 
 wxString VirtualTree::GetItemText(const wxTreeItemId& id) const
 {
-    return ToWx(NodeOf(id)->text);
+    return ToWx(TextOf(*NodeOf(id)));
 }
 
 void VirtualTree::SetItemImages(const wxTreeItemId& id, int image, int selectedImage)
@@ -488,13 +512,23 @@ int VirtualTree::RowsPerPage() const
     return std::max(1, GetClientSize().y / rowHeight);
 }
 
+const std::string& VirtualTree::TextOf(const Node& node) const
+{
+    if (node.textWanted && node.item && labels)
+    {
+        node.text = labels(*node.item);
+        node.textWanted = false;
+    }
+    return node.text;
+}
+
 int VirtualTree::LabelWidth(const Node& node) const
 {
     if (node.width < 0)
     {
         const wxFont font = node.bold ? GetFont().Bold() : GetFont();
         int height = 0;
-        GetTextExtent(ToWx(node.text), &node.width, &height, nullptr, nullptr, &font);
+        GetTextExtent(ToWx(TextOf(node)), &node.width, &height, nullptr, nullptr, &font);
         node.width += 2 * kLabelPad;
     }
     return node.width;
@@ -637,7 +671,7 @@ void VirtualTree::DrawRow(wxDC& dc, const Node& node, size_t row)
     }
     dc.SetFont(node.bold ? GetFont().Bold() : GetFont());
     dc.SetTextForeground(text);
-    dc.DrawText(ToWx(node.text), layout.label + kLabelPad,
+    dc.DrawText(ToWx(TextOf(node)), layout.label + kLabelPad,
                 layout.top + (rowHeight - dc.GetCharHeight()) / 2);
 }
 

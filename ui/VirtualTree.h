@@ -4,6 +4,7 @@
 #include <wx/scrolwin.h>
 #include <wx/treebase.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,14 @@ public:
     wxTreeItemId InsertItem(const wxTreeItemId& parent, size_t position, const std::string& text,
                             int image, int selectedImage, int stateImage, bool expanded,
                             TreeItem* item);
+    // The same for a node whose label the label source gives when the label is first needed:
+    // to draw or measure the row, or for GetItemText. A tree of many rows is so filled without
+    // a label made for every row that is never seen.
+    wxTreeItemId InsertItem(const wxTreeItemId& parent, size_t position, int image,
+                            int selectedImage, int stateImage, bool expanded, TreeItem& item);
+    // Where the labels of nodes inserted without one come from.
+    using LabelSource = std::function<std::string(const TreeItem&)>;
+    void SetLabelSource(LabelSource source) { labels = std::move(source); }
     void Delete(const wxTreeItemId& id);
     void DeleteChildren(const wxTreeItemId& id);
 
@@ -96,6 +105,8 @@ private:
     };
 
     static Node* NodeOf(const wxTreeItemId& id);
+    wxTreeItemId InsertNode(const wxTreeItemId& parent, size_t position, int image,
+                            int selectedImage, int stateImage, bool expanded, TreeItem* item);
     Node& NodeOrRoot(const wxTreeItemId& id) const;
     static bool IsOpen(const Node& node);
     static int Depth(const Node& node);
@@ -109,6 +120,8 @@ private:
     static Node* NextShown(const Node& node);
     // Whether node is shown, that is no ancestor of it is collapsed.
     static bool HasRow(const Node& node);
+    // The node's label, asked of the label source when the node was inserted without one.
+    const std::string& TextOf(const Node& node) const;
     int LabelWidth(const Node& node) const;
     RowLayout LayOut(const Node& node, size_t row) const;
     void ForgetSubtree(const Node& node);
@@ -131,6 +144,7 @@ private:
     void OnInternalIdle() override;
 
     std::unique_ptr<Node> root;
+    LabelSource labels;
     // The nodes of the whole tree when it was last emptied: a tree filled afresh takes them
     // again, with their texts' memory, and what is left over goes when the program is idle.
     std::vector<std::unique_ptr<Node>> spare;

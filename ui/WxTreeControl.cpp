@@ -1,6 +1,10 @@
 #include "ui/WxTreeControl.h"
 
 #include "model/ItemImages.h"
+#include "model/TreeItem.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace
 {
@@ -18,7 +22,16 @@ bool ShowsRunning(int image)
 
 } // namespace
 
-WxTreeControl::WxTreeControl(VirtualTree& tree) : tree(tree) {}
+WxTreeControl::WxTreeControl(VirtualTree& tree) : tree(tree)
+{
+    tree.SetLabelSource([this](const TreeItem& item)
+                        { return context ? item.GetLabel(*context) : std::string(); });
+}
+
+WxTreeControl::~WxTreeControl()
+{
+    tree.SetLabelSource(nullptr);
+}
 
 TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std::string& text,
                                      int image, int selectedImage, int stateImage, bool expanded,
@@ -29,7 +42,20 @@ TreeNode WxTreeControl::InsertNodeAt(TreeNode parent, size_t position, const std
     if (ShowsRunning(image))
         tree.SetItemBold(id);
     if (data)
-        nodes[data] = Entry{id.GetID(), generation};
+        nodes.Set(data, Entry{id.GetID(), generation});
+    return id.GetID();
+}
+
+TreeNode WxTreeControl::InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
+                                         const ItemContext& itemContext)
+{
+    context = &itemContext;
+    const int image = item.GetImage(itemContext);
+    const wxTreeItemId id = tree.InsertItem(IdOf(parent), position, image, image,
+                                            item.GetStateImage(), item.IsExpanded(), item);
+    if (ShowsRunning(image))
+        tree.SetItemBold(id);
+    nodes.Set(&item, Entry{id.GetID(), generation});
     return id.GetID();
 }
 
@@ -42,8 +68,8 @@ void WxTreeControl::DeleteNode(TreeNode node)
 void WxTreeControl::DeleteAllNodes()
 {
     // Entries of items that are gone stay until they outnumber the nodes.
-    if (nodes.size() > 2 * tree.GetCount() + 64)
-        nodes.clear();
+    if (nodes.Size() > 2 * tree.GetCount() + 64)
+        nodes.Clear();
     ++generation;
     tree.DeleteChildren(tree.GetRootItem());
 }
@@ -88,16 +114,15 @@ TreeItem* WxTreeControl::GetNodeData(TreeNode node) const
 
 TreeNode WxTreeControl::NodeOf(const TreeItem& item) const
 {
-    const auto found = nodes.find(&item);
-    return found != nodes.end() && found->second.generation == generation ? found->second.node
-                                                                          : nullptr;
+    const Entry* found = nodes.Find(&item);
+    return found && found->generation == generation ? found->node : nullptr;
 }
 
 void WxTreeControl::ForgetSubtree(const wxTreeItemId& id)
 {
-    const auto found = nodes.find(ItemOf(tree, id));
-    if (found != nodes.end() && found->second.node == id.GetID())
-        nodes.erase(found);
+    const TreeItem* item = ItemOf(tree, id);
+    if (const Entry* found = nodes.Find(item); found && found->node == id.GetID())
+        nodes.Erase(item);
     wxTreeItemIdValue cookie;
     for (wxTreeItemId child = tree.GetFirstChild(id, cookie); child.IsOk();
          child = tree.GetNextChild(id, cookie))
@@ -107,4 +132,82 @@ void WxTreeControl::ForgetSubtree(const wxTreeItemId& id)
 TreeItem* WxTreeControl::ItemOf(const VirtualTree& tree, const wxTreeItemId& id)
 {
     return tree.GetItemData(id);
+}
+
+size_t WxTreeControl::EntryMap::Home(const TreeItem* item) const
+{
+    const auto key = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(item));
+    return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+}
+
+const WxTreeControl::Entry* WxTreeControl::EntryMap::Find(const TreeItem* item) const
+{
+    if (used == 0 || item == nullptr)
+        return nullptr;
+    const size_t mask = slots.size() - 1;
+    for (size_t at = Home(item);; at = (at + 1) & mask)
+    {
+        if (slots[at].item == item)
+            return &slots[at].entry;
+        if (slots[at].item == nullptr)
+            return nullptr;
+    }
+}
+
+void WxTreeControl::EntryMap::Set(const TreeItem* item, Entry entry)
+{
+    if (item == nullptr)
+        return;
+    if (2 * (used + 1) > slots.size())
+        Grow();
+    const size_t mask = slots.size() - 1;
+    size_t at = Home(item);
+    while (slots[at].item != nullptr && slots[at].item != item)
+        at = (at + 1) & mask;
+    if (slots[at].item == nullptr)
+        ++used;
+    slots[at] = Slot{item, entry};
+}
+
+void WxTreeControl::EntryMap::Erase(const TreeItem* item)
+{
+    if (Find(item) == nullptr)
+        return;
+    const size_t mask = slots.size() - 1;
+    size_t hole = Home(item);
+    while (slots[hole].item != item)
+        hole = (hole + 1) & mask;
+    // The entries after the hole that would no longer be found past it move into it.
+    for (size_t next = (hole + 1) & mask; slots[next].item != nullptr; next = (next + 1) & mask)
+    {
+        const size_t home = Home(slots[next].item);
+        const bool reachable =
+            hole <= next ? (home <= hole || home > next) : (home <= hole && home > next);
+        if (reachable)
+        {
+            slots[hole] = slots[next];
+            hole = next;
+        }
+    }
+    slots[hole] = Slot{};
+    --used;
+}
+
+void WxTreeControl::EntryMap::Clear()
+{
+    slots.clear();
+    slots.shrink_to_fit();
+    used = 0;
+    bits = 0;
+}
+
+void WxTreeControl::EntryMap::Grow()
+{
+    std::vector<Slot> old = std::move(slots);
+    bits = std::max(bits + 1, 4);
+    slots.assign(size_t{1} << bits, Slot{});
+    used = 0;
+    for (const Slot& slot : old)
+        if (slot.item != nullptr)
+            Set(slot.item, slot.entry);
 }

@@ -3,7 +3,7 @@
 #include "model/TreeControl.h"
 #include "ui/VirtualTree.h"
 
-#include <unordered_map>
+#include <vector>
 
 // The model's tree interface over a VirtualTree. A node is the tree's item id's own pointer;
 // every node holds the TreeItem it shows.
@@ -11,10 +11,16 @@ class WxTreeControl : public TreeControl
 {
 public:
     explicit WxTreeControl(VirtualTree& tree);
+    ~WxTreeControl() override;
+    WxTreeControl(const WxTreeControl&) = delete;
+    WxTreeControl& operator=(const WxTreeControl&) = delete;
 
     TreeNode InsertNodeAt(TreeNode parent, size_t position, const std::string& text, int image,
                           int selectedImage, int stateImage, bool expanded,
                           TreeItem* data) override;
+    // The label is made when the tree first shows the node.
+    TreeNode InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
+                              const ItemContext& context) override;
     void DeleteNode(TreeNode node) override;
     void DeleteAllNodes() override;
     void SetNodeText(TreeNode node, const std::string& text) override;
@@ -41,7 +47,34 @@ private:
         unsigned generation{};
     };
 
+    // The entries by item: open addressing over one array, so that finding an item, which
+    // filling the tree does for every one, touches one place in memory rather than three.
+    class EntryMap
+    {
+    public:
+        const Entry* Find(const TreeItem* item) const;
+        void Set(const TreeItem* item, Entry entry);
+        void Erase(const TreeItem* item);
+        void Clear();
+        size_t Size() const { return used; }
+
+    private:
+        struct Slot
+        {
+            const TreeItem* item{};
+            Entry entry{};
+        };
+        size_t Home(const TreeItem* item) const;
+        void Grow();
+
+        std::vector<Slot> slots;
+        size_t used = 0;
+        int bits = 0;
+    };
+
     VirtualTree& tree;
-    std::unordered_map<const TreeItem*, Entry> nodes;
+    // What the labels of nodes inserted for items are made with.
+    const ItemContext* context = nullptr;
+    EntryMap nodes;
     unsigned generation = 0;
 };

@@ -85,7 +85,9 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
     const std::string books = std::string(JournalKind::books) + '\t';
     std::vector<JournalEntry> entries;
     std::string line;
-    for (int number = firstNumber; std::getline(text, line); number += firstNumber > 0 ? 1 : 0)
+    for (int number = firstNumber; withBooks ? static_cast<bool>(std::getline(text, line))
+                                             : ReadLineWithoutBooks(text, line) > 0;
+         number += firstNumber > 0 ? 1 : 0)
     {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -165,6 +167,67 @@ std::optional<std::pair<std::streamoff, std::streamoff>> LastLineSpan(std::ifstr
 }
 
 } // namespace
+
+std::streamsize ReadLineWithoutBooks(std::istream& in, std::string& line)
+{
+    const std::string books = std::string(JournalKind::books) + '\t';
+    const auto plainLine = [&]
+    {
+        if (!std::getline(in, line))
+            return std::streamsize{0};
+        return static_cast<std::streamsize>(line.size()) + (in.eof() ? 0 : 1);
+    };
+    const auto wholeLine = [&](std::istream::pos_type from)
+    {
+        in.clear();
+        in.seekg(from);
+        return plainLine();
+    };
+    if (in.peek() != books.front())
+        return plainLine();
+    const std::istream::pos_type start = in.tellg();
+    if (start == std::istream::pos_type(-1))
+        return plainLine();
+    line.assign(books.size(), '\0');
+    in.read(line.data(), static_cast<std::streamsize>(books.size()));
+    if (line != books)
+        return wholeLine(start);
+    // The fields before the note, each short; a line end among them is a damaged line, read
+    // as it is.
+    std::string field;
+    for (int fields = 1; fields < 8; ++fields)
+    {
+        if (!std::getline(in, field, '\t') || field.find('\n') != std::string::npos)
+            return wholeLine(start);
+        line += field;
+        line += '\t';
+    }
+    // The note ends at the next tab, or at the line's end when the line was cut short.
+    std::streamsize taken = static_cast<std::streamsize>(line.size());
+    char block[16 * 1024];
+    for (;;)
+    {
+        const std::istream::pos_type at = in.tellg();
+        in.read(block, sizeof block);
+        const std::streamsize got = in.gcount();
+        const char* const end = block + got;
+        const char* const stop = std::find_if(static_cast<const char*>(block), end,
+                                              [](char c) { return c == '\t' || c == '\n'; });
+        taken += stop - block;
+        if (stop != end)
+        {
+            in.clear();
+            in.seekg(at + static_cast<std::streamoff>(stop - block));
+            break;
+        }
+        if (!in)
+            return taken; // the file ends in the note: eof is set as getline would
+    }
+    std::string rest;
+    std::getline(in, rest);
+    line += rest;
+    return taken + static_cast<std::streamsize>(rest.size()) + (in.eof() ? 0 : 1);
+}
 
 toolbox::FileResult JournalFile::Append(const JournalEntry& entry) const
 {

@@ -4,6 +4,7 @@
 #include "toolbox/FileResult.h"
 #include "toolbox/FileSystem.h"
 
+#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,3 +43,8 @@ private:
     std::string path;
     toolbox::FileSystem* files = &toolbox::FileSystem::Native();
 };
+
+// Reads the next line of a journal as std::getline does, but a books entry comes without its
+// note (the whole books, megabytes with many todos), which is passed over in the stream and
+// never held. The characters taken from the stream, line end included; 0 at the end.
+std::streamsize ReadLineWithoutBooks(std::istream& in, std::string& line);

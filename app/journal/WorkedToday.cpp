@@ -1,6 +1,7 @@
 #include "app/journal/WorkedToday.h"
 
 #include "app/clock/LocalDates.h"
+#include "app/journal/JournalFile.h"
 
 #include <fstream>
 
@@ -45,9 +46,12 @@ void WorkedToday::ReadAppended(int64_t now)
     }
     file.seekg(read);
     std::string line;
-    while (file && std::getline(file, line) && !file.eof())
+    while (file)
     {
-        read += static_cast<std::streamoff>(line.size()) + 1;
+        const std::streamsize taken = ReadLineWithoutBooks(file, line);
+        if (taken == 0 || file.eof())
+            break;
+        read += taken;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         // The books, whole, in one line: no work, and no line to parse.

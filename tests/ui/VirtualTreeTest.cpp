@@ -1,7 +1,12 @@
 #include "tests/ui/WindowTest.h"
 
+#include "model/FillTree.h"
+#include "model/Project.h"
+#include "model/Todo.h"
+#include "tests/model/FakeItemContext.h"
 #include "ui/VirtualTree.h"
 #include "ui/WxText.h"
+#include "ui/WxTreeControl.h"
 
 #include <wx/frame.h>
 #include <wx/uiaction.h>
@@ -95,3 +100,51 @@ TEST(VirtualTreeRows, FollowEveryChangeAndTheKeysWalkThem)
 }
 
 } // namespace
+
+// The main view's control over the tree: labels made when first asked for, so a time booked
+// after the filling shows; the node of every item found, also after every other one's node
+// was deleted and the lookup moved the entries that followed the deleted ones.
+TEST(WxTreeControlNodes, LabelsComeWhenAskedAndEveryItemKeepsItsNode)
+{
+    wxFrame frame(nullptr, wxID_ANY, "nodes", wxPoint(20, 20), wxSize(300, 400));
+    auto* tree = new VirtualTree(&frame, wxID_ANY);
+    WxTreeControl control(*tree);
+    FakeItemContext context;
+    toolbox::ArrayList<Project> projects;
+    for (int i = 0; i < 700; ++i)
+    {
+        auto project = std::make_unique<Project>();
+        project->SetName("p" + std::to_string(1000 + i));
+        auto todo = std::make_unique<Todo>(project.get());
+        todo->SetName("t");
+        project->GetTodos().Append(std::move(todo));
+        projects.Append(std::move(project));
+    }
+    FillTree(control, projects, context);
+    Todo& first = *projects.Get(0)->GetTodos().Get(0);
+    first.SetTime(3600);
+    frame.Show();
+    WindowTest::Pump(100);
+    EXPECT_EQ(Shown(*tree).at(1), first.GetLabel(context));
+    EXPECT_EQ(Shown(*tree).at(0), projects.Get(0)->GetLabel(context));
+
+    for (int i = 0; i < projects.Count(); i += 2)
+        control.DeleteNode(control.NodeOf(*projects.Get(i)));
+    for (int i = 0; i < projects.Count(); ++i)
+    {
+        const Project& project = *projects.Get(i);
+        const Todo& todo = *project.GetTodos().Get(0);
+        if (i % 2 == 0)
+        {
+            EXPECT_EQ(nullptr, control.NodeOf(project)) << i;
+            EXPECT_EQ(nullptr, control.NodeOf(todo)) << i;
+            continue;
+        }
+        ASSERT_NE(nullptr, control.NodeOf(project)) << i;
+        ASSERT_NE(nullptr, control.NodeOf(todo)) << i;
+        EXPECT_EQ(&project, control.GetNodeData(control.NodeOf(project))) << i;
+        EXPECT_EQ(&todo, control.GetNodeData(control.NodeOf(todo))) << i;
+    }
+    EXPECT_EQ(700u, tree->GetCount());
+    EXPECT_EQ(Shown(*tree).at(0), projects.Get(1)->GetLabel(context));
+}

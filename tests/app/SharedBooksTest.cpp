@@ -18,6 +18,8 @@
 
 #include <cstdlib>
 #include <algorithm>
+#include <array>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -63,7 +65,7 @@ protected:
         else
             WriteFileBytes(folder / "Tallydene.cfg", configFile);
         setenv("XDG_DATA_HOME", machine->dataHome.string().c_str(), 1);
-        machine->clock.Set(2026, 3, 2, 10, 0, 0);
+        machine->clock.Set(start[0], start[1], start[2], 10, 0, 0);
         machine->clock.Advance(skewSeconds);
         machine->app = std::make_unique<Tallydene>(machine->clock, ',');
         Tallydene& app = *machine->app;
@@ -114,6 +116,8 @@ protected:
     }
 
     std::vector<std::unique_ptr<Machine>> machines;
+    // The day the machines' clocks start on, at 10:00 UTC.
+    std::array<int, 3> start = {2026, 3, 2};
 };
 
 TEST_F(SharedBooksTest, ThreeMachinesWithRandomChangesEndWithTheSameBooks)
@@ -505,13 +509,22 @@ TEST_F(SharedBooksTest, AFullAndAReadOnlySharedFolderAreToldOnceAndCaughtUpWith)
 // Two machines share the books through two real Syncthing instances: 500 sessions on each, 50 of
 // them while the two are cut apart, and the same todo renamed on both meanwhile. Afterwards
 // both hold the same books and the same 1,000 sessions, no conflict copy is left, each working
-// day was charged once, and a start on one machine ends the session running on the other.
+// day was charged once, and a start on one machine ends the session running on the other. Then
+// the real program, started on each machine's data folder, saves the same books.
 TEST_F(SharedBooksTest, TwoMachinesThroughRealSyncthingEndWithTheSameBooks)
 {
     SyncthingPair::IsolateNetwork();
     ASSERT_FALSE(HasFatalFailure());
+    // The machines work the twenty days that start on the Monday three weeks ago, so that the
+    // real programs started at the end take the books without a long gap to ask about.
+    std::time_t monday = std::time(nullptr) - 22 * 24 * kHour;
+    std::tm day{};
+    gmtime_r(&monday, &day);
+    monday -= ((day.tm_wday + 6) % 7) * 24 * kHour;
+    gmtime_r(&monday, &day);
+    start = {day.tm_year + 1900, day.tm_mon + 1, day.tm_mday};
     ExpectedSettings settings;
-    settings.lastTimeUpdated = ClockAt(2026, 3, 2, 10, 0, 0);
+    settings.lastTimeUpdated = ClockAt(start[0], start[1], start[2], 10, 0, 0);
     settings.targets = {28800, 28800, 28800, 28800, 28800, 0, 0};
     settings.projects = {{"Office", 0, {{"Mail", 0}, {"Plan", 0}}}, {"Home", 0, {{"Tax", 0}}}};
     WriteConfig(settings);
@@ -639,4 +652,79 @@ TEST_F(SharedBooksTest, TwoMachinesThroughRealSyncthingEndWithTheSameBooks)
             return desk.app->GetActiveTodo() == nullptr;
         }));
     EXPECT_EQ(0u, desk.view.titles.back().find("Tax runs on ")) << desk.view.titles.back();
+
+    // Two copies of the real program, each on its machine's data folder, start on the shared
+    // books and save the same projects and balance.
+    laptop.app->Pause();
+    laptop.app->FinishCommand();
+    ASSERT_TRUE(waitFor(
+        [&]
+        {
+            laptop.app->UpdateTime();
+            desk.app->UpdateTime();
+            return BooksOf(*desk.app) == BooksOf(*laptop.app);
+        }));
+    const std::string books = BooksOf(*desk.app);
+    // A section of the books, without the indent, which the data file has and the books' text
+    // has not.
+    const auto section = [](const std::string& text, const std::string& name)
+    {
+        const size_t from = text.find("<" + name + ">");
+        const size_t to = text.find("</" + name + ">", from);
+        std::string found = from == std::string::npos || to == std::string::npos
+                                ? std::string()
+                                : text.substr(from, to - from);
+        std::erase(found, '\t');
+        return found;
+    };
+    std::vector<pid_t> programs;
+    for (auto& machine : machines)
+    {
+        machine->app.reset();
+        // The program names its files after itself, as the tests' program does after Tallydene.
+        const std::filesystem::path folder = machine->dataHome / "Brindlecott" / "Tallydene";
+        for (const auto& file : std::filesystem::directory_iterator(folder))
+            if (const std::string name = file.path().filename().string();
+                name.starts_with("Tallydene."))
+                std::filesystem::rename(file.path(), folder / ("t" + name.substr(1)));
+        const std::string home = "XDG_DATA_HOME=" + machine->dataHome.string();
+        std::vector<char*> environment = {const_cast<char*>(home.c_str())};
+        for (char** each = environ; *each != nullptr; ++each)
+            if (!std::string(*each).starts_with("XDG_DATA_HOME="))
+                environment.push_back(*each);
+        environment.push_back(nullptr);
+        char program[] = TALLYDENE_BINARY_DIR "/ui/tallydene";
+        char* arguments[] = {program, nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(0, posix_spawn(&pid, program, nullptr, nullptr, arguments, environment.data()));
+        programs.push_back(pid);
+    }
+    // Both show their windows; the end they are then sent is handled once their start, which
+    // takes in the shared books, is through.
+    EXPECT_TRUE(waitFor(
+        []
+        {
+            std::string shown;
+            if (FILE* pipe = popen("xdotool search --onlyvisible --name ' - Tallydene$'", "r"))
+            {
+                char buffer[256];
+                while (size_t read = fread(buffer, 1, sizeof buffer, pipe))
+                    shown.append(buffer, read);
+                pclose(pipe);
+            }
+            return std::count(shown.begin(), shown.end(), '\n') == 2;
+        }));
+    std::vector<std::string> saved;
+    for (size_t index = 0; index < programs.size(); ++index)
+    {
+        kill(programs[index], SIGTERM);
+        int status = 0;
+        waitpid(programs[index], &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        saved.push_back(ReadFileBytes(machines[index]->dataHome / "Brindlecott" / "Tallydene" /
+                                      "tallydene.cfg"));
+    }
+    EXPECT_EQ(section(books, "Projects"), section(saved[0], "Projects"));
+    EXPECT_EQ(section(saved[0], "Projects"), section(saved[1], "Projects"));
+    EXPECT_EQ(section(saved[0], "WorkingTime"), section(saved[1], "WorkingTime"));
 }

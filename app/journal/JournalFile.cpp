@@ -10,6 +10,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace
 {
@@ -108,12 +109,29 @@ std::vector<JournalEntry> EntriesOf(std::istream& text, int firstNumber, const s
     return entries;
 }
 
+// The first c in [begin, end), or end. A block of the books' note has neither tab nor line end.
+const char* FirstOf(const char* begin, const char* end, char c)
+{
+    const void* found = std::memchr(begin, c, static_cast<size_t>(end - begin));
+    return found ? static_cast<const char*>(found) : end;
+}
+
+// The place of the last line end in the first size bytes of text, or npos.
+size_t LastLineEnd(const char* text, size_t size)
+{
+#ifdef __GLIBC__
+    const void* found = memrchr(text, '\n', size);
+    return found ? static_cast<size_t>(static_cast<const char*>(found) - text) : std::string::npos;
+#else
+    return std::string_view(text, size).rfind('\n');
+#endif
+}
+
 // Where the last line starting with the prefix begins in the file, read backwards a block at
 // a time: each block is searched once, with the few bytes of the block after it that a line
 // start found at its end needs. Nothing when no line starts with it.
 std::optional<std::streamoff> LastLineStarting(std::ifstream& file, const std::string& prefix)
 {
-    const std::string lineStart = '\n' + prefix;
     file.seekg(0, std::ios::end);
     std::streamoff position = file ? static_cast<std::streamoff>(file.tellg()) : 0;
     std::string after;
@@ -126,9 +144,15 @@ std::optional<std::streamoff> LastLineStarting(std::ifstream& file, const std::s
         file.read(block.data(), count);
         const std::string head = block.substr(0, prefix.size());
         block += after;
-        const size_t found = block.rfind(lineStart);
-        if (found != std::string::npos)
-            return position + static_cast<std::streamoff>(found) + 1;
+        // Line ends are few where the books' long line passes: look for them, not the text.
+        for (size_t end = static_cast<size_t>(count); end > 0;)
+        {
+            end = LastLineEnd(block.data(), end);
+            if (end == std::string::npos)
+                break;
+            if (block.compare(end + 1, prefix.size(), prefix) == 0)
+                return position + static_cast<std::streamoff>(end) + 1;
+        }
         if (position == 0 && block.starts_with(prefix))
             return 0;
         after = head;
@@ -158,7 +182,8 @@ std::optional<std::pair<std::streamoff, std::streamoff>> LastLineSpan(std::ifstr
             end = position + static_cast<std::streamoff>(text) + 1;
             searched = text;
         }
-        if (const size_t lineEnd = block.rfind('\n', searched); lineEnd != std::string::npos)
+        if (const size_t lineEnd = LastLineEnd(block.data(), std::min(searched + 1, block.size()));
+            lineEnd != std::string::npos)
             return std::pair{position + static_cast<std::streamoff>(lineEnd) + 1, *end};
     }
     if (end)
@@ -211,8 +236,7 @@ std::streamsize ReadLineWithoutBooks(std::istream& in, std::string& line)
         in.read(block, sizeof block);
         const std::streamsize got = in.gcount();
         const char* const end = block + got;
-        const char* const stop = std::find_if(static_cast<const char*>(block), end,
-                                              [](char c) { return c == '\t' || c == '\n'; });
+        const char* const stop = std::min(FirstOf(block, end, '\t'), FirstOf(block, end, '\n'));
         taken += stop - block;
         if (stop != end)
         {

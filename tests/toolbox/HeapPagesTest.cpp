@@ -1,0 +1,83 @@
+#include "toolbox/HeapPages.h"
+
+#if defined(__linux__) && defined(__GLIBC__)
+// Linux only: other systems are never asked.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace
+{
+
+// Whether the mapping that holds the address is one the system backs with large pages when it
+// can: its flags in /proc/self/smaps name "hg".
+bool InLargePageArea(const void* address)
+{
+    const auto at = reinterpret_cast<std::uintptr_t>(address);
+    std::ifstream maps("/proc/self/smaps");
+    std::string line;
+    bool inside = false;
+    while (std::getline(maps, line))
+    {
+        std::uintptr_t begin = 0;
+        std::uintptr_t end = 0;
+        char dash = 0;
+        if (std::istringstream(line) >> std::hex >> begin >> dash >> end && dash == '-')
+            inside = begin <= at && at < end;
+        else if (inside && line.rfind("VmFlags:", 0) == 0)
+            return line.find(" hg") != std::string::npos;
+    }
+    return false;
+}
+
+enum Outcome
+{
+    kHeld = 0,
+    kFailed = 1,
+    kNotAsked = 2
+};
+
+// In a child of its own, as it changes the allocator for the rest of the process.
+int InChild(Outcome (*check)())
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(check());
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : kFailed;
+}
+
+} // namespace
+
+// Books of a few megabytes leave the heap alone; large books have the memory allocated after
+// the call in large pages, small blocks and large, and the next growth of the heap costs no
+// second call.
+TEST(HeapPages, ALargeHeapIsAskedForInLargePagesAndASmallOneIsLeftAlone)
+{
+    const int outcome = InChild(
+        []
+        {
+            if (toolbox::HeapInLargePages(std::uintmax_t{8} << 20))
+                return kFailed;
+            if (!toolbox::HeapInLargePages(std::uintmax_t{256} << 20))
+                return kNotAsked;
+            // More than the heap held before the call, in blocks the allocator keeps in its heap.
+            void* last = nullptr;
+            for (int block = 0; block < 2000; ++block)
+                last = std::malloc(32 << 10);
+            return InLargePageArea(last) ? kHeld : kFailed;
+        });
+    if (outcome == kNotAsked)
+        GTEST_SKIP() << "the allocator does not grow its heap with brk (a sanitizer's does not)";
+    EXPECT_EQ(kHeld, outcome);
+}
+
+#endif

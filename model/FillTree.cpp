@@ -4,6 +4,7 @@
 #include "model/Todo.h"
 
 #include <cstdint>
+#include <vector>
 
 void FillTree(TreeControl& tree, toolbox::ArrayList<Project>& projects, const ItemContext& context)
 {
@@ -12,11 +13,27 @@ void FillTree(TreeControl& tree, toolbox::ArrayList<Project>& projects, const It
     const TreeItem* selected = selection != nullptr ? tree.GetNodeData(selection) : nullptr;
 
     projects.Sort(CompareProjects);
+    // Most fillings (a refresh, a change of options) find the items in the order shown: the
+    // nodes are then brought up to date where they are, the selection with them.
+    std::vector<TreeItem*> shown;
+    for (Project* project : projects)
+    {
+        project->GetTodos().Sort(CompareTodos);
+        shown.push_back(project);
+        for (Todo* todo : project->GetTodos())
+            shown.push_back(todo);
+    }
+    if (tree.RenewItemNodes(shown, context))
+    {
+        // As a filling anew would: selecting it again reveals it.
+        if (selection != nullptr)
+            tree.SelectNode(selection);
+        return;
+    }
     tree.DeleteAllNodes();
     TreeNode reselect = nullptr;
     for (Project* project : projects)
     {
-        project->GetTodos().Sort(CompareTodos);
         const TreeNode projectNode = tree.InsertItemNodeAt(nullptr, SIZE_MAX, *project, context);
         if (project == selected)
             reselect = projectNode;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Opaque handle of a node in a tree control; nullptr stands for no node and for the root.
 using TreeNode = void*;
@@ -32,6 +33,11 @@ public:
     // costs no label for the ones never seen: item and context must outlive the node then.
     virtual TreeNode InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
                                       const ItemContext& context);
+    // When the tree shows exactly these items, in this order, each project followed by its
+    // todos: brings each node up to date as InsertItemNodeAt would make it and says true.
+    // Otherwise false, with nothing changed, and the caller fills the tree anew; a tree may
+    // always say false.
+    virtual bool RenewItemNodes(const std::vector<TreeItem*>& items, const ItemContext& context);
     virtual void DeleteNode(TreeNode node) = 0;
     virtual void DeleteAllNodes() = 0;
     virtual void SetNodeText(TreeNode node, const std::string& text) = 0;

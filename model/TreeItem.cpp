@@ -89,6 +89,11 @@ TreeNode TreeControl::InsertItemNodeAt(TreeNode parent, size_t position, TreeIte
                         item.GetStateImage(), item.IsExpanded(), &item);
 }
 
+bool TreeControl::RenewItemNodes(const std::vector<TreeItem*>&, const ItemContext&)
+{
+    return false;
+}
+
 int CompareNames(const std::string& a, const std::string& b)
 {
     const auto fold = [](char c)

@@ -385,6 +385,21 @@ void VirtualTree::SetExpanded(const wxTreeItemId& id, bool expanded)
         Refresh();
 }
 
+void VirtualTree::Renew(const wxTreeItemId& id, int image, int selectedImage, int stateImage,
+                        bool expanded, bool bold)
+{
+    Node& node = *NodeOf(id);
+    node.image = image;
+    node.selectedImage = selectedImage;
+    node.stateImage = stateImage;
+    node.bold = bold;
+    node.text.clear();
+    node.textWanted = true;
+    node.width = -1;
+    if (node.expanded != expanded)
+        SetOpen(node, expanded);
+}
+
 void VirtualTree::Toggle(Node& node, bool expanded)
 {
     // As in the toolkit's tree: a node without children neither expands nor collapses.

@@ -77,6 +77,11 @@ public:
     void Expand(const wxTreeItemId& id);
     void Collapse(const wxTreeItemId& id);
     void SetExpanded(const wxTreeItemId& id, bool expanded);
+    // Gives a node its pictures, expanded state (the look alone) and weight anew, and has its
+    // label asked of the label source again when it is next needed, as for a node inserted
+    // without one. Nothing is redrawn: a caller that renews many nodes calls Refresh once.
+    void Renew(const wxTreeItemId& id, int image, int selectedImage, int stateImage,
+               bool expanded, bool bold);
 
     wxTreeItemId GetSelection() const;
     void SelectItem(const wxTreeItemId& id);

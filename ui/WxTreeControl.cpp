@@ -59,6 +59,50 @@ TreeNode WxTreeControl::InsertItemNodeAt(TreeNode parent, size_t position, TreeI
     return id.GetID();
 }
 
+bool WxTreeControl::RenewItemNodes(const std::vector<TreeItem*>& items,
+                                   const ItemContext& itemContext)
+{
+    if (items.size() != tree.GetCount())
+        return false;
+    // Every node in the order shown, each showing its item: projects at the top, todos below.
+    std::vector<wxTreeItemId> shown;
+    shown.reserve(items.size());
+    const auto showsNext = [&](const wxTreeItemId& id, bool atTop)
+    {
+        const size_t at = shown.size();
+        if (at == items.size() || tree.GetItemData(id) != items[at] ||
+            items[at]->IsProject() != atTop)
+            return false;
+        shown.push_back(id);
+        return true;
+    };
+    const wxTreeItemId root = tree.GetRootItem();
+    wxTreeItemIdValue projects;
+    for (wxTreeItemId project = tree.GetFirstChild(root, projects); project.IsOk();
+         project = tree.GetNextChild(root, projects))
+    {
+        if (!showsNext(project, true))
+            return false;
+        wxTreeItemIdValue todos;
+        for (wxTreeItemId todo = tree.GetFirstChild(project, todos); todo.IsOk();
+             todo = tree.GetNextChild(project, todos))
+            if (!showsNext(todo, false))
+                return false;
+    }
+    if (shown.size() != items.size())
+        return false;
+    context = &itemContext;
+    for (size_t i = 0; i < items.size(); ++i)
+    {
+        const TreeItem& item = *items[i];
+        const int image = item.GetImage(itemContext);
+        tree.Renew(shown[i], image, image, item.GetStateImage(), item.IsExpanded(),
+                   ShowsRunning(image));
+    }
+    tree.Refresh();
+    return true;
+}
+
 void WxTreeControl::DeleteNode(TreeNode node)
 {
     ForgetSubtree(IdOf(node));

@@ -21,6 +21,9 @@ public:
     // The label is made when the tree first shows the node.
     TreeNode InsertItemNodeAt(TreeNode parent, size_t position, TreeItem& item,
                               const ItemContext& context) override;
+    // Compares every node first, changing nothing; then each label is made anew when its row
+    // is next shown, and the tree redraws once.
+    bool RenewItemNodes(const std::vector<TreeItem*>& items, const ItemContext& context) override;
     void DeleteNode(TreeNode node) override;
     void DeleteAllNodes() override;
     void SetNodeText(TreeNode node, const std::string& text) override;

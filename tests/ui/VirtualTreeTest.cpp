@@ -148,3 +148,84 @@ TEST(WxTreeControlNodes, LabelsComeWhenAskedAndEveryItemKeepsItsNode)
     EXPECT_EQ(700u, tree->GetCount());
     EXPECT_EQ(Shown(*tree).at(0), projects.Get(1)->GetLabel(context));
 }
+
+// Filling the tree again while it shows the items in their order keeps every node and the
+// selection, and brings labels, pictures, marks and expanded states up to date; an item that
+// sorts elsewhere since has the tree filled anew in the new order.
+TEST(WxTreeControlNodes, AFillingInTheSameOrderRenewsTheNodesWhereTheyAre)
+{
+    wxFrame frame(nullptr, wxID_ANY, "renew", wxPoint(20, 20), wxSize(300, 400));
+    auto* tree = new VirtualTree(&frame, wxID_ANY);
+    WxTreeControl control(*tree);
+    FakeItemContext context;
+    toolbox::ArrayList<Project> projects;
+    for (const char* name : {"a", "b", "c"})
+    {
+        auto project = std::make_unique<Project>();
+        project->SetName(name);
+        for (const char* todoName : {"x", "y"})
+        {
+            auto todo = std::make_unique<Todo>(project.get());
+            todo->SetName(todoName);
+            project->GetTodos().Append(std::move(todo));
+        }
+        projects.Append(std::move(project));
+    }
+    FillTree(control, projects, context);
+    frame.Show();
+    WindowTest::Pump(100);
+    std::vector<TreeNode> nodes;
+    for (const Project* project : projects)
+    {
+        nodes.push_back(control.NodeOf(*project));
+        for (const Todo* todo : project->GetTodos())
+            nodes.push_back(control.NodeOf(*todo));
+    }
+    Project& a = *projects.Get(0);
+    Todo& ay = *a.GetTodos().Get(1);
+    Todo& cx = *projects.Get(2)->GetTodos().Get(0);
+    control.SelectNode(control.NodeOf(cx));
+
+    ay.SetTime(5400);
+    ay.SetComment("note");
+    cx.SetPriority(0); // sorts first among c's todos already
+    a.SetExpanded(false);
+    FillTree(control, projects, context);
+    WindowTest::Pump(100);
+    size_t at = 0;
+    for (const Project* project : projects)
+    {
+        EXPECT_EQ(nodes.at(at++), control.NodeOf(*project)) << project->GetName();
+        for (const Todo* todo : project->GetTodos())
+            EXPECT_EQ(nodes.at(at++), control.NodeOf(*todo)) << todo->GetName();
+    }
+    const wxTreeItemId ayNode(control.NodeOf(ay));
+    EXPECT_EQ(ay.GetLabel(context), FromWx(tree->GetItemText(ayNode)));
+    EXPECT_EQ(ay.GetImage(context), tree->GetItemImage(ayNode));
+    EXPECT_EQ(cx.GetStateImage(), tree->GetItemState(wxTreeItemId(control.NodeOf(cx))));
+    EXPECT_FALSE(tree->IsExpanded(wxTreeItemId(control.NodeOf(a))));
+    EXPECT_EQ(control.NodeOf(cx), control.GetSelection());
+    // Rows in the order shown, each with its item's label now.
+    const auto labels = [&]
+    {
+        Rows rows;
+        for (const Project* project : projects)
+        {
+            rows.push_back(project->GetLabel(context));
+            if (project->IsExpanded())
+                for (const Todo* todo : project->GetTodos())
+                    rows.push_back(todo->GetLabel(context));
+        }
+        return rows;
+    };
+    EXPECT_EQ(labels(), Shown(*tree));
+
+    projects.Get(2)->SetName("0c");
+    FillTree(control, projects, context);
+    WindowTest::Pump(100);
+    EXPECT_EQ("0c", projects.Get(0)->GetName());
+    EXPECT_EQ(labels(), Shown(*tree));
+    EXPECT_EQ(cx.GetLabel(context), Shown(*tree).at(1));
+    EXPECT_EQ(control.NodeOf(cx), control.GetSelection());
+    EXPECT_EQ(9u, tree->GetCount());
+}

@@ -16,8 +16,11 @@ void FillTree(TreeControl& tree, toolbox::ArrayList<Project>& projects, const It
     // Most fillings (a refresh, a change of options) find the items in the order shown: the
     // nodes are then brought up to date where they are, the selection with them.
     std::vector<TreeItem*> shown;
-    for (Project* project : projects)
+    for (int i = 0; i < projects.Count(); ++i)
     {
+        Project* project = projects.Get(i);
+        if (i + 1 < projects.Count())
+            projects.Get(i + 1)->GetTodos().Prefetch();
         project->GetTodos().Sort(CompareTodos);
         shown.push_back(project);
         for (Todo* todo : project->GetTodos())

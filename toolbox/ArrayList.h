@@ -53,6 +53,13 @@ public:
     // nullptr when out of range.
     T* Get(int index) const { return InRange(index) ? items[index].get() : nullptr; }
     T* Last() const { return items.empty() ? nullptr : items.back().get(); }
+    // Asks the processor to bring the items into its cache while the caller goes on, so that
+    // a walk over many lists waits for the memory of one list's items at once, not of each.
+    void Prefetch() const
+    {
+        for (const std::unique_ptr<T>& item : items)
+            __builtin_prefetch(item.get());
+    }
 
     int IndexOf(const T* item) const
     {

@@ -19,6 +19,7 @@ bool HeapInLargePages([[maybe_unused]] std::uintmax_t bytes)
 #ifdef TALLYDENE_LARGE_PAGES
     constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
     constexpr std::uintmax_t kFewestBytes = 32 * kLargePage;
+    constexpr int kUsualPadding = 128 * 1024; // the allocator's own
     if (bytes < kFewestBytes)
         return false;
     // Each growth of the heap now takes this much more than asked for: address space only,
@@ -34,6 +35,13 @@ bool HeapInLargePages([[maybe_unused]] std::uintmax_t bytes)
         blocks.push_back(malloc(64 << 10));
     for (void* block : blocks)
         free(block);
+    if (reinterpret_cast<std::uintptr_t>(sbrk(0)) == before)
+    {
+        // The system would not give that much: later growths ask for what they need again,
+        // or each would ask for the padding in vain and fail.
+        mallopt(M_TOP_PAD, kUsualPadding);
+        return false;
+    }
     const std::uintptr_t begin = (before + kLargePage - 1) & ~(kLargePage - 1);
     const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(sbrk(0)) & ~(kLargePage - 1);
     return end > begin &&

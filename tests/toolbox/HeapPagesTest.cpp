@@ -4,6 +4,7 @@
 // Linux only: other systems are never asked.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,6 +78,41 @@ TEST(HeapPages, ALargeHeapIsAskedForInLargePagesAndASmallOneIsLeftAlone)
         });
     if (outcome == kNotAsked)
         GTEST_SKIP() << "the allocator does not grow its heap with brk (a sanitizer's does not)";
+    EXPECT_EQ(kHeld, outcome);
+}
+
+// A system that will not let the heap grow so far (here a limit on the data's size) leaves it
+// as it was: later allocations still get the little they ask for.
+TEST(HeapPages, AHeapThatCannotGrowSoFarGrowsAsBefore)
+{
+    const int outcome = InChild(
+        []
+        {
+            // Only an allocator that grows its heap with brk is asked (a sanitizer's is not).
+            const void* top = sbrk(0);
+            for (int block = 0; block < 64 && sbrk(0) == top; ++block)
+                if (std::malloc(64 << 10) == nullptr)
+                    return kFailed;
+            if (sbrk(0) == top)
+                return kNotAsked;
+            long dataKilobytes = 0;
+            std::ifstream status("/proc/self/status");
+            for (std::string line; std::getline(status, line);)
+                if (line.rfind("VmData:", 0) == 0)
+                    dataKilobytes = std::stol(line.substr(7));
+            const rlim_t limit = static_cast<rlim_t>(dataKilobytes) * 1024 + (rlim_t{32} << 20);
+            const rlimit data{limit, limit};
+            if (dataKilobytes == 0 || setrlimit(RLIMIT_DATA, &data) != 0)
+                return kNotAsked;
+            if (toolbox::HeapInLargePages(std::uintmax_t{512} << 20))
+                return kFailed;
+            for (int block = 0; block < 200; ++block)
+                if (std::malloc(32 << 10) == nullptr)
+                    return kFailed;
+            return kHeld;
+        });
+    if (outcome == kNotAsked)
+        GTEST_SKIP() << "the allocator does not grow its heap with brk, or no limit was set";
     EXPECT_EQ(kHeld, outcome);
 }
 

@@ -4,6 +4,8 @@
 #include <wx/window.h>
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace
@@ -23,6 +25,53 @@ wxImage ToImage(const res::IconImage& picture)
     return wxImage(picture.width, picture.height, rgb, alpha);
 }
 
+wxBitmap Drawn(res::IconId icon, const wxSize& size);
+
+// One icon at 16 × 16 and its 1.5, 2 and 3 times sizes, each drawn when first asked for: a
+// menu or a tool bar shows one of them, and drawing all four for every command at the start
+// took as long as the rest of the window's making.
+class IconSizes : public wxBitmapBundleImpl
+{
+public:
+    explicit IconSizes(res::IconId icon) : icon(icon) {}
+
+    wxSize GetDefaultSize() const override { return wxSize(16, 16); }
+    wxSize GetPreferredBitmapSizeAtScale(double scale) const override
+    {
+        return DoGetPreferredSize(scale);
+    }
+    wxBitmap GetBitmap(const wxSize& size) override
+    {
+        for (const auto& [drawnSize, bitmap] : drawn)
+            if (drawnSize == size)
+                return bitmap;
+        drawn.emplace_back(size, Drawn(icon, size));
+        return drawn.back().second;
+    }
+
+protected:
+    double GetNextAvailableScale(size_t& i) const override
+    {
+        static constexpr double kScales[] = {1, 1.5, 2, 3};
+        return i < std::size(kScales) ? kScales[i++] : 0;
+    }
+
+private:
+    res::IconId icon;
+    std::vector<std::pair<wxSize, wxBitmap>> drawn;
+};
+
+// The pictures are square: another shape is drawn at its width and stretched.
+wxBitmap Drawn(res::IconId icon, const wxSize& size)
+{
+    if (size.x <= 0 || size.y <= 0)
+        return wxBitmap();
+    wxImage image = ToImage(res::RenderIcon(icon, size.x));
+    if (size.y != size.x)
+        image.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
+    return wxBitmap(image);
+}
+
 } // namespace
 
 wxBitmap IconBitmap(res::IconId icon, int size)
@@ -32,10 +81,7 @@ wxBitmap IconBitmap(res::IconId icon, int size)
 
 wxBitmapBundle IconBundle(res::IconId icon)
 {
-    wxVector<wxBitmap> bitmaps;
-    for (int size : {16, 24, 32, 48})
-        bitmaps.push_back(IconBitmap(icon, size));
-    return wxBitmapBundle::FromBitmaps(bitmaps);
+    return wxBitmapBundle::FromImpl(new IconSizes(icon));
 }
 
 wxIconBundle WindowIcons(res::IconId icon)

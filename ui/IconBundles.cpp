@@ -25,11 +25,20 @@ wxImage ToImage(const res::IconImage& picture)
     return wxImage(picture.width, picture.height, rgb, alpha);
 }
 
-wxBitmap Drawn(res::IconId icon, const wxSize& size);
+// The pictures are square: another shape is drawn at its width and stretched.
+wxBitmap Drawn(res::IconId icon, const wxSize& size)
+{
+    if (size.x <= 0 || size.y <= 0)
+        return wxBitmap();
+    wxImage image = ToImage(res::RenderIcon(icon, size.x));
+    if (size.y != size.x)
+        image.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
+    return wxBitmap(image);
+}
 
 // One icon at 16 × 16 and its 1.5, 2 and 3 times sizes, each drawn when first asked for: a
-// menu or a tool bar shows one of them, and drawing all four for every command at the start
-// took as long as the rest of the window's making.
+// menu or a tool bar shows one of them, and drawing all four for every command cost each start
+// about 40 ms.
 class IconSizes : public wxBitmapBundleImpl
 {
 public:
@@ -60,17 +69,6 @@ private:
     res::IconId icon;
     std::vector<std::pair<wxSize, wxBitmap>> drawn;
 };
-
-// The pictures are square: another shape is drawn at its width and stretched.
-wxBitmap Drawn(res::IconId icon, const wxSize& size)
-{
-    if (size.x <= 0 || size.y <= 0)
-        return wxBitmap();
-    wxImage image = ToImage(res::RenderIcon(icon, size.x));
-    if (size.y != size.x)
-        image.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
-    return wxBitmap(image);
-}
 
 } // namespace
 

@@ -58,9 +58,8 @@ int InChild(Outcome (*check)())
 
 } // namespace
 
-// Books of a few megabytes leave the heap alone; large books have the memory allocated after
-// the call in large pages, small blocks and large, and the next growth of the heap costs no
-// second call.
+// Books of a few megabytes leave the heap alone; large books have the blocks allocated after
+// the call in the part of the heap that the system backs with large pages.
 TEST(HeapPages, ALargeHeapIsAskedForInLargePagesAndASmallOneIsLeftAlone)
 {
     const int outcome = InChild(

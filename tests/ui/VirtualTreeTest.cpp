@@ -99,6 +99,24 @@ TEST(VirtualTreeRows, FollowEveryChangeAndTheKeysWalkThem)
     EXPECT_EQ(selected, (Rows{"a", "a+", "a1+", "a2+", "a+", "a", "c"}));
 }
 
+// Appends projects of these names in this order, each with todos of these names.
+void AddProjects(toolbox::ArrayList<Project>& projects, const std::vector<std::string>& names,
+                 const std::vector<std::string>& todoNames)
+{
+    for (const std::string& name : names)
+    {
+        auto project = std::make_unique<Project>();
+        project->SetName(name);
+        for (const std::string& todoName : todoNames)
+        {
+            auto todo = std::make_unique<Todo>(project.get());
+            todo->SetName(todoName);
+            project->GetTodos().Append(std::move(todo));
+        }
+        projects.Append(std::move(project));
+    }
+}
+
 } // namespace
 
 // The main view's control over the tree: labels made when first asked for, so a time booked
@@ -110,16 +128,11 @@ TEST(WxTreeControlNodes, LabelsComeWhenAskedAndEveryItemKeepsItsNode)
     auto* tree = new VirtualTree(&frame, wxID_ANY);
     WxTreeControl control(*tree);
     FakeItemContext context;
-    toolbox::ArrayList<Project> projects;
+    std::vector<std::string> names;
     for (int i = 0; i < 700; ++i)
-    {
-        auto project = std::make_unique<Project>();
-        project->SetName("p" + std::to_string(1000 + i));
-        auto todo = std::make_unique<Todo>(project.get());
-        todo->SetName("t");
-        project->GetTodos().Append(std::move(todo));
-        projects.Append(std::move(project));
-    }
+        names.push_back("p" + std::to_string(1000 + i));
+    toolbox::ArrayList<Project> projects;
+    AddProjects(projects, names, {"t"});
     FillTree(control, projects, context);
     Todo& first = *projects.Get(0)->GetTodos().Get(0);
     first.SetTime(3600);
@@ -159,18 +172,7 @@ TEST(WxTreeControlNodes, AFillingInTheSameOrderRenewsTheNodesWhereTheyAre)
     WxTreeControl control(*tree);
     FakeItemContext context;
     toolbox::ArrayList<Project> projects;
-    for (const char* name : {"a", "b", "c"})
-    {
-        auto project = std::make_unique<Project>();
-        project->SetName(name);
-        for (const char* todoName : {"x", "y"})
-        {
-            auto todo = std::make_unique<Todo>(project.get());
-            todo->SetName(todoName);
-            project->GetTodos().Append(std::move(todo));
-        }
-        projects.Append(std::move(project));
-    }
+    AddProjects(projects, {"a", "b", "c"}, {"x", "y"});
     FillTree(control, projects, context);
     frame.Show();
     WindowTest::Pump(100);

@@ -91,6 +91,9 @@ void Tallydene::LoadSettings()
         auto project = std::make_unique<Project>();
         project->Load(*section);
         projects.Append(std::move(project));
+        // Read, the project's section goes back to its text until a save needs it: the next
+        // project's is read into the same memory.
+        section->Fold();
     }
     GiveIdsToAll();
 }

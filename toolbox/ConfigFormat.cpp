@@ -95,11 +95,41 @@ char* Unescape(char* begin, char* end, bool escapes)
 }
 
 // A tag's name unescaped and ended where it stands: the '>' after it makes room for the end.
-const char* NameOf(char* begin, char* end, bool escapes)
+const char* UnescapedName(char* begin, char* end, bool escapes)
 {
     *Unescape(begin, end, escapes) = '\0';
     return begin;
 }
+
+// The bytes of a token as Unescape gives them, one at a time, without changing the text.
+class Unescaping
+{
+public:
+    Unescaping(const char* begin, const char* end, bool escapes)
+        : p(begin), end(end), escapes(escapes)
+    {
+    }
+
+    // -1 after the last.
+    int Next()
+    {
+        while (p < end)
+        {
+            if (!escapes || *p != '\\' || p + 1 == end)
+                return static_cast<unsigned char>(*p++);
+            const char c = Escaped(p[1]);
+            p += 2;
+            if (c != '\0' || p[-1] != '0')
+                return static_cast<unsigned char>(c);
+        }
+        return -1;
+    }
+
+private:
+    const char* p;
+    const char* end;
+    bool escapes;
+};
 
 // The names in the file's order: the section's sorted names, and among names that differ
 // only in letter case the map's iteration order. Such names are rare, so the sorted names
@@ -134,12 +164,25 @@ bool WriteIndent(ConfigWriter& writer, int depth)
     return true;
 }
 
+bool WriteStartTag(const ConfigSection& section, ConfigWriter& writer, int depth)
+{
+    return WriteIndent(writer, depth) && writer.WriteChar('<') &&
+           writer.WriteEscaped(section.GetName()) && writer.WriteString(">\n");
+}
+
+bool WriteEndTag(const ConfigSection& section, ConfigWriter& writer, int depth)
+{
+    return WriteIndent(writer, depth) && writer.WriteString("</") &&
+           writer.WriteEscaped(section.GetName()) && writer.WriteString(">\n");
+}
+
 } // namespace
 
-bool ConfigFormat::Parse(ConfigSection& root, char* text)
+bool ConfigFormat::Parse(ConfigSection& root, char* text, Kept kept)
 {
     Reading reading;
-    reading.open.push_back({"", &root});
+    reading.kept = kept;
+    reading.open.push_back({"", &root, nullptr, nullptr, false, nullptr, nullptr});
     reading.depth = 1;
     char* position = text;
     while (!reading.malformed && *position != '\0')
@@ -159,30 +202,85 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text)
             --end;
         const std::size_t length = static_cast<std::size_t>(end - begin);
         if (length >= 3 && begin[0] == '<' && begin[1] == '/' && end[-1] == '>')
-            CloseTag(reading, begin + 2, end - 1);
+            CloseTag(reading, begin, end);
         else if (length >= 2 && begin[0] == '<' && end[-1] == '>')
-            OpenTagOf(reading, begin + 1, end - 1);
+            OpenTagOf(reading, begin, end);
         else if (length > 0)
             Value(reading, begin, end);
     }
     return !reading.malformed && reading.depth == 1;
 }
 
+const char* ConfigFormat::NameOf(OpenTag& tag)
+{
+    if (tag.name == nullptr)
+        tag.name = UnescapedName(tag.nameBegin, tag.nameEnd, tag.escapes);
+    return tag.name;
+}
+
+bool ConfigFormat::Closes(const OpenTag& tag, const char* begin, const char* end, bool escapes)
+{
+    Unescaping closing(begin, end, escapes);
+    int c = closing.Next();
+    if (c < 0)
+        return true; // "</>" closes any tag
+    Unescaping name(tag.nameBegin, tag.nameEnd, tag.escapes);
+    for (;; c = closing.Next())
+    {
+        if (c != name.Next())
+            return false;
+        if (c < 0)
+            return true;
+    }
+}
+
 void ConfigFormat::CloseTag(Reading& reading, char* begin, char* end)
 {
     std::vector<OpenTag>& open = reading.open;
     const std::size_t top = reading.depth - 1;
-    const char* name = NameOf(begin, end, reading.escapes);
-    reading.malformed = top == 0 || (*name != '\0' && std::strcmp(name, open[top].name) != 0);
+    if (reading.keptAsText != 0)
+    {
+        reading.malformed = !Closes(open[top], begin + 2, end - 1, reading.escapes);
+        if (reading.malformed)
+            return;
+        if (top == reading.keptAsText)
+            CloseKeptAsText(reading, begin, end);
+        --reading.depth;
+        return;
+    }
+    const char* name = UnescapedName(begin + 2, end - 1, reading.escapes);
+    reading.malformed =
+        top == 0 || (*name != '\0' && std::strcmp(name, NameOf(open[top])) != 0);
     if (reading.malformed)
         return;
     // A same-named section from earlier in the text goes too, as it always has.
     if (reading.pending)
-        SectionOf(open, top - 1).RemoveSection(open[top].name);
+        SectionOf(open, top - 1).RemoveSection(NameOf(open[top]));
     else
         SectionOf(open, top);
     reading.pending = false;
     --reading.depth;
+}
+
+void ConfigFormat::CloseKeptAsText(Reading& reading, char* begin, char* end)
+{
+    const std::size_t level = reading.keptAsText;
+    const OpenTag& tag = reading.open[level];
+    reading.keptAsText = 0;
+    reading.pending = false;
+    ConfigSection& parent = SectionOf(reading.open, level - 1);
+    std::string name(tag.nameBegin, tag.nameEnd);
+    name.resize(static_cast<std::size_t>(
+        Unescape(name.data(), name.data() + name.size(), tag.escapes) - name.data()));
+    // A value of its own, or a section of the same name read before, would each change more
+    // than this section: its text is then read in full, as in its place.
+    if (reading.keptHeldValue || parent.Sections().Get(name.c_str()) != nullptr)
+    {
+        std::string text(tag.tagBegin, end);
+        Parse(parent, text.data(), Kept::ReadInFull);
+        return;
+    }
+    parent.GetSection(name.c_str()).FoldAsRead(std::string(tag.contentBegin, begin));
 }
 
 void ConfigFormat::OpenTagOf(Reading& reading, char* begin, char* end)
@@ -192,9 +290,16 @@ void ConfigFormat::OpenTagOf(Reading& reading, char* begin, char* end)
         return;
     if (reading.depth == reading.open.size())
         reading.open.emplace_back();
-    OpenTag& tag = reading.open[reading.depth++];
-    tag.name = NameOf(begin, end, reading.escapes);
-    tag.section = nullptr;
+    const std::size_t level = reading.depth++;
+    reading.open[level] = {nullptr, nullptr, begin + 1, end - 1, reading.escapes, begin, end};
+    // A kept section whose first content is a tag is a section, not a parameter: its text is
+    // kept from here to its end.
+    if (reading.kept == Kept::AsText && reading.keptAsText == 0 && level == keptLevel + 1 &&
+        reading.open[keptLevel].name == nullptr)
+    {
+        reading.keptAsText = keptLevel;
+        reading.keptHeldValue = false;
+    }
 }
 
 void ConfigFormat::Value(Reading& reading, char* begin, char* end)
@@ -204,10 +309,15 @@ void ConfigFormat::Value(Reading& reading, char* begin, char* end)
     reading.malformed = top == 0;
     if (reading.malformed)
         return;
+    if (reading.keptAsText != 0)
+    {
+        reading.keptHeldValue = reading.keptHeldValue || top == reading.keptAsText;
+        return;
+    }
     // No room to end it: the next tag may follow at once.
     end = Unescape(begin, end, reading.escapes);
     SectionOf(open, top - 1)
-        .GetParameter(open[top].name)
+        .GetParameter(NameOf(open[top]))
         .SetString(begin, static_cast<std::size_t>(end - begin));
     reading.pending = true;
 }
@@ -215,7 +325,7 @@ void ConfigFormat::Value(Reading& reading, char* begin, char* end)
 ConfigSection& ConfigFormat::SectionOf(std::vector<OpenTag>& open, std::size_t level)
 {
     if (open[level].section == nullptr)
-        open[level].section = &SectionOf(open, level - 1).GetSection(open[level].name);
+        open[level].section = &SectionOf(open, level - 1).GetSection(NameOf(open[level]));
     return *open[level].section;
 }
 
@@ -255,24 +365,36 @@ bool ConfigFormat::WriteSubSection(const ConfigSection& section, ConfigWriter& w
 {
     if (depth != keptDepth)
         return WriteTagged(section, writer, depth);
+    if (!WriteStartTag(section, writer, depth))
+        return false;
     if (const std::string* text = section.WrittenText(depth, writer.LineEnd()))
-        return writer.WriteWritten(*text);
-    std::string copy;
-    writer.StartCopy(copy);
-    const bool written = WriteTagged(section, writer, depth);
-    writer.EndCopy();
-    if (written)
+    {
+        if (!writer.WriteWritten(*text))
+            return false;
+    }
+    else
+    {
+        std::string copy;
+        writer.StartCopy(copy);
+        const bool written = WriteSection(section, writer, depth + 1);
+        writer.EndCopy();
+        if (!written)
+            return false;
         section.KeepWrittenText(depth, writer.LineEnd(), std::move(copy));
-    return written;
+    }
+    return WriteEndTag(section, writer, depth);
 }
 
 bool ConfigFormat::WriteTagged(const ConfigSection& section, ConfigWriter& writer, int depth)
 {
-    return WriteIndent(writer, depth) && writer.WriteChar('<') &&
-           writer.WriteEscaped(section.GetName()) && writer.WriteString(">\n") &&
-           WriteSection(section, writer, depth + 1) && WriteIndent(writer, depth) &&
-           writer.WriteString("</") && writer.WriteEscaped(section.GetName()) &&
-           writer.WriteString(">\n");
+    // A folded section read to be written at another depth is folded again after.
+    const bool folded = section.IsFolded();
+    const bool written = WriteStartTag(section, writer, depth) &&
+                         WriteSection(section, writer, depth + 1) &&
+                         WriteEndTag(section, writer, depth);
+    if (folded)
+        const_cast<ConfigSection&>(section).Fold();
+    return written;
 }
 
 bool ConfigFormat::WriteValue(const ConfigParameter& parameter, ConfigWriter& writer)

@@ -21,10 +21,19 @@ public:
     // comes near it, and every walk over the tree stays shallow.
     static constexpr std::size_t kMaximumDepth = 64;
 
+    // How a parse makes the sections at the kept depth (one a project in this program's file):
+    // folded, keeping their text and reading it when first used, or read in full at once.
+    enum class Kept
+    {
+        AsText,
+        ReadInFull
+    };
+
     // Adds what the text holds (up to its first NUL) to an empty section; false for a
     // malformed text, which leaves the section partly filled. The text is worked on where it
-    // stands, which leaves it unfit for another parse.
-    static bool Parse(ConfigSection& root, char* text);
+    // stands, which leaves it unfit for another parse. Either way of making the kept sections
+    // checks the whole text and gives the same tree.
+    static bool Parse(ConfigSection& root, char* text, Kept kept = Kept::AsText);
     // Writes the content, not the section's own tags, sorted by name, indented by tabs, and
     // hands all of it on. The sections one level down keep the text written of them and give
     // it again while they are unchanged: a save after a small change mostly copies.
@@ -35,10 +44,20 @@ private:
     // program's file, so that a save rewrites only the projects that changed.
     static constexpr int keptDepth = 1;
 
+    // The level of the open tags (the root's is 0) at which the kept sections stand.
+    static constexpr std::size_t keptLevel = keptDepth + 1;
+
     struct OpenTag
     {
-        const char* name; // in the text
+        // The name unescaped where it stands; nullptr until it is needed, so that the text of
+        // a section kept as text stays as the file has it.
+        const char* name;
         ConfigSection* section; // nullptr until something goes into it
+        char* nameBegin;        // the name as the text has it
+        char* nameEnd;
+        bool escapes;
+        char* tagBegin;     // its '<'
+        char* contentBegin; // after its '>'
     };
     // A tag opens a section only once it holds something: most tags hold a value, which makes
     // them a parameter of the section around them, and no section is made for those.
@@ -51,8 +70,18 @@ private:
         bool pending = false;
         bool malformed = false;
         bool escapes = false; // the token holds a backslash
+        Kept kept = Kept::AsText;
+        // While a kept section's text goes by, it is only checked: nothing is made of it, and
+        // it is left as it stands. Its level; 0 while none.
+        std::size_t keptAsText = 0;
+        bool keptHeldValue = false; // a value of its own, which makes it a parameter too
     };
+    static const char* NameOf(OpenTag& tag);
+    // The tag name between begin and end is the one the open tag has: checked where the text
+    // stands, without changing it.
+    static bool Closes(const OpenTag& tag, const char* begin, const char* end, bool escapes);
     static void CloseTag(Reading& reading, char* begin, char* end);
+    static void CloseKeptAsText(Reading& reading, char* begin, char* end);
     static void OpenTagOf(Reading& reading, char* begin, char* end);
     static void Value(Reading& reading, char* begin, char* end);
     // The section of an open tag, made (with those around it) where it is still missing.

@@ -1,5 +1,6 @@
 #include "toolbox/ConfigSection.h"
 
+#include "toolbox/ConfigFormat.h"
 #include "toolbox/Exception.h"
 
 #include <algorithm>
@@ -106,8 +107,58 @@ void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::
 {
     written = GuardAllocation(
         [&] {
-            return std::make_unique<Written>(Written{depth, lineEnd, std::move(text)});
+            return std::make_unique<Written>(Written{depth, lineEnd, std::move(text), false});
         });
+    const_cast<ConfigSection*>(this)->Fold();
+}
+
+void ConfigSection::FoldAsRead(std::string text)
+{
+    written = GuardAllocation(
+        [&] { return std::make_unique<Written>(Written{kAsRead, "", std::move(text), false}); });
+    Fold();
+}
+
+void ConfigSection::Fold()
+{
+    if (written == nullptr || written->folded)
+        return;
+    DropContent();
+    written->folded = true;
+}
+
+void ConfigSection::DropContent()
+{
+    parameters.Clear();
+    sections.Clear();
+    // Cleared lists keep their room: these give it back.
+    Names(parameterNames.get_allocator()).swap(parameterNames);
+    Names(sectionNames.get_allocator()).swap(sectionNames);
+}
+
+void ConfigSection::Unfold()
+{
+    // Taken aside while the text is read, so that the parameters it makes leave it kept.
+    std::unique_ptr<Written> kept = std::move(written);
+    kept->folded = false;
+    bool read = false;
+    try
+    {
+        std::string text = kept->text; // the reader works on its text in place
+        read = ConfigFormat::Parse(*this, text.data(), ConfigFormat::Kept::ReadInFull);
+    }
+    catch (...)
+    {
+        DropContent();
+        kept->folded = true;
+        written = std::move(kept);
+        throw;
+    }
+    written = std::move(kept);
+    // Text that was read or written whole reads again: anything else is a fault of this class.
+    if (!read)
+        throw EIllegalState("A folded configuration section does not read back",
+                            "toolbox::ConfigSection::Unfold", __LINE__);
 }
 
 ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParameter&& parameter)
@@ -121,6 +172,7 @@ ConfigParameter& ConfigSection::Insert(const char* parameterName, ConfigParamete
 
 bool ConfigSection::GetBool(const char* parameterName, bool fallback)
 {
+    Content();
     if (const ConfigParameter* parameter = parameters.Get(parameterName))
         return parameter->AsBool();
     Insert(parameterName, ConfigParameter(fallback));
@@ -129,6 +181,7 @@ bool ConfigSection::GetBool(const char* parameterName, bool fallback)
 
 int32_t ConfigSection::GetInt(const char* parameterName, int32_t fallback)
 {
+    Content();
     if (const ConfigParameter* parameter = parameters.Get(parameterName))
         return parameter->AsInt();
     Insert(parameterName, ConfigParameter(fallback));
@@ -137,6 +190,7 @@ int32_t ConfigSection::GetInt(const char* parameterName, int32_t fallback)
 
 const char* ConfigSection::GetString(const char* parameterName, const char* fallback)
 {
+    Content();
     if (const ConfigParameter* parameter = parameters.Get(parameterName))
         return parameter->AsString();
     return Insert(parameterName, ConfigParameter(fallback)).AsString();
@@ -144,6 +198,7 @@ const char* ConfigSection::GetString(const char* parameterName, const char* fall
 
 ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
 {
+    Content();
     MakeRoom(parameterNames, parameters, parameterName);
     auto found = parameters.Emplace(parameterName);
     if (found.made)
@@ -154,6 +209,7 @@ ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
 
 void ConfigSection::SetBool(const char* parameterName, bool value)
 {
+    Content();
     const ConfigParameter* parameter = parameters.Get(parameterName);
     if (parameter == nullptr || !parameter->IsWrittenAs(value ? "1" : "0"))
         GetParameter(parameterName).SetBool(value);
@@ -161,6 +217,7 @@ void ConfigSection::SetBool(const char* parameterName, bool value)
 
 void ConfigSection::SetInt(const char* parameterName, int32_t value)
 {
+    Content();
     char digits[16];
     const char* written = ConfigParameter(value).WrittenForm(digits);
     const ConfigParameter* parameter = parameters.Get(parameterName);
@@ -170,6 +227,7 @@ void ConfigSection::SetInt(const char* parameterName, int32_t value)
 
 void ConfigSection::SetString(const char* parameterName, const char* value)
 {
+    Content();
     const ConfigParameter* parameter = parameters.Get(parameterName);
     if (parameter == nullptr || !parameter->IsWrittenAs(value != nullptr ? value : ""))
         GetParameter(parameterName).SetString(value);
@@ -177,6 +235,7 @@ void ConfigSection::SetString(const char* parameterName, const char* value)
 
 ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
+    Content();
     MakeRoom(sectionNames, sections, sectionName);
     auto found = sections.Emplace(sectionName, this);
     if (found.made)
@@ -190,11 +249,13 @@ ConfigSection& ConfigSection::GetSection(const char* sectionName)
 
 bool ConfigSection::HasParameter(const char* parameterName) const
 {
+    Content();
     return parameters.Get(parameterName) != nullptr;
 }
 
 void ConfigSection::RemoveParameter(const char* parameterName)
 {
+    Content();
     if (parameters.Get(parameterName) == nullptr)
         return;
     EraseName(parameterNames, parameterName);
@@ -204,6 +265,7 @@ void ConfigSection::RemoveParameter(const char* parameterName)
 
 void ConfigSection::RemoveSection(const char* sectionName)
 {
+    Content();
     if (sections.Get(sectionName) == nullptr)
         return;
     EraseName(sectionNames, sectionName);
@@ -213,6 +275,7 @@ void ConfigSection::RemoveSection(const char* sectionName)
 
 void ConfigSection::RemoveAllParameters()
 {
+    Content();
     parameterNames.clear();
     parameters.Clear();
     Changed();
@@ -220,6 +283,7 @@ void ConfigSection::RemoveAllParameters()
 
 void ConfigSection::RemoveAllSections()
 {
+    Content();
     sectionNames.clear();
     sections.Clear();
     Changed();

@@ -18,6 +18,11 @@ namespace toolbox
 // The section keeps its names in the file's order, so that a save never sorts, and it can keep
 // the text a save made of it until it or anything in it changes. A section made on its own is
 // the root of a tree: its arena holds the entries of every section in it.
+//
+// A section with its text kept can be folded: it lets go of its parameters and sub-sections,
+// and its text stands for them until they are next used, when they are read back from it.
+// Nothing else changes for a caller, except that the values and sections handed out before
+// the fold are gone. A large store keeps each project folded, as a tenth of the memory.
 class ConfigSection
 {
 public:
@@ -47,18 +52,23 @@ public:
     void RemoveAllParameters();
     void RemoveAllSections();
 
-    const StringKeyHashMap<ConfigParameter>& Parameters() const { return parameters; }
-    const StringKeyHashMap<ConfigSection>& Sections() const { return sections; }
+    const StringKeyHashMap<ConfigParameter>& Parameters() const { return Content().parameters; }
+    const StringKeyHashMap<ConfigSection>& Sections() const { return Content().sections; }
     // The names sorted as the file lists them; names that differ only in letter case are
     // next to each other in no particular order.
     using Names = std::vector<const char*, NodeArena::Allocator<const char*>>;
-    const Names& ParameterNames() const { return parameterNames; }
-    const Names& SectionNames() const { return sectionNames; }
+    const Names& ParameterNames() const { return Content().parameterNames; }
+    const Names& SectionNames() const { return Content().sectionNames; }
 
-    // The text a save made of this section, tags included, for that indentation and line end;
-    // nullptr when the section has changed since.
+    // The text a save made of what this section holds, without its own tags, for that
+    // indentation and line end; nullptr when the section has changed since.
     const std::string* WrittenText(int depth, const std::string& lineEnd) const;
+    // Keeps the text and folds the section: what it holds is read back when next used.
     void KeepWrittenText(int depth, const std::string& lineEnd, std::string text) const;
+    // Folds the section while it is as its kept text says (as the file read it, or as the last
+    // save wrote it); a section changed since, or never read or written, stays as it is.
+    void Fold();
+    bool IsFolded() const { return written != nullptr && written->folded; }
 
     // Names without regard to the letter case of A to Z, byte by byte as unsigned values, a
     // prefix before the longer name.
@@ -70,6 +80,7 @@ public:
 private:
     // A sub-section, named by its entry's key in the parent's map.
     template <class, class> friend class HashMap;
+    friend class ConfigFormat;
     explicit ConfigSection(ConfigSection* parent)
         : parent(parent), parameters(true, parent->sections.Arena()),
           sections(true, parent->sections.Arena()),
@@ -80,10 +91,27 @@ private:
 
     struct Written
     {
-        int depth;
+        int depth; // kAsRead for the file's own text, which no save can copy
         std::string lineEnd;
         std::string text;
+        bool folded;
     };
+    static constexpr int kAsRead = -1;
+
+    // What the section holds, as the file's text gave it: a load keeps it folded.
+    void FoldAsRead(std::string text);
+    // Reads the content back from the kept text, which stays.
+    void Unfold();
+    // The section with its content: a folded one is unfolded first. Unfolding changes nothing
+    // a caller can tell, so a reader may do it; no section of a tree is made const.
+    const ConfigSection& Content() const
+    {
+        if (IsFolded())
+            const_cast<ConfigSection*>(this)->Unfold();
+        return *this;
+    }
+    // Lets go of what the section holds, without counting as a change.
+    void DropContent();
 
     ConfigParameter& Insert(const char* name, ConfigParameter&& parameter);
     // Drops the written text of this section and of every section around it.

@@ -1,5 +1,7 @@
-// Any bytes given to the configuration reader: no crash, hang or sanitizer report, and a text
-// that parses is written and parsed again into the same tree. An input that begins with the
+// Any bytes given to the configuration reader: no crash, hang or sanitizer report; reading the
+// projects' sections as text, to be read when used, accepts the same texts and gives the same
+// tree as reading them in full; and a text that parses is written and parsed again into the
+// same tree. An input that begins with the
 // byte 1 has the rest nested as deep as its next two bytes say, closed or left open, so that
 // deep files are tried too.
 #include "tests/toolbox/StringWriter.h"
@@ -60,9 +62,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (std::size_t i = 0; closed && i < depth; ++i)
         text.insert(text.end(), {'<', '/', 'd', '>'});
     text.push_back('\0');
+    std::vector<char> inFull = text;
     toolbox::Config first;
-    if (!first.Parse(text.data()))
+    toolbox::ConfigSection whole("");
+    const bool parsed = first.Parse(text.data());
+    if (parsed != toolbox::ConfigFormat::Parse(whole, inFull.data(),
+                                               toolbox::ConfigFormat::Kept::ReadInFull))
+        std::abort();
+    if (!parsed)
         return 0;
+    if (!Same(whole, first.GetRoot()))
+        std::abort();
     StringWriter writer;
     if (!toolbox::ConfigFormat::Write(first.GetRoot(), writer))
         std::abort();

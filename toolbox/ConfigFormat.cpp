@@ -293,9 +293,10 @@ void ConfigFormat::OpenTagOf(Reading& reading, char* begin, char* end)
     const std::size_t level = reading.depth++;
     reading.open[level] = {nullptr, nullptr, begin + 1, end - 1, reading.escapes, begin, end};
     // A kept section whose first content is a tag is a section, not a parameter: its text is
-    // kept from here to its end.
+    // kept from here to its end. Not after a value around it that no tag has closed yet: the
+    // next close would take that value for its own.
     if (reading.kept == Kept::AsText && reading.keptAsText == 0 && level == keptLevel + 1 &&
-        reading.open[keptLevel].name == nullptr)
+        reading.open[keptLevel].name == nullptr && !reading.pending)
     {
         reading.keptAsText = keptLevel;
         reading.keptHeldValue = false;

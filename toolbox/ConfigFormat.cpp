@@ -366,24 +366,19 @@ bool ConfigFormat::WriteSubSection(const ConfigSection& section, ConfigWriter& w
 {
     if (depth != keptDepth)
         return WriteTagged(section, writer, depth);
-    if (!WriteStartTag(section, writer, depth))
-        return false;
     if (const std::string* text = section.WrittenText(depth, writer.LineEnd()))
-    {
-        if (!writer.WriteWritten(*text))
-            return false;
-    }
-    else
-    {
-        std::string copy;
-        writer.StartCopy(copy);
-        const bool written = WriteSection(section, writer, depth + 1);
-        writer.EndCopy();
-        if (!written)
-            return false;
-        section.KeepWrittenText(depth, writer.LineEnd(), std::move(copy));
-    }
-    return WriteEndTag(section, writer, depth);
+        return writer.WriteWritten(*text);
+    std::string copy;
+    writer.StartCopy(copy);
+    bool written = WriteStartTag(section, writer, depth);
+    const std::size_t contentBegin = writer.CopiedSize();
+    written = written && WriteSection(section, writer, depth + 1);
+    const std::size_t contentEnd = writer.CopiedSize();
+    written = written && WriteEndTag(section, writer, depth);
+    writer.EndCopy();
+    if (written)
+        section.KeepWrittenText(depth, writer.LineEnd(), std::move(copy), contentBegin, contentEnd);
+    return written;
 }
 
 bool ConfigFormat::WriteTagged(const ConfigSection& section, ConfigWriter& writer, int depth)

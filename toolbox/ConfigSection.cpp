@@ -103,19 +103,24 @@ const std::string* ConfigSection::WrittenText(int depth, const std::string& line
     return &written->text;
 }
 
-void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::string text) const
+void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::string text,
+                                    std::size_t contentBegin, std::size_t contentEnd) const
 {
     written = GuardAllocation(
-        [&] {
-            return std::make_unique<Written>(Written{depth, lineEnd, std::move(text), false});
+        [&]
+        {
+            return std::make_unique<Written>(
+                Written{depth, false, lineEnd, std::move(text), contentBegin, contentEnd});
         });
     const_cast<ConfigSection*>(this)->Fold();
 }
 
 void ConfigSection::FoldAsRead(std::string text)
 {
+    const std::size_t size = text.size();
     written = GuardAllocation(
-        [&] { return std::make_unique<Written>(Written{kAsRead, "", std::move(text), false}); });
+        [&]
+        { return std::make_unique<Written>(Written{kAsRead, false, "", std::move(text), 0, size}); });
     Fold();
 }
 
@@ -144,7 +149,9 @@ void ConfigSection::Unfold()
     bool read = false;
     try
     {
-        std::string text = kept->text; // the reader works on its text in place
+        // The reader works on its text in place.
+        std::string text = kept->text.substr(kept->contentBegin,
+                                             kept->contentEnd - kept->contentBegin);
         read = ConfigFormat::Parse(*this, text.data(), ConfigFormat::Kept::ReadInFull);
     }
     catch (...)

@@ -60,11 +60,13 @@ public:
     const Names& ParameterNames() const { return Content().parameterNames; }
     const Names& SectionNames() const { return Content().sectionNames; }
 
-    // The text a save made of what this section holds, without its own tags, for that
-    // indentation and line end; nullptr when the section has changed since.
+    // The text a save made of this section, tags included, for that indentation and line end;
+    // nullptr when the section has changed since.
     const std::string* WrittenText(int depth, const std::string& lineEnd) const;
-    // Keeps the text and folds the section: what it holds is read back when next used.
-    void KeepWrittenText(int depth, const std::string& lineEnd, std::string text) const;
+    // Keeps the text, whose part from contentBegin to contentEnd is what the section holds,
+    // and folds the section: that part is read back when next used.
+    void KeepWrittenText(int depth, const std::string& lineEnd, std::string text,
+                         std::size_t contentBegin, std::size_t contentEnd) const;
     // Folds the section while it is as its kept text says (as the file read it, or as the last
     // save wrote it); a section changed since, or never read or written, stays as it is.
     void Fold();
@@ -92,9 +94,12 @@ private:
     struct Written
     {
         int depth; // kAsRead for the file's own text, which no save can copy
+        bool folded;
         std::string lineEnd;
         std::string text;
-        bool folded;
+        // The part of the text between the section's own tags.
+        std::size_t contentBegin;
+        std::size_t contentEnd;
     };
     static constexpr int kAsRead = -1;
 

@@ -42,6 +42,11 @@ public:
     // From StartCopy to EndCopy, the text written also goes into copy, which must outlive it.
     void StartCopy(std::string& copy);
     void EndCopy();
+    // How much of the text the copy has taken so far.
+    std::size_t CopiedSize() const
+    {
+        return copy == nullptr ? 0 : copy->size() + (buffer.size() - copiedUpTo);
+    }
 
 protected:
     // Takes a block of the text; false when it cannot.

@@ -161,6 +161,9 @@ void Tallydene::SaveProjects(toolbox::ConfigSection& root)
         {
             project->Save(list);
             namesAlike = namesAlike || HasTodoNamesAlike(list, *project);
+            // A section the save left as it was (after a load, each project counts as changed)
+            // goes back to its text at once, so that the next is read into the same memory.
+            list.GetSection(project->GetName().c_str()).Fold();
         }
     }
     const int distinct = TreeItem::KeepOnlyItems(list, projects);

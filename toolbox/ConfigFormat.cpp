@@ -280,7 +280,13 @@ void ConfigFormat::CloseKeptAsText(Reading& reading, char* begin, char* end)
         Parse(parent, text.data(), Kept::ReadInFull);
         return;
     }
-    parent.GetSection(name.c_str()).FoldAsRead(std::string(tag.contentBegin, begin));
+    // With room for the tags a save puts around it, so that the text it writes takes this
+    // one's place.
+    std::string content;
+    content.reserve(static_cast<std::size_t>(begin - tag.contentBegin) +
+                    2 * (name.size() + keptDepth + 5));
+    content.assign(tag.contentBegin, begin);
+    parent.GetSection(name.c_str()).FoldAsRead(std::move(content));
 }
 
 void ConfigFormat::OpenTagOf(Reading& reading, char* begin, char* end)

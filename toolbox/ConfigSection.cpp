@@ -106,12 +106,29 @@ const std::string* ConfigSection::WrittenText(int depth, const std::string& line
 void ConfigSection::KeepWrittenText(int depth, const std::string& lineEnd, std::string text,
                                     std::size_t contentBegin, std::size_t contentEnd) const
 {
-    written = GuardAllocation(
-        [&]
-        {
-            return std::make_unique<Written>(
-                Written{depth, false, lineEnd, std::move(text), contentBegin, contentEnd});
-        });
+    if (written == nullptr)
+    {
+        written = GuardAllocation(
+            [&]
+            {
+                return std::make_unique<Written>(
+                    Written{depth, false, lineEnd, std::move(text), contentBegin, contentEnd});
+            });
+    }
+    else
+    {
+        // The text as read takes the written one in its own memory where it has the room:
+        // a first save of a large store then leaves no gaps behind in the heap.
+        GuardAllocation(
+            [&]
+            {
+                written->lineEnd = lineEnd;
+                written->text.assign(text.data(), text.size());
+            });
+        written->depth = depth;
+        written->contentBegin = contentBegin;
+        written->contentEnd = contentEnd;
+    }
     const_cast<ConfigSection*>(this)->Fold();
 }
 

@@ -44,6 +44,7 @@ std::vector<BackupCatalog::Entry> BackupCatalog::List(Tallydene& app)
             {
                 ++entry.projects;
                 entry.todos += static_cast<int>(project->GetSection("Todos").Sections().Count());
+                project->Fold(); // the next is read into the same memory
             }
             entry.balance = settings::kOvertime.Read(root);
         }

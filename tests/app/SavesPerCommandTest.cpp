@@ -171,3 +171,30 @@ TEST_F(SavesPerCommand, AFullSaveWritesWhatWritingEveryProjectAfreshWould)
                       nullptr)
             << project->GetName();
 }
+
+// The projects' sections of the store are kept as their text between uses: after the load,
+// after the first save, which counts every loaded project as changed, and after a command's.
+TEST_F(SavesPerCommand, ProjectsAreKeptAsTextBetweenUses)
+{
+    StartWith({{"Office", 900, {{"Mail", 600}}}, {"Home", 60, {{"Garden", 60}}}});
+    const auto folded = [&]
+    {
+        int count = 0;
+        for (const toolbox::ConfigSection* section :
+             app->GetConfig().GetRoot().GetSection("Projects").Sections().Values())
+            count += section->IsFolded() ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(2, folded());
+    clock.Advance(60);
+    app->MarkChanged();
+    app->FinishCommand();
+    EXPECT_EQ(2, folded());
+    for (Project* project : app->GetProjects())
+        if (project->GetName() == "Home")
+            project->AddTime(60);
+    app->MarkChanged();
+    app->FinishCommand();
+    EXPECT_EQ(2, folded());
+    EXPECT_NE(std::string::npos, SavedConfig().find("<TotalTime>120</>"));
+}

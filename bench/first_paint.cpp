@@ -119,8 +119,9 @@ Start StartToFirstPaint(const std::vector<std::string>& arguments)
                 std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
     }
     XDamageDestroy(display, damage);
-    // What the window holds once it is up, not what it needed on the way.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // What the program holds once it is up and has saved the start's books, not what it
+    // needed on the way.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     start.anonymousBytes = AnonymousBytes(pid);
     kill(pid, SIGTERM);
     int status = 0;

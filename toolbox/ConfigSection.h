@@ -22,7 +22,7 @@ namespace toolbox
 // A section with its text kept can be folded: it lets go of its parameters and sub-sections,
 // and its text stands for them until they are next used, when they are read back from it.
 // Nothing else changes for a caller, except that the values and sections handed out before
-// the fold are gone. A large store keeps each project folded, as a tenth of the memory.
+// the fold are gone. A large store keeps each project folded, in a quarter of the memory.
 class ConfigSection
 {
 public:

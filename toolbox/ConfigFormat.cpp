@@ -94,13 +94,6 @@ char* Unescape(char* begin, char* end, bool escapes)
     return to;
 }
 
-// A tag's name unescaped and ended where it stands: the '>' after it makes room for the end.
-const char* UnescapedName(char* begin, char* end, bool escapes)
-{
-    *Unescape(begin, end, escapes) = '\0';
-    return begin;
-}
-
 // The bytes of a token as Unescape gives them, one at a time, without changing the text.
 class Unescaping
 {
@@ -213,8 +206,12 @@ bool ConfigFormat::Parse(ConfigSection& root, char* text, Kept kept)
 
 const char* ConfigFormat::NameOf(OpenTag& tag)
 {
+    // Unescaped and ended where it stands: the '>' after it makes room for the end.
     if (tag.name == nullptr)
-        tag.name = UnescapedName(tag.nameBegin, tag.nameEnd, tag.escapes);
+    {
+        *Unescape(tag.nameBegin, tag.nameEnd, tag.escapes) = '\0';
+        tag.name = tag.nameBegin;
+    }
     return tag.name;
 }
 
@@ -224,7 +221,9 @@ bool ConfigFormat::Closes(const OpenTag& tag, const char* begin, const char* end
     int c = closing.Next();
     if (c < 0)
         return true; // "</>" closes any tag
-    Unescaping name(tag.nameBegin, tag.nameEnd, tag.escapes);
+    Unescaping name = tag.name != nullptr
+                          ? Unescaping(tag.name, tag.name + std::strlen(tag.name), false)
+                          : Unescaping(tag.nameBegin, tag.nameEnd, tag.escapes);
     for (;; c = closing.Next())
     {
         if (c != name.Next())
@@ -238,21 +237,16 @@ void ConfigFormat::CloseTag(Reading& reading, char* begin, char* end)
 {
     std::vector<OpenTag>& open = reading.open;
     const std::size_t top = reading.depth - 1;
+    reading.malformed = top == 0 || !Closes(open[top], begin + 2, end - 1, reading.escapes);
+    if (reading.malformed)
+        return;
     if (reading.keptAsText != 0)
     {
-        reading.malformed = !Closes(open[top], begin + 2, end - 1, reading.escapes);
-        if (reading.malformed)
-            return;
         if (top == reading.keptAsText)
             CloseKeptAsText(reading, begin, end);
         --reading.depth;
         return;
     }
-    const char* name = UnescapedName(begin + 2, end - 1, reading.escapes);
-    reading.malformed =
-        top == 0 || (*name != '\0' && std::strcmp(name, NameOf(open[top])) != 0);
-    if (reading.malformed)
-        return;
     // A same-named section from earlier in the text goes too, as it always has.
     if (reading.pending)
         SectionOf(open, top - 1).RemoveSection(NameOf(open[top]));

@@ -77,8 +77,8 @@ private:
         bool keptHeldValue = false; // a value of its own, which makes it a parameter too
     };
     static const char* NameOf(OpenTag& tag);
-    // The tag name between begin and end is the one the open tag has: checked where the text
-    // stands, without changing it.
+    // The closing tag's name between begin and end is empty or the open tag's name: checked
+    // without changing the text.
     static bool Closes(const OpenTag& tag, const char* begin, const char* end, bool escapes);
     static void CloseTag(Reading& reading, char* begin, char* end);
     static void CloseKeptAsText(Reading& reading, char* begin, char* end);

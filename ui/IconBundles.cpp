@@ -30,9 +30,10 @@ wxBitmap Drawn(res::IconId icon, const wxSize& size)
 {
     if (size.x <= 0 || size.y <= 0)
         return wxBitmap();
+    if (size.y == size.x)
+        return IconBitmap(icon, size.x);
     wxImage image = ToImage(res::RenderIcon(icon, size.x));
-    if (size.y != size.x)
-        image.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
+    image.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
     return wxBitmap(image);
 }
 

@@ -1,9 +1,8 @@
 // Any bytes given to the configuration reader: no crash, hang or sanitizer report; reading the
 // projects' sections as text, to be read when used, accepts the same texts and gives the same
 // tree as reading them in full; and a text that parses is written and parsed again into the
-// same tree. An input that begins with the
-// byte 1 has the rest nested as deep as its next two bytes say, closed or left open, so that
-// deep files are tried too.
+// same tree. An input that begins with the byte 1 has the rest nested as deep as its next two
+// bytes say, closed or left open, so that deep files are tried too.
 #include "tests/toolbox/StringWriter.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigFormat.h"
